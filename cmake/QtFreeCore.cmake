@@ -1,0 +1,20 @@
+# The engine and the generator must stay free of Qt: no Qt library linked, no Qt header included.
+foreach(core_target dodoru_engine dodoru_generator)
+  get_target_property(core_libs ${core_target} LINK_LIBRARIES)
+  if(core_libs)
+    foreach(lib IN LISTS core_libs)
+      if(lib MATCHES "Qt")
+        message(FATAL_ERROR "${core_target} links ${lib}; the core must not depend on Qt")
+      endif()
+    endforeach()
+  endif()
+endforeach()
+file(GLOB_RECURSE core_sources CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/engine/*.h ${CMAKE_SOURCE_DIR}/engine/*.cpp
+     ${CMAKE_SOURCE_DIR}/generator/*.h ${CMAKE_SOURCE_DIR}/generator/*.cpp)
+foreach(src IN LISTS core_sources)
+  file(STRINGS ${src} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+  if(qt_includes)
+    message(FATAL_ERROR "${src} includes a Qt header (${qt_includes}); the core must not depend on Qt")
+  endif()
+endforeach()

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace dodoru {
+
+// Colours are 0x00BBGGRR values.
+using Colour = std::uint32_t;
+inline constexpr Colour kGivenColour = 0xFF0000;   // blue: the digit is part of the puzzle
+inline constexpr Colour kPlainColour = 0x000000;   // black: cleared or computed by the program
+inline constexpr int kCellCount = 81;
+
+constexpr int rowOf(int cell) { return cell / 9; }
+constexpr int columnOf(int cell) { return cell % 9; }
+constexpr int boxOf(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
+
+// One cell label: its text ("" or one digit 1..9) and its text colour. A colour that was never set
+// is the label's default colour; like every colour but blue it marks the cell as not a given.
+class Cell {
+public:
+    int value() const { return digit_; }  // numeric value of the text; "" reads as 0
+    std::string text() const { return digit_ == 0 ? std::string() : std::string(1, char('0' + digit_)); }
+    bool empty() const { return digit_ == 0; }
+    std::optional<Colour> colour() const { return colour_; }
+    bool isGiven() const { return colour_ == kGivenColour; }
+
+    // Digits outside 1..9 clear the text: a cell never shows anything but "" or one digit.
+    void setValue(int digit) { digit_ = (digit >= 1 && digit <= 9) ? static_cast<std::uint8_t>(digit) : 0; }
+    void setColour(Colour colour) { colour_ = colour; }
+    void resetColour() { colour_.reset(); }
+
+    void makeGiven(int digit) { setValue(digit); setColour(kGivenColour); }
+    void clear() { setValue(0); setColour(kPlainColour); }
+
+    bool operator==(const Cell&) const = default;
+
+private:
+    std::uint8_t digit_ = 0;
+    std::optional<Colour> colour_;
+};
+
+// The large red label over the board that carries the solve routine's verdicts.
+struct MessageLabel {
+    std::string text = "題目錯誤";  // UTF-8
+    bool visible = false;
+
+    // Setting a text also shows the label; hiding it keeps the text.
+    void show(std::string newText) { text = std::move(newText); visible = true; }
+    void hide() { visible = false; }
+    bool operator==(const MessageLabel&) const = default;
+};
+
+// The board as the window shows it: 81 cells, row by row, and the message label. The engine reads and
+// writes cells only through this model; the window mirrors it into its labels.
+class Board {
+public:
+    Cell& cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
+    const Cell& cell(int index) const { return cells_[static_cast<std::size_t>(index)]; }
+    MessageLabel& message() { return message_; }
+    const MessageLabel& message() const { return message_; }
+
+    int givenCount() const;
+    // 81 characters, '0' for an empty cell, else the digit shown.
+    std::string digits() const;
+    // 81 characters, '1' where the cell is a given.
+    std::string givenMask() const;
+
+    bool operator==(const Board&) const = default;
+
+private:
+    std::array<Cell, kCellCount> cells_{};
+    MessageLabel message_;
+};
+
+}  // namespace dodoru

@@ -1,0 +1,281 @@
+#include "engine.h"
+
+#include <algorithm>
+
+namespace dodoru {
+
+namespace {
+
+constexpr const char* kPuzzleErrorText = "題目錯誤";
+constexpr const char* kNoSolutionText = "此題無解";
+constexpr const char* kSeveralSolutionsText = "有多組解答";
+
+std::int16_t i16(int value) { return static_cast<std::int16_t>(value); }
+
+// Bit v stands for digit v. Bit 0 is never used: an entry of 0 is an empty cell.
+std::uint32_t digitBit(int value) { return (value > 0 && value < 32) ? (1u << value) : 0u; }
+
+}  // namespace
+
+void Swap(std::int16_t& first, std::int16_t& second) {
+    const std::int16_t keep = first;
+    first = second;
+    second = keep;
+}
+
+void Engine::檢查合理性(std::int16_t& result) const {
+    const auto& grid = state_.Grid;
+    auto at = [&grid](int row, int column) { return grid[static_cast<std::size_t>(9 * row + column)]; };
+    for (int a = 0; a < 9; ++a) {
+        for (int b = 0; b < 9; ++b) {
+            const std::int16_t v = at(a, b);
+            if (v == 0) continue;
+            for (int i = 0; i < 9; ++i)
+                if (i != b && at(a, i) == v) { result = 0; return; }
+            for (int f = 0; f < 9; ++f)
+                if (f != a && at(f, b) == v) { result = 0; return; }
+            for (int j = 3 * (b / 3); j < 3 * (b / 3) + 3; ++j)
+                for (int k = 3 * (a / 3); k < 3 * (a / 3) + 3; ++k)
+                    if (j != b && k != a && at(k, j) == v) { result = 0; return; }
+        }
+    }
+    result = -1;
+}
+
+bool Engine::fillTable() {
+    // A digit is a candidate of an empty cell unless its row, column or box shows it; the masks give
+    // exactly the result of testing the 27 cells one by one.
+    std::array<std::uint32_t, 9> rowUsed{}, columnUsed{}, boxUsed{};
+    for (int c = 0; c < kCellCount; ++c) {
+        const std::uint32_t bit = digitBit(board_.cell(c).value());
+        rowUsed[static_cast<std::size_t>(rowOf(c))] |= bit;
+        columnUsed[static_cast<std::size_t>(columnOf(c))] |= bit;
+        boxUsed[static_cast<std::size_t>(boxOf(c))] |= bit;
+    }
+    bool someCellWithout = false;
+    for (int a = 0; a < 9; ++a) {
+        for (int b = 0; b < 9; ++b) {
+            const int c = 9 * b + a;
+            state_.RandomCell = i16(c);
+            CandidateRow& row = state_.Candidates[static_cast<std::size_t>(c)];
+            row[10] = i16(c);
+            const int value = board_.cell(c).value();
+            if (value != 0) {
+                row[0] = 1;
+                row[1] = i16(value);
+                continue;
+            }
+            const std::uint32_t used = rowUsed[static_cast<std::size_t>(b)] | columnUsed[static_cast<std::size_t>(a)] |
+                                       boxUsed[static_cast<std::size_t>(boxOf(c))];
+            std::int16_t count = 0;
+            for (int d = 1; d <= 9; ++d)
+                if ((used & digitBit(d)) == 0) row[static_cast<std::size_t>(++count)] = i16(d);
+            row[0] = count;
+            if (count == 0) someCellWithout = true;
+        }
+    }
+    return someCellWithout;
+}
+
+void Engine::sortTable() {
+    // The exchange sort is run on the row numbers; exchanging rows whole gives the same order. Row 81
+    // ends holding the row last moved through it, as the exchanges through the scratch row leave it.
+    auto& table = state_.Candidates;
+    std::array<std::uint8_t, kCellCount> order{};
+    std::array<std::int16_t, kCellCount> key{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = static_cast<std::uint8_t>(i);
+        key[i] = table[i][0];
+    }
+    int lastScratch = -1;
+    for (std::size_t i = 0; i < 80; ++i) {
+        for (std::size_t j = i + 1; j < 81; ++j) {
+            if (key[i] > key[j]) {
+                lastScratch = order[i];
+                std::swap(key[i], key[j]);
+                std::swap(order[i], order[j]);
+            }
+        }
+    }
+    if (lastScratch < 0) return;
+    std::array<CandidateRow, kCellCount> rows{};
+    std::copy_n(table.begin(), kCellCount, rows.begin());
+    for (std::size_t i = 0; i < order.size(); ++i) table[i] = rows[order[i]];
+    table[81] = rows[static_cast<std::size_t>(lastScratch)];
+}
+
+void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
+    // An explicit stack in place of the recursion, with the consistency check kept incrementally: the
+    // grid below the current step is always consistent, so a placement passes the whole-grid check
+    // exactly when its digit is not yet in its row, column or box. The calls counted are the calls the
+    // recursive procedure would make.
+    const int first = step;
+    auto& grid = state_.Grid;
+    const auto& table = state_.Candidates;
+    calls_ = 0;
+    abort = 0;
+    if (first < 0 || first > 80) return;
+
+    std::array<std::uint32_t, 9> rowUsed{}, columnUsed{}, boxUsed{};
+    std::array<std::uint8_t, 81> stepCell{}, stepRow{}, stepColumn{}, stepBox{}, tried{};
+    std::array<std::uint32_t, 81> blocked{};
+    bool prefixConsistent = true;
+    std::array<bool, kCellCount> laterCell{};
+    for (int s = first; s <= 80; ++s) {
+        const int c = table[static_cast<std::size_t>(s)][10];
+        const auto si = static_cast<std::size_t>(s);
+        stepCell[si] = static_cast<std::uint8_t>(c);
+        stepRow[si] = static_cast<std::uint8_t>(rowOf(c));
+        stepColumn[si] = static_cast<std::uint8_t>(columnOf(c));
+        stepBox[si] = static_cast<std::uint8_t>(boxOf(c));
+        laterCell[static_cast<std::size_t>(c)] = true;
+    }
+    // Entries the search does not own (earlier steps) take part in every check.
+    for (int c = 0; c < kCellCount; ++c) {
+        const std::uint32_t bit = digitBit(grid[static_cast<std::size_t>(c)]);
+        if (laterCell[static_cast<std::size_t>(c)] || bit == 0) continue;
+        const auto r = static_cast<std::size_t>(rowOf(c)), k = static_cast<std::size_t>(columnOf(c)),
+                   b = static_cast<std::size_t>(boxOf(c));
+        if ((rowUsed[r] | columnUsed[k] | boxUsed[b]) & bit) prefixConsistent = false;
+        rowUsed[r] |= bit;
+        columnUsed[k] |= bit;
+        boxUsed[b] |= bit;
+    }
+    if (!prefixConsistent) {
+        // Every placement fails the whole-grid check: one call that tries each candidate and gives up.
+        ++calls_;
+        if (pump_.tick() == PumpResult::Unwind) { abort = -1; return; }
+        grid[stepCell[static_cast<std::size_t>(first)]] = 0;
+        return;
+    }
+
+    auto placeBits = [&](std::size_t s, std::uint32_t bit) {
+        rowUsed[stepRow[s]] |= bit;
+        columnUsed[stepColumn[s]] |= bit;
+        boxUsed[stepBox[s]] |= bit;
+    };
+    auto clearBits = [&](std::size_t s, std::uint32_t bit) {
+        rowUsed[stepRow[s]] &= ~bit;
+        columnUsed[stepColumn[s]] &= ~bit;
+        boxUsed[stepBox[s]] &= ~bit;
+    };
+
+    std::size_t s = static_cast<std::size_t>(first);
+    for (;;) {
+        // Entering the call for step s.
+        ++calls_;
+        if (pump_.tick() == PumpResult::Unwind) { abort = -1; return; }
+        tried[s] = 0;
+        blocked[s] = rowUsed[stepRow[s]] | columnUsed[stepColumn[s]] | boxUsed[stepBox[s]];
+        for (;;) {
+            // Next candidate of step s that passes the check.
+            const CandidateRow& row = table[s];
+            const int count = row[0];
+            int k = tried[s];
+            std::uint32_t bit = 0;
+            while (k < count) {
+                ++k;
+                const std::uint32_t candidate = digitBit(row[static_cast<std::size_t>(k)]);
+                if ((blocked[s] & candidate) == 0) {
+                    bit = candidate;
+                    break;
+                }
+            }
+            tried[s] = static_cast<std::uint8_t>(k);
+            const std::size_t cell = stepCell[s];
+            if (bit != 0) {
+                grid[cell] = row[static_cast<std::size_t>(k)];
+                if (s >= 80) {
+                    ++state_.SolutionCount;
+                    if (state_.SolutionCount == 1) {
+                        state_.FirstSolution = grid;
+                        continue;
+                    }
+                    for (int i = 0; i < 9; ++i) {
+                        for (int j = 0; j < 9; ++j) {
+                            const int c = 9 * j + i;
+                            if (state_.FirstSolution[static_cast<std::size_t>(c)] != grid[static_cast<std::size_t>(c)]) {
+                                state_.DiffCell = {i16(c), i16(i), i16(j)};
+                                state_.CellMark[static_cast<std::size_t>(c)] = -1;
+                                abort = -1;
+                                return;
+                            }
+                        }
+                    }
+                    abort = -1;
+                    return;
+                }
+                placeBits(s, bit);
+                ++s;
+                break;  // enter the call for the next step
+            }
+            // Candidates exhausted: this call returns to its caller.
+            grid[cell] = 0;
+            if (s == static_cast<std::size_t>(first)) return;
+            --s;
+            clearBits(s, digitBit(grid[stepCell[s]]));
+        }
+    }
+}
+
+void Engine::showGrid() {
+    for (int c = 0; c < kCellCount; ++c) {
+        Cell& cell = board_.cell(c);
+        if (!cell.isGiven()) cell.setValue(state_.Grid[static_cast<std::size_t>(c)]);
+    }
+}
+
+SolveReport Engine::SolveBoard(BoardSnapshot& snapshot) {
+    SolveReport report;
+    int retries = 0;
+    for (;;) {
+        state_.SolutionCount = 0;
+        state_.Grid.fill(0);
+        for (auto& row : state_.Candidates) row.fill(0);
+        for (int i = 0; i < kCellCount; ++i) {
+            state_.Candidates[static_cast<std::size_t>(i)][10] = i16(i);
+            Cell& cell = board_.cell(i);
+            if (!cell.isGiven()) cell.setValue(0);
+        }
+        if (fillTable()) {
+            board_.message().show(kPuzzleErrorText);
+            report.puzzleError = true;
+        } else {
+            board_.message().hide();
+        }
+        sortTable();
+        std::int16_t step = 0, abort = 0;
+        逐一填入(step, abort);
+        report.calls[static_cast<std::size_t>(report.searches++)] = calls_;
+        if (pump_.unwinding()) {
+            report.verdict = SolveVerdict::Interrupted;
+            return report;
+        }
+        if (state_.SolutionCount != 2) break;
+        const int diff = state_.DiffCell[0];
+        board_.cell(diff).makeGiven(state_.Grid[static_cast<std::size_t>(diff)]);
+        report.added[static_cast<std::size_t>(report.addedCount++)] = diff;
+        if (retries >= 3) break;
+        ++retries;
+    }
+
+    report.verdict = state_.SolutionCount == 0   ? SolveVerdict::NoSolution
+                     : state_.SolutionCount == 1 ? SolveVerdict::Unique
+                                                 : SolveVerdict::Several;
+    if (state_.GenerateFlag != 0) return report;
+
+    switch (report.verdict) {
+    case SolveVerdict::NoSolution: board_.message().show(kNoSolutionText); break;
+    case SolveVerdict::Unique:
+        board_.message().hide();
+        state_.Grid = state_.FirstSolution;
+        break;
+    default: board_.message().show(kSeveralSolutionsText); break;
+    }
+    showGrid();
+    for (int i = 0; i < kCellCount; ++i)
+        snapshot[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(board_.cell(i).value());
+    return report;
+}
+
+}  // namespace dodoru

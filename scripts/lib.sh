@@ -1,0 +1,49 @@
+# Shared set-up for scripts/run, scripts/test and scripts/package. Source it from the repository root.
+set -euo pipefail
+
+DODORU_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+DODORU_BUILD=${DODORU_BUILD:-$DODORU_ROOT/build}
+
+# Debian packages needed to build and run the program.
+DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+                       libgtest-dev libgmock-dev libbenchmark-dev
+                       fonts-arphic-ukai fonts-arphic-uming)
+# Extra packages the tests use: a virtual X server with a window manager, a driver, PDF rendering.
+DODORU_TEST_PACKAGES=(xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick dpkg-dev file)
+
+missing_packages() {
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    done
+}
+
+ensure_packages() {
+    local missing
+    missing=$(missing_packages "$@" | tr '\n' ' ')
+    missing=${missing% }
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Dodoru needs these Debian packages: $missing" >&2
+        echo "Install them with:" >&2
+        echo "  sudo apt-get install -y $missing" >&2
+        exit 1
+    fi
+    echo "Installing: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$DODORU_ROOT" -B "$dir" -G Ninja "$@"
+    else
+        cmake "$dir" "$@" >/dev/null
+    fi
+    cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "board.h"
+
+namespace dodoru {
+namespace {
+
+TEST(CellNumbering, RowsColumnsAndBoxes) {
+    EXPECT_EQ(rowOf(0), 0);
+    EXPECT_EQ(columnOf(8), 8);
+    EXPECT_EQ(rowOf(9), 1);
+    EXPECT_EQ(columnOf(9), 0);
+    EXPECT_EQ(rowOf(80), 8);
+    EXPECT_EQ(columnOf(80), 8);
+    EXPECT_EQ(boxOf(40), 4);
+    EXPECT_EQ(boxOf(20), 0);
+    EXPECT_EQ(boxOf(33), 5);
+    EXPECT_EQ(boxOf(60), 8);
+}
+
+TEST(CellState, OnlyBlueIsAGiven) {
+    Cell cell;
+    EXPECT_FALSE(cell.isGiven()) << "a label whose colour was never set is not a given";
+    EXPECT_FALSE(cell.colour().has_value());
+    cell.setValue(5);
+    EXPECT_FALSE(cell.isGiven());
+    cell.setColour(0xFE0000);
+    EXPECT_FALSE(cell.isGiven());
+    cell.setColour(kGivenColour);
+    EXPECT_TRUE(cell.isGiven());
+    cell.setValue(0);
+    EXPECT_TRUE(cell.isGiven()) << "a blue cell with an empty text is still blue";
+    EXPECT_EQ(cell.value(), 0);
+}
+
+TEST(CellState, TextIsEmptyOrOneDigit) {
+    Cell cell;
+    EXPECT_EQ(cell.text(), "");
+    EXPECT_EQ(cell.value(), 0);
+    cell.setValue(7);
+    EXPECT_EQ(cell.text(), "7");
+    cell.setValue(10);
+    EXPECT_EQ(cell.text(), "") << "nothing but one digit is ever shown";
+    cell.makeGiven(3);
+    cell.clear();
+    EXPECT_EQ(cell.text(), "");
+    EXPECT_EQ(cell.colour(), kPlainColour);
+}
+
+TEST(MessageLabelState, ShowingSetsTextAndHidingKeepsIt) {
+    MessageLabel label;
+    EXPECT_FALSE(label.visible);
+    EXPECT_EQ(label.text, "題目錯誤");
+    label.show("此題無解");
+    EXPECT_TRUE(label.visible);
+    label.hide();
+    EXPECT_FALSE(label.visible);
+    EXPECT_EQ(label.text, "此題無解");
+}
+
+TEST(BoardText, DigitsAndGivenMask) {
+    Board board;
+    board.cell(0).makeGiven(5);
+    board.cell(80).setValue(9);  // a computed digit in the default colour
+    EXPECT_EQ(board.digits().substr(0, 2), "50");
+    EXPECT_EQ(board.digits().back(), '9');
+    EXPECT_EQ(board.givenMask().front(), '1');
+    EXPECT_EQ(board.givenMask().back(), '0');
+    EXPECT_EQ(board.givenCount(), 1);
+}
+
+}  // namespace
+}  // namespace dodoru

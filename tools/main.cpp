@@ -1,0 +1,45 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  dodoru-cli solve BOARD [--json]\n"
+    "      Solves a board of givens as the desktop program's solve button does: up to four searches,\n"
+    "      each stopping at its second solution; when two solutions are found, the first cell (column\n"
+    "      by column) where they differ becomes a given and the board is searched again.\n"
+    "      BOARD is 81 cells: 1-9 a given, 0 or '.' empty; blanks, newlines and the grid characters\n"
+    "      '|', '-', '+' are skipped. BOARD '-' reads one board per line from standard input and\n"
+    "      answers each line as it comes.\n"
+    "      --json prints one object per board: verdict, message, puzzle_error, board, givens, added,\n"
+    "      searches.\n"
+    "  dodoru-cli generate --level L [--count N] [--seed S] [--json] [--log FILE]\n"
+    "      Generates N puzzles (default 1) of level L (1 very easy .. 5 very hard), each with a unique\n"
+    "      solution. --seed makes the run reproducible; --log appends the puzzle records to FILE in\n"
+    "      code page 950, as the desktop program does with out.txt.\n"
+    "  dodoru-cli --help\n"
+    "Exit status: 0 on success, 2 on bad arguments or bad input.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::fputs(kUsage, stderr);
+        return dodoru::cli::kExitUsage;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return dodoru::cli::kExitOk;
+    }
+    if (command == "solve") return dodoru::cli::runSolve(args);
+    if (command == "generate") return dodoru::cli::runGenerate(args);
+    std::fprintf(stderr, "dodoru-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
+    return dodoru::cli::kExitUsage;
+}
