@@ -105,10 +105,11 @@ void Engine::sortTable() {
 }
 
 void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
-    // An explicit stack in place of the recursion, with the consistency check kept incrementally: the
+    // An explicit stack in place of the recursion, with the consistency check kept incrementally. The
     // grid below the current step is always consistent, so a placement passes the whole-grid check
-    // exactly when its digit is not yet in its row, column or box. The calls counted are the calls the
-    // recursive procedure would make.
+    // exactly when its digit is not yet in its row, column or box; the candidates of a step are
+    // distinct ascending digits (as the table fill leaves them), so trying them in order is taking the
+    // lowest remaining bit. The calls counted are the calls the recursive procedure makes.
     const int first = step;
     auto& grid = state_.Grid;
     const auto& table = state_.Candidates;
@@ -116,104 +117,106 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
     abort = 0;
     if (first < 0 || first > 80) return;
 
-    std::array<std::uint32_t, 9> rowUsed{}, columnUsed{}, boxUsed{};
-    std::array<std::uint8_t, 81> stepCell{}, stepRow{}, stepColumn{}, stepBox{}, tried{};
-    std::array<std::uint32_t, 81> blocked{};
-    bool prefixConsistent = true;
-    std::array<bool, kCellCount> laterCell{};
+    // used[0..8] rows, used[9..17] columns, used[18..26] boxes.
+    std::array<std::uint32_t, 27> used{};
+    struct Step {
+        std::uint8_t cell, row, column, box;
+        std::uint32_t candidates;
+    };
+    std::array<Step, 81> steps{};
+    std::array<std::uint32_t, 81> remaining{};
+    std::array<bool, kCellCount> searched{};
     for (int s = first; s <= 80; ++s) {
-        const int c = table[static_cast<std::size_t>(s)][10];
-        const auto si = static_cast<std::size_t>(s);
-        stepCell[si] = static_cast<std::uint8_t>(c);
-        stepRow[si] = static_cast<std::uint8_t>(rowOf(c));
-        stepColumn[si] = static_cast<std::uint8_t>(columnOf(c));
-        stepBox[si] = static_cast<std::uint8_t>(boxOf(c));
-        laterCell[static_cast<std::size_t>(c)] = true;
+        const CandidateRow& row = table[static_cast<std::size_t>(s)];
+        const int c = row[10];
+        std::uint32_t candidates = 0;
+        for (int k = 1; k <= row[0] && k <= 9; ++k) candidates |= digitBit(row[static_cast<std::size_t>(k)]);
+        steps[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(rowOf(c)),
+                                              static_cast<std::uint8_t>(9 + columnOf(c)),
+                                              static_cast<std::uint8_t>(18 + boxOf(c)), candidates & 0x3FEu};
+        searched[static_cast<std::size_t>(c)] = true;
     }
-    // Entries the search does not own (earlier steps) take part in every check.
+    // Entries of cells the search does not own take part in every check.
+    bool prefixConsistent = true;
     for (int c = 0; c < kCellCount; ++c) {
         const std::uint32_t bit = digitBit(grid[static_cast<std::size_t>(c)]);
-        if (laterCell[static_cast<std::size_t>(c)] || bit == 0) continue;
-        const auto r = static_cast<std::size_t>(rowOf(c)), k = static_cast<std::size_t>(columnOf(c)),
-                   b = static_cast<std::size_t>(boxOf(c));
-        if ((rowUsed[r] | columnUsed[k] | boxUsed[b]) & bit) prefixConsistent = false;
-        rowUsed[r] |= bit;
-        columnUsed[k] |= bit;
-        boxUsed[b] |= bit;
+        if (searched[static_cast<std::size_t>(c)] || bit == 0) continue;
+        const auto r = static_cast<std::size_t>(rowOf(c)), k = static_cast<std::size_t>(9 + columnOf(c)),
+                   b = static_cast<std::size_t>(18 + boxOf(c));
+        if ((used[r] | used[k] | used[b]) & bit) prefixConsistent = false;
+        used[r] |= bit;
+        used[k] |= bit;
+        used[b] |= bit;
     }
     if (!prefixConsistent) {
         // Every placement fails the whole-grid check: one call that tries each candidate and gives up.
-        ++calls_;
+        calls_ = 1;
         if (pump_.tick() == PumpResult::Unwind) { abort = -1; return; }
-        grid[stepCell[static_cast<std::size_t>(first)]] = 0;
+        grid[steps[static_cast<std::size_t>(first)].cell] = 0;
         return;
     }
 
-    auto placeBits = [&](std::size_t s, std::uint32_t bit) {
-        rowUsed[stepRow[s]] |= bit;
-        columnUsed[stepColumn[s]] |= bit;
-        boxUsed[stepBox[s]] |= bit;
-    };
-    auto clearBits = [&](std::size_t s, std::uint32_t bit) {
-        rowUsed[stepRow[s]] &= ~bit;
-        columnUsed[stepColumn[s]] &= ~bit;
-        boxUsed[stepBox[s]] &= ~bit;
-    };
-
+    std::uint64_t calls = 0;
     std::size_t s = static_cast<std::size_t>(first);
     for (;;) {
         // Entering the call for step s.
-        ++calls_;
-        if (pump_.tick() == PumpResult::Unwind) { abort = -1; return; }
-        tried[s] = 0;
-        blocked[s] = rowUsed[stepRow[s]] | columnUsed[stepColumn[s]] | boxUsed[stepBox[s]];
+        ++calls;
+        if (pump_.tick() == PumpResult::Unwind) {
+            abort = -1;
+            break;
+        }
+        const Step& entered = steps[s];
+        remaining[s] = entered.candidates & ~(used[entered.row] | used[entered.column] | used[entered.box]);
         for (;;) {
-            // Next candidate of step s that passes the check.
-            const CandidateRow& row = table[s];
-            const int count = row[0];
-            int k = tried[s];
-            std::uint32_t bit = 0;
-            while (k < count) {
-                ++k;
-                const std::uint32_t candidate = digitBit(row[static_cast<std::size_t>(k)]);
-                if ((blocked[s] & candidate) == 0) {
-                    bit = candidate;
-                    break;
+            const Step& current = steps[s];
+            const std::uint32_t left = remaining[s];
+            if (left != 0) {
+                const std::uint32_t bit = left & (0u - left);
+                remaining[s] = left ^ bit;
+                grid[current.cell] = static_cast<std::int16_t>(__builtin_ctz(bit));
+                if (s < 80) {
+                    used[current.row] |= bit;
+                    used[current.column] |= bit;
+                    used[current.box] |= bit;
+                    ++s;
+                    break;  // enter the call for the next step
                 }
-            }
-            tried[s] = static_cast<std::uint8_t>(k);
-            const std::size_t cell = stepCell[s];
-            if (bit != 0) {
-                grid[cell] = row[static_cast<std::size_t>(k)];
-                if (s >= 80) {
-                    ++state_.SolutionCount;
-                    if (state_.SolutionCount == 1) {
-                        state_.FirstSolution = grid;
-                        continue;
-                    }
-                    for (int i = 0; i < 9; ++i) {
-                        for (int j = 0; j < 9; ++j) {
-                            const int c = 9 * j + i;
-                            if (state_.FirstSolution[static_cast<std::size_t>(c)] != grid[static_cast<std::size_t>(c)]) {
-                                state_.DiffCell = {i16(c), i16(i), i16(j)};
-                                state_.CellMark[static_cast<std::size_t>(c)] = -1;
-                                abort = -1;
-                                return;
-                            }
-                        }
-                    }
-                    abort = -1;
-                    return;
+                if (++state_.SolutionCount == 1) {
+                    state_.FirstSolution = grid;
+                    continue;
                 }
-                placeBits(s, bit);
-                ++s;
-                break;  // enter the call for the next step
+                abort = -1;
+                noteFirstDifference();
+                calls_ = calls;
+                return;
             }
-            // Candidates exhausted: this call returns to its caller.
-            grid[cell] = 0;
-            if (s == static_cast<std::size_t>(first)) return;
+            // Candidates exhausted: this call returns to its caller, which takes back its placement.
+            grid[current.cell] = 0;
+            if (s == static_cast<std::size_t>(first)) {
+                calls_ = calls;
+                return;
+            }
             --s;
-            clearBits(s, digitBit(grid[stepCell[s]]));
+            const Step& parent = steps[s];
+            const std::uint32_t bit = digitBit(grid[parent.cell]);
+            used[parent.row] &= ~bit;
+            used[parent.column] &= ~bit;
+            used[parent.box] &= ~bit;
+        }
+    }
+    calls_ = calls;
+}
+
+void Engine::noteFirstDifference() {
+    // Column by column: the first cell in which the second solution differs from the first.
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            const int c = 9 * j + i;
+            if (state_.FirstSolution[static_cast<std::size_t>(c)] != state_.Grid[static_cast<std::size_t>(c)]) {
+                state_.DiffCell = {i16(c), i16(i), i16(j)};
+                state_.CellMark[static_cast<std::size_t>(c)] = -1;
+                return;
+            }
         }
     }
 }

@@ -75,6 +75,8 @@ public:
     EventPump& pump() { return pump_; }
 
 private:
+    void noteFirstDifference();
+
     Board& board_;
     WindowState& state_;
     EventPump& pump_;

@@ -18,17 +18,22 @@ public:
     EventPump& operator=(const EventPump&) = delete;
 
     PumpResult tick() {
-        if (--countdown_ != 0) return unwinding_ ? PumpResult::Unwind : PumpResult::Continue;
+        if (--countdown_ != 0) return PumpResult::Continue;
         countdown_ = stride_;
         return pollNow();
     }
     // An event pass now, whatever the countdown says (the generator's pass after a rejected try).
     PumpResult pollNow() {
         if (!unwinding_ && poll() == PumpResult::Unwind) unwinding_ = true;
-        return unwinding_ ? PumpResult::Unwind : PumpResult::Continue;
+        if (!unwinding_) return PumpResult::Continue;
+        countdown_ = 1;  // every later tick answers Unwind as well
+        return PumpResult::Unwind;
     }
     bool unwinding() const { return unwinding_; }
-    void requestUnwind() { unwinding_ = true; }
+    void requestUnwind() {
+        unwinding_ = true;
+        countdown_ = 1;
+    }
 
     // Told by the generator: the board is hidden while it works / the accepted puzzle is on the board.
     virtual void boardHidden() {}
