@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# dodoru-cli solve as a user runs it: the empty board's answer, bad input, and the stream mode.
+set -u
+cli=$1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+empty=$(printf '0%.0s' $(seq 81))
+expected='{"verdict": "several", "message": "有多組解答", "puzzle_error": false, "board": "347658129516297834892314567781935246934862751265471983123549678678123495459786312", "givens": "000100000000000000000000100000000000000000000000000000000010000001000000000000000", "added": [65, 58, 24, 3], "searches": [414, 78313, 4891, 1881965]}'
+out=$("$cli" solve "$empty" --json); rc=$?
+[ $rc -eq 0 ] || fail "empty board exit status $rc"
+[ "$out" = "$expected" ] || fail "empty board answer: $out"
+
+human=$("$cli" solve "$empty")
+grep -q 'Several solutions' <<<"$human" || fail "human answer lacks the verdict: $human"
+grep -q '6\*' <<<"$human" || fail "human answer does not mark givens"
+
+for bad in "123" "$(printf 'x%.0s' $(seq 81))" "${empty}0"; do
+    err=$("$cli" solve "$bad" 2>&1 >/dev/null); rc=$?
+    [ $rc -eq 2 ] || fail "bad board '$bad' exit status $rc"
+    [ -n "$err" ] || fail "bad board '$bad' gave no message"
+done
+"$cli" solve >/dev/null 2>&1; [ $? -eq 2 ] || fail "missing board not exit 2"
+"$cli" solve "$empty" --frobnicate >/dev/null 2>&1; [ $? -eq 2 ] || fail "unknown option not exit 2"
+"$cli" bogus >/dev/null 2>&1; [ $? -eq 2 ] || fail "unknown command not exit 2"
+"$cli" --help | grep -q 'solve BOARD' || fail "--help does not explain solve"
+
+# Stream mode: each line answered in turn, a bad line reported by number, the others still answered.
+conflict="55$(printf '0%.0s' $(seq 79))"
+stream=$(printf '%s\n\nnot a board\n%s\n' "$empty" "$conflict" | "$cli" solve - --json 2>/tmp/dodoru-cli-err.$$); rc=$?
+[ $rc -eq 2 ] || fail "stream with a bad line exit status $rc"
+[ "$(wc -l <<<"$stream")" -eq 2 ] || fail "stream answers: $stream"
+grep -q '"verdict": "none", "message": "此題無解"' <<<"$(sed -n 2p <<<"$stream")" || fail "conflict answer: $stream"
+grep -q 'line 3' /tmp/dodoru-cli-err.$$ || fail "bad line not reported by number: $(cat /tmp/dodoru-cli-err.$$)"
+rm -f /tmp/dodoru-cli-err.$$
+
+# Answers arrive before the input ends (flushed after each line).
+first=$( { echo "$empty"; sleep 3; echo "$empty"; } | "$cli" solve - --json | head -n 1 & pid=$!; sleep 2; kill -0 $pid 2>/dev/null && echo waiting; wait $pid)
+[ "${first%%$'\n'*}" != "waiting" ] || fail "first stream answer not flushed before the next line"
+
+if [ $failures -eq 0 ]; then echo "solve command: all checks passed"; else echo "$failures failed"; exit 1; fi
