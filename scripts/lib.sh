@@ -10,7 +10,7 @@ DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools lib
                        fonts-arphic-ukai fonts-arphic-uming)
 # Extra packages the tests use: a virtual X server with a window manager, a driver, PDF rendering.
 DODORU_TEST_PACKAGES=(xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick dpkg-dev file
-                      python3 appstream desktop-file-utils)
+                      wmctrl python3 appstream desktop-file-utils)
 
 missing_packages() {
     local p
