@@ -104,13 +104,13 @@ def run(args):
             session.screenshot(main.wid, path)
             step(f"screenshot of the main window in {path}")
 
-        session.click(*_close_box(session, main))
+        session.click(*close_box(session, main))
         program.wait_exit(5)
         step("the close box ends the program")
     print(f"{step.passed} passed, 0 failed")
 
 
-def _close_box(session, window):
+def close_box(session, window):
     frame = session.frame_geometry(window.wid)
     _, right, top, _ = session.frame_extents(window.wid)
     # Openbox puts the close button last in the title bar, at the right.

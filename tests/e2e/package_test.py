@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""The Debian package, built from this build tree, unpacked into a scratch root and run once.
+
+  package_test.py --build-dir build
+
+The package is made with CPack into a scratch directory (the build tree is only read), checked for
+its control fields and files, unpacked with dpkg -x, and its program started under a private Xvfb the
+way an installed program runs: from a directory its user cannot write to.
+"""
+
+import argparse
+import glob
+import os
+import pwd
+import subprocess
+import sys
+
+from xsession import XSession, E2EFailure, check, wait_until
+from desktop_test import MAIN_TITLE, Step, close_box
+
+APP_ID = "com.example.Dodoru"
+RUNTIME_PACKAGES = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins",
+                    "fonts-arphic-ukai", "fonts-arphic-uming"]
+INSTALLED_FILES = ["usr/bin/dodoru", "usr/bin/dodoru-cli",
+                   f"usr/share/applications/{APP_ID}.desktop", f"usr/share/metainfo/{APP_ID}.metainfo.xml"]
+
+
+def build_package(build_dir, out_dir):
+    result = subprocess.run(["cpack", "--config", os.path.join(build_dir, "CPackConfig.cmake"), "-G", "DEB",
+                             "-B", out_dir], capture_output=True, timeout=120)
+    check(result.returncode == 0, "cpack failed: " + result.stdout.decode(errors="replace")[-2000:]
+          + result.stderr.decode(errors="replace")[-2000:])
+    debs = glob.glob(os.path.join(out_dir, "dodoru_*.deb"))
+    check(len(debs) == 1, f"cpack made {debs}, not one dodoru_*.deb")
+    return debs[0]
+
+
+def control_field(deb, name):
+    return subprocess.run(["dpkg-deb", "--field", deb, name], capture_output=True, check=True,
+                          timeout=30).stdout.decode().strip()
+
+
+def depended_packages(depends):
+    # "a (>= 1), b | c" names a, b and c.
+    return {alternative.split()[0] for item in depends.split(",") for alternative in item.split("|")
+            if alternative.strip()}
+
+
+class User:
+    """Who runs the installed program: an ordinary user, so that /usr/bin is out of its reach."""
+
+    def __init__(self):
+        if os.geteuid() == 0:
+            entry = pwd.getpwnam("nobody")
+            self.uid, self.gid = entry.pw_uid, entry.pw_gid
+        else:
+            self.uid, self.gid = os.getuid(), os.getgid()
+
+    def own(self, path):
+        if os.geteuid() == 0:
+            for directory, _, files in os.walk(path):
+                os.chown(directory, self.uid, self.gid)
+                for name in files:
+                    os.chown(os.path.join(directory, name), self.uid, self.gid)
+
+    def preexec(self):
+        if os.geteuid() == 0:
+            uid, gid = self.uid, self.gid
+
+            def drop():
+                os.setgroups([])
+                os.setgid(gid)
+                os.setuid(uid)
+            return drop
+        return None
+
+
+def run(args):
+    step = Step()
+    with XSession("dodoru-package") as session:
+        deb = build_package(args.build_dir, os.path.join(session.scratch, "cpack"))
+        step(f"CPack makes {os.path.basename(deb)}")
+
+        check(control_field(deb, "Package") == "dodoru", "the package is not called dodoru")
+        missing = [p for p in RUNTIME_PACKAGES if p not in depended_packages(control_field(deb, "Depends"))]
+        check(not missing, f"the package does not depend on {', '.join(missing)}")
+        step("it depends on the Qt 6 libraries, the X11 platform plugin and the two fonts")
+
+        root = os.path.join(session.scratch, "root")
+        subprocess.run(["dpkg", "-x", deb, root], check=True, timeout=60)
+        absent = [f for f in INSTALLED_FILES if not os.path.isfile(os.path.join(root, f))]
+        check(not absent, f"the package lacks {', '.join(absent)}")
+        step("dpkg -x unpacks the program, the desktop entry and the metainfo under /usr")
+
+        user = User()
+        bindir = os.path.join(root, "usr", "bin")
+        os.chmod(bindir, 0o555)
+        home = os.path.join(session.scratch, "user")
+        env = session.env(home=home)
+        user.own(home)
+        process = session.start([os.path.join(bindir, "dodoru")], env, cwd=home, preexec=user.preexec())
+        main = session.wait_window(process, MAIN_TITLE)
+        step(f"the installed program shows its main window: {main.title!r}")
+
+        session.click(*close_box(session, main))
+        wait_until(lambda: process.poll() is not None, 5, "the installed program to end")
+        check(process.returncode == 0, f"the installed program ended with status {process.returncode}")
+        step("the close box ends the installed program")
+    print(f"{step.passed} passed, 0 failed")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build-dir", required=True, help="the configured and built build tree")
+    args = parser.parse_args()
+    try:
+        run(args)
+    except E2EFailure as failure:
+        print(f"not ok - {failure}", flush=True)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
