@@ -23,6 +23,9 @@ short shiftMask(Qt::KeyboardModifiers modifiers) {
 ColourLabel::ColourLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(false);
+    // Text is always painted in the text colour, also on a parent whose background is the button face
+    // (which would otherwise make the label paint in the button text colour).
+    setForegroundRole(QPalette::WindowText);
 }
 
 void ColourLabel::setForeColor(ColourValue colour) {
