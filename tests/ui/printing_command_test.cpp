@@ -81,25 +81,34 @@ public:
         if (key == PPK_Resolution) return 300;
         if (key == PPK_FullPage) return true;
         if (key == PPK_QPageLayout)
-            return QVariant::fromValue(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            return QVariant::fromValue(
+                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         return {};
     }
     bool newPage() override { return false; }
     bool abort() override { return true; }
     int metric(QPaintDevice::PaintDeviceMetric metric) const override {
         switch (metric) {
-        case QPaintDevice::PdmWidth: return 2480;
-        case QPaintDevice::PdmHeight: return 3508;
+        case QPaintDevice::PdmWidth:
+            return 2480;
+        case QPaintDevice::PdmHeight:
+            return 3508;
         case QPaintDevice::PdmDpiX:
         case QPaintDevice::PdmDpiY:
         case QPaintDevice::PdmPhysicalDpiX:
-        case QPaintDevice::PdmPhysicalDpiY: return 300;
-        case QPaintDevice::PdmDevicePixelRatio: return 1;
-        case QPaintDevice::PdmDevicePixelRatioScaled: return 1;
-        default: return 1;
+        case QPaintDevice::PdmPhysicalDpiY:
+            return 300;
+        case QPaintDevice::PdmDevicePixelRatio:
+            return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return 1;
+        default:
+            return 1;
         }
     }
-    QPrinter::PrinterState printerState() const override { return ended ? QPrinter::Error : QPrinter::Active; }
+    QPrinter::PrinterState printerState() const override {
+        return ended ? QPrinter::Error : QPrinter::Active;
+    }
 };
 
 class BrokenPrinter final : public QPrinter {
@@ -158,7 +167,7 @@ bool nearColour(QRgb pixel, const QColor& colour) {
            std::abs(qBlue(pixel) - colour.blue()) < 40;
 }
 
-}  // namespace
+} // namespace
 
 class PrintingTest : public QObject {
     Q_OBJECT
@@ -175,18 +184,18 @@ private slots:
         QTest::addColumn<QRect>("pixels");
         QTest::newRow("usual scale") << 3690.0 << 2025.0 << 9450.0 << 9630.0 << 15.0 << 15.0
                                      << QRect(246, 135, 630, 642);
-        QTest::newRow("truncating division") << 44.0 << 29.0 << 9464.0 << 9644.0 << 15.0 << 15.0
-                                             << QRect(2, 1, 630, 642);
-        QTest::newRow("halves to even before dividing") << 37.5 << 22.5 << 30.5 << 29.5 << 15.0 << 15.0
-                                                        << QRect(2, 1, 2, 2);
-        QTest::newRow("negative edges truncate towards zero") << -50.0 << -14.0 << 900.0 << 900.0 << 15.0 << 15.0
-                                                              << QRect(-3, 0, 60, 60);
-        QTest::newRow("divisor 12.5 rounds to 12") << 120.0 << 240.0 << 9450.0 << 9630.0 << 12.5 << 12.5
-                                                   << QRect(10, 20, 787, 802);
-        QTest::newRow("divisor 13.5 rounds to 14") << 140.0 << 280.0 << 9450.0 << 9630.0 << 13.5 << 13.5
-                                                   << QRect(10, 20, 675, 687);
-        QTest::newRow("different scales per axis") << 300.0 << 300.0 << 1500.0 << 1500.0 << 10.0 << 20.0
-                                                   << QRect(30, 15, 150, 75);
+        QTest::newRow("truncating division")
+            << 44.0 << 29.0 << 9464.0 << 9644.0 << 15.0 << 15.0 << QRect(2, 1, 630, 642);
+        QTest::newRow("halves to even before dividing")
+            << 37.5 << 22.5 << 30.5 << 29.5 << 15.0 << 15.0 << QRect(2, 1, 2, 2);
+        QTest::newRow("negative edges truncate towards zero")
+            << -50.0 << -14.0 << 900.0 << 900.0 << 15.0 << 15.0 << QRect(-3, 0, 60, 60);
+        QTest::newRow("divisor 12.5 rounds to 12")
+            << 120.0 << 240.0 << 9450.0 << 9630.0 << 12.5 << 12.5 << QRect(10, 20, 787, 802);
+        QTest::newRow("divisor 13.5 rounds to 14")
+            << 140.0 << 280.0 << 9450.0 << 9630.0 << 13.5 << 13.5 << QRect(10, 20, 675, 687);
+        QTest::newRow("different scales per axis")
+            << 300.0 << 300.0 << 1500.0 << 1500.0 << 10.0 << 20.0 << QRect(30, 15, 150, 75);
     }
 
     void captureRectangleRounds() {
@@ -324,7 +333,8 @@ private slots:
         // The capture rectangle is the window's outer rectangle in pixels.
         const QRect frame = window_->frameGeometry();
         const CaptureValues& capture = printer.capture();
-        QCOMPARE(QRect(capture.CaptureLeft, capture.CaptureTop, capture.CaptureWidth, capture.CaptureHeight), frame);
+        QCOMPARE(QRect(capture.CaptureLeft, capture.CaptureTop, capture.CaptureWidth, capture.CaptureHeight),
+                 frame);
         QCOMPARE(grabber_->asked, frame);
         QCOMPARE(grabber_->renders, screenReadable ? 0 : 1);
         QCOMPARE(capture.ScreenDC.data(), window_->screen());
@@ -377,7 +387,7 @@ private slots:
         QCOMPARE(printer.print(window_.get(), picture_), PrintOutcome::PrintFailed);
         QCOMPARE(engine.pixmapsDrawn, 1);
         QCOMPARE(printer.placement().shorterSide, 11906);
-        QVERIFY(engine.ended);  // the started document was ended
+        QVERIFY(engine.ended); // the started document was ended
         QCOMPARE(boxes_.shown.size(), size_t{2});
         QVERIFY(boxes_.shown[1].text.contains(QStringLiteral("列印時發生錯誤")));
         QCOMPARE(boxes_.shown[1].icon, MessageIcon::Warning);
@@ -425,15 +435,17 @@ private:
         QVERIFY(QFileInfo(printers_.path).size() > 0);
         const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-        if (pdftoppm.isEmpty() || pdfinfo.isEmpty()) QSKIP("pdftoppm and pdfinfo (poppler-utils) are needed to look at the page");
+        if (pdftoppm.isEmpty() || pdfinfo.isEmpty())
+            QSKIP("pdftoppm and pdfinfo (poppler-utils) are needed to look at the page");
 
         QProcess info;
         info.start(pdfinfo, {printers_.path});
         QVERIFY(info.waitForFinished(30000));
         const QString text = QString::fromUtf8(info.readAllStandardOutput());
         QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(text));
-        const QString size = landscape ? QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 59[56](\\.\\d+)? pts")
-                                       : QStringLiteral("Page size:\\s+59[56](\\.\\d+)? x 84[12](\\.\\d+)? pts");
+        const QString size = landscape
+                                 ? QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 59[56](\\.\\d+)? pts")
+                                 : QStringLiteral("Page size:\\s+59[56](\\.\\d+)? x 84[12](\\.\\d+)? pts");
         QVERIFY2(text.contains(QRegularExpression(size)), qPrintable(text));
 
         // 72 dpi: one pixel is 20 twips.
@@ -446,16 +458,21 @@ private:
         const QImage page(prefix + QStringLiteral(".png"));
         QVERIFY(!page.isNull());
         QCOMPARE(page.width(), landscape ? 842 : 595);
-        const QRectF placed(placement.x / 20.0, placement.y / 20.0, placement.width / 20.0, placement.height / 20.0);
+        const QRectF placed(placement.x / 20.0, placement.y / 20.0, placement.width / 20.0,
+                            placement.height / 20.0);
         const QPoint centre = placed.center().toPoint();
-        QVERIFY2(nearColour(page.pixel(centre), kWindowColour), "the window's colour is in the middle of the image");
-        const QPoint inside = (placed.topLeft() + QPointF(placed.width() * 0.9, placed.height() * 0.9)).toPoint();
+        QVERIFY2(nearColour(page.pixel(centre), kWindowColour),
+                 "the window's colour is in the middle of the image");
+        const QPoint inside =
+            (placed.topLeft() + QPointF(placed.width() * 0.9, placed.height() * 0.9)).toPoint();
         QVERIFY(nearColour(page.pixel(inside), kWindowColour));
         const QColor white(255, 255, 255);
         QVERIFY(nearColour(page.pixel(qMax(0, qRound(placed.left()) - 4), centre.y()), white));
         QVERIFY(nearColour(page.pixel(centre.x(), qMax(0, qRound(placed.top()) - 4)), white));
-        QVERIFY(nearColour(page.pixel(centre.x(), qMin(page.height() - 1, qRound(placed.bottom()) + 4)), white));
-        QVERIFY(nearColour(page.pixel(qMin(page.width() - 1, qRound(placed.right()) + 4), centre.y()), white));
+        QVERIFY(
+            nearColour(page.pixel(centre.x(), qMin(page.height() - 1, qRound(placed.bottom()) + 4)), white));
+        QVERIFY(
+            nearColour(page.pixel(qMin(page.width() - 1, qRound(placed.right()) + 4), centre.y()), white));
     }
 
     QTemporaryDir dir_;

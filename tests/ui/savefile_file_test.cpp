@@ -34,7 +34,7 @@ QByteArray cellBytes(std::initializer_list<std::pair<int, char>> cells, qsizetyp
     return bytes;
 }
 
-}  // namespace
+} // namespace
 
 class SaveFileTest : public QObject {
     Q_OBJECT
@@ -72,11 +72,13 @@ private slots:
         QTest::newRow("two givens") << cellBytes({{0, 5}, {80, 9}}) << corners << cornerMask;
         QTest::newRow("characters are not digits") << QByteArray(81, '5') << none << none;
         QTest::newRow("values past 9 are ignored")
-            << cellBytes({{0, 10}, {1, static_cast<char>(255)}, {80, 9}}) << [&] {
-                   QString d = none;
-                   d[80] = QLatin1Char('9');
-                   return d;
-               }() << [&] {
+            << cellBytes({{0, 10}, {1, static_cast<char>(255)}, {80, 9}}) <<
+            [&] {
+                QString d = none;
+                d[80] = QLatin1Char('9');
+                return d;
+            }()
+            << [&] {
                    QString m = none;
                    m[80] = QLatin1Char('1');
                    return m;
@@ -102,10 +104,12 @@ private slots:
         QCOMPARE(QString::fromStdString(board.givenMask()), givens);
         QCOMPARE(fileByte, static_cast<std::uint8_t>(bytes.at(80)));
         for (int c = 0; c < 81; ++c) {
-            if (board.cell(c).isGiven()) QCOMPARE(board.cell(c).colour(), std::optional<Colour>(kGivenColour));
-            else QCOMPARE(board.cell(c).colour(), std::optional<Colour>());
+            if (board.cell(c).isGiven())
+                QCOMPARE(board.cell(c).colour(), std::optional<Colour>(kGivenColour));
+            else
+                QCOMPARE(board.cell(c).colour(), std::optional<Colour>());
         }
-        QCOMPARE(readAll(path_), bytes);  // reading never changes the file
+        QCOMPARE(readAll(path_), bytes); // reading never changes the file
     }
 
     void shortFileLeavesTheRestEmpty() {
@@ -162,10 +166,10 @@ private slots:
         Board board;
         board.cell(0).makeGiven(5);
         board.cell(80).makeGiven(9);
-        board.cell(10).setValue(4);  // a solved digit in black
+        board.cell(10).setValue(4); // a solved digit in black
         board.cell(10).setColour(kPlainColour);
-        board.cell(11).setValue(6);  // a digit whose colour was never set
-        board.cell(12).setColour(kGivenColour);  // blue but empty
+        board.cell(11).setValue(6);             // a digit whose colour was never set
+        board.cell(12).setColour(kGivenColour); // blue but empty
         std::uint8_t fileByte = 0;
         const SaveFileResult result = SaveFile(path_).save(board, fileByte);
         QCOMPARE(result.status, SaveFileStatus::Saved);
@@ -247,7 +251,7 @@ private slots:
     void failedWriteKeepsTheOldFileWhole() {
 #ifdef Q_OS_LINUX
         // A file size limit makes every write past 40 bytes fail, as a full disk would.
-        const QByteArray old = cellBytes({{0, 1}, {1, 2}, {2, 3}});
+        const QByteArray old = cellBytes({{0, 1}, {1, 2}, { 2, 3 }});
         writeAll(path_, old);
         Board board;
         board.cell(80).makeGiven(9);
@@ -264,7 +268,8 @@ private slots:
         QCOMPARE(result.status, SaveFileStatus::Failed);
         QVERIFY(!result.reason.isEmpty());
         QCOMPARE(readAll(path_), old);
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Default.dat")});
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Default.dat")});
 #else
         QSKIP("needs a file size limit");
 #endif

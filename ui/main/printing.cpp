@@ -18,12 +18,14 @@ namespace dodoru {
 namespace {
 
 double roundHalfEven(double value) {
-    const double nearest = std::round(value);  // halves away from zero
+    const double nearest = std::round(value); // halves away from zero
     if (std::abs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
     return nearest;
 }
 
-std::int32_t roundedToInt(double value) { return static_cast<std::int32_t>(roundHalfEven(value)); }
+std::int32_t roundedToInt(double value) {
+    return static_cast<std::int32_t>(roundHalfEven(value));
+}
 
 // Both operands rounded first, then an integer division truncating towards zero. A scale that rounds
 // to 0 twips per pixel (beyond 2880 dpi) divides by 1 instead of failing.
@@ -50,7 +52,7 @@ void warn(MessageBoxes& boxes, QWidget* window, const QString& text) {
     boxes.show(window, text, MessageButtons::Ok, MessageIcon::Warning);
 }
 
-}  // namespace
+} // namespace
 
 CaptureValues captureRectangle(const WindowTwips& window) {
     CaptureValues values;
@@ -144,7 +146,8 @@ QPixmap renderWindowFrame(QWidget* window, int width, int height) {
         const QRect titleBar(0, 0, width, offset.y());
         painter.fillRect(titleBar, window->palette().color(QPalette::Highlight));
         painter.setPen(window->palette().color(QPalette::HighlightedText));
-        painter.drawText(titleBar.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
+        painter.drawText(titleBar.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         window->windowTitle());
     }
     painter.drawPixmap(QRect(offset, inner.size()), client);
     return frame;
@@ -167,7 +170,8 @@ QPixmap WindowPrinter::captureWindow(QWidget* window) {
 }
 
 PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
-    if (boxes_.show(window, kPrintQuestion, MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok)
+    if (boxes_.show(window, kPrintQuestion, MessageButtons::OkCancel, MessageIcon::Question) !=
+        MessageAnswer::Ok)
         return PrintOutcome::Cancelled;
 
     window->setEnabled(false);
@@ -194,15 +198,16 @@ PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
     const QRectF sheet = printer->pageLayout().fullRect(QPageLayout::Millimeter);
     constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
     const WindowTwips outer = windowTwips(window);
-    placement_ = placeOnPage(sheet.width() * kTwipsPerMillimetre, sheet.height() * kTwipsPerMillimetre, outer.width,
-                             outer.height);
+    placement_ = placeOnPage(sheet.width() * kTwipsPerMillimetre, sheet.height() * kTwipsPerMillimetre,
+                             outer.width, outer.height);
 
     QPainter painter;
     if (!painter.begin(printer.get())) {
         QString name = printer->printerName();
         if (name.isEmpty()) name = printer->outputFileName();
         warn(boxes_, window,
-             QStringLiteral("無法列印：印表機「") + name + QStringLiteral("」無法開始列印。\n請檢查印表機是否已連接並可以使用。"));
+             QStringLiteral("無法列印：印表機「") + name +
+                 QStringLiteral("」無法開始列印。\n請檢查印表機是否已連接並可以使用。"));
         return PrintOutcome::PrinterUnavailable;
     }
     const double toDevice = printer->resolution() / 1440.0;
@@ -217,4 +222,4 @@ PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
     return PrintOutcome::Printed;
 }
 
-}  // namespace dodoru
+} // namespace dodoru

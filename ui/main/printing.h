@@ -44,7 +44,7 @@ CaptureValues captureRectangle(const WindowTwips& window);
 struct PagePlacement {
     std::int32_t shorterSide = 0;
     std::int32_t longerSide = 0;
-    float scale = 0;  // r
+    float scale = 0; // r
     float x = 0;
     float y = 0;
     double width = 0;
@@ -89,12 +89,12 @@ public:
 };
 
 enum class PrintOutcome {
-    Cancelled,           // the user said no; nothing changed
-    Printed,             // one page went to the printer
-    CaptureFailed,       // no image of the window could be made
-    NoPrinter,           // no printer is set up
-    PrinterUnavailable,  // the printer refused to start the document
-    PrintFailed,         // the document was started but printing failed
+    Cancelled,          // the user said no; nothing changed
+    Printed,            // one page went to the printer
+    CaptureFailed,      // no image of the window could be made
+    NoPrinter,          // no printer is set up
+    PrinterUnavailable, // the printer refused to start the document
+    PrintFailed,        // the document was started but printing failed
 };
 
 // Button 99: prints the window as the screen shows it on one page, without touching the board or the
@@ -128,4 +128,4 @@ QPixmap renderWindowFrame(QWidget* window, int width, int height);
 
 inline const QString kPrintQuestion = QStringLiteral("注意!請問您是否要列印本題目?");
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -24,7 +24,7 @@ SaveFileResult failure(const QString& path, const QString& why) {
     return {SaveFileStatus::Failed, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
 }
 
-}  // namespace
+} // namespace
 
 FilesLocation FilesLocation::forApplication() {
     return choose(QCoreApplication::applicationDirPath(),
@@ -38,9 +38,13 @@ FilesLocation FilesLocation::choose(const QString& executableDirectory, const QS
     return FilesLocation(userDataDirectory);
 }
 
-QString FilesLocation::saveFilePath() const { return QDir(directory_).filePath(QStringLiteral("Default.dat")); }
+QString FilesLocation::saveFilePath() const {
+    return QDir(directory_).filePath(QStringLiteral("Default.dat"));
+}
 
-QString FilesLocation::logFilePath() const { return QDir(directory_).filePath(QStringLiteral("out.txt")); }
+QString FilesLocation::logFilePath() const {
+    return QDir(directory_).filePath(QStringLiteral("out.txt"));
+}
 
 SaveFileResult SaveFile::load(Board& board, std::uint8_t& FileByte) const {
     const QFileInfo info(path_);
@@ -54,13 +58,15 @@ SaveFileResult SaveFile::load(Board& board, std::uint8_t& FileByte) const {
     }
 
     QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) return failure(path_, QStringLiteral("無法開啟檔案：") + file.errorString());
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(path_, QStringLiteral("無法開啟檔案：") + file.errorString());
     const qint64 size = file.size();
     Board loaded = board;
     for (int c = 0; c < kCellCount; ++c) {
         if (c < size) {
             char byte = 0;
-            if (!file.getChar(&byte)) return failure(path_, QStringLiteral("無法讀取檔案：") + file.errorString());
+            if (!file.getChar(&byte))
+                return failure(path_, QStringLiteral("無法讀取檔案：") + file.errorString());
             FileByte = static_cast<std::uint8_t>(byte);
         } else {
             // Past the end nothing is read, and the previous cell's digit must not carry over.
@@ -101,7 +107,8 @@ SaveFileResult SaveFile::save(const Board& board, std::uint8_t& FileByte) const 
     // Unbuffered, so that a short write (a full disk) shows in write()'s count instead of being lost in
     // a buffered flush that still lets commit() succeed.
     QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failure(path_, QStringLiteral("無法寫入檔案：") + out.errorString());
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure(path_, QStringLiteral("無法寫入檔案：") + out.errorString());
     if (out.write(bytes) != bytes.size() || out.write(tail) != tail.size()) {
         const QString why = out.errorString();
         out.cancelWriting();
@@ -121,7 +128,8 @@ SaveFileResult SaveFile::remove() const {
 }
 
 QString startupLoadFailedText(const SaveFileResult& result) {
-    return QStringLiteral("無法讀取題目存檔：\n") + result.reason + QStringLiteral("\n\n程式將以空白的盤面開始。");
+    return QStringLiteral("無法讀取題目存檔：\n") + result.reason +
+           QStringLiteral("\n\n程式將以空白的盤面開始。");
 }
 
 QString shutdownSaveFailedText(const SaveFileResult& result) {
@@ -134,4 +142,4 @@ QString clearDeleteFailedText(const SaveFileResult& result) {
            QStringLiteral("\n\n盤面已清除；下次關閉程式時存檔會被覆寫。");
 }
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -22,25 +22,25 @@ public:
     explicit FilesLocation(QString directory) : directory_(std::move(directory)) {}
 
     const QString& directory() const { return directory_; }
-    QString saveFilePath() const;  // Default.dat
-    QString logFilePath() const;   // out.txt
+    QString saveFilePath() const; // Default.dat
+    QString logFilePath() const;  // out.txt
 
 private:
     QString directory_;
 };
 
 enum class SaveFileStatus {
-    Loaded,         // the file was read
-    CreatedEmpty,   // there was no file; an empty one now exists
-    Saved,          // the givens are in the file
-    Deleted,        // the file was removed
-    AlreadyAbsent,  // nothing to remove
-    Failed,         // see reason
+    Loaded,        // the file was read
+    CreatedEmpty,  // there was no file; an empty one now exists
+    Saved,         // the givens are in the file
+    Deleted,       // the file was removed
+    AlreadyAbsent, // nothing to remove
+    Failed,        // see reason
 };
 
 struct SaveFileResult {
     SaveFileStatus status = SaveFileStatus::Failed;
-    QString reason;  // why it failed, for the message box; empty otherwise
+    QString reason; // why it failed, for the message box; empty otherwise
 
     bool ok() const { return status != SaveFileStatus::Failed; }
 };
@@ -75,4 +75,4 @@ QString startupLoadFailedText(const SaveFileResult& result);
 QString shutdownSaveFailedText(const SaveFileResult& result);
 QString clearDeleteFailedText(const SaveFileResult& result);
 
-}  // namespace dodoru
+} // namespace dodoru

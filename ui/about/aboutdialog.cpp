@@ -1,0 +1,195 @@
+#include "aboutdialog.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+
+#include "aboutpicture.h"
+#include "abouttexts.h"
+#include "sysinfo.h"
+#include "weblink.h"
+
+namespace dodoru {
+
+namespace {
+
+constexpr int kClientWidth = 6990; // twips
+constexpr int kClientHeight = 4950;
+
+QFont titleFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
+                      QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing TW MBE")});
+    font.setPointSizeF(14.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->hide();
+    return label;
+}
+
+QFrame* hiddenLine(QWidget* parent, int index, const QColor& colour) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setProperty("index", index);
+    line->setFrameShape(QFrame::NoFrame);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->hide();
+    return line;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(WebLink& webLink, SystemInfoLauncher& sysInfo, const QIcon& icon, QWidget* parent)
+    : QDialog(parent), webLink_(webLink), sysInfo_(sysInfo) {
+    setObjectName(QStringLiteral("frmAbout"));
+    // A fixed dialog frame without minimise and maximise buttons, kept out of the task bar.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(about::kCreatedCaption);
+    setFixedSize(toPixelsX(kClientWidth), toPixelsY(kClientHeight));
+
+    QIcon shown = icon;
+    if (shown.isNull()) shown = QApplication::windowIcon();
+    if (shown.isNull()) shown = drawnMonitorIcon();
+    setWindowIcon(shown);
+
+    createControls(shown);
+    Form_Load();
+    composePicture();
+}
+
+int AboutDialog::toPixelsX(int twips) const {
+    return static_cast<int>(std::lround(twips * logicalDpiX() / 1440.0));
+}
+
+int AboutDialog::toPixelsY(int twips) const {
+    return static_cast<int>(std::lround(twips * logicalDpiY() / 1440.0));
+}
+
+QRect AboutDialog::twipsRect(int left, int top, int width, int height) const {
+    return {toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height)};
+}
+
+void AboutDialog::createControls(const QIcon& icon) {
+    cmdOK_ = new QPushButton(about::kOkText, this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(twipsRect(5565, 4035, 1260, 345));
+    cmdOK_->setDefault(true);
+    cmdOK_->setToolTip(QStringLiteral("Close"));
+
+    cmdSysInfo_ = new QPushButton(about::kSysInfoText, this); // Alt+S through the mnemonic
+    cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo_->setGeometry(twipsRect(5580, 4470, 1245, 345));
+    cmdSysInfo_->setToolTip(QStringLiteral("System Information"));
+
+    picIcon_ = hiddenLabel(this, QStringLiteral("picIcon"), QString());
+    const QPixmap iconPicture = icon.pixmap(QSize(32, 32));
+    picIcon_->setPixmap(iconPicture);
+    picIcon_->setGeometry(
+        QRect(twipsRect(240, 240, 540, 540).topLeft(), iconPicture.deviceIndependentSize().toSize()));
+    picIcon_->setToolTip(about::iconToolTip());
+
+    lblTitle_ = hiddenLabel(this, QStringLiteral("lblTitle"), QStringLiteral("應用程式標題"));
+    lblTitle_->setGeometry(twipsRect(1050, 240, 5565, 480));
+    lblTitle_->setFont(titleFont());
+
+    lblVersion_ = hiddenLabel(this, QStringLiteral("lblVersion"), QStringLiteral("版本："));
+    lblVersion_->setGeometry(twipsRect(1050, 780, 3885, 225));
+
+    lblDescription_ = hiddenLabel(this, QStringLiteral("lblDescription"), QString());
+    lblDescription_->setGeometry(twipsRect(1050, 1065, 5610, 2745));
+    lblDescription_->setWordWrap(true);
+
+    // Line1(1), grey and one pixel wide, lies over the white two-pixel Line1(0): an etched separator.
+    Line1_[0] = hiddenLine(this, 0, QColor(0xFF, 0xFF, 0xFF));
+    Line1_[0]->setGeometry(toPixelsX(180), toPixelsY(3915), toPixelsX(6794) - toPixelsX(180) + 1, 2);
+    Line1_[1] = hiddenLine(this, 1, QColor(0x80, 0x80, 0x80));
+    Line1_[1]->setGeometry(toPixelsX(165), toPixelsY(3915), toPixelsX(6794) - toPixelsX(165) + 1, 1);
+
+    const std::array<QRect, 3> disclaimerRects = {
+        twipsRect(330, 4080, 3780, 180), twipsRect(330, 4365, 3450, 180), twipsRect(330, 4635, 3450, 180)};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* label = hiddenLabel(this, QStringLiteral("lblDisclaimer"), QString());
+        label->setProperty("index", i);
+        label->setGeometry(disclaimerRects.at(static_cast<std::size_t>(i)));
+        lblDisclaimer_.at(static_cast<std::size_t>(i)) = label;
+    }
+    lblDisclaimer_[1]->setText(about::disclaimer(1));
+    lblDisclaimer_[2]->setText(about::disclaimer(2));
+
+    setTabOrder(cmdOK_, cmdSysInfo_);
+
+    connect(cmdOK_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdSysInfo_, &QPushButton::clicked, this, [this] { sysInfo_.StartSysInfo(this); });
+}
+
+void AboutDialog::Form_Load() {
+    setWindowTitle(about::caption());
+    lblVersion_->setText(about::versionLine());
+    lblTitle_->setText(about::title());
+    lblDescription_->setText(about::description());
+}
+
+void AboutDialog::composePicture() {
+    picture_ = composeAboutPicture(*this, devicePixelRatioF());
+}
+
+void AboutDialog::showModeless() {
+    if (const QScreen* where = screen()) {
+        const QRect available = where->availableGeometry();
+        move(available.center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void AboutDialog::showEvent(QShowEvent* event) {
+    if (!qFuzzyCompare(picture_.devicePixelRatio(), devicePixelRatioF())) composePicture();
+    QDialog::showEvent(event);
+}
+
+void AboutDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), picture_);
+}
+
+void AboutDialog::mousePressEvent(QMouseEvent* event) {
+    // The buttons take their own presses; everything else is the picture.
+    if (event->button() == Qt::LeftButton) {
+        webLink_.openWebPage(this);
+        event->accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void AboutDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdOK_->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace dodoru
