@@ -2,9 +2,13 @@
 
 namespace dodoru::artwork {
 
-QPixmap banner() { return QPixmap(QStringLiteral(":/artwork/banner.png")); }
+QPixmap banner() {
+    return QPixmap(QStringLiteral(":/artwork/banner.png"));
+}
 
-QPixmap printButtonPicture() { return QPixmap(QStringLiteral(":/artwork/print.png")); }
+QPixmap printButtonPicture() {
+    return QPixmap(QStringLiteral(":/artwork/print.png"));
+}
 
 QIcon windowIcon() {
     QIcon icon;
@@ -17,7 +21,7 @@ QIcon windowIcon() {
 QCursor cellPointer() {
     const QPixmap image(QStringLiteral(":/artwork/pointer.png"));
     if (image.isNull()) return QCursor(Qt::PointingHandCursor);
-    return QCursor(image, 2, 1);  // the hot spot is the tip of the arrow
+    return QCursor(image, 2, 1); // the hot spot is the tip of the arrow
 }
 
-}  // namespace dodoru::artwork
+} // namespace dodoru::artwork

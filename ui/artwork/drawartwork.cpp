@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString kHint = QStringLiteral(
-    "〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿");
+const QString kHint =
+    QStringLiteral("〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿");
 
 QImage blank(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -46,19 +46,19 @@ QImage drawPrinter() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(9.5, 1.5, 13, 9));                      // sheet going in
+    p.drawRect(QRectF(9.5, 1.5, 13, 9)); // sheet going in
     p.setBrush(QColor(0x9A, 0xA3, 0xAD));
-    p.drawRoundedRect(QRectF(2.5, 9.5, 27, 11), 2, 2);        // body
+    p.drawRoundedRect(QRectF(2.5, 9.5, 27, 11), 2, 2); // body
     p.setBrush(QColor(0x6B, 0x74, 0x7E));
-    p.drawRect(QRectF(6.5, 16.5, 19, 3));                     // slot
+    p.drawRect(QRectF(6.5, 16.5, 19, 3)); // slot
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(8.5, 18.5, 15, 6));                     // printed page
+    p.drawRect(QRectF(8.5, 18.5, 15, 6)); // printed page
     p.setPen(QColor(0x30, 0x60, 0xC0));
     p.drawLine(QPointF(10.5, 21), QPointF(21.5, 21));
     p.drawLine(QPointF(10.5, 23), QPointF(18.5, 23));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x30, 0xC0, 0x50));
-    p.drawEllipse(QPointF(25.5, 12.5), 1.3, 1.3);            // power light
+    p.drawEllipse(QPointF(25.5, 12.5), 1.3, 1.3); // power light
     return image;
 }
 
@@ -124,8 +124,8 @@ QImage drawIcon(int size) {
         p.setFont(font);
         p.setPen(QColor(0x00, 0x00, 0xFF));
         for (const auto& g : givens)
-            p.drawText(QRectF(board.left() + g[1] * step, board.top() + g[0] * step, step, step), Qt::AlignCenter,
-                       QString::number(g[2]));
+            p.drawText(QRectF(board.left() + g[1] * step, board.top() + g[0] * step, step, step),
+                       Qt::AlignCenter, QString::number(g[2]));
     } else {
         p.setBrush(QColor(0x20, 0x40, 0xF0));
         for (const auto& g : givens)
@@ -151,7 +151,7 @@ bool save(const QImage& image, const QDir& dir, const QString& name) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);

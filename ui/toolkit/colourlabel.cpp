@@ -56,8 +56,10 @@ void ColourLabel::setMouseIcon(const QCursor& cursor) {
 }
 
 void ColourLabel::applyPointer() {
-    if (pointer_ == MousePointer::Custom && mouseIcon_) setCursor(*mouseIcon_);
-    else unsetCursor();
+    if (pointer_ == MousePointer::Custom && mouseIcon_)
+        setCursor(*mouseIcon_);
+    else
+        unsetCursor();
 }
 
 void ColourLabel::setAutoSize(bool on) {
@@ -65,7 +67,9 @@ void ColourLabel::setAutoSize(bool on) {
     if (autoSize_) adjustSize();
 }
 
-void ColourLabel::setOpaque(bool on) { setAutoFillBackground(on); }
+void ColourLabel::setOpaque(bool on) {
+    setAutoFillBackground(on);
+}
 
 void ColourLabel::setCaption(const QString& value) {
     if (value == text()) return;
@@ -88,4 +92,4 @@ void ColourLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-}  // namespace dodoru
+} // namespace dodoru

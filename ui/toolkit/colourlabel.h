@@ -68,4 +68,4 @@ private:
     bool leftPressed_ = false;
 };
 
-}  // namespace dodoru
+} // namespace dodoru

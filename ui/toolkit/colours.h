@@ -9,12 +9,12 @@ namespace dodoru {
 // named by the number in the low bits.
 using ColourValue = std::uint32_t;
 inline constexpr ColourValue kSystemColourFlag = 0x80000000u;
-inline constexpr ColourValue kButtonFaceColour = 0x8000000Fu;  // system colour 15
-inline constexpr ColourValue kHighlightColour = 0x0000FFFFu;   // yellow
+inline constexpr ColourValue kButtonFaceColour = 0x8000000Fu; // system colour 15
+inline constexpr ColourValue kHighlightColour = 0x0000FFFFu;  // yellow
 
 // The colour to paint; system colours come from the application palette.
 QColor toQColor(ColourValue value);
 // The 0x00BBGGRR value of an opaque colour.
 ColourValue fromQColor(const QColor& colour);
 
-}  // namespace dodoru
+} // namespace dodoru

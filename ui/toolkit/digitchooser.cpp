@@ -16,9 +16,13 @@ DigitChooser::DigitChooser(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this](int) { emit clicked(); });
 }
 
-void DigitChooser::setChooserText(const QString& text) { setEditText(text); }
+void DigitChooser::setChooserText(const QString& text) {
+    setEditText(text);
+}
 
-QString DigitChooser::chooserText() const { return currentText(); }
+QString DigitChooser::chooserText() const {
+    return currentText();
+}
 
 void DigitChooser::keyReleaseEvent(QKeyEvent* event) {
     QComboBox::keyReleaseEvent(event);
@@ -27,4 +31,4 @@ void DigitChooser::keyReleaseEvent(QKeyEvent* event) {
     emit keyUp(virtualKeyCode(*event), shiftMask(event->modifiers()));
 }
 
-}  // namespace dodoru
+} // namespace dodoru

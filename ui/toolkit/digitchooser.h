@@ -22,4 +22,4 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 };
 
-}  // namespace dodoru
+} // namespace dodoru

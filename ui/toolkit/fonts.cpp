@@ -29,4 +29,4 @@ QFont windowFont(const QString& face, double points, int weight) {
     return font;
 }
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -17,4 +17,4 @@ QFont applicationFont();
 // A font of the window: face, size in points (fractions allowed), weight 400 or 700.
 QFont windowFont(const QString& face, double points, int weight = 400);
 
-}  // namespace dodoru
+} // namespace dodoru

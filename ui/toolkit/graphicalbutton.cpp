@@ -18,4 +18,4 @@ void GraphicalButton::setBackColor(ColourValue colour) {
     update();
 }
 
-}  // namespace dodoru
+} // namespace dodoru

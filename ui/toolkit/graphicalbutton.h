@@ -20,4 +20,4 @@ private:
     ColourValue backColor_ = kButtonFaceColour;
 };
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -8,8 +8,10 @@ GridLine::GridLine(Qt::Orientation orientation, int at, int from, int to, int wi
     : QWidget(parent), orientation_(orientation), width_(width < 1 ? 1 : width) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const int before = (width_ - 1) / 2;
-    if (orientation_ == Qt::Horizontal) setGeometry(from, at - before, to - from + 1, width_);
-    else setGeometry(at - before, from, width_, to - from + 1);
+    if (orientation_ == Qt::Horizontal)
+        setGeometry(from, at - before, to - from + 1, width_);
+    else
+        setGeometry(at - before, from, width_, to - from + 1);
 }
 
 void GridLine::paintEvent(QPaintEvent*) {
@@ -17,4 +19,4 @@ void GridLine::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -8,7 +8,8 @@ namespace dodoru {
 // position, drawn in the window's text colour. It takes no mouse input.
 class GridLine : public QWidget {
 public:
-    // Positions in pixels: a horizontal line runs from `from` to `to` at y = `at`; a vertical one at x = `at`.
+    // Positions in pixels: a horizontal line runs from `from` to `to` at y = `at`; a vertical one at x =
+    // `at`.
     GridLine(Qt::Orientation orientation, int at, int from, int to, int width, QWidget* parent);
 
     Qt::Orientation orientation() const { return orientation_; }
@@ -22,4 +23,4 @@ private:
     int width_;
 };
 
-}  // namespace dodoru
+} // namespace dodoru

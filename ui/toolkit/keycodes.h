@@ -8,4 +8,4 @@ namespace dodoru {
 // 48..57, the keypad digits 96..105, letters 65..90; other keys their usual codes, 0 when unknown.
 short virtualKeyCode(const QKeyEvent& event);
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -5,7 +5,9 @@
 
 namespace dodoru {
 
-void QtEventPass::run() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtEventPass::run() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtProgramEnd::endProgram(QWidget* closing) {
     // Hiding (not closing) the other windows runs none of their handlers.
@@ -15,4 +17,4 @@ void QtProgramEnd::endProgram(QWidget* closing) {
     QCoreApplication::quit();
 }
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -48,4 +48,4 @@ public:
     void endProgram(QWidget* closing) override;
 };
 
-}  // namespace dodoru
+} // namespace dodoru

@@ -30,4 +30,4 @@ private:
     double twipsPerPixelY_ = kTwipsPerInch / kStandardDpi;
 };
 
-}  // namespace dodoru
+} // namespace dodoru
