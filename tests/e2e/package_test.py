@@ -12,6 +12,7 @@ import argparse
 import glob
 import os
 import pwd
+import struct
 import subprocess
 import sys
 
@@ -21,8 +22,10 @@ from desktop_test import MAIN_TITLE, Step, close_box
 APP_ID = "com.example.Dodoru"
 RUNTIME_PACKAGES = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins",
                     "fonts-arphic-ukai", "fonts-arphic-uming"]
+ICON_SIZES = [16, 32, 48, 64, 128, 256]
 INSTALLED_FILES = ["usr/bin/dodoru", "usr/bin/dodoru-cli",
-                   f"usr/share/applications/{APP_ID}.desktop", f"usr/share/metainfo/{APP_ID}.metainfo.xml"]
+                   f"usr/share/applications/{APP_ID}.desktop", f"usr/share/metainfo/{APP_ID}.metainfo.xml"] + [
+                   f"usr/share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png" for size in ICON_SIZES]
 
 
 def build_package(build_dir, out_dir):
@@ -38,6 +41,18 @@ def build_package(build_dir, out_dir):
 def control_field(deb, name):
     return subprocess.run(["dpkg-deb", "--field", deb, name], capture_output=True, check=True,
                           timeout=30).stdout.decode().strip()
+
+
+def png_size(path):
+    with open(path, "rb") as f:
+        header = f.read(24)
+    check(header[:8] == b"\x89PNG\r\n\x1a\n" and header[12:16] == b"IHDR", f"{path} is not a PNG image")
+    return struct.unpack(">II", header[16:24])
+
+
+def desktop_entry(path):
+    with open(path, encoding="utf-8") as f:
+        return dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line and not line.startswith("#"))
 
 
 def depended_packages(depends):
@@ -90,7 +105,14 @@ def run(args):
         subprocess.run(["dpkg", "-x", deb, root], check=True, timeout=60)
         absent = [f for f in INSTALLED_FILES if not os.path.isfile(os.path.join(root, f))]
         check(not absent, f"the package lacks {', '.join(absent)}")
-        step("dpkg -x unpacks the program, the desktop entry and the metainfo under /usr")
+        for size in ICON_SIZES:
+            icon = os.path.join(root, f"usr/share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png")
+            check(png_size(icon) == (size, size), f"the {size}x{size} icon is {png_size(icon)}")
+        entry = desktop_entry(os.path.join(root, f"usr/share/applications/{APP_ID}.desktop"))
+        check(os.path.isfile(os.path.join(root, "usr/bin", entry.get("Exec", "?"))),
+              f"the desktop entry runs {entry.get('Exec')!r}, which the package does not install")
+        check(entry.get("Icon") == APP_ID, f"the desktop entry names the icon {entry.get('Icon')!r}")
+        step("dpkg -x unpacks the programs, the desktop entry, the icon at six sizes and the metainfo under /usr")
 
         user = User()
         bindir = os.path.join(root, "usr", "bin")
