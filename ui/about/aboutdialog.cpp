@@ -154,13 +154,20 @@ void AboutDialog::composePicture() {
 }
 
 void AboutDialog::showModeless() {
-    if (const QScreen* where = screen()) {
-        const QRect available = where->availableGeometry();
-        move(available.center() - rect().center());
-    }
+    centreOnScreen();
     show();
+    // Once the window manager has framed the dialog, centre the frame rather than the client area.
+    if (frameGeometry().size() != size()) centreOnScreen();
     raise();
     activateWindow();
+}
+
+void AboutDialog::centreOnScreen() {
+    const QScreen* where = screen();
+    if (!where) return;
+    const QRect frame = frameGeometry();
+    const QPoint centre = where->availableGeometry().center();
+    move(centre - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 void AboutDialog::showEvent(QShowEvent* event) {

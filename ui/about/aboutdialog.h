@@ -57,6 +57,7 @@ private:
     void createControls(const QIcon& icon);
     void Form_Load();
     void composePicture();
+    void centreOnScreen();
     QRect twipsRect(int left, int top, int width, int height) const;
 
     WebLink& webLink_;

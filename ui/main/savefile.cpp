@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "messageboxes.h"
+
 namespace dodoru {
 
 namespace {
@@ -140,6 +142,29 @@ QString shutdownSaveFailedText(const SaveFileResult& result) {
 QString clearDeleteFailedText(const SaveFileResult& result) {
     return QStringLiteral("無法刪除題目存檔：\n") + result.reason +
            QStringLiteral("\n\n盤面已清除；下次關閉程式時存檔會被覆寫。");
+}
+
+SaveFileResult loadGivensAtStartUp(const SaveFile& file, Board& board, std::uint8_t& FileByte,
+                                   MessageBoxes& boxes, QWidget* parent) {
+    const SaveFileResult result = file.load(board, FileByte);
+    if (!result.ok())
+        boxes.show(parent, startupLoadFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
+    return result;
+}
+
+SaveFileResult saveGivensAtShutdown(const SaveFile& file, const Board& board, std::uint8_t& FileByte,
+                                    MessageBoxes& boxes, QWidget* parent) {
+    const SaveFileResult result = file.save(board, FileByte);
+    if (!result.ok())
+        boxes.show(parent, shutdownSaveFailedText(result), MessageButtons::Ok, MessageIcon::Critical);
+    return result;
+}
+
+SaveFileResult deleteForClear(const SaveFile& file, MessageBoxes& boxes, QWidget* parent) {
+    const SaveFileResult result = file.remove();
+    if (!result.ok())
+        boxes.show(parent, clearDeleteFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
+    return result;
 }
 
 } // namespace dodoru

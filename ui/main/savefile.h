@@ -7,7 +7,11 @@
 
 #include "board.h"
 
+class QWidget;
+
 namespace dodoru {
+
+class MessageBoxes;
 
 // Where the program keeps its two files, Default.dat and out.txt: the directory of the executable
 // when files can be created there, otherwise the per-user data directory (created when needed), so
@@ -69,6 +73,17 @@ public:
 private:
     QString path_;
 };
+
+// The window's three uses of the save file. Each shows a failure in a message box over `parent` (titled
+// with the application title) and returns what happened; none of them stops the program.
+// Start-up: on failure the board is left as it was (empty at start-up).
+SaveFileResult loadGivensAtStartUp(const SaveFile& file, Board& board, std::uint8_t& FileByte,
+                                   MessageBoxes& boxes, QWidget* parent);
+// Shutdown: on failure the user is told that the givens were not saved.
+SaveFileResult saveGivensAtShutdown(const SaveFile& file, const Board& board, std::uint8_t& FileByte,
+                                    MessageBoxes& boxes, QWidget* parent);
+// A confirmed clear: an absent file is fine.
+SaveFileResult deleteForClear(const SaveFile& file, MessageBoxes& boxes, QWidget* parent);
 
 // Message box texts for the window (the box's title is the application title).
 QString startupLoadFailedText(const SaveFileResult& result);
