@@ -64,7 +64,20 @@ void ColourLabel::applyPointer() {
 
 void ColourLabel::setAutoSize(bool on) {
     autoSize_ = on;
-    if (autoSize_) adjustSize();
+    if (autoSize_) fitText();
+}
+
+void ColourLabel::setKeepInsideParent(bool on) {
+    keepInside_ = on;
+    ownLeft_ = x();
+    if (autoSize_) fitText();
+}
+
+void ColourLabel::fitText() {
+    adjustSize();
+    if (!keepInside_ || parentWidget() == nullptr) return;
+    const int room = parentWidget()->width() - ownLeft_;
+    move(width() <= room ? ownLeft_ : qMax(0, parentWidget()->width() - width()), y());
 }
 
 void ColourLabel::setOpaque(bool on) {
@@ -74,7 +87,7 @@ void ColourLabel::setOpaque(bool on) {
 void ColourLabel::setCaption(const QString& value) {
     if (value == text()) return;
     setText(value);
-    if (autoSize_) adjustSize();
+    if (autoSize_) fitText();
 }
 
 void ColourLabel::mousePressEvent(QMouseEvent* event) {

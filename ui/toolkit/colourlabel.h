@@ -44,6 +44,9 @@ public:
     // Width and height follow the text whenever it changes; left and top stay.
     void setAutoSize(bool on);
     bool autoSize() const { return autoSize_; }
+    // With auto size: a text too long for the parent moves the label left, so that it ends at the
+    // parent's right edge instead of being cut off; shorter texts bring it back to its own left.
+    void setKeepInsideParent(bool on);
     void setOpaque(bool on);
 
     void setCaption(const QString& text);
@@ -60,11 +63,14 @@ protected:
 
 private:
     void applyPointer();
+    void fitText();
 
     std::optional<ColourValue> foreColor_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> mouseIcon_;
     bool autoSize_ = false;
+    bool keepInside_ = false;
+    int ownLeft_ = 0;
     bool leftPressed_ = false;
 };
 
