@@ -134,13 +134,6 @@ private slots:
         QVERIFY(!dialog_->windowIcon().isNull());
     }
 
-    void twipsFollowTheResolution() {
-        // 15 twips to the pixel at 96 dpi.
-        const double dpi = dialog_->logicalDpiX();
-        QCOMPARE(dialog_->toPixelsX(6990), qRound(6990 * dpi / 1440));
-        if (qFuzzyCompare(dpi, 96.0)) QCOMPARE(dialog_->size(), QSize(466, 330));
-    }
-
     void controlsLieWhereLaidOut_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("index");

@@ -255,12 +255,6 @@ private slots:
         expectMessage();
     }
 
-    void messageCanBeShownAgain() {
-        launcher().StartSysInfo(nullptr);
-        launcher().StartSysInfo(nullptr);
-        QCOMPARE(boxes_.texts.size(), 2);
-    }
-
 private:
     SystemInfoLauncher launcher() { return SystemInfoLauncher(registry_, files_, starter_, boxes_); }
 
