@@ -214,14 +214,14 @@ private slots:
     }
 
     // --- steps 8 to 10: the image on the page ---
-    void a4ExampleComesOutAsDesigned_data() {
+    void a4PageGivesTheKnownPlacement_data() {
         QTest::addColumn<double>("pageWidth");
         QTest::addColumn<double>("pageHeight");
         QTest::newRow("portrait") << 11906.0 << 16838.0;
         QTest::newRow("A4 in points times 20, rounded") << 595.276 * 20 << 841.89 * 20;
     }
 
-    void a4ExampleComesOutAsDesigned() {
+    void a4PageGivesTheKnownPlacement() {
         QFETCH(double, pageWidth);
         QFETCH(double, pageHeight);
         const PagePlacement placement = placeOnPage(pageWidth, pageHeight, 9450, 9630);
