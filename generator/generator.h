@@ -5,12 +5,12 @@
 #include <string>
 
 #include "engine.h"
+#include "generationobserver.h"
+#include "levelrules.h"
 #include "puzzlelog.h"
 #include "random.h"
 
 namespace dodoru {
-
-using CandidateTally = std::array<std::int16_t, 10>;
 
 enum class GenerationOutcome { Accepted, Interrupted };
 
@@ -24,11 +24,23 @@ struct GenerationResult {
     long grids = 0;                // full grids begun
     std::string countLabel;        // Label3's text, "空格" + ClueCount
     LogWriteResult log;            // how the log record went (ok when no log is attached)
+    // The puzzle's one solution. It differs from `solution` in the cells where a check added a given
+    // with the digit of its second solution (Parts 1.5, 2.2); each such cell is marked in CellMark.
+    BoardSnapshot puzzleSolution{};
 };
 
 // Generates puzzles of levels 1..5 on the engine's board: a full grid from two shuffled boxes, clue
 // removal by level with every try checked by the solve routine, the log record, and the puzzle shown.
 // The board (givens in blue, everything else empty) holds the puzzle afterwards.
+//
+// The engine's pump is told boardHidden() at every full grid begun (after the board model has been
+// emptied) and puzzleShown() once the accepted puzzle is on the board; pollNow() runs once after
+// every rejected try. When the pump unwinds, generate() returns Interrupted at once: no record is
+// logged, puzzleShown() is not called, GenerateFlag is back at 0, and the board holds only givens and
+// empty cells (the try in progress).
+//
+// The caller (the command frame) resets SolutionCount and the message label before generate(), as
+// Part 3.1 says. A level outside 1..5 throws std::out_of_range.
 class Generator {
 public:
     Generator(Engine& engine, RandomSource& random, PuzzleLog* log = nullptr)
@@ -36,10 +48,32 @@ public:
 
     GenerationResult generate(int level);
 
+    void setObserver(GenerationObserver* observer) { observer_ = observer; }
+    // TryCount of the current full grid.
+    int tryCount() const { return tryCount_; }
+
 private:
+    enum class Step { Continue, NewGrid, Accepted, Interrupted };
+
+    bool beginFullGrid(BoardSnapshot& snapshot, GenerationResult& result);
+    Step carveTry(const LevelRules& rules, const BoardSnapshot& snapshot, GenerationResult& result);
+    void restore(const BoardSnapshot& snapshot);
+    void shuffleDigitMap();
+    void fillSeedBox(int topRow, int leftColumn);
+    int levelOneRemoval();
+    int removeCells(int removalCount, int& picks);
+    // Check: the solve routine with GenerateFlag -1; false when it was interrupted.
+    bool check();
+    bool singlePass();
+    bool pairPass();
+    void showAcceptedPuzzle(GenerationResult& result);
+
     Engine& engine_;
     RandomSource& random_;
     PuzzleLog* log_;
+    GenerationObserver* observer_ = nullptr;
+    std::int16_t tryCount_ = 0;
+    BoardSnapshot checkSnapshot_{};  // handed to checks, which never write it
 };
 
 }  // namespace dodoru

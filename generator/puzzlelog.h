@@ -27,7 +27,13 @@ public:
     virtual LogWriteResult append(const LogRecord& record) = 0;
 };
 
-// UTF-8 text to code page 950 (Big5); nullopt when a character has no Big5 form.
+// UTF-8 text to code page 950 (Big5); nullopt when a character has no Big5 form. This is the one
+// place that knows the platform's converter (glibc's iconv here, codepage950.cpp).
 std::optional<std::string> toCodePage950(std::string_view utf8);
+
+// One record of Part 2.3 as the bytes appended to the log: the header (等級L共N號答案S組), blanks up to
+// the next print zone (the next 1-based column of the form 14·k + 1, counting the header's encoded
+// bytes), the tally "0=NN " .. "9=NN ", item 5 (one blank) and CR LF. Nullopt if encoding fails.
+std::optional<std::string> encodeLogRecord(const LogRecord& record);
 
 }  // namespace dodoru

@@ -13,4 +13,13 @@ public:
     virtual void reseedFromClock() = 0;
 };
 
+// Int(n·u) for a draw u in [0, 1): 0..n-1. The product is taken in double, where it is exact for a
+// single-precision u, and clamped, so that no rounding can give n.
+constexpr int scaledDraw(float u, int n) {
+    const double x = static_cast<double>(u) * n;
+    int k = static_cast<int>(x);
+    if (x < 0.0) k = 0;
+    return k >= n ? n - 1 : k;
+}
+
 }  // namespace dodoru

@@ -1,12 +1,189 @@
+#include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
 
+#include "boardtext.h"
+#include "clockrandom.h"
 #include "commands.h"
+#include "engine.h"
+#include "filepuzzlelog.h"
+#include "generator.h"
+#include "seededrandom.h"
 
 namespace dodoru::cli {
 
-int runGenerate(const std::vector<std::string>&) {
-    std::fprintf(stderr, "dodoru-cli generate: not built yet\n");
+namespace {
+
+constexpr int kExitLogFailed = 1;  // puzzles generated, but some log record could not be written
+
+struct GenerateOptions {
+    int level = 0;
+    long count = 1;
+    std::optional<std::uint64_t> seed;
+    bool json = false;
+    std::optional<std::string> logPath;
+};
+
+template <typename Number> std::optional<Number> parseNumber(const std::string& text) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "dodoru-cli generate: %s (see dodoru-cli --help)\n", message.c_str());
     return kExitUsage;
+}
+
+// Parses the arguments into `options`; returns an error message when they are wrong.
+std::optional<std::string> parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
+    bool levelGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> inlineValue;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inlineValue = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        if (name == "--json") {
+            if (inlineValue) return "--json takes no value";
+            options.json = true;
+            continue;
+        }
+        if (name != "--level" && name != "--count" && name != "--seed" && name != "--log")
+            return name.rfind("--", 0) == 0 ? "unknown option '" + name + "'"
+                                            : "unexpected argument '" + name + "'";
+        std::string value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return name + " needs a value";
+        }
+        if (name == "--level") {
+            const auto level = parseNumber<int>(value);
+            if (!level || !isValidLevel(*level))
+                return "--level must be 1, 2, 3, 4 or 5, not '" + value + "'";
+            options.level = *level;
+            levelGiven = true;
+        } else if (name == "--count") {
+            const auto count = parseNumber<long>(value);
+            if (!count || *count < 1)
+                return "--count must be a whole number of at least 1, not '" + value + "'";
+            options.count = *count;
+        } else if (name == "--seed") {
+            const auto seed = parseNumber<std::uint64_t>(value);
+            if (!seed)
+                return "--seed must be a whole number 0.." + std::to_string(UINT64_MAX) + ", not '" + value +
+                       "'";
+            options.seed = *seed;
+        } else {
+            if (value.empty()) return "--log needs a file name";
+            options.logPath = value;
+        }
+    }
+    if (!levelGiven) return "missing --level L (1 very easy .. 5 very hard)";
+    return std::nullopt;
+}
+
+std::string snapshotDigits(const BoardSnapshot& snapshot) {
+    std::string out;
+    for (const auto digit : snapshot) out += static_cast<char>('0' + digit);
+    return out;
+}
+
+std::string millisecondsText(double ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", ms);
+    return text;
+}
+
+std::string jsonLine(const Board& board, const GenerationResult& result, double ms) {
+    std::string out = "{\"level\": " + std::to_string(result.level) + ", \"puzzle\": \"" + board.digits() +
+                      "\", \"solution\": \"" + snapshotDigits(result.solution) +
+                      "\", \"clues\": " + std::to_string(result.clueCount) + ", \"tally\": [";
+    for (std::size_t n = 0; n < result.tally.size(); ++n) {
+        if (n > 0) out += ", ";
+        out += std::to_string(result.tally[n]);
+    }
+    out += "], \"tries\": " + std::to_string(result.tries) + ", \"grids\": " + std::to_string(result.grids) +
+           ", \"ms\": " + millisecondsText(ms) + "}\n";
+    return out;
+}
+
+std::string humanText(const Board& board, const GenerationResult& result, double ms, long number,
+                      long count) {
+    const int singles = result.tally[1] - result.clueCount;
+    std::string out = "Puzzle " + std::to_string(number) + " of " + std::to_string(count) + ": level " +
+                      std::to_string(result.level) + ", " + std::to_string(result.clueCount) + " givens (" +
+                      result.countLabel + ")\n";
+    out += formatGrid(board);
+    out += "puzzle:    " + board.digits() + "\n";
+    out += "solution:  " + snapshotDigits(result.puzzleSolution) + "\n";
+    out += "full grid: " + snapshotDigits(result.solution);
+    out += result.solution == result.puzzleSolution ? " (the solution)\n"
+                                                    : " (the checks added givens that differ from it)\n";
+    out += "tally:    ";
+    for (std::size_t n = 0; n < result.tally.size(); ++n)
+        out += " " + std::to_string(n) + "=" + std::to_string(result.tally[n]);
+    out +=
+        "  (hard cells " + std::to_string(result.tally[0]) + ", singles " + std::to_string(singles) + ")\n";
+    out += std::to_string(result.tries) + (result.tries == 1 ? " try on " : " tries on ") +
+           std::to_string(result.grids) + (result.grids == 1 ? " full grid, " : " full grids, ") +
+           millisecondsText(ms) + " ms\n\n";
+    return out;
+}
+
+}  // namespace
+
+int runGenerate(const std::vector<std::string>& args) {
+    GenerateOptions options;
+    if (const auto error = parseOptions(args, options)) return usageError(*error);
+
+    std::unique_ptr<RandomSource> random;
+    if (options.seed)
+        random = std::make_unique<SeededRandom>(*options.seed);
+    else
+        random = std::make_unique<ClockRandom>();
+    std::unique_ptr<FilePuzzleLog> log;
+    if (options.logPath) log = std::make_unique<FilePuzzleLog>(*options.logPath);
+
+    // One board and one window state for the whole run, as the window keeps them between commands.
+    Board board;
+    WindowState state;
+    NoEventPump pump;
+    Engine engine(board, state, pump);
+    Generator generator(engine, *random, log.get());
+
+    int status = kExitOk;
+    for (long number = 1; number <= options.count; ++number) {
+        state.SolutionCount = 0;  // the command frame's reset (Part 3.1)
+        board.message().hide();
+        const auto start = std::chrono::steady_clock::now();
+        const GenerationResult result = generator.generate(options.level);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        if (result.outcome != GenerationOutcome::Accepted) {
+            std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
+            return kExitLogFailed;
+        }
+        const std::string text =
+            options.json ? jsonLine(board, result, ms) : humanText(board, result, ms, number, options.count);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fflush(stdout);
+        if (!result.log.ok) {
+            std::fprintf(stderr, "dodoru-cli generate: puzzle %ld was not logged: %s\n", number,
+                         result.log.error.c_str());
+            status = kExitLogFailed;
+        }
+    }
+    return status;
 }
 
 }  // namespace dodoru::cli

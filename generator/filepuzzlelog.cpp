@@ -1,0 +1,84 @@
+#include "filepuzzlelog.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace dodoru {
+
+namespace {
+
+constexpr std::size_t kPrintZoneWidth = 14;
+
+// The pattern "00": at least two digits, zero-padded on the left.
+std::string twoDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+std::string errorText(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+}  // namespace
+
+std::optional<std::string> encodeLogRecord(const LogRecord& record) {
+    const std::string header = "等級" + std::to_string(record.level) + "共" +
+                               std::to_string(record.clueCount) + "號" + "答案" +
+                               std::to_string(record.solutionCount) + "組";
+    std::optional<std::string> line = toCodePage950(header);
+    if (!line) return std::nullopt;
+    // The print-zone advance: from 1-based column size + 1 to the next column 14·k + 1 beyond it.
+    const std::size_t column = line->size() + 1;
+    const std::size_t nextZone = ((column - 1) / kPrintZoneWidth + 1) * kPrintZoneWidth + 1;
+    line->append(nextZone - column, ' ');
+    for (std::size_t n = 0; n < record.tally.size(); ++n)
+        *line += std::to_string(n) + "=" + twoDigits(record.tally[n]) + " ";
+    *line += " \r\n";
+    return line;
+}
+
+LogWriteResult FilePuzzleLog::append(const LogRecord& record) {
+    const std::optional<std::string> bytes = encodeLogRecord(record);
+    if (!bytes) return {false, "the record cannot be written in code page 950"};
+
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return {false, "cannot open " + path_ + " for appending: " + errorText(errno)};
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const off_t sizeBefore = regular ? info.st_size : 0;
+
+    const char* data = bytes->data();
+    std::size_t left = bytes->size();
+    int writeError = 0;
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            writeError = errno;
+            break;
+        }
+        if (written == 0) {
+            writeError = EIO;
+            break;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (writeError != 0 && regular && left < bytes->size()) {
+        // Cut the partial record off; the bytes before it are untouched.
+        // Should that fail too, the partial record stays; the error below still says why.
+        const int cut = ::ftruncate(fd, sizeBefore);
+        static_cast<void>(cut);
+    }
+    const int closeResult = ::close(fd);
+    if (writeError != 0) return {false, "cannot write to " + path_ + ": " + errorText(writeError)};
+    if (closeResult != 0) return {false, "cannot write to " + path_ + ": " + errorText(errno)};
+    return {};
+}
+
+}  // namespace dodoru
