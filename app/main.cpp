@@ -1,11 +1,33 @@
 #include <QApplication>
-#include <QWidget>
+#include <QFile>
+#include <QStyleFactory>
+#include <memory>
+
+#include "appinfo.h"
+#include "clockrandom.h"
+#include "filepuzzlelog.h"
+#include "fonts.h"
+#include "mainwindow.h"
+#include "savefile.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Dodoru數字方陣"));
-    window.setFixedSize(624, 610);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(dodoru::app::applicationTitle());
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(dodoru::app::kVersionMajor)
+                                            .arg(dodoru::app::kVersionMinor)
+                                            .arg(dodoru::app::kVersionRevision));
+    // The command buttons show the mode by their colour; this style paints button colours everywhere.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+    dodoru::installFontSubstitutions();
+    QApplication::setFont(dodoru::applicationFont());
+
+    dodoru::MainWindowServices services;
+    services.random = std::make_unique<dodoru::ClockRandom>();
+    const QString logPath = dodoru::FilesLocation::forApplication().logFilePath();
+    services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(logPath).toStdString());
+
+    dodoru::MainWindow window(std::move(services));
+    window.Form_Load();
+    return QApplication::exec();
 }

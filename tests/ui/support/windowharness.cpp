@@ -1,0 +1,83 @@
+#include "windowharness.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "fonts.h"
+#include "seededrandom.h"
+
+namespace dodoru::testing {
+
+void prepareApplication() {
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+    installFontSubstitutions();
+    QApplication::setFont(applicationFont());
+}
+
+WindowHarness::WindowHarness(const Options& options) {
+    MainWindowServices services;
+    auto boxes = std::make_unique<ScriptedMessageBoxes>();
+    messageBoxes = boxes.get();
+    services.messageBoxes = std::move(boxes);
+    services.random = std::make_unique<SeededRandom>(options.seed);
+    auto memoryLog = std::make_unique<MemoryPuzzleLog>();
+    log = memoryLog.get();
+    services.puzzleLog = std::move(memoryLog);
+    auto pass = std::make_unique<HookedEventPass>();
+    eventPass = pass.get();
+    services.eventPass = std::move(pass);
+    auto end = std::make_unique<RecordingProgramEnd>();
+    programEnd = end.get();
+    services.programEnd = std::move(end);
+    if (options.clockStepNs > 0) {
+        auto stepping = std::make_unique<SteppingClock>(options.clockStepNs);
+        clock = stepping.get();
+        services.clock = std::move(stepping);
+    }
+    window_ = std::make_unique<MainWindow>(std::move(services));
+    if (options.load) window_->Form_Load();
+}
+
+QString boardDigits(const MainWindow& window) {
+    QString out;
+    for (int c = 0; c < 81; ++c) out += QChar('0' + window.board().cell(c).value());
+    return out;
+}
+
+QString labelDigits(const MainWindow& window) {
+    QString out;
+    for (int c = 0; c < 81; ++c) {
+        const QString text = window.Label1(c)->text();
+        out += text.isEmpty() ? QChar('0') : text.at(0);
+    }
+    return out;
+}
+
+QString blueMask(const MainWindow& window) {
+    QString out;
+    for (int c = 0; c < 81; ++c) out += window.Label1(c)->foreColor() == 0xFF0000u ? QChar('1') : QChar('0');
+    return out;
+}
+
+int pixelsNear(const QImage& image, const QRect& area, const QColor& colour, int tolerance) {
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (qAbs(c.red() - colour.red()) <= tolerance && qAbs(c.green() - colour.green()) <= tolerance &&
+                qAbs(c.blue() - colour.blue()) <= tolerance)
+                ++count;
+        }
+    return count;
+}
+
+void enterGivens(MainWindow& window, const QString& cells) {
+    for (int c = 0; c < 81; ++c) {
+        const int digit = cells.at(c).digitValue();
+        if (digit >= 1 && digit <= 9) window.board().cell(c).makeGiven(digit);
+    }
+    window.mirrorBoard();
+}
+
+} // namespace dodoru::testing

@@ -1,0 +1,426 @@
+#include "mainwindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <stdexcept>
+
+#include "appinfo.h"
+#include "artwork.h"
+#include "fonts.h"
+#include "generator.h"
+#include "layout.h"
+
+namespace dodoru {
+
+namespace {
+
+const QString kHintText =
+    QStringLiteral("〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿");
+const QString kHintTooltipLead = QStringLiteral("點我進入我的網頁： ");
+const QString kChooserTooltip = QStringLiteral("(=0 or 滑鼠右鍵) 表示此號碼清除");
+const QString kCellTooltipAtCreation = QStringLiteral("Mouse Click It ");
+const QString kCellTooltipManual = QStringLiteral("Click It");
+const QString kClearQuestion = QStringLiteral("警告!請確定您是否要清除掉題目?");
+const QString kLogFailed = QStringLiteral("題目已產生，但無法寫入題目紀錄檔 out.txt。\n%1");
+
+constexpr ColourValue kHintColour = 0x4080;
+constexpr ColourValue kCountColour = 0xFF0000;
+constexpr ColourValue kMessageColour = 0xFF;
+
+QString cellText(const Cell& cell) {
+    return QString::fromStdString(cell.text());
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)) {
+    if (!services_.random) throw std::invalid_argument("MainWindow needs a random source");
+    if (!services_.messageBoxes) services_.messageBoxes = std::make_unique<QtMessageBoxes>();
+    if (!services_.clock) services_.clock = std::make_unique<SteadyClock>();
+    if (!services_.eventPass) services_.eventPass = std::make_unique<QtEventPass>();
+    if (!services_.programEnd) services_.programEnd = std::make_unique<QtProgramEnd>();
+
+    scale_ = TwipsScale::forScreen(screen());
+    pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
+    engine_ = std::make_unique<Engine>(board_, state_, *pump_);
+    pump_->beforePass = [this] { mirrorBoard(); };
+    pump_->onBoardHidden = [this] {
+        setCellPointers(MousePointer::Default);
+        setCellTooltips(QString());
+        for (ColourLabel* cell : cells_) cell->hide();
+        mirrorBoard();
+    };
+    pump_->onPuzzleShown = [this] {
+        mirrorBoard();
+        for (ColourLabel* cell : cells_) cell->show();
+    };
+
+    buildControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::placeTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(scale_.toPixelsX(left), scale_.toPixelsY(top), scale_.toPixelsX(width),
+                        scale_.toPixelsY(height));
+}
+
+void MainWindow::buildControls() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(app::mainWindowCaption());
+    setWindowIcon(artwork::windowIcon());
+    // Fixed single border: minimise and close, no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(scale_.toPixelsX(layout::kClientWidth), scale_.toPixelsY(layout::kClientHeight));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    banner_ = artwork::banner();
+
+    // Lines first: the window's own surface, below everything else.
+    for (const auto& spec : layout::kLines) {
+        GridLine* line = spec.horizontal
+                             ? new GridLine(Qt::Horizontal, scale_.toPixelsY(spec.position),
+                                            scale_.toPixelsX(layout::kHorizontalFrom),
+                                            scale_.toPixelsX(layout::kHorizontalTo), spec.width, this)
+                             : new GridLine(Qt::Vertical, scale_.toPixelsX(spec.position),
+                                            scale_.toPixelsY(layout::kVerticalFrom),
+                                            scale_.toPixelsY(layout::kVerticalTo), spec.width, this);
+        line->setObjectName(QStringLiteral("Line1(%1)").arg(spec.index));
+        lines_[static_cast<std::size_t>(spec.index)] = line;
+    }
+
+    hint_ = new ColourLabel(this);
+    hint_->setObjectName(QStringLiteral("Label2"));
+    hint_->setFont(windowFont(kMingFace, layout::kHintPoints));
+    hint_->setForeColor(kHintColour);
+    placeTwips(hint_, layout::kLabel2.left, layout::kLabel2.top, layout::kLabel2.width,
+               layout::kLabel2.height);
+    hint_->setAutoSize(true);
+    hint_->setCaption(kHintText);
+    hint_->setToolTip(kHintTooltipLead + app::kWebPage);
+    hint_->setCursor(Qt::PointingHandCursor);
+    connect(hint_, &ColourLabel::clicked, this, [this] { Label2_Click(); });
+
+    const QCursor pointer = artwork::cellPointer();
+    const QFont cellFont = windowFont(kMingFace, layout::kCellPoints);
+    for (int c = 0; c < kCellCount; ++c) {
+        auto* cell = new ColourLabel(this);
+        cell->setObjectName(QStringLiteral("Label1(%1)").arg(c));
+        cell->setFont(cellFont);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setToolTip(kCellTooltipAtCreation);
+        cell->setMouseIcon(pointer);
+        placeTwips(cell, layout::kCellLeft[static_cast<std::size_t>(columnOf(c))],
+                   layout::kCellTop[static_cast<std::size_t>(rowOf(c))], layout::kCellWidth,
+                   layout::kCellHeight);
+        const auto index = static_cast<short>(c);
+        connect(cell, &ColourLabel::mouseDown, this, [this, index](short button, short shift, int x, int y) {
+            Label1_MouseDown(index, button, shift, x, y);
+        });
+        cells_[static_cast<std::size_t>(c)] = cell;
+    }
+
+    message_ = new ColourLabel(this);
+    message_->setObjectName(QStringLiteral("題目錯誤"));
+    message_->setFont(windowFont(kKaiFace, layout::kMessagePoints));
+    message_->setForeColor(kMessageColour);
+    placeTwips(message_, layout::kMessageLabel.left, layout::kMessageLabel.top, layout::kMessageLabel.width,
+               layout::kMessageLabel.height);
+    message_->setAutoSize(true);
+    message_->setCaption(QString::fromStdString(board_.message().text));
+    message_->setVisible(board_.message().visible);
+    message_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    count_ = new ColourLabel(this);
+    count_->setObjectName(QStringLiteral("Label3"));
+    count_->setFont(windowFont(kMingFace, layout::kCountPoints, 700));
+    count_->setForeColor(kCountColour);
+    count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    count_->setOpaque(true);
+    count_->setBackgroundRole(QPalette::Button);
+    placeTwips(count_, layout::kLabel3.left, layout::kLabel3.top, layout::kLabel3.width,
+               layout::kLabel3.height);
+    count_->setAutoSize(true);
+    // The count ("空格27") is wider than the room right of the label; it is kept inside the window.
+    count_->setKeepInsideParent(true);
+    count_->setCaption(QStringLiteral("12"));
+
+    const QFont smallButton = windowFont(kKaiFace, layout::kSmallButtonPoints);
+    const QFont largeButton = windowFont(kKaiFace, layout::kLargeButtonPoints);
+    QWidget* previous = nullptr;
+    chooser_ = new DigitChooser(this);
+    for (const auto& spec : layout::kButtons) {
+        auto* button = new GraphicalButton(this);
+        button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
+        button->setText(QString::fromUtf16(spec.caption));
+        button->setToolTip(QString::fromUtf16(spec.tooltip));
+        button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
+        placeTwips(button, spec.left, spec.top, spec.width, spec.height);
+        button->setBackColor(spec.index == 0 ? kHighlightColour : kButtonFaceColour);
+        const short index = spec.index;
+        connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        buttons_[spec.index] = button;
+        setTabOrder(previous ? previous : chooser_, button);
+        previous = button;
+    }
+    GraphicalButton* print = buttons_.at(kPrintButton);
+    print->setIcon(QIcon(artwork::printButtonPicture()));
+    print->setIconSize(QSize(32, 26));
+
+    chooser_->setObjectName(QStringLiteral("Combo1"));
+    chooser_->setFont(windowFont(kMingFace, layout::kChooserPoints));
+    chooser_->setToolTip(kChooserTooltip);
+    placeTwips(chooser_, layout::kCombo1.left, layout::kCombo1.top, layout::kCombo1.width,
+               layout::kCombo1.height);
+    chooser_->hide();
+    chooser_->raise();
+    connect(chooser_, &DigitChooser::clicked, this, [this] { Combo1_Click(); });
+    connect(chooser_, &DigitChooser::keyUp, this,
+            [this](short keyCode, short shift) { Combo1_KeyUp(keyCode, shift); });
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(picture, layout::kPicture1.left, layout::kPicture1.top, layout::kPicture1.width,
+               layout::kPicture1.height);
+    picture->setFrameShape(QFrame::Box);
+    picture->hide();
+    picture_ = picture;
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(layout::kTimerInterval);
+    connect(timer_, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    timer_->start();
+}
+
+GraphicalButton* MainWindow::Command1(short index) const {
+    const auto found = buttons_.find(index);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, banner_);
+}
+
+// ---- mirroring the model ------------------------------------------------------------------------
+
+void MainWindow::mirrorCell(int index) {
+    const Cell& cell = board_.cell(index);
+    ColourLabel* label = cells_[static_cast<std::size_t>(index)];
+    label->setCaption(cellText(cell));
+    if (const auto colour = cell.colour())
+        label->setForeColor(*colour);
+    else
+        label->resetForeColor();
+}
+
+void MainWindow::mirrorMessage() {
+    const MessageLabel& message = board_.message();
+    message_->setCaption(QString::fromStdString(message.text));
+    message_->setVisible(message.visible);
+}
+
+void MainWindow::mirrorBoard() {
+    for (int c = 0; c < kCellCount; ++c) mirrorCell(c);
+    mirrorMessage();
+}
+
+void MainWindow::setCellPointers(MousePointer style) {
+    for (ColourLabel* cell : cells_) cell->setMousePointer(style);
+}
+
+void MainWindow::setCellTooltips(const QString& tooltip) {
+    for (ColourLabel* cell : cells_) cell->setToolTip(tooltip);
+}
+
+// ---- start-up and shutdown ----------------------------------------------------------------------
+
+void MainWindow::Form_Load() {
+    show();
+    showAboutBox();
+    services_.random->reseedFromClock();
+    chooser_->clear();
+    for (int digit = 0; digit <= 9; ++digit) chooser_->addItem(QString::number(digit));
+    chooser_->setChooserText(QString());
+    loadSaveFile();
+    mirrorBoard();
+    Command1_Click(0);
+}
+
+void MainWindow::Form_Unload() {
+    if (closing_) return;
+    closing_ = true;
+    writeSaveFile();
+    // A solve or a generation in progress unwinds at its next tick.
+    pump_->requestUnwind();
+    services_.programEnd->endProgram(this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+// ---- the command panel --------------------------------------------------------------------------
+
+void MainWindow::Command1_Click(short Index) {
+    if (Index == kPrintButton) {
+        printWindow();
+        return;
+    }
+    // Buttons 0..7 are disabled while a long command runs; nothing else may start one meanwhile.
+    if (longCommandRunning_ || closing_) return;
+
+    for (short i = 0; i <= 7; ++i) {
+        Command1(i)->setBackColor(kButtonFaceColour);
+        Command1(i)->setEnabled(false);
+    }
+    if (GraphicalButton* pressed = Command1(Index)) pressed->setBackColor(kHighlightColour);
+    chooser_->hide();
+    count_->hide();
+    board_.message().hide();
+    mirrorMessage();
+    state_.SolutionCount = 0;
+
+    if (Index >= 3 && Index <= 7)
+        generate(Index - 2);
+    else if (Index == 0)
+        manualSetUp();
+    else if (Index == 2)
+        clearBoard();
+    else if (Index == 1)
+        solve();
+
+    for (short i = 0; i <= 7; ++i) Command1(i)->setEnabled(true);
+}
+
+void MainWindow::manualSetUp() {
+    setCellPointers(MousePointer::Custom);
+    setCellTooltips(kCellTooltipManual);
+}
+
+void MainWindow::clearBoard() {
+    setCellPointers(MousePointer::Default);
+    const MessageAnswer answer =
+        services_.messageBoxes->show(this, kClearQuestion, MessageButtons::YesNo, MessageIcon::Question);
+    if (answer != MessageAnswer::Yes) return;
+    for (int c = 0; c < kCellCount; ++c) board_.cell(c).clear();
+    mirrorBoard();
+    deleteSaveFile();
+    Command1_Click(0);
+}
+
+template <typename Work> void MainWindow::runLong(Work&& work) {
+    longCommandRunning_ = true;
+    pump_->startCommand();
+    work();
+    longCommandRunning_ = false;
+}
+
+void MainWindow::solve() {
+    state_.GenerateFlag = 0;
+    setCellPointers(MousePointer::Default);
+    setCellTooltips(QString());
+    BoardSnapshot snapshot{};
+    runLong([&] { engine_->SolveBoard(snapshot); });
+    mirrorBoard();
+}
+
+void MainWindow::generate(int level) {
+    setCellPointers(MousePointer::Default);
+    setCellTooltips(QString());
+    GenerationResult result;
+    runLong([&] {
+        Generator generator(*engine_, *services_.random, services_.puzzleLog.get());
+        result = generator.generate(level);
+    });
+    if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
+    mirrorBoard();
+    for (ColourLabel* cell : cells_) cell->show();
+    count_->setCaption(QString::fromStdString(result.countLabel));
+    count_->show();
+    if (!result.log.ok)
+        services_.messageBoxes->show(this, kLogFailed.arg(QString::fromStdString(result.log.error)),
+                                     MessageButtons::Ok, MessageIcon::Warning);
+}
+
+// ---- cell editing -------------------------------------------------------------------------------
+
+void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, int /*X*/, int /*Y*/) {
+    if (Command1(0)->backColor() != kHighlightColour) return;
+    if (Index < 0 || Index >= kCellCount) return;
+    if (Button == kLeftButton) {
+        chooser_->show();
+        chooser_->raise();
+        state_.SelectedCell = Index;
+        const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(Index))];
+        const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(Index))];
+        chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
+                       scale_.toPixelsY(top + layout::kChooserOffsetTop));
+        chooser_->setChooserText(cellText(board_.cell(Index)));
+    } else if (Button == kRightButton) {
+        board_.cell(Index).clear();
+        mirrorCell(Index);
+    }
+}
+
+void MainWindow::Combo1_Click() {
+    const QString text = chooser_->chooserText().trimmed();
+    const int selected = state_.SelectedCell;
+    if (selected < 0 || selected >= kCellCount) return;
+    // Only one digit ever reaches here (a list entry or the digit of a key); anything else is left alone.
+    bool isNumber = false;
+    const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
+    if (!text.isEmpty() && !isNumber) return;
+    Cell& cell = board_.cell(selected);
+    if (number == 0)
+        cell.clear();
+    else if (number >= 1 && number <= 9)
+        cell.makeGiven(number);
+    else
+        return;
+    mirrorCell(selected);
+}
+
+void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
+    const auto character = static_cast<short>(KeyCode < 96 ? KeyCode : KeyCode - 48);
+    if (character < '0' || character > '9') return;
+    chooser_->setChooserText(QString(QChar(character)));
+    Combo1_Click();
+}
+
+// ---- the live display ---------------------------------------------------------------------------
+
+void MainWindow::Timer1_Timer() {
+    if (Command1(1)->backColor() != kHighlightColour) return;
+    engine_->showGrid();
+    for (int c = 0; c < kCellCount; ++c) mirrorCell(c);
+}
+
+void MainWindow::Label2_Click() {
+    openWebPage();
+}
+
+// ---- places for the modules that come in later --------------------------------------------------
+
+// The About box is shown here, modeless and without an owner.
+void MainWindow::showAboutBox() {}
+
+// The save file: givens read from Default.dat at start-up, written at shutdown, deleted by a clear.
+void MainWindow::loadSaveFile() {}
+void MainWindow::writeSaveFile() {}
+void MainWindow::deleteSaveFile() {}
+
+// Printing the window as the screen shows it.
+void MainWindow::printWindow() {}
+
+// The maker's web page in the system's browser.
+void MainWindow::openWebPage() {}
+
+} // namespace dodoru

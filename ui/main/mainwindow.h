@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "board.h"
+#include "colourlabel.h"
+#include "digitchooser.h"
+#include "engine.h"
+#include "graphicalbutton.h"
+#include "gridline.h"
+#include "mainwindowservices.h"
+#include "twips.h"
+#include "windoweventpump.h"
+
+class QTimer;
+
+namespace dodoru {
+
+// The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
+// hint, count and message labels and the display timer. The board model is the truth; the labels mirror
+// it. Handlers bear the names of the window's events and may be called directly, as the window's own
+// code does (the clear command runs Command1_Click(0), the key handler runs Combo1_Click).
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr short kPrintButton = 99;
+
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: shows the window, fills the chooser, loads the board and enters manual set-up mode.
+    void Form_Load();
+    // Shutdown: saves the board and ends the program, also in the middle of a long command.
+    void Form_Unload();
+
+    void Command1_Click(short Index);
+    void Label1_MouseDown(short Index, short Button, short Shift, int X, int Y);
+    void Combo1_Click();
+    void Combo1_KeyUp(short KeyCode, short Shift);
+    void Timer1_Timer();
+    void Label2_Click();
+
+    // The controls, by their names; arrays by index (Label1 0..80, Command1 0..7 and 99, Line1 0..19).
+    ColourLabel* Label1(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
+    GraphicalButton* Command1(short index) const;
+    GridLine* Line1(int index) const { return lines_.at(static_cast<std::size_t>(index)); }
+    DigitChooser* Combo1() const { return chooser_; }
+    ColourLabel* Label2() const { return hint_; }
+    ColourLabel* Label3() const { return count_; }
+    ColourLabel* 題目錯誤() const { return message_; }
+    QWidget* Picture1() const { return picture_; }
+    QTimer* Timer1() const { return timer_; }
+
+    Board& board() { return board_; }
+    const Board& board() const { return board_; }
+    WindowState& state() { return state_; }
+    Engine& engine() { return *engine_; }
+    const WindowEventPump& pump() const { return *pump_; }
+    const TwipsScale& scale() const { return scale_; }
+    // True while a solve or a generation runs (buttons 0..7 are disabled meanwhile).
+    bool longCommandRunning() const { return longCommandRunning_; }
+
+    // Puts the model on screen: texts and colours of all cells and the message label.
+    void mirrorBoard();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildControls();
+    void placeTwips(QWidget* widget, int left, int top, int width, int height);
+    void mirrorCell(int index);
+    void mirrorMessage();
+    void setCellPointers(MousePointer style);
+    void setCellTooltips(const QString& tooltip);
+
+    void manualSetUp();
+    void solve();
+    void clearBoard();
+    void generate(int level);
+    template <typename Work> void runLong(Work&& work);
+
+    // Places where the save file, printing, the web page link and the About box come in. They do
+    // nothing until those modules are wired into the window.
+    void showAboutBox();
+    void loadSaveFile();
+    void writeSaveFile();
+    void deleteSaveFile();
+    void printWindow();
+    void openWebPage();
+
+    MainWindowServices services_;
+    TwipsScale scale_;
+    Board board_;
+    WindowState state_;
+    std::unique_ptr<WindowEventPump> pump_;
+    std::unique_ptr<Engine> engine_;
+
+    std::array<ColourLabel*, kCellCount> cells_{};
+    std::array<GridLine*, 20> lines_{};
+    std::map<short, GraphicalButton*> buttons_;
+    DigitChooser* chooser_ = nullptr;
+    ColourLabel* hint_ = nullptr;
+    ColourLabel* count_ = nullptr;
+    ColourLabel* message_ = nullptr;
+    QWidget* picture_ = nullptr;
+    QTimer* timer_ = nullptr;
+    QPixmap banner_;
+
+    bool longCommandRunning_ = false;
+    bool closing_ = false;
+};
+
+} // namespace dodoru
