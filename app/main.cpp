@@ -12,7 +12,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(dodoru::app::applicationTitle());
+    // The application name stays the executable's ("dodoru"): it names the per-user data directory.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Dodoru"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(dodoru::app::kVersionMajor)
                                             .arg(dodoru::app::kVersionMinor)
