@@ -25,8 +25,9 @@ int main(int argc, char* argv[]) {
 
     dodoru::MainWindowServices services;
     services.random = std::make_unique<dodoru::ClockRandom>();
-    const QString logPath = dodoru::FilesLocation::forApplication().logFilePath();
-    services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(logPath).toStdString());
+    const dodoru::FilesLocation files = dodoru::FilesLocation::forApplication();
+    services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(files.logFilePath()).toStdString());
+    services.saveFile = std::make_unique<dodoru::SaveFile>(files.saveFilePath());
 
     dodoru::MainWindow window(std::move(services));
     window.Form_Load();

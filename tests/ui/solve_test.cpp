@@ -145,7 +145,9 @@ private slots:
             QCOMPARE(h->Command1(1)->backColor(), 0xFFFFu);
             QTest::mouseClick(h->Command1(2), Qt::LeftButton);
             QTest::mouseClick(h->Command1(99), Qt::LeftButton);
-            QVERIFY(h.messageBoxes->shown().empty());
+            // only the print button answered: its question, declined by the script
+            QCOMPARE(h.messageBoxes->shown().size(), std::size_t(1));
+            QCOMPARE(h.messageBoxes->shown().front().text, QStringLiteral("注意!請問您是否要列印本題目?"));
             QCOMPARE(h->Command1(2)->backColor(), 0x8000000Fu);
             // the timer's picture of the search: non-given cells show the work grid
             h->Timer1_Timer();

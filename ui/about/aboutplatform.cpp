@@ -2,8 +2,9 @@
 
 namespace dodoru {
 
-AboutPlatform::AboutPlatform(MessageBoxes& boxes)
-    : registry_(registry::systemRegistry()), webLink_(opener_, boxes),
+AboutPlatform::AboutPlatform(MessageBoxes& boxes, std::unique_ptr<UrlOpener> browser)
+    : opener_(browser ? std::move(browser) : std::make_unique<DesktopUrlOpener>()),
+      registry_(registry::systemRegistry()), webLink_(*opener_, boxes),
       sysInfo_(*registry_, files_, starter_, boxes) {}
 
 } // namespace dodoru

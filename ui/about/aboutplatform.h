@@ -15,13 +15,14 @@ class MessageBoxes;
 // for the program's life and hands its parts to the About box.
 class AboutPlatform {
 public:
-    explicit AboutPlatform(MessageBoxes& boxes);
+    // `browser` replaces the desktop's default browser (tests); empty means the default browser.
+    explicit AboutPlatform(MessageBoxes& boxes, std::unique_ptr<UrlOpener> browser = nullptr);
 
     WebLink& webLink() { return webLink_; }
     SystemInfoLauncher& sysInfo() { return sysInfo_; }
 
 private:
-    DesktopUrlOpener opener_;
+    std::unique_ptr<UrlOpener> opener_;
     std::unique_ptr<registry::Registry> registry_;
     HostFileLookup files_;
     DetachedProgramStarter starter_;

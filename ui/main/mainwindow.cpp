@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "aboutdialog.h"
+#include "aboutplatform.h"
 #include "appinfo.h"
 #include "artwork.h"
 #include "fonts.h"
@@ -41,6 +43,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     if (!services_.clock) services_.clock = std::make_unique<SteadyClock>();
     if (!services_.eventPass) services_.eventPass = std::make_unique<QtEventPass>();
     if (!services_.programEnd) services_.programEnd = std::make_unique<QtProgramEnd>();
+    if (!services_.screenGrabber) services_.screenGrabber = std::make_unique<QtScreenGrabber>();
+    if (!services_.printers) services_.printers = std::make_unique<DefaultPrinterFactory>();
+    aboutPlatform_ = std::make_unique<AboutPlatform>(*services_.messageBoxes, std::move(services_.browser));
+    printer_ = std::make_unique<WindowPrinter>(*services_.messageBoxes, *services_.screenGrabber, *services_.printers);
 
     scale_ = TwipsScale::forScreen(screen());
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
@@ -60,7 +66,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildControls();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The About box refers to the platform this window owns.
+    delete about_.data();
+}
 
 void MainWindow::placeTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(scale_.toPixelsX(left), scale_.toPixelsY(top), scale_.toPixelsX(width),
@@ -407,20 +416,39 @@ void MainWindow::Label2_Click() {
     openWebPage();
 }
 
-// ---- places for the modules that come in later --------------------------------------------------
+// ---- the About box, the save file, printing and the web page ------------------------------------
 
-// The About box is shown here, modeless and without an owner.
-void MainWindow::showAboutBox() {}
+// Modeless and without an owner, so that it stands beside the main window and both stay usable.
+void MainWindow::showAboutBox() {
+    if (!services_.showAboutBox) return;
+    about_ = new AboutDialog(aboutPlatform_->webLink(), aboutPlatform_->sysInfo(), artwork::windowIcon());
+    about_->showModeless();
+}
 
-// The save file: givens read from Default.dat at start-up, written at shutdown, deleted by a clear.
-void MainWindow::loadSaveFile() {}
-void MainWindow::writeSaveFile() {}
-void MainWindow::deleteSaveFile() {}
+AboutDialog* MainWindow::aboutBox() const {
+    return about_.data();
+}
 
-// Printing the window as the screen shows it.
-void MainWindow::printWindow() {}
+void MainWindow::loadSaveFile() {
+    if (services_.saveFile)
+        loadGivensAtStartUp(*services_.saveFile, board_, state_.FileByte, *services_.messageBoxes, this);
+}
 
-// The maker's web page in the system's browser.
-void MainWindow::openWebPage() {}
+void MainWindow::writeSaveFile() {
+    if (services_.saveFile)
+        saveGivensAtShutdown(*services_.saveFile, board_, state_.FileByte, *services_.messageBoxes, this);
+}
+
+void MainWindow::deleteSaveFile() {
+    if (services_.saveFile) deleteForClear(*services_.saveFile, *services_.messageBoxes, this);
+}
+
+void MainWindow::printWindow() {
+    printer_->print(this, picture_);
+}
+
+void MainWindow::openWebPage() {
+    aboutPlatform_->webLink().openWebPage(this);
+}
 
 } // namespace dodoru

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -19,6 +20,10 @@
 class QTimer;
 
 namespace dodoru {
+
+class AboutDialog;
+class AboutPlatform;
+class WindowPrinter;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
 // hint, count and message labels and the display timer. The board model is the truth; the labels mirror
@@ -52,7 +57,7 @@ public:
     ColourLabel* Label2() const { return hint_; }
     ColourLabel* Label3() const { return count_; }
     ColourLabel* 題目錯誤() const { return message_; }
-    QWidget* Picture1() const { return picture_; }
+    QLabel* Picture1() const { return picture_; }
     QTimer* Timer1() const { return timer_; }
 
     Board& board() { return board_; }
@@ -61,6 +66,10 @@ public:
     Engine& engine() { return *engine_; }
     const WindowEventPump& pump() const { return *pump_; }
     const TwipsScale& scale() const { return scale_; }
+    // The About box shown at start-up, while it is open.
+    AboutDialog* aboutBox() const;
+    AboutPlatform& aboutPlatform() { return *aboutPlatform_; }
+    const WindowPrinter& printer() const { return *printer_; }
     // True while a solve or a generation runs (buttons 0..7 are disabled meanwhile).
     bool longCommandRunning() const { return longCommandRunning_; }
 
@@ -85,8 +94,6 @@ private:
     void generate(int level);
     template <typename Work> void runLong(Work&& work);
 
-    // Places where the save file, printing, the web page link and the About box come in. They do
-    // nothing until those modules are wired into the window.
     void showAboutBox();
     void loadSaveFile();
     void writeSaveFile();
@@ -100,6 +107,9 @@ private:
     WindowState state_;
     std::unique_ptr<WindowEventPump> pump_;
     std::unique_ptr<Engine> engine_;
+    std::unique_ptr<AboutPlatform> aboutPlatform_;
+    std::unique_ptr<WindowPrinter> printer_;
+    QPointer<AboutDialog> about_;
 
     std::array<ColourLabel*, kCellCount> cells_{};
     std::array<GridLine*, 20> lines_{};
@@ -108,7 +118,7 @@ private:
     ColourLabel* hint_ = nullptr;
     ColourLabel* count_ = nullptr;
     ColourLabel* message_ = nullptr;
-    QWidget* picture_ = nullptr;
+    QLabel* picture_ = nullptr;
     QTimer* timer_ = nullptr;
     QPixmap banner_;
 

@@ -7,6 +7,7 @@
 
 #include "platform.h"
 #include "puzzlelog.h"
+#include "weblink.h"
 
 namespace dodoru::testing {
 
@@ -69,6 +70,18 @@ public:
 private:
     std::vector<LogRecord> records_;
     std::string failWith_;
+};
+
+// A browser that records the addresses it was asked to show; can be told that none can be started.
+class RecordingBrowser final : public UrlOpener {
+public:
+    bool openUrl(const QUrl& address) override {
+        if (!available) return false;
+        opened.push_back(address);
+        return true;
+    }
+    bool available = true;
+    std::vector<QUrl> opened;
 };
 
 } // namespace dodoru::testing

@@ -34,6 +34,11 @@ WindowHarness::WindowHarness(const Options& options) {
         clock = stepping.get();
         services.clock = std::move(stepping);
     }
+    auto recordingBrowser = std::make_unique<RecordingBrowser>();
+    browser = recordingBrowser.get();
+    services.browser = std::move(recordingBrowser);
+    services.showAboutBox = options.aboutBox;
+    if (!options.saveFilePath.isEmpty()) services.saveFile = std::make_unique<SaveFile>(options.saveFilePath);
     window_ = std::make_unique<MainWindow>(std::move(services));
     if (options.load) window_->Form_Load();
 }

@@ -23,6 +23,8 @@ struct WindowHarness {
         std::uint64_t seed = 20240601;
         std::int64_t clockStepNs = 0; // 0: the real clock
         bool load = true;
+        bool aboutBox = false;   // the About box at start-up
+        QString saveFilePath{};  // empty: no save file
     };
 
     WindowHarness() : WindowHarness(Options{}) {}
@@ -36,6 +38,7 @@ struct WindowHarness {
     HookedEventPass* eventPass = nullptr;
     RecordingProgramEnd* programEnd = nullptr;
     SteppingClock* clock = nullptr;
+    RecordingBrowser* browser = nullptr;
 
 private:
     std::unique_ptr<MainWindow> window_;
