@@ -14,7 +14,8 @@ void QtProgramEnd::endProgram(QWidget* closing) {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows)
         if (window != closing && window->isVisible()) window->hide();
-    QCoreApplication::quit();
+    // exit() leaves the main event loop without asking the windows to close once more.
+    QCoreApplication::exit(0);
 }
 
 } // namespace dodoru
