@@ -22,7 +22,7 @@ double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Times the seed solves (Part 2.1) apart from the carving.
+// Times the seed solves apart from the carving.
 class SeedTimer final : public GenerationObserver {
 public:
     void fullGridBegun(long) override { start_ = Clock::now(); }

@@ -12,9 +12,9 @@ namespace dodoru {
 using CandidateRow = std::array<std::int16_t, 11>;  // count, digits 1..9, cell index
 using BoardSnapshot = std::array<std::uint8_t, kCellCount>;
 
-// The window-level variables the engine and the generator share. All start at zero; 16-bit where the
-// design says so. Grid and FirstSolution are addressed by cell index (column-major subscripts in the
-// design, stored so that cell c is the c-th entry).
+// The window-level variables the engine and the generator share. All start at zero and keep their
+// declared widths. Grid and FirstSolution are addressed by cell index (their two subscripts are column
+// and row, stored so that cell c is the c-th entry).
 struct WindowState {
     std::int16_t SolutionCount = 0;
     std::uint8_t FileByte = 0;

@@ -24,7 +24,7 @@ class GenerationObserver {
 public:
     virtual ~GenerationObserver() = default;
     // A full grid was begun: TryCount and CellMark are 0, the source reseeded and the board emptied
-    // (Part 2.1 steps 1-4); `grids` counts the grids begun by this generation.
+    // first; `grids` counts the grids begun by this generation.
     virtual void fullGridBegun(long grids) { (void)grids; }
     // The seed solve completed a full grid, now in `snapshot`, about to be carved.
     virtual void fullGridReady(const BoardSnapshot& snapshot) { (void)snapshot; }

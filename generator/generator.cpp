@@ -52,7 +52,8 @@ GenerationResult Generator::generate(int level) {
     return result;
 }
 
-// Part 2.1, steps 1-10, repeated while the seed solve finds no solution. False when interrupted.
+// A new full grid: two shuffled seed boxes completed by the seed solve, begun again while that solve
+// finds no solution. False when interrupted.
 bool Generator::beginFullGrid(BoardSnapshot& snapshot, GenerationResult& result) {
     WindowState& state = engine_.state();
     Board& board = engine_.board();
@@ -138,7 +139,7 @@ int Generator::levelOneRemoval() {
 int Generator::removeCells(int removalCount, int& picks) {
     WindowState& state = engine_.state();
     Board& board = engine_.board();
-    int pickCount = 0;  // the design's pick count: 0..499
+    int pickCount = 0;  // picks spent in this try: 0..499
     picks = 0;
     int k = 1;
     while (k <= removalCount) {
@@ -203,7 +204,7 @@ bool Generator::pairPass() {
     return true;
 }
 
-// One try of Part 2.2 on the current full grid.
+// One try of clue removal on the current full grid.
 Generator::Step Generator::carveTry(const LevelRules& rules, const BoardSnapshot& snapshot,
                                     GenerationResult& result) {
     WindowState& state = engine_.state();

@@ -25,7 +25,7 @@ struct GenerationResult {
     std::string countLabel;        // Label3's text, "空格" + ClueCount
     LogWriteResult log;            // how the log record went (ok when no log is attached)
     // The puzzle's one solution. It differs from `solution` in the cells where a check added a given
-    // with the digit of its second solution (Parts 1.5, 2.2); each such cell is marked in CellMark.
+    // with the digit of its second solution; each such cell is marked in CellMark.
     BoardSnapshot puzzleSolution{};
 };
 
@@ -39,8 +39,8 @@ struct GenerationResult {
 // logged, puzzleShown() is not called, GenerateFlag is back at 0, and the board holds only givens and
 // empty cells (the try in progress).
 //
-// The caller (the command frame) resets SolutionCount and the message label before generate(), as
-// Part 3.1 says. A level outside 1..5 throws std::out_of_range.
+// The caller (the command frame) resets SolutionCount and the message label before generate().
+// A level outside 1..5 throws std::out_of_range.
 class Generator {
 public:
     Generator(Engine& engine, RandomSource& random, PuzzleLog* log = nullptr)

@@ -12,7 +12,7 @@ using CandidateTally = std::array<std::int16_t, 10>;
 inline constexpr int kLowestLevel = 1;
 inline constexpr int kHighestLevel = 5;
 
-// One level's parameters (Part 2.2's table).
+// One level's parameters.
 struct LevelRules {
     int level = 0;
     int hardValue = 0;         // candidate count that makes an empty cell hard

@@ -31,7 +31,7 @@ public:
 // place that knows the platform's converter (glibc's iconv here, codepage950.cpp).
 std::optional<std::string> toCodePage950(std::string_view utf8);
 
-// One record of Part 2.3 as the bytes appended to the log: the header (等級L共N號答案S組), blanks up to
+// One log record as the bytes appended to the log: the header (等級L共N號答案S組), blanks up to
 // the next print zone (the next 1-based column of the form 14·k + 1, counting the header's encoded
 // bytes), the tally "0=NN " .. "9=NN ", item 5 (one blank) and CR LF. Nullopt if encoding fails.
 std::optional<std::string> encodeLogRecord(const LogRecord& record);

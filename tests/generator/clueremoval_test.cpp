@@ -1,4 +1,4 @@
-// Part 2.2: tries, removals, the pick bound and the try limit.
+// Clue removal: tries, removals, the pick bound and the try limit.
 #include <vector>
 
 #include <gtest/gtest.h>

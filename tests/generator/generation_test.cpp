@@ -9,7 +9,7 @@
 namespace dodoru::testing {
 namespace {
 
-// Part 2.2's acceptance rule, written out from the design's table.
+// The levels' acceptance rule, written out independently of the generator's table.
 bool levelRuleHolds(int level, const CandidateTally& tally, int clues) {
     const int hard = tally[0];
     const int singles = tally[1] - clues;

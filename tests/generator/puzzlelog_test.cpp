@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Part 2.3's example: level 3, 38 givens, one solution.
+// A level-3 record: 38 givens, one solution.
 LogRecord exampleRecord() {
     LogRecord record;
     record.level = 3;

@@ -1,4 +1,4 @@
-// Part 2.1: the full grid from two shuffled seed boxes.
+// The full grid from two shuffled seed boxes.
 #include <algorithm>
 #include <array>
 #include <vector>
