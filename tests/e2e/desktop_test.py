@@ -10,10 +10,14 @@ and what it keeps from the files beside it.
 
 import argparse
 import os
+import re
 import shutil
+import signal
 import sys
 import time
 
+from boardscreen import (BLACK, BLUE, OTHER, CELL_HEIGHT, CELL_WIDTH, EMPTY, DigitShapes, candidate_tally, cell_centre,
+                         cell_rect, count_solutions, has_conflict, parse_board, read_cells, twips_to_pixels)
 from xsession import XSession, E2EFailure, check, wait_until
 
 MAIN_TITLE = r"^Dodoru"
@@ -25,10 +29,11 @@ class Step:
 
     def __init__(self):
         self.passed = 0
+        self.started = time.monotonic()
 
     def __call__(self, text):
         self.passed += 1
-        print(f"ok {self.passed} - {text}", flush=True)
+        print(f"ok {self.passed} - {text} [{time.monotonic() - self.started:.1f} s]", flush=True)
 
 
 class Program:
@@ -57,19 +62,19 @@ class Program:
         return self.process.returncode
 
 
-def check_fixed_size(session, window, size, step):
+def check_fixed_size(session, window, name, size, step):
     """The client area has `size` and neither the frame, a title-bar double click nor a request changes it."""
     g = session.geometry(window.wid)
-    check((g.width, g.height) == size, f"{window.title}: client area is {g.width}x{g.height}, not {size[0]}x{size[1]}")
+    check((g.width, g.height) == size, f"{name}: client area is {g.width}x{g.height}, not {size[0]}x{size[1]}")
     left, right, top, bottom = session.frame_extents(window.wid)
-    check(top > 0, f"{window.title} has no title bar from the window manager")
-    step(f"{window.title!r} is framed and its client area is {size[0]} x {size[1]} px")
+    check(top > 0, f"{name} has no title bar from the window manager")
+    step(f"{name} is framed and its client area is {size[0]} x {size[1]} px")
 
     def unchanged(after):
         time.sleep(0.3)  # nothing to wait for when nothing happens: a short grace for a wrong change to land
         g = session.geometry(window.wid)
-        check((g.width, g.height) == size, f"{window.title} was resized to {g.width}x{g.height} by {after}")
-        check("MAXIMIZED" not in session.net_wm_state(window.wid), f"{window.title} was maximised by {after}")
+        check((g.width, g.height) == size, f"{name} was resized to {g.width}x{g.height} by {after}")
+        check("MAXIMIZED" not in session.net_wm_state(window.wid), f"{name} was maximised by {after}")
 
     frame = session.frame_geometry(window.wid)
     # Openbox maximises a window on a double click on its title bar when the window allows it.
@@ -87,26 +92,237 @@ def check_fixed_size(session, window, size, step):
     unchanged("a resize request")
     allowed = session.run("xprop", "-id", str(window.wid), "_NET_WM_ALLOWED_ACTIONS").decode()
     check("_NET_WM_ACTION_RESIZE" not in allowed and "_NET_WM_ACTION_MAXIMIZE" not in allowed,
-          f"the window manager offers to resize or maximise {window.title}: {allowed.strip()}")
-    step(f"{window.title!r} cannot be resized or maximised")
+          f"the window manager offers to resize or maximise {name}: {allowed.strip()}")
+    step(f"{name} cannot be resized or maximised")
+
+
+# A puzzle with one solution; its givens use every digit, so the solved board names all nine shapes.
+PUZZLE = parse_board(
+    "53..7...."
+    "6..195..."
+    ".98....6."
+    "8...6...3"
+    "4..8.3..1"
+    "7...2...6"
+    ".6....28."
+    "...419..5"
+    "....8..79")
+
+# Client-area pixels of the buttons' centres.
+BUTTON = {index: twips_to_pixels(left + width // 2, top + height // 2) for index, (left, top, width, height) in {
+    0: (105, 405, 1200, 400), 1: (3810, 405, 2300, 800), 2: (6210, 405, 2300, 800),
+    3: (105, 795, 1200, 400), 5: (1290, 795, 1200, 400), 7: (2490, 795, 1200, 400)}.items()}
+QUESTION_TITLE = "^Dodoru數字方陣$"
+
+
+class MainWindow:
+    """The main window of one run, driven through its client area."""
+
+    def __init__(self, session, program, window):
+        self.session, self.program, self.window = session, program, window
+        self.origin = None
+
+    def at(self, x, y):
+        """Screen position of a point of the client area; the window stays where it is once shown."""
+        if self.origin is None:
+            g = self.session.geometry(self.window.wid)
+            self.origin = (g.x, g.y)
+        return self.origin[0] + x, self.origin[1] + y
+
+    def click(self, x, y, button=1):
+        self.session.click(*self.at(x, y), button=button)
+
+    def press(self, index):
+        self.click(*BUTTON[index])
+
+    def cells(self):
+        return read_cells(self.session.capture(self.window.wid))
+
+    def enter(self, c, keys):
+        """Left click on cell c, click into the digit chooser that appears on it, and type `keys`."""
+        left, top, _, _ = cell_rect(c)
+        self.click(left + CELL_WIDTH // 2, top + CELL_HEIGHT // 2)
+        # The chooser lies 200 twips right of and 100 twips below the cell's corner; its text field is
+        # at its left, the arrow at its right.
+        x, y = twips_to_pixels(200, 100)
+        self.click(left + x + 10, top + y + 16)
+        self.session.key(*keys)
+
+    def wait_stable(self, accept, timeout, what):
+        """Waits until two captures 0.3 s apart show the same ink and `accept(cells)` holds for it."""
+        last = [None]
+
+        def probe():
+            cells = self.cells()
+            masks = [(ink.mask, ink.colour) for ink in cells]
+            same = last[0] is not None and last[0][0] == masks
+            last[0] = (masks, cells)
+            return cells if same and accept(cells) else None
+
+        try:
+            return wait_until(probe, timeout, what, interval=0.3)
+        except E2EFailure as failure:
+            shown = [ink.colour for ink in last[0][1]] if last[0] else []
+            summary = ", ".join(f"{shown.count(c)} {c}" for c in (EMPTY, BLUE, BLACK, OTHER) if c in shown)
+            raise E2EFailure(f"{failure}; the board shows {summary} cells") from None
+
+    def close_by_close_box(self):
+        """Clicks the close box; returns the seconds until the program had ended."""
+        self.session.click(*close_box(self.session, self.window))
+        clicked = time.monotonic()
+        wait_until(lambda: self.program.process.poll() is not None, 10, "the program to end after its close box")
+        return time.monotonic() - clicked
+
+
+def start_run(session, program, step, first):
+    """Starts the program and returns its main window once it has the focus."""
+    program.start()
+    window = session.wait_window(program.process, MAIN_TITLE)
+    check(window.title.startswith("Dodoru - 數字方陣 (設計:"), f"the main window's caption is {window.title!r}")
+    if first:
+        step(f"the main window appears: {window.title!r}")
+    wait_until(lambda: session.active_window() == window.wid, 10, "the main window to have the focus")
+    return MainWindow(session, program, window)
+
+
+def read_log(path):
+    """The records of out.txt: (level, givens, solutions, tally of ten entries)."""
+    if not os.path.exists(path):
+        return []
+    with open(path, "rb") as f:
+        text = f.read().decode("cp950")
+    records = re.findall(r"等級(\d+)共(\d+)號答案(\d+)組\s*((?:\d=\d\d+ ){10})", text)
+    return [(int(level), int(givens), int(solutions), [int(v) for v in re.findall(r"\d=(\d+) ", tally)])
+            for level, givens, solutions, tally in records]
+
+
+def check_generated(main, shapes, level, log_path, records_before, step, timeout):
+    """Presses the level's button and checks the puzzle it shows against the rules and against out.txt."""
+    main.press(level + 2)
+    def shown(cells):
+        colours = [ink.colour for ink in cells]
+        return BLUE in colours and BLACK not in colours and len(read_log(log_path)) > records_before
+    cells = main.wait_stable(shown, timeout, f"a level {level} puzzle")
+    givens, colours = shapes.read(cells)
+    count = sum(1 for d in givens if d)
+    check(all(colours[c] == BLUE for c in range(81) if givens[c]), "a generated puzzle shows a digit not in blue")
+    check(not has_conflict(givens), f"the level {level} puzzle breaks a row, column or box")
+    check(count_solutions(givens) == 1, f"the level {level} puzzle has not exactly one solution")
+    records = read_log(log_path)
+    check(len(records) == records_before + 1, f"out.txt got {len(records) - records_before} records, not 1")
+    logged_level, logged_count, solutions, tally = records[-1]
+    check((logged_level, logged_count, solutions) == (level, count, 1),
+          f"out.txt logs level {logged_level}, {logged_count} givens, {solutions} solutions for the level "
+          f"{level} puzzle on screen with {count} givens")
+    expected = candidate_tally(givens)
+    check(tally[1:] == expected[1:],
+          f"out.txt's candidate counts {tally[1:]} are not those of the puzzle on screen {expected[1:]}")
+    singles = tally[1] - count
+    if level == 1:
+        check(tally[0] == tally[2] >= 3, f"level 1 needs at least 3 cells of two candidates: {tally}")
+    if level == 3:
+        check(tally[0] == tally[3] and 15 <= tally[0] <= 18 and singles <= 6,
+              f"level 3 needs 15..18 cells of three candidates and at most 6 singles: {tally}")
+    step(f"level {level} shows a puzzle of {count} blue givens with one solution, logged in out.txt")
+    return len(records)
+
+
+def enter_and_solve(session, main, step, screenshots):
+    """Enters PUZZLE by hand, solves it, and returns the digit shapes learned from the solution."""
+    # Digits that are taken back: with a right click once the chooser has moved on, or with "0" on
+    # either keyboard.
+    main.enter(5, ["9"])
+    main.enter(2, ["4", "0"])
+    main.click(*cell_centre(5), button=3)
+    main.enter(3, ["KP_6", "KP_0"])
+    givens = [c for c in range(81) if PUZZLE[c]]
+    for n, c in enumerate(givens):
+        digit = str(PUZZLE[c])
+        main.enter(c, [digit] if n % 2 == 0 else ["KP_" + digit])
+    main.press(0)  # manual set-up again: the chooser goes, the board stays
+    entered = main.wait_stable(lambda cells: True, 10, "the entered board")
+    wrong = [c for c in range(81) if (entered[c].colour == BLUE) != bool(PUZZLE[c])
+             or (not PUZZLE[c] and entered[c].colour != EMPTY)]
+    check(not wrong, f"after entering the puzzle these cells are wrong (blue where no given or not): {wrong}")
+    step(f"{len(givens)} givens entered with clicks, main-row and keypad digit keys show in blue; "
+         "0 and the right button clear a cell")
+
+    main.press(1)
+    shapes = DigitShapes()
+    solved = main.wait_stable(lambda cells: all(ink.colour in (BLUE, BLACK) for ink in cells), 30,
+                              "the solved board")
+    solution = shapes.learn_from_solved(solved, PUZZLE)
+    colours = [ink.colour for ink in solved]
+    check(all(solution[c] == PUZZLE[c] for c in givens), "the solve changed a given")
+    check(all(colours[c] == (BLUE if PUZZLE[c] else BLACK) for c in range(81)),
+          "the solve did not leave the givens blue and its own digits black")
+    digits, _ = shapes.read(entered)
+    check(digits == PUZZLE, "the entered board does not show the digits typed")
+    step("the solve button fills the board with the solution in black around the blue givens")
+    for path in screenshots:
+        session.screenshot(main.window.wid, path)
+        step(f"screenshot of the solved board saved in {path}")
+    return shapes
+
+
+def clear_board(session, program, main, shapes, step):
+    """Declines the clear question with Esc, then confirms it with Enter."""
+    before, _ = shapes.read(main.wait_stable(lambda cells: True, 10, "the board"))
+    main.press(2)
+    question = session.wait_window(program.process, QUESTION_TITLE)
+    wait_until(lambda: session.active_window() == question.wid, 10, "the question to have the focus")
+    session.key("Escape")
+    session.wait_window_gone(question)
+    kept, _ = shapes.read(main.wait_stable(lambda cells: True, 10, "the board after a declined clear"))
+    check(kept == before, "answering No to the clear question changed the board")
+    main.press(2)
+    question = session.wait_window(program.process, QUESTION_TITLE)
+    wait_until(lambda: session.active_window() == question.wid, 10, "the question to have the focus")
+    session.key("Return")
+    session.wait_window_gone(question)
+    main.wait_stable(lambda cells: all(ink.colour == EMPTY for ink in cells), 10, "the cleared board")
+    step("the clear button asks first: No (Esc) keeps the board, Yes (Enter) empties it")
+
+
+def close_during_generation(session, program, main, records, step):
+    """Clicks 5.極難 again and again and then the close box, and sees the program end in mid-generation."""
+    log_path = program.path("out.txt")
+    # A level 5 puzzle takes milliseconds here, less than a click takes to travel, and the program
+    # looks at new events every 10 ms of a long command. So the clicks are given while the program is
+    # held still, as on a busy machine: it finds them queued, runs one generation per click until one
+    # lasts long enough to look at its events, and there meets the close request.
+    clicks = 20
+    pid = program.process.pid
+    os.kill(pid, signal.SIGSTOP)
+    try:
+        x, y = main.at(*BUTTON[7])
+        session.click(x, y, repeat=clicks, delay=20)
+        session.click(*close_box(session, main.window))
+        time.sleep(0.2)  # for openbox to turn the click on its close box into a close request
+    finally:
+        os.kill(pid, signal.SIGCONT)
+    resumed = time.monotonic()
+    wait_until(lambda: program.process.poll() is not None, 10, "the program to end after its close box")
+    seconds = time.monotonic() - resumed
+    finished = len(read_log(log_path)) - records
+    check(finished < clicks, f"all {clicks} level 5 generations ran to their end before the program closed")
+    check(seconds <= 1.0, f"the program took {seconds:.2f} s to end after its close box during a generation")
+    check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
+    step(f"closing by the close box during a level 5 generation (generation {finished + 1}) ends the program "
+         f"in {seconds:.2f} s")
 
 
 def run(args):
     step = Step()
     with XSession() as session:
         program = Program(session, args.program)
-        program.start()
-        main = session.wait_window(program.process, MAIN_TITLE)
-        step(f"the main window appears: {main.title!r}")
-        check_fixed_size(session, main, CLIENT_SIZE, step)
-
-        for path in args.screenshot:
-            session.screenshot(main.wid, path)
-            step(f"screenshot of the main window in {path}")
-
-        session.click(*close_box(session, main))
-        program.wait_exit(5)
-        step("the close box ends the program")
+        main = start_run(session, program, step, first=True)
+        check_fixed_size(session, main.window, "the main window", CLIENT_SIZE, step)
+        shapes = enter_and_solve(session, main, step, args.screenshot)
+        clear_board(session, program, main, shapes, step)
+        records = check_generated(main, shapes, 1, program.path("out.txt"), 0, step, 30)
+        records = check_generated(main, shapes, 3, program.path("out.txt"), records, step, 60)
+        close_during_generation(session, program, main, records, step)
     print(f"{step.passed} passed, 0 failed")
 
 

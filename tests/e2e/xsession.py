@@ -4,6 +4,8 @@ Everything started here is ended here, by process id: the program under test, th
 the X server. Waiting is always polling with a deadline, never a fixed sleep.
 """
 
+import ctypes
+import ctypes.util
 import os
 import re
 import select
@@ -81,6 +83,7 @@ class XSession:
         self.xvfb = None
         self.wm = None
         self.started = []  # processes of programs under test, ended on close()
+        self._keyboard = None
 
     # ---- life cycle
 
@@ -100,6 +103,9 @@ class XSession:
         return False
 
     def close(self):
+        if self._keyboard is not None:
+            self._keyboard.close()
+            self._keyboard = None
         for process in reversed(self.started):
             end_process(process)
         end_process(self.wm)
@@ -271,24 +277,21 @@ class XSession:
         self.run("xdotool", *[str(a) for a in args])
 
     def on_screen(self, x, y):
-        # The pointer cannot leave the screen, and xdotool --sync would wait for ever for it to get there.
         return min(max(int(x), 0), self.SCREEN[0] - 1), min(max(int(y), 0), self.SCREEN[1] - 1)
 
-    def move_pointer(self, x, y):
-        self.xdotool("mousemove", "--sync", *self.on_screen(x, y))
-
-    def click(self, x, y, button=1, repeat=1):
-        self.move_pointer(x, y)
-        self.xdotool("click", "--repeat", repeat, "--delay", 80, button)
+    def click(self, x, y, button=1, repeat=1, delay=80):
+        """Clicks `repeat` times, `delay` ms apart (xdotool waits that long after a single click too)."""
+        delay = delay if repeat > 1 else 1
+        self.xdotool("mousemove", *self.on_screen(x, y), "click", "--repeat", repeat, "--delay", delay, button)
 
     def drag(self, start, end, button=1, modifier=None):
         steps = 6
         args = []
         if modifier:
             args += ["keydown", modifier]
-        args += ["mousemove", "--sync", *self.on_screen(*start), "mousedown", button]
+        args += ["mousemove", *self.on_screen(*start), "mousedown", button]
         for i in range(1, steps + 1):
-            args += ["sleep", 0.03, "mousemove", "--sync",
+            args += ["sleep", 0.03, "mousemove",
                      *self.on_screen(start[0] + (end[0] - start[0]) * i // steps,
                                      start[1] + (end[1] - start[1]) * i // steps)]
         args += ["mouseup", button]
@@ -298,7 +301,12 @@ class XSession:
 
     def key(self, *keysyms):
         """Presses and releases keys on the keyboard; they go to the window that has the focus."""
-        self.xdotool("key", "--delay", 40, *keysyms)
+        self.keyboard().tap(*keysyms)
+
+    def keyboard(self):
+        if self._keyboard is None:
+            self._keyboard = Keyboard(self.display)
+        return self._keyboard
 
     # ---- pictures
 
@@ -310,6 +318,69 @@ class XSession:
         """Saves what the screen shows of a window, with the window manager's frame around it or not."""
         g = self.frame_geometry(wid) if frame else self.geometry(wid)
         self.run("import", "-window", "root", "-crop", f"{g.width}x{g.height}+{g.x}+{g.y}", "+repage", path)
+
+
+class Keyboard:
+    """Key presses through the XTEST extension, one key code each, the lock keys as they stand.
+
+    xdotool reaches a keypad digit by toggling Num Lock around the key, which turns every other release
+    into a cursor key; a person's keyboard has Num Lock on and just sends the key. So does this.
+    """
+
+    NUM_LOCK_MASK = 1 << 4  # Mod2, where X servers put Num Lock
+
+    def __init__(self, display):
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        xtst = ctypes.CDLL(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XStringToKeysym.restype = ctypes.c_ulong
+        x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        x11.XKeysymToKeycode.restype = ctypes.c_ubyte
+        x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        x11.XDefaultRootWindow.restype = ctypes.c_ulong
+        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x11.XQueryPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 7
+        xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.x11, self.xtst = x11, xtst
+        self.dpy = x11.XOpenDisplay(display.encode())
+        check(self.dpy, f"cannot open display {display} for the keyboard")
+
+    def close(self):
+        self.x11.XCloseDisplay(self.dpy)
+
+    def keycode(self, name):
+        keysym = self.x11.XStringToKeysym(name.encode())
+        check(keysym != 0, f"no key is called {name}")
+        code = self.x11.XKeysymToKeycode(self.dpy, keysym)
+        check(code != 0, f"the keyboard has no key for {name}")
+        return code
+
+    def modifier_state(self):
+        root, child = ctypes.c_ulong(), ctypes.c_ulong()
+        rx, ry, wx, wy = (ctypes.c_int() for _ in range(4))
+        mask = ctypes.c_uint()
+        self.x11.XQueryPointer(self.dpy, self.x11.XDefaultRootWindow(self.dpy), ctypes.byref(root),
+                               ctypes.byref(child), ctypes.byref(rx), ctypes.byref(ry), ctypes.byref(wx),
+                               ctypes.byref(wy), ctypes.byref(mask))
+        return mask.value
+
+    def tap(self, *names):
+        for name in names:
+            if name.startswith("KP_") and not self.modifier_state() & self.NUM_LOCK_MASK:
+                self._press_release(self.keycode("Num_Lock"))
+                check(self.modifier_state() & self.NUM_LOCK_MASK, "Num Lock does not come on")
+            self._press_release(self.keycode(name))
+
+    def _press_release(self, code):
+        self.xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
+        self.x11.XSync(self.dpy, 0)
+        time.sleep(0.03)
+        self.xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
+        self.x11.XSync(self.dpy, 0)
+        time.sleep(0.03)
 
 
 def parse_ppm(data):
