@@ -112,6 +112,8 @@ PUZZLE = parse_board(
 BUTTON = {index: twips_to_pixels(left + width // 2, top + height // 2) for index, (left, top, width, height) in {
     0: (105, 405, 1200, 400), 1: (3810, 405, 2300, 800), 2: (6210, 405, 2300, 800),
     3: (105, 795, 1200, 400), 5: (1290, 795, 1200, 400), 7: (2490, 795, 1200, 400)}.items()}
+ABOUT_TITLE = "^關於 Dodoru數字方陣$"
+ABOUT_SIZE = (466, 330)
 QUESTION_TITLE = "^Dodoru數字方陣$"
 
 
@@ -175,12 +177,31 @@ class MainWindow:
 
 
 def start_run(session, program, step, first):
-    """Starts the program and returns its main window once it has the focus."""
+    """Starts the program and returns its main window once the About box in front of it is closed."""
     program.start()
     window = session.wait_window(program.process, MAIN_TITLE)
+    about = session.wait_window(program.process, ABOUT_TITLE)
     check(window.title.startswith("Dodoru - 數字方陣 (設計:"), f"the main window's caption is {window.title!r}")
     if first:
         step(f"the main window appears: {window.title!r}")
+        g = session.geometry(about.wid)
+        check((g.width, g.height) == ABOUT_SIZE,
+              f"the About box's client area is {g.width}x{g.height}, not {ABOUT_SIZE[0]}x{ABOUT_SIZE[1]}")
+        # Centred by its frame or by its client area: either way its middle is within a frame's width
+        # of the screen's. Openbox itself would put it in the top-left corner of the free area.
+        slack = max(session.frame_extents(about.wid)) + 3
+        x, y = g.centre
+        check(abs(x - session.SCREEN[0] / 2) <= slack and abs(y - session.SCREEN[1] / 2) <= slack,
+              f"the About box is at {g}, not centred on the {session.SCREEN[0]}x{session.SCREEN[1]} screen")
+        step(f"the About box {about.title!r} appears in front, centred, {ABOUT_SIZE[0]} x {ABOUT_SIZE[1]} px")
+    wait_until(lambda: session.active_window() == about.wid, 10, "the About box to have the focus")
+    session.key("Escape")
+    session.wait_window_gone(about)
+    check(program.process.poll() is None, "the program ended when its About box was closed")
+    check(any(w.wid == window.wid for w in session.windows(program.process.pid)),
+          "the main window went away with the About box")
+    if first:
+        step("Esc closes the About box and leaves the main window")
     wait_until(lambda: session.active_window() == window.wid, 10, "the main window to have the focus")
     return MainWindow(session, program, window)
 
@@ -267,6 +288,7 @@ def enter_and_solve(session, main, step, screenshots):
 
 def clear_board(session, program, main, shapes, step):
     """Declines the clear question with Esc, then confirms it with Enter."""
+    save_path = program.path("Default.dat")
     before, _ = shapes.read(main.wait_stable(lambda cells: True, 10, "the board"))
     main.press(2)
     question = session.wait_window(program.process, QUESTION_TITLE)
@@ -274,19 +296,20 @@ def clear_board(session, program, main, shapes, step):
     session.key("Escape")
     session.wait_window_gone(question)
     kept, _ = shapes.read(main.wait_stable(lambda cells: True, 10, "the board after a declined clear"))
-    check(kept == before, "answering No to the clear question changed the board")
+    check(kept == before and os.path.exists(save_path), "answering No to the clear question changed the board")
     main.press(2)
     question = session.wait_window(program.process, QUESTION_TITLE)
     wait_until(lambda: session.active_window() == question.wid, 10, "the question to have the focus")
     session.key("Return")
     session.wait_window_gone(question)
     main.wait_stable(lambda cells: all(ink.colour == EMPTY for ink in cells), 10, "the cleared board")
-    step("the clear button asks first: No (Esc) keeps the board, Yes (Enter) empties it")
+    check(not os.path.exists(save_path), "the confirmed clear left Default.dat")
+    step("the clear button asks first: No (Esc) keeps the board, Yes (Enter) empties it and removes Default.dat")
 
 
 def close_during_generation(session, program, main, records, step):
     """Clicks 5.極難 again and again and then the close box, and sees the program end in mid-generation."""
-    log_path = program.path("out.txt")
+    log_path, save_path = program.path("out.txt"), program.path("Default.dat")
     # A level 5 puzzle takes milliseconds here, less than a click takes to travel, and the program
     # looks at new events every 10 ms of a long command. So the clicks are given while the program is
     # held still, as on a busy machine: it finds them queued, runs one generation per click until one
@@ -308,20 +331,41 @@ def close_during_generation(session, program, main, records, step):
     check(finished < clicks, f"all {clicks} level 5 generations ran to their end before the program closed")
     check(seconds <= 1.0, f"the program took {seconds:.2f} s to end after its close box during a generation")
     check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
+    check(os.path.getsize(save_path) == 81, "closing during a generation did not write 81 bytes to Default.dat")
     step(f"closing by the close box during a level 5 generation (generation {finished + 1}) ends the program "
-         f"in {seconds:.2f} s")
+         f"in {seconds:.2f} s; Default.dat has 81 bytes")
 
 
 def run(args):
     step = Step()
     with XSession() as session:
         program = Program(session, args.program)
+        save_path, log_path = program.path("Default.dat"), program.path("out.txt")
+
+        # ---- first run, in a fresh directory: enter a puzzle, solve it, close
         main = start_run(session, program, step, first=True)
         check_fixed_size(session, main.window, "the main window", CLIENT_SIZE, step)
+        check(os.path.isfile(save_path) and os.path.getsize(save_path) == 0,
+              "the first start did not leave an empty Default.dat beside the program")
+        step("the first start creates an empty Default.dat beside the program")
         shapes = enter_and_solve(session, main, step, args.screenshot)
+        seconds = main.close_by_close_box()
+        check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
+        with open(save_path, "rb") as f:
+            saved = list(f.read())
+        check(saved == PUZZLE, f"Default.dat holds {saved}, not the 81 givens")
+        step(f"the close box ends the program in {seconds:.2f} s and Default.dat holds the givens, not the solution")
+
+        # ---- second run: the givens come back; clear; generate; close in the middle of a generation
+        main = start_run(session, program, step, first=False)
+        restored = main.wait_stable(lambda cells: any(ink.colour == BLUE for ink in cells), 10, "the saved givens")
+        digits, colours = shapes.read(restored)
+        check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
+              "the restart does not show exactly the saved givens, in blue")
+        step("a restart shows the saved givens in blue")
         clear_board(session, program, main, shapes, step)
-        records = check_generated(main, shapes, 1, program.path("out.txt"), 0, step, 30)
-        records = check_generated(main, shapes, 3, program.path("out.txt"), records, step, 60)
+        records = check_generated(main, shapes, 1, log_path, 0, step, 30)
+        records = check_generated(main, shapes, 3, log_path, records, step, 60)
         close_during_generation(session, program, main, records, step)
     print(f"{step.passed} passed, 0 failed")
 

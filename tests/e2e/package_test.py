@@ -17,7 +17,7 @@ import subprocess
 import sys
 
 from xsession import XSession, E2EFailure, check, wait_until
-from desktop_test import MAIN_TITLE, Step, close_box
+from desktop_test import ABOUT_TITLE, MAIN_TITLE, MainWindow, Step
 
 APP_ID = "com.example.Dodoru"
 RUNTIME_PACKAGES = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins",
@@ -59,6 +59,13 @@ def depended_packages(depends):
     # "a (>= 1), b | c" names a, b and c.
     return {alternative.split()[0] for item in depends.split(",") for alternative in item.split("|")
             if alternative.strip()}
+
+
+class Installed:
+    """The installed program's one run (MainWindow needs its process)."""
+
+    def __init__(self, process):
+        self.process = process
 
 
 class User:
@@ -120,14 +127,31 @@ def run(args):
         home = os.path.join(session.scratch, "user")
         env = session.env(home=home)
         user.own(home)
-        process = session.start([os.path.join(bindir, "dodoru")], env, cwd=home, preexec=user.preexec())
-        main = session.wait_window(process, MAIN_TITLE)
-        step(f"the installed program shows its main window: {main.title!r}")
+        installed = Installed(session.start([os.path.join(bindir, "dodoru")], env, cwd=home,
+                                            preexec=user.preexec()))
+        window = session.wait_window(installed.process, MAIN_TITLE)
+        about = session.wait_window(installed.process, ABOUT_TITLE)
+        step(f"the installed program shows its main window {window.title!r} and its About box")
 
-        session.click(*close_box(session, main))
-        wait_until(lambda: process.poll() is not None, 5, "the installed program to end")
-        check(process.returncode == 0, f"the installed program ended with status {process.returncode}")
-        step("the close box ends the installed program")
+        wait_until(lambda: session.active_window() == about.wid, 10, "the About box to have the focus")
+        session.key("Escape")
+        session.wait_window_gone(about)
+        wait_until(lambda: session.active_window() == window.wid, 10, "the main window to have the focus")
+        main = MainWindow(session, installed, window)
+        main.enter(40, ["7"])
+        main.close_by_close_box()
+        check(installed.process.returncode == 0, f"the installed program ended with status {installed.process.returncode}")
+        check(not os.path.exists(os.path.join(bindir, "Default.dat")), "the installed program wrote into /usr/bin")
+        saved = [os.path.join(d, "Default.dat") for d, _, files in os.walk(home) if "Default.dat" in files]
+        data_home = os.path.join(home, ".local", "share")
+        check(len(saved) == 1 and saved[0].startswith(data_home + os.sep),
+              f"the installed program saved its board as {saved}, not once under {data_home}")
+        with open(saved[0], "rb") as f:
+            content = f.read()
+        check(content == bytes(40) + b"\x07" + bytes(40), f"{saved[0]} does not hold the one given entered")
+        check(os.stat(saved[0]).st_uid == user.uid, f"{saved[0]} does not belong to the user who ran the program")
+        step(f"a given entered in the installed program is saved in {os.path.relpath(saved[0], home)} "
+             "under the user's home when it is closed")
     print(f"{step.passed} passed, 0 failed")
 
 
