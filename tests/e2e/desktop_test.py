@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Dodoru on a real X server, used as a person uses it.
 
-  desktop_test.py --program build/bin/dodoru --screenshot build/e2e-after-solve.png
+  desktop_test.py --program build/bin/dodoru --screenshot build/e2e-main-window.png
 
 The program runs from a fresh temporary copy of its directory under a private Xvfb with openbox, and is
 driven with xdotool: clicks, digit keys, the close box. What it shows is read back from screen captures
@@ -16,12 +16,33 @@ import signal
 import sys
 import time
 
-from boardscreen import (BLACK, BLUE, OTHER, CELL_HEIGHT, CELL_WIDTH, EMPTY, DigitShapes, candidate_tally, cell_centre,
-                         cell_rect, count_solutions, has_conflict, parse_board, read_cells, twips_to_pixels)
+from boardscreen import (BLACK, BLUE, CELL_HEIGHT, CELL_WIDTH, EMPTY, OTHER, DigitShapes, candidate_tally,
+                         cell_centre, cell_rect, count_solutions, has_conflict, parse_board, read_cells,
+                         twips_to_pixels)
 from xsession import XSession, E2EFailure, check, wait_until
 
-MAIN_TITLE = r"^Dodoru"
+MAIN_TITLE = r"^Dodoru - 數字方陣"
 CLIENT_SIZE = (624, 610)
+ABOUT_TITLE = "^關於 Dodoru數字方陣$"
+ABOUT_SIZE = (466, 330)
+QUESTION_TITLE = "^Dodoru數字方陣$"  # message boxes carry the application title
+
+# A puzzle with one solution; its givens use every digit, so the solved board names all nine shapes.
+PUZZLE = parse_board(
+    "53..7...."
+    "6..195..."
+    ".98....6."
+    "8...6...3"
+    "4..8.3..1"
+    "7...2...6"
+    ".6....28."
+    "...419..5"
+    "....8..79")
+
+# Client-area pixels of the buttons' centres.
+BUTTON = {index: twips_to_pixels(left + width // 2, top + height // 2) for index, (left, top, width, height) in {
+    0: (105, 405, 1200, 400), 1: (3810, 405, 2300, 800), 2: (6210, 405, 2300, 800),
+    3: (105, 795, 1200, 400), 5: (1290, 795, 1200, 400), 7: (2490, 795, 1200, 400)}.items()}
 
 
 class Step:
@@ -53,13 +74,6 @@ class Program:
     def start(self):
         self.process = self.session.start([self.executable], self.session.env(), cwd=self.session.scratch)
         return self.process
-
-    def wait_exit(self, timeout):
-        deadline = time.monotonic() + timeout
-        wait_until(lambda: self.process.poll() is not None or time.monotonic() > deadline, timeout + 1,
-                   "the program to end")
-        check(self.process.poll() is not None, f"the program was still running {timeout} s after being closed")
-        return self.process.returncode
 
 
 def check_fixed_size(session, window, name, size, step):
@@ -95,26 +109,6 @@ def check_fixed_size(session, window, name, size, step):
           f"the window manager offers to resize or maximise {name}: {allowed.strip()}")
     step(f"{name} cannot be resized or maximised")
 
-
-# A puzzle with one solution; its givens use every digit, so the solved board names all nine shapes.
-PUZZLE = parse_board(
-    "53..7...."
-    "6..195..."
-    ".98....6."
-    "8...6...3"
-    "4..8.3..1"
-    "7...2...6"
-    ".6....28."
-    "...419..5"
-    "....8..79")
-
-# Client-area pixels of the buttons' centres.
-BUTTON = {index: twips_to_pixels(left + width // 2, top + height // 2) for index, (left, top, width, height) in {
-    0: (105, 405, 1200, 400), 1: (3810, 405, 2300, 800), 2: (6210, 405, 2300, 800),
-    3: (105, 795, 1200, 400), 5: (1290, 795, 1200, 400), 7: (2490, 795, 1200, 400)}.items()}
-ABOUT_TITLE = "^關於 Dodoru數字方陣$"
-ABOUT_SIZE = (466, 330)
-QUESTION_TITLE = "^Dodoru數字方陣$"
 
 
 class MainWindow:
@@ -181,7 +175,8 @@ def start_run(session, program, step, first):
     program.start()
     window = session.wait_window(program.process, MAIN_TITLE)
     about = session.wait_window(program.process, ABOUT_TITLE)
-    check(window.title.startswith("Dodoru - 數字方陣 (設計:"), f"the main window's caption is {window.title!r}")
+    check(window.title.startswith("Dodoru - 數字方陣 (設計:Dodoru 工作室 "),
+          f"the main window's caption is {window.title!r}")
     if first:
         step(f"the main window appears: {window.title!r}")
         g = session.geometry(about.wid)
@@ -339,35 +334,44 @@ def close_during_generation(session, program, main, records, step):
 def run(args):
     step = Step()
     with XSession() as session:
-        program = Program(session, args.program)
-        save_path, log_path = program.path("Default.dat"), program.path("out.txt")
-
-        # ---- first run, in a fresh directory: enter a puzzle, solve it, close
-        main = start_run(session, program, step, first=True)
-        check_fixed_size(session, main.window, "the main window", CLIENT_SIZE, step)
-        check(os.path.isfile(save_path) and os.path.getsize(save_path) == 0,
-              "the first start did not leave an empty Default.dat beside the program")
-        step("the first start creates an empty Default.dat beside the program")
-        shapes = enter_and_solve(session, main, step, args.screenshot)
-        seconds = main.close_by_close_box()
-        check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
-        with open(save_path, "rb") as f:
-            saved = list(f.read())
-        check(saved == PUZZLE, f"Default.dat holds {saved}, not the 81 givens")
-        step(f"the close box ends the program in {seconds:.2f} s and Default.dat holds the givens, not the solution")
-
-        # ---- second run: the givens come back; clear; generate; close in the middle of a generation
-        main = start_run(session, program, step, first=False)
-        restored = main.wait_stable(lambda cells: any(ink.colour == BLUE for ink in cells), 10, "the saved givens")
-        digits, colours = shapes.read(restored)
-        check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
-              "the restart does not show exactly the saved givens, in blue")
-        step("a restart shows the saved givens in blue")
-        clear_board(session, program, main, shapes, step)
-        records = check_generated(main, shapes, 1, log_path, 0, step, 30)
-        records = check_generated(main, shapes, 3, log_path, records, step, 60)
-        close_during_generation(session, program, main, records, step)
+        try:
+            scenario(session, args, step)
+        except E2EFailure:
+            print("-- what the program printed:\n" + session.program_log(), flush=True)
+            raise
     print(f"{step.passed} passed, 0 failed")
+
+
+def scenario(session, args, step):
+    """Two runs of the program from one directory, as a person uses it."""
+    program = Program(session, args.program)
+    save_path, log_path = program.path("Default.dat"), program.path("out.txt")
+
+    # ---- first run, in a fresh directory: enter a puzzle, solve it, close
+    main = start_run(session, program, step, first=True)
+    check_fixed_size(session, main.window, "the main window", CLIENT_SIZE, step)
+    check(os.path.isfile(save_path) and os.path.getsize(save_path) == 0,
+          "the first start did not leave an empty Default.dat beside the program")
+    step("the first start creates an empty Default.dat beside the program")
+    shapes = enter_and_solve(session, main, step, args.screenshot)
+    seconds = main.close_by_close_box()
+    check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
+    with open(save_path, "rb") as f:
+        saved = list(f.read())
+    check(saved == PUZZLE, f"Default.dat holds {saved}, not the 81 givens")
+    step(f"the close box ends the program in {seconds:.2f} s and Default.dat holds the givens, not the solution")
+
+    # ---- second run: the givens come back; clear; generate; close in the middle of a generation
+    main = start_run(session, program, step, first=False)
+    restored = main.wait_stable(lambda cells: any(ink.colour == BLUE for ink in cells), 10, "the saved givens")
+    digits, colours = shapes.read(restored)
+    check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
+          "the restart does not show exactly the saved givens, in blue")
+    step("a restart shows the saved givens in blue")
+    clear_board(session, program, main, shapes, step)
+    records = check_generated(main, shapes, 1, log_path, 0, step, 30)
+    records = check_generated(main, shapes, 3, log_path, records, step, 60)
+    close_during_generation(session, program, main, records, step)
 
 
 def close_box(session, window):
