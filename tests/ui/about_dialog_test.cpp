@@ -11,32 +11,17 @@
 #include "aboutdialog.h"
 #include "aboutpicture.h"
 #include "aboutplatform.h"
+#include "fakeplatform.h"
 #include "messageboxes.h"
+#include "scriptedmessageboxes.h"
 #include "registry.h"
 #include "sysinfo.h"
 #include "weblink.h"
 
 using namespace dodoru;
+using namespace dodoru::testing;
 
 namespace {
-
-class FakeBrowser final : public UrlOpener {
-public:
-    std::vector<QUrl> opened;
-    bool openUrl(const QUrl& address) override {
-        opened.push_back(address);
-        return true;
-    }
-};
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    QStringList texts;
-    MessageAnswer show(QWidget*, const QString& text, MessageButtons, MessageIcon) override {
-        texts << text;
-        return MessageAnswer::Ok;
-    }
-};
 
 class NoFiles final : public FileLookup {
 public:
@@ -69,8 +54,8 @@ class AboutDialogTest : public QObject {
 
 private slots:
     void init() {
-        browser_ = FakeBrowser();
-        boxes_ = RecordingBoxes();
+        browser_ = RecordingBrowser();
+        boxes_ = ScriptedMessageBoxes();
         starter_ = FakeStarter();
         registry_ = registry::StandInRegistry();
         link_ = std::make_unique<WebLink>(browser_, boxes_);
@@ -316,7 +301,7 @@ private slots:
         dialog_->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_));
         dialog_->cmdSysInfo()->click();
-        QCOMPARE(boxes_.texts, QStringList{QStringLiteral("目前無法提供系統資訊")});
+        QCOMPARE(boxes_.texts(), QStringList{QStringLiteral("目前無法提供系統資訊")});
         QVERIFY(dialog_->isVisible());
     }
 
@@ -366,12 +351,12 @@ private slots:
         QVERIFY(!platform.webLink().Browser().has_value());
         AboutDialog real(platform.webLink(), platform.sysInfo());
         QCOMPARE(real.windowTitle(), QStringLiteral("關於 Dodoru數字方陣"));
-        QVERIFY(boxes_.texts.isEmpty());
+        QVERIFY(boxes_.texts().isEmpty());
     }
 
 private:
-    FakeBrowser browser_;
-    RecordingBoxes boxes_;
+    RecordingBrowser browser_;
+    ScriptedMessageBoxes boxes_;
     FakeStarter starter_;
     NoFiles files_;
     registry::StandInRegistry registry_;

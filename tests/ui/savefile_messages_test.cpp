@@ -7,27 +7,15 @@
 
 #include <vector>
 
+#include "fakeplatform.h"
 #include "messageboxes.h"
+#include "scriptedmessageboxes.h"
 #include "savefile.h"
 
 using namespace dodoru;
+using namespace dodoru::testing;
 
 namespace {
-
-struct Shown {
-    QString text;
-    MessageButtons buttons;
-    MessageIcon icon;
-};
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    std::vector<Shown> shown;
-    MessageAnswer show(QWidget*, const QString& text, MessageButtons buttons, MessageIcon icon) override {
-        shown.push_back({text, buttons, icon});
-        return MessageAnswer::Ok;
-    }
-};
 
 } // namespace
 
@@ -37,7 +25,7 @@ class SaveFileMessagesTest : public QObject {
 private slots:
     void init() {
         QVERIFY(dir_.isValid());
-        boxes_ = RecordingBoxes();
+        boxes_ = ScriptedMessageBoxes();
         QDir(dir_.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir_.path()));
     }
@@ -52,7 +40,7 @@ private slots:
         QCOMPARE(saveGivensAtShutdown(file, board, fileByte, boxes_, nullptr).status, SaveFileStatus::Saved);
         QCOMPARE(deleteForClear(file, boxes_, nullptr).status, SaveFileStatus::Deleted);
         QCOMPARE(deleteForClear(file, boxes_, nullptr).status, SaveFileStatus::AlreadyAbsent);
-        QVERIFY(boxes_.shown.empty());
+        QVERIFY(boxes_.shown().empty());
     }
 
     void startUpFailureIsShownAndTheBoardStaysEmpty() {
@@ -63,10 +51,10 @@ private slots:
         const SaveFileResult result = loadGivensAtStartUp(SaveFile(path), board, fileByte, boxes_, nullptr);
         QCOMPARE(result.status, SaveFileStatus::Failed);
         QCOMPARE(board, Board());
-        QCOMPARE(boxes_.shown.size(), size_t{1});
-        QCOMPARE(boxes_.shown[0].buttons, MessageButtons::Ok);
-        QVERIFY(boxes_.shown[0].text.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(boxes_.shown[0].text.contains(QStringLiteral("空白的盤面")));
+        QCOMPARE(boxes_.shown().size(), size_t{1});
+        QCOMPARE(boxes_.shown()[0].buttons, MessageButtons::Ok);
+        QVERIFY(boxes_.shown()[0].text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(boxes_.shown()[0].text.contains(QStringLiteral("空白的盤面")));
     }
 
     void shutdownFailureSaysTheGivensWereNotSaved() {
@@ -76,10 +64,10 @@ private slots:
         std::uint8_t fileByte = 0;
         const SaveFileResult result = saveGivensAtShutdown(SaveFile(path), board, fileByte, boxes_, nullptr);
         QCOMPARE(result.status, SaveFileStatus::Failed);
-        QCOMPARE(boxes_.shown.size(), size_t{1});
-        QCOMPARE(boxes_.shown[0].icon, MessageIcon::Critical);
-        QVERIFY(boxes_.shown[0].text.contains(QStringLiteral("沒有被保存")));
-        QVERIFY(boxes_.shown[0].text.contains(result.reason));
+        QCOMPARE(boxes_.shown().size(), size_t{1});
+        QCOMPARE(boxes_.shown()[0].icon, MessageIcon::Critical);
+        QVERIFY(boxes_.shown()[0].text.contains(QStringLiteral("沒有被保存")));
+        QVERIFY(boxes_.shown()[0].text.contains(result.reason));
     }
 
     void clearFailureIsShown() {
@@ -87,8 +75,8 @@ private slots:
         QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
         const SaveFileResult result = deleteForClear(SaveFile(path), boxes_, nullptr);
         QCOMPARE(result.status, SaveFileStatus::Failed);
-        QCOMPARE(boxes_.shown.size(), size_t{1});
-        QVERIFY(boxes_.shown[0].text.contains(QStringLiteral("無法刪除")));
+        QCOMPARE(boxes_.shown().size(), size_t{1});
+        QVERIFY(boxes_.shown()[0].text.contains(QStringLiteral("無法刪除")));
         QVERIFY(QFileInfo(path + QStringLiteral("/inside")).isDir());
     }
 
@@ -120,12 +108,12 @@ private slots:
         QVERIFY(secondRun.cell(0).isGiven());
         QVERIFY(secondRun.cell(80).isGiven());
         QVERIFY(secondRun.cell(1).empty());
-        QVERIFY(boxes_.shown.empty());
+        QVERIFY(boxes_.shown().empty());
     }
 
 private:
     QTemporaryDir dir_;
-    RecordingBoxes boxes_;
+    ScriptedMessageBoxes boxes_;
 };
 
 QTEST_GUILESS_MAIN(SaveFileMessagesTest)

@@ -4,11 +4,14 @@
 
 #include <vector>
 
+#include "fakeplatform.h"
 #include "messageboxes.h"
+#include "scriptedmessageboxes.h"
 #include "registry.h"
 #include "sysinfo.h"
 
 using namespace dodoru;
+using namespace dodoru::testing;
 using registry::StandInRegistry;
 using registry::Value;
 
@@ -31,20 +34,6 @@ public:
     bool start(const QString& path) override {
         started << path;
         return works;
-    }
-};
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    QStringList texts;
-    std::vector<MessageButtons> buttons;
-    std::vector<MessageIcon> icons;
-    MessageAnswer show(QWidget*, const QString& text, MessageButtons shownButtons,
-                       MessageIcon icon) override {
-        texts << text;
-        buttons.push_back(shownButtons);
-        icons.push_back(icon);
-        return MessageAnswer::Ok;
     }
 };
 
@@ -75,7 +64,7 @@ private slots:
         registry_ = StandInRegistry();
         files_ = FakeFiles();
         starter_ = FakeStarter();
-        boxes_ = RecordingBoxes();
+        boxes_ = ScriptedMessageBoxes();
     }
 
     // --- GetKeyValue ---
@@ -192,7 +181,7 @@ private slots:
         launcher().StartSysInfo(nullptr);
         QCOMPARE(starter_.started, QStringList{QStringLiteral("C:\\Tools\\msinfo32.exe")});
         QVERIFY(files_.asked.isEmpty());
-        QVERIFY(boxes_.texts.isEmpty());
+        QVERIFY(boxes_.texts().isEmpty());
     }
 
     void toolPathThatCannotStartShowsTheMessage() {
@@ -220,7 +209,7 @@ private slots:
         launcher().StartSysInfo(nullptr);
         QCOMPARE(files_.asked, QStringList{path});
         QCOMPARE(starter_.started, QStringList{path});
-        QVERIFY(boxes_.texts.isEmpty());
+        QVERIFY(boxes_.texts().isEmpty());
     }
 
     void folderWithoutTheFileShowsTheMessage() {
@@ -264,15 +253,15 @@ private:
     }
 
     void expectMessage() {
-        QCOMPARE(boxes_.texts, QStringList{QStringLiteral("目前無法提供系統資訊")});
-        QCOMPARE(boxes_.buttons[0], MessageButtons::Ok);
-        QCOMPARE(boxes_.icons[0], MessageIcon::None);
+        QCOMPARE(boxes_.texts(), QStringList{QStringLiteral("目前無法提供系統資訊")});
+        QCOMPARE(boxes_.shown()[0].buttons, MessageButtons::Ok);
+        QCOMPARE(boxes_.shown()[0].icon, MessageIcon::None);
     }
 
     StandInRegistry registry_;
     FakeFiles files_;
     FakeStarter starter_;
-    RecordingBoxes boxes_;
+    ScriptedMessageBoxes boxes_;
 };
 
 QTEST_GUILESS_MAIN(SysInfoLauncherTest)

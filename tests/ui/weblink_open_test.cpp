@@ -4,34 +4,15 @@
 
 #include <vector>
 
+#include "fakeplatform.h"
 #include "messageboxes.h"
+#include "scriptedmessageboxes.h"
 #include "weblink.h"
 
 using namespace dodoru;
+using namespace dodoru::testing;
 
 namespace {
-
-class FakeBrowser final : public UrlOpener {
-public:
-    bool available = true;
-    std::vector<QUrl> opened;
-    bool openUrl(const QUrl& address) override {
-        if (!available) return false;
-        opened.push_back(address);
-        return true;
-    }
-};
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    QStringList texts;
-    std::vector<MessageButtons> buttons;
-    MessageAnswer show(QWidget*, const QString& text, MessageButtons shownButtons, MessageIcon) override {
-        texts << text;
-        buttons.push_back(shownButtons);
-        return MessageAnswer::Ok;
-    }
-};
 
 } // namespace
 
@@ -45,15 +26,15 @@ private slots:
     }
 
     void nothingOpenedBeforeTheFirstClick() {
-        FakeBrowser browser;
-        RecordingBoxes boxes;
+        RecordingBrowser browser;
+        ScriptedMessageBoxes boxes;
         const WebLink link(browser, boxes);
         QVERIFY(!link.Browser().has_value());
     }
 
     void everyCallOpensOneMoreWindow() {
-        FakeBrowser browser;
-        RecordingBoxes boxes;
+        RecordingBrowser browser;
+        ScriptedMessageBoxes boxes;
         WebLink link(browser, boxes);
         QVERIFY(link.openWebPage(nullptr));
         QCOMPARE(link.Browser()->number, 1);
@@ -63,20 +44,20 @@ private slots:
         QCOMPARE(browser.opened[1], webPageAddress());
         QCOMPARE(link.Browser()->number, 2); // the reference moved on to the latest window
         QCOMPARE(link.Browser()->address, webPageAddress());
-        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(boxes.texts().isEmpty());
     }
 
     void noBrowserIsReportedAndChangesNothing() {
-        FakeBrowser browser;
-        RecordingBoxes boxes;
+        RecordingBrowser browser;
+        ScriptedMessageBoxes boxes;
         WebLink link(browser, boxes);
         QVERIFY(link.openWebPage(nullptr));
         browser.available = false;
         QVERIFY(!link.openWebPage(nullptr));
-        QCOMPARE(boxes.texts.size(), 1);
-        QVERIFY(boxes.texts[0].contains(QStringLiteral("無法開啟網頁瀏覽器")));
-        QVERIFY(boxes.texts[0].contains(webPageAddress().toString()));
-        QCOMPARE(boxes.buttons[0], MessageButtons::Ok);
+        QCOMPARE(boxes.texts().size(), 1);
+        QVERIFY(boxes.texts()[0].contains(QStringLiteral("無法開啟網頁瀏覽器")));
+        QVERIFY(boxes.texts()[0].contains(webPageAddress().toString()));
+        QCOMPARE(boxes.shown()[0].buttons, MessageButtons::Ok);
         QCOMPARE(link.Browser()->number, 1); // still the window opened before
         browser.available = true;
         QVERIFY(link.openWebPage(nullptr));
@@ -84,13 +65,13 @@ private slots:
     }
 
     void failureBeforeAnyWindowLeavesNoReference() {
-        FakeBrowser browser;
+        RecordingBrowser browser;
         browser.available = false;
-        RecordingBoxes boxes;
+        ScriptedMessageBoxes boxes;
         WebLink link(browser, boxes);
         QVERIFY(!link.openWebPage(nullptr));
         QVERIFY(!link.Browser().has_value());
-        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(boxes.texts().size(), 1);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -31,6 +32,11 @@ public:
     }
 
     const std::vector<Shown>& shown() const { return shown_; }
+    QStringList texts() const {
+        QStringList out;
+        for (const Shown& box : shown_) out << box.text;
+        return out;
+    }
     bool scriptUsedUp() const { return script_.empty(); }
 
 private:
