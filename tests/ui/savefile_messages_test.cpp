@@ -15,10 +15,6 @@
 using namespace dodoru;
 using namespace dodoru::testing;
 
-namespace {
-
-} // namespace
-
 class SaveFileMessagesTest : public QObject {
     Q_OBJECT
 

@@ -12,10 +12,6 @@
 using namespace dodoru;
 using namespace dodoru::testing;
 
-namespace {
-
-} // namespace
-
 class WebLinkTest : public QObject {
     Q_OBJECT
 
