@@ -382,6 +382,8 @@ def close_box(session, window):
 
 
 def main():
+    # ctest ends a test that runs too long with SIGTERM: leave through the clean-up all the same.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--program", required=True, help="the dodoru executable to test")
     parser.add_argument("--screenshot", action="append", default=[],

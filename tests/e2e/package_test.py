@@ -12,6 +12,7 @@ import argparse
 import glob
 import os
 import pwd
+import signal
 import struct
 import subprocess
 import sys
@@ -156,6 +157,8 @@ def run(args):
 
 
 def main():
+    # ctest ends a test that runs too long with SIGTERM: leave through the clean-up all the same.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build-dir", required=True, help="the configured and built build tree")
     args = parser.parse_args()

@@ -37,6 +37,15 @@ def wait_until(probe, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
+_libc = ctypes.CDLL(None, use_errno=True)
+PR_SET_PDEATHSIG = 1
+
+
+def die_with_test():
+    """In a child before exec: the kernel ends it with SIGTERM should this test be killed outright."""
+    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM, 0, 0, 0)
+
+
 def end_process(process, grace=3.0):
     """Ends one process that we started: SIGTERM, then SIGKILL after `grace` seconds."""
     if process is None or process.poll() is not None:
@@ -119,7 +128,7 @@ class XSession:
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
              "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, preexec_fn=die_with_test,
             stderr=open(os.path.join(self.scratch, "xvfb.log"), "wb"))
         os.close(write_end)
         # Xvfb writes its display number once it accepts connections.
@@ -147,7 +156,7 @@ class XSession:
         with open(rc, "w", encoding="utf-8") as f:
             f.write(config)
         self.wm = subprocess.Popen(["openbox", "--sm-disable", "--config-file", rc],
-                                   env=self.env(), stdout=subprocess.DEVNULL,
+                                   env=self.env(), stdout=subprocess.DEVNULL, preexec_fn=die_with_test,
                                    stderr=open(os.path.join(self.scratch, "openbox.log"), "wb"))
         wait_until(lambda: self.wm.poll() is not None or
                    "window id #" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"),
@@ -179,9 +188,15 @@ class XSession:
         return env
 
     def start(self, argv, env, cwd=None, log_name="program.log", preexec=None):
+        """Starts a program under test; `preexec` runs in the child first (it may change the user)."""
+        def child():
+            if preexec:
+                preexec()
+            die_with_test()  # after any change of user, which would clear it
+
         log = open(os.path.join(self.scratch, log_name), "ab")
         process = subprocess.Popen(argv, env=env, cwd=cwd, stdin=subprocess.DEVNULL, stdout=log,
-                                   stderr=subprocess.STDOUT, preexec_fn=preexec)
+                                   stderr=subprocess.STDOUT, preexec_fn=child)
         self.started.append(process)
         return process
 
