@@ -125,11 +125,11 @@ class XSession:
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
         width, height = self.SCREEN
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, preexec_fn=die_with_test,
-            stderr=open(os.path.join(self.scratch, "xvfb.log"), "wb"))
+        with open(os.path.join(self.scratch, "xvfb.log"), "wb") as log:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log, preexec_fn=die_with_test)
         os.close(write_end)
         # Xvfb writes its display number once it accepts connections.
         text = b""
@@ -155,9 +155,9 @@ class XSession:
         rc = os.path.join(self.scratch, "openbox-rc.xml")
         with open(rc, "w", encoding="utf-8") as f:
             f.write(config)
-        self.wm = subprocess.Popen(["openbox", "--sm-disable", "--config-file", rc],
-                                   env=self.env(), stdout=subprocess.DEVNULL, preexec_fn=die_with_test,
-                                   stderr=open(os.path.join(self.scratch, "openbox.log"), "wb"))
+        with open(os.path.join(self.scratch, "openbox.log"), "wb") as log:
+            self.wm = subprocess.Popen(["openbox", "--sm-disable", "--config-file", rc], env=self.env(),
+                                       stdout=subprocess.DEVNULL, stderr=log, preexec_fn=die_with_test)
         wait_until(lambda: self.wm.poll() is not None or
                    "window id #" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"),
                    20, "the window manager")
@@ -194,9 +194,9 @@ class XSession:
                 preexec()
             die_with_test()  # after any change of user, which would clear it
 
-        log = open(os.path.join(self.scratch, log_name), "ab")
-        process = subprocess.Popen(argv, env=env, cwd=cwd, stdin=subprocess.DEVNULL, stdout=log,
-                                   stderr=subprocess.STDOUT, preexec_fn=child)
+        with open(os.path.join(self.scratch, log_name), "ab") as log:
+            process = subprocess.Popen(argv, env=env, cwd=cwd, stdin=subprocess.DEVNULL, stdout=log,
+                                       stderr=subprocess.STDOUT, preexec_fn=child)
         self.started.append(process)
         return process
 
