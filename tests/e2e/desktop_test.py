@@ -170,7 +170,7 @@ class MainWindow:
         return time.monotonic() - clicked
 
 
-def start_run(session, program, step, first):
+def start_run(session, program, step, first, close_key="Escape"):
     """Starts the program and returns its main window once the About box in front of it is closed."""
     program.start()
     window = session.wait_window(program.process, MAIN_TITLE)
@@ -190,13 +190,12 @@ def start_run(session, program, step, first):
               f"the About box is at {g}, not centred on the {session.SCREEN[0]}x{session.SCREEN[1]} screen")
         step(f"the About box {about.title!r} appears in front, centred, {ABOUT_SIZE[0]} x {ABOUT_SIZE[1]} px")
     wait_until(lambda: session.active_window() == about.wid, 10, "the About box to have the focus")
-    session.key("Escape")
+    session.key(close_key)
     session.wait_window_gone(about)
     check(program.process.poll() is None, "the program ended when its About box was closed")
     check(any(w.wid == window.wid for w in session.windows(program.process.pid)),
           "the main window went away with the About box")
-    if first:
-        step("Esc closes the About box and leaves the main window")
+    step(f"{close_key} closes the About box and leaves the main window")
     wait_until(lambda: session.active_window() == window.wid, 10, "the main window to have the focus")
     return MainWindow(session, program, window)
 
@@ -362,7 +361,7 @@ def scenario(session, args, step):
     step(f"the close box ends the program in {seconds:.2f} s and Default.dat holds the givens, not the solution")
 
     # ---- second run: the givens come back; clear; generate; close in the middle of a generation
-    main = start_run(session, program, step, first=False)
+    main = start_run(session, program, step, first=False, close_key="Return")
     restored = main.wait_stable(lambda cells: any(ink.colour == BLUE for ink in cells), 10, "the saved givens")
     digits, colours = shapes.read(restored)
     check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
