@@ -8,7 +8,6 @@ driven with xdotool: clicks, digit keys, the close box. What it shows is read ba
 and what it keeps from the files beside it.
 """
 
-import argparse
 import os
 import re
 import shutil
@@ -19,7 +18,7 @@ import time
 from boardscreen import (BLACK, BLUE, CELL_HEIGHT, CELL_WIDTH, EMPTY, OTHER, DigitShapes, candidate_tally,
                          cell_centre, cell_rect, count_solutions, has_conflict, parse_board, read_cells,
                          twips_to_pixels)
-from xsession import XSession, E2EFailure, check, wait_until
+from xsession import XSession, E2EFailure, check, test_main, wait_until
 
 MAIN_TITLE = r"^Dodoru - 數字方陣"
 CLIENT_SIZE = (624, 610)
@@ -381,19 +380,11 @@ def close_box(session, window):
 
 
 def main():
-    # ctest ends a test that runs too long with SIGTERM: leave through the clean-up all the same.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--program", required=True, help="the dodoru executable to test")
-    parser.add_argument("--screenshot", action="append", default=[],
-                        help="where to save a picture of the main window after a solve (repeatable)")
-    args = parser.parse_args()
-    try:
-        run(args)
-    except E2EFailure as failure:
-        print(f"not ok - {failure}", flush=True)
-        return 1
-    return 0
+    def arguments(parser):
+        parser.add_argument("--program", required=True, help="the dodoru executable to test")
+        parser.add_argument("--screenshot", action="append", default=[],
+                            help="where to save a picture of the main window after a solve (repeatable)")
+    return test_main(__doc__, arguments, run)
 
 
 if __name__ == "__main__":

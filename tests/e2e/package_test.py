@@ -8,16 +8,14 @@ its control fields and files, unpacked with dpkg -x, and its program started und
 way an installed program runs: from a directory its user cannot write to.
 """
 
-import argparse
 import glob
 import os
 import pwd
-import signal
 import struct
 import subprocess
 import sys
 
-from xsession import XSession, E2EFailure, check, wait_until
+from xsession import XSession, check, test_main, wait_until
 from desktop_test import ABOUT_TITLE, MAIN_TITLE, MainWindow, Step
 
 APP_ID = "com.example.Dodoru"
@@ -157,17 +155,9 @@ def run(args):
 
 
 def main():
-    # ctest ends a test that runs too long with SIGTERM: leave through the clean-up all the same.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--build-dir", required=True, help="the configured and built build tree")
-    args = parser.parse_args()
-    try:
-        run(args)
-    except E2EFailure as failure:
-        print(f"not ok - {failure}", flush=True)
-        return 1
-    return 0
+    def arguments(parser):
+        parser.add_argument("--build-dir", required=True, help="the configured and built build tree")
+    return test_main(__doc__, arguments, run)
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@ Everything started here is ended here, by process id: the program under test, th
 the X server. Waiting is always polling with a deadline, never a fixed sleep.
 """
 
+import argparse
 import ctypes
 import ctypes.util
 import os
@@ -12,6 +13,7 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -418,3 +420,18 @@ def parse_ppm(data):
     pixels = data[pos + 1:pos + 1 + width * height * 3]
     check(len(pixels) == width * height * 3, "the capture is truncated")
     return width, height, pixels
+
+
+def test_main(description, add_arguments, run):
+    """The scripts' entry point: arguments, SIGTERM through the clean-up, a failure as one line."""
+    # ctest ends a test that runs too long with SIGTERM: leave through the clean-up all the same.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
+    add_arguments(parser)
+    args = parser.parse_args()
+    try:
+        run(args)
+    except E2EFailure as failure:
+        print(f"not ok - {failure}", flush=True)
+        return 1
+    return 0
