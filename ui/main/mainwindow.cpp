@@ -342,8 +342,7 @@ void MainWindow::solve() {
 }
 
 void MainWindow::generate(int level) {
-    setCellPointers(MousePointer::Default);
-    setCellTooltips(QString());
+    // Pointers and tooltips are reset with the board at every new full grid (onBoardHidden).
     GenerationResult result;
     runLong([&] {
         Generator generator(*engine_, *services_.random, services_.puzzleLog.get());
