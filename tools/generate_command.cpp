@@ -19,13 +19,23 @@ namespace {
 
 constexpr int kExitLogFailed = 1;  // puzzles generated, but some log record could not be written
 
+// How each puzzle is printed: the human report, or the puzzle alone as one of the text forms.
+enum class OutputFormat { Human, Line, Grid, Json };
+
 struct GenerateOptions {
     int level = 0;
     long count = 1;
     std::optional<std::uint64_t> seed;
-    bool json = false;
+    OutputFormat format = OutputFormat::Human;
     std::optional<std::string> logPath;
 };
+
+std::optional<OutputFormat> formatNamed(const std::string& name) {
+    if (name == "line") return OutputFormat::Line;
+    if (name == "grid") return OutputFormat::Grid;
+    if (name == "json") return OutputFormat::Json;
+    return std::nullopt;
+}
 
 template <typename Number> std::optional<Number> parseNumber(const std::string& text) {
     Number value{};
@@ -43,6 +53,13 @@ int usageError(const std::string& message) {
 // Parses the arguments into `options`; returns an error message when they are wrong.
 std::optional<std::string> parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
     bool levelGiven = false;
+    std::optional<std::string> formatGiven;  // the option that chose the format, to catch two that disagree
+    const auto chooseFormat = [&](OutputFormat format, const std::string& option) -> std::optional<std::string> {
+        if (formatGiven && options.format != format) return *formatGiven + " and " + option + " disagree";
+        options.format = format;
+        formatGiven = option;
+        return std::nullopt;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> inlineValue;
@@ -52,10 +69,10 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         }
         if (name == "--json") {
             if (inlineValue) return "--json takes no value";
-            options.json = true;
+            if (auto error = chooseFormat(OutputFormat::Json, name)) return error;
             continue;
         }
-        if (name != "--level" && name != "--count" && name != "--seed" && name != "--log")
+        if (name != "--level" && name != "--count" && name != "--seed" && name != "--log" && name != "--format")
             return name.rfind("--", 0) == 0 ? "unknown option '" + name + "'"
                                             : "unexpected argument '" + name + "'";
         std::string value;
@@ -83,6 +100,10 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
                 return "--seed must be a whole number 0.." + std::to_string(UINT64_MAX) + ", not '" + value +
                        "'";
             options.seed = *seed;
+        } else if (name == "--format") {
+            const auto format = formatNamed(value);
+            if (!format) return "--format must be line, grid or json, not '" + value + "'";
+            if (auto error = chooseFormat(*format, name + " " + value)) return error;
         } else {
             if (value.empty()) return "--log needs a file name";
             options.logPath = value;
@@ -104,10 +125,12 @@ std::string millisecondsText(double ms) {
     return text;
 }
 
+// "solution" is the puzzle's one solution, "grid" the full grid it was carved from; they differ where a
+// check added a given.
 std::string jsonLine(const Board& board, const GenerationResult& result, double ms) {
     std::string out = "{\"level\": " + std::to_string(result.level) + ", \"puzzle\": \"" + board.digits() +
-                      "\", \"solution\": \"" + snapshotDigits(result.solution) +
-                      "\", \"clues\": " + std::to_string(result.clueCount) + ", \"tally\": [";
+                      "\", \"solution\": \"" + snapshotDigits(result.puzzleSolution) + "\", \"grid\": \"" +
+                      snapshotDigits(result.solution) + "\", \"clues\": " + std::to_string(result.clueCount) + ", \"tally\": [";
     for (std::size_t n = 0; n < result.tally.size(); ++n) {
         if (n > 0) out += ", ";
         out += std::to_string(result.tally[n]);
@@ -123,7 +146,7 @@ std::string humanText(const Board& board, const GenerationResult& result, double
     std::string out = "Puzzle " + std::to_string(number) + " of " + std::to_string(count) + ": level " +
                       std::to_string(result.level) + ", " + std::to_string(result.clueCount) + " givens (" +
                       result.countLabel + ")\n";
-    out += formatGrid(board);
+    out += writeMarkedGrid(board);
     out += "puzzle:    " + board.digits() + "\n";
     out += "solution:  " + snapshotDigits(result.puzzleSolution) + "\n";
     out += "full grid: " + snapshotDigits(result.solution);
@@ -173,8 +196,13 @@ int runGenerate(const std::vector<std::string>& args) {
             std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
             return kExitLogFailed;
         }
-        const std::string text =
-            options.json ? jsonLine(board, result, ms) : humanText(board, result, ms, number, options.count);
+        std::string text;
+        switch (options.format) {
+        case OutputFormat::Human: text = humanText(board, result, ms, number, options.count); break;
+        case OutputFormat::Line: text = writeLine(board) + "\n"; break;
+        case OutputFormat::Grid: text = (number > 1 ? "\n" : "") + writeGrid(board); break;
+        case OutputFormat::Json: text = jsonLine(board, result, ms); break;
+        }
         std::fwrite(text.data(), 1, text.size(), stdout);
         std::fflush(stdout);
         if (!result.log.ok) {

@@ -8,19 +8,24 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  dodoru-cli solve BOARD [--json]\n"
+    "  dodoru-cli solve BOARD|FILE|- [--json]\n"
     "      Solves a board of givens as the desktop program's solve button does: up to four searches,\n"
     "      each stopping at its second solution; when two solutions are found, the first cell (column\n"
     "      by column) where they differ becomes a given and the board is searched again.\n"
     "      BOARD is 81 cells: 1-9 a given, 0 or '.' empty; blanks, newlines and the grid characters\n"
-    "      '|', '-', '+' are skipped. BOARD '-' reads one board per line from standard input and\n"
-    "      answers each line as it comes.\n"
+    "      '|', '-', '+' are skipped. FILE, a file of that name, holds one or more puzzles: one per\n"
+    "      line, or nine-line grids; lines starting with '#' are comments. '-' reads one board per\n"
+    "      line from standard input and answers each line as it comes.\n"
     "      --json prints one object per board: verdict, message, puzzle_error, board, givens, added,\n"
     "      searches.\n"
-    "  dodoru-cli generate --level L [--count N] [--seed S] [--json] [--log FILE]\n"
+    "  dodoru-cli generate --level L [--count N] [--seed S] [--format F] [--log FILE]\n"
     "      Generates N puzzles (default 1) of level L (1 very easy .. 5 very hard), each with a unique\n"
     "      solution. --seed makes the run reproducible; --log appends the puzzle records to FILE in\n"
     "      code page 950, as the desktop program does with out.txt.\n"
+    "      --format line prints each puzzle as 81 characters on a line, --format grid as a nine-line\n"
+    "      grid (a blank line between puzzles), --format json (or --json) as one object per line:\n"
+    "      level, puzzle, solution (the puzzle's one solution), grid (the full grid it was carved\n"
+    "      from), clues, tally, tries, grids, ms. Both text forms read back with solve FILE.\n"
     "  dodoru-cli --help\n"
     "Exit status: 0 on success, 2 on bad arguments or bad input.\n";
 

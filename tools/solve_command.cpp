@@ -1,4 +1,7 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <variant>
@@ -6,6 +9,7 @@
 #include "boardtext.h"
 #include "commands.h"
 #include "engine.h"
+#include "texterrors.h"
 
 namespace dodoru::cli {
 
@@ -55,18 +59,11 @@ std::string humanAnswer(const Board& board, const SolveReport& report) {
     }
     out += "Search calls:";
     for (int i = 0; i < report.searches; ++i) out += " " + std::to_string(report.calls[static_cast<std::size_t>(i)]);
-    out += "\n" + formatGrid(board) + "(* marks a given)\n";
+    out += "\n" + writeMarkedGrid(board) + "(* marks a given)\n";
     return out;
 }
 
-// Solves one board text; prints the answer or the error. Returns the exit status.
-int solveOne(const std::string& text, bool json, const std::string& where) {
-    auto parsed = parseBoard(text);
-    if (auto* error = std::get_if<BoardParseError>(&parsed)) {
-        std::fprintf(stderr, "dodoru-cli solve: %s%s\n", where.c_str(), error->message.c_str());
-        return kExitUsage;
-    }
-    Board board = std::get<Board>(parsed);
+void solveAndPrint(Board board, bool json) {
     WindowState state;
     NoEventPump pump;
     Engine engine(board, state, pump);
@@ -76,7 +73,62 @@ int solveOne(const std::string& text, bool json, const std::string& where) {
     const std::string answer = json ? jsonAnswer(board, report) : humanAnswer(board, report);
     std::fwrite(answer.data(), 1, answer.size(), stdout);
     std::fflush(stdout);
+}
+
+// Solves one board text; prints the answer or the error. Returns the exit status.
+int solveOne(const std::string& text, bool json, const std::string& where) {
+    auto parsed = readBoard(text);
+    if (const auto* error = std::get_if<TextError>(&parsed)) {
+        std::fprintf(stderr, "dodoru-cli solve: %s%s\n", where.c_str(), describeBoardError(*error).c_str());
+        return kExitUsage;
+    }
+    solveAndPrint(std::get<Board>(parsed), json);
     return kExitOk;
+}
+
+struct FileText {
+    std::string text;
+    std::string error;  // why the file could not be read; empty when it was
+};
+
+FileText readWholeFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return {{}, std::strerror(errno)};
+    FileText read;
+    char chunk[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) read.text.append(chunk, got);
+    if (std::ferror(file) != 0) read.error = std::strerror(errno);
+    std::fclose(file);
+    return read;
+}
+
+// Solves every puzzle of a file, in order; a file that is not a puzzle file solves nothing.
+int solveFile(const std::string& path, bool json) {
+    const FileText read = readWholeFile(path);
+    if (!read.error.empty()) {
+        std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", path.c_str(), read.error.c_str());
+        return kExitUsage;
+    }
+    const auto parsed = readPuzzles(read.text);
+    if (const auto* error = std::get_if<TextError>(&parsed)) {
+        std::fprintf(stderr, "dodoru-cli solve: %s: %s\n", path.c_str(), describeFileError(*error).c_str());
+        return kExitUsage;
+    }
+    for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(parsed)) solveAndPrint(puzzle.givens(), json);
+    return kExitOk;
+}
+
+// An argument that names something on disk is a file; anything else is a board.
+bool namesAFile(const std::string& argument) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(argument), error);
+}
+
+// A board argument that reads as a file name nobody has: say so rather than quote its first letter.
+bool looksLikeAFileName(const std::string& argument) {
+    return argument.find('/') != std::string::npos ||
+           argument.find(".txt") != std::string::npos || argument.find(".sdk") != std::string::npos;
 }
 
 }  // namespace
@@ -101,7 +153,14 @@ int runSolve(const std::vector<std::string>& args) {
         std::fprintf(stderr, "dodoru-cli solve: missing BOARD (81 cells, or '-' to read boards from stdin)\n");
         return kExitUsage;
     }
-    if (*boardArg != "-") return solveOne(*boardArg, json, "");
+    if (*boardArg != "-") {
+        if (namesAFile(*boardArg)) return solveFile(*boardArg, json);
+        if (looksLikeAFileName(*boardArg) && std::holds_alternative<TextError>(readBoard(*boardArg))) {
+            std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", boardArg->c_str(), std::strerror(ENOENT));
+            return kExitUsage;
+        }
+        return solveOne(*boardArg, json, "");
+    }
 
     int status = kExitOk;
     std::string line;

@@ -38,4 +38,18 @@ rm -f /tmp/dodoru-cli-err.$$
 first=$( { echo "$empty"; sleep 3; echo "$empty"; } | "$cli" solve - --json | head -n 1 & pid=$!; sleep 2; kill -0 $pid 2>/dev/null && echo waiting; wait $pid)
 [ "${first%%$'\n'*}" != "waiting" ] || fail "first stream answer not flushed before the next line"
 
+# A puzzle file: every puzzle answered in turn; a file that cannot be read or is no puzzle file solves nothing.
+files=$(mktemp -d)
+printf '# two puzzles\n%s\n\n%s\n' "$empty" "$conflict" >"$files/two.txt"
+[ "$("$cli" solve "$files/two.txt" --json)" = "$(printf '%s\n%s\n' "$empty" "$conflict" | "$cli" solve - --json)" ] ||
+    fail "file answers differ from the stream's"
+printf '%s\n000x\n' "$empty" >"$files/bad.txt"
+for arg in "$files/bad.txt" "$files" "$files/missing.txt"; do
+    out=$("$cli" solve "$arg" 2>"$files/err"); rc=$?
+    [ $rc -eq 2 ] && [ -z "$out" ] || fail "'$arg' exit status $rc, output $out"
+    grep -Eq "line 2, column 4: unexpected character 'x'|Is a directory|No such file" "$files/err" ||
+        fail "'$arg' message: $(cat "$files/err")"
+done
+rm -rf "$files"
+
 if [ $failures -eq 0 ]; then echo "solve command: all checks passed"; else echo "$failures failed"; exit 1; fi

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 "$cli" generate --level 5 --count 3 --seed 1 --json >"$work/a.json"; rc=$?
 [ $rc -eq 0 ] || fail "seeded level 5 exit status $rc"
 [ "$(wc -l <"$work/a.json")" -eq 3 ] || fail "expected three lines: $(cat "$work/a.json")"
-shape='^\{"level": 5, "puzzle": "[0-9]{81}", "solution": "[1-9]{81}", "clues": [0-9]+, "tally": \[([0-9]+, ){9}[0-9]+\], "tries": [0-9]+, "grids": [0-9]+, "ms": [0-9]+(\.[0-9]+)?\}$'
+shape='^\{"level": 5, "puzzle": "[0-9]{81}", "solution": "[1-9]{81}", "grid": "[1-9]{81}", "clues": [0-9]+, "tally": \[([0-9]+, ){9}[0-9]+\], "tries": [0-9]+, "grids": [0-9]+, "ms": [0-9]+(\.[0-9]+)?\}$'
 while IFS= read -r line; do
     [[ $line =~ $shape ]] || fail "record shape: $line"
     puzzle=$(sed -E 's/.*"puzzle": "([0-9]+)".*/\1/' <<<"$line")
@@ -20,6 +20,8 @@ while IFS= read -r line; do
     answer=$("$cli" solve "$puzzle" --json)
     grep -q '"verdict": "unique"' <<<"$answer" || fail "puzzle $puzzle is not unique: $answer"
     grep -q '"added": \[\]' <<<"$answer" || fail "puzzle $puzzle needed givens added: $answer"
+    solution=$(sed -E 's/.*"solution": "([0-9]+)".*/\1/' <<<"$line")
+    grep -q "\"board\": \"$solution\"" <<<"$answer" || fail "solution $solution is not the puzzle's: $answer"
 done <"$work/a.json"
 [ "$(cut -d, -f2 "$work/a.json" | sort -u | wc -l)" -eq 3 ] || fail "the three puzzles are not distinct"
 
@@ -29,6 +31,16 @@ strip() { sed -E 's/, "ms": [0-9.]+\}$/}/' "$1"; }
 [ "$(strip "$work/a.json")" = "$(strip "$work/b.json")" ] || fail "seed 1 is not reproducible"
 "$cli" generate --level 5 --count 3 --seed 2 --json >"$work/c.json"
 [ "$(strip "$work/a.json")" != "$(strip "$work/c.json")" ] || fail "seeds 1 and 2 gave the same puzzles"
+
+# Checks that add givens make the full grid ("grid") differ from the puzzle's solution.
+grep -Eqv '"solution": "([0-9]+)", "grid": "\1"' "$work/a.json" || fail "no record keeps its full grid apart"
+
+# The two text forms print the same puzzles as the JSON, and read back with solve FILE.
+"$cli" generate --level 5 --count 3 --seed 1 --format line >"$work/a.line"
+[ "$(cat "$work/a.line")" = "$(sed -E 's/.*"puzzle": "([0-9]+)".*/\1/' "$work/a.json")" ] || fail "line form: $(cat "$work/a.line")"
+"$cli" generate --level 5 --count 3 --seed 1 --format=grid >"$work/a.grid"
+[ "$(wc -l <"$work/a.grid")" -eq 29 ] || fail "grid form: $(cat "$work/a.grid")"
+[ "$("$cli" solve "$work/a.grid" --json)" = "$("$cli" solve "$work/a.line" --json)" ] || fail "grid and line forms differ"
 
 # Every level; the clock-seeded run works too.
 for level in 1 2 3 4; do
@@ -63,7 +75,7 @@ grep -q 'Is a directory' "$work/err" || fail "log failure reason: $(cat "$work/e
 # Bad arguments: a message and exit status 2.
 for args in "" "--level" "--level 0" "--level 6" "--level x" "--level 1 --count 0" "--level 1 --count -2" \
     "--level 1 --seed -1" "--level 1 --seed 1x" "--level 1 --frobnicate" "--level 1 extra" "--level 1 --json=yes" \
-    "--level 1 --log"; do
+    "--level 1 --log" "--level 1 --format csv" "--level 1 --json --format line"; do
     # shellcheck disable=SC2086
     err=$("$cli" generate $args 2>&1 >/dev/null); rc=$?
     [ $rc -eq 2 ] || fail "'generate $args' exit status $rc"
