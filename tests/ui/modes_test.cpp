@@ -27,6 +27,9 @@ void verifyCells(MainWindow& window, MousePointer pointer, const QString& toolti
     }
 }
 
+const QString kUniquePuzzle =
+    QStringLiteral("530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+
 } // namespace
 
 class ModesTest : public QObject {
@@ -151,6 +154,34 @@ private slots:
         verifyOnlyHighlighted(h.window(), 0);
         QVERIFY(h->Combo1()->isVisible());
         QVERIFY(h->Label3()->isVisible());
+    }
+
+    // After a command, pressed with Space, the focus is back on its button (not on the print button the
+    // frame's disabling handed it to), so Space presses that button again and never reaches the print
+    // question.
+    void focusReturnsToThePressedButton_data() {
+        QTest::addColumn<short>("index");
+        QTest::addColumn<bool>("confirmClear");
+        QTest::newRow("manual") << short(0) << false;
+        QTest::newRow("solve") << short(1) << false;
+        QTest::newRow("clear, declined") << short(2) << false;
+        QTest::newRow("clear, confirmed") << short(2) << true;
+        QTest::newRow("level 1") << short(3) << false;
+    }
+    void focusReturnsToThePressedButton() {
+        QFETCH(short, index);
+        QFETCH(bool, confirmClear);
+        WindowHarness h;
+        enterGivens(h.window(), kUniquePuzzle); // solved in a moment, twice
+        GraphicalButton* pressed = h->Command1(index);
+        pressed->setFocus();
+        if (confirmClear) h.messageBoxes->answerNext(MessageAnswer::Yes);
+        QTest::keyClick(pressed, Qt::Key_Space);
+        verifyOnlyHighlighted(h.window(), confirmClear ? 0 : index);
+        QCOMPARE(h->focusWidget(), pressed);
+        QTest::keyClick(h->focusWidget(), Qt::Key_Space);
+        QVERIFY(!h.messageBoxes->texts().contains(kPrintQuestion));
+        QCOMPARE(h->focusWidget(), pressed);
     }
 
     void unknownIndexRunsOnlyTheFrame() {

@@ -4,9 +4,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "celllabel.h"
 #include "colourlabel.h"
 #include "colours.h"
 #include "digitchooser.h"
+#include "fonts.h"
 #include "fakeplatform.h"
 #include "graphicalbutton.h"
 #include "gridline.h"
@@ -210,6 +212,65 @@ private slots:
         button.setBackColor(kButtonFaceColour);
         const QColor plain = button.grab().toImage().pixelColor(40, 13);
         QVERIFY2(plain.blue() > 180, qPrintable(plain.name()));
+    }
+
+    // Enter and Return click a focused button as Space does; with Ctrl or Alt, or repeated, they don't.
+    void enterClicksAFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+        QTest::newRow("Alt+Return") << int(Qt::Key_Return) << int(Qt::AltModifier) << false << 0;
+        QTest::newRow("held Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 0;
+    }
+    void enterClicksAFocusedButton() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, repeat);
+        QFETCH(int, clicks);
+        QWidget window;
+        auto* button = new GraphicalButton(&window);
+        window.show();
+        button->setFocus();
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        if (repeat) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), true);
+            QCoreApplication::sendEvent(button, &press);
+        } else {
+            QTest::keyClick(button, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        }
+        QCOMPARE(clicked.count(), clicks);
+    }
+
+    // Without its mark a cell paints exactly as the plain label it replaced; with it, a light red
+    // background lies behind the unchanged digit.
+    void cellLabelPaintsLikeALabelUntilMarked() {
+        QWidget window;
+        window.setBackgroundRole(QPalette::Button);
+        window.setAutoFillBackground(true);
+        window.resize(200, 60);
+        auto* plain = new ColourLabel(&window);
+        auto* cell = new CellLabel(3, 4, &window);
+        for (ColourLabel* label : std::initializer_list<ColourLabel*>{plain, cell}) {
+            label->setFont(windowFont(kMingFace, 36));
+            label->setAlignment(Qt::AlignCenter);
+            label->setForeColor(0xFF0000);
+            label->setCaption(QStringLiteral("8"));
+        }
+        plain->setGeometry(0, 0, 60, 48);
+        cell->setGeometry(100, 0, 60, 48);
+        const auto shot = [&] { return window.grab().toImage(); };
+        QCOMPARE(shot().copy(100, 0, 60, 48), shot().copy(0, 0, 60, 48));
+        cell->setConflictMark(true);
+        const QImage marked = shot().copy(100, 0, 60, 48);
+        QVERIFY(pixelsNear(marked, marked.rect(), QColor(0xFF, 0xC8, 0xC8), 2) > 2000);
+        QVERIFY(pixelsNear(marked, marked.rect(), QColor(0, 0, 255)) > 20);
+        cell->setConflictMark(false);
+        QCOMPARE(shot().copy(100, 0, 60, 48), shot().copy(0, 0, 60, 48));
     }
 
     void virtualKeyCodes_data() {

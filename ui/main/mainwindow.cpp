@@ -9,6 +9,8 @@
 #include "aboutplatform.h"
 #include "appinfo.h"
 #include "artwork.h"
+#include "commandfocus.h"
+#include "conflictmarks.h"
 #include "fonts.h"
 #include "generator.h"
 #include "layout.h"
@@ -117,7 +119,7 @@ void MainWindow::buildControls() {
     const QCursor pointer = artwork::cellPointer();
     const QFont cellFont = windowFont(kMingFace, layout::kCellPoints);
     for (int c = 0; c < kCellCount; ++c) {
-        auto* cell = new ColourLabel(this);
+        auto* cell = new CellLabel(rowOf(c), columnOf(c), this);
         cell->setObjectName(QStringLiteral("Label1(%1)").arg(c));
         cell->setFont(cellFont);
         cell->setAlignment(Qt::AlignCenter);
@@ -132,6 +134,7 @@ void MainWindow::buildControls() {
         });
         cells_[static_cast<std::size_t>(c)] = cell;
     }
+    conflictMarks_ = std::make_unique<ConflictMarks>(cells_);
 
     message_ = new ColourLabel(this);
     message_->setObjectName(QStringLiteral("題目錯誤"));
@@ -238,6 +241,15 @@ void MainWindow::mirrorMessage() {
 void MainWindow::mirrorBoard() {
     for (int c = 0; c < kCellCount; ++c) mirrorCell(c);
     mirrorMessage();
+    showConflicts();
+}
+
+// Clashing givens are marked while the user edits, and stay marked under the verdict of the solve
+// they spoiled.
+void MainWindow::showConflicts() {
+    const bool shown =
+        Command1(0)->backColor() == kHighlightColour || Command1(1)->backColor() == kHighlightColour;
+    conflictMarks_->update(board_, shown);
 }
 
 void MainWindow::setCellPointers(MousePointer style) {
@@ -285,6 +297,7 @@ void MainWindow::Command1_Click(short Index) {
     }
     // Buttons 0..7 are disabled while a long command runs; nothing else may start one meanwhile.
     if (longCommandRunning_ || closing_) return;
+    const CommandFocus focusReturn(this, Command1(Index));
 
     for (short i = 0; i <= 7; ++i) {
         Command1(i)->setBackColor(kButtonFaceColour);
@@ -307,6 +320,7 @@ void MainWindow::Command1_Click(short Index) {
         solve();
 
     for (short i = 0; i <= 7; ++i) Command1(i)->setEnabled(true);
+    showConflicts();
 }
 
 void MainWindow::manualSetUp() {
@@ -375,6 +389,7 @@ void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, in
     } else if (Button == kRightButton) {
         board_.cell(Index).clear();
         mirrorCell(Index);
+        showConflicts();
     }
 }
 
@@ -394,6 +409,7 @@ void MainWindow::Combo1_Click() {
     else
         return;
     mirrorCell(selected);
+    showConflicts();
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {

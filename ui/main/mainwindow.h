@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "board.h"
+#include "celllabel.h"
 #include "colourlabel.h"
 #include "digitchooser.h"
 #include "engine.h"
@@ -23,6 +24,7 @@ namespace dodoru {
 
 class AboutDialog;
 class AboutPlatform;
+class ConflictMarks;
 class WindowPrinter;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
@@ -50,7 +52,7 @@ public:
     void Label2_Click();
 
     // The controls, by their names; arrays by index (Label1 0..80, Command1 0..7 and 99, Line1 0..19).
-    ColourLabel* Label1(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
+    CellLabel* Label1(int index) const { return cells_.at(static_cast<std::size_t>(index)); }
     GraphicalButton* Command1(short index) const;
     GridLine* Line1(int index) const { return lines_.at(static_cast<std::size_t>(index)); }
     DigitChooser* Combo1() const { return chooser_; }
@@ -87,6 +89,7 @@ private:
     void mirrorMessage();
     void setCellPointers(MousePointer style);
     void setCellTooltips(const QString& tooltip);
+    void showConflicts();
 
     void manualSetUp();
     void solve();
@@ -110,8 +113,9 @@ private:
     std::unique_ptr<AboutPlatform> aboutPlatform_;
     std::unique_ptr<WindowPrinter> printer_;
     QPointer<AboutDialog> about_;
+    std::unique_ptr<ConflictMarks> conflictMarks_;
 
-    std::array<ColourLabel*, kCellCount> cells_{};
+    std::array<CellLabel*, kCellCount> cells_{};
     std::array<GridLine*, 20> lines_{};
     std::map<short, GraphicalButton*> buttons_;
     DigitChooser* chooser_ = nullptr;

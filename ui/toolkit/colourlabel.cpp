@@ -34,6 +34,7 @@ void ColourLabel::setForeColor(ColourValue colour) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, toQColor(colour));
     setPalette(p);
+    shownTextChanged();
 }
 
 void ColourLabel::resetForeColor() {
@@ -43,6 +44,7 @@ void ColourLabel::resetForeColor() {
     p.setColor(QPalette::WindowText, parentWidget() ? parentWidget()->palette().color(QPalette::WindowText)
                                                     : QPalette().color(QPalette::WindowText));
     setPalette(p);
+    shownTextChanged();
 }
 
 void ColourLabel::setMousePointer(MousePointer style) {
@@ -88,6 +90,7 @@ void ColourLabel::setCaption(const QString& value) {
     if (value == text()) return;
     setText(value);
     if (autoSize_) fitText();
+    shownTextChanged();
 }
 
 void ColourLabel::mousePressEvent(QMouseEvent* event) {

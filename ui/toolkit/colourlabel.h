@@ -58,6 +58,8 @@ signals:
     void clicked();
 
 protected:
+    // Called after the caption or the text colour has changed.
+    virtual void shownTextChanged() {}
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

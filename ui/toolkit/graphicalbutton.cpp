@@ -1,5 +1,7 @@
 #include "graphicalbutton.h"
 
+#include <QKeyEvent>
+
 namespace dodoru {
 
 GraphicalButton::GraphicalButton(QWidget* parent) : QPushButton(parent) {
@@ -16,6 +18,18 @@ void GraphicalButton::setBackColor(ColourValue colour) {
     setPalette(p);
     setAutoFillBackground(false);
     update();
+}
+
+void GraphicalButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // A held key clicks once.
+    if (!event->isAutoRepeat()) click();
+    event->accept();
 }
 
 } // namespace dodoru
