@@ -11,5 +11,9 @@ inline constexpr int kExitUsage = 2;
 
 int runSolve(const std::vector<std::string>& args);
 int runGenerate(const std::vector<std::string>& args);
+#ifdef DODORU_HAVE_MANUSCRIPT
+// Sets up the GUI application the manuscript needs (offscreen when no platform is chosen), then runs it.
+int runManuscriptCommand(const std::vector<std::string>& args);
+#endif
 
 }  // namespace dodoru::cli

@@ -26,6 +26,19 @@ constexpr const char* kUsage =
     "      grid (a blank line between puzzles), --format json (or --json) as one object per line:\n"
     "      level, puzzle, solution (the puzzle's one solution), grid (the full grid it was carved\n"
     "      from), clues, tally, tries, grids, ms. Both text forms read back with solve FILE.\n"
+#ifdef DODORU_HAVE_MANUSCRIPT
+    "  dodoru-cli manuscript (--level L | --mix L,L,...) --count N [--per-page K] [--paper NAME]\n"
+    "                        [--answers] [--title T] [--seed S] [--log FILE] [--threads N] -o OUT.pdf\n"
+    "  dodoru-cli manuscript --from FILE [--per-page K] [--paper NAME] [--answers] [--title T] -o OUT.pdf\n"
+    "      Writes a manuscript: N puzzles (1..1000) with K puzzles a page (1, 2, 4 or 6; default 6) on\n"
+    "      A4 or another paper (A3, A5, B4, B5, JIS-B4, JIS-B5, Letter, Legal, Executive), and with\n"
+    "      --answers the answer pages at the end, 12 solutions a page. --mix spreads the count over the\n"
+    "      levels in their order (1,2,3,4,5 over 30: six of each). Puzzle i comes from a seed made of S\n"
+    "      and i, so a seed gives the same manuscript on any number of threads. --from typesets the\n"
+    "      puzzles of a file (81-cell lines or nine-line grids, '#' comments); a puzzle without exactly\n"
+    "      one solution is reported and skipped. Exit status 1 when OUT.pdf cannot be written (no\n"
+    "      partial file is left).\n"
+#endif
     "  dodoru-cli --help\n"
     "Exit status: 0 on success, 2 on bad arguments or bad input.\n";
 
@@ -45,6 +58,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == "solve") return dodoru::cli::runSolve(args);
     if (command == "generate") return dodoru::cli::runGenerate(args);
+#ifdef DODORU_HAVE_MANUSCRIPT
+    if (command == "manuscript") return dodoru::cli::runManuscriptCommand(args);
+#endif
     std::fprintf(stderr, "dodoru-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
     return dodoru::cli::kExitUsage;
 }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QFuture>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "manuscriptpuzzle.h"
+#include "puzzlelog.h"
+
+class QThreadPool;
+
+namespace dodoru {
+
+inline constexpr int kMostBatchPuzzles = 1000;
+
+// The levels of `count` puzzles made from a mix: the mix stretched over the count in its own order,
+// puzzle i getting mix[i * mix.size() / count]. "1,2,3,4,5" over 30 gives six of each, easiest first;
+// "2,2,3,3,4" over 10 gives four of 2, four of 3 and two of 4.
+std::vector<int> levelsForMix(const std::vector<int>& mix, int count);
+
+// The seed of puzzle `index` of a batch: a mix of the base seed and the index, so that a puzzle does
+// not depend on which worker makes it or on how many there are.
+std::uint64_t puzzleSeed(std::uint64_t baseSeed, int index);
+
+// A base seed from the system's entropy, for a batch the user did not seed.
+std::uint64_t randomBaseSeed();
+
+struct GeneratedPuzzle {
+    ManuscriptPuzzle puzzle;
+    LogRecord record;       // what the puzzle log gets for it
+    bool completed = false; // false when the batch was cancelled before this puzzle was done
+};
+
+// One puzzle on the calling thread with a board, window state, engine, generator and random source of
+// its own. The generation stops early (completed false) once `cancel` is set.
+GeneratedPuzzle generateBatchPuzzle(int level, std::uint64_t seed, const std::atomic<bool>& cancel);
+
+// N puzzles made on a thread pool, each from its own seed; results come back by index. Cancel stops
+// the running puzzles at their next pump pass and starts no new ones.
+class BatchGeneration {
+public:
+    BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed);
+
+    // Starts on `pool` (the global pool when null). The future's results are in index order.
+    QFuture<GeneratedPuzzle> start(QThreadPool* pool = nullptr);
+    void cancel();
+    bool cancelled() const { return cancel_->load(); }
+    // Puzzles finished so far.
+    int finished() const { return finished_->load(); }
+    int count() const { return static_cast<int>(levels_.size()); }
+    std::uint64_t baseSeed() const { return baseSeed_; }
+    // The puzzles of a batch that ran to its end, by index; empty when it was cancelled.
+    std::vector<GeneratedPuzzle> results() const;
+
+private:
+    std::vector<int> levels_;
+    std::uint64_t baseSeed_;
+    std::shared_ptr<std::atomic<bool>> cancel_ = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<std::atomic<int>> finished_ = std::make_shared<std::atomic<int>>(0);
+    QFuture<GeneratedPuzzle> future_;
+};
+
+// Appends the records of `puzzles` to `log` one after the other, in index order; stops at the first
+// failure and returns it.
+LogWriteResult logBatch(PuzzleLog& log, const std::vector<GeneratedPuzzle>& puzzles);
+
+} // namespace dodoru

@@ -1,0 +1,279 @@
+#include <QGuiApplication>
+#include <QThreadPool>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <variant>
+
+#include "batchgeneration.h"
+#include "boardtext.h"
+#include "commands.h"
+#include "filepuzzlelog.h"
+#include "levelrules.h"
+#include "manuscriptpainter.h"
+#include "texterrors.h"
+
+namespace dodoru::cli {
+
+namespace {
+
+constexpr int kExitOutputFailed = 1; // the PDF (or a log record) could not be written
+
+struct ManuscriptArgs {
+    std::vector<int> mix; // --level L is a mix of one
+    int count = 0;
+    int perPage = 6;
+    QPageSize paper = QPageSize(QPageSize::A4);
+    bool answers = false;
+    QString title;
+    std::optional<std::uint64_t> seed;
+    std::optional<std::string> from;
+    std::optional<std::string> logPath;
+    std::string output;
+    int threads = 0; // 0: one per core
+};
+
+template <typename Number> std::optional<Number> parseNumber(const std::string& text) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "dodoru-cli manuscript: %s (see dodoru-cli --help)\n", message.c_str());
+    return kExitUsage;
+}
+
+std::optional<std::vector<int>> parseMix(const std::string& text) {
+    std::vector<int> mix;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const auto level = parseNumber<int>(item);
+        if (!level || !isValidLevel(*level)) return std::nullopt;
+        mix.push_back(*level);
+    }
+    if (mix.empty() || text.back() == ',') return std::nullopt;
+    return mix;
+}
+
+std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
+    bool countGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> inlineValue;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inlineValue = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        if (name == "--answers") {
+            if (inlineValue) return "--answers takes no value";
+            out.answers = true;
+            continue;
+        }
+        static const std::vector<std::string> valued = {"--level", "--mix",   "--count",  "--per-page",
+                                                        "--paper", "--title", "--seed",   "--from",
+                                                        "--log",   "-o",      "--output", "--threads"};
+        if (std::find(valued.begin(), valued.end(), name) == valued.end())
+            return name.rfind("-", 0) == 0 ? "unknown option '" + name + "'"
+                                           : "unexpected argument '" + name + "'";
+        std::string value;
+        if (inlineValue)
+            value = *inlineValue;
+        else if (i + 1 < args.size())
+            value = args[++i];
+        else
+            return name + " needs a value";
+
+        if (name == "--level" || name == "--mix") {
+            if (!out.mix.empty()) return "give either --level or --mix, once";
+            const auto mix = parseMix(value);
+            if (!mix || (name == "--level" && mix->size() != 1))
+                return name == "--level"
+                           ? "--level must be 1, 2, 3, 4 or 5, not '" + value + "'"
+                           : "--mix must be levels 1-5 separated by commas, not '" + value + "'";
+            out.mix = *mix;
+        } else if (name == "--count") {
+            const auto count = parseNumber<int>(value);
+            if (!count || *count < 1 || *count > kMostBatchPuzzles)
+                return "--count must be a whole number from 1 to " + std::to_string(kMostBatchPuzzles) +
+                       ", not '" + value + "'";
+            out.count = *count;
+            countGiven = true;
+        } else if (name == "--per-page") {
+            const auto perPage = parseNumber<int>(value);
+            if (!perPage || !isValidPerPage(*perPage))
+                return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
+            out.perPage = *perPage;
+        } else if (name == "--paper") {
+            const auto paper = paperByName(QString::fromStdString(value));
+            if (!paper) {
+                std::string known;
+                for (const auto id : manuscriptPapers())
+                    known += (known.empty() ? "" : ", ") + paperName(id).toStdString();
+                return "--paper must be one of " + known + ", not '" + value + "'";
+            }
+            out.paper = *paper;
+        } else if (name == "--title") {
+            out.title = QString::fromUtf8(value.c_str());
+        } else if (name == "--seed") {
+            const auto seed = parseNumber<std::uint64_t>(value);
+            if (!seed)
+                return "--seed must be a whole number 0.." + std::to_string(UINT64_MAX) + ", not '" + value +
+                       "'";
+            out.seed = *seed;
+        } else if (name == "--from") {
+            if (value.empty()) return "--from needs a file name";
+            out.from = value;
+        } else if (name == "--log") {
+            if (value.empty()) return "--log needs a file name";
+            out.logPath = value;
+        } else if (name == "--threads") {
+            const auto threads = parseNumber<int>(value);
+            if (!threads || *threads < 1 || *threads > 256)
+                return "--threads must be 1 to 256, not '" + value + "'";
+            out.threads = *threads;
+        } else {
+            if (value.empty()) return "-o needs a file name";
+            out.output = value;
+        }
+    }
+    if (out.output.empty()) return "missing -o OUT.pdf";
+    if (out.from) {
+        if (!out.mix.empty() || countGiven || out.seed || out.logPath)
+            return "--from typesets a file's puzzles; it takes no --level, --mix, --count, --seed or --log";
+        return std::nullopt;
+    }
+    if (out.mix.empty()) return "missing --level L or --mix L,L,... (1 very easy .. 5 very hard)";
+    if (!countGiven) return "missing --count N";
+    return std::nullopt;
+}
+
+// The puzzles of a puzzle file (81-cell lines or nine-line grids, '#' comment lines), or why not.
+std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "cannot read '" + path + "'";
+    std::stringstream text;
+    text << in.rdbuf();
+    auto read = readPuzzles(text.str());
+    if (auto* error = std::get_if<TextError>(&read)) return path + ": " + describeFileError(*error);
+    return std::get<std::vector<PuzzleText>>(std::move(read));
+}
+
+const char* verdictText(SolutionVerdict verdict) {
+    switch (verdict) {
+    case SolutionVerdict::NoSolution:
+        return "it has no solution";
+    case SolutionVerdict::Several:
+        return "it has several solutions";
+    case SolutionVerdict::PuzzleError:
+        return "an empty cell has no possible digit";
+    default:
+        return "";
+    }
+}
+
+// Generates the batch, with a progress line on standard error when that is a terminal.
+std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args) {
+    BatchGeneration batch(levelsForMix(args.mix, args.count), args.seed ? *args.seed : randomBaseSeed());
+    QThreadPool pool;
+    pool.setMaxThreadCount(args.threads > 0 ? args.threads : QThread::idealThreadCount());
+    QFuture<GeneratedPuzzle> future = batch.start(&pool);
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    int shown = -1;
+    while (!future.isFinished()) {
+        if (terminal && batch.finished() != shown) {
+            shown = batch.finished();
+            std::fprintf(stderr, "\rgenerating: %d of %d puzzles", shown, batch.count());
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    future.waitForFinished();
+    if (terminal) std::fprintf(stderr, "\rgenerating: %d of %d puzzles\n", batch.finished(), batch.count());
+    std::vector<GeneratedPuzzle> results = batch.results();
+    if (results.empty()) return std::nullopt;
+    return results;
+}
+
+} // namespace
+
+int runManuscript(const std::vector<std::string>& args) {
+    ManuscriptArgs options;
+    if (const auto error = parseArgs(args, options)) return usageError(*error);
+
+    std::vector<ManuscriptPuzzle> puzzles;
+    int status = kExitOk;
+    if (options.from) {
+        auto read = readPuzzleFile(*options.from);
+        if (auto* error = std::get_if<std::string>(&read)) return usageError(*error);
+        int number = 0;
+        for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(read)) {
+            ++number;
+            const SolvedGivens solved = solveGivens(puzzle.digits);
+            if (solved.verdict != SolutionVerdict::Unique) {
+                std::fprintf(stderr, "dodoru-cli manuscript: puzzle %d of %s (line %d) skipped: %s\n", number,
+                             options.from->c_str(), puzzle.line, verdictText(solved.verdict));
+                continue;
+            }
+            puzzles.push_back(ManuscriptPuzzle{0, puzzle.digits, solved.solution});
+        }
+        if (puzzles.empty())
+            return usageError("'" + *options.from + "' holds no puzzle with exactly one solution");
+    } else {
+        const auto generated = generate(options);
+        if (!generated) {
+            std::fprintf(stderr, "dodoru-cli manuscript: generation was interrupted\n");
+            return kExitOutputFailed;
+        }
+        for (const GeneratedPuzzle& puzzle : *generated) puzzles.push_back(puzzle.puzzle);
+        if (options.logPath) {
+            FilePuzzleLog log(*options.logPath);
+            const LogWriteResult logged = logBatch(log, *generated);
+            if (!logged.ok) {
+                std::fprintf(stderr, "dodoru-cli manuscript: the puzzles were not all logged: %s\n",
+                             logged.error.c_str());
+                status = kExitOutputFailed;
+            }
+        }
+    }
+
+    ManuscriptOptions manuscript;
+    manuscript.layout.paper = options.paper;
+    manuscript.layout.perPage = options.perPage;
+    manuscript.answers = options.answers;
+    manuscript.title = options.title;
+    const ManuscriptWriteResult written =
+        writeManuscriptPdf(QString::fromLocal8Bit(options.output.c_str()), manuscript, puzzles);
+    if (!written.ok) {
+        std::fprintf(stderr, "dodoru-cli manuscript: %s\n", written.error.toLocal8Bit().constData());
+        return kExitOutputFailed;
+    }
+    return status;
+}
+
+int runManuscriptCommand(const std::vector<std::string>& args) {
+    // Fonts need a GUI application; without a display the offscreen platform serves. Qt's own
+    // notes about its platform are no business of the command's user: only its errors are shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "dodoru-cli manuscript: %s\n", message.toLocal8Bit().constData());
+    });
+    static int argc = 1;
+    static char name[] = "dodoru-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    return runManuscript(args);
+}
+
+} // namespace dodoru::cli
