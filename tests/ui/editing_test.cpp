@@ -41,7 +41,7 @@ private slots:
         QVERIFY(h->Combo1()->isVisible());
         QCOMPARE(h->Combo1()->pos(), at);
         QCOMPARE(h->Combo1()->chooserText(), QString());
-        QCOMPARE(h->state().SelectedCell, std::int16_t(cell));
+        QCOMPARE(h->session().selectedCell(), int(cell));
         // the focus stays where it was
         QVERIFY(!h->Combo1()->hasFocus());
     }
@@ -52,13 +52,13 @@ private slots:
         pickFromList(h->Combo1(), 7);
         QCOMPARE(h->Label1(12)->text(), QStringLiteral("7"));
         QCOMPARE(h->Label1(12)->foreColor().value(), 0xFF0000u);
-        QVERIFY(h->board().cell(12).isGiven());
+        QVERIFY(h->session().board().cell(12).isGiven());
 
         pickFromList(h->Combo1(), 0);
         QCOMPARE(h->Label1(12)->text(), QString());
         QCOMPARE(h->Label1(12)->foreColor().value(), 0x0u);
-        QVERIFY(!h->board().cell(12).isGiven());
-        QVERIFY(h->board().cell(12).empty());
+        QVERIFY(!h->session().board().cell(12).isGiven());
+        QVERIFY(h->session().board().cell(12).empty());
     }
 
     void digitKeys_data() {
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(h->Label1(2)->foreColor().value(), 0x0u);
         QCOMPARE(h->Combo1()->pos(), chooserAt);
         QCOMPARE(h->Combo1()->chooserText(), QStringLiteral("2"));
-        QCOMPARE(h->state().SelectedCell, std::int16_t(60));
+        QCOMPARE(h->session().selectedCell(), 60);
         QCOMPARE(h->Label1(60)->text(), QStringLiteral("2"));
     }
 
@@ -191,7 +191,7 @@ private slots:
         enterGivens(h.window(), QStringLiteral("1") + QString(80, QChar('0')));
         h->Command1_Click(1);
         h->Command1_Click(0);
-        QVERIFY(!h->board().cell(40).isGiven());
+        QVERIFY(!h->session().board().cell(40).isGiven());
         const QString digit = h->Label1(40)->text();
         QCOMPARE(digit.size(), 1);
         QTest::mouseClick(h->Label1(40), Qt::LeftButton);

@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(labelDigits(h.window()), kUniqueSolution);
         for (int c = 0; c < 81; ++c) {
             const bool given = kUniquePuzzle.at(c) != QChar('0');
-            QCOMPARE(h->board().cell(c).isGiven(), given);
+            QCOMPARE(h->session().board().cell(c).isGiven(), given);
             if (!given) QCOMPARE(h->Label1(c)->palette().color(QPalette::WindowText), QColor(Qt::black));
         }
     }
@@ -112,7 +112,7 @@ private slots:
         WindowHarness h;
         enterGivens(h.window(), kUniquePuzzle);
         h->Command1_Click(1);
-        auto& grid = h->state().Grid;
+        auto& grid = h->session().state().Grid;
         grid[2] = 9; // a non-given cell
         grid[0] = 1; // a given: never overwritten
         QTRY_COMPARE_WITH_TIMEOUT(h->Label1(2)->text(), QStringLiteral("9"), 1000);
@@ -127,7 +127,7 @@ private slots:
         enterGivens(h.window(), kUniquePuzzle);
         h->Command1_Click(1);
         h->Command1_Click(0);
-        h->state().Grid[2] = 9;
+        h->session().state().Grid[2] = 9;
         h->Timer1_Timer();
         QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
     }
@@ -152,11 +152,11 @@ private slots:
             // the timer's picture of the search: non-given cells show the work grid
             h->Timer1_Timer();
             for (int c = 0; c < 81; ++c)
-                if (!h->board().cell(c).isGiven())
+                if (!h->session().board().cell(c).isGiven())
                     QCOMPARE(h->Label1(c)->text(),
-                             h->state().Grid[static_cast<std::size_t>(c)] == 0
+                             h->session().state().Grid[static_cast<std::size_t>(c)] == 0
                                  ? QString()
-                                 : QString::number(h->state().Grid[static_cast<std::size_t>(c)]));
+                                 : QString::number(h->session().state().Grid[static_cast<std::size_t>(c)]));
         });
         h->Command1_Click(1);
         QVERIFY(checked);

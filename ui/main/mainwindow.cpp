@@ -9,11 +9,12 @@
 #include "aboutplatform.h"
 #include "appinfo.h"
 #include "artwork.h"
+#include "boardsession.h"
 #include "commandfocus.h"
 #include "conflictmarks.h"
 #include "fonts.h"
-#include "generator.h"
 #include "layout.h"
+#include "windoweventpump.h"
 
 namespace dodoru {
 
@@ -32,8 +33,36 @@ constexpr ColourValue kHintColour = 0x4080;
 constexpr ColourValue kCountColour = 0xFF0000;
 constexpr ColourValue kMessageColour = 0xFF;
 
+static_assert(kCellCount == 81);
+
 QString cellText(const Cell& cell) {
     return QString::fromStdString(cell.text());
+}
+
+// The mode a command button sets; None for an index that names no command.
+Mode modeOfButton(short index, int& level) {
+    level = 0;
+    switch (index) {
+    case MainWindow::kManualButton: return Mode::ManualSetUp;
+    case MainWindow::kSolveButton: return Mode::Solve;
+    case MainWindow::kClearButton: return Mode::Clear;
+    default: break;
+    }
+    if (index < MainWindow::kFirstLevelButton || index > MainWindow::kLastLevelButton) return Mode::None;
+    level = index - MainWindow::kFirstLevelButton + 1;
+    return Mode::Generate;
+}
+
+// The button a mode highlights; -1 for none.
+short buttonOfMode(Mode mode, int level) {
+    switch (mode) {
+    case Mode::ManualSetUp: return MainWindow::kManualButton;
+    case Mode::Solve: return MainWindow::kSolveButton;
+    case Mode::Clear: return MainWindow::kClearButton;
+    case Mode::Generate: return static_cast<short>(MainWindow::kFirstLevelButton + level - 1);
+    case Mode::None: break;
+    }
+    return -1;
 }
 
 } // namespace
@@ -52,7 +81,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     scale_ = TwipsScale::forScreen(screen());
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
-    engine_ = std::make_unique<Engine>(board_, state_, *pump_);
+    session_ = std::make_unique<BoardSession>(*pump_);
+    connect(session_.get(), &BoardSession::cellChanged, this, [this](int index) { mirrorCell(index); });
+    connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
+    connect(session_.get(), &BoardSession::modeChanged, this, [this] { mirrorMode(); });
     pump_->beforePass = [this] { mirrorBoard(); };
     pump_->onBoardHidden = [this] {
         setCellPointers(MousePointer::Default);
@@ -143,8 +175,8 @@ void MainWindow::buildControls() {
     placeTwips(message_, layout::kMessageLabel.left, layout::kMessageLabel.top, layout::kMessageLabel.width,
                layout::kMessageLabel.height);
     message_->setAutoSize(true);
-    message_->setCaption(QString::fromStdString(board_.message().text));
-    message_->setVisible(board_.message().visible);
+    message_->setCaption(QString::fromStdString(session_->board().message().text));
+    message_->setVisible(session_->board().message().visible);
     message_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     count_ = new ColourLabel(this);
@@ -172,13 +204,14 @@ void MainWindow::buildControls() {
         button->setToolTip(QString::fromUtf16(spec.tooltip));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
-        button->setBackColor(spec.index == 0 ? kHighlightColour : kButtonFaceColour);
+        button->setBackColor(kButtonFaceColour);
         const short index = spec.index;
         connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
         buttons_[spec.index] = button;
         setTabOrder(previous ? previous : chooser_, button);
         previous = button;
     }
+    mirrorMode();
     GraphicalButton* print = buttons_.at(kPrintButton);
     print->setIcon(QIcon(artwork::printButtonPicture()));
     print->setIconSize(QSize(32, 26));
@@ -223,7 +256,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 // ---- mirroring the model ------------------------------------------------------------------------
 
 void MainWindow::mirrorCell(int index) {
-    const Cell& cell = board_.cell(index);
+    const Cell& cell = session_->board().cell(index);
     ColourLabel* label = cells_[static_cast<std::size_t>(index)];
     label->setCaption(cellText(cell));
     if (const auto colour = cell.colour())
@@ -233,7 +266,7 @@ void MainWindow::mirrorCell(int index) {
 }
 
 void MainWindow::mirrorMessage() {
-    const MessageLabel& message = board_.message();
+    const MessageLabel& message = session_->board().message();
     message_->setCaption(QString::fromStdString(message.text));
     message_->setVisible(message.visible);
 }
@@ -247,9 +280,14 @@ void MainWindow::mirrorBoard() {
 // Clashing givens are marked while the user edits, and stay marked under the verdict of the solve
 // they spoiled.
 void MainWindow::showConflicts() {
-    const bool shown =
-        Command1(0)->backColor() == kHighlightColour || Command1(1)->backColor() == kHighlightColour;
-    conflictMarks_->update(board_, shown);
+    const bool shown = session_->mode() == Mode::ManualSetUp || session_->mode() == Mode::Solve;
+    conflictMarks_->update(session_->board(), shown);
+}
+
+void MainWindow::mirrorMode() {
+    const short highlighted = buttonOfMode(session_->mode(), session_->level());
+    for (short i = kManualButton; i <= kLastLevelButton; ++i)
+        Command1(i)->setBackColor(i == highlighted ? kHighlightColour : kButtonFaceColour);
 }
 
 void MainWindow::setCellPointers(MousePointer style) {
@@ -271,7 +309,7 @@ void MainWindow::Form_Load() {
     chooser_->setChooserText(QString());
     loadSaveFile();
     mirrorBoard();
-    Command1_Click(0);
+    Command1_Click(kManualButton);
 }
 
 void MainWindow::Form_Unload() {
@@ -299,27 +337,24 @@ void MainWindow::Command1_Click(short Index) {
     if (longCommandRunning_ || closing_) return;
     const CommandFocus focusReturn(this, Command1(Index));
 
-    for (short i = 0; i <= 7; ++i) {
-        Command1(i)->setBackColor(kButtonFaceColour);
-        Command1(i)->setEnabled(false);
-    }
-    if (GraphicalButton* pressed = Command1(Index)) pressed->setBackColor(kHighlightColour);
+    for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
+    int level = 0;
+    const Mode mode = modeOfButton(Index, level);
+    session_->setMode(mode, level);
     chooser_->hide();
     count_->hide();
-    board_.message().hide();
+    session_->beginCommand();
     mirrorMessage();
-    state_.SolutionCount = 0;
 
-    if (Index >= 3 && Index <= 7)
-        generate(Index - 2);
-    else if (Index == 0)
-        manualSetUp();
-    else if (Index == 2)
-        clearBoard();
-    else if (Index == 1)
-        solve();
+    switch (mode) {
+    case Mode::Generate: generate(level); break;
+    case Mode::ManualSetUp: manualSetUp(); break;
+    case Mode::Clear: clearBoard(); break;
+    case Mode::Solve: solve(); break;
+    case Mode::None: break;
+    }
 
-    for (short i = 0; i <= 7; ++i) Command1(i)->setEnabled(true);
+    for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(true);
     showConflicts();
 }
 
@@ -333,10 +368,9 @@ void MainWindow::clearBoard() {
     const MessageAnswer answer =
         services_.messageBoxes->show(this, kClearQuestion, MessageButtons::YesNo, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return;
-    for (int c = 0; c < kCellCount; ++c) board_.cell(c).clear();
-    mirrorBoard();
+    session_->clearAllCells();
     deleteSaveFile();
-    Command1_Click(0);
+    Command1_Click(kManualButton);
 }
 
 template <typename Work> void MainWindow::runLong(Work&& work) {
@@ -347,23 +381,16 @@ template <typename Work> void MainWindow::runLong(Work&& work) {
 }
 
 void MainWindow::solve() {
-    state_.GenerateFlag = 0;
     setCellPointers(MousePointer::Default);
     setCellTooltips(QString());
-    BoardSnapshot snapshot{};
-    runLong([&] { engine_->SolveBoard(snapshot); });
-    mirrorBoard();
+    runLong([&] { session_->solve(); });
 }
 
 void MainWindow::generate(int level) {
     // Pointers and tooltips are reset with the board at every new full grid (onBoardHidden).
     GenerationResult result;
-    runLong([&] {
-        Generator generator(*engine_, *services_.random, services_.puzzleLog.get());
-        result = generator.generate(level);
-    });
+    runLong([&] { result = session_->generate(level, *services_.random, services_.puzzleLog.get()); });
     if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
-    mirrorBoard();
     for (ColourLabel* cell : cells_) cell->show();
     count_->setCaption(QString::fromStdString(result.countLabel));
     count_->show();
@@ -375,40 +402,33 @@ void MainWindow::generate(int level) {
 // ---- cell editing -------------------------------------------------------------------------------
 
 void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, int /*X*/, int /*Y*/) {
-    if (Command1(0)->backColor() != kHighlightColour) return;
+    if (session_->mode() != Mode::ManualSetUp) return;
     if (Index < 0 || Index >= kCellCount) return;
     if (Button == kLeftButton) {
         chooser_->show();
         chooser_->raise();
-        state_.SelectedCell = Index;
+        session_->selectCell(Index);
         const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(Index))];
         const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(Index))];
         chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
                        scale_.toPixelsY(top + layout::kChooserOffsetTop));
-        chooser_->setChooserText(cellText(board_.cell(Index)));
+        chooser_->setChooserText(cellText(session_->board().cell(Index)));
     } else if (Button == kRightButton) {
-        board_.cell(Index).clear();
-        mirrorCell(Index);
+        session_->clearCell(Index);
         showConflicts();
     }
 }
 
 void MainWindow::Combo1_Click() {
     const QString text = chooser_->chooserText().trimmed();
-    const int selected = state_.SelectedCell;
+    const int selected = session_->selectedCell();
     if (selected < 0 || selected >= kCellCount) return;
     // Only one digit ever reaches here (a list entry or the digit of a key); anything else is left alone.
     bool isNumber = false;
     const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
     if (!text.isEmpty() && !isNumber) return;
-    Cell& cell = board_.cell(selected);
-    if (number == 0)
-        cell.clear();
-    else if (number >= 1 && number <= 9)
-        cell.makeGiven(number);
-    else
-        return;
-    mirrorCell(selected);
+    if (number < 0 || number > 9) return;
+    session_->setDigit(selected, number);
     showConflicts();
 }
 
@@ -422,9 +442,8 @@ void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
 // ---- the live display ---------------------------------------------------------------------------
 
 void MainWindow::Timer1_Timer() {
-    if (Command1(1)->backColor() != kHighlightColour) return;
-    engine_->showGrid();
-    for (int c = 0; c < kCellCount; ++c) mirrorCell(c);
+    if (session_->mode() != Mode::Solve) return;
+    session_->showSearchGrid();
 }
 
 void MainWindow::Label2_Click() {
@@ -446,12 +465,12 @@ AboutDialog* MainWindow::aboutBox() const {
 
 void MainWindow::loadSaveFile() {
     if (services_.saveFile)
-        loadGivensAtStartUp(*services_.saveFile, board_, state_.FileByte, *services_.messageBoxes, this);
+        loadGivensAtStartUp(*services_.saveFile, session_->board(), session_->state().FileByte, *services_.messageBoxes, this);
 }
 
 void MainWindow::writeSaveFile() {
     if (services_.saveFile)
-        saveGivensAtShutdown(*services_.saveFile, board_, state_.FileByte, *services_.messageBoxes, this);
+        saveGivensAtShutdown(*services_.saveFile, session_->board(), session_->state().FileByte, *services_.messageBoxes, this);
 }
 
 void MainWindow::deleteSaveFile() {

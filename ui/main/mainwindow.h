@@ -7,16 +7,13 @@
 #include <map>
 #include <memory>
 
-#include "board.h"
 #include "celllabel.h"
 #include "colourlabel.h"
 #include "digitchooser.h"
-#include "engine.h"
 #include "graphicalbutton.h"
 #include "gridline.h"
 #include "mainwindowservices.h"
 #include "twips.h"
-#include "windoweventpump.h"
 
 class QTimer;
 
@@ -24,16 +21,25 @@ namespace dodoru {
 
 class AboutDialog;
 class AboutPlatform;
+class BoardSession;
 class ConflictMarks;
+class WindowEventPump;
 class WindowPrinter;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
-// hint, count and message labels and the display timer. The board model is the truth; the labels mirror
-// it. Handlers bear the names of the window's events and may be called directly, as the window's own
-// code does (the clear command runs Command1_Click(0), the key handler runs Combo1_Click).
+// hint, count and message labels and the display timer. The board session (board, engine, mode and
+// selected cell) is the truth; the labels and the buttons' colours mirror it. Handlers bear the names
+// of the window's events and may be called directly, as the window's own code does (the clear command
+// runs Command1_Click(0), the key handler runs Combo1_Click).
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
+    // Command1 indices: manual set-up, solve, clear, the five levels (1..5 in order), print.
+    static constexpr short kManualButton = 0;
+    static constexpr short kSolveButton = 1;
+    static constexpr short kClearButton = 2;
+    static constexpr short kFirstLevelButton = 3;
+    static constexpr short kLastLevelButton = 7;
     static constexpr short kPrintButton = 99;
 
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
@@ -62,10 +68,8 @@ public:
     QLabel* Picture1() const { return picture_; }
     QTimer* Timer1() const { return timer_; }
 
-    Board& board() { return board_; }
-    const Board& board() const { return board_; }
-    WindowState& state() { return state_; }
-    Engine& engine() { return *engine_; }
+    BoardSession& session() { return *session_; }
+    const BoardSession& session() const { return *session_; }
     const WindowEventPump& pump() const { return *pump_; }
     const TwipsScale& scale() const { return scale_; }
     // The About box shown at start-up, while it is open.
@@ -75,7 +79,7 @@ public:
     // True while a solve or a generation runs (buttons 0..7 are disabled meanwhile).
     bool longCommandRunning() const { return longCommandRunning_; }
 
-    // Puts the model on screen: texts and colours of all cells and the message label.
+    // Puts the board on screen: texts and colours of all cells and the message label.
     void mirrorBoard();
 
 protected:
@@ -87,6 +91,7 @@ private:
     void placeTwips(QWidget* widget, int left, int top, int width, int height);
     void mirrorCell(int index);
     void mirrorMessage();
+    void mirrorMode();
     void setCellPointers(MousePointer style);
     void setCellTooltips(const QString& tooltip);
     void showConflicts();
@@ -106,16 +111,14 @@ private:
 
     MainWindowServices services_;
     TwipsScale scale_;
-    Board board_;
-    WindowState state_;
     std::unique_ptr<WindowEventPump> pump_;
-    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<BoardSession> session_;
     std::unique_ptr<AboutPlatform> aboutPlatform_;
     std::unique_ptr<WindowPrinter> printer_;
     QPointer<AboutDialog> about_;
     std::unique_ptr<ConflictMarks> conflictMarks_;
 
-    std::array<CellLabel*, kCellCount> cells_{};
+    std::array<CellLabel*, 81> cells_{};
     std::array<GridLine*, 20> lines_{};
     std::map<short, GraphicalButton*> buttons_;
     DigitChooser* chooser_ = nullptr;

@@ -45,7 +45,7 @@ WindowHarness::WindowHarness(const Options& options) {
 
 QString boardDigits(const MainWindow& window) {
     QString out;
-    for (int c = 0; c < 81; ++c) out += QChar('0' + window.board().cell(c).value());
+    for (int c = 0; c < 81; ++c) out += QChar('0' + window.session().board().cell(c).value());
     return out;
 }
 
@@ -80,7 +80,7 @@ int pixelsNear(const QImage& image, const QRect& area, const QColor& colour, int
 void enterGivens(MainWindow& window, const QString& cells) {
     for (int c = 0; c < 81; ++c) {
         const int digit = cells.at(c).digitValue();
-        if (digit >= 1 && digit <= 9) window.board().cell(c).makeGiven(digit);
+        if (digit >= 1 && digit <= 9) window.session().board().cell(c).makeGiven(digit);
     }
     window.mirrorBoard();
 }

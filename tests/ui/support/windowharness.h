@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "fakeplatform.h"
+#include "boardsession.h"
 #include "mainwindow.h"
 #include "scriptedmessageboxes.h"
+#include "windoweventpump.h"
 
 namespace dodoru::testing {
 

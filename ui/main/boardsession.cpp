@@ -1,0 +1,57 @@
+#include "boardsession.h"
+
+namespace dodoru {
+
+BoardSession::BoardSession(EventPump& pump, QObject* parent)
+    : QObject(parent), engine_(board_, state_, pump) {}
+
+void BoardSession::setMode(Mode mode, int level) {
+    mode_ = mode;
+    level_ = mode == Mode::Generate ? level : 0;
+    emit modeChanged();
+}
+
+void BoardSession::beginCommand() {
+    board_.message().hide();
+    state_.SolutionCount = 0;
+}
+
+void BoardSession::setDigit(int index, int digit) {
+    Cell& cell = board_.cell(index);
+    if (digit == 0)
+        cell.clear();
+    else
+        cell.makeGiven(digit);
+    emit cellChanged(index);
+}
+
+void BoardSession::clearCell(int index) {
+    setDigit(index, 0);
+}
+
+void BoardSession::clearAllCells() {
+    for (int c = 0; c < kCellCount; ++c) board_.cell(c).clear();
+    emit boardChanged();
+}
+
+SolveReport BoardSession::solve() {
+    state_.GenerateFlag = 0;
+    BoardSnapshot snapshot{};
+    const SolveReport report = engine_.SolveBoard(snapshot);
+    emit boardChanged();
+    return report;
+}
+
+GenerationResult BoardSession::generate(int level, RandomSource& random, PuzzleLog* log) {
+    Generator generator(engine_, random, log);
+    GenerationResult result = generator.generate(level);
+    if (result.outcome == GenerationOutcome::Accepted) emit boardChanged();
+    return result;
+}
+
+void BoardSession::showSearchGrid() {
+    engine_.showGrid();
+    for (int c = 0; c < kCellCount; ++c) emit cellChanged(c);
+}
+
+} // namespace dodoru
