@@ -130,8 +130,11 @@ class MainWindow:
     def press(self, index):
         self.click(*BUTTON[index])
 
+    def session_capture(self):
+        return self.session.capture(self.window.wid)
+
     def cells(self):
-        return read_cells(self.session.capture(self.window.wid))
+        return read_cells(self.session_capture())
 
     def enter(self, c, keys):
         """Left click on cell c, click into the digit chooser that appears on it, and type `keys`."""
@@ -279,6 +282,70 @@ def enter_and_solve(session, main, step, screenshots):
     return shapes
 
 
+def pink_pixels(image, c):
+    """Pixels of cell c painted in the light red that marks a clashing given."""
+    width, _, rgb = image
+    left, top, w, h = cell_rect(c)
+    count = 0
+    for y in range(top, top + h):
+        for x in range(left, left + w):
+            i = (y * width + x) * 3
+            if abs(rgb[i] - 255) <= 6 and abs(rgb[i + 1] - 200) <= 6 and abs(rgb[i + 2] - 200) <= 6:
+                count += 1
+    return count
+
+
+def keyboard_entry(session, program, main, shapes, step):
+    """On the empty board: the puzzle typed with the keyboard alone after one click on the first cell, a
+    clash marked and taken back, a solve, Space after it, and Ctrl+Z undoing the solve."""
+    main.click(*cell_centre(0))
+    keys = []
+    for row in range(9):
+        for column in range(9):
+            digit = PUZZLE[row * 9 + column]
+            if digit:
+                keys.append(str(digit) if (row + column) % 2 == 0 else "KP_" + str(digit))
+            if column < 8:
+                keys.append("Right")
+        if row < 8:
+            keys += ["Down", "Home"]
+    session.key(*keys)
+    main.press(0)  # the chooser goes, the board stays
+    entered = main.wait_stable(lambda cells: sum(ink.colour == BLUE for ink in cells) == 30, 10,
+                               "the puzzle typed in")
+    digits, colours = shapes.read(entered)
+    check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
+          "the keyboard did not enter exactly the puzzle's givens, in blue")
+    step(f"{sum(1 for d in PUZZLE if d)} givens typed with digit keys and arrows after one click on the first cell")
+
+    # Cell 2 shares its row with the 5 of cell 0.
+    main.click(*cell_centre(2))
+    session.key("5")
+    wait_until(lambda: pink_pixels(main.session_capture(), 0) > 1000, 10, "the clash to be marked")
+    session.key("Delete")
+    wait_until(lambda: pink_pixels(main.session_capture(), 0) == 0, 10, "the clash mark to go")
+    step("a digit that repeats a given marks both cells light red at once; Delete takes digit and marks away")
+
+    main.press(1)
+    solved = main.wait_stable(lambda cells: all(ink.colour in (BLUE, BLACK) for ink in cells), 30,
+                              "the solved board")
+    session.key("space")
+    time.sleep(1.0)  # nothing to wait for when nothing happens: a grace for a wrong box to appear
+    questions = [w for w in session.windows(program.process.pid) if re.search(QUESTION_TITLE, w.title)]
+    check(not questions, "Space after the solve asked a question (the print question?)")
+    again = main.wait_stable(lambda cells: all(ink.colour in (BLUE, BLACK) for ink in cells), 30,
+                             "the board after Space")
+    check(shapes.read(again) == shapes.read(solved), "Space after the solve changed the board")
+    step("Space after the solve presses the solve button again, not the print button")
+
+    session.keyboard().chord("Control_L", "z")
+    undone = main.wait_stable(lambda cells: BLACK not in [ink.colour for ink in cells], 10, "the undone solve")
+    digits, colours = shapes.read(undone)
+    check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
+          "Ctrl+Z did not bring back the puzzle as it was before the solve")
+    step("Ctrl+Z undoes the solve: the givens alone, in blue")
+
+
 def clear_board(session, program, main, shapes, step):
     """Declines the clear question with Esc, then confirms it with Enter."""
     save_path = program.path("Default.dat")
@@ -367,6 +434,7 @@ def scenario(session, args, step):
           "the restart does not show exactly the saved givens, in blue")
     step("a restart shows the saved givens in blue")
     clear_board(session, program, main, shapes, step)
+    keyboard_entry(session, program, main, shapes, step)
     records = check_generated(main, shapes, 1, log_path, 0, step, 30)
     records = check_generated(main, shapes, 3, log_path, records, step, 60)
     close_during_generation(session, program, main, records, step)

@@ -391,6 +391,18 @@ class Keyboard:
                 check(self.modifier_state() & self.NUM_LOCK_MASK, "Num Lock does not come on")
             self._press_release(self.keycode(name))
 
+    def chord(self, *names):
+        """Holds the keys down in order and lets them go in reverse, as Ctrl+Shift+Z is typed."""
+        codes = [self.keycode(name) for name in names]
+        for code in codes:
+            self.xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
+            self.x11.XSync(self.dpy, 0)
+            time.sleep(0.03)
+        for code in reversed(codes):
+            self.xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
+            self.x11.XSync(self.dpy, 0)
+            time.sleep(0.03)
+
     def _press_release(self, code):
         self.xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
         self.x11.XSync(self.dpy, 0)

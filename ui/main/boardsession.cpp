@@ -54,4 +54,12 @@ void BoardSession::showSearchGrid() {
     for (int c = 0; c < kCellCount; ++c) emit cellChanged(c);
 }
 
+void BoardSession::restore(const Board& board, Mode mode, int level) {
+    board_ = board;
+    for (int c = 0; c < kCellCount; ++c)
+        state_.Grid[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(board_.cell(c).value());
+    setMode(mode, level);
+    emit boardChanged();
+}
+
 } // namespace dodoru

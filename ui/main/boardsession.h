@@ -49,6 +49,10 @@ public:
     // The search's digits into every cell that is not a given (the live display).
     void showSearchGrid();
 
+    // A board and mode kept from before (undo and redo). The search's grid takes the board's digits, so
+    // that the live display shows the board as it is.
+    void restore(const Board& board, Mode mode, int level);
+
 signals:
     void modeChanged();
     void cellChanged(int index);

@@ -11,7 +11,7 @@
 #include "artwork.h"
 #include "boardsession.h"
 #include "commandfocus.h"
-#include "conflictmarks.h"
+#include "editingrooms.h"
 #include "fonts.h"
 #include "layout.h"
 #include "windoweventpump.h"
@@ -98,6 +98,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     };
 
     buildControls();
+    editing_ = std::make_unique<EditingRooms>(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -166,7 +167,6 @@ void MainWindow::buildControls() {
         });
         cells_[static_cast<std::size_t>(c)] = cell;
     }
-    conflictMarks_ = std::make_unique<ConflictMarks>(cells_);
 
     message_ = new ColourLabel(this);
     message_->setObjectName(QStringLiteral("題目錯誤"));
@@ -274,14 +274,22 @@ void MainWindow::mirrorMessage() {
 void MainWindow::mirrorBoard() {
     for (int c = 0; c < kCellCount; ++c) mirrorCell(c);
     mirrorMessage();
-    showConflicts();
 }
 
-// Clashing givens are marked while the user edits, and stay marked under the verdict of the solve
-// they spoiled.
-void MainWindow::showConflicts() {
-    const bool shown = session_->mode() == Mode::ManualSetUp || session_->mode() == Mode::Solve;
-    conflictMarks_->update(session_->board(), shown);
+void MainWindow::showRestoredMode() {
+    const Mode mode = session_->mode();
+    if (mode == Mode::ManualSetUp) {
+        manualSetUp();
+    } else {
+        setCellPointers(MousePointer::Default);
+        // A declined clear leaves the tooltips as they were.
+        if (mode != Mode::Clear) setCellTooltips(QString());
+    }
+    count_->hide();
+    if (mode != Mode::ManualSetUp)
+        chooser_->hide();
+    else if (chooser_->isVisible())
+        chooser_->setChooserText(cellText(session_->board().cell(session_->selectedCell())));
 }
 
 void MainWindow::mirrorMode() {
@@ -336,6 +344,7 @@ void MainWindow::Command1_Click(short Index) {
     // Buttons 0..7 are disabled while a long command runs; nothing else may start one meanwhile.
     if (longCommandRunning_ || closing_) return;
     const CommandFocus focusReturn(this, Command1(Index));
+    const BoardHistory::Step historyStep = editing_->commandStep(Index);
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
     int level = 0;
@@ -355,7 +364,6 @@ void MainWindow::Command1_Click(short Index) {
     }
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(true);
-    showConflicts();
 }
 
 void MainWindow::manualSetUp() {
@@ -415,7 +423,6 @@ void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, in
         chooser_->setChooserText(cellText(session_->board().cell(Index)));
     } else if (Button == kRightButton) {
         session_->clearCell(Index);
-        showConflicts();
     }
 }
 
@@ -429,7 +436,6 @@ void MainWindow::Combo1_Click() {
     if (!text.isEmpty() && !isNumber) return;
     if (number < 0 || number > 9) return;
     session_->setDigit(selected, number);
-    showConflicts();
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {

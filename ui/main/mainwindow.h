@@ -22,7 +22,7 @@ namespace dodoru {
 class AboutDialog;
 class AboutPlatform;
 class BoardSession;
-class ConflictMarks;
+class EditingRooms;
 class WindowEventPump;
 class WindowPrinter;
 
@@ -81,6 +81,12 @@ public:
 
     // Puts the board on screen: texts and colours of all cells and the message label.
     void mirrorBoard();
+    // After an undo or redo: the cells' pointers and tooltips as the mode's command leaves them, the
+    // chooser only in manual set-up mode (showing its cell as it now is), no count.
+    void showRestoredMode();
+
+    // Conflict marks, keyboard editing, undo and redo.
+    EditingRooms& editing() { return *editing_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,7 +100,6 @@ private:
     void mirrorMode();
     void setCellPointers(MousePointer style);
     void setCellTooltips(const QString& tooltip);
-    void showConflicts();
 
     void manualSetUp();
     void solve();
@@ -116,7 +121,7 @@ private:
     std::unique_ptr<AboutPlatform> aboutPlatform_;
     std::unique_ptr<WindowPrinter> printer_;
     QPointer<AboutDialog> about_;
-    std::unique_ptr<ConflictMarks> conflictMarks_;
+    std::unique_ptr<EditingRooms> editing_;
 
     std::array<CellLabel*, 81> cells_{};
     std::array<GridLine*, 20> lines_{};

@@ -80,9 +80,8 @@ int pixelsNear(const QImage& image, const QRect& area, const QColor& colour, int
 void enterGivens(MainWindow& window, const QString& cells) {
     for (int c = 0; c < 81; ++c) {
         const int digit = cells.at(c).digitValue();
-        if (digit >= 1 && digit <= 9) window.session().board().cell(c).makeGiven(digit);
+        if (digit >= 1 && digit <= 9) window.session().setDigit(c, digit);
     }
-    window.mirrorBoard();
 }
 
 } // namespace dodoru::testing

@@ -54,7 +54,7 @@ QString labelDigits(const MainWindow& window);
 QString blueMask(const MainWindow& window);
 // Pixels of `area` within `tolerance` of `colour` in each channel.
 int pixelsNear(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40);
-// Makes givens from 81 characters through the window's model and mirrors them.
+// Makes givens from 81 characters through the board session, as edits are made.
 void enterGivens(MainWindow& window, const QString& cells);
 
 } // namespace dodoru::testing

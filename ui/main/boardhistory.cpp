@@ -1,0 +1,182 @@
+#include "boardhistory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QUndoStack>
+#include <QWidget>
+
+namespace dodoru {
+
+namespace {
+
+const QString kUndoText = QStringLiteral("復原");
+const QString kRedoText = QStringLiteral("重做");
+const QString kCellEditText = QStringLiteral("編輯第%1列第%2行");
+
+// Whether two boards show the same digits in the same colours. The message label alone makes no step:
+// every command hides it.
+bool sameCells(const Board& a, const Board& b) {
+    for (int c = 0; c < kCellCount; ++c)
+        if (!(a.cell(c) == b.cell(c))) return false;
+    return true;
+}
+
+// One step: the state before and after it. Pushed once the change has been made, so its first redo
+// has nothing to do.
+class SnapshotCommand final : public QUndoCommand {
+public:
+    SnapshotCommand(BoardHistory& history, BoardState before, BoardState after, const QString& text, int cell)
+        : QUndoCommand(text), history_(history), before_(std::move(before)), after_(std::move(after)),
+          cell_(cell) {}
+
+    void undo() override { history_.apply(before_); }
+    void redo() override {
+        if (pushed_) history_.apply(after_);
+        pushed_ = true;
+    }
+    // Edits of one cell in a row join into one step.
+    int id() const override { return cell_ >= 0 ? cell_ + 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const SnapshotCommand*>(other);
+        if (next->cell_ != cell_) return false;
+        after_ = next->after_;
+        // Typed and taken back: no step at all.
+        if (sameCells(before_.board, after_.board)) setObsolete(true);
+        return true;
+    }
+
+private:
+    BoardHistory& history_;
+    BoardState before_;
+    BoardState after_;
+    int cell_; // the edited cell, -1 for a step of another kind
+    bool pushed_ = false;
+};
+
+QAction* makeAction(QWidget& window, const QString& text, const QList<QKeySequence>& keys,
+                    const QString& tooltip) {
+    auto* action = new QAction(text, &window);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setToolTip(tooltip);
+    action->setEnabled(false);
+    window.addAction(action);
+    return action;
+}
+
+} // namespace
+
+BoardHistory::Step::Step(BoardHistory& history, QString text, UndoMode undoMode)
+    : history_(&history), outermost_(history.openSteps_++ == 0) {
+    if (!outermost_) return;
+    history.stepBefore_ = history.current();
+    history.stepText_ = std::move(text);
+    history.stepUndoMode_ = undoMode;
+}
+
+BoardHistory::Step::~Step() {
+    if (!history_) return;
+    BoardHistory& history = *history_;
+    --history.openSteps_;
+    if (!outermost_) return;
+    BoardState before = history.stepBefore_;
+    const BoardState after = history.current();
+    if (sameCells(before.board, after.board)) {
+        history.known_ = after; // a change of mode alone is no step
+        return;
+    }
+    if (history.stepUndoMode_ == UndoMode::ManualSetUp) {
+        before.mode = Mode::ManualSetUp;
+        before.level = 0;
+    }
+    history.push(before, after, history.stepText_, -1);
+}
+
+BoardHistory::BoardHistory(QWidget& window, BoardSession& session, Hooks hooks)
+    : window_(window), session_(session), hooks_(std::move(hooks)), stack_(new QUndoStack(this)) {
+    stack_->setUndoLimit(kLimit);
+    undo_ = makeAction(window, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                       QStringLiteral("Undo the last change to the board"));
+    redo_ = makeAction(window, kRedoText,
+                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                       QStringLiteral("Redo the change undone last"));
+    undo_->setObjectName(QStringLiteral("undoAction"));
+    redo_->setObjectName(QStringLiteral("redoAction"));
+    connect(undo_, &QAction::triggered, this, [this] { undo(); });
+    connect(redo_, &QAction::triggered, this, [this] { redo(); });
+    connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+    connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+    connect(stack_, &QUndoStack::undoTextChanged, undo_, [this](const QString& text) {
+        undo_->setText(text.isEmpty() ? kUndoText : kUndoText + QStringLiteral("：") + text);
+    });
+    connect(stack_, &QUndoStack::redoTextChanged, redo_, [this](const QString& text) {
+        redo_->setText(text.isEmpty() ? kRedoText : kRedoText + QStringLiteral("：") + text);
+    });
+
+    known_ = current();
+    connect(&session_, &BoardSession::cellChanged, this, [this](int cell) { recordEdit(cell); });
+    connect(&session_, &BoardSession::boardChanged, this, [this] { recordEdit(-1); });
+    connect(&session_, &BoardSession::modeChanged, this, [this] {
+        if (openSteps_ == 0 && !applying_) known_ = current();
+    });
+    // Ctrl+Z and its kind belong to the board, also while the chooser's text field has the focus.
+    qApp->installEventFilter(this);
+}
+
+BoardHistory::~BoardHistory() {
+    delete undo_;
+    delete redo_;
+}
+
+BoardState BoardHistory::current() const {
+    return {session_.board(), session_.mode(), session_.level()};
+}
+
+void BoardHistory::undo() {
+    if (hooks_.commandRunning && hooks_.commandRunning()) return;
+    stack_->undo();
+}
+
+void BoardHistory::redo() {
+    if (hooks_.commandRunning && hooks_.commandRunning()) return;
+    stack_->redo();
+}
+
+void BoardHistory::apply(const BoardState& state) {
+    applying_ = true;
+    hooks_.restore(state);
+    applying_ = false;
+    known_ = current();
+}
+
+void BoardHistory::recordEdit(int cell) {
+    // Steps record their own changes, and a long command's are recorded by its step.
+    if (openSteps_ > 0 || applying_) return;
+    if (hooks_.commandRunning && hooks_.commandRunning()) return;
+    const BoardState now = current();
+    if (sameCells(now.board, known_.board)) return;
+    QString text;
+    if (cell >= 0) text = kCellEditText.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+    push(known_, now, text, cell);
+}
+
+void BoardHistory::push(const BoardState& before, const BoardState& after, const QString& text, int cell) {
+    // `before` may be known_ itself.
+    auto* command = new SnapshotCommand(*this, before, after, text, cell);
+    known_ = after;
+    stack_->push(command);
+}
+
+bool BoardHistory::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType()) return false;
+    if (static_cast<QWidget*>(watched)->window() != &window_) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : {undo_, redo_})
+        for (const QKeySequence& shortcut : action->shortcuts())
+            if (shortcut == pressed) return true; // not taken by the focus widget: the shortcut fires
+    return false;
+}
+
+} // namespace dodoru

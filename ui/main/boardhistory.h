@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "board.h"
+#include "boardsession.h"
+
+class QAction;
+class QUndoStack;
+class QWidget;
+
+namespace dodoru {
+
+// All that undo takes back: the cells (digits and colours), the message label, and the mode.
+struct BoardState {
+    Board board;
+    Mode mode = Mode::ManualSetUp;
+    int level = 0;
+    bool operator==(const BoardState&) const = default;
+};
+
+// The board's undo history, as snapshots of the whole board before and after each step, up to 100
+// steps. A step is a cell edit (typing on in the same cell joins the step), or whatever one command or
+// transfer changes, announced or not, between opening and closing a step. Undo and Redo are actions of
+// the window (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) that do nothing while a long command runs.
+class BoardHistory final : public QObject {
+public:
+    static constexpr int kLimit = 100;
+
+    struct Hooks {
+        std::function<bool()> commandRunning;
+        // Puts a state back: the session's board and mode, and what the window shows of them.
+        std::function<void(const BoardState&)> restore;
+    };
+
+    // How undoing a step sets the mode.
+    enum class UndoMode {
+        AsBefore,    // the mode the step began in
+        ManualSetUp, // editing again: an undone solve gives back its puzzle to work on
+    };
+
+    // Everything that changes the board while a Step lives is one step named `text`; steps opened while
+    // another lives join it. A step that leaves the board as it found it is no step.
+    class Step {
+    public:
+        Step(BoardHistory& history, QString text, UndoMode undoMode);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        QPointer<BoardHistory> history_;
+        bool outermost_;
+    };
+
+    BoardHistory(QWidget& window, BoardSession& session, Hooks hooks);
+    ~BoardHistory() override;
+
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
+    QUndoStack& stack() { return *stack_; }
+
+    void undo();
+    void redo();
+
+    // The state as it is now.
+    BoardState current() const;
+    // Puts `state` on the board and in the window without making a step of it.
+    void apply(const BoardState& state);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void recordEdit(int cell);
+    void push(const BoardState& before, const BoardState& after, const QString& text, int cell);
+
+    QWidget& window_;
+    BoardSession& session_;
+    Hooks hooks_;
+    QUndoStack* stack_;
+    QAction* undo_;
+    QAction* redo_;
+
+    // The state every step since the last was made from; single-cell edits start from it.
+    BoardState known_;
+    int openSteps_ = 0;
+    BoardState stepBefore_;
+    QString stepText_;
+    UndoMode stepUndoMode_ = UndoMode::AsBefore;
+    bool applying_ = false;
+};
+
+} // namespace dodoru
