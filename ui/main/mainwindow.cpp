@@ -14,6 +14,7 @@
 #include "editingrooms.h"
 #include "fonts.h"
 #include "layout.h"
+#include "manuscriptroom.h"
 #include "windoweventpump.h"
 
 namespace dodoru {
@@ -82,6 +83,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     scale_ = TwipsScale::forScreen(screen());
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
     session_ = std::make_unique<BoardSession>(*pump_);
+    new ManuscriptRoom(*this, session_->board(), services_.puzzleLog.get(), *services_.messageBoxes,
+                       [this] { return longCommandRunning_; });
     connect(session_.get(), &BoardSession::cellChanged, this, [this](int index) { mirrorCell(index); });
     connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
     connect(session_.get(), &BoardSession::modeChanged, this, [this] { mirrorMode(); });

@@ -1,0 +1,196 @@
+#include "manuscriptdialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+#include "batchgeneration.h"
+#include "manuscriptpuzzle.h"
+#include "messageboxes.h"
+#include "pagelayout.h"
+
+namespace dodoru {
+
+std::optional<std::vector<int>> parseLevelMix(const QString& text) {
+    const QStringList items = text.split(QLatin1Char(','));
+    std::vector<int> mix;
+    for (const QString& item : items) {
+        bool ok = false;
+        const int level = item.trimmed().toInt(&ok);
+        if (!ok || level < 1 || level > 5) return std::nullopt;
+        mix.push_back(level);
+    }
+    return mix;
+}
+
+ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
+    setWindowTitle(QStringLiteral("印製手稿"));
+    auto* form = new QFormLayout(this);
+
+    singleLevel_ = new QRadioButton(QStringLiteral("單一等級"), this);
+    level_ = new QComboBox(this);
+    for (int l = 1; l <= 5; ++l) level_->addItem(levelName(l), l);
+    mixed_ = new QRadioButton(QStringLiteral("混合"), this);
+    mix_ = new QLineEdit(this);
+    mix_->setPlaceholderText(QStringLiteral("例如 2,2,3,3,4"));
+    mix_->setToolTip(QStringLiteral("Levels 1-5 separated by commas, spread over the count in their order"));
+    auto* levels = new QButtonGroup(this);
+    levels->addButton(singleLevel_);
+    levels->addButton(mixed_);
+    auto* levelRow = new QHBoxLayout;
+    levelRow->addWidget(singleLevel_);
+    levelRow->addWidget(level_);
+    levelRow->addWidget(mixed_);
+    levelRow->addWidget(mix_, 1);
+    form->addRow(QStringLiteral("等級："), levelRow);
+
+    count_ = new QSpinBox(this);
+    count_->setRange(1, kMostBatchPuzzles);
+    count_->setToolTip(QStringLiteral("Puzzles to generate (1-1000)"));
+    form->addRow(QStringLiteral("題數："), count_);
+
+    perPage_ = new QComboBox(this);
+    for (const int k : {1, 2, 4, 6}) perPage_->addItem(QString::number(k), k);
+    form->addRow(QStringLiteral("每頁題數："), perPage_);
+
+    paper_ = new QComboBox(this);
+    for (const QPageSize::PageSizeId id : manuscriptPapers()) paper_->addItem(paperName(id), int(id));
+    form->addRow(QStringLiteral("紙張："), paper_);
+
+    answers_ = new QCheckBox(QStringLiteral("最後附上解答"), this);
+    form->addRow(QString(), answers_);
+
+    title_ = new QLineEdit(this);
+    form->addRow(QStringLiteral("標題："), title_);
+
+    seed_ = new QLineEdit(this);
+    seed_->setPlaceholderText(QStringLiteral("空白表示隨機"));
+    seed_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,20}")), seed_));
+    seed_->setToolTip(QStringLiteral("The same seed gives the same puzzles"));
+    form->addRow(QStringLiteral("種子："), seed_);
+
+    includeBoard_ = new QCheckBox(QStringLiteral("把盤面上的題目列為第 1 題"), this);
+    form->addRow(QString(), includeBoard_);
+
+    toPdf_ = new QRadioButton(QStringLiteral("PDF 檔案"), this);
+    pdfPath_ = new QLineEdit(this);
+    browse_ = new QPushButton(QStringLiteral("瀏覽…"), this);
+    toPrinter_ = new QRadioButton(QStringLiteral("印表機"), this);
+    auto* targets = new QButtonGroup(this);
+    targets->addButton(toPdf_);
+    targets->addButton(toPrinter_);
+    auto* pdfRow = new QHBoxLayout;
+    pdfRow->addWidget(toPdf_);
+    pdfRow->addWidget(pdfPath_, 1);
+    pdfRow->addWidget(browse_);
+    form->addRow(QStringLiteral("輸出到："), pdfRow);
+    form->addRow(QString(), toPrinter_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("開始"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    form->addRow(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &ManuscriptDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ManuscriptDialog::reject);
+    connect(browse_, &QPushButton::clicked, this, [this] { browse(); });
+    for (QRadioButton* button : {singleLevel_, mixed_, toPdf_, toPrinter_})
+        connect(button, &QRadioButton::toggled, this, [this] { updateEnabled(); });
+
+    setRequest(ManuscriptRequest{});
+}
+
+void ManuscriptDialog::setRequest(const ManuscriptRequest& request) {
+    const bool single = request.mix.size() == 1;
+    (single ? singleLevel_ : mixed_)->setChecked(true);
+    level_->setCurrentIndex(level_->findData(single ? request.mix.front() : 3));
+    QStringList mixText;
+    for (const int l : request.mix) mixText << QString::number(l);
+    mix_->setText(single ? QString() : mixText.join(QLatin1Char(',')));
+    count_->setValue(request.count);
+    perPage_->setCurrentIndex(perPage_->findData(request.perPage));
+    paper_->setCurrentIndex(std::max(0, paper_->findData(int(request.paper.id()))));
+    answers_->setChecked(request.answers);
+    title_->setText(request.title);
+    seed_->setText(request.seed ? QString::number(*request.seed) : QString());
+    includeBoard_->setChecked(request.includeBoard);
+    (request.target == ManuscriptTarget::PdfFile ? toPdf_ : toPrinter_)->setChecked(true);
+    pdfPath_->setText(request.pdfPath);
+    updateEnabled();
+}
+
+std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) const {
+    const auto refuse = [reason](const QString& why) -> std::optional<ManuscriptRequest> {
+        if (reason) *reason = why;
+        return std::nullopt;
+    };
+    ManuscriptRequest out;
+    if (singleLevel_->isChecked()) {
+        out.mix = {level_->currentData().toInt()};
+    } else {
+        const auto mix = parseLevelMix(mix_->text());
+        if (!mix) return refuse(QStringLiteral("混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。"));
+        out.mix = *mix;
+    }
+    out.count = count_->value();
+    out.perPage = perPage_->currentData().toInt();
+    out.paper = QPageSize(QPageSize::PageSizeId(paper_->currentData().toInt()));
+    out.answers = answers_->isChecked();
+    out.title = title_->text().trimmed();
+    if (!seed_->text().isEmpty()) {
+        bool ok = false;
+        const qulonglong seed = seed_->text().toULongLong(&ok);
+        if (!ok) return refuse(QStringLiteral("種子必須是 0 到 18446744073709551615 之間的整數。"));
+        out.seed = seed;
+    }
+    out.includeBoard = includeBoard_->isChecked();
+    out.target = toPrinter_->isChecked() ? ManuscriptTarget::Printer : ManuscriptTarget::PdfFile;
+    out.pdfPath = pdfPath_->text().trimmed();
+    if (out.target == ManuscriptTarget::PdfFile && out.pdfPath.isEmpty())
+        return refuse(QStringLiteral("請選擇要儲存手稿的 PDF 檔案。"));
+    return out;
+}
+
+void ManuscriptDialog::accept() {
+    QString reason;
+    const auto chosen = request(&reason);
+    if (chosen && check_) reason = check_(*chosen);
+    if (!reason.isEmpty()) {
+        boxes_.show(this, reason, MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    QDialog::accept();
+}
+
+void ManuscriptDialog::browse() {
+    QString start = pdfPath_->text();
+    if (start.isEmpty())
+        start =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/手稿.pdf");
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("儲存手稿"), start,
+                                                QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    pdfPath_->setText(path);
+    toPdf_->setChecked(true);
+}
+
+void ManuscriptDialog::updateEnabled() {
+    level_->setEnabled(singleLevel_->isChecked());
+    mix_->setEnabled(mixed_->isChecked());
+    pdfPath_->setEnabled(toPdf_->isChecked());
+    browse_->setEnabled(toPdf_->isChecked());
+}
+
+} // namespace dodoru

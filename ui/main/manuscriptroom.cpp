@@ -1,0 +1,205 @@
+#include "manuscriptroom.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFutureWatcher>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QUrl>
+#include <QWidget>
+
+#include "batchgeneration.h"
+#include "board.h"
+#include "manuscriptpainter.h"
+#include "messageboxes.h"
+#include "puzzlelog.h"
+
+namespace dodoru {
+
+namespace {
+
+class PrintDialogChooser final : public ManuscriptPrinterChooser {
+public:
+    std::unique_ptr<QPrinter> choose(QWidget* parent, const QPageSize& paper) override {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setPageSize(paper);
+        printer->setFullPage(true);
+        QPrintDialog dialog(printer.get(), parent);
+        dialog.setWindowTitle(QStringLiteral("列印手稿"));
+        if (dialog.exec() != QDialog::Accepted) return nullptr;
+        return printer;
+    }
+};
+
+class DesktopDocumentOpener final : public DocumentOpener {
+public:
+    bool open(const QUrl& file) override { return QDesktopServices::openUrl(file); }
+};
+
+} // namespace
+
+ManuscriptRoom::ManuscriptRoom(QWidget& window, const Board& board, PuzzleLog* log, MessageBoxes& boxes,
+                               std::function<bool()> busy)
+    : QObject(&window), window_(window), board_(board), log_(log), boxes_(boxes), busy_(std::move(busy)),
+      printers_(std::make_unique<PrintDialogChooser>()), opener_(std::make_unique<DesktopDocumentOpener>()) {
+    action_ = new QAction(QStringLiteral("印製手稿…"), this);
+    action_->setShortcut(QKeySequence::Print);
+    action_->setShortcutContext(Qt::WindowShortcut);
+    action_->setToolTip(QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
+    connect(action_, &QAction::triggered, this, [this] { openDialog(); });
+    window.addAction(action_);
+}
+
+ManuscriptRoom::~ManuscriptRoom() {
+    if (batch_) batch_->cancel();
+    // The workers hold nothing of ours but the batch's shared flags; they stop at their next pump pass.
+}
+
+void ManuscriptRoom::openDialog() {
+    if (running() || (busy_ && busy_())) return;
+    if (!dialog_) {
+        dialog_ = new ManuscriptDialog(boxes_, &window_);
+        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setCheck([this](const ManuscriptRequest& request) { return checkRequest(request); });
+        connect(dialog_, &QDialog::accepted, this, [this] {
+            if (const auto request = dialog_->request()) start(*request);
+        });
+    }
+    dialog_->open();
+}
+
+std::optional<ManuscriptPuzzle> ManuscriptRoom::boardPuzzle(QString* reason) const {
+    ManuscriptPuzzle puzzle;
+    for (int c = 0; c < kCellCount; ++c) {
+        const Cell& cell = board_.cell(c);
+        puzzle.givens[static_cast<std::size_t>(c)] =
+            cell.isGiven() ? static_cast<std::uint8_t>(cell.value()) : 0;
+    }
+    if (puzzle.clueCount() == 0) {
+        *reason = QStringLiteral("盤面上沒有題目（藍色的數字），無法列為第 1 題。");
+        return std::nullopt;
+    }
+    const SolvedGivens solved = solveGivens(puzzle.givens);
+    switch (solved.verdict) {
+    case SolutionVerdict::Unique:
+        puzzle.solution = solved.solution;
+        return puzzle;
+    case SolutionVerdict::Several:
+        *reason = QStringLiteral(
+            "盤面上的題目有多組解答，不能當作手稿的題目。\n請再加上幾個數字，讓它只有一組解答。");
+        break;
+    default:
+        *reason = QStringLiteral("盤面上的題目無解，不能當作手稿的題目。");
+        break;
+    }
+    return std::nullopt;
+}
+
+QString ManuscriptRoom::checkRequest(const ManuscriptRequest& request) const {
+    QString reason;
+    if (request.includeBoard) boardPuzzle(&reason);
+    return reason;
+}
+
+void ManuscriptRoom::start(const ManuscriptRequest& request) {
+    if (running()) return;
+    request_ = request;
+    first_.reset();
+    if (request.includeBoard) {
+        QString reason;
+        first_ = boardPuzzle(&reason);
+        if (!first_) {
+            boxes_.show(&window_, reason, MessageButtons::Ok, MessageIcon::Warning);
+            return end(false);
+        }
+    }
+    printer_.reset();
+    if (request.target == ManuscriptTarget::Printer) {
+        printer_ = printers_->choose(&window_, request.paper);
+        if (!printer_) return end(false);
+        // The print dialog may have changed the paper; the sheet follows it.
+        request_.paper = printer_->pageLayout().pageSize();
+        printer_->setFullPage(true);
+    }
+
+    batch_ = std::make_unique<BatchGeneration>(levelsForMix(request.mix, request.count),
+                                               request.seed ? *request.seed : randomBaseSeed());
+    progress_ = new QProgressDialog(QStringLiteral("正在產生手稿的題目…"), QStringLiteral("取消"), 0,
+                                    request.count, &window_);
+    progress_->setWindowTitle(QStringLiteral("印製手稿"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    progress_->setValue(0);
+
+    auto* watcher = new QFutureWatcher<GeneratedPuzzle>(this);
+    connect(watcher, &QFutureWatcherBase::progressValueChanged, progress_.data(), &QProgressDialog::setValue);
+    connect(progress_.data(), &QProgressDialog::canceled, this, [this] {
+        if (batch_) batch_->cancel();
+    });
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        batchFinished();
+    });
+    watcher->setFuture(batch_->start());
+    action_->setEnabled(false);
+}
+
+void ManuscriptRoom::batchFinished() {
+    const std::vector<GeneratedPuzzle> generated = batch_->results();
+    batch_.reset();
+    if (progress_) progress_->deleteLater();
+    if (generated.empty()) return end(false); // cancelled: nothing is logged or written
+
+    if (log_) {
+        const LogWriteResult logged = logBatch(*log_, generated);
+        if (!logged.ok)
+            boxes_.show(&window_,
+                        QStringLiteral("手稿的題目沒有全部記錄到記錄檔：") +
+                            QString::fromStdString(logged.error),
+                        MessageButtons::Ok, MessageIcon::Warning);
+    }
+    std::vector<ManuscriptPuzzle> puzzles;
+    if (first_) puzzles.push_back(*first_);
+    for (const GeneratedPuzzle& p : generated) puzzles.push_back(p.puzzle);
+    deliver(puzzles);
+}
+
+void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
+    ManuscriptOptions options;
+    options.layout.paper = request_.paper;
+    options.layout.perPage = request_.perPage;
+    options.answers = request_.answers;
+    options.title = request_.title;
+    if (printer_) {
+        printer_->setDocName(request_.title.isEmpty() ? QStringLiteral("Dodoru 手稿") : request_.title);
+        const ManuscriptWriteResult printed = paintManuscript(*printer_, options, puzzles);
+        if (!printed.ok || printer_->printerState() == QPrinter::Error) {
+            boxes_.show(&window_, QStringLiteral("無法列印手稿。\n") + printed.error, MessageButtons::Ok,
+                        MessageIcon::Warning);
+            return end(false);
+        }
+        return end(true);
+    }
+    const ManuscriptWriteResult written = writeManuscriptPdf(request_.pdfPath, options, puzzles);
+    if (!written.ok) {
+        boxes_.show(&window_, written.error, MessageButtons::Ok, MessageIcon::Warning);
+        return end(false);
+    }
+    end(true);
+    if (boxes_.show(&window_, QStringLiteral("手稿已儲存到「%1」。\n要現在開啟它嗎？").arg(request_.pdfPath),
+                    MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes &&
+        !opener_->open(QUrl::fromLocalFile(request_.pdfPath)))
+        boxes_.show(&window_, QStringLiteral("找不到可以開啟 PDF 檔案的程式。"), MessageButtons::Ok,
+                    MessageIcon::Warning);
+}
+
+void ManuscriptRoom::end(bool done) {
+    printer_.reset();
+    action_->setEnabled(true);
+    emit finished(done);
+}
+
+} // namespace dodoru
