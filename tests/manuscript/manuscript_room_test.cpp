@@ -182,7 +182,7 @@ void ManuscriptRoomTest::cancelWritesNothing() {
     room->start(request);
     QVERIFY(room->running());
     QVERIFY(!room->action()->isEnabled());
-    QTRY_VERIFY(room->progress() && room->progress()->value() >= 1);
+    QTRY_VERIFY_WITH_TIMEOUT(room->progress() && room->progress()->value() >= 1, 60000);
     QTest::mouseClick(room->progress()->findChild<QPushButton*>(), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
     QCOMPARE(finished.front().front().toBool(), false);
