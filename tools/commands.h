@@ -5,9 +5,15 @@
 
 namespace dodoru::cli {
 
-// Exit statuses of the command line.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 2;
+// Exit statuses of the command line (--help lists them).
+inline constexpr int kExitOk = 0;          // everything asked for was done and written
+inline constexpr int kExitIncomplete = 1;  // an output was lost: standard output or a --log record could not be written
+inline constexpr int kExitBadInput = 2;    // bad arguments, or a board that cannot be read
+
+// Writes `text` to standard output at once. False, after saying why on standard error, when it could
+// not be written (a full disk); a reader that has gone away (`| head`) ends the program quietly with
+// kExitOk, as a closed pipe ends other Unix tools.
+bool writeOutput(const std::string& text);
 
 int runSolve(const std::vector<std::string>& args);
 int runGenerate(const std::vector<std::string>& args);

@@ -17,8 +17,6 @@ namespace dodoru::cli {
 
 namespace {
 
-constexpr int kExitLogFailed = 1;  // puzzles generated, but some log record could not be written
-
 // How each puzzle is printed: the human report, or the puzzle alone as one of the text forms.
 enum class OutputFormat { Human, Line, Grid, Json };
 
@@ -47,7 +45,7 @@ template <typename Number> std::optional<Number> parseNumber(const std::string& 
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "dodoru-cli generate: %s (see dodoru-cli --help)\n", message.c_str());
-    return kExitUsage;
+    return kExitBadInput;
 }
 
 // Parses the arguments into `options`; returns an error message when they are wrong.
@@ -194,7 +192,7 @@ int runGenerate(const std::vector<std::string>& args) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         if (result.outcome != GenerationOutcome::Accepted) {
             std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
-            return kExitLogFailed;
+            return kExitIncomplete;
         }
         std::string text;
         switch (options.format) {
@@ -203,12 +201,11 @@ int runGenerate(const std::vector<std::string>& args) {
         case OutputFormat::Grid: text = (number > 1 ? "\n" : "") + writeGrid(board); break;
         case OutputFormat::Json: text = jsonLine(board, result, ms); break;
         }
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        std::fflush(stdout);
+        if (!writeOutput(text)) return kExitIncomplete;
         if (!result.log.ok) {
             std::fprintf(stderr, "dodoru-cli generate: puzzle %ld was not logged: %s\n", number,
                          result.log.error.c_str());
-            status = kExitLogFailed;
+            status = kExitIncomplete;
         }
     }
     return status;

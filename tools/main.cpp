@@ -1,4 +1,7 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -40,21 +43,36 @@ constexpr const char* kUsage =
     "      partial file is left).\n"
 #endif
     "  dodoru-cli --help\n"
-    "Exit status: 0 on success, 2 on bad arguments or bad input.\n";
+    "Exit status:\n"
+    "  0  success; also when the reader of the output goes away early (dodoru-cli ... | head)\n"
+    "  1  an output was lost: standard output could not be written (a full disk), or a --log record\n"
+    "     could not be written; the message on standard error says which\n"
+    "  2  bad arguments, or a board that cannot be read\n";
 
 }  // namespace
+
+namespace dodoru::cli {
+
+bool writeOutput(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) return true;
+    const int error = errno;
+    if (error == EPIPE) std::_Exit(kExitOk);
+    std::fprintf(stderr, "dodoru-cli: cannot write the output: %s\n", std::strerror(error));
+    return false;
+}
+
+}  // namespace dodoru::cli
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::fputs(kUsage, stderr);
-        return dodoru::cli::kExitUsage;
+        return dodoru::cli::kExitBadInput;
     }
     const std::string command = args.front();
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
-        return dodoru::cli::kExitOk;
+        return dodoru::cli::writeOutput(kUsage) ? dodoru::cli::kExitOk : dodoru::cli::kExitIncomplete;
     }
     if (command == "solve") return dodoru::cli::runSolve(args);
     if (command == "generate") return dodoru::cli::runGenerate(args);
@@ -62,5 +80,5 @@ int main(int argc, char* argv[]) {
     if (command == "manuscript") return dodoru::cli::runManuscriptCommand(args);
 #endif
     std::fprintf(stderr, "dodoru-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
-    return dodoru::cli::kExitUsage;
+    return dodoru::cli::kExitBadInput;
 }

@@ -63,7 +63,8 @@ std::string humanAnswer(const Board& board, const SolveReport& report) {
     return out;
 }
 
-void solveAndPrint(Board board, bool json) {
+// Solves and prints one board; false when the answer could not be written.
+bool solveAndPrint(Board board, bool json) {
     WindowState state;
     NoEventPump pump;
     Engine engine(board, state, pump);
@@ -71,8 +72,7 @@ void solveAndPrint(Board board, bool json) {
     state.GenerateFlag = 0;
     const SolveReport report = engine.SolveBoard(snapshot);
     const std::string answer = json ? jsonAnswer(board, report) : humanAnswer(board, report);
-    std::fwrite(answer.data(), 1, answer.size(), stdout);
-    std::fflush(stdout);
+    return writeOutput(answer);
 }
 
 // Solves one board text; prints the answer or the error. Returns the exit status.
@@ -80,10 +80,9 @@ int solveOne(const std::string& text, bool json, const std::string& where) {
     auto parsed = readBoard(text);
     if (const auto* error = std::get_if<TextError>(&parsed)) {
         std::fprintf(stderr, "dodoru-cli solve: %s%s\n", where.c_str(), describeBoardError(*error).c_str());
-        return kExitUsage;
+        return kExitBadInput;
     }
-    solveAndPrint(std::get<Board>(parsed), json);
-    return kExitOk;
+    return solveAndPrint(std::get<Board>(parsed), json) ? kExitOk : kExitIncomplete;
 }
 
 struct FileText {
@@ -108,14 +107,15 @@ int solveFile(const std::string& path, bool json) {
     const FileText read = readWholeFile(path);
     if (!read.error.empty()) {
         std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", path.c_str(), read.error.c_str());
-        return kExitUsage;
+        return kExitBadInput;
     }
     const auto parsed = readPuzzles(read.text);
     if (const auto* error = std::get_if<TextError>(&parsed)) {
         std::fprintf(stderr, "dodoru-cli solve: %s: %s\n", path.c_str(), describeFileError(*error).c_str());
-        return kExitUsage;
+        return kExitBadInput;
     }
-    for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(parsed)) solveAndPrint(puzzle.givens(), json);
+    for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(parsed))
+        if (!solveAndPrint(puzzle.givens(), json)) return kExitIncomplete;
     return kExitOk;
 }
 
@@ -141,23 +141,23 @@ int runSolve(const std::vector<std::string>& args) {
             json = true;
         } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
             std::fprintf(stderr, "dodoru-cli solve: unknown option '%s' (see dodoru-cli --help)\n", arg.c_str());
-            return kExitUsage;
+            return kExitBadInput;
         } else if (boardArg == nullptr) {
             boardArg = &arg;
         } else {
             std::fprintf(stderr, "dodoru-cli solve: give one BOARD (quote a grid that contains blanks)\n");
-            return kExitUsage;
+            return kExitBadInput;
         }
     }
     if (boardArg == nullptr) {
         std::fprintf(stderr, "dodoru-cli solve: missing BOARD (81 cells, or '-' to read boards from stdin)\n");
-        return kExitUsage;
+        return kExitBadInput;
     }
     if (*boardArg != "-") {
         if (namesAFile(*boardArg)) return solveFile(*boardArg, json);
         if (looksLikeAFileName(*boardArg) && std::holds_alternative<TextError>(readBoard(*boardArg))) {
             std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", boardArg->c_str(), std::strerror(ENOENT));
-            return kExitUsage;
+            return kExitBadInput;
         }
         return solveOne(*boardArg, json, "");
     }
@@ -168,7 +168,9 @@ int runSolve(const std::vector<std::string>& args) {
     while (std::getline(std::cin, line)) {
         ++lineNumber;
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        if (solveOne(line, json, "line " + std::to_string(lineNumber) + ": ") != kExitOk) status = kExitUsage;
+        const int answered = solveOne(line, json, "line " + std::to_string(lineNumber) + ": ");
+        if (answered == kExitIncomplete) return kExitIncomplete;
+        if (answered != kExitOk) status = kExitBadInput;
     }
     return status;
 }

@@ -52,4 +52,20 @@ for arg in "$files/bad.txt" "$files" "$files/missing.txt"; do
 done
 rm -rf "$files"
 
+# Lost output: a full disk is exit status 1 with the reason; a reader that stops reading ends the run
+# quietly (here with SIGPIPE ignored, as some callers leave it, so that the write itself fails).
+for cmd in "solve $empty" "generate --level 1 --seed 1" "--help"; do
+    # shellcheck disable=SC2086
+    err=$("$cli" $cmd 2>&1 >/dev/full); rc=$?
+    [ $rc -eq 1 ] || fail "'${cmd:0:20}' >/dev/full exit status $rc"
+    grep -q 'No space left on device' <<<"$err" || fail "'${cmd:0:20}' >/dev/full message: $err"
+done
+err=$(mktemp)
+rc=$(trap '' PIPE; for _ in $(seq 300); do echo "$empty"; done | "$cli" solve - 2>"$err" | head -n 1 >/dev/null;
+     echo "${PIPESTATUS[1]}")
+[ "$rc" = 0 ] && [ ! -s "$err" ] || fail "a reader going away: exit status $rc, message '$(cat "$err")'"
+rm -f "$err"
+help=$("$cli" --help)
+for status in 0 1 2; do grep -q "^  $status  " <<<"$help" || fail "--help does not explain exit status $status"; done
+
 if [ $failures -eq 0 ]; then echo "solve command: all checks passed"; else echo "$failures failed"; exit 1; fi
