@@ -42,15 +42,46 @@ std::optional<std::string> encodeLogRecord(const LogRecord& record) {
     return line;
 }
 
+namespace {
+
+LogWriteResult systemFailure(const std::string& what, int error) {
+    return {false, what + errorText(error), LogFailure::System, error};
+}
+
+// Only a regular file, or a link to one, is appended to; a missing one is created. The kind is looked
+// at before opening, so that a FIFO never blocks and a device or a link's missing target is left alone.
+std::optional<LogWriteResult> refusedKind(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) return std::nullopt;
+        return systemFailure("cannot open " + path + " for appending: ", errno);
+    }
+    if (S_ISLNK(info.st_mode) && ::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return LogWriteResult{false, path + " is a link to a file that does not exist", LogFailure::DanglingLink, 0};
+        return systemFailure("cannot open " + path + " for appending: ", errno);
+    }
+    if (S_ISDIR(info.st_mode)) return systemFailure("cannot open " + path + " for appending: ", EISDIR);
+    if (!S_ISREG(info.st_mode)) return LogWriteResult{false, path + " is not a regular file", LogFailure::NotAFile, 0};
+    return std::nullopt;
+}
+
+}  // namespace
+
 LogWriteResult FilePuzzleLog::append(const LogRecord& record) {
     const std::optional<std::string> bytes = encodeLogRecord(record);
-    if (!bytes) return {false, "the record cannot be written in code page 950"};
+    if (!bytes) return {false, "the record cannot be written in code page 950", LogFailure::Encoding, 0};
+    if (auto refused = refusedKind(path_)) return *refused;
 
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return {false, "cannot open " + path_ + " for appending: " + errorText(errno)};
+    // Non-blocking, should the file have become a FIFO since the look above.
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) return systemFailure("cannot open " + path_ + " for appending: ", errno);
     struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    const off_t sizeBefore = regular ? info.st_size : 0;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {false, path_ + " is not a regular file", LogFailure::NotAFile, 0};
+    }
+    const off_t sizeBefore = info.st_size;
 
     const char* data = bytes->data();
     std::size_t left = bytes->size();
@@ -69,15 +100,15 @@ LogWriteResult FilePuzzleLog::append(const LogRecord& record) {
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    if (writeError != 0 && regular && left < bytes->size()) {
+    if (writeError != 0 && left < bytes->size()) {
         // Cut the partial record off; the bytes before it are untouched.
         // Should that fail too, the partial record stays; the error below still says why.
         const int cut = ::ftruncate(fd, sizeBefore);
         static_cast<void>(cut);
     }
     const int closeResult = ::close(fd);
-    if (writeError != 0) return {false, "cannot write to " + path_ + ": " + errorText(writeError)};
-    if (closeResult != 0) return {false, "cannot write to " + path_ + ": " + errorText(errno)};
+    if (writeError != 0) return systemFailure("cannot write to " + path_ + ": ", writeError);
+    if (closeResult != 0) return systemFailure("cannot write to " + path_ + ": ", errno);
     return {};
 }
 

@@ -15,9 +15,14 @@ struct LogRecord {
     std::array<std::int16_t, 10> tally{};
 };
 
+// Why a record was not written, for each front end to word in its own language.
+enum class LogFailure { None, Encoding, NotAFile, DanglingLink, System };
+
 struct LogWriteResult {
     bool ok = true;
     std::string error;  // the reason, when not ok (UTF-8)
+    LogFailure failure = LogFailure::None;
+    int errorNumber = 0;  // errno, for LogFailure::System
 };
 
 // Where accepted puzzles are recorded.

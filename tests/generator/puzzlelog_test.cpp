@@ -6,6 +6,8 @@
 #include <iterator>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -193,11 +195,34 @@ TEST_F(LogFile, AReadOnlyFileIsReportedAndKept) {
     EXPECT_EQ(readFile(path), "kept\r\n");
 }
 
-TEST(LogDevice, AFullDiskIsReported) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    const LogWriteResult result = FilePuzzleLog("/dev/full").append(exampleRecord());
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("No space left on device"), std::string::npos) << result.error;
+// Only a regular file, or a link to one, is a log: a FIFO (which a plain open would wait on), a link to
+// a device node or a link to nothing is refused before anything opens it, and left as it was.
+TEST_F(LogFile, OtherKindsAreRefusedAndLeftAlone) {
+    const fs::path path = dir_ / "out.txt";
+    const fs::path other = dir_ / "other";
+    enum Make { Fifo, LinkToFifo, LinkToDevice, DanglingLink };
+    for (const Make make : {Fifo, LinkToFifo, LinkToDevice, DanglingLink}) {
+        SCOPED_TRACE(make);
+        fs::remove(path);
+        fs::remove(other);
+        if (make == Fifo || make == LinkToFifo) {
+            ASSERT_EQ(::mkfifo((make == Fifo ? path : other).c_str(), 0600), 0);
+        }
+        // A node of our own (the null device's numbers) in the temporary folder.
+        if (make == LinkToDevice && ::mknod(other.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) continue;
+        if (make != Fifo) fs::create_symlink(other, path);
+        struct stat before {};
+        ASSERT_EQ(::lstat(path.c_str(), &before), 0);
+
+        const LogWriteResult result = FilePuzzleLog(path.string()).append(exampleRecord());
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.failure, make == DanglingLink ? LogFailure::DanglingLink : LogFailure::NotAFile);
+        EXPECT_NE(result.error.find(path.string()), std::string::npos) << result.error;
+        struct stat after {};
+        ASSERT_EQ(::lstat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_FALSE(fs::is_regular_file(other));
+    }
 }
 
 // A write cut short by the file size limit leaves no part of the record behind.

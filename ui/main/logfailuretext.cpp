@@ -1,0 +1,19 @@
+#include "logfailuretext.h"
+
+#include "fileerrors.h"
+
+namespace dodoru {
+
+QString logFailedText(const LogWriteResult& result) {
+    QString reason;
+    switch (result.failure) {
+    case LogFailure::System: reason = fileErrorReason(result.errorNumber); break;
+    case LogFailure::NotAFile: reason = fileKindReason({FileKind::Other, 0, {}}); break;
+    case LogFailure::DanglingLink: reason = QStringLiteral("這是一個符號連結，但它指向的檔案不存在"); break;
+    case LogFailure::Encoding: reason = QStringLiteral("紀錄無法以 Big5 編碼寫入"); break;
+    case LogFailure::None: reason = QString::fromStdString(result.error); break;
+    }
+    return QStringLiteral("題目已產生，但無法寫入題目紀錄檔 out.txt。\n") + reason;
+}
+
+} // namespace dodoru
