@@ -3,7 +3,7 @@
 namespace dodoru {
 
 AboutPlatform::AboutPlatform(MessageBoxes& boxes, std::unique_ptr<UrlOpener> browser)
-    : opener_(browser ? std::move(browser) : std::make_unique<DesktopUrlOpener>()),
+    : opener_(browser ? std::move(browser) : std::make_unique<ProcessUrlOpener>()),
       registry_(registry::systemRegistry()), webLink_(*opener_, boxes),
       sysInfo_(*registry_, files_, starter_, boxes) {}
 
