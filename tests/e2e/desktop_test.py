@@ -9,6 +9,7 @@ and what it keeps from the files beside it.
 """
 
 import os
+import pwd
 import re
 import shutil
 import signal
@@ -391,9 +392,68 @@ def close_during_generation(session, program, main, records, step):
     check(finished < clicks, f"all {clicks} level 5 generations ran to their end before the program closed")
     check(seconds <= 1.0, f"the program took {seconds:.2f} s to end after its close box during a generation")
     check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
-    check(os.path.getsize(save_path) == 81, "closing during a generation did not write 81 bytes to Default.dat")
+    with open(save_path, "rb") as f:
+        saved = list(f.read())
+    check(len(saved) == 81, "closing during a generation did not write 81 bytes to Default.dat")
+    check(count_solutions(saved) == 1, "closing during a generation saved a board that is not a finished puzzle")
     step(f"closing by the close box during a level 5 generation (generation {finished + 1}) ends the program "
-         f"in {seconds:.2f} s; Default.dat has 81 bytes")
+         f"in {seconds:.2f} s; Default.dat holds the puzzle shown before it")
+
+
+def ordinary_user(paths):
+    """A preexec that runs the program as nobody when the test runs as root (root reads every file),
+    after handing `paths` over to that user; None when the test already runs as an ordinary user."""
+    if os.geteuid() != 0:
+        return None
+    entry = pwd.getpwnam("nobody")
+    for path in paths:
+        for directory, _, files in os.walk(path):
+            for name in [directory] + [os.path.join(directory, f) for f in files]:
+                os.chown(name, entry.pw_uid, entry.pw_gid)
+
+    def drop():
+        os.setgroups([])
+        os.setgid(entry.pw_gid)
+        os.setuid(entry.pw_uid)
+    return drop
+
+
+def unreadable_save_file_survives(session, program, step):
+    """A Default.dat its user may not read: a warning at start-up, the About box in front afterwards,
+    and at the close a question whose default (Esc) keeps the file byte for byte."""
+    save_path = program.path("Default.dat")
+    content = bytes(PUZZLE) + b"tail"
+    with open(save_path, "wb") as f:
+        f.write(content)
+    home = os.path.join(session.scratch, "home-user")
+    env = session.env(home=home)
+    preexec = ordinary_user([program.directory, home])
+    os.chmod(save_path, 0o200)
+    program.process = session.start([program.executable], env, cwd=session.scratch, preexec=preexec)
+    window = session.wait_window(program.process, MAIN_TITLE)
+    about = session.wait_window(program.process, ABOUT_TITLE)
+    warning = session.wait_window(program.process, QUESTION_TITLE)
+    wait_until(lambda: session.active_window() == warning.wid, 10, "the start-up warning to have the focus")
+    session.key("Return")
+    session.wait_window_gone(warning)
+    wait_until(lambda: session.active_window() == about.wid, 10, "the About box to be in front after the warning")
+    step("an unreadable Default.dat is reported at start-up, and the About box stands in front afterwards")
+    session.key("Escape")
+    session.wait_window_gone(about)
+    main = MainWindow(session, program, window)
+    main.enter(40, ["7"])
+    session.click(*close_box(session, window))
+    question = session.wait_window(program.process, QUESTION_TITLE)
+    wait_until(lambda: session.active_window() == question.wid, 10, "the overwrite question to have the focus")
+    session.key("Escape")
+    wait_until(lambda: program.process.poll() is not None, 10, "the program to end after the question")
+    check(program.process.returncode == 0, f"the program ended with status {program.process.returncode}")
+    info = os.stat(save_path)
+    with open(save_path, "rb") as f:
+        kept = f.read()
+    check(kept == content and (info.st_mode & 0o777) == 0o200,
+          f"Default.dat changed: {len(kept)} bytes, mode {info.st_mode & 0o777:o}")
+    step("closing asks before replacing it; Esc keeps Default.dat byte for byte")
 
 
 def run(args):
@@ -438,6 +498,9 @@ def scenario(session, args, step):
     records = check_generated(main, shapes, 1, log_path, 0, step, 30)
     records = check_generated(main, shapes, 3, log_path, records, step, 60)
     close_during_generation(session, program, main, records, step)
+
+    # ---- third run, as an ordinary user, with a Default.dat that user may not read
+    unreadable_save_file_survives(session, program, step)
 
 
 def close_box(session, window):
