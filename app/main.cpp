@@ -9,9 +9,12 @@
 #include "fonts.h"
 #include "mainwindow.h"
 #include "savefile.h"
+#include "terminationsignals.h"
+#include "translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    dodoru::installQtTranslations(app);
     // The application name stays the executable's ("dodoru"): it names the per-user data directory.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Dodoru"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -30,6 +33,11 @@ int main(int argc, char* argv[]) {
     services.saveFile = std::make_unique<dodoru::SaveFile>(files.saveFilePath());
 
     dodoru::MainWindow window(std::move(services));
+    // SIGTERM and SIGHUP close the window as its close box does, saving the board.
+    dodoru::TerminationSignals termination;
+    QObject::connect(&termination, &dodoru::TerminationSignals::requested, &window, [&window] { window.close(); });
     window.Form_Load();
+    // Closed during start-up (a signal while a start-up message was open): the end has been handled.
+    if (!window.isVisible()) return 0;
     return QApplication::exec();
 }

@@ -17,7 +17,6 @@ using BoardSnapshot = std::array<std::uint8_t, kCellCount>;
 // and row, stored so that cell c is the c-th entry).
 struct WindowState {
     std::int16_t SolutionCount = 0;
-    std::uint8_t FileByte = 0;
     std::int16_t RandomCell = 0;
     std::array<CandidateRow, 82> Candidates{};  // rows 0..80 the steps, row 81 scratch for exchanges
     std::array<std::int16_t, kCellCount> Grid{};

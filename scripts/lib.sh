@@ -7,7 +7,7 @@ DODORU_BUILD=${DODORU_BUILD:-$DODORU_ROOT/build}
 # Debian packages needed to build and run the program.
 DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                        libgtest-dev libgmock-dev libbenchmark-dev
-                       fonts-arphic-ukai fonts-arphic-uming)
+                       fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n)
 # Extra packages the tests use: a virtual X server with a window manager, a driver, PDF rendering, and
 # a print system with a PDF printer for printing end to end.
 DODORU_TEST_PACKAGES=(xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick dpkg-dev file

@@ -1,7 +1,11 @@
 // Closing the window ends the program: at once when idle, and in the middle of a solve or a
 // generation, which then unwind without finishing.
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include "terminationsignals.h"
 #include "windowharness.h"
 
 using namespace dodoru;
@@ -41,6 +45,28 @@ private slots:
         QVERIFY(h.log->records().empty());
         QVERIFY(h->Label3()->isHidden());
         QVERIFY(h.messageBoxes->shown().empty());
+    }
+
+    // A polite end (kill, a logout, a closed terminal) closes the window normally, with its save.
+    void terminationSignalsCloseAndSave_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void terminationSignalsCloseAndSave() {
+        QFETCH(int, signalNumber);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Default.dat"));
+        WindowHarness h({.saveFilePath = path});
+        enterGivens(h.window(), QStringLiteral("7") + QString(80, QChar('0')));
+        TerminationSignals termination;
+        QVERIFY(termination.active());
+        connect(&termination, &TerminationSignals::requested, h.operator->(), [&h] { h->close(); });
+        QCOMPARE(::raise(signalNumber), 0);
+        QTRY_COMPARE(h.programEnd->calls(), 1);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray(1, '\7') + QByteArray(80, '\0'));
     }
 
     void nothingStartsAfterTheClose() {

@@ -6,11 +6,19 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #endif
 
+#include "boardfilekeeper.h"
 #include "savefile.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace dodoru;
 
@@ -49,14 +57,12 @@ private slots:
     // --- start-up ---
     void missingFileIsCreatedEmptyAndBoardStaysEmpty() {
         Board board;
-        std::uint8_t fileByte = 0;
-        const SaveFileResult result = SaveFile(path_).load(board, fileByte);
+        const SaveFileResult result = SaveFile(path_).load(board);
         QCOMPARE(result.status, SaveFileStatus::CreatedEmpty);
         QVERIFY(result.reason.isEmpty());
         QVERIFY(QFileInfo::exists(path_));
         QCOMPARE(QFileInfo(path_).size(), 0);
         QCOMPARE(board, Board());
-        QCOMPARE(fileByte, std::uint8_t{0});
     }
 
     void loadsEachByte_data() {
@@ -98,11 +104,9 @@ private slots:
         QFETCH(QString, givens);
         writeAll(path_, bytes);
         Board board;
-        std::uint8_t fileByte = 0;
-        QCOMPARE(SaveFile(path_).load(board, fileByte).status, SaveFileStatus::Loaded);
+        QCOMPARE(SaveFile(path_).load(board).status, SaveFileStatus::Loaded);
         QCOMPARE(QString::fromStdString(board.digits()), digits);
         QCOMPARE(QString::fromStdString(board.givenMask()), givens);
-        QCOMPARE(fileByte, static_cast<std::uint8_t>(bytes.at(80)));
         for (int c = 0; c < 81; ++c) {
             if (board.cell(c).isGiven())
                 QCOMPARE(board.cell(c).colour(), std::optional<Colour>(kGivenColour));
@@ -116,8 +120,7 @@ private slots:
         // The last byte read is a digit: it must not spill into the cells past the end.
         writeAll(path_, cellBytes({{0, 3}, {9, 7}}, 10));
         Board board;
-        std::uint8_t fileByte = 0;
-        QCOMPARE(SaveFile(path_).load(board, fileByte).status, SaveFileStatus::Loaded);
+        QCOMPARE(SaveFile(path_).load(board).status, SaveFileStatus::Loaded);
         QCOMPARE(board.givenCount(), 2);
         QCOMPARE(board.cell(0).value(), 3);
         QCOMPARE(board.cell(9).value(), 7);
@@ -130,8 +133,7 @@ private slots:
         for (int i = 81; i < 100; ++i) bytes[i] = 6;
         writeAll(path_, bytes);
         Board board;
-        std::uint8_t fileByte = 0;
-        QCOMPARE(SaveFile(path_).load(board, fileByte).status, SaveFileStatus::Loaded);
+        QCOMPARE(SaveFile(path_).load(board).status, SaveFileStatus::Loaded);
         QCOMPARE(board.givenCount(), 1);
         QCOMPARE(board.cell(40).value(), 4);
     }
@@ -141,8 +143,7 @@ private slots:
         Board board;
         board.cell(3).makeGiven(8);
         const Board before = board;
-        std::uint8_t fileByte = 0;
-        const SaveFileResult result = SaveFile(path_).load(board, fileByte);
+        const SaveFileResult result = SaveFile(path_).load(board);
         QCOMPARE(result.status, SaveFileStatus::Failed);
         QVERIFY(!result.ok());
         QVERIFY(result.reason.contains(QDir::toNativeSeparators(path_)));
@@ -154,8 +155,7 @@ private slots:
     void loadFailsWhenTheFileCannotBeCreated() {
         const QString path = dir_.filePath(QStringLiteral("no-such-directory/Default.dat"));
         Board board;
-        std::uint8_t fileByte = 0;
-        const SaveFileResult result = SaveFile(path).load(board, fileByte);
+        const SaveFileResult result = SaveFile(path).load(board);
         QCOMPARE(result.status, SaveFileStatus::Failed);
         QVERIFY(!result.reason.isEmpty());
         QVERIFY(!QFileInfo::exists(path));
@@ -170,20 +170,16 @@ private slots:
         board.cell(10).setColour(kPlainColour);
         board.cell(11).setValue(6);             // a digit whose colour was never set
         board.cell(12).setColour(kGivenColour); // blue but empty
-        std::uint8_t fileByte = 0;
-        const SaveFileResult result = SaveFile(path_).save(board, fileByte);
+        const SaveFileResult result = SaveFile(path_).save(board);
         QCOMPARE(result.status, SaveFileStatus::Saved);
         QCOMPARE(readAll(path_), cellBytes({{0, 5}, {80, 9}}));
-        QCOMPARE(fileByte, std::uint8_t{9});
     }
 
     void emptyBoardWritesZeros() {
         writeAll(path_, QByteArray());
         Board board;
-        std::uint8_t fileByte = 7;
-        QVERIFY(SaveFile(path_).save(board, fileByte).ok());
+        QVERIFY(SaveFile(path_).save(board).ok());
         QCOMPARE(readAll(path_), QByteArray(81, '\0'));
-        QCOMPARE(fileByte, std::uint8_t{0});
     }
 
     void saveKeepsBytesPast81() {
@@ -192,8 +188,7 @@ private slots:
         writeAll(path_, bytes);
         Board board;
         board.cell(7).makeGiven(1);
-        std::uint8_t fileByte = 0;
-        QVERIFY(SaveFile(path_).save(board, fileByte).ok());
+        QVERIFY(SaveFile(path_).save(board).ok());
         const QByteArray after = readAll(path_);
         QCOMPARE(after.size(), 100);
         QCOMPARE(after.left(81), cellBytes({{7, 1}}));
@@ -203,9 +198,8 @@ private slots:
     void saveRecreatesADeletedFile() {
         Board board;
         board.cell(30).makeGiven(3);
-        std::uint8_t fileByte = 0;
         QCOMPARE(SaveFile(path_).remove().status, SaveFileStatus::AlreadyAbsent);
-        QVERIFY(SaveFile(path_).save(board, fileByte).ok());
+        QVERIFY(SaveFile(path_).save(board).ok());
         QCOMPARE(readAll(path_), cellBytes({{30, 3}}));
     }
 
@@ -214,11 +208,9 @@ private slots:
         first.cell(0).makeGiven(5);
         first.cell(44).makeGiven(2);
         first.cell(80).makeGiven(9);
-        std::uint8_t fileByte = 0;
-        QVERIFY(SaveFile(path_).save(first, fileByte).ok());
+        QVERIFY(SaveFile(path_).save(first).ok());
         Board second;
-        std::uint8_t secondByte = 0;
-        QCOMPARE(SaveFile(path_).load(second, secondByte).status, SaveFileStatus::Loaded);
+        QCOMPARE(SaveFile(path_).load(second).status, SaveFileStatus::Loaded);
         QCOMPARE(second.digits(), first.digits());
         QCOMPARE(second.givenMask(), first.givenMask());
     }
@@ -230,19 +222,17 @@ private slots:
         writeAll(dir_.filePath(QStringLiteral("blocked/keep")), QByteArrayLiteral("x"));
         Board board;
         board.cell(0).makeGiven(1);
-        std::uint8_t fileByte = 0;
-        const SaveFileResult result = SaveFile(blocked).save(board, fileByte);
+        const SaveFileResult result = SaveFile(blocked).save(board);
         QCOMPARE(result.status, SaveFileStatus::Failed);
         QVERIFY(result.reason.contains(QDir::toNativeSeparators(blocked)));
         QCOMPARE(readAll(dir_.filePath(QStringLiteral("blocked/keep"))), QByteArrayLiteral("x"));
-        QVERIFY(shutdownSaveFailedText(result).contains(result.reason));
+        QVERIFY(shutdownSaveFailedQuestion(result).contains(result.reason));
     }
 
     void failedSaveInAMissingDirectory() {
         const QString path = dir_.filePath(QStringLiteral("gone/Default.dat"));
         Board board;
-        std::uint8_t fileByte = 0;
-        const SaveFileResult result = SaveFile(path).save(board, fileByte);
+        const SaveFileResult result = SaveFile(path).save(board);
         QCOMPARE(result.status, SaveFileStatus::Failed);
         QVERIFY(!result.reason.isEmpty());
         QVERIFY(!QFileInfo::exists(path));
@@ -255,14 +245,13 @@ private slots:
         writeAll(path_, old);
         Board board;
         board.cell(80).makeGiven(9);
-        std::uint8_t fileByte = 0;
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = saved;
         limited.rlim_cur = 40;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const SaveFileResult result = SaveFile(path_).save(board, fileByte);
+        const SaveFileResult result = SaveFile(path_).save(board);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(result.status, SaveFileStatus::Failed);
@@ -273,6 +262,71 @@ private slots:
 #else
         QSKIP("needs a file size limit");
 #endif
+    }
+
+    // --- only regular files ---
+    // Whatever else stands in the file's place is refused at once by every operation and left as it
+    // was: a FIFO would block a plain open(), and a save would replace a device node or create the
+    // target of a link that points nowhere.
+    void otherKindsAreRefusedAndLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << QStringLiteral("fifo") << QStringLiteral("FIFO");
+        QTest::newRow("link to a FIFO") << QStringLiteral("link to fifo") << QStringLiteral("FIFO");
+        QTest::newRow("socket") << QStringLiteral("socket") << QStringLiteral("socket");
+        QTest::newRow("link to a device node") << QStringLiteral("link to device") << QStringLiteral("裝置");
+        QTest::newRow("dangling link") << QStringLiteral("dangling") << QStringLiteral("指向的檔案不存在");
+    }
+
+    void otherKindsAreRefusedAndLeftAlone() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QByteArray name = QFile::encodeName(path_);
+        const QString other = dir_.filePath(QStringLiteral("other"));
+        const QByteArray otherName = QFile::encodeName(other);
+        int listening = -1;
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (kind == QLatin1String("link to fifo")) {
+            QCOMPARE(::mkfifo(otherName.constData(), 0600), 0);
+            QVERIFY(QFile::link(other, path_));
+        } else if (kind == QLatin1String("socket")) {
+            listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            if (name.size() >= qsizetype(sizeof address.sun_path)) QSKIP("temporary path too long for a socket");
+            std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+            QCOMPARE(::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        } else if (kind == QLatin1String("link to device")) {
+            // A node of our own (the null device's numbers) in the temporary folder.
+            if (::mknod(otherName.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) QSKIP("mknod needs root");
+            QVERIFY(QFile::link(other, path_));
+        } else {
+            QVERIFY(QFile::link(other, path_));
+        }
+        struct stat before {};
+        QCOMPARE(::lstat(name.constData(), &before), 0);
+
+        const SaveFile file(path_);
+        Board board;
+        board.cell(0).makeGiven(4);
+        const Board loaded = board;
+        for (const SaveFileResult& result : {file.load(board), file.checkWritable(), file.save(board)}) {
+            QCOMPARE(result.status, SaveFileStatus::Failed);
+            QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));
+            QVERIFY(result.reason.contains(QDir::toNativeSeparators(path_)));
+        }
+        if (kind != QLatin1String("dangling")) QCOMPARE(file.remove().status, SaveFileStatus::Failed);
+        QCOMPARE(board, loaded);
+
+        struct stat after {};
+        QCOMPARE(::lstat(name.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QVERIFY(!QFileInfo::exists(other) || !QFileInfo(other).isFile());
+        if (listening >= 0) ::close(listening);
+        QFile::remove(path_);
+        QFile::remove(other);
     }
 
     // --- the clear command ---

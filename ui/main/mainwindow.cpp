@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QPainter>
 #include <QTimer>
 #include <stdexcept>
@@ -12,10 +14,12 @@
 #include "boardsession.h"
 #include "commandfocus.h"
 #include "editingrooms.h"
+#include "boardfilekeeper.h"
 #include "fonts.h"
 #include "layout.h"
 #include "manuscriptroom.h"
 #include "windoweventpump.h"
+#include "logfailuretext.h"
 
 namespace dodoru {
 
@@ -28,7 +32,6 @@ const QString kChooserTooltip = QStringLiteral("(=0 or 滑鼠右鍵) 表示此�
 const QString kCellTooltipAtCreation = QStringLiteral("Mouse Click It ");
 const QString kCellTooltipManual = QStringLiteral("Click It");
 const QString kClearQuestion = QStringLiteral("警告!請確定您是否要清除掉題目?");
-const QString kLogFailed = QStringLiteral("題目已產生，但無法寫入題目紀錄檔 out.txt。\n%1");
 
 constexpr ColourValue kHintColour = 0x4080;
 constexpr ColourValue kCountColour = 0xFF0000;
@@ -77,6 +80,18 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     if (!services_.programEnd) services_.programEnd = std::make_unique<QtProgramEnd>();
     if (!services_.screenGrabber) services_.screenGrabber = std::make_unique<QtScreenGrabber>();
     if (!services_.printers) services_.printers = std::make_unique<DefaultPrinterFactory>();
+    if (!services_.saveChooser) services_.saveChooser = std::make_unique<DialogSaveLocationChooser>();
+    if (services_.saveFile) {
+        keeper_ = std::make_unique<BoardFileKeeper>(std::move(services_.saveFile), *services_.messageBoxes,
+                                                    *services_.saveChooser);
+        // A logout saves the givens as a close does; the program ends later, when the session ends it.
+        if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+                const bool mayAsk = manager.allowsInteraction();
+                keeper_->saveForSessionEnd(boardToKeep(), mayAsk, this);
+                if (mayAsk) manager.release();
+            });
+    }
     aboutPlatform_ = std::make_unique<AboutPlatform>(*services_.messageBoxes, std::move(services_.browser));
     printer_ = std::make_unique<WindowPrinter>(*services_.messageBoxes, *services_.screenGrabber, *services_.printers);
 
@@ -321,6 +336,11 @@ void MainWindow::Form_Load() {
     loadSaveFile();
     mirrorBoard();
     Command1_Click(kManualButton);
+    // A start-up message leaves the main window in front; the About box belongs in front of it.
+    if (about_ && about_->isVisible()) {
+        about_->raise();
+        about_->activateWindow();
+    }
 }
 
 void MainWindow::Form_Unload() {
@@ -400,14 +420,15 @@ void MainWindow::solve() {
 void MainWindow::generate(int level) {
     // Pointers and tooltips are reset with the board at every new full grid (onBoardHidden).
     GenerationResult result;
+    beforeGeneration_ = session_->board();
     runLong([&] { result = session_->generate(level, *services_.random, services_.puzzleLog.get()); });
+    beforeGeneration_.reset();
     if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
     for (ColourLabel* cell : cells_) cell->show();
     count_->setCaption(QString::fromStdString(result.countLabel));
     count_->show();
     if (!result.log.ok)
-        services_.messageBoxes->show(this, kLogFailed.arg(QString::fromStdString(result.log.error)),
-                                     MessageButtons::Ok, MessageIcon::Warning);
+        services_.messageBoxes->show(this, logFailedText(result.log), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 // ---- cell editing -------------------------------------------------------------------------------
@@ -472,18 +493,20 @@ AboutDialog* MainWindow::aboutBox() const {
     return about_.data();
 }
 
+const Board& MainWindow::boardToKeep() const {
+    return beforeGeneration_ ? *beforeGeneration_ : session_->board();
+}
+
 void MainWindow::loadSaveFile() {
-    if (services_.saveFile)
-        loadGivensAtStartUp(*services_.saveFile, session_->board(), session_->state().FileByte, *services_.messageBoxes, this);
+    if (keeper_) keeper_->loadAtStartUp(session_->board(), this);
 }
 
 void MainWindow::writeSaveFile() {
-    if (services_.saveFile)
-        saveGivensAtShutdown(*services_.saveFile, session_->board(), session_->state().FileByte, *services_.messageBoxes, this);
+    if (keeper_) keeper_->saveAtShutdown(boardToKeep(), this);
 }
 
 void MainWindow::deleteSaveFile() {
-    if (services_.saveFile) deleteForClear(*services_.saveFile, *services_.messageBoxes, this);
+    if (keeper_) keeper_->deleteForClear(this);
 }
 
 void MainWindow::printWindow() {

@@ -6,7 +6,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
+#include "board.h"
 #include "celllabel.h"
 #include "colourlabel.h"
 #include "digitchooser.h"
@@ -24,6 +26,7 @@ class AboutPlatform;
 class BoardSession;
 class EditingRooms;
 class WindowEventPump;
+class BoardFileKeeper;
 class WindowPrinter;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
@@ -106,6 +109,9 @@ private:
     void clearBoard();
     void generate(int level);
     template <typename Work> void runLong(Work&& work);
+    // The board the save file keeps: during a generation the one from before it began, since the
+    // generator's working givens are not the user's.
+    const Board& boardToKeep() const;
 
     void showAboutBox();
     void loadSaveFile();
@@ -120,6 +126,8 @@ private:
     std::unique_ptr<BoardSession> session_;
     std::unique_ptr<AboutPlatform> aboutPlatform_;
     std::unique_ptr<WindowPrinter> printer_;
+    std::unique_ptr<BoardFileKeeper> keeper_;
+    std::optional<Board> beforeGeneration_;
     QPointer<AboutDialog> about_;
     std::unique_ptr<EditingRooms> editing_;
 

@@ -8,7 +8,12 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include "messageboxes.h"
+#include "fileerrors.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dodoru {
 
@@ -48,32 +53,88 @@ QString FilesLocation::logFilePath() const {
     return QDir(directory_).filePath(QStringLiteral("out.txt"));
 }
 
-SaveFileResult SaveFile::load(Board& board, std::uint8_t& FileByte) const {
-    const QFileInfo info(path_);
-    if (info.isDir()) return failure(path_, QStringLiteral("這是一個資料夾，不是檔案。"));
-    if (!info.exists()) {
+namespace {
+
+SaveFileResult unread(const QString& path, const QString& why) {
+    return {SaveFileStatus::Unread, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
+}
+
+// An open descriptor that closes itself.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Opens a regular file for reading. Non-blocking, so that a file that became a FIFO since its kind
+// was looked at does not wait for a writer; anything but a regular file is closed again at once.
+int openRegularForReading(const QString& path, QString& why) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        why = QStringLiteral("無法開啟檔案：") + fileErrorReason(errno);
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        why = fileKindReason(FileKindCheck{FileKind::Other, 0, {}});
+        return -1;
+    }
+    return fd;
+}
+
+// Reads up to `count` bytes from `offset` on; false with the reason when a read fails.
+bool readAt(int fd, qint64 offset, QByteArray& bytes, qint64 count, QString& why) {
+    bytes.resize(count);
+    qint64 done = 0;
+    while (done < count) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, static_cast<std::size_t>(count - done),
+                                  static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            why = QStringLiteral("無法讀取檔案：") + fileErrorReason(errno);
+            return false;
+        }
+        if (n == 0) break;
+        done += n;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+} // namespace
+
+SaveFileResult SaveFile::load(Board& board) const {
+    const FileKindCheck kind = examineFile(path_);
+    if (kind.kind == FileKind::Missing) {
         QFile created(path_);
-        if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return failure(path_, QStringLiteral("無法建立檔案：") + created.errorString());
+        if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const int error = errno;
+            return failure(path_, QStringLiteral("無法建立檔案：") + fileErrorReason(created, error));
+        }
         created.close();
         return {SaveFileStatus::CreatedEmpty, {}};
     }
+    if (kind.kind != FileKind::Regular) return failure(path_, fileKindReason(kind));
 
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(path_, QStringLiteral("無法開啟檔案：") + file.errorString());
-    const qint64 size = file.size();
+    QString why;
+    const Descriptor file(openRegularForReading(path_, why));
+    if (file.get() < 0) return unread(path_, why);
+    QByteArray bytes;
+    if (!readAt(file.get(), 0, bytes, kByteCount, why)) return unread(path_, why);
+
     Board loaded = board;
     for (int c = 0; c < kCellCount; ++c) {
-        if (c < size) {
-            char byte = 0;
-            if (!file.getChar(&byte))
-                return failure(path_, QStringLiteral("無法讀取檔案：") + file.errorString());
-            FileByte = static_cast<std::uint8_t>(byte);
-        } else {
-            // Past the end nothing is read, and the previous cell's digit must not carry over.
-            FileByte = 0;
-        }
+        // Past the end of a short file nothing is read, and the previous cell's digit must not carry over.
+        const std::uint8_t FileByte = c < bytes.size() ? static_cast<std::uint8_t>(bytes[c]) : std::uint8_t{0};
         if (FileByte >= 1 && FileByte <= 9) {
             Cell& cell = loaded.cell(c);
             cell.setColour(kGivenColour);
@@ -84,87 +145,82 @@ SaveFileResult SaveFile::load(Board& board, std::uint8_t& FileByte) const {
     return {SaveFileStatus::Loaded, {}};
 }
 
-SaveFileResult SaveFile::save(const Board& board, std::uint8_t& FileByte) const {
-    const QFileInfo info(path_);
-    if (info.isDir()) return failure(path_, QStringLiteral("這是一個資料夾，不是檔案。"));
+SaveFileResult SaveFile::checkWritable() const {
+    const FileKindCheck kind = examineFile(path_);
+    if (kind.kind != FileKind::Missing && kind.kind != FileKind::Regular) return failure(path_, fileKindReason(kind));
+    // The save writes a new file beside the old one (a link is followed) and renames it into place:
+    // both the file and its folder must accept writing.
+    const QString target = kind.kind == FileKind::Regular ? QFileInfo(path_).canonicalFilePath() : path_;
+    if (kind.kind == FileKind::Regular && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
+        return failure(path_, QStringLiteral("無法寫入檔案：") + fileErrorReason(errno));
+    const QString folder = QFileInfo(target).absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return failure(path_, QStringLiteral("無法在檔案所在的資料夾 %1 建立新檔案：")
+                                  .arg(QDir::toNativeSeparators(folder)) +
+                                  fileErrorReason(errno));
+    return {SaveFileStatus::Writable, {}};
+}
+
+SaveFileResult SaveFile::save(const Board& board, OldFileTail oldTail) const {
+    const FileKindCheck kind = examineFile(path_);
+    if (kind.kind != FileKind::Missing && kind.kind != FileKind::Regular) return failure(path_, fileKindReason(kind));
+    // A read-only file or folder is refused here with its own reason, before the save file is opened.
+    if (const SaveFileResult writable = checkWritable(); !writable.ok()) return writable;
 
     // Whatever follows the 81 bytes is carried over into the new file.
     QByteArray tail;
-    if (info.exists() && info.size() > kByteCount) {
-        QFile old(path_);
-        if (!old.open(QIODevice::ReadOnly) || !old.seek(kByteCount))
-            return failure(path_, QStringLiteral("無法讀取原有的檔案：") + old.errorString());
-        tail = old.readAll();
-        if (old.error() != QFileDevice::NoError || tail.size() != info.size() - kByteCount)
-            return failure(path_, QStringLiteral("無法讀取原有的檔案：") + old.errorString());
+    if (kind.kind == FileKind::Regular && oldTail == OldFileTail::Keep) {
+        QString why;
+        const Descriptor old(openRegularForReading(path_, why));
+        struct stat info {};
+        if (old.get() < 0 || ::fstat(old.get(), &info) != 0)
+            return failure(path_, QStringLiteral("無法讀取原有的檔案：") + (why.isEmpty() ? fileErrorReason(errno) : why));
+        if (info.st_size > kByteCount) {
+            const qint64 tailSize = static_cast<qint64>(info.st_size) - kByteCount;
+            if (!readAt(old.get(), kByteCount, tail, tailSize, why)) return failure(path_, why);
+            if (tail.size() != tailSize)
+                return failure(path_, QStringLiteral("無法讀取原有的檔案：檔案在讀取時改變了"));
+        }
     }
 
     QByteArray bytes(kByteCount, '\0');
     for (int c = 0; c < kCellCount; ++c) {
         const Cell& cell = board.cell(c);
-        FileByte = cell.isGiven() ? static_cast<std::uint8_t>(cell.value()) : std::uint8_t{0};
+        const std::uint8_t FileByte = cell.isGiven() ? static_cast<std::uint8_t>(cell.value()) : std::uint8_t{0};
         bytes[c] = static_cast<char>(FileByte);
     }
 
     // Unbuffered, so that a short write (a full disk) shows in write()'s count instead of being lost in
     // a buffered flush that still lets commit() succeed.
     QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(path_, QStringLiteral("無法寫入檔案：") + out.errorString());
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        return failure(path_, QStringLiteral("無法寫入檔案：") + fileErrorReason(out, error));
+    }
     if (out.write(bytes) != bytes.size() || out.write(tail) != tail.size()) {
-        const QString why = out.errorString();
+        const int error = errno;
+        const QString why = fileErrorReason(out, error);
         out.cancelWriting();
         return failure(path_, QStringLiteral("無法寫入檔案：") + why);
     }
-    if (!out.commit()) return failure(path_, QStringLiteral("無法寫入檔案：") + out.errorString());
+    if (!out.commit()) {
+        const int error = errno;
+        return failure(path_, QStringLiteral("無法寫入檔案：") + fileErrorReason(out, error));
+    }
     return {SaveFileStatus::Saved, {}};
 }
 
 SaveFileResult SaveFile::remove() const {
-    const QFileInfo info(path_);
-    if (!info.exists() && !info.isSymLink()) return {SaveFileStatus::AlreadyAbsent, {}};
-    if (info.isDir()) return failure(path_, QStringLiteral("這是一個資料夾，不是檔案。"));
+    const FileKindCheck kind = examineFile(path_);
+    if (kind.kind == FileKind::Missing) return {SaveFileStatus::AlreadyAbsent, {}};
+    if (kind.kind != FileKind::Regular && kind.kind != FileKind::DanglingLink)
+        return failure(path_, fileKindReason(kind));
     QFile file(path_);
-    if (!file.remove()) return failure(path_, QStringLiteral("無法刪除檔案：") + file.errorString());
+    if (!file.remove()) {
+        const int error = errno;
+        return failure(path_, QStringLiteral("無法刪除檔案：") + fileErrorReason(file, error));
+    }
     return {SaveFileStatus::Deleted, {}};
-}
-
-QString startupLoadFailedText(const SaveFileResult& result) {
-    return QStringLiteral("無法讀取題目存檔：\n") + result.reason +
-           QStringLiteral("\n\n程式將以空白的盤面開始。");
-}
-
-QString shutdownSaveFailedText(const SaveFileResult& result) {
-    return QStringLiteral("無法儲存題目存檔：\n") + result.reason +
-           QStringLiteral("\n\n這次盤面上的題目沒有被保存，程式即將結束。");
-}
-
-QString clearDeleteFailedText(const SaveFileResult& result) {
-    return QStringLiteral("無法刪除題目存檔：\n") + result.reason +
-           QStringLiteral("\n\n盤面已清除；下次關閉程式時存檔會被覆寫。");
-}
-
-SaveFileResult loadGivensAtStartUp(const SaveFile& file, Board& board, std::uint8_t& FileByte,
-                                   MessageBoxes& boxes, QWidget* parent) {
-    const SaveFileResult result = file.load(board, FileByte);
-    if (!result.ok())
-        boxes.show(parent, startupLoadFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
-    return result;
-}
-
-SaveFileResult saveGivensAtShutdown(const SaveFile& file, const Board& board, std::uint8_t& FileByte,
-                                    MessageBoxes& boxes, QWidget* parent) {
-    const SaveFileResult result = file.save(board, FileByte);
-    if (!result.ok())
-        boxes.show(parent, shutdownSaveFailedText(result), MessageButtons::Ok, MessageIcon::Critical);
-    return result;
-}
-
-SaveFileResult deleteForClear(const SaveFile& file, MessageBoxes& boxes, QWidget* parent) {
-    const SaveFileResult result = file.remove();
-    if (!result.ok())
-        boxes.show(parent, clearDeleteFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
-    return result;
 }
 
 } // namespace dodoru

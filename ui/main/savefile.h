@@ -2,16 +2,11 @@
 
 #include <QString>
 
-#include <cstdint>
 #include <utility>
 
 #include "board.h"
 
-class QWidget;
-
 namespace dodoru {
-
-class MessageBoxes;
 
 // Where the program keeps its two files, Default.dat and out.txt: the directory of the executable
 // when files can be created there, otherwise the per-user data directory (created when needed), so
@@ -36,21 +31,32 @@ private:
 enum class SaveFileStatus {
     Loaded,        // the file was read
     CreatedEmpty,  // there was no file; an empty one now exists
+    Writable,      // the file and its folder accept the next save
     Saved,         // the givens are in the file
     Deleted,       // the file was removed
     AlreadyAbsent, // nothing to remove
+    Unread,        // a file is there but could not be read; it is left as it was (see reason)
     Failed,        // see reason
 };
 
 struct SaveFileResult {
     SaveFileStatus status = SaveFileStatus::Failed;
-    QString reason; // why it failed, for the message box; empty otherwise
+    QString reason; // the path and why it failed, for the message box; empty otherwise
 
-    bool ok() const { return status != SaveFileStatus::Failed; }
+    bool ok() const { return status != SaveFileStatus::Failed && status != SaveFileStatus::Unread; }
+};
+
+// What a save does with an existing file's bytes past the 81st.
+enum class OldFileTail {
+    Keep,    // carried over; a tail that cannot be read fails the save
+    Replace, // the user agreed to replace a file that could not be read: the new file is the 81 bytes
 };
 
 // The board save file: 81 raw bytes, byte c the given digit 1..9 of cell c or 0. Bytes after the
-// 81st belong to nobody and are kept as they are.
+// 81st belong to nobody and are kept as they are. Only a regular file, or a link to one, is read or
+// written: its kind is looked at before anything opens it, so a FIFO, a device, a socket or a
+// directory in its place is refused without blocking and left alone, and a link that points nowhere
+// is reported instead of followed.
 class SaveFile {
 public:
     static constexpr qint64 kByteCount = 81;
@@ -58,36 +64,24 @@ public:
     explicit SaveFile(QString path) : path_(std::move(path)) {}
     const QString& path() const { return path_; }
 
-    // Start-up: creates a missing file empty, then reads byte c into FileByte and makes cell c a blue
-    // given when it holds 1..9; other values leave the cell as it is. Past the end of a short file
-    // FileByte is 0. On failure the board is left untouched.
-    SaveFileResult load(Board& board, std::uint8_t& FileByte) const;
+    // Start-up: creates a missing file empty, then makes cell c a blue given when byte c holds 1..9;
+    // other values leave the cell as it is, and so do the cells past the end of a short file. On
+    // failure the board is left untouched.
+    SaveFileResult load(Board& board) const;
 
-    // Shutdown: writes the value of every blue cell, 0 for the others, through FileByte, keeping bytes
-    // 81.. of a longer file. The old file is replaced only once the new one is complete.
-    SaveFileResult save(const Board& board, std::uint8_t& FileByte) const;
+    // Whether the next save can replace the file where it lies (Writable), or why not.
+    SaveFileResult checkWritable() const;
 
-    // The clear command: removes the file; an absent file is not an error.
+    // Shutdown: writes the value of every blue cell, 0 for the others. The old file is replaced only
+    // once the new one is complete.
+    SaveFileResult save(const Board& board, OldFileTail tail = OldFileTail::Keep) const;
+
+    // The clear command: removes the file (a link itself, not what it points to); an absent file is not
+    // an error, anything but a file or a link is refused.
     SaveFileResult remove() const;
 
 private:
     QString path_;
 };
-
-// The window's three uses of the save file. Each shows a failure in a message box over `parent` (titled
-// with the application title) and returns what happened; none of them stops the program.
-// Start-up: on failure the board is left as it was (empty at start-up).
-SaveFileResult loadGivensAtStartUp(const SaveFile& file, Board& board, std::uint8_t& FileByte,
-                                   MessageBoxes& boxes, QWidget* parent);
-// Shutdown: on failure the user is told that the givens were not saved.
-SaveFileResult saveGivensAtShutdown(const SaveFile& file, const Board& board, std::uint8_t& FileByte,
-                                    MessageBoxes& boxes, QWidget* parent);
-// A confirmed clear: an absent file is fine.
-SaveFileResult deleteForClear(const SaveFile& file, MessageBoxes& boxes, QWidget* parent);
-
-// Message box texts for the window (the box's title is the application title).
-QString startupLoadFailedText(const SaveFileResult& result);
-QString shutdownSaveFailedText(const SaveFileResult& result);
-QString clearDeleteFailedText(const SaveFileResult& result);
 
 } // namespace dodoru

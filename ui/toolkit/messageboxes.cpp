@@ -1,6 +1,7 @@
 #include "messageboxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "appinfo.h"
 
@@ -26,6 +27,14 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& text, Message
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         break;
+    case MessageButtons::ReplaceKeep: {
+        QPushButton* replace = box.addButton(QStringLiteral("覆寫"), QMessageBox::DestructiveRole);
+        QPushButton* keep = box.addButton(QStringLiteral("保留原檔"), QMessageBox::RejectRole);
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+        box.exec();
+        return box.clickedButton() == replace ? MessageAnswer::Replace : MessageAnswer::Keep;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Cancel: return MessageAnswer::Cancel;

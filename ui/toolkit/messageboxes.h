@@ -6,9 +6,10 @@ class QWidget;
 
 namespace dodoru {
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+// ReplaceKeep: 覆寫 and 保留原檔, keeping the default and what Escape or closing the box answers.
+enum class MessageButtons { Ok, OkCancel, YesNo, ReplaceKeep };
 enum class MessageIcon { None, Question, Warning, Critical };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Replace, Keep };
 
 // Modal message boxes titled with the application title. Tests put a scripted implementation in place
 // so that a question is answered without a person.

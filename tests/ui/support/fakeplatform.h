@@ -7,6 +7,7 @@
 
 #include "platform.h"
 #include "puzzlelog.h"
+#include "savelocationchooser.h"
 #include "weblink.h"
 
 namespace dodoru::testing {
@@ -72,16 +73,27 @@ private:
     std::string failWith_;
 };
 
-// A browser that records the addresses it was asked to show; can be told that none can be started.
+// A browser that records the addresses it was asked to show and answers at once; can be told that
+// none can be started.
 class RecordingBrowser final : public UrlOpener {
 public:
-    bool openUrl(const QUrl& address) override {
-        if (!available) return false;
-        opened.push_back(address);
-        return true;
+    void openUrl(const QUrl& address, std::function<void(bool)> done) override {
+        if (available) opened.push_back(address);
+        done(available);
     }
     bool available = true;
     std::vector<QUrl> opened;
+};
+
+// Answers the save dialog with a fixed path (empty: cancelled) and counts the questions.
+class ScriptedSaveLocation final : public SaveLocationChooser {
+public:
+    QString choose(QWidget*, const QString&, const QString&, const QString&) override {
+        ++asked;
+        return path;
+    }
+    QString path;
+    int asked = 0;
 };
 
 } // namespace dodoru::testing

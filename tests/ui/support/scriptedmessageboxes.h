@@ -47,6 +47,8 @@ private:
             return MessageAnswer::No;
         case MessageButtons::OkCancel:
             return MessageAnswer::Cancel;
+        case MessageButtons::ReplaceKeep:
+            return MessageAnswer::Keep;
         case MessageButtons::Ok:
             break;
         }

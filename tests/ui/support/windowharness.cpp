@@ -39,6 +39,10 @@ WindowHarness::WindowHarness(const Options& options) {
     services.browser = std::move(recordingBrowser);
     services.showAboutBox = options.aboutBox;
     if (!options.saveFilePath.isEmpty()) services.saveFile = std::make_unique<SaveFile>(options.saveFilePath);
+    auto chooser = std::make_unique<ScriptedSaveLocation>();
+    chooser->path = options.saveElsewhere;
+    saveDialog = chooser.get();
+    services.saveChooser = std::move(chooser);
     window_ = std::make_unique<MainWindow>(std::move(services));
     if (options.load) window_->Form_Load();
 }

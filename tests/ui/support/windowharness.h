@@ -27,6 +27,7 @@ struct WindowHarness {
         bool load = true;
         bool aboutBox = false;   // the About box at start-up
         QString saveFilePath{};  // empty: no save file
+        QString saveElsewhere{}; // the save dialog's answer (empty: cancelled)
     };
 
     WindowHarness() : WindowHarness(Options{}) {}
@@ -41,6 +42,7 @@ struct WindowHarness {
     RecordingProgramEnd* programEnd = nullptr;
     SteppingClock* clock = nullptr;
     RecordingBrowser* browser = nullptr;
+    ScriptedSaveLocation* saveDialog = nullptr;
 
 private:
     std::unique_ptr<MainWindow> window_;

@@ -1,0 +1,123 @@
+#include "boardfilekeeper.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#include "fileerrors.h"
+#include "messageboxes.h"
+#include "savelocationchooser.h"
+
+namespace dodoru {
+
+QString startupLoadFailedText(const SaveFileResult& result) {
+    return QStringLiteral("無法讀取題目存檔：\n") + result.reason +
+           QStringLiteral("\n\n程式將以空白的盤面開始。");
+}
+
+QString startupNotWritableText(const SaveFileResult& result) {
+    return QStringLiteral("題目存檔無法寫入：\n") + result.reason +
+           QStringLiteral("\n\n題目已經載入，但關閉程式時，盤面上的題目無法保存到這個檔案。");
+}
+
+QString replaceUnreadFileQuestion(const QString& path) {
+    return QStringLiteral("程式啟動時無法讀取題目存檔：\n") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\n\n要用目前盤面上的題目覆寫這個檔案嗎？\n選「保留原檔」，檔案會原封不動地保留，"
+                          "這次盤面上的題目則不會被保存。");
+}
+
+QString shutdownSaveFailedQuestion(const SaveFileResult& result) {
+    return QStringLiteral("無法儲存題目存檔：\n") + result.reason +
+           QStringLiteral("\n\n要把盤面上的題目另存到其他檔案嗎？\n選「否」，這次盤面上的題目就不會被保存，"
+                          "程式即將結束。");
+}
+
+QString clearDeleteFailedText(const SaveFileResult& result) {
+    return QStringLiteral("無法刪除題目存檔：\n") + result.reason +
+           QStringLiteral("\n\n盤面已清除；下次關閉程式時存檔會被覆寫。");
+}
+
+BoardFileKeeper::BoardFileKeeper(std::unique_ptr<SaveFile> file, MessageBoxes& boxes, SaveLocationChooser& chooser)
+    : file_(std::move(file)), boxes_(boxes), chooser_(chooser) {}
+
+SaveFileResult BoardFileKeeper::loadAtStartUp(Board& board, QWidget* parent) {
+    const SaveFileResult result = file_->load(board);
+    if (result.status == SaveFileStatus::Unread) unread_ = UnreadFile::Ask;
+    if (!result.ok()) {
+        boxes_.show(parent, startupLoadFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
+        return result;
+    }
+    if (const SaveFileResult writable = file_->checkWritable(); !writable.ok())
+        boxes_.show(parent, startupNotWritableText(writable), MessageButtons::Ok, MessageIcon::Warning);
+    return result;
+}
+
+ShutdownSave BoardFileKeeper::saveAtShutdown(const Board& board, QWidget* parent) {
+    return save(board, true, parent);
+}
+
+void BoardFileKeeper::saveForSessionEnd(const Board& board, bool mayAsk, QWidget* parent) {
+    save(board, mayAsk, parent);
+}
+
+ShutdownSave BoardFileKeeper::save(const Board& board, bool mayAsk, QWidget* parent) {
+    if (unread_ == UnreadFile::Ask) {
+        if (!mayAsk) return ShutdownSave::KeptOldFile;
+        const MessageAnswer answer = boxes_.show(parent, replaceUnreadFileQuestion(file_->path()),
+                                                 MessageButtons::ReplaceKeep, MessageIcon::Warning);
+        unread_ = answer == MessageAnswer::Replace ? UnreadFile::Replace : UnreadFile::Keep;
+    }
+    if (unread_ == UnreadFile::Keep) return ShutdownSave::KeptOldFile;
+
+    const SaveFileResult result =
+        file_->save(board, unread_ == UnreadFile::Replace ? OldFileTail::Replace : OldFileTail::Keep);
+    if (result.ok()) return ShutdownSave::Saved;
+    if (!mayAsk) return ShutdownSave::Lost;
+    while (boxes_.show(parent, shutdownSaveFailedQuestion(result), MessageButtons::YesNo, MessageIcon::Critical) ==
+           MessageAnswer::Yes) {
+        if (saveElsewhere(board, parent)) return ShutdownSave::SavedElsewhere;
+    }
+    return ShutdownSave::Lost;
+}
+
+bool BoardFileKeeper::saveElsewhere(const Board& board, QWidget* parent) {
+    const QString suggested = QDir::home().filePath(QStringLiteral("題目.txt"));
+    const QString path = chooser_.choose(parent, QStringLiteral("另存題目"), suggested,
+                                         QStringLiteral("題目檔 (*.txt);;所有檔案 (*)"));
+    if (path.isEmpty()) return false;
+    const FileKindCheck kind = examineFile(path);
+    QString why = fileKindReason(kind);
+    if (why.isEmpty()) {
+        QSaveFile out(path);
+        const QByteArray line = puzzleLine(board);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && out.write(line) == line.size() &&
+            out.commit())
+            return true;
+        why = fileErrorReason(out, errno);
+        out.cancelWriting();
+    }
+    boxes_.show(parent, QStringLiteral("無法儲存題目到：\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n") + why,
+                MessageButtons::Ok, MessageIcon::Warning);
+    return false;
+}
+
+SaveFileResult BoardFileKeeper::deleteForClear(QWidget* parent) {
+    // A file that could not be read is not ours to remove: the shutdown asks about it.
+    if (unread_ == UnreadFile::Ask) return {SaveFileStatus::Unread, {}};
+    const SaveFileResult result = file_->remove();
+    if (!result.ok())
+        boxes_.show(parent, clearDeleteFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
+    return result;
+}
+
+QByteArray BoardFileKeeper::puzzleLine(const Board& board) {
+    QByteArray line;
+    for (int c = 0; c < kCellCount; ++c) {
+        const Cell& cell = board.cell(c);
+        line += static_cast<char>('0' + (cell.isGiven() ? cell.value() : 0));
+    }
+    return line + '\n';
+}
+
+} // namespace dodoru
