@@ -7,7 +7,7 @@ namespace dodoru::cli {
 
 // Exit statuses of the command line (--help lists them).
 inline constexpr int kExitOk = 0;          // everything asked for was done and written
-inline constexpr int kExitIncomplete = 1;  // an output was lost: standard output or a --log record could not be written
+inline constexpr int kExitIncomplete = 1;  // an output was lost: standard output, a --log record or a PDF could not be written
 inline constexpr int kExitBadInput = 2;    // bad arguments, or a board that cannot be read
 
 // Writes `text` to standard output at once. False, after saying why on standard error, when it could

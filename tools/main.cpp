@@ -45,7 +45,7 @@ constexpr const char* kUsage =
     "  dodoru-cli --help\n"
     "Exit status:\n"
     "  0  success; also when the reader of the output goes away early (dodoru-cli ... | head)\n"
-    "  1  an output was lost: standard output could not be written (a full disk), or a --log record\n"
+    "  1  an output was lost: standard output (a full disk), a --log record or a manuscript's PDF\n"
     "     could not be written; the message on standard error says which\n"
     "  2  bad arguments, or a board that cannot be read\n";
 

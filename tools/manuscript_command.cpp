@@ -25,8 +25,6 @@ namespace dodoru::cli {
 
 namespace {
 
-constexpr int kExitOutputFailed = 1; // the PDF (or a log record) could not be written
-
 struct ManuscriptArgs {
     std::vector<int> mix; // --level L is a mix of one
     int count = 0;
@@ -51,7 +49,7 @@ template <typename Number> std::optional<Number> parseNumber(const std::string& 
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "dodoru-cli manuscript: %s (see dodoru-cli --help)\n", message.c_str());
-    return kExitUsage;
+    return kExitBadInput;
 }
 
 std::optional<std::vector<int>> parseMix(const std::string& text) {
@@ -233,7 +231,7 @@ int runManuscript(const std::vector<std::string>& args) {
         const auto generated = generate(options);
         if (!generated) {
             std::fprintf(stderr, "dodoru-cli manuscript: generation was interrupted\n");
-            return kExitOutputFailed;
+            return kExitIncomplete;
         }
         for (const GeneratedPuzzle& puzzle : *generated) puzzles.push_back(puzzle.puzzle);
         if (options.logPath) {
@@ -242,7 +240,7 @@ int runManuscript(const std::vector<std::string>& args) {
             if (!logged.ok) {
                 std::fprintf(stderr, "dodoru-cli manuscript: the puzzles were not all logged: %s\n",
                              logged.error.c_str());
-                status = kExitOutputFailed;
+                status = kExitIncomplete;
             }
         }
     }
@@ -256,7 +254,7 @@ int runManuscript(const std::vector<std::string>& args) {
         writeManuscriptPdf(QString::fromLocal8Bit(options.output.c_str()), manuscript, puzzles);
     if (!written.ok) {
         std::fprintf(stderr, "dodoru-cli manuscript: %s\n", written.error.toLocal8Bit().constData());
-        return kExitOutputFailed;
+        return kExitIncomplete;
     }
     return status;
 }
