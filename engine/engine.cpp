@@ -1,6 +1,9 @@
 #include "engine.h"
 
 #include <algorithm>
+#include <bit>
+
+#include "completionsearch.h"
 
 namespace dodoru {
 
@@ -173,7 +176,7 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
             if (left != 0) {
                 const std::uint32_t bit = left & (0u - left);
                 remaining[s] = left ^ bit;
-                grid[current.cell] = static_cast<std::int16_t>(__builtin_ctz(bit));
+                grid[current.cell] = static_cast<std::int16_t>(std::countr_zero(bit));
                 if (s < 80) {
                     used[current.row] |= bit;
                     used[current.column] |= bit;
@@ -205,6 +208,46 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
         }
     }
     calls_ = calls;
+}
+
+void Engine::searchFromFirstStep(std::int16_t& abort) {
+    if (method_ == SearchMethod::Exact) {
+        std::int16_t step = 0;
+        逐一填入(step, abort);
+    } else {
+        searchCompletions(abort);
+    }
+}
+
+void Engine::searchCompletions(std::int16_t& abort) {
+    std::array<CompletionSearch::Step, kCellCount> steps{};
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        const CandidateRow& row = state_.Candidates[s];
+        std::uint32_t candidates = 0;
+        for (int k = 1; k <= row[0] && k <= 9; ++k) candidates |= digitBit(row[static_cast<std::size_t>(k)]);
+        steps[s] = {row[10], static_cast<CompletionSearch::Digits>(candidates & 0x3FEu)};
+    }
+    CompletionSearch search(steps, pump_, state_.Grid);
+    const CompletionSearch::Result result = search.run();
+    calls_ = result.nodes;
+    abort = 0;
+    if (result.interrupted) {
+        abort = -1;
+        return;
+    }
+    // What 逐一填入 leaves: every placement undone unless it stopped at a second solution, where Grid
+    // holds that solution and the first difference is marked.
+    state_.Grid.fill(0);
+    if (result.count >= 1) {
+        ++state_.SolutionCount;
+        state_.FirstSolution = result.first;
+    }
+    if (result.count == 2) {
+        ++state_.SolutionCount;
+        state_.Grid = result.second;
+        noteFirstDifference();
+        abort = -1;
+    }
 }
 
 void Engine::noteFirstDifference() {
@@ -247,8 +290,8 @@ SolveReport Engine::SolveBoard(BoardSnapshot& snapshot) {
             board_.message().hide();
         }
         sortTable();
-        std::int16_t step = 0, abort = 0;
-        逐一填入(step, abort);
+        std::int16_t abort = 0;
+        searchFromFirstStep(abort);
         report.calls[static_cast<std::size_t>(report.searches++)] = calls_;
         if (pump_.unwinding()) {
             report.verdict = SolveVerdict::Interrupted;

@@ -29,11 +29,15 @@ struct WindowState {
 
 enum class SolveVerdict { NoSolution, Unique, Several, Interrupted };
 
+// How the solve routine searches: the fast path, or 逐一填入 node by node (the reference). Both leave
+// the same results; only the work counted in SolveReport::calls differs.
+enum class SearchMethod { Fast, Exact };
+
 // What one call of the solve routine did, beyond the state it leaves behind.
 struct SolveReport {
     SolveVerdict verdict = SolveVerdict::NoSolution;
     bool puzzleError = false;                 // some table fill found an empty cell without candidates
-    std::array<std::uint64_t, 4> calls{};    // 逐一填入 calls of each search
+    std::array<std::uint64_t, 4> calls{};    // work of each search: 逐一填入 calls, or the fast path's nodes
     int searches = 0;
     std::array<int, 4> added{};               // cells turned into givens, in order
     int addedCount = 0;
@@ -60,6 +64,13 @@ public:
     // solution (or unwound because the pump asked it to), else 0. Counts its calls in searchCalls().
     void 逐一填入(std::int16_t& step, std::int16_t& abort);
 
+    // The search that SolveBoard runs after filling and sorting the table: 逐一填入 from step 0 when
+    // the method is Exact, else the fast path, which leaves Grid, SolutionCount, FirstSolution,
+    // DiffCell and CellMark exactly as 逐一填入 would. Counts its work in searchCalls().
+    void searchFromFirstStep(std::int16_t& abort);
+    void setSearchMethod(SearchMethod method) { method_ = method; }
+    SearchMethod searchMethod() const { return method_; }
+
     // The solve routine: up to four searches, distinguishing givens added, verdict and display when
     // GenerateFlag is 0, and the snapshot of the board's digits.
     SolveReport SolveBoard(BoardSnapshot& snapshot);
@@ -74,11 +85,13 @@ public:
 
 private:
     void noteFirstDifference();
+    void searchCompletions(std::int16_t& abort);
 
     Board& board_;
     WindowState& state_;
     EventPump& pump_;
     std::uint64_t calls_ = 0;
+    SearchMethod method_ = SearchMethod::Fast;
 };
 
 }  // namespace dodoru

@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  dodoru-cli solve BOARD|FILE|- [--json]\n"
+    "  dodoru-cli solve BOARD|FILE|- [--json] [--exact]\n"
     "      Solves a board of givens as the desktop program's solve button does: up to four searches,\n"
     "      each stopping at its second solution; when two solutions are found, the first cell (column\n"
     "      by column) where they differ becomes a given and the board is searched again.\n"
@@ -20,7 +20,9 @@ constexpr const char* kUsage =
     "      line, or nine-line grids; lines starting with '#' are comments. '-' reads one board per\n"
     "      line from standard input and answers each line as it comes.\n"
     "      --json prints one object per board: verdict, message, puzzle_error, board, givens, added,\n"
-    "      searches.\n"
+    "      searches (the work of each search).\n"
+    "      --exact runs the reference search node by node instead of the fast path: the same answer,\n"
+    "      slower, and searches then counts its calls.\n"
     "  dodoru-cli generate --level L [--count N] [--seed S] [--format F] [--log FILE]\n"
     "      Generates N puzzles (default 1) of level L (1 very easy .. 5 very hard), each with a unique\n"
     "      solution. --seed makes the run reproducible; --log appends the puzzle records to FILE in\n"

@@ -64,10 +64,11 @@ std::string humanAnswer(const Board& board, const SolveReport& report) {
 }
 
 // Solves and prints one board; false when the answer could not be written.
-bool solveAndPrint(Board board, bool json) {
+bool solveAndPrint(Board board, bool json, SearchMethod method) {
     WindowState state;
     NoEventPump pump;
     Engine engine(board, state, pump);
+    engine.setSearchMethod(method);
     BoardSnapshot snapshot{};
     state.GenerateFlag = 0;
     const SolveReport report = engine.SolveBoard(snapshot);
@@ -76,13 +77,13 @@ bool solveAndPrint(Board board, bool json) {
 }
 
 // Solves one board text; prints the answer or the error. Returns the exit status.
-int solveOne(const std::string& text, bool json, const std::string& where) {
+int solveOne(const std::string& text, bool json, SearchMethod method, const std::string& where) {
     auto parsed = readBoard(text);
     if (const auto* error = std::get_if<TextError>(&parsed)) {
         std::fprintf(stderr, "dodoru-cli solve: %s%s\n", where.c_str(), describeBoardError(*error).c_str());
         return kExitBadInput;
     }
-    return solveAndPrint(std::get<Board>(parsed), json) ? kExitOk : kExitIncomplete;
+    return solveAndPrint(std::get<Board>(parsed), json, method) ? kExitOk : kExitIncomplete;
 }
 
 struct FileText {
@@ -103,7 +104,7 @@ FileText readWholeFile(const std::string& path) {
 }
 
 // Solves every puzzle of a file, in order; a file that is not a puzzle file solves nothing.
-int solveFile(const std::string& path, bool json) {
+int solveFile(const std::string& path, bool json, SearchMethod method) {
     const FileText read = readWholeFile(path);
     if (!read.error.empty()) {
         std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", path.c_str(), read.error.c_str());
@@ -115,7 +116,7 @@ int solveFile(const std::string& path, bool json) {
         return kExitBadInput;
     }
     for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(parsed))
-        if (!solveAndPrint(puzzle.givens(), json)) return kExitIncomplete;
+        if (!solveAndPrint(puzzle.givens(), json, method)) return kExitIncomplete;
     return kExitOk;
 }
 
@@ -135,10 +136,13 @@ bool looksLikeAFileName(const std::string& argument) {
 
 int runSolve(const std::vector<std::string>& args) {
     bool json = false;
+    SearchMethod method = SearchMethod::Fast;
     const std::string* boardArg = nullptr;
     for (const std::string& arg : args) {
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--exact") {
+            method = SearchMethod::Exact;
         } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
             std::fprintf(stderr, "dodoru-cli solve: unknown option '%s' (see dodoru-cli --help)\n", arg.c_str());
             return kExitBadInput;
@@ -154,12 +158,12 @@ int runSolve(const std::vector<std::string>& args) {
         return kExitBadInput;
     }
     if (*boardArg != "-") {
-        if (namesAFile(*boardArg)) return solveFile(*boardArg, json);
+        if (namesAFile(*boardArg)) return solveFile(*boardArg, json, method);
         if (looksLikeAFileName(*boardArg) && std::holds_alternative<TextError>(readBoard(*boardArg))) {
             std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", boardArg->c_str(), std::strerror(ENOENT));
             return kExitBadInput;
         }
-        return solveOne(*boardArg, json, "");
+        return solveOne(*boardArg, json, method, "");
     }
 
     int status = kExitOk;
@@ -168,7 +172,7 @@ int runSolve(const std::vector<std::string>& args) {
     while (std::getline(std::cin, line)) {
         ++lineNumber;
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const int answered = solveOne(line, json, "line " + std::to_string(lineNumber) + ": ");
+        const int answered = solveOne(line, json, method, "line " + std::to_string(lineNumber) + ": ");
         if (answered == kExitIncomplete) return kExitIncomplete;
         if (answered != kExitOk) status = kExitBadInput;
     }

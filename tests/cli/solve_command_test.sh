@@ -7,9 +7,20 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 empty=$(printf '0%.0s' $(seq 81))
 expected='{"verdict": "several", "message": "有多組解答", "puzzle_error": false, "board": "347658129516297834892314567781935246934862751265471983123549678678123495459786312", "givens": "000100000000000000000000100000000000000000000000000000000010000001000000000000000", "added": [65, 58, 24, 3], "searches": [414, 78313, 4891, 1881965]}'
-out=$("$cli" solve "$empty" --json); rc=$?
+out=$("$cli" solve "$empty" --json --exact); rc=$?
 [ $rc -eq 0 ] || fail "empty board exit status $rc"
 [ "$out" = "$expected" ] || fail "empty board answer: $out"
+# The fast path: the same answer; searches counts its own work, one entry per search.
+fast=$("$cli" solve "$empty" --json); rc=$?
+[ $rc -eq 0 ] || fail "empty board (fast) exit status $rc"
+[ "${fast%%, \"searches\"*}" = "${expected%%, \"searches\"*}" ] || fail "empty board fast answer: $fast"
+grep -Eq '"searches": \[[0-9]+, [0-9]+, [0-9]+, [0-9]+\]}$' <<<"$fast" || fail "fast searches: $fast"
+
+# Five givens: 2.6 billion calls node by node, answered at once by the fast path.
+five=120000000000300000000000000000000000000040000000000000000000000000000000000000005
+out=$("$cli" solve "$five" --json)
+grep -q '"board": "129854367548376129637912548792683451815247693463195872984521736256738914371469285", "givens": "110000000000100000000000100000000000000010000000000000011000000000010000000000001", "added": \[24, 55, 67, 56\]' <<<"$out" ||
+    fail "five-given board: $out"
 
 human=$("$cli" solve "$empty")
 grep -q 'Several solutions' <<<"$human" || fail "human answer lacks the verdict: $human"

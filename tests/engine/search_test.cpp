@@ -122,18 +122,22 @@ private:
     int left_;
 };
 
-TEST(SearchInterruption, UnwindsPromptlyWhenThePumpAsks) {
+class SearchInterruption : public ::testing::TestWithParam<SearchMethod> {};
+
+TEST_P(SearchInterruption, UnwindsPromptlyWhenThePumpAsks) {
     Board board;
     WindowState state;
-    ClosingPump pump(10);
+    ClosingPump pump(8);
     Engine engine(board, state, pump);
+    engine.setSearchMethod(GetParam());
     BoardSnapshot snapshot{};
     const SolveReport report = engine.SolveBoard(snapshot);
     EXPECT_EQ(report.verdict, SolveVerdict::Interrupted);
-    EXPECT_EQ(pump.polls, 10);
-    EXPECT_LE(report.calls[static_cast<std::size_t>(report.searches - 1)], 64u * 10u);
-    EXPECT_EQ(report.addedCount, 1) << "only the given of the finished first search was added";
-    EXPECT_EQ(board.givenCount(), 1);
+    EXPECT_EQ(pump.polls, 8);
+    EXPECT_GE(report.searches, 2) << "the pump is ticked past the first search";
+    EXPECT_LE(report.calls[static_cast<std::size_t>(report.searches - 1)], 64u * 8u);
+    EXPECT_EQ(report.addedCount, report.searches - 1) << "only the givens of finished searches were added";
+    EXPECT_EQ(board.givenCount(), report.addedCount);
     EXPECT_FALSE(board.message().visible);
     EXPECT_EQ(snapshot, BoardSnapshot{}) << "an interrupted solve writes no snapshot";
     // Everything afterwards unwinds at once too.
@@ -141,6 +145,9 @@ TEST(SearchInterruption, UnwindsPromptlyWhenThePumpAsks) {
     EXPECT_EQ(again.verdict, SolveVerdict::Interrupted);
     EXPECT_EQ(again.calls[0], 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothMethods, SearchInterruption, ::testing::Values(SearchMethod::Fast, SearchMethod::Exact),
+                         [](const auto& row) { return row.param == SearchMethod::Fast ? "Fast" : "Exact"; });
 
 }  // namespace
 }  // namespace dodoru::testing
