@@ -40,6 +40,15 @@ constexpr Geometry makeGeometry() {
 
 constexpr Geometry kGeometry = makeGeometry();
 
+// Digits in a set, looked up: the build targets processors without a population-count instruction.
+constexpr std::array<std::uint8_t, 1024> makeDigitCounts() {
+    std::array<std::uint8_t, 1024> counts{};
+    for (std::size_t m = 1; m < counts.size(); ++m)
+        counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
+    return counts;
+}
+constexpr std::array<std::uint8_t, 1024> kDigitCounts = makeDigitCounts();
+
 bool single(Digits d) {
     return (d & (d - 1)) == 0;
 }
@@ -132,7 +141,7 @@ bool CompletionSearch::complete(const Marks& marks, int limit) {
     // Branch on the cell with fewest digits left, the earliest step among equals.
     int branch = -1, fewest = 10;
     for (const Step& step : steps_) {
-        const int n = std::popcount(static_cast<unsigned>(marks.digits[static_cast<std::size_t>(step.cell)]));
+        const int n = kDigitCounts[marks.digits[static_cast<std::size_t>(step.cell)] & 0x3FFu];
         if (n > 1 && n < fewest) {
             branch = step.cell;
             fewest = n;

@@ -9,6 +9,9 @@ namespace dodoru {
 
 namespace {
 
+// Calls the solve routine's fast path first spends on 逐一填入 node by node (a few microseconds).
+constexpr std::uint64_t kNodeByNodeBudget = 2000;
+
 constexpr const char* kPuzzleErrorText = "題目錯誤";
 constexpr const char* kNoSolutionText = "此題無解";
 constexpr const char* kSeveralSolutionsText = "有多組解答";
@@ -90,15 +93,27 @@ void Engine::sortTable() {
         order[i] = static_cast<std::uint8_t>(i);
         key[i] = table[i][0];
     }
+    // At position i the inner loop keeps the smallest count met so far at i, exchanging at every
+    // strictly smaller one; once i holds the smallest count of positions i..80 no exchange can follow,
+    // so the loop stops there. `left` tallies the counts of positions i..80.
+    std::array<int, 10> left{};
+    bool tallied = true;
+    for (const std::int16_t k : key) {
+        if (k < 0 || k > 9) tallied = false;
+        else ++left[static_cast<std::size_t>(k)];
+    }
     int lastScratch = -1;
     for (std::size_t i = 0; i < 80; ++i) {
-        for (std::size_t j = i + 1; j < 81; ++j) {
+        int smallest = 0;
+        while (tallied && left[static_cast<std::size_t>(smallest)] == 0) ++smallest;
+        for (std::size_t j = i + 1; j < 81 && !(tallied && key[i] == smallest); ++j) {
             if (key[i] > key[j]) {
                 lastScratch = order[i];
                 std::swap(key[i], key[j]);
                 std::swap(order[i], order[j]);
             }
         }
+        if (tallied) --left[static_cast<std::size_t>(key[i])];
     }
     if (lastScratch < 0) return;
     std::array<CandidateRow, kCellCount> rows{};
@@ -108,6 +123,10 @@ void Engine::sortTable() {
 }
 
 void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
+    searchNodeByNode(step, abort, UINT64_MAX);
+}
+
+bool Engine::searchNodeByNode(int step, std::int16_t& abort, std::uint64_t budget) {
     // An explicit stack in place of the recursion, with the consistency check kept incrementally. The
     // grid below the current step is always consistent, so a placement passes the whole-grid check
     // exactly when its digit is not yet in its row, column or box; the candidates of a step are
@@ -118,7 +137,7 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
     const auto& table = state_.Candidates;
     calls_ = 0;
     abort = 0;
-    if (first < 0 || first > 80) return;
+    if (first < 0 || first > 80) return true;
 
     // used[0..8] rows, used[9..17] columns, used[18..26] boxes.
     std::array<std::uint32_t, 27> used{};
@@ -154,15 +173,19 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
     if (!prefixConsistent) {
         // Every placement fails the whole-grid check: one call that tries each candidate and gives up.
         calls_ = 1;
-        if (pump_.tick() == PumpResult::Unwind) { abort = -1; return; }
+        if (pump_.tick() == PumpResult::Unwind) { abort = -1; return true; }
         grid[steps[static_cast<std::size_t>(first)].cell] = 0;
-        return;
+        return true;
     }
 
     std::uint64_t calls = 0;
     std::size_t s = static_cast<std::size_t>(first);
     for (;;) {
         // Entering the call for step s.
+        if (calls == budget) {
+            calls_ = calls;
+            return false;
+        }
         ++calls;
         if (pump_.tick() == PumpResult::Unwind) {
             abort = -1;
@@ -191,13 +214,13 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
                 abort = -1;
                 noteFirstDifference();
                 calls_ = calls;
-                return;
+                return true;
             }
             // Candidates exhausted: this call returns to its caller, which takes back its placement.
             grid[current.cell] = 0;
             if (s == static_cast<std::size_t>(first)) {
                 calls_ = calls;
-                return;
+                return true;
             }
             --s;
             const Step& parent = steps[s];
@@ -208,15 +231,33 @@ void Engine::逐一填入(std::int16_t& step, std::int16_t& abort) {
         }
     }
     calls_ = calls;
+    return true;
 }
 
 void Engine::searchFromFirstStep(std::int16_t& abort) {
     if (method_ == SearchMethod::Exact) {
         std::int16_t step = 0;
         逐一填入(step, abort);
-    } else {
-        searchCompletions(abort);
+        return;
     }
+    if (method_ == SearchMethod::Completions) {
+        searchCompletions(abort);
+        return;
+    }
+    // A small tree is walked node by node, which is exact by definition and cheaper than the fast
+    // path's proofs; past the budget the walk is undone and the fast path takes over.
+    const auto grid = state_.Grid, firstSolution = state_.FirstSolution, cellMark = state_.CellMark;
+    const auto diffCell = state_.DiffCell;
+    const std::int16_t solutionCount = state_.SolutionCount;
+    if (searchNodeByNode(0, abort, kNodeByNodeBudget)) return;
+    const std::uint64_t walked = calls_;
+    state_.Grid = grid;
+    state_.FirstSolution = firstSolution;
+    state_.CellMark = cellMark;
+    state_.DiffCell = diffCell;
+    state_.SolutionCount = solutionCount;
+    searchCompletions(abort);
+    calls_ += walked;
 }
 
 void Engine::searchCompletions(std::int16_t& abort) {

@@ -29,9 +29,13 @@ struct WindowState {
 
 enum class SolveVerdict { NoSolution, Unique, Several, Interrupted };
 
-// How the solve routine searches: the fast path, or 逐一填入 node by node (the reference). Both leave
-// the same results; only the work counted in SolveReport::calls differs.
-enum class SearchMethod { Fast, Exact };
+// How the solve routine searches. All leave the same results; only the work counted in
+// SolveReport::calls differs.
+enum class SearchMethod {
+    Fast,         // 逐一填入 node by node while the tree is small, else the completion search
+    Exact,        // 逐一填入 node by node: the reference
+    Completions,  // the completion search alone (for tests and measurements)
+};
 
 // What one call of the solve routine did, beyond the state it leaves behind.
 struct SolveReport {
@@ -64,9 +68,9 @@ public:
     // solution (or unwound because the pump asked it to), else 0. Counts its calls in searchCalls().
     void 逐一填入(std::int16_t& step, std::int16_t& abort);
 
-    // The search that SolveBoard runs after filling and sorting the table: 逐一填入 from step 0 when
-    // the method is Exact, else the fast path, which leaves Grid, SolutionCount, FirstSolution,
-    // DiffCell and CellMark exactly as 逐一填入 would. Counts its work in searchCalls().
+    // The search that SolveBoard runs after filling and sorting the table, by the search method: every
+    // method leaves Grid, SolutionCount, FirstSolution, DiffCell and CellMark exactly as 逐一填入 from
+    // step 0 does. Counts its work in searchCalls().
     void searchFromFirstStep(std::int16_t& abort);
     void setSearchMethod(SearchMethod method) { method_ = method; }
     SearchMethod searchMethod() const { return method_; }
@@ -84,6 +88,8 @@ public:
     EventPump& pump() { return pump_; }
 
 private:
+    // 逐一填入 from `step`, stopping once `budget` calls have been made; false when it stopped so.
+    bool searchNodeByNode(int step, std::int16_t& abort, std::uint64_t budget);
     void noteFirstDifference();
     void searchCompletions(std::int16_t& abort);
 

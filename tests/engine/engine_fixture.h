@@ -30,6 +30,10 @@ struct EngineFixture {
     }
 };
 
+inline const char* methodName(SearchMethod method) {
+    return method == SearchMethod::Fast ? "Fast" : method == SearchMethod::Exact ? "Exact" : "Completions";
+}
+
 // The first solution of the empty board, row by row.
 inline const std::string kEmptyBoardFirst =
     "123456789456789123789123456214365897365897214897214365531642978642978531978531642";

@@ -1,5 +1,5 @@
-// The solve routine's fast path against 逐一填入 node by node: on every board, every result the solve
-// routine leaves must be the same (only the work counted differs).
+// The solve routine's fast path, and its completion search alone, against 逐一填入 node by node: on
+// every board, every result the solve routine leaves must be the same (only the work counted differs).
 #include <map>
 #include <optional>
 #include <random>
@@ -179,14 +179,16 @@ TEST(FastPath, GivesTheResultsOfTheNodeByNodeSearch) {
             const WindowState before = staleState(fixture.board, rng);
             const auto exact = solve(fixture.board, before, SearchMethod::Exact, kBudget);
             if (!exact) continue;
-            const auto fast = solve(fixture.board, before, SearchMethod::Fast, UINT32_MAX);
-            ASSERT_TRUE(fast.has_value());
             ++compared;
-            std::ostringstream what;
-            what << "kind " << static_cast<int>(kind) << " round " << round << " givens " << givens
-                 << " GenerateFlag " << before.GenerateFlag;
-            expectSame(*fast, *exact, what.str());
-            if (::testing::Test::HasFailure()) return;
+            for (SearchMethod method : {SearchMethod::Fast, SearchMethod::Completions}) {
+                const auto fast = solve(fixture.board, before, method, UINT32_MAX);
+                ASSERT_TRUE(fast.has_value());
+                std::ostringstream what;
+                what << methodName(method) << ", kind " << static_cast<int>(kind) << " round " << round
+                     << " givens " << givens << " GenerateFlag " << before.GenerateFlag;
+                expectSame(*fast, *exact, what.str());
+                if (::testing::Test::HasFailure()) return;
+            }
 
             const SolveReport& r = exact->report;
             if (r.puzzleError) ++seen["puzzle error"];
@@ -216,7 +218,7 @@ TEST(FastPath, FindsTheSameTwoSolutionsOnSparseBoards) {
         const WindowState before = staleState(stale, rng);
         std::array<WindowState, 2> after{before, before};
         bool finished = true;
-        for (SearchMethod method : {SearchMethod::Exact, SearchMethod::Fast}) {
+        for (SearchMethod method : {SearchMethod::Exact, SearchMethod::Completions}) {
             WindowState& state = after[method == SearchMethod::Exact ? 0 : 1];
             Board board = fixture.board;
             BudgetPump pump(method == SearchMethod::Exact ? kBudget : UINT32_MAX);

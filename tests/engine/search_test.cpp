@@ -146,8 +146,9 @@ TEST_P(SearchInterruption, UnwindsPromptlyWhenThePumpAsks) {
     EXPECT_EQ(again.calls[0], 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothMethods, SearchInterruption, ::testing::Values(SearchMethod::Fast, SearchMethod::Exact),
-                         [](const auto& row) { return row.param == SearchMethod::Fast ? "Fast" : "Exact"; });
+INSTANTIATE_TEST_SUITE_P(EveryMethod, SearchInterruption,
+                         ::testing::Values(SearchMethod::Fast, SearchMethod::Exact, SearchMethod::Completions),
+                         [](const auto& row) { return methodName(row.param); });
 
 }  // namespace
 }  // namespace dodoru::testing

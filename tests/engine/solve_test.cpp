@@ -13,7 +13,7 @@ const std::string kUniquePuzzle =
 const std::string kUniqueSolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-// Every case runs with the fast path and with 逐一填入 node by node.
+// Every case runs with every search method.
 class SolveRoutine : public ::testing::TestWithParam<SearchMethod>, public EngineFixture {
 protected:
     SolveReport solve(std::int16_t generateFlag = 0) {
@@ -166,8 +166,9 @@ TEST_P(SolveRoutine, PuzzleWithTwoSolutionsGetsOneDistinguishingGiven) {
     EXPECT_EQ(board.digits(), swapped);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothMethods, SolveRoutine, ::testing::Values(SearchMethod::Fast, SearchMethod::Exact),
-                         [](const auto& row) { return row.param == SearchMethod::Fast ? "Fast" : "Exact"; });
+INSTANTIATE_TEST_SUITE_P(EveryMethod, SolveRoutine,
+                         ::testing::Values(SearchMethod::Fast, SearchMethod::Exact, SearchMethod::Completions),
+                         [](const auto& row) { return methodName(row.param); });
 
 }  // namespace
 }  // namespace dodoru::testing
