@@ -119,7 +119,7 @@ bool CompletionSearch::propagate(Marks& marks, Pending& pending, int pendingCoun
 }
 
 bool CompletionSearch::settleAll(Marks& marks) {
-    Pending pending{};
+    Pending pending;
     int count = 0;
     for (int c = 0; c < kCellCount; ++c) {
         const Digits d = marks.digits[static_cast<std::size_t>(c)];
@@ -131,7 +131,7 @@ bool CompletionSearch::settleAll(Marks& marks) {
 
 bool CompletionSearch::place(Marks& marks, int cell, Digits digit) {
     marks.digits[static_cast<std::size_t>(cell)] = digit;
-    Pending pending{};
+    Pending pending;
     pending[0] = static_cast<std::uint8_t>(cell);
     return propagate(marks, pending, 1, kGeometry.unitsOf[static_cast<std::size_t>(cell)]);
 }
@@ -192,7 +192,8 @@ bool CompletionSearch::fixSmallest(int from, Marks marks, Grid& known) {
                                                    below(known[static_cast<std::size_t>(cell)]));
         if (!smallestWithCompletion(marks, cell, smaller, known)) return false;
         const int digit = known[static_cast<std::size_t>(cell)];
-        place(marks, cell, bitOf(digit)); // holds: `known` is a completion
+        if (marks.digits[static_cast<std::size_t>(cell)] != bitOf(digit))
+            place(marks, cell, bitOf(digit)); // holds: `known` is a completion
         progress_[static_cast<std::size_t>(cell)] = static_cast<std::int16_t>(digit);
     }
     return true;
@@ -206,6 +207,7 @@ CompletionSearch::Result CompletionSearch::run() {
         return result;
     };
     Marks root;
+    root.digits.fill(0);
     for (const Step& step : steps_)
         root.digits[static_cast<std::size_t>(step.cell)] = static_cast<Digits>(step.candidates & kAllDigits);
 

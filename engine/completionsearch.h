@@ -48,7 +48,7 @@ private:
     // The digits still possible in each cell. Marks that the search keeps are settled: every
     // single-digit cell is out of its peers and every digit with one place left in a unit is placed.
     struct Marks {
-        std::array<Digits, kCellCount> digits{};
+        std::array<Digits, kCellCount> digits; // left unset until a copy or a fill
     };
     using Pending = std::array<std::uint8_t, kCellCount>;
 
@@ -73,7 +73,7 @@ private:
     std::uint64_t nodes_ = 0;
     std::array<Grid, 2> found_{};
     int foundCount_ = 0;
-    std::array<Marks, kCellCount> atStep_{}; // the marks before each step was fixed
+    std::array<Marks, kCellCount> atStep_; // the marks before each step was fixed (set before read)
 };
 
 } // namespace dodoru

@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include <algorithm>
+#include <utility>
 #include <bit>
 
 #include "completionsearch.h"
@@ -10,7 +11,7 @@ namespace dodoru {
 namespace {
 
 // Calls the solve routine's fast path first spends on 逐一填入 node by node (a few microseconds).
-constexpr std::uint64_t kNodeByNodeBudget = 2000;
+constexpr std::uint64_t kNodeByNodeBudget = 1000;
 
 constexpr const char* kPuzzleErrorText = "題目錯誤";
 constexpr const char* kNoSolutionText = "此題無解";
@@ -104,13 +105,16 @@ void Engine::sortTable() {
     }
     int lastScratch = -1;
     for (std::size_t i = 0; i < 80; ++i) {
-        int smallest = 0;
-        while (tallied && left[static_cast<std::size_t>(smallest)] == 0) ++smallest;
-        for (std::size_t j = i + 1; j < 81 && !(tallied && key[i] == smallest); ++j) {
-            if (key[i] > key[j]) {
+        int smallest = -32768;
+        if (tallied)
+            for (smallest = 0; left[static_cast<std::size_t>(smallest)] == 0;) ++smallest;
+        std::int16_t least = key[i];
+        for (std::size_t j = i + 1; j < 81 && least != smallest; ++j) {
+            if (key[j] < least) {
                 lastScratch = order[i];
-                std::swap(key[i], key[j]);
+                key[j] = std::exchange(key[i], key[j]);
                 std::swap(order[i], order[j]);
+                least = key[i];
             }
         }
         if (tallied) --left[static_cast<std::size_t>(key[i])];

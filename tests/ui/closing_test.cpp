@@ -25,7 +25,7 @@ private slots:
 
     void closingDuringASolve() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         h.eventPass->onRun(2, [&] { h->close(); });
         h->Command1_Click(1);
         QCOMPARE(h.programEnd->calls(), 1);

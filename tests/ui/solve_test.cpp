@@ -136,7 +136,7 @@ private slots:
     // search's digits, buttons 0..7 are disabled and a click on one of them starts nothing.
     void theWindowLivesDuringASolve() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         bool checked = false;
         h.eventPass->onRun(3, [&] {
             checked = true;
