@@ -2,25 +2,27 @@
 #include <QFile>
 #include <QStyleFactory>
 #include <memory>
+#include <optional>
 
 #include "appinfo.h"
 #include "clockrandom.h"
 #include "filepuzzlelog.h"
+#include "fileslocation.h"
 #include "fonts.h"
+#include "informationoptions.h"
 #include "mainwindow.h"
 #include "savefile.h"
 #include "terminationsignals.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationVersion(dodoru::app::kVersion);
+    if (const std::optional<int> status = dodoru::answerInformationOptions(argc, argv)) return *status;
     QApplication app(argc, argv);
     dodoru::installQtTranslations(app);
-    // The application name stays the executable's ("dodoru"): it names the per-user data directory.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Dodoru"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(dodoru::app::kVersionMajor)
-                                            .arg(dodoru::app::kVersionMinor)
-                                            .arg(dodoru::app::kVersionRevision));
+    // The application name stays the executable's ("dodoru"): it names the per-user data directory
+    // and the window's X11 class, which the desktop entry gives as StartupWMClass.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(dodoru::project::kApplicationId));
     // The command buttons show the mode by their colour; this style paints button colours everywhere.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
     dodoru::installFontSubstitutions();

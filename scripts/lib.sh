@@ -4,14 +4,18 @@ set -euo pipefail
 DODORU_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 DODORU_BUILD=${DODORU_BUILD:-$DODORU_ROOT/build}
 
-# Debian packages needed to build and run the program.
+# Debian packages needed to build and run the program (dpkg-dev for Debian's hardening flags, help2man
+# for dodoru-cli's manual page).
 DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                       libgtest-dev libgmock-dev libbenchmark-dev
+                       libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev help2man
                        fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n)
-# Extra packages the tests use: a virtual X server with a window manager, a driver, PDF rendering, and
-# a print system with a PDF printer for printing end to end.
-DODORU_TEST_PACKAGES=(xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick dpkg-dev file
-                      wmctrl python3 appstream desktop-file-utils cups printer-driver-cups-pdf)
+# What makes and checks the Debian package.
+DODORU_PACKAGE_PACKAGES=(dpkg-dev file lintian)
+# Extra packages the tests use: a virtual X server with a window manager, a driver, PDF rendering, a
+# print system with a PDF printer for printing end to end, and the package's checkers.
+DODORU_TEST_PACKAGES=(xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick
+                      wmctrl python3 appstream desktop-file-utils cups printer-driver-cups-pdf
+                      "${DODORU_PACKAGE_PACKAGES[@]}")
 
 missing_packages() {
     local p
@@ -33,9 +37,10 @@ ensure_packages() {
     fi
     echo "Installing: $missing"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
+    # Another apt run on the same machine holds the lock for a while: wait for it.
+    apt-get -o DPkg::Lock::Timeout=600 update -qq
     # shellcheck disable=SC2086
-    apt-get install -y -qq --no-install-recommends $missing
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends $missing
 }
 
 # configure_and_build DIR [cmake options...]

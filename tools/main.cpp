@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "projectinfo.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ constexpr const char* kUsage =
     "      partial file is left).\n"
 #endif
     "  dodoru-cli --help\n"
+    "  dodoru-cli --version\n"
     "Exit status:\n"
     "  0  success; also when the reader of the output goes away early (dodoru-cli ... | head)\n"
     "  1  an output was lost: standard output (a full disk), a --log record or a manuscript's PDF\n"
@@ -75,6 +77,10 @@ int main(int argc, char* argv[]) {
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         return dodoru::cli::writeOutput(kUsage) ? dodoru::cli::kExitOk : dodoru::cli::kExitIncomplete;
+    }
+    if (command == "--version" || command == "-v") {
+        std::printf("dodoru-cli %s\n", dodoru::project::kVersion);
+        return dodoru::cli::kExitOk;
     }
     if (command == "solve") return dodoru::cli::runSolve(args);
     if (command == "generate") return dodoru::cli::runGenerate(args);

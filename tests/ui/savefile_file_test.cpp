@@ -1,5 +1,4 @@
-// The board save file: load at start-up, save at shutdown, removal by the clear command, and where
-// the files live.
+// The board save file: load at start-up, save at shutdown, removal by the clear command.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -346,46 +345,6 @@ private slots:
         QVERIFY(clearDeleteFailedText(result).contains(result.reason));
         QVERIFY(QFileInfo(path_).isDir());
         QVERIFY(QDir(dir_.path()).rmdir(QStringLiteral("Default.dat")));
-    }
-
-    // --- where the files live ---
-    void writableExecutableDirectoryIsUsed() {
-        QTemporaryDir exe;
-        const QString userData = dir_.filePath(QStringLiteral("user-data"));
-        const FilesLocation location = FilesLocation::choose(exe.path(), userData);
-        QCOMPARE(location.directory(), exe.path());
-        QCOMPARE(location.saveFilePath(), exe.filePath(QStringLiteral("Default.dat")));
-        QCOMPARE(location.logFilePath(), exe.filePath(QStringLiteral("out.txt")));
-        QVERIFY(!QFileInfo::exists(userData));
-        // The probe leaves nothing behind.
-        QCOMPARE(QDir(exe.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
-    }
-
-    void unusableExecutableDirectoryFallsBackToUserData_data() {
-        QTest::addColumn<QString>("executableDirectory");
-        QTest::newRow("missing") << QStringLiteral("no-such-dir");
-        QTest::newRow("a file, not a directory") << QStringLiteral("plain-file");
-        QTest::newRow("empty path") << QString();
-    }
-
-    void unusableExecutableDirectoryFallsBackToUserData() {
-        QFETCH(QString, executableDirectory);
-        writeAll(dir_.filePath(QStringLiteral("plain-file")), QByteArrayLiteral("x"));
-        const QString exe = executableDirectory.isEmpty() ? QString() : dir_.filePath(executableDirectory);
-        const QString userData = dir_.filePath(QStringLiteral("deep/user/data"));
-        const FilesLocation location = FilesLocation::choose(exe, userData);
-        QCOMPARE(location.directory(), userData);
-        QVERIFY(QFileInfo(userData).isDir());
-        QCOMPARE(location.saveFilePath(), QDir(userData).filePath(QStringLiteral("Default.dat")));
-        QCOMPARE(location.logFilePath(), QDir(userData).filePath(QStringLiteral("out.txt")));
-    }
-
-    void readOnlyMountFallsBack() {
-        // /proc never accepts new files, whoever runs the tests.
-        if (!QFileInfo(QStringLiteral("/proc/self")).isDir()) QSKIP("no /proc on this system");
-        const QString userData = dir_.filePath(QStringLiteral("fallback"));
-        QCOMPARE(FilesLocation::choose(QStringLiteral("/proc/self"), userData).directory(), userData);
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "fakeplatform.h"
 #include "messageboxes.h"
 #include "scriptedmessageboxes.h"
+#include "fileslocation.h"
 
 using namespace dodoru;
 using namespace dodoru::testing;
@@ -114,7 +115,7 @@ private slots:
     void restartKeepsTheGivens() {
         // Two runs of the program: enter 5 in cell 0 and 9 in cell 80, close, start again.
         const QString path =
-            FilesLocation::choose(dir_.path(), dir_.filePath(QStringLiteral("unused"))).saveFilePath();
+            FilesLocation(dir_.path()).saveFilePath();
         Board firstRun;
         {
             BoardFileKeeper keeper(std::make_unique<SaveFile>(path), boxes_, chooser_);

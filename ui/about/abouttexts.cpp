@@ -14,8 +14,7 @@ QString caption() {
 }
 
 QString versionLine() {
-    return QStringLiteral("版本 ") + QString::number(app::kVersionMajor) + QLatin1Char('.') +
-           QString::number(app::kVersionMinor) + QLatin1Char('.') + QString::number(app::kVersionRevision);
+    return QStringLiteral("版本 ") + app::kVersion;
 }
 
 QString title() {

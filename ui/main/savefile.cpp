@@ -1,12 +1,9 @@
 #include "savefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include "fileerrors.h"
 
@@ -19,39 +16,11 @@ namespace dodoru {
 
 namespace {
 
-// True when a new file can be made in `directory`: the only test that also sees read-only mounts and
-// access control lists.
-bool canCreateFilesIn(const QString& directory) {
-    if (directory.isEmpty() || !QFileInfo(directory).isDir()) return false;
-    QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".dodoru-probe-XXXXXX")));
-    return probe.open();
-}
-
 SaveFileResult failure(const QString& path, const QString& why) {
     return {SaveFileStatus::Failed, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
 }
 
 } // namespace
-
-FilesLocation FilesLocation::forApplication() {
-    return choose(QCoreApplication::applicationDirPath(),
-                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-
-FilesLocation FilesLocation::choose(const QString& executableDirectory, const QString& userDataDirectory) {
-    if (canCreateFilesIn(executableDirectory)) return FilesLocation(executableDirectory);
-    // A directory that cannot be made shows up later as a failure to open the file, with its reason.
-    QDir().mkpath(userDataDirectory);
-    return FilesLocation(userDataDirectory);
-}
-
-QString FilesLocation::saveFilePath() const {
-    return QDir(directory_).filePath(QStringLiteral("Default.dat"));
-}
-
-QString FilesLocation::logFilePath() const {
-    return QDir(directory_).filePath(QStringLiteral("out.txt"));
-}
 
 namespace {
 

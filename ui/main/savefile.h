@@ -8,25 +8,6 @@
 
 namespace dodoru {
 
-// Where the program keeps its two files, Default.dat and out.txt: the directory of the executable
-// when files can be created there, otherwise the per-user data directory (created when needed), so
-// that an installed program in a system directory still keeps its givens.
-class FilesLocation {
-public:
-    // Applies the rule to the running program's directories.
-    static FilesLocation forApplication();
-    // Applies the rule to the given candidates; used by tests and by forApplication().
-    static FilesLocation choose(const QString& executableDirectory, const QString& userDataDirectory);
-    // A fixed directory, no rule applied.
-    explicit FilesLocation(QString directory) : directory_(std::move(directory)) {}
-
-    const QString& directory() const { return directory_; }
-    QString saveFilePath() const; // Default.dat
-    QString logFilePath() const;  // out.txt
-
-private:
-    QString directory_;
-};
 
 enum class SaveFileStatus {
     Loaded,        // the file was read
