@@ -11,9 +11,9 @@ DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools lib
                        fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n)
 # What makes and checks the Debian package.
 DODORU_PACKAGE_PACKAGES=(dpkg-dev file lintian)
-# Extra packages the tests use: a virtual X server with a window manager, a driver, PDF rendering, a
-# print system with a PDF printer for printing end to end, and the package's checkers.
-DODORU_TEST_PACKAGES=(xvfb xauth xdotool x11-utils openbox poppler-utils imagemagick
+# Extra packages the tests use: a virtual X server with a window manager, a driver, the clipboard, PDF
+# rendering, a print system with a PDF printer for printing end to end, and the package's checkers.
+DODORU_TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox poppler-utils imagemagick
                       wmctrl python3 appstream desktop-file-utils cups printer-driver-cups-pdf
                       "${DODORU_PACKAGE_PACKAGES[@]}")
 

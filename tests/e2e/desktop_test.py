@@ -4,7 +4,7 @@
   desktop_test.py --program build/bin/dodoru --screenshot build/e2e-main-window.png
 
 The program runs from a fresh temporary copy of its directory under a private Xvfb with openbox, and is
-driven with xdotool: clicks, digit keys, the close box. What it shows is read back from screen captures
+driven with xdotool: clicks, digit keys, the clipboard (xclip), the context menu, the close box. What it shows is read back from screen captures
 and what it keeps from the files beside it.
 """
 
@@ -13,6 +13,7 @@ import pwd
 import re
 import shutil
 import signal
+import subprocess
 import sys
 import time
 
@@ -368,6 +369,54 @@ def clear_board(session, program, main, shapes, step):
     step("the clear button asks first: No (Esc) keeps the board, Yes (Enter) empties it and removes Default.dat")
 
 
+def as_line(digits):
+    return "".join(str(d) for d in digits)
+
+
+def paste_and_solve(session, main, shapes, step):
+    """A puzzle copied in a text editor as a dotted grid is pasted with Ctrl+V and solved."""
+    grid = "".join(("".join(str(d) if d else "." for d in PUZZLE[9 * r:9 * r + 9])) + "\n" for r in range(9))
+    session.set_clipboard(grid)
+    wait_until(lambda: session.active_window() == main.window.wid, 10, "the main window to have the focus")
+    session.xdotool("key", "--clearmodifiers", "ctrl+v")
+    pasted = main.wait_stable(lambda cells: sum(ink.colour == BLUE for ink in cells) == sum(1 for d in PUZZLE if d),
+                              10, "the pasted puzzle")
+    digits, colours = shapes.read(pasted)
+    check(digits == PUZZLE and all(colours[c] == (BLUE if PUZZLE[c] else EMPTY) for c in range(81)),
+          "Ctrl+V does not show the puzzle from the clipboard as blue givens on an otherwise empty board")
+    main.press(1)
+    solved = main.wait_stable(lambda cells: all(ink.colour in (BLUE, BLACK) for ink in cells), 30, "the solved board")
+    digits, _ = shapes.read(solved)
+    check(not has_conflict(digits) and all(digits[c] == PUZZLE[c] for c in range(81) if PUZZLE[c]),
+          "the pasted puzzle is not solved")
+    step("a grid put on the X clipboard is pasted with Ctrl+V as blue givens and solved")
+
+
+def open_context_menu(session, main, step):
+    """A right click outside the cells opens the context menu; Esc closes it."""
+    before = set(session.popups(main.program.process.pid))
+    main.click(*BUTTON[0], button=3)
+    menus = wait_until(lambda: set(session.popups(main.program.process.pid)) - before or None, 10,
+                       "the context menu to open")
+    menu = session.geometry(next(iter(menus)))
+    check(menu.height >= 5 * 20, f"the context menu is {menu.width}x{menu.height}, too small for its commands")
+    session.key("Escape")
+    wait_until(lambda: not set(session.popups(main.program.process.pid)) - before, 10, "the context menu to close")
+    step(f"a right click outside the cells opens the context menu ({menu.width} x {menu.height} px); Esc closes it")
+
+
+def copy_to_command_line(session, main, shapes, cli, step):
+    """Ctrl+C on a generated puzzle gives the line that dodoru-cli solve - reads as the same puzzle."""
+    givens, _ = shapes.read(main.wait_stable(lambda cells: True, 10, "the generated puzzle"))
+    session.xdotool("key", "--clearmodifiers", "ctrl+c")
+    copied = wait_until(lambda: session.get_clipboard() or None, 10, "the copied puzzle on the clipboard")
+    check(copied == as_line(givens), f"Ctrl+C copied {copied!r}, not the puzzle shown {as_line(givens)}")
+    answer = subprocess.run([cli, "solve", "-", "--json"], input=copied.encode(), capture_output=True, timeout=30)
+    check(answer.returncode == 0 and b'"verdict": "unique"' in answer.stdout and b'"added": []' in answer.stdout,
+          f"dodoru-cli solve - did not take the copied puzzle as it is: {answer.stdout!r} {answer.stderr!r}")
+    step("Ctrl+C copies the generated puzzle as an 81-character line that dodoru-cli solve - solves unchanged")
+
+
 def close_during_generation(session, program, main, records, step):
     """Clicks 5.極難 again and again and then the close box, and sees the program end in mid-generation."""
     log_path, save_path = program.path("out.txt"), program.path("Default.dat")
@@ -495,7 +544,10 @@ def scenario(session, args, step):
     step("a restart shows the saved givens in blue")
     clear_board(session, program, main, shapes, step)
     keyboard_entry(session, program, main, shapes, step)
+    paste_and_solve(session, main, shapes, step)
+    open_context_menu(session, main, step)
     records = check_generated(main, shapes, 1, log_path, 0, step, 30)
+    copy_to_command_line(session, main, shapes, args.cli, step)
     records = check_generated(main, shapes, 3, log_path, records, step, 60)
     close_during_generation(session, program, main, records, step)
 
@@ -513,6 +565,7 @@ def close_box(session, window):
 def main():
     def arguments(parser):
         parser.add_argument("--program", required=True, help="the dodoru executable to test")
+        parser.add_argument("--cli", required=True, help="the dodoru-cli executable that reads what is copied")
         parser.add_argument("--screenshot", action="append", default=[],
                             help="where to save a picture of the main window after a solve (repeatable)")
     return test_main(__doc__, arguments, run)

@@ -214,6 +214,33 @@ class XSession:
             raise E2EFailure(f"{' '.join(argv)} failed: {result.stderr.decode(errors='replace')}")
         return result.stdout
 
+    # ---- the clipboard and pop-up menus
+
+    def set_clipboard(self, text):
+        """Puts `text` on the X clipboard, as a program the test runs (xclip) that owns it until replaced."""
+        path = os.path.join(self.scratch, "clipboard.txt")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text)
+        self.start(["xclip", "-quiet", "-selection", "clipboard", "-i", path], self.env(), log_name="xclip.log")
+        wait_until(lambda: self.get_clipboard() == text, 10, "xclip to own the clipboard")
+
+    def get_clipboard(self):
+        """The clipboard's text, or an empty text when nobody offers one."""
+        out = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env(), capture_output=True,
+                             timeout=10)
+        return out.stdout.decode("utf-8", errors="replace") if out.returncode == 0 else ""
+
+    def popups(self, pid):
+        """The visible windows of a process that the window manager does not manage: menus and the like."""
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), ""], env=self.env(),
+                             capture_output=True, timeout=10)
+        found = []
+        for wid in out.stdout.decode().split():
+            info = subprocess.run(["xwininfo", "-id", wid], env=self.env(), capture_output=True, timeout=10)
+            if b"Override Redirect State: yes" in info.stdout:
+                found.append(int(wid))
+        return found
+
     # ---- windows
 
     def xprop_root(self, prop):

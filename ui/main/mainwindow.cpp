@@ -20,6 +20,7 @@
 #include "manuscriptroom.h"
 #include "windoweventpump.h"
 #include "logfailuretext.h"
+#include "windowrooms.h"
 
 namespace dodoru {
 
@@ -117,9 +118,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
     buildControls();
     editing_ = std::make_unique<EditingRooms>(*this);
+    rooms_ = std::make_unique<WindowRooms>(*this, std::move(services_.transfer), *services_.messageBoxes);
 }
 
 MainWindow::~MainWindow() {
+    rooms_.reset();
     // The About box refers to the platform this window owns.
     delete about_.data();
 }
@@ -406,9 +409,11 @@ void MainWindow::clearBoard() {
 
 template <typename Work> void MainWindow::runLong(Work&& work) {
     longCommandRunning_ = true;
+    emit commandRunningChanged(true);
     pump_->startCommand();
     work();
     longCommandRunning_ = false;
+    emit commandRunningChanged(false);
 }
 
 void MainWindow::solve() {

@@ -28,6 +28,7 @@ class EditingRooms;
 class WindowEventPump;
 class BoardFileKeeper;
 class WindowPrinter;
+class WindowRooms;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
 // hint, count and message labels and the display timer. The board session (board, engine, mode and
@@ -91,6 +92,13 @@ public:
     // Conflict marks, keyboard editing, undo and redo.
     EditingRooms& editing() { return *editing_; }
 
+    // The commands beyond the design: copy, paste, puzzle files and the context menu.
+    WindowRooms& rooms() { return *rooms_; }
+
+signals:
+    // A solve or a generation starts (true) or ends (false).
+    void commandRunningChanged(bool running);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -130,6 +138,7 @@ private:
     std::optional<Board> beforeGeneration_;
     QPointer<AboutDialog> about_;
     std::unique_ptr<EditingRooms> editing_;
+    std::unique_ptr<WindowRooms> rooms_;
 
     std::array<CellLabel*, 81> cells_{};
     std::array<GridLine*, 20> lines_{};

@@ -37,6 +37,9 @@ WindowHarness::WindowHarness(const Options& options) {
     auto recordingBrowser = std::make_unique<RecordingBrowser>();
     browser = recordingBrowser.get();
     services.browser = std::move(recordingBrowser);
+    auto scriptedTransfer = std::make_unique<ScriptedTransferPlatform>();
+    transfer = scriptedTransfer.get();
+    services.transfer = std::move(scriptedTransfer);
     services.showAboutBox = options.aboutBox;
     if (!options.saveFilePath.isEmpty()) services.saveFile = std::make_unique<SaveFile>(options.saveFilePath);
     auto chooser = std::make_unique<ScriptedSaveLocation>();

@@ -12,6 +12,7 @@
 #include "mainwindow.h"
 #include "scriptedmessageboxes.h"
 #include "windoweventpump.h"
+#include "scriptedtransfer.h"
 
 namespace dodoru::testing {
 
@@ -43,6 +44,7 @@ struct WindowHarness {
     SteppingClock* clock = nullptr;
     RecordingBrowser* browser = nullptr;
     ScriptedSaveLocation* saveDialog = nullptr;
+    ScriptedTransferPlatform* transfer = nullptr;
 
 private:
     std::unique_ptr<MainWindow> window_;

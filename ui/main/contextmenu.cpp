@@ -1,0 +1,75 @@
+#include "contextmenu.h"
+
+#include <QAction>
+#include <QActionEvent>
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QShortcut>
+#include <QWidget>
+
+namespace dodoru {
+
+WindowContextMenu::WindowContextMenu(QWidget& window, std::function<bool(const QPoint&)> opensAt)
+    : window_(window), opensAt_(std::move(opensAt)), actions_(new QActionGroup(this)) {
+    // A group only to switch its actions off and on together: an action disabled for a reason of its
+    // own stays disabled when the group is enabled again.
+    actions_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (QAction* action : window_.actions()) take(action);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(key, &window_);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] { popup(keyboardPosition()); });
+    }
+    window_.installEventFilter(this);
+}
+
+void WindowContextMenu::take(QAction* action) {
+    QActionGroup* group = action->actionGroup();
+    if (group == nullptr)
+        actions_->addAction(action);
+    else if (group != actions_ && !otherGroups_.contains(group))
+        otherGroups_.append(group);
+}
+
+void WindowContextMenu::setCommandRunning(bool running) {
+    actions_->setEnabled(!running);
+    for (const QPointer<QActionGroup>& group : std::as_const(otherGroups_))
+        if (group) group->setEnabled(!running);
+}
+
+void WindowContextMenu::popup(const QPoint& position) {
+    if (menu_) menu_->close();
+    auto* menu = new QMenu(&window_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(window_.actions());
+    menu_ = menu;
+    menu->popup(window_.mapToGlobal(position));
+}
+
+QMenu* WindowContextMenu::menu() const {
+    return menu_.data();
+}
+
+QPoint WindowContextMenu::keyboardPosition() const {
+    const QWidget* focus = window_.focusWidget();
+    if (focus == nullptr || focus == &window_ || !focus->isVisible()) return window_.rect().center();
+    return focus->mapTo(&window_, focus->rect().center());
+}
+
+bool WindowContextMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_) return false;
+    if (event->type() == QEvent::ActionAdded) {
+        take(static_cast<QActionEvent*>(event)->action());
+        return false;
+    }
+    if (event->type() != QEvent::ContextMenu) return false;
+    auto* request = static_cast<QContextMenuEvent*>(event);
+    const QPoint position =
+        request->reason() == QContextMenuEvent::Keyboard ? keyboardPosition() : request->pos();
+    if (request->reason() != QContextMenuEvent::Keyboard && !opensAt_(position)) return false;
+    popup(position);
+    return true;
+}
+
+} // namespace dodoru

@@ -1,0 +1,275 @@
+#include "puzzletransfer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStringConverter>
+#include <QUrl>
+#include <QWidget>
+#include <memory>
+
+#include "boardtext.h"
+#include "messageboxes.h"
+#include "transferplatform.h"
+
+namespace dodoru {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("題目檔 (*.txt *.sdk);;所有檔案 (*)");
+const QString kOpenCaption = QStringLiteral("開啟題目檔");
+const QString kSaveCaption = QStringLiteral("另存題目");
+const QString kSuggestedName = QStringLiteral("題目.txt");
+const QString kPasteRefused = QStringLiteral("無法貼上題目。");
+const QString kDropRefused = QStringLiteral("無法讀入拖放的題目。");
+const QString kOpenRefused = QStringLiteral("無法開啟題目檔「%1」。");
+const QString kSaveFailed = QStringLiteral("無法儲存題目檔「%1」。");
+const QString kPickEntry = QStringLiteral("第 %1 題　提示數 %2");
+
+// A character of the text as the message shows it: itself when printable, else its code.
+QString shownCharacter(const std::string& bytes) {
+    if (bytes.size() == 1 && static_cast<unsigned char>(bytes.front()) >= 0x80) // starts no UTF-8 character
+        return QStringLiteral("0x%1").arg(static_cast<unsigned char>(bytes.front()), 2, 16, QChar('0'));
+    const QString text = QString::fromStdString(bytes);
+    const char32_t code = text.toUcs4().value(0);
+    if (QChar::isPrint(code)) return text;
+    return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QChar('0')).toUpper();
+}
+
+QString describe(const TextError& error) {
+    switch (error.fault) {
+    case TextFault::UnexpectedCharacter:
+        return QStringLiteral("第 %1 行第 %2 個字元「%3」不是題目的格子（格子只能是 1～9、0 或 .）。")
+            .arg(error.line)
+            .arg(error.column)
+            .arg(shownCharacter(error.character));
+    case TextFault::TooManyCells:
+        return QStringLiteral("第 %1 行第 %2 個字元：這一行在題目的第 81 格之後還有格子。")
+            .arg(error.line)
+            .arg(error.column);
+    case TextFault::UnfinishedPuzzle:
+        return QStringLiteral("第 %1 行開始的題目只有 %2 格，題目需要剛好 81 格。")
+            .arg(error.line)
+            .arg(error.cells);
+    case TextFault::WrongCellCount:
+        return QStringLiteral("題目有 %1 格，需要剛好 81 格。").arg(error.cells);
+    case TextFault::NoPuzzle:
+        break;
+    }
+    return QStringLiteral("沒有找到題目：題目是 81 格，1～9 為題目的數字，0 或 . 為空格。");
+}
+
+QString tooLarge(qint64 bytes) {
+    return QStringLiteral("內容太大（%1 MB），不是題目；題目檔最多 %2 MB。")
+        .arg(static_cast<double>(bytes) / (1024.0 * 1024.0), 0, 'f', 1)
+        .arg(PuzzleTransfer::kMaxTextBytes / (1024 * 1024));
+}
+
+// Text in UTF-16 or UTF-32 (with a byte order mark) as UTF-8; anything else as it is.
+QByteArray asUtf8(const QByteArray& bytes) {
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (!encoding || *encoding == QStringConverter::Utf8) return bytes;
+    QStringDecoder decode(*encoding);
+    return QString(decode(bytes)).toUtf8();
+}
+
+QString localFileOf(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
+                               MessageBoxes& messageBoxes)
+    : window_(window), target_(target), platform_(platform), messageBoxes_(messageBoxes) {
+    addCommand(QStringLiteral("copyPuzzle"), QStringLiteral("複製題目(&C)"), QKeySequence::Copy,
+               QStringLiteral("Copy the puzzle (the blue givens) as an 81-character line"),
+               &PuzzleTransfer::copyPuzzle);
+    addCommand(QStringLiteral("copyPuzzleAndAnswer"), QStringLiteral("複製題目與答案(&A)"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+               QStringLiteral("Copy the board as shown, puzzle and answer, as a nine-line grid"),
+               &PuzzleTransfer::copyPuzzleAndAnswer);
+    addCommand(QStringLiteral("pastePuzzle"), QStringLiteral("貼上題目(&P)"), QKeySequence::Paste,
+               QStringLiteral("Paste a puzzle: 81 cells, 1-9 a given, 0 or . empty"),
+               &PuzzleTransfer::pastePuzzle);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    window_.addAction(separator);
+    addCommand(QStringLiteral("openPuzzleFile"), QStringLiteral("開啟題目檔(&O)…"), QKeySequence::Open,
+               QStringLiteral("Open a file of one or more puzzles"), &PuzzleTransfer::openPuzzleFile);
+    addCommand(QStringLiteral("savePuzzle"), QStringLiteral("另存題目(&S)…"), QKeySequence::Save,
+               QStringLiteral("Save the puzzle (the blue givens) as an 81-character line"),
+               &PuzzleTransfer::savePuzzle);
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
+}
+
+QAction* PuzzleTransfer::addCommand(const QString& name, const QString& text, const QKeySequence& shortcut,
+                                    const QString& tooltip, void (PuzzleTransfer::*command)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setToolTip(tooltip);
+    connect(action, &QAction::triggered, this, [this, command] {
+        if (!target_.commandRunning()) (this->*command)();
+    });
+    window_.addAction(action);
+    return action;
+}
+
+void PuzzleTransfer::copyPuzzle() {
+    auto data = std::make_unique<QMimeData>();
+    data->setText(QString::fromStdString(writeLine(target_.shownBoard(), CellsWritten::Givens)));
+    platform_.setClipboardData(std::move(data));
+}
+
+void PuzzleTransfer::copyPuzzleAndAnswer() {
+    auto data = std::make_unique<QMimeData>();
+    data->setText(QString::fromStdString(writeGrid(target_.shownBoard(), CellsWritten::Shown)));
+    platform_.setClipboardData(std::move(data));
+}
+
+void PuzzleTransfer::pastePuzzle() {
+    takeMimeData(platform_.clipboardData(), kPasteRefused);
+}
+
+void PuzzleTransfer::openPuzzleFile() {
+    const QString path =
+        platform_.openFileName(&window_, kOpenCaption, platform_.lastDirectory(), kFileFilter);
+    if (path.isEmpty()) return;
+    platform_.setLastDirectory(QFileInfo(path).absolutePath());
+    takeFile(path);
+}
+
+void PuzzleTransfer::savePuzzle() {
+    const QString path = platform_.saveFileName(
+        &window_, kSaveCaption, platform_.lastDirectory() + QLatin1Char('/') + kSuggestedName, kFileFilter);
+    if (path.isEmpty()) return;
+    QSaveFile file(path);
+    const QByteArray line =
+        QByteArray::fromStdString(writeLine(target_.shownBoard(), CellsWritten::Givens)) + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(line) != line.size() || !file.commit()) {
+        refuse(kSaveFailed.arg(QDir::toNativeSeparators(path)), file.errorString());
+        return;
+    }
+    platform_.setLastDirectory(QFileInfo(path).absolutePath());
+}
+
+void PuzzleTransfer::takeMimeData(const QMimeData* data, const QString& refused) {
+    if (const QString path = localFileOf(data); !path.isEmpty()) {
+        takeFile(path);
+        return;
+    }
+    if (data == nullptr || !data->hasText() || data->text().trimmed().isEmpty()) {
+        refuse(refused, QStringLiteral("沒有文字可以讀成題目。"));
+        return;
+    }
+    takeText(data->text().toUtf8(), refused);
+}
+
+void PuzzleTransfer::takeFile(const QString& path) {
+    const QString heading = kOpenRefused.arg(QDir::toNativeSeparators(path));
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        refuse(heading, QStringLiteral("這是資料夾，不是題目檔。"));
+        return;
+    }
+    if (info.size() > kMaxTextBytes) {
+        refuse(heading, tooLarge(info.size()));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuse(heading, file.errorString());
+        return;
+    }
+    const QByteArray bytes = file.read(kMaxTextBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        refuse(heading, file.errorString());
+        return;
+    }
+    takeText(asUtf8(bytes), heading);
+}
+
+void PuzzleTransfer::takeText(const QByteArray& utf8, const QString& refused) {
+    if (utf8.size() > kMaxTextBytes) {
+        refuse(refused, tooLarge(utf8.size()));
+        return;
+    }
+    if (utf8.contains('\0')) {
+        refuse(refused, QStringLiteral("這不是文字，讀不出題目。"));
+        return;
+    }
+    const auto read = readPuzzles(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (const auto* error = std::get_if<TextError>(&read)) {
+        refuse(refused, describe(*error));
+        return;
+    }
+    takePuzzles(std::get<std::vector<PuzzleText>>(read));
+}
+
+void PuzzleTransfer::takePuzzles(const std::vector<PuzzleText>& puzzles) {
+    std::size_t chosen = 0;
+    if (puzzles.size() > 1) {
+        QStringList entries;
+        entries.reserve(static_cast<qsizetype>(puzzles.size()));
+        for (std::size_t i = 0; i < puzzles.size(); ++i)
+            entries << kPickEntry.arg(i + 1).arg(puzzles[i].clueCount());
+        const auto picked = platform_.pickPuzzle(&window_, entries);
+        if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= puzzles.size()) return;
+        chosen = static_cast<std::size_t>(*picked);
+    }
+    // The picker runs an event loop of its own: a command may have started meanwhile.
+    if (target_.commandRunning()) return;
+    target_.setUpPuzzle(puzzles[chosen].givens());
+}
+
+void PuzzleTransfer::refuse(const QString& heading, const QString& reason) {
+    messageBoxes_.show(&window_, heading + QLatin1Char('\n') + reason, MessageButtons::Ok,
+                       MessageIcon::Warning);
+}
+
+bool PuzzleTransfer::acceptsDrop(const QMimeData* data) const {
+    return data != nullptr && !target_.commandRunning() && (data->hasText() || !localFileOf(data).isEmpty());
+}
+
+bool PuzzleTransfer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_) return false;
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!acceptsDrop(drag->mimeData())) return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!acceptsDrop(drop->mimeData())) return false;
+        drop->acceptProposedAction();
+        // The drop ends before the puzzle is read: a message or the list of puzzles must not hold up the
+        // program the text came from.
+        auto copy = std::make_shared<QMimeData>();
+        if (const QString path = localFileOf(drop->mimeData()); !path.isEmpty())
+            copy->setUrls({QUrl::fromLocalFile(path)});
+        else
+            copy->setText(drop->mimeData()->text());
+        QMetaObject::invokeMethod(
+            this, [this, copy] { takeMimeData(copy.get(), kDropRefused); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace dodoru

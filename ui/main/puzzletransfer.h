@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "board.h"
+
+class QAction;
+class QMimeData;
+class QWidget;
+
+namespace dodoru {
+
+class MessageBoxes;
+class TransferPlatform;
+struct PuzzleText;
+
+// What moving puzzles in and out needs from the window.
+class TransferTarget {
+public:
+    virtual ~TransferTarget() = default;
+    virtual const Board& shownBoard() const = 0;
+    // The window in manual set-up mode, as command 0 leaves it, with these givens and nothing else.
+    virtual void setUpPuzzle(const Board& givens) = 0;
+    // True while a solve or a generation runs: nothing may change the board then.
+    virtual bool commandRunning() const = 0;
+};
+
+// Puzzles in and out of the window as text: copy and paste, puzzle files, and text or a file dropped on
+// the window. Adds its commands to the window as actions with their shortcuts. Whatever is read goes
+// through the shared text reader; text that is no puzzle leaves the board alone and says why.
+class PuzzleTransfer final : public QObject {
+public:
+    PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
+                   MessageBoxes& messageBoxes);
+
+    // The givens as an 81-character line.
+    void copyPuzzle();
+    // Every digit shown, givens and answer alike, as a nine-line grid.
+    void copyPuzzleAndAnswer();
+    void pastePuzzle();
+    void openPuzzleFile();
+    void savePuzzle();
+
+    // A text or a local file, from the clipboard or a drop; `refused` heads the message if it is no puzzle.
+    void takeMimeData(const QMimeData* data, const QString& refused);
+    void takeFile(const QString& path);
+
+    // Larger texts and files are refused rather than read: no puzzle file comes near it.
+    static constexpr qint64 kMaxTextBytes = 8 * 1024 * 1024;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* addCommand(const QString& name, const QString& text, const QKeySequence& shortcut,
+                        const QString& tooltip, void (PuzzleTransfer::*command)());
+    void takeText(const QByteArray& utf8, const QString& refused);
+    void takePuzzles(const std::vector<PuzzleText>& puzzles);
+    void refuse(const QString& heading, const QString& reason);
+    bool acceptsDrop(const QMimeData* data) const;
+
+    QWidget& window_;
+    TransferTarget& target_;
+    TransferPlatform& platform_;
+    MessageBoxes& messageBoxes_;
+};
+
+} // namespace dodoru
