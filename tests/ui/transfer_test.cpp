@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "editingrooms.h"
 #include "scriptedtransfer.h"
 #include "windowharness.h"
-#include "editingrooms.h"
 #include "windowrooms.h"
 
 using namespace dodoru;
