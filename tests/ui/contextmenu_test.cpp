@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include "boardsession.h"
 #include "contextmenu.h"
 #include "editingrooms.h"
 #include "scriptedtransfer.h"
@@ -98,10 +99,11 @@ private slots:
         QVERIFY(openMenu(h.window())->isVisible());
     }
 
-    // While a generation runs every command is off, in the menu and on its keys, and comes back
+    // While a solve runs every command is off, in the menu and on its keys, and comes back
     // afterwards; a command that was off for a reason of its own, added after the menu, stays off.
     void commandsWaitWhileACommandRuns() {
-        WindowHarness h({.seed = 5, .clockStepNs = 20'000'000});
+        WindowHarness h({.clockStepNs = 1'000'000});
+        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         auto* ownReason = new QAction(QStringLiteral("later"), &h.window());
         ownReason->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
         ownReason->setEnabled(false);
@@ -111,7 +113,7 @@ private slots:
         h->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&h.window()));
         bool checked = false;
-        h.eventPass->onRun(1, [&] {
+        h.eventPass->onRun(3, [&] {
             checked = true;
             for (const QAction* action : h->actions()) QVERIFY(!action->isEnabled());
             QTest::keySequence(&h.window(), QKeySequence::Paste);
@@ -122,12 +124,12 @@ private slots:
             for (const QAction* action : openMenu(h.window())->actions()) QVERIFY(!action->isEnabled());
             openMenu(h.window())->close();
         });
-        h->Command1_Click(3);
+        h->Command1_Click(1);  // the empty board: a long search
         QVERIFY(checked);
         for (const QAction* action : h->actions())
             if (kTransferCommands.contains(action->objectName())) QVERIFY(action->isEnabled());
         QVERIFY(!ownReason->isEnabled());
-        // undo, enabled by its history during the generation, is on once the generation is over
+        // undo, enabled by its history during the solve, is on once the solve is over
         QVERIFY(h->editing().history().undoAction()->isEnabled());
         h->activateWindow(); // the closed menu hands the activation back on a real desktop only
         QVERIFY(QTest::qWaitForWindowActive(&h.window()));
