@@ -177,7 +177,7 @@ void ManuscriptRoomTest::cancelWritesNothing() {
     QTemporaryDir dir;
     ManuscriptRequest request;
     request.mix = {5};
-    request.count = 1000;
+    request.count = 200000; // many minutes of work: the batch cannot end before the click
     request.pdfPath = dir.filePath(QStringLiteral("cancelled.pdf"));
     room->start(request);
     QVERIFY(room->running());

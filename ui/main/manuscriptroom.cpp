@@ -143,7 +143,7 @@ void ManuscriptRoom::start(const ManuscriptRequest& request) {
         watcher->deleteLater();
         batchFinished();
     });
-    watcher->setFuture(batch_->start());
+    watcher->setFuture(batch_->start(&workers_));
     action_->setEnabled(false);
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QString>
+#include <QThreadPool>
 
 #include <functional>
 #include <memory>
@@ -92,6 +93,9 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::optional<ManuscriptPuzzle> first_;
     std::unique_ptr<BatchGeneration> batch_;
+    // The batch's own workers. Qt's global pool also rasterizes the window's painting; a batch there
+    // would freeze the window, progress dialog and its Cancel button until it ended.
+    QThreadPool workers_;
 };
 
 } // namespace dodoru
