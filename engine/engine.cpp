@@ -24,12 +24,6 @@ std::uint32_t digitBit(int value) { return (value > 0 && value < 32) ? (1u << va
 
 }  // namespace
 
-void Swap(std::int16_t& first, std::int16_t& second) {
-    const std::int16_t keep = first;
-    first = second;
-    second = keep;
-}
-
 void Engine::檢查合理性(std::int16_t& result) const {
     const auto& grid = state_.Grid;
     auto at = [&grid](int row, int column) { return grid[static_cast<std::size_t>(9 * row + column)]; };

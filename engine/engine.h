@@ -47,9 +47,6 @@ struct SolveReport {
     int addedCount = 0;
 };
 
-// Exchanges two 16-bit values.
-void Swap(std::int16_t& first, std::int16_t& second);
-
 // The puzzle engine over a board: consistency check, search table, search and solve routine.
 class Engine {
 public:

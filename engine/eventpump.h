@@ -35,10 +35,6 @@ public:
         countdown_ = 1;
     }
 
-    // Told by the generator: the board is hidden while it works / the accepted puzzle is on the board.
-    virtual void boardHidden() {}
-    virtual void puzzleShown() {}
-
 protected:
     virtual PumpResult poll() { return PumpResult::Continue; }
 

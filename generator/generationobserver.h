@@ -18,8 +18,9 @@ struct TryReport {
     bool accepted = false;
 };
 
-// Watches a generation step by step; tests use it to follow TryCount and the full grids, and may
-// change the window state at the points it is told of (e.g. mark cells once a full grid is ready).
+// Watches a generation step by step: the window hides the board while a generation works and shows
+// the accepted puzzle; tests follow TryCount and the full grids, and may change the window state at the
+// points they are told of (e.g. mark cells once a full grid is ready).
 class GenerationObserver {
 public:
     virtual ~GenerationObserver() = default;
@@ -32,6 +33,8 @@ public:
     virtual void cellsRemoved(const TryReport& report) { (void)report; }
     // A try was tallied and judged.
     virtual void tryJudged(const TryReport& report) { (void)report; }
+    // The accepted puzzle is on the board (never called when the generation was interrupted).
+    virtual void puzzleShown() {}
 };
 
 }  // namespace dodoru

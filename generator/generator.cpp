@@ -1,5 +1,7 @@
 #include "generator.h"
 
+#include <utility>
+
 namespace dodoru {
 
 namespace {
@@ -21,6 +23,8 @@ GenerationResult Generator::generate(int level) {
     result.level = level;
     BoardSnapshot snapshot{};
     WindowState& state = engine_.state();
+    state.SolutionCount = 0;
+    engine_.board().message().hide();
 
     auto interrupted = [&]() {
         state.GenerateFlag = 0;
@@ -63,7 +67,6 @@ bool Generator::beginFullGrid(BoardSnapshot& snapshot, GenerationResult& result)
         state.CellMark.fill(0);
         random_.reseedFromClock();
         for (int c = 0; c < kCellCount; ++c) board.cell(c).clear();
-        engine_.pump().boardHidden();
         if (observer_ != nullptr) observer_->fullGridBegun(result.grids);
 
         shuffleDigitMap();
@@ -91,7 +94,7 @@ void Generator::shuffleDigitMap() {
         const float u2 = random_.next();
         const int a = scaledDraw(u1, 9) + 1;
         const int b = scaledDraw(u2, 9) + 1;
-        Swap(map[static_cast<std::size_t>(a)], map[static_cast<std::size_t>(b)]);
+        std::swap(map[static_cast<std::size_t>(a)], map[static_cast<std::size_t>(b)]);
     }
 }
 
@@ -139,7 +142,6 @@ int Generator::levelOneRemoval() {
 int Generator::removeCells(int removalCount, int& picks) {
     WindowState& state = engine_.state();
     Board& board = engine_.board();
-    int pickCount = 0;  // picks spent in this try: 0..499
     picks = 0;
     int k = 1;
     while (k <= removalCount) {
@@ -151,8 +153,7 @@ int Generator::removeCells(int removalCount, int& picks) {
             target.clear();
             ++k;
         }
-        if (pickCount >= kPickBound - 1) break;
-        ++pickCount;
+        if (picks >= kPickBound) break;
     }
     return k - 1;
 }
@@ -261,7 +262,7 @@ void Generator::showAcceptedPuzzle(GenerationResult& result) {
     result.clueCount = clueCount;
     result.countLabel = kCountLabelPrefix + std::to_string(clueCount);
     engine_.state().GenerateFlag = 0;
-    engine_.pump().puzzleShown();
+    if (observer_ != nullptr) observer_->puzzleShown();
 }
 
 }  // namespace dodoru

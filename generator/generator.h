@@ -33,13 +33,11 @@ struct GenerationResult {
 // removal by level with every try checked by the solve routine, the log record, and the puzzle shown.
 // The board (givens in blue, everything else empty) holds the puzzle afterwards.
 //
-// The engine's pump is told boardHidden() at every full grid begun (after the board model has been
-// emptied) and puzzleShown() once the accepted puzzle is on the board; pollNow() runs once after
-// every rejected try. When the pump unwinds, generate() returns Interrupted at once: no record is
-// logged, puzzleShown() is not called, GenerateFlag is back at 0, and the board holds only givens and
-// empty cells (the try in progress).
+// Each generation starts with SolutionCount at 0 and the message label hidden. The engine's pump runs
+// pollNow() once after every rejected try. When the pump unwinds, generate() returns Interrupted at
+// once: no record is logged, the observer is not told puzzleShown(), GenerateFlag is back at 0, and the
+// board holds only givens and empty cells (the try in progress).
 //
-// The caller (the command frame) resets SolutionCount and the message label before generate().
 // A level outside 1..5 throws std::out_of_range.
 class Generator {
 public:

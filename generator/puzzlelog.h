@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace dodoru {
 
@@ -25,20 +23,11 @@ struct LogWriteResult {
     int errorNumber = 0;  // errno, for LogFailure::System
 };
 
-// Where accepted puzzles are recorded.
+// Where accepted puzzles are recorded (the file log lives in filelog/, outside the portable core).
 class PuzzleLog {
 public:
     virtual ~PuzzleLog() = default;
     virtual LogWriteResult append(const LogRecord& record) = 0;
 };
-
-// UTF-8 text to code page 950 (Big5); nullopt when a character has no Big5 form. This is the one
-// place that knows the platform's converter (glibc's iconv here, codepage950.cpp).
-std::optional<std::string> toCodePage950(std::string_view utf8);
-
-// One log record as the bytes appended to the log: the header (等級L共N號答案S組), blanks up to
-// the next print zone (the next 1-based column of the form 14·k + 1, counting the header's encoded
-// bytes), the tally "0=NN " .. "9=NN ", item 5 (one blank) and CR LF. Nullopt if encoding fails.
-std::optional<std::string> encodeLogRecord(const LogRecord& record);
 
 }  // namespace dodoru

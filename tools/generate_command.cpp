@@ -184,8 +184,6 @@ int runGenerate(const std::vector<std::string>& args) {
 
     int status = kExitOk;
     for (long number = 1; number <= options.count; ++number) {
-        state.SolutionCount = 0;  // the command frame's reset
-        board.message().hide();
         const auto start = std::chrono::steady_clock::now();
         const GenerationResult result = generator.generate(options.level);
         const double ms =

@@ -4,6 +4,8 @@ set -u
 cli=$1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 empty=$(printf '0%.0s' $(seq 81))
 expected='{"verdict": "several", "message": "有多組解答", "puzzle_error": false, "board": "347658129516297834892314567781935246934862751265471983123549678678123495459786312", "givens": "000100000000000000000000100000000000000000000000000000000010000001000000000000000", "added": [65, 58, 24, 3], "searches": [414, 78313, 4891, 1881965]}'
@@ -38,30 +40,36 @@ done
 
 # Stream mode: each line answered in turn, a bad line reported by number, the others still answered.
 conflict="55$(printf '0%.0s' $(seq 79))"
-stream=$(printf '%s\n\nnot a board\n%s\n' "$empty" "$conflict" | "$cli" solve - --json 2>/tmp/dodoru-cli-err.$$); rc=$?
+stream=$(printf '%s\n\nnot a board\n%s\n' "$empty" "$conflict" | "$cli" solve - --json 2>"$work/err"); rc=$?
 [ $rc -eq 2 ] || fail "stream with a bad line exit status $rc"
 [ "$(wc -l <<<"$stream")" -eq 2 ] || fail "stream answers: $stream"
 grep -q '"verdict": "none", "message": "此題無解"' <<<"$(sed -n 2p <<<"$stream")" || fail "conflict answer: $stream"
-grep -q 'line 3' /tmp/dodoru-cli-err.$$ || fail "bad line not reported by number: $(cat /tmp/dodoru-cli-err.$$)"
-rm -f /tmp/dodoru-cli-err.$$
+grep -q 'line 3' "$work/err" || fail "bad line not reported by number: $(cat "$work/err")"
 
-# Answers arrive before the input ends (flushed after each line).
-first=$( { echo "$empty"; sleep 3; echo "$empty"; } | "$cli" solve - --json | head -n 1 & pid=$!; sleep 2; kill -0 $pid 2>/dev/null && echo waiting; wait $pid)
-[ "${first%%$'\n'*}" != "waiting" ] || fail "first stream answer not flushed before the next line"
+# Answers arrive before the input ends (flushed after each line): the first is read while the input is open.
+mkfifo "$work/in" "$work/out"
+"$cli" solve - --json <"$work/in" >"$work/out" &
+solver=$!
+exec 3>"$work/in" 4<"$work/out"
+echo "$empty" >&3
+IFS= read -r -t 60 first <&4 || fail "first stream answer not flushed while the input is open"
+[ "$first" = "$expected" ] || fail "first stream answer: $first"
+exec 3>&-
+cat <&4 >/dev/null
+exec 4<&-
+wait "$solver"
 
 # A puzzle file: every puzzle answered in turn; a file that cannot be read or is no puzzle file solves nothing.
-files=$(mktemp -d)
-printf '# two puzzles\n%s\n\n%s\n' "$empty" "$conflict" >"$files/two.txt"
-[ "$("$cli" solve "$files/two.txt" --json)" = "$(printf '%s\n%s\n' "$empty" "$conflict" | "$cli" solve - --json)" ] ||
+printf '# two puzzles\n%s\n\n%s\n' "$empty" "$conflict" >"$work/two.txt"
+[ "$("$cli" solve "$work/two.txt" --json)" = "$(printf '%s\n%s\n' "$empty" "$conflict" | "$cli" solve - --json)" ] ||
     fail "file answers differ from the stream's"
-printf '%s\n000x\n' "$empty" >"$files/bad.txt"
-for arg in "$files/bad.txt" "$files" "$files/missing.txt"; do
-    out=$("$cli" solve "$arg" 2>"$files/err"); rc=$?
+printf '%s\n000x\n' "$empty" >"$work/bad.txt"
+for arg in "$work/bad.txt" "$work" "$work/missing.txt"; do
+    out=$("$cli" solve "$arg" 2>"$work/err"); rc=$?
     [ $rc -eq 2 ] && [ -z "$out" ] || fail "'$arg' exit status $rc, output $out"
-    grep -Eq "line 2, column 4: unexpected character 'x'|Is a directory|No such file" "$files/err" ||
-        fail "'$arg' message: $(cat "$files/err")"
+    grep -Eq "line 2, column 4: unexpected character 'x'|Is a directory|No such file" "$work/err" ||
+        fail "'$arg' message: $(cat "$work/err")"
 done
-rm -rf "$files"
 
 # Lost output: a full disk is exit status 1 with the reason; a reader that stops reading ends the run
 # quietly (here with SIGPIPE ignored, as some callers leave it, so that the write itself fails).

@@ -103,12 +103,5 @@ TEST_F(SearchTable, SortMatchesRowExchangesThroughTheScratchRow) {
     }
 }
 
-TEST(SwapProcedure, ExchangesBothValues) {
-    std::int16_t x = 3, y = 7;
-    Swap(x, y);
-    EXPECT_EQ(x, 7);
-    EXPECT_EQ(y, 3);
-}
-
 }  // namespace
 }  // namespace dodoru::testing

@@ -51,7 +51,7 @@ TEST_P(SeededGeneration, GivesAUniquePuzzleOfItsLevel) {
     SeededRandom random(param.seed);
     RecordingLog log;
     log.onAppend = [&] {
-        EXPECT_EQ(window.pump.shown, 0);  // logged before the puzzle is shown
+        EXPECT_EQ(window.seen.shownCount, 0);  // logged before the puzzle is shown
         EXPECT_EQ(window.state.GenerateFlag, -1);
     };
     const GenerationResult result = window.generate(random, param.level, &log);
@@ -105,8 +105,8 @@ TEST_P(SeededGeneration, GivesAUniquePuzzleOfItsLevel) {
     }
     EXPECT_EQ(window.state.GenerateFlag, 0);
     EXPECT_FALSE(window.board.message().visible);
-    EXPECT_EQ(window.pump.shown, 1);
-    EXPECT_EQ(window.pump.hidden, result.grids);
+    EXPECT_EQ(window.seen.shownCount, 1);
+    EXPECT_EQ(window.seen.begunCount, result.grids);
     EXPECT_EQ(window.pump.polls, result.tries - 1);  // one event pass after every rejected try
     EXPECT_GE(result.tries, 1);
 
@@ -172,7 +172,7 @@ TEST(Generation, AFailedLogWriteIsReportedAndThePuzzleStillShown) {
     EXPECT_EQ(result.outcome, GenerationOutcome::Accepted);
     EXPECT_FALSE(result.log.ok);
     EXPECT_EQ(result.log.error, "cannot write to out.txt: No space left on device");
-    EXPECT_EQ(window.pump.shown, 1);
+    EXPECT_EQ(window.seen.shownCount, 1);
     EXPECT_EQ(window.board.givenCount(), result.clueCount);
     EXPECT_EQ(log.records.size(), 1u);
 }
@@ -182,7 +182,7 @@ TEST(Generation, OnlyLevelsOneToFive) {
     SeededRandom random(1);
     EXPECT_THROW(window.generate(random, 0), std::out_of_range);
     EXPECT_THROW(window.generate(random, 6), std::out_of_range);
-    EXPECT_EQ(window.pump.hidden, 0);
+    EXPECT_EQ(window.seen.begunCount, 0);
 }
 
 TEST(Generation, ConsecutiveCommandsOnOneWindow) {
@@ -212,7 +212,7 @@ TEST(Unwinding, AfterARejectedTryEndsTheGenerationWithNothingLogged) {
     EXPECT_EQ(result.outcome, GenerationOutcome::Interrupted);
     EXPECT_EQ(judged, 1);
     EXPECT_TRUE(log.records.empty());
-    EXPECT_EQ(window.pump.shown, 0);
+    EXPECT_EQ(observer.shownCount, 0);
     EXPECT_EQ(window.state.GenerateFlag, 0);
     EXPECT_TRUE(window.onlyGivensAndEmptyCells());
 }
@@ -228,7 +228,7 @@ TEST(Unwinding, InsideASearchEndsTheGenerationAtOnce) {
         EXPECT_EQ(result.outcome, GenerationOutcome::Interrupted) << unwindAt;
         EXPECT_EQ(window.pump.polls, unwindAt) << unwindAt;  // nothing ran after the pump said unwind
         EXPECT_TRUE(log.records.empty());
-        EXPECT_EQ(window.pump.shown, 0);
+        EXPECT_EQ(window.seen.shownCount, 0);
         EXPECT_EQ(window.state.GenerateFlag, 0);
         EXPECT_TRUE(window.onlyGivensAndEmptyCells()) << unwindAt;
     }

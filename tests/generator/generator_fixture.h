@@ -13,19 +13,14 @@
 
 namespace dodoru::testing {
 
-// A pump that counts what the generator tells it. It polls only when asked (pollNow) unless a
-// stride is given, and answers Unwind from its `unwindAtPoll`-th poll on (0: never).
+// A pump that counts its polls. It polls only when asked (pollNow) unless a stride is given, and
+// answers Unwind from its `unwindAtPoll`-th poll on (0: never).
 class CountingPump final : public EventPump {
 public:
     explicit CountingPump(std::uint32_t stride = UINT32_MAX) : EventPump(stride) {}
     int polls = 0;
     int unwindAtPoll = 0;
-    int hidden = 0;
-    int shown = 0;
     std::function<void()> onPoll;
-
-    void boardHidden() override { ++hidden; }
-    void puzzleShown() override { ++shown; }
 
 protected:
     PumpResult poll() override {
@@ -71,13 +66,16 @@ private:
     LogWriteResult answer_;
 };
 
-// An observer built from lambdas.
+// An observer built from lambdas; it counts the grids begun and the puzzles shown.
 struct LambdaObserver final : GenerationObserver {
+    int begunCount = 0;
+    int shownCount = 0;
     std::function<void(long)> begun;
     std::function<void(const BoardSnapshot&)> ready;
     std::function<void(const TryReport&)> removed;
     std::function<void(const TryReport&)> judged;
     void fullGridBegun(long grids) override {
+        ++begunCount;
         if (begun) begun(grids);
     }
     void fullGridReady(const BoardSnapshot& snapshot) override {
@@ -89,23 +87,23 @@ struct LambdaObserver final : GenerationObserver {
     void tryJudged(const TryReport& report) override {
         if (judged) judged(report);
     }
+    void puzzleShown() override { ++shownCount; }
 };
 
-// A window's worth of state: board, variables, pump, engine.
+// A window's worth of state: board, variables, pump, engine, and an observer when a test gives none.
 struct TestWindow {
     Board board;
     WindowState state;
     CountingPump pump;
     Engine engine{board, state, pump};
+    LambdaObserver seen;
 
     explicit TestWindow(std::uint32_t stride = UINT32_MAX) : pump(stride) {}
 
-    // One generate command: the frame's reset of SolutionCount, then the generator.
     GenerationResult generate(RandomSource& random, int level, PuzzleLog* log = nullptr,
                               GenerationObserver* observer = nullptr) {
         Generator generator(engine, random, log);
-        generator.setObserver(observer);
-        state.SolutionCount = 0;
+        generator.setObserver(observer != nullptr ? observer : &seen);
         return generator.generate(level);
     }
     // 81 characters: the given digits, '0' elsewhere.

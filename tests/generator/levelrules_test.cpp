@@ -19,23 +19,6 @@ bool accepts(int level, int hard, int singles, int solutionCount = 1) {
     return acceptsTry(rulesForLevel(level), solutionCount, tallyOf(hard, singles), 30);
 }
 
-TEST(LevelRules, ParametersOfTheFiveLevels) {
-    const int removal[] = {0, 39, 43, 49, 49};
-    const int tries[] = {0, 30, 30, 35, 35};
-    const int hardValue[] = {2, 3, 3, 4, 4};
-    const int hardMinimum[] = {3, 10, 15, 16, 16};
-    for (int level = 1; level <= 5; ++level) {
-        const LevelRules& rules = rulesForLevel(level);
-        const auto i = static_cast<std::size_t>(level - 1);
-        EXPECT_EQ(rules.level, level);
-        EXPECT_EQ(rules.removalBase, removal[i]) << level;
-        EXPECT_EQ(rules.tryLimit, tries[i]) << level;
-        EXPECT_EQ(rules.hardValue, hardValue[i]) << level;
-        EXPECT_EQ(rules.hardMinimum, hardMinimum[i]) << level;
-        EXPECT_EQ(rules.passes, level == 5) << level;
-    }
-}
-
 TEST(LevelRules, OnlyLevelsOneToFiveExist) {
     EXPECT_THROW(rulesForLevel(0), std::out_of_range);
     EXPECT_THROW(rulesForLevel(6), std::out_of_range);

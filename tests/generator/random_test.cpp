@@ -82,16 +82,5 @@ TEST(ClockRandom, FollowsTheClock) {
     EXPECT_TRUE(differs);
 }
 
-TEST(ClockRandom, RealClockDrawsAreInRange) {
-    ClockRandom random;
-    for (int i = 0; i < 1000; ++i) {
-        if (i % 10 == 0) random.reseedFromClock();
-        const float u = random.next();
-        ASSERT_GE(u, 0.0f);
-        ASSERT_LT(u, 1.0f);
-    }
-    EXPECT_GT(ClockRandom::highResolutionTicks(), 0u);
-}
-
 }  // namespace
 }  // namespace dodoru::testing

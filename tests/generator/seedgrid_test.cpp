@@ -106,7 +106,9 @@ TEST(SeedGrid, EveryShuffleIsAPermutation) {
 
 TEST(SeedGrid, BeginningAGridErasesMarksAndEmptiesAndHidesTheBoard) {
     TestWindow window;
-    window.state.CellMark.fill(-1);  // marks of a solve the user ran
+    window.state.CellMark.fill(-1);  // marks, count and verdict of a solve the user ran
+    window.state.SolutionCount = 2;
+    window.board.message().show("有多組解答");
     for (int c = 0; c < 81; ++c) window.board.cell(c).makeGiven(c % 9 + 1);
     ScriptedRandom random(5);
     LambdaObserver observer;
@@ -115,7 +117,8 @@ TEST(SeedGrid, BeginningAGridErasesMarksAndEmptiesAndHidesTheBoard) {
         EXPECT_EQ(window.state.CellMark, (std::array<std::int16_t, 81>{}));
         EXPECT_EQ(random.reseeds, 1);
         EXPECT_EQ(random.draws, 0);
-        EXPECT_EQ(window.pump.hidden, 1);
+        EXPECT_EQ(window.state.SolutionCount, 0);
+        EXPECT_FALSE(window.board.message().visible);
         for (int c = 0; c < 81; ++c) {
             EXPECT_TRUE(window.board.cell(c).empty());
             EXPECT_EQ(window.board.cell(c).colour(), std::optional<Colour>(kPlainColour));

@@ -114,7 +114,7 @@ private slots:
         QVERIFY(!dialog_->isModal());
         QVERIFY(!dialog_->parentWidget());
         QCOMPARE(dialog_->minimumSize(), dialog_->maximumSize());
-        QCOMPARE(dialog_->size(), QSize(dialog_->toPixelsX(6990), dialog_->toPixelsY(4950)));
+        QCOMPARE(dialog_->size(), QSize(dialog_->scale().toPixelsX(6990), dialog_->scale().toPixelsY(4950)));
         QVERIFY(dialog_->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!dialog_->windowIcon().isNull());
     }
@@ -150,8 +150,8 @@ private slots:
         for (QWidget* child : dialog_->findChildren<QWidget*>(name))
             if (index < 0 || child->property("index").toInt() == index) control = child;
         QVERIFY(control);
-        const QRect expected(dialog_->toPixelsX(twips.x()), dialog_->toPixelsY(twips.y()),
-                             dialog_->toPixelsX(twips.width()), dialog_->toPixelsY(twips.height()));
+        const QRect expected(dialog_->scale().toPixelsX(twips.x()), dialog_->scale().toPixelsY(twips.y()),
+                             dialog_->scale().toPixelsX(twips.width()), dialog_->scale().toPixelsY(twips.height()));
         QCOMPARE(control->geometry(), expected);
         QCOMPARE(control->isVisible(), visible);
     }
@@ -159,18 +159,18 @@ private slots:
     void iconAndLinesAreHidden() {
         dialog_->show();
         QCOMPARE(dialog_->picIcon()->objectName(), QStringLiteral("picIcon"));
-        QCOMPARE(dialog_->picIcon()->pos(), QPoint(dialog_->toPixelsX(240), dialog_->toPixelsY(240)));
+        QCOMPARE(dialog_->picIcon()->pos(), QPoint(dialog_->scale().toPixelsX(240), dialog_->scale().toPixelsY(240)));
         QCOMPARE(dialog_->picIcon()->size(), QSize(32, 32)); // sized to its picture
         QVERIFY(!dialog_->picIcon()->isVisible());
         for (int i : {0, 1}) {
             QCOMPARE(dialog_->Line1(i)->objectName(), QStringLiteral("Line1"));
             QVERIFY(!dialog_->Line1(i)->isVisible());
-            QCOMPARE(dialog_->Line1(i)->y(), dialog_->toPixelsY(3915));
+            QCOMPARE(dialog_->Line1(i)->y(), dialog_->scale().toPixelsY(3915));
         }
         QCOMPARE(dialog_->Line1(1)->height(), 1);
         QCOMPARE(dialog_->Line1(0)->height(), 2);
-        QCOMPARE(dialog_->Line1(1)->x(), dialog_->toPixelsX(165));
-        QCOMPARE(dialog_->Line1(0)->x(), dialog_->toPixelsX(180));
+        QCOMPARE(dialog_->Line1(1)->x(), dialog_->scale().toPixelsX(165));
+        QCOMPARE(dialog_->Line1(0)->x(), dialog_->scale().toPixelsX(180));
     }
 
     void buttonsAndTabOrder() {
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(QColor(picture.pixel(x, y)), QColor(0x80, 0x80, 0x80));
         QCOMPARE(QColor(picture.pixel(x, y + 1)), QColor(0xFF, 0xFF, 0xFF));
         // Nothing between the title and the description's left edge but the icon.
-        QCOMPARE(dark(picture, QRect(dialog_->toPixelsX(240) + 33, dialog_->toPixelsY(900), 20, 40)), 0);
+        QCOMPARE(dark(picture, QRect(dialog_->scale().toPixelsX(240) + 33, dialog_->scale().toPixelsY(900), 20, 40)), 0);
     }
 
     void pictureIsReproducible() {
@@ -318,7 +318,7 @@ private slots:
         QFETCH(QPoint, twips);
         dialog_->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_));
-        const QPoint at(dialog_->toPixelsX(twips.x()), dialog_->toPixelsY(twips.y()));
+        const QPoint at(dialog_->scale().toPixelsX(twips.x()), dialog_->scale().toPixelsY(twips.y()));
         QTest::mouseClick(dialog_, Qt::LeftButton, {}, at);
         QCOMPARE(browser_.opened.size(), size_t{1});
         QCOMPARE(browser_.opened[0], QUrl(QStringLiteral("https://www.example.com/dodoru/")));

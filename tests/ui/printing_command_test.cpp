@@ -252,17 +252,6 @@ private slots:
         QVERIFY(landscape.y + landscape.height < 11906);
     }
 
-    void precisionOfEachValue() {
-        // x and y are single precision values; w and h keep the double product.
-        const PagePlacement placement = placeOnPage(12240, 15840, 9450, 9630);
-        const float r = placement.scale;
-        QCOMPARE(r, static_cast<float>(12240.0 / 9450.0));
-        QCOMPARE(placement.x, static_cast<float>((12240.0 - 9450.0) * static_cast<double>(r) * 0.8 / 2));
-        QCOMPARE(placement.y, static_cast<float>((15840.0 - 9630.0) * static_cast<double>(r) * 0.8 / 2));
-        QCOMPARE(placement.width, static_cast<double>(9450.0f * r) * 0.8);
-        QCOMPARE(placement.height, static_cast<double>(9630.0f * r) * 0.8);
-    }
-
     void emptyWindowPlacesNothing() {
         const PagePlacement placement = placeOnPage(11906, 16838, 0, 0);
         QCOMPARE(placement.shorterSide, 11906);

@@ -21,7 +21,7 @@ void writeText(const QString& path, const QByteArray& text) {
 }
 
 // Reads a value straight through the registry calls, as raw type and bytes.
-std::optional<registry::Value> query(StandInRegistry& reg, const QString& key, const QString& name) {
+std::optional<registry::Value> query(registry::Registry& reg, const QString& key, const QString& name) {
     registry::KeyHandle handle = 0;
     if (reg.openKey(registry::kLocalMachine, key.toLocal8Bit(), registry::kRead, handle) !=
         registry::kSuccess)
@@ -196,14 +196,18 @@ private slots:
         }
     }
 
-    void systemRegistryAnswersWithoutFailing() {
+    void systemRegistryReadsTheMachineWideFile() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("dodoru")));
+        writeText(dir.filePath(QStringLiteral("dodoru/registry.ini")),
+                  "[SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\nPATH=/opt/machine\n");
+        const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.path()));
         const std::unique_ptr<registry::Registry> reg = registry::systemRegistry();
-        QVERIFY(reg);
-        registry::KeyHandle handle = 0;
-        const long status = reg->openKey(registry::kLocalMachine, registry::kSysInfoKey.toLocal8Bit(),
-                                         registry::kRead, handle);
-        QVERIFY(status == registry::kSuccess || status == registry::kNotFound);
-        if (status == registry::kSuccess) QCOMPARE(reg->closeKey(handle), registry::kSuccess);
+        qputenv("XDG_CONFIG_DIRS", saved);
+        const auto value = query(*reg, registry::kSysInfoKey, registry::kSysInfoValue);
+        QVERIFY(value);
+        QCOMPARE(value->data, QByteArray("/opt/machine\0", 13));
     }
 
     // --- the host's file lookup and program starter ---

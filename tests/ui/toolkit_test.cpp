@@ -369,21 +369,6 @@ private slots:
         QCOMPARE(clock.reads() - before, std::int64_t(10));
         QCOMPARE(pass.runs, 0);
     }
-
-    void pumpForwardsTheGeneratorsNews() {
-        SteppingClock clock(1);
-        CountingPass pass;
-        WindowEventPump pump(clock, pass);
-        int hidden = 0, shown = 0;
-        pump.onBoardHidden = [&] { ++hidden; };
-        pump.onPuzzleShown = [&] { ++shown; };
-        EventPump& base = pump;
-        base.boardHidden();
-        base.puzzleShown();
-        base.puzzleShown();
-        QCOMPARE(hidden, 1);
-        QCOMPARE(shown, 2);
-    }
 };
 
 QTEST_MAIN(ToolkitTest)

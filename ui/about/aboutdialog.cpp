@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cmath>
 
 #include "aboutpicture.h"
 #include "abouttexts.h"
@@ -57,7 +56,7 @@ QFrame* hiddenLine(QWidget* parent, int index, const QColor& colour) {
 } // namespace
 
 AboutDialog::AboutDialog(WebLink& webLink, SystemInfoLauncher& sysInfo, const QIcon& icon, QWidget* parent)
-    : QDialog(parent), webLink_(webLink), sysInfo_(sysInfo) {
+    : QDialog(parent), webLink_(webLink), sysInfo_(sysInfo), scale_(TwipsScale::forScreen(screen())) {
     setObjectName(QStringLiteral("frmAbout"));
     // A fixed dialog frame without minimise and maximise buttons, kept out of the task bar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -65,7 +64,7 @@ AboutDialog::AboutDialog(WebLink& webLink, SystemInfoLauncher& sysInfo, const QI
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(about::kCreatedCaption);
-    setFixedSize(toPixelsX(kClientWidth), toPixelsY(kClientHeight));
+    setFixedSize(scale_.toPixelsX(kClientWidth), scale_.toPixelsY(kClientHeight));
 
     QIcon shown = icon;
     if (shown.isNull()) shown = QApplication::windowIcon();
@@ -77,16 +76,8 @@ AboutDialog::AboutDialog(WebLink& webLink, SystemInfoLauncher& sysInfo, const QI
     composePicture();
 }
 
-int AboutDialog::toPixelsX(int twips) const {
-    return static_cast<int>(std::lround(twips * logicalDpiX() / 1440.0));
-}
-
-int AboutDialog::toPixelsY(int twips) const {
-    return static_cast<int>(std::lround(twips * logicalDpiY() / 1440.0));
-}
-
 QRect AboutDialog::twipsRect(int left, int top, int width, int height) const {
-    return {toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height)};
+    return {scale_.toPixelsX(left), scale_.toPixelsY(top), scale_.toPixelsX(width), scale_.toPixelsY(height)};
 }
 
 void AboutDialog::createControls(const QIcon& icon) {
@@ -121,9 +112,11 @@ void AboutDialog::createControls(const QIcon& icon) {
 
     // Line1(1), grey and one pixel wide, lies over the white two-pixel Line1(0): an etched separator.
     Line1_[0] = hiddenLine(this, 0, QColor(0xFF, 0xFF, 0xFF));
-    Line1_[0]->setGeometry(toPixelsX(180), toPixelsY(3915), toPixelsX(6794) - toPixelsX(180) + 1, 2);
+    Line1_[0]->setGeometry(scale_.toPixelsX(180), scale_.toPixelsY(3915),
+                           scale_.toPixelsX(6794) - scale_.toPixelsX(180) + 1, 2);
     Line1_[1] = hiddenLine(this, 1, QColor(0x80, 0x80, 0x80));
-    Line1_[1]->setGeometry(toPixelsX(165), toPixelsY(3915), toPixelsX(6794) - toPixelsX(165) + 1, 1);
+    Line1_[1]->setGeometry(scale_.toPixelsX(165), scale_.toPixelsY(3915),
+                           scale_.toPixelsX(6794) - scale_.toPixelsX(165) + 1, 1);
 
     const std::array<QRect, 3> disclaimerRects = {
         twipsRect(330, 4080, 3780, 180), twipsRect(330, 4365, 3450, 180), twipsRect(330, 4635, 3450, 180)};

@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "twips.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -44,8 +46,7 @@ public:
     const QImage& picture() const { return picture_; }
 
     // Client-area twips to logical pixels on this dialog's screen.
-    int toPixelsX(int twips) const;
-    int toPixelsY(int twips) const;
+    const TwipsScale& scale() const { return scale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +63,7 @@ private:
 
     WebLink& webLink_;
     SystemInfoLauncher& sysInfo_;
+    TwipsScale scale_;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdSysInfo_ = nullptr;
     QLabel* picIcon_ = nullptr;

@@ -4,14 +4,13 @@
 
 #include <cstdint>
 
+#include "registry.h"
+
 class QWidget;
 
 namespace dodoru {
 
 class MessageBoxes;
-namespace registry {
-class Registry;
-}
 
 // Looks for a file.
 class FileLookup {
@@ -48,7 +47,7 @@ inline const QString kNoSystemInfoMessage = QStringLiteral("目前無法提供�
 class SystemInfoLauncher {
 public:
     // The access the keys are opened with: reading only, which every user has.
-    static constexpr std::uint32_t kKeyAccess = 0x20019;
+    static constexpr std::uint32_t kKeyAccess = registry::kRead;
     static constexpr std::uint32_t kBufferSize = 1024;
 
     SystemInfoLauncher(registry::Registry& registry, FileLookup& files, ProgramStarter& starter,

@@ -2,6 +2,21 @@
 
 namespace dodoru {
 
+namespace {
+
+// The generator's news about the board, passed on as the session's signals.
+class SignallingObserver final : public GenerationObserver {
+public:
+    explicit SignallingObserver(BoardSession& session) : session_(session) {}
+    void fullGridBegun(long /*grids*/) override { emit session_.boardHidden(); }
+    void puzzleShown() override { emit session_.puzzleShown(); }
+
+private:
+    BoardSession& session_;
+};
+
+} // namespace
+
 BoardSession::BoardSession(EventPump& pump, QObject* parent)
     : QObject(parent), engine_(board_, state_, pump) {}
 
@@ -44,6 +59,8 @@ SolveReport BoardSession::solve() {
 
 GenerationResult BoardSession::generate(int level, RandomSource& random, PuzzleLog* log) {
     Generator generator(engine_, random, log);
+    SignallingObserver observer(*this);
+    generator.setObserver(&observer);
     GenerationResult result = generator.generate(level);
     if (result.outcome == GenerationOutcome::Accepted) emit boardChanged();
     return result;

@@ -44,7 +44,8 @@ public:
 
     // The solve routine with the verdict on the board.
     SolveReport solve();
-    // A puzzle of `level` on the board; the board is announced only when the puzzle was accepted.
+    // A puzzle of `level` on the board, announced with boardHidden() at every full grid begun and
+    // puzzleShown() once accepted; the board is announced only when the puzzle was accepted.
     GenerationResult generate(int level, RandomSource& random, PuzzleLog* log);
     // The search's digits into every cell that is not a given (the live display).
     void showSearchGrid();
@@ -58,6 +59,9 @@ signals:
     void cellChanged(int index);
     // Every cell and the message label.
     void boardChanged();
+    // A generation emptied the board for a new full grid; the puzzle it accepted is on the board.
+    void boardHidden();
+    void puzzleShown();
 
 private:
     Board board_;

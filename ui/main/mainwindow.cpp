@@ -16,6 +16,7 @@
 #include "editingrooms.h"
 #include "boardfilekeeper.h"
 #include "fonts.h"
+#include "keycodes.h"
 #include "layout.h"
 #include "manuscriptroom.h"
 #include "windoweventpump.h"
@@ -33,6 +34,8 @@ const QString kChooserTooltip = QStringLiteral("(=0 or 滑鼠右鍵) 表示此�
 const QString kCellTooltipAtCreation = QStringLiteral("Mouse Click It ");
 const QString kCellTooltipManual = QStringLiteral("Click It");
 const QString kClearQuestion = QStringLiteral("警告!請確定您是否要清除掉題目?");
+// Label3's caption until the first generation sets the count; the label stays hidden meanwhile.
+const QString kCountCaptionAtCreation = QStringLiteral("12");
 
 constexpr ColourValue kHintColour = 0x4080;
 constexpr ColourValue kCountColour = 0xFF0000;
@@ -105,16 +108,16 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
     connect(session_.get(), &BoardSession::modeChanged, this, [this] { mirrorMode(); });
     pump_->beforePass = [this] { mirrorBoard(); };
-    pump_->onBoardHidden = [this] {
+    connect(session_.get(), &BoardSession::boardHidden, this, [this] {
         setCellPointers(MousePointer::Default);
         setCellTooltips(QString());
         for (ColourLabel* cell : cells_) cell->hide();
         mirrorBoard();
-    };
-    pump_->onPuzzleShown = [this] {
+    });
+    connect(session_.get(), &BoardSession::puzzleShown, this, [this] {
         mirrorBoard();
         for (ColourLabel* cell : cells_) cell->show();
-    };
+    });
 
     buildControls();
     editing_ = std::make_unique<EditingRooms>(*this);
@@ -212,7 +215,7 @@ void MainWindow::buildControls() {
     count_->setAutoSize(true);
     // The count ("空格27") is wider than the room right of the label; it is kept inside the window.
     count_->setKeepInsideParent(true);
-    count_->setCaption(QStringLiteral("12"));
+    count_->setCaption(kCountCaptionAtCreation);
 
     const QFont smallButton = windowFont(kKaiFace, layout::kSmallButtonPoints);
     const QFont largeButton = windowFont(kKaiFace, layout::kLargeButtonPoints);
@@ -423,7 +426,7 @@ void MainWindow::solve() {
 }
 
 void MainWindow::generate(int level) {
-    // Pointers and tooltips are reset with the board at every new full grid (onBoardHidden).
+    // Pointers and tooltips are reset with the board at every new full grid (boardHidden).
     GenerationResult result;
     beforeGeneration_ = session_->board();
     runLong([&] { result = session_->generate(level, *services_.random, services_.puzzleLog.get()); });
@@ -468,7 +471,9 @@ void MainWindow::Combo1_Click() {
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
-    const auto character = static_cast<short>(KeyCode < 96 ? KeyCode : KeyCode - 48);
+    // Keypad codes map onto the main keyboard's, whose codes are the digits' characters.
+    const auto character = static_cast<short>(
+        KeyCode < kKeypadDigitKey0 ? KeyCode : KeyCode - (kKeypadDigitKey0 - kDigitKey0));
     if (character < '0' || character > '9') return;
     chooser_->setChooserText(QString(QChar(character)));
     Combo1_Click();

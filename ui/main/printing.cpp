@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "messageboxes.h"
+#include "twips.h"
 
 namespace dodoru {
 
@@ -118,12 +119,10 @@ std::unique_ptr<QPrinter> DefaultPrinterFactory::create(QString& reason) {
 }
 
 WindowTwips windowTwips(const QWidget* window) {
-    const QScreen* screen = window->screen();
-    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const TwipsScale scale = TwipsScale::forScreen(window->screen());
     WindowTwips twips;
-    twips.twipsPerPixelX = 1440.0 / (dpiX > 0 ? dpiX : 96.0);
-    twips.twipsPerPixelY = 1440.0 / (dpiY > 0 ? dpiY : 96.0);
+    twips.twipsPerPixelX = scale.twipsPerPixelX();
+    twips.twipsPerPixelY = scale.twipsPerPixelY();
     const QRect outer = window->frameGeometry();
     twips.left = outer.x() * twips.twipsPerPixelX;
     twips.top = outer.y() * twips.twipsPerPixelY;

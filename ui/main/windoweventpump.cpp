@@ -27,12 +27,4 @@ PumpResult WindowEventPump::poll() {
     return PumpResult::Continue;
 }
 
-void WindowEventPump::boardHidden() {
-    if (onBoardHidden) onBoardHidden();
-}
-
-void WindowEventPump::puzzleShown() {
-    if (onPuzzleShown) onPuzzleShown();
-}
-
 } // namespace dodoru

@@ -25,17 +25,12 @@ public:
     WindowEventPump(Clock& clock, EventPass& pass, std::int64_t intervalNs = kDefaultIntervalNs,
                     std::uint32_t stride = kDefaultStride);
 
-    // Hooks of the window: before each pass, and the generator's news about the board.
+    // The window's hook before each pass.
     std::function<void()> beforePass;
-    std::function<void()> onBoardHidden;
-    std::function<void()> onPuzzleShown;
 
     // A long command starts: the gap is measured from now and the statistics start afresh.
     void startCommand();
     const Statistics& statistics() const { return statistics_; }
-
-    void boardHidden() override;
-    void puzzleShown() override;
 
 protected:
     PumpResult poll() override;

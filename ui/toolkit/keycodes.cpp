@@ -8,7 +8,7 @@ short virtualKeyCode(const QKeyEvent& event) {
     const int key = event.key();
     const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return static_cast<short>(keypad ? 96 + (key - Qt::Key_0) : 48 + (key - Qt::Key_0));
+        return static_cast<short>((keypad ? kKeypadDigitKey0 : kDigitKey0) + (key - Qt::Key_0));
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<short>(65 + (key - Qt::Key_A));
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<short>(112 + (key - Qt::Key_F1));
     switch (key) {

@@ -1,7 +1,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-#include "puzzlelog.h"
+#include "codepage950.h"
 
 namespace dodoru {
 

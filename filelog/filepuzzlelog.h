@@ -1,10 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "puzzlelog.h"
 
 namespace dodoru {
+
+// One log record as the bytes appended to the log: the header (等級L共N號答案S組), blanks up to
+// the next print zone (the next 1-based column of the form 14·k + 1, counting the header's encoded
+// bytes), the tally "0=NN " .. "9=NN ", item 5 (one blank) and CR LF. Nullopt if encoding fails.
+std::optional<std::string> encodeLogRecord(const LogRecord& record);
 
 // The puzzle log as a file (out.txt), at a path its owner chooses. Each append opens the file for
 // appending (creating it if missing), writes one whole record and closes it; the file is never

@@ -1,5 +1,7 @@
 #include "filepuzzlelog.h"
 
+#include "codepage950.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>

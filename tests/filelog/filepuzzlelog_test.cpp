@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "codepage950.h"
 #include "filepuzzlelog.h"
 #include "puzzlelog.h"
 
