@@ -259,7 +259,8 @@ void CupsPrintTest::manuscriptAndWindowPrintReachTheQueue() {
     const int dpi = 36;
     const QImage page = pdftools::pageImage(manuscriptPdf, 1, dpi);
     QVERIFY(!page.isNull());
-    for (const GridBox& box : layoutManuscript(layout, 7, true).front().grids) {
+    const std::vector<PageLayout> pages = layoutManuscript(layout, 7, true);
+    for (const GridBox& box : pages.front().grids) {
         int dark = 0;
         for (int i = 0; i < 50; ++i) {
             const int x = int((box.grid.left() + box.grid.width() * (i + 0.5) / 50) * dpi / 72);
