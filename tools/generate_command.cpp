@@ -1,4 +1,3 @@
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -11,6 +10,7 @@
 #include "engine.h"
 #include "filepuzzlelog.h"
 #include "generator.h"
+#include "options.h"
 #include "seededrandom.h"
 
 namespace dodoru::cli {
@@ -35,19 +35,6 @@ std::optional<OutputFormat> formatNamed(const std::string& name) {
     return std::nullopt;
 }
 
-template <typename Number> std::optional<Number> parseNumber(const std::string& text) {
-    Number value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "dodoru-cli generate: %s (see dodoru-cli --help)\n", message.c_str());
-    return kExitBadInput;
-}
-
 // Parses the arguments into `options`; returns an error message when they are wrong.
 std::optional<std::string> parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
     bool levelGiven = false;
@@ -58,55 +45,33 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         formatGiven = option;
         return std::nullopt;
     };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> inlineValue;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            inlineValue = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        if (name == "--json") {
-            if (inlineValue) return "--json takes no value";
-            if (auto error = chooseFormat(OutputFormat::Json, name)) return error;
-            continue;
-        }
-        if (name != "--level" && name != "--count" && name != "--seed" && name != "--log" && name != "--format")
-            return name.rfind("--", 0) == 0 ? "unknown option '" + name + "'"
-                                            : "unexpected argument '" + name + "'";
-        std::string value;
-        if (inlineValue) {
-            value = *inlineValue;
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return name + " needs a value";
-        }
+    const OptionNames names{{"--json"}, {"--level", "--count", "--seed", "--log", "--format"}};
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
+        if (name == "--json") return chooseFormat(OutputFormat::Json, name);
         if (name == "--level") {
             const auto level = parseNumber<int>(value);
-            if (!level || !isValidLevel(*level))
-                return "--level must be 1, 2, 3, 4 or 5, not '" + value + "'";
+            if (!level || !isValidLevel(*level)) return "--level must be 1, 2, 3, 4 or 5, not '" + value + "'";
             options.level = *level;
             levelGiven = true;
         } else if (name == "--count") {
             const auto count = parseNumber<long>(value);
-            if (!count || *count < 1)
-                return "--count must be a whole number of at least 1, not '" + value + "'";
+            if (!count || *count < 1) return "--count must be a whole number of at least 1, not '" + value + "'";
             options.count = *count;
         } else if (name == "--seed") {
-            const auto seed = parseNumber<std::uint64_t>(value);
-            if (!seed)
-                return "--seed must be a whole number 0.." + std::to_string(UINT64_MAX) + ", not '" + value +
-                       "'";
-            options.seed = *seed;
+            std::string error;
+            options.seed = parseSeed(value, error);
+            if (!options.seed) return error;
         } else if (name == "--format") {
             const auto format = formatNamed(value);
             if (!format) return "--format must be line, grid or json, not '" + value + "'";
-            if (auto error = chooseFormat(*format, name + " " + value)) return error;
+            return chooseFormat(*format, name + " " + value);
         } else {
             if (value.empty()) return "--log needs a file name";
             options.logPath = value;
         }
-    }
+        return std::nullopt;
+    };
+    if (auto error = readOptions(args, names, take)) return error;
     if (!levelGiven) return "missing --level L (1 very easy .. 5 very hard)";
     return std::nullopt;
 }
@@ -165,7 +130,7 @@ std::string humanText(const Board& board, const GenerationResult& result, double
 
 int runGenerate(const std::vector<std::string>& args) {
     GenerateOptions options;
-    if (const auto error = parseOptions(args, options)) return usageError(*error);
+    if (const auto error = parseOptions(args, options)) return usageError("generate", *error);
 
     std::unique_ptr<RandomSource> random;
     if (options.seed)

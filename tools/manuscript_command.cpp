@@ -1,8 +1,6 @@
 #include <QGuiApplication>
 #include <QThreadPool>
 
-#include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -19,6 +17,7 @@
 #include "filepuzzlelog.h"
 #include "levelrules.h"
 #include "manuscriptpainter.h"
+#include "options.h"
 #include "texterrors.h"
 
 namespace dodoru::cli {
@@ -39,19 +38,6 @@ struct ManuscriptArgs {
     int threads = 0; // 0: one per core
 };
 
-template <typename Number> std::optional<Number> parseNumber(const std::string& text) {
-    Number value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "dodoru-cli manuscript: %s (see dodoru-cli --help)\n", message.c_str());
-    return kExitBadInput;
-}
-
 std::optional<std::vector<int>> parseMix(const std::string& text) {
     std::vector<int> mix;
     std::stringstream in(text);
@@ -67,33 +53,13 @@ std::optional<std::vector<int>> parseMix(const std::string& text) {
 
 std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
     bool countGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> inlineValue;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            inlineValue = name.substr(eq + 1);
-            name.resize(eq);
-        }
+    const OptionNames names{{"--answers"},
+                            {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed", "--from",
+                             "--log", "-o", "--output", "--threads"}};
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--answers") {
-            if (inlineValue) return "--answers takes no value";
             out.answers = true;
-            continue;
-        }
-        static const std::vector<std::string> valued = {"--level", "--mix",   "--count",  "--per-page",
-                                                        "--paper", "--title", "--seed",   "--from",
-                                                        "--log",   "-o",      "--output", "--threads"};
-        if (std::find(valued.begin(), valued.end(), name) == valued.end())
-            return name.rfind("-", 0) == 0 ? "unknown option '" + name + "'"
-                                           : "unexpected argument '" + name + "'";
-        std::string value;
-        if (inlineValue)
-            value = *inlineValue;
-        else if (i + 1 < args.size())
-            value = args[++i];
-        else
-            return name + " needs a value";
-
-        if (name == "--level" || name == "--mix") {
+        } else if (name == "--level" || name == "--mix") {
             if (!out.mix.empty()) return "give either --level or --mix, once";
             const auto mix = parseMix(value);
             if (!mix || (name == "--level" && mix->size() != 1))
@@ -110,8 +76,7 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             countGiven = true;
         } else if (name == "--per-page") {
             const auto perPage = parseNumber<int>(value);
-            if (!perPage || !isValidPerPage(*perPage))
-                return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
+            if (!perPage || !isValidPerPage(*perPage)) return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
             out.perPage = *perPage;
         } else if (name == "--paper") {
             const auto paper = paperByName(QString::fromStdString(value));
@@ -125,11 +90,9 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
         } else if (name == "--title") {
             out.title = QString::fromUtf8(value.c_str());
         } else if (name == "--seed") {
-            const auto seed = parseNumber<std::uint64_t>(value);
-            if (!seed)
-                return "--seed must be a whole number 0.." + std::to_string(UINT64_MAX) + ", not '" + value +
-                       "'";
-            out.seed = *seed;
+            std::string error;
+            out.seed = parseSeed(value, error);
+            if (!out.seed) return error;
         } else if (name == "--from") {
             if (value.empty()) return "--from needs a file name";
             out.from = value;
@@ -138,14 +101,15 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             out.logPath = value;
         } else if (name == "--threads") {
             const auto threads = parseNumber<int>(value);
-            if (!threads || *threads < 1 || *threads > 256)
-                return "--threads must be 1 to 256, not '" + value + "'";
+            if (!threads || *threads < 1 || *threads > 256) return "--threads must be 1 to 256, not '" + value + "'";
             out.threads = *threads;
         } else {
             if (value.empty()) return "-o needs a file name";
             out.output = value;
         }
-    }
+        return std::nullopt;
+    };
+    if (auto error = readOptions(args, names, take)) return error;
     if (out.output.empty()) return "missing -o OUT.pdf";
     if (out.from) {
         if (!out.mix.empty() || countGiven || out.seed || out.logPath)
@@ -207,13 +171,13 @@ std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args)
 
 int runManuscript(const std::vector<std::string>& args) {
     ManuscriptArgs options;
-    if (const auto error = parseArgs(args, options)) return usageError(*error);
+    if (const auto error = parseArgs(args, options)) return usageError("manuscript", *error);
 
     std::vector<ManuscriptPuzzle> puzzles;
     int status = kExitOk;
     if (options.from) {
         auto read = readPuzzleFile(*options.from);
-        if (auto* error = std::get_if<std::string>(&read)) return usageError(*error);
+        if (auto* error = std::get_if<std::string>(&read)) return usageError("manuscript", *error);
         int number = 0;
         for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(read)) {
             ++number;
@@ -226,7 +190,7 @@ int runManuscript(const std::vector<std::string>& args) {
             puzzles.push_back(ManuscriptPuzzle{0, puzzle.digits, solved.solution});
         }
         if (puzzles.empty())
-            return usageError("'" + *options.from + "' holds no puzzle with exactly one solution");
+            return usageError("manuscript", "'" + *options.from + "' holds no puzzle with exactly one solution");
     } else {
         const auto generated = generate(options);
         if (!generated) {
