@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "editingrooms.h"
 #include "scriptedtransfer.h"
 #include "windowharness.h"
@@ -210,6 +212,14 @@ private slots:
         QCOMPARE(w.harness.messageBoxes->shown().size(), std::size_t(2));
         QVERIFY(w.harness.messageBoxes->texts().last().startsWith(
             QStringLiteral("無法儲存題目檔「%1」。\n").arg(w.platform().saveAnswer)));
+
+        // A FIFO chosen as the file is refused and stays a FIFO.
+        w.platform().saveAnswer = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(w.platform().saveAnswer).constData(), 0600), 0);
+        w->rooms().transfer().savePuzzle();
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(w.platform().saveAnswer).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        QVERIFY(w.harness.messageBoxes->texts().last().contains(QStringLiteral("FIFO")));
     }
 
     void refusedFilesLeaveTheBoardAlone_data() {

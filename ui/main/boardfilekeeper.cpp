@@ -1,12 +1,9 @@
 #include "boardfilekeeper.h"
 
 #include <QDir>
-#include <QSaveFile>
 
-#include <cerrno>
-
-#include "fileerrors.h"
 #include "messageboxes.h"
+#include "puzzlefile.h"
 #include "savelocationchooser.h"
 
 namespace dodoru {
@@ -86,17 +83,8 @@ bool BoardFileKeeper::saveElsewhere(const Board& board, QWidget* parent) {
     const QString path = chooser_.choose(parent, QStringLiteral("另存題目"), suggested,
                                          QStringLiteral("題目檔 (*.txt);;所有檔案 (*)"));
     if (path.isEmpty()) return false;
-    const FileKindCheck kind = examineFile(path);
-    QString why = fileKindReason(kind);
-    if (why.isEmpty()) {
-        QSaveFile out(path);
-        const QByteArray line = puzzleLine(board);
-        if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && out.write(line) == line.size() &&
-            out.commit())
-            return true;
-        why = fileErrorReason(out, errno);
-        out.cancelWriting();
-    }
+    const QString why = savePuzzleFile(path, board);
+    if (why.isEmpty()) return true;
     boxes_.show(parent, QStringLiteral("無法儲存題目到：\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n") + why,
                 MessageButtons::Ok, MessageIcon::Warning);
     return false;
@@ -109,15 +97,6 @@ SaveFileResult BoardFileKeeper::deleteForClear(QWidget* parent) {
     if (!result.ok())
         boxes_.show(parent, clearDeleteFailedText(result), MessageButtons::Ok, MessageIcon::Warning);
     return result;
-}
-
-QByteArray BoardFileKeeper::puzzleLine(const Board& board) {
-    QByteArray line;
-    for (int c = 0; c < kCellCount; ++c) {
-        const Cell& cell = board.cell(c);
-        line += static_cast<char>('0' + (cell.isGiven() ? cell.value() : 0));
-    }
-    return line + '\n';
 }
 
 } // namespace dodoru

@@ -47,9 +47,6 @@ public:
     // A confirmed clear: removes the file; an absent file is fine.
     SaveFileResult deleteForClear(QWidget* parent);
 
-    // An 81-character puzzle line and a newline: the digit of each given, 0 for the other cells.
-    static QByteArray puzzleLine(const Board& board);
-
 private:
     enum class UnreadFile { None, Ask, Keep, Replace };
 

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QUrl>
 #include <QWidget>
@@ -15,6 +14,7 @@
 
 #include "boardtext.h"
 #include "messageboxes.h"
+#include "puzzlefile.h"
 #include "transferplatform.h"
 
 namespace dodoru {
@@ -154,11 +154,8 @@ void PuzzleTransfer::savePuzzle() {
     const QString path = platform_.saveFileName(
         &window_, kSaveCaption, platform_.lastDirectory() + QLatin1Char('/') + kSuggestedName, kFileFilter);
     if (path.isEmpty()) return;
-    QSaveFile file(path);
-    const QByteArray line =
-        QByteArray::fromStdString(writeLine(target_.shownBoard(), CellsWritten::Givens)) + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(line) != line.size() || !file.commit()) {
-        refuse(kSaveFailed.arg(QDir::toNativeSeparators(path)), file.errorString());
+    if (const QString why = savePuzzleFile(path, target_.shownBoard()); !why.isEmpty()) {
+        refuse(kSaveFailed.arg(QDir::toNativeSeparators(path)), why);
         return;
     }
     platform_.setLastDirectory(QFileInfo(path).absolutePath());
