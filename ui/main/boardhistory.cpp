@@ -6,6 +6,8 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include "windowcommand.h"
+
 namespace dodoru {
 
 namespace {
@@ -54,17 +56,6 @@ private:
     bool pushed_ = false;
 };
 
-QAction* makeAction(QWidget& window, const QString& text, const QList<QKeySequence>& keys,
-                    const QString& tooltip) {
-    auto* action = new QAction(text, &window);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setToolTip(tooltip);
-    action->setEnabled(false);
-    window.addAction(action);
-    return action;
-}
-
 } // namespace
 
 BoardHistory::Step::Step(BoardHistory& history, QString text, UndoMode undoMode)
@@ -96,11 +87,13 @@ BoardHistory::Step::~Step() {
 BoardHistory::BoardHistory(QWidget& window, BoardSession& session, Hooks hooks)
     : window_(window), session_(session), hooks_(std::move(hooks)), stack_(new QUndoStack(this)) {
     stack_->setUndoLimit(kLimit);
-    undo_ = makeAction(window, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                       QStringLiteral("Undo the last change to the board"));
-    redo_ = makeAction(window, kRedoText,
-                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-                       QStringLiteral("Redo the change undone last"));
+    undo_ = addWindowCommand(window, &window, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                             QStringLiteral("Undo the last change to the board"));
+    redo_ = addWindowCommand(window, &window, kRedoText,
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                             QStringLiteral("Redo the change undone last"));
+    undo_->setEnabled(false);
+    redo_->setEnabled(false);
     undo_->setObjectName(QStringLiteral("undoAction"));
     redo_->setObjectName(QStringLiteral("redoAction"));
     connect(undo_, &QAction::triggered, this, [this] { undo(); });

@@ -14,6 +14,7 @@
 #include "manuscriptpainter.h"
 #include "messageboxes.h"
 #include "puzzlelog.h"
+#include "windowcommand.h"
 
 namespace dodoru {
 
@@ -43,12 +44,9 @@ ManuscriptRoom::ManuscriptRoom(QWidget& window, const Board& board, PuzzleLog* l
                                std::function<bool()> busy)
     : QObject(&window), window_(window), board_(board), log_(log), boxes_(boxes), busy_(std::move(busy)),
       printers_(std::make_unique<PrintDialogChooser>()), opener_(std::make_unique<DesktopDocumentOpener>()) {
-    action_ = new QAction(QStringLiteral("印製手稿…"), this);
-    action_->setShortcut(QKeySequence::Print);
-    action_->setShortcutContext(Qt::WindowShortcut);
-    action_->setToolTip(QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
+    action_ = addWindowCommand(window, this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
+                               QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
     connect(action_, &QAction::triggered, this, [this] { openDialog(); });
-    window.addAction(action_);
 }
 
 ManuscriptRoom::~ManuscriptRoom() {

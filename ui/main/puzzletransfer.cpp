@@ -16,6 +16,7 @@
 #include "messageboxes.h"
 #include "puzzlefile.h"
 #include "transferplatform.h"
+#include "windowcommand.h"
 
 namespace dodoru {
 
@@ -114,15 +115,11 @@ PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, Transfer
 
 QAction* PuzzleTransfer::addCommand(const QString& name, const QString& text, const QKeySequence& shortcut,
                                     const QString& tooltip, void (PuzzleTransfer::*command)()) {
-    auto* action = new QAction(text, this);
+    QAction* action = addWindowCommand(window_, this, text, {shortcut}, tooltip);
     action->setObjectName(name);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    action->setToolTip(tooltip);
     connect(action, &QAction::triggered, this, [this, command] {
         if (!target_.commandRunning()) (this->*command)();
     });
-    window_.addAction(action);
     return action;
 }
 

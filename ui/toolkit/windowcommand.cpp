@@ -1,0 +1,18 @@
+#include "windowcommand.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace dodoru {
+
+QAction* addWindowCommand(QWidget& window, QObject* owner, const QString& text,
+                          const QList<QKeySequence>& shortcuts, const QString& tooltip) {
+    auto* action = new QAction(text, owner);
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setToolTip(tooltip);
+    window.addAction(action);
+    return action;
+}
+
+} // namespace dodoru
