@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -119,17 +118,6 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
     if (out.mix.empty()) return "missing --level L or --mix L,L,... (1 very easy .. 5 very hard)";
     if (!countGiven) return "missing --count N";
     return std::nullopt;
-}
-
-// The puzzles of a puzzle file (81-cell lines or nine-line grids, '#' comment lines), or why not.
-std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "cannot read '" + path + "'";
-    std::stringstream text;
-    text << in.rdbuf();
-    auto read = readPuzzles(text.str());
-    if (auto* error = std::get_if<TextError>(&read)) return path + ": " + describeFileError(*error);
-    return std::get<std::vector<PuzzleText>>(std::move(read));
 }
 
 const char* verdictText(SolutionVerdict verdict) {

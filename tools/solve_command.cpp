@@ -86,36 +86,14 @@ int solveOne(const std::string& text, bool json, SearchMethod method, const std:
     return solveAndPrint(std::get<Board>(parsed), json, method) ? kExitOk : kExitIncomplete;
 }
 
-struct FileText {
-    std::string text;
-    std::string error;  // why the file could not be read; empty when it was
-};
-
-FileText readWholeFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return {{}, std::strerror(errno)};
-    FileText read;
-    char chunk[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) read.text.append(chunk, got);
-    if (std::ferror(file) != 0) read.error = std::strerror(errno);
-    std::fclose(file);
-    return read;
-}
-
 // Solves every puzzle of a file, in order; a file that is not a puzzle file solves nothing.
 int solveFile(const std::string& path, bool json, SearchMethod method) {
-    const FileText read = readWholeFile(path);
-    if (!read.error.empty()) {
-        std::fprintf(stderr, "dodoru-cli solve: cannot read '%s': %s\n", path.c_str(), read.error.c_str());
+    const auto read = readPuzzleFile(path);
+    if (const auto* error = std::get_if<std::string>(&read)) {
+        std::fprintf(stderr, "dodoru-cli solve: %s\n", error->c_str());
         return kExitBadInput;
     }
-    const auto parsed = readPuzzles(read.text);
-    if (const auto* error = std::get_if<TextError>(&parsed)) {
-        std::fprintf(stderr, "dodoru-cli solve: %s: %s\n", path.c_str(), describeFileError(*error).c_str());
-        return kExitBadInput;
-    }
-    for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(parsed))
+    for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(read))
         if (!solveAndPrint(puzzle.givens(), json, method)) return kExitIncomplete;
     return kExitOk;
 }

@@ -1,8 +1,29 @@
 #include "texterrors.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace dodoru::cli {
 
 namespace {
+
+struct FileText {
+    std::string text;
+    std::string error;  // why the file could not be read; empty when it was
+};
+
+FileText readWholeFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return {{}, std::strerror(errno)};
+    FileText read;
+    char chunk[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) read.text.append(chunk, got);
+    if (std::ferror(file) != 0) read.error = std::strerror(errno);
+    std::fclose(file);
+    return read;
+}
 
 constexpr const char* kCellRule = "(cells are 1-9, 0 or '.')";
 
@@ -44,6 +65,14 @@ std::string describeFileError(const TextError& error) {
         break;
     }
     return "no puzzle in the file (a puzzle is 81 cells)";
+}
+
+std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path) {
+    const FileText read = readWholeFile(path);
+    if (!read.error.empty()) return "cannot read '" + path + "': " + read.error;
+    auto parsed = readPuzzles(read.text);
+    if (const auto* error = std::get_if<TextError>(&parsed)) return path + ": " + describeFileError(*error);
+    return std::get<std::vector<PuzzleText>>(std::move(parsed));
 }
 
 } // namespace dodoru::cli

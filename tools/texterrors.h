@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "boardtext.h"
 
@@ -10,5 +12,9 @@ namespace dodoru::cli {
 std::string describeBoardError(const TextError& error);
 // The same for a puzzle file; the place is given as line and column.
 std::string describeFileError(const TextError& error);
+
+// The puzzles of a puzzle file, or the message that says why there are none: "cannot read 'PATH':
+// REASON", or "PATH: " and what is wrong in the file.
+std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path);
 
 } // namespace dodoru::cli
