@@ -68,7 +68,7 @@ GenerationResult BoardSession::generate(int level, RandomSource& random, PuzzleL
 
 void BoardSession::showSearchGrid() {
     engine_.showGrid();
-    for (int c = 0; c < kCellCount; ++c) emit cellChanged(c);
+    emit boardChanged();
 }
 
 void BoardSession::restore(const Board& board, Mode mode, int level) {

@@ -41,8 +41,6 @@ constexpr ColourValue kHintColour = 0x4080;
 constexpr ColourValue kCountColour = 0xFF0000;
 constexpr ColourValue kMessageColour = 0xFF;
 
-static_assert(kCellCount == 81);
-
 QString cellText(const Cell& cell) {
     return QString::fromStdString(cell.text());
 }

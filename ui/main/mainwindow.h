@@ -140,7 +140,7 @@ private:
     std::unique_ptr<EditingRooms> editing_;
     std::unique_ptr<WindowRooms> rooms_;
 
-    std::array<CellLabel*, 81> cells_{};
+    std::array<CellLabel*, kCellCount> cells_{};
     std::array<GridLine*, 20> lines_{};
     std::map<short, GraphicalButton*> buttons_;
     DigitChooser* chooser_ = nullptr;

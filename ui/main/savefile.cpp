@@ -20,10 +20,6 @@ SaveFileResult failure(const QString& path, const QString& why) {
     return {SaveFileStatus::Failed, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
 }
 
-} // namespace
-
-namespace {
-
 SaveFileResult unread(const QString& path, const QString& why) {
     return {SaveFileStatus::Unread, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
 }
