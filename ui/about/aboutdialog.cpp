@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-
 #include "aboutpicture.h"
 #include "abouttexts.h"
 #include "sysinfo.h"
