@@ -22,6 +22,7 @@ enum class TextFault {
     UnfinishedPuzzle,    // a puzzle of a file ends before its 81st cell
     TooManyCells,        // a line goes on with cells after its puzzle's 81st
     NoPuzzle,            // a file without a single cell
+    NotText,             // a NUL character: the bytes are no text (its line is given)
 };
 
 struct TextError {
