@@ -5,8 +5,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 
+#include <cerrno>
 #include <cmath>
 
 namespace dodoru {
@@ -114,6 +115,7 @@ QString answerPageTitle(const QString& title) {
 ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const ManuscriptOptions& options,
                                       const std::vector<ManuscriptPuzzle>& puzzles) {
     ManuscriptWriteResult result;
+    result.fault = ManuscriptWriteResult::Fault::Painting;
     if (puzzles.empty()) {
         result.error = QStringLiteral("手稿中沒有任何題目。");
         return result;
@@ -161,32 +163,58 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
         return result;
     }
     result.ok = true;
+    result.fault = ManuscriptWriteResult::Fault::None;
+    return result;
+}
+
+ManuscriptWriteResult writeManuscriptPdf(const std::string& path, const ManuscriptOptions& options,
+                                         const std::vector<ManuscriptPuzzle>& puzzles) {
+    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
+    ManuscriptWriteResult result;
+    const auto fileFailure = [&](const ReplacingFile& file) {
+        ManuscriptWriteResult failed;
+        failed.kind = file.kind();
+        failed.errorNumber = file.errorNumber();
+        failed.fault = file.fault() == ReplacingFile::Fault::Kind ? ManuscriptWriteResult::Fault::NotAFile
+                                                                  : ManuscriptWriteResult::Fault::System;
+        failed.error = QStringLiteral("無法寫入「%1」：%2")
+                           .arg(shownPath, failed.fault == ManuscriptWriteResult::Fault::NotAFile
+                                               ? QStringLiteral("這不是一般檔案")
+                                               : qt_error_string(failed.errorNumber));
+        return failed;
+    };
+    ReplacingFile file(path);
+    if (!file.open()) return fileFailure(file);
+    {
+        QFile out;
+        if (!out.open(file.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+            result.fault = ManuscriptWriteResult::Fault::System;
+            result.errorNumber = EIO;
+            result.error = QStringLiteral("無法寫入「%1」：%2").arg(shownPath, out.errorString());
+            return result;
+        }
+        {
+            QPdfWriter writer(&out);
+            writer.setCreator(QStringLiteral("Dodoru"));
+            writer.setTitle(options.title.isEmpty() ? QStringLiteral("Dodoru") : options.title);
+            result = paintManuscript(writer, options, puzzles);
+        }
+        if (result.ok && (!out.flush() || out.error() != QFileDevice::NoError)) {
+            const int error = errno;
+            result = {};
+            result.fault = ManuscriptWriteResult::Fault::System;
+            result.errorNumber = error != 0 ? error : EIO;
+            result.error = QStringLiteral("無法寫入「%1」：%2").arg(shownPath, out.errorString());
+        }
+    }
+    if (!result.ok) return result; // the unfinished file goes with `file`
+    if (!file.commit()) return fileFailure(file);
     return result;
 }
 
 ManuscriptWriteResult writeManuscriptPdf(const QString& path, const ManuscriptOptions& options,
                                          const std::vector<ManuscriptPuzzle>& puzzles) {
-    ManuscriptWriteResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("無法寫入「%1」：%2").arg(path, file.errorString());
-        return result;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(QStringLiteral("Dodoru"));
-        writer.setTitle(options.title.isEmpty() ? QStringLiteral("Dodoru") : options.title);
-        result = paintManuscript(writer, options, puzzles);
-    }
-    if (!result.ok) {
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.ok = false;
-        result.error = QStringLiteral("無法寫入「%1」：%2").arg(path, file.errorString());
-    }
-    return result;
+    return writeManuscriptPdf(QFile::encodeName(path).toStdString(), options, puzzles);
 }
 
 } // namespace dodoru

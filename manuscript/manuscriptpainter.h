@@ -2,10 +2,12 @@
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 #include "manuscriptpuzzle.h"
 #include "pagelayout.h"
+#include "regularfile.h"
 
 class QPagedPaintDevice;
 
@@ -21,8 +23,15 @@ struct ManuscriptOptions {
 QString answerPageTitle(const QString& title);
 
 struct ManuscriptWriteResult {
+    // Painting: the device failed (see error); NotAFile: the PDF's path names something other than a
+    // regular file (see kind), refused and left as it is; System: the file could not be written.
+    enum class Fault { None, Painting, NotAFile, System };
+
     bool ok = false;
     QString error; // why not, in the window's language
+    Fault fault = Fault::None;
+    PathKind kind;       // NotAFile
+    int errorNumber = 0; // System
 };
 
 // Paints the manuscript on a paged device (a PDF writer or a printer): the device is set to the
@@ -33,7 +42,11 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
                                       const std::vector<ManuscriptPuzzle>& puzzles);
 
 // The manuscript as a PDF file. Written to a temporary file that replaces `path` only when complete:
-// on failure no file, or the old one untouched, is left at `path`.
+// on failure no file, or the old one untouched, is left at `path`. Only a regular file (or a link's
+// regular target) is replaced: a directory, device, FIFO or socket at `path` is refused before anything
+// is written. The path is bytes, as the system takes them (a name need not be valid UTF-8).
+ManuscriptWriteResult writeManuscriptPdf(const std::string& path, const ManuscriptOptions& options,
+                                         const std::vector<ManuscriptPuzzle>& puzzles);
 ManuscriptWriteResult writeManuscriptPdf(const QString& path, const ManuscriptOptions& options,
                                          const std::vector<ManuscriptPuzzle>& puzzles);
 

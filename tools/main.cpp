@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,7 +20,12 @@ constexpr const char* kUsage =
     "      BOARD is 81 cells: 1-9 a given, 0 or '.' empty; blanks, newlines and the grid characters\n"
     "      '|', '-', '+' are skipped. FILE, a file of that name, holds one or more puzzles: one per\n"
     "      line, or nine-line grids; lines starting with '#' are comments. '-' reads one board per\n"
-    "      line from standard input and answers each line as it comes.\n"
+    "      line from standard input and answers each line as it comes; blank and '#' lines are\n"
+    "      skipped, a line longer than 4096 bytes is refused and the next one read, and a NUL\n"
+    "      character (no text) stops the reading.\n"
+    "      Puzzle text is UTF-8 (a byte order mark is skipped), or UTF-16 or UTF-32 after its byte\n"
+    "      order mark; lines end with LF, CR LF or CR. A puzzle file may hold at most 8 MB, and must\n"
+    "      be a regular file (or a link to one): a FIFO, a device or a directory is refused unread.\n"
     "      --json prints one object per board: verdict, message, puzzle_error, board, givens, added,\n"
     "      searches (the work of each search).\n"
     "      --exact runs the reference search node by node instead of the fast path: the same answer,\n"
@@ -43,7 +49,9 @@ constexpr const char* kUsage =
     "      and i, so a seed gives the same manuscript on any number of threads. --from typesets the\n"
     "      puzzles of a file (81-cell lines or nine-line grids, '#' comments); a puzzle without exactly\n"
     "      one solution is reported and skipped. Exit status 1 when OUT.pdf cannot be written (no\n"
-    "      partial file is left).\n"
+    "      partial file is left); OUT.pdf must be a new or a regular file (or a link to one): a\n"
+    "      device, a FIFO or a directory is refused before any work and left as it is. The command\n"
+    "      needs no display.\n"
 #endif
     "  dodoru-cli --help\n"
     "  dodoru-cli --version\n"
@@ -51,7 +59,8 @@ constexpr const char* kUsage =
     "  0  success; also when the reader of the output goes away early (dodoru-cli ... | head)\n"
     "  1  an output was lost: standard output (a full disk), a --log record or a manuscript's PDF\n"
     "     could not be written; the message on standard error says which\n"
-    "  2  bad arguments, or a board that cannot be read\n";
+    "  2  bad arguments, or a board that cannot be read (also an input file that is missing, not a\n"
+    "     regular file, too large or unreadable)\n";
 
 }  // namespace
 
@@ -68,6 +77,9 @@ bool writeOutput(const std::string& text) {
 }  // namespace dodoru::cli
 
 int main(int argc, char* argv[]) {
+    // A reader that goes away (| head) shows as EPIPE on the next write, which ends the run quietly
+    // with status 0, rather than as a signal that kills it with 141.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::fputs(kUsage, stderr);
@@ -79,8 +91,9 @@ int main(int argc, char* argv[]) {
         return dodoru::cli::writeOutput(kUsage) ? dodoru::cli::kExitOk : dodoru::cli::kExitIncomplete;
     }
     if (command == "--version" || command == "-v") {
-        std::printf("dodoru-cli %s\n", dodoru::project::kVersion);
-        return dodoru::cli::kExitOk;
+        return dodoru::cli::writeOutput(std::string("dodoru-cli ") + dodoru::project::kVersion + "\n")
+                   ? dodoru::cli::kExitOk
+                   : dodoru::cli::kExitIncomplete;
     }
     if (command == "solve") return dodoru::cli::runSolve(args);
     if (command == "generate") return dodoru::cli::runGenerate(args);

@@ -2,6 +2,7 @@
 #include <QThreadPool>
 
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -155,11 +156,31 @@ std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args)
     return results;
 }
 
+// Why the PDF was not written, in English.
+std::string writeFailure(const std::string& path, const ManuscriptWriteResult& written) {
+    switch (written.fault) {
+    case ManuscriptWriteResult::Fault::NotAFile: return "cannot write '" + path + "': " + describeKind(written.kind);
+    case ManuscriptWriteResult::Fault::System:
+        return "cannot write '" + path + "': " + std::strerror(written.errorNumber);
+    case ManuscriptWriteResult::Fault::Painting:
+    case ManuscriptWriteResult::Fault::None: break;
+    }
+    return "cannot write '" + path + "': the PDF could not be made";
+}
+
 } // namespace
 
 int runManuscript(const std::vector<std::string>& args) {
     ManuscriptArgs options;
     if (const auto error = parseArgs(args, options)) return usageError("manuscript", *error);
+
+    // Only a regular file is replaced by the sheet: anything else is refused before the work begins.
+    if (const PathKind kind = examinePath(options.output); !isUsableKind(kind.kind, true)) {
+        std::fprintf(stderr, "dodoru-cli manuscript: cannot write '%s': %s\n", options.output.c_str(),
+                     (kind.kind == FileKind::Unknown ? std::string(std::strerror(kind.errorNumber))
+                                                     : describeKind(kind)).c_str());
+        return kExitIncomplete;
+    }
 
     std::vector<ManuscriptPuzzle> puzzles;
     int status = kExitOk;
@@ -202,19 +223,20 @@ int runManuscript(const std::vector<std::string>& args) {
     manuscript.layout.perPage = options.perPage;
     manuscript.answers = options.answers;
     manuscript.title = options.title;
-    const ManuscriptWriteResult written =
-        writeManuscriptPdf(QString::fromLocal8Bit(options.output.c_str()), manuscript, puzzles);
+    // The name goes to the system as the bytes it was given.
+    const ManuscriptWriteResult written = writeManuscriptPdf(options.output, manuscript, puzzles);
     if (!written.ok) {
-        std::fprintf(stderr, "dodoru-cli manuscript: %s\n", written.error.toLocal8Bit().constData());
+        std::fprintf(stderr, "dodoru-cli manuscript: %s\n", writeFailure(options.output, written).c_str());
         return kExitIncomplete;
     }
     return status;
 }
 
 int runManuscriptCommand(const std::vector<std::string>& args) {
-    // Fonts need a GUI application; without a display the offscreen platform serves. Qt's own
-    // notes about its platform are no business of the command's user: only its errors are shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts need a GUI application, never a display: the offscreen platform serves, whatever the
+    // environment asks for (a platform without its display would end the program). Qt's own notes
+    // about its platform are no business of the command's user: only its errors are shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             std::fprintf(stderr, "dodoru-cli manuscript: %s\n", message.toLocal8Bit().constData());

@@ -1,15 +1,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <iostream>
 #include <string>
+#include <unistd.h>
 #include <variant>
 
 #include "boardtext.h"
 #include "commands.h"
 #include "engine.h"
 #include "texterrors.h"
+#include "textinput.h"
 
 namespace dodoru::cli {
 
@@ -98,10 +98,57 @@ int solveFile(const std::string& path, bool json, SearchMethod method) {
     return kExitOk;
 }
 
+// Answers standard input line by line, as the lines come. A line too long is refused and the next one
+// read; a NUL character means the input is no text, and the reading stops there.
+int solveStream(bool json, SearchMethod method) {
+    int status = kExitOk;
+    bool stopped = false;
+    const TextLines::Sink answer = [&](const TextLine& line) {
+        if (stopped) return;
+        const std::string where = "line " + std::to_string(line.number) + ": ";
+        switch (line.fault) {
+        case TextLine::Fault::NotText:
+            std::fprintf(stderr, "dodoru-cli solve: %sa NUL character; standard input is no text, reading stopped\n",
+                         where.c_str());
+            status = kExitBadInput;
+            stopped = true;
+            return;
+        case TextLine::Fault::TooLong:
+            std::fprintf(stderr, "dodoru-cli solve: %slonger than %zu bytes; skipped\n", where.c_str(),
+                         kMaxStreamLineBytes);
+            status = kExitBadInput;
+            return;
+        case TextLine::Fault::None: break;
+        }
+        if (isBlankOrComment(line.text)) return;
+        const int answered = solveOne(line.text, json, method, where);
+        if (answered == kExitIncomplete) {
+            status = kExitIncomplete;
+            stopped = true;
+        } else if (answered != kExitOk) {
+            status = kExitBadInput;
+        }
+    };
+    TextLines lines(kMaxStreamLineBytes);
+    char chunk[65536];
+    while (!stopped) {
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            std::fprintf(stderr, "dodoru-cli solve: cannot read standard input: %s\n", std::strerror(errno));
+            return status == kExitIncomplete ? status : kExitBadInput;
+        }
+        if (got == 0) break;
+        lines.feed(std::string_view(chunk, static_cast<std::size_t>(got)), answer);
+    }
+    if (!stopped) lines.finish(answer);
+    return status;
+}
+
 // An argument that names something on disk is a file; anything else is a board.
 bool namesAFile(const std::string& argument) {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(argument), error);
+    const FileKind kind = examinePath(argument).kind;
+    return kind != FileKind::Missing && kind != FileKind::Unknown;
 }
 
 // A board argument that reads as a file name nobody has: say so rather than quote its first letter.
@@ -144,17 +191,7 @@ int runSolve(const std::vector<std::string>& args) {
         return solveOne(*boardArg, json, method, "");
     }
 
-    int status = kExitOk;
-    std::string line;
-    long lineNumber = 0;
-    while (std::getline(std::cin, line)) {
-        ++lineNumber;
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        const int answered = solveOne(line, json, method, "line " + std::to_string(lineNumber) + ": ");
-        if (answered == kExitIncomplete) return kExitIncomplete;
-        if (answered != kExitOk) status = kExitBadInput;
-    }
-    return status;
+    return solveStream(json, method);
 }
 
 }  // namespace dodoru::cli

@@ -8,31 +8,23 @@ namespace dodoru::cli {
 
 namespace {
 
-struct FileText {
-    std::string text;
-    std::string error;  // why the file could not be read; empty when it was
-};
-
-FileText readWholeFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return {{}, std::strerror(errno)};
-    FileText read;
-    char chunk[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) read.text.append(chunk, got);
-    if (std::ferror(file) != 0) read.error = std::strerror(errno);
-    std::fclose(file);
-    return read;
-}
-
 constexpr const char* kCellRule = "(cells are 1-9, 0 or '.')";
 
-// A printable ASCII character in quotes, anything else as the hexadecimal value of its first byte.
+// A character as the message shows it: a printable one in quotes (with its code when it is not ASCII),
+// any other by its code; a byte that starts no UTF-8 character as that byte.
 std::string shownCharacter(const std::string& character) {
-    const auto code = static_cast<unsigned char>(character.empty() ? '\0' : character.front());
-    if (code >= 0x20 && code < 0x7F) return std::string("'") + static_cast<char>(code) + "'";
     const char* hex = "0123456789abcdef";
-    return std::string("byte 0x") + hex[code >> 4] + hex[code & 15];
+    const auto lead = static_cast<unsigned char>(character.empty() ? '\0' : character.front());
+    if (lead >= 0x20 && lead < 0x7F) return std::string("'") + static_cast<char>(lead) + "'";
+    if (character.size() <= 1 && lead >= 0x80) return std::string("byte 0x") + hex[lead >> 4] + hex[lead & 15] + " (not UTF-8)";
+    char32_t code = character.size() <= 1 ? lead : lead & (0xFF >> (character.size() + 1));
+    for (std::size_t k = 1; k < character.size(); ++k) code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
+    char codeText[16];
+    std::snprintf(codeText, sizeof codeText, "U+%04X", static_cast<unsigned>(code));
+    // C0 and C1 controls, and the line and paragraph separators, are not shown themselves.
+    const bool control = code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0) || code == 0x2028 || code == 0x2029;
+    if (control) return codeText;
+    return "'" + character + "' (" + codeText + ")";
 }
 
 std::string cellCount(int cells) {
@@ -42,9 +34,13 @@ std::string cellCount(int cells) {
 } // namespace
 
 std::string describeBoardError(const TextError& error) {
-    if (error.fault == TextFault::UnexpectedCharacter)
-        return "unexpected character " + shownCharacter(error.character) + " at position " +
-               std::to_string(error.offset) + " " + kCellRule;
+    if (error.fault == TextFault::UnexpectedCharacter) {
+        // A position counts characters; a board drawn over several lines is placed by line and column.
+        const std::string place = error.line == 1 ? "at position " + std::to_string(error.column)
+                                                  : "at line " + std::to_string(error.line) + ", column " +
+                                                        std::to_string(error.column);
+        return "unexpected character " + shownCharacter(error.character) + " " + place + " " + kCellRule;
+    }
     return "the board has " + cellCount(error.cells);
 }
 
@@ -61,16 +57,40 @@ std::string describeFileError(const TextError& error) {
                cellCount(error.cells);
     case TextFault::WrongCellCount:
         return "the board has " + cellCount(error.cells);
+    case TextFault::NotText:
+        return "line " + std::to_string(error.line) + ": a NUL character; this is no text";
     case TextFault::NoPuzzle:
         break;
     }
     return "no puzzle in the file (a puzzle is 81 cells)";
 }
 
+std::string describeKind(const PathKind& kind) {
+    switch (kind.kind) {
+    case FileKind::Missing: return std::strerror(ENOENT);
+    case FileKind::Regular: return "a regular file";
+    case FileKind::DanglingLink: return "it is a link to '" + kind.linkTarget + "', which does not exist";
+    case FileKind::Directory: return std::strerror(EISDIR);
+    case FileKind::Device: return "it is a device, not a regular file";
+    case FileKind::Fifo: return "it is a FIFO (a named pipe), not a regular file";
+    case FileKind::Socket: return "it is a socket, not a regular file";
+    case FileKind::Other: return "it is not a regular file";
+    case FileKind::Unknown: return std::strerror(kind.errorNumber);
+    }
+    return {};
+}
+
 std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path) {
-    const FileText read = readWholeFile(path);
-    if (!read.error.empty()) return "cannot read '" + path + "': " + read.error;
-    auto parsed = readPuzzles(read.text);
+    const FileRead read = readRegularFile(path, kMaxPuzzleTextBytes);
+    switch (read.fault) {
+    case FileRead::Fault::None: break;
+    case FileRead::Fault::Kind: return "cannot read '" + path + "': " + describeKind(read.kind);
+    case FileRead::Fault::System: return "cannot read '" + path + "': " + std::strerror(read.errorNumber);
+    case FileRead::Fault::TooLarge:
+        return "cannot read '" + path + "': it is larger than a puzzle file may be (" +
+               std::to_string(kMaxPuzzleTextBytes / (1024 * 1024)) + " MB)";
+    }
+    auto parsed = readPuzzleText(read.bytes);
     if (const auto* error = std::get_if<TextError>(&parsed)) return path + ": " + describeFileError(*error);
     return std::get<std::vector<PuzzleText>>(std::move(parsed));
 }

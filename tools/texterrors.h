@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "boardtext.h"
+#include "regularfile.h"
+#include "textinput.h"
 
 namespace dodoru::cli {
 
@@ -12,6 +14,9 @@ namespace dodoru::cli {
 std::string describeBoardError(const TextError& error);
 // The same for a puzzle file; the place is given as line and column.
 std::string describeFileError(const TextError& error);
+
+// Why a file of this kind is not read or written: "it is a FIFO (a named pipe), not a regular file".
+std::string describeKind(const PathKind& kind);
 
 // The puzzles of a puzzle file, or the message that says why there are none: "cannot read 'PATH':
 // REASON", or "PATH: " and what is wrong in the file.
