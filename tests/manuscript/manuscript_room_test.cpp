@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "manuscriptroom.h"
 #include "pagelayout.h"
 #include "pdftools.h"
@@ -58,6 +60,8 @@ private slots:
     void boardPuzzleComesFirstOnlyWhenUnique();
     void cancelWritesNothing();
     void closingTheWindowCancelsTheBatch();
+    void aSpecialFileIsNoPdf_data();
+    void aSpecialFileIsNoPdf();
 };
 
 // Ctrl+P, the choices of the command line's example, OK: the same pages and text as dodoru-cli writes,
@@ -224,6 +228,38 @@ void ManuscriptRoomTest::closingTheWindowCancelsTheBatch() {
     QFile saved(savePath);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.read(1), QByteArray(1, '\7'));
+}
+
+// A FIFO, a device (through a link) or a folder named as the PDF is refused when the dialog is
+// accepted, before any puzzle is made, and is left as it is.
+void ManuscriptRoomTest::aSpecialFileIsNoPdf_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a FIFO") << QStringLiteral("pipe") << QStringLiteral("這是一個具名管道（FIFO），不是一般檔案");
+    QTest::newRow("a link to a device") << QStringLiteral("null.pdf") << QStringLiteral("這是一個裝置，不是一般檔案");
+    QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("這是一個資料夾，不是檔案");
+}
+void ManuscriptRoomTest::aSpecialFileIsNoPdf() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("null.pdf"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const auto listing = [&] { return QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(); };
+    WindowHarness harness;
+    ManuscriptRoom* room = roomOf(harness.window());
+    room->openDialog();
+    ManuscriptDialog* dialog = room->dialog();
+    dialog->toPdf()->setChecked(true);
+    dialog->pdfPath()->setText(dir.filePath(name));
+    clickOk(dialog);
+    QCOMPARE(harness.messageBoxes->texts().size(), 1);
+    QVERIFY2(harness.messageBoxes->texts().front().endsWith(reason), qPrintable(harness.messageBoxes->texts().front()));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!room->running());
+    QCOMPARE(listing(), 3);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("null.pdf"))).isSymLink());
 }
 
 QTEST_MAIN(ManuscriptRoomTest)

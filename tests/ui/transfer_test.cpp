@@ -261,6 +261,87 @@ private slots:
                  qPrintable(texts.front()));
     }
 
+    // A file is read with the command line's rules: any line end, a byte order mark, UTF-16.
+    void openFileInEveryEncoding_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray text = "# one\n" + kPuzzle.toUtf8() + "\n";
+        QTest::newRow("LF") << text;
+        QTest::newRow("CR LF") << QByteArray(text).replace("\n", "\r\n");
+        QTest::newRow("CR alone") << QByteArray(text).replace('\n', '\r');
+        QTest::newRow("UTF-8 byte order mark") << "\xEF\xBB\xBF" + text;
+        QString wide = QString::fromUtf8(text);
+        QByteArray utf16le("\xFF\xFE");
+        QByteArray utf16be("\xFE\xFF");
+        for (const QChar ch : wide) {
+            utf16le += static_cast<char>(ch.unicode() & 0xFF);
+            utf16le += static_cast<char>(ch.unicode() >> 8);
+            utf16be += static_cast<char>(ch.unicode() >> 8);
+            utf16be += static_cast<char>(ch.unicode() & 0xFF);
+        }
+        QTest::newRow("UTF-16 LE") << utf16le;
+        QTest::newRow("UTF-16 BE") << utf16be;
+    }
+    void openFileInEveryEncoding() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.txt"));
+        writeFile(path, bytes);
+        SolvedWindow w;
+        w.platform().openAnswer = path;
+        w->rooms().transfer().openPuzzleFile();
+        QVERIFY2(w.harness.messageBoxes->shown().empty(), qPrintable(w.harness.messageBoxes->texts().join('|')));
+        verifySetUp(w.window(), kPuzzle);
+    }
+
+    // A FIFO or a device, opened, pasted or dropped (itself or a link to it), is refused unopened: the
+    // window never waits for a writer that does not come, nor reads without end.
+    void specialFilesAreRefusedUnopened_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        const QString fifo = QStringLiteral("這是一個具名管道（FIFO），不是一般檔案");
+        const QString device = QStringLiteral("這是一個裝置，不是一般檔案");
+        QTest::newRow("Ctrl+O, a FIFO") << QStringLiteral("open") << QStringLiteral("fifo") << fifo;
+        QTest::newRow("Ctrl+O, a link to a FIFO") << QStringLiteral("open") << QStringLiteral("link") << fifo;
+        QTest::newRow("Ctrl+O, a device") << QStringLiteral("open") << QStringLiteral("device") << device;
+        QTest::newRow("pasted link to a FIFO") << QStringLiteral("paste") << QStringLiteral("link") << fifo;
+        QTest::newRow("dropped link to a FIFO") << QStringLiteral("drop") << QStringLiteral("link") << fifo;
+    }
+    void specialFilesAreRefusedUnopened() {
+        QFETCH(QString, how);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("link.txt"))));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("device.txt"))));
+        const QString path = kind == QStringLiteral("fifo") ? fifo : dir.filePath(kind + QStringLiteral(".txt"));
+        SolvedWindow w;
+        if (how == QStringLiteral("open")) {
+            w.platform().openAnswer = path;
+            w->rooms().transfer().openPuzzleFile();
+        } else if (how == QStringLiteral("paste")) {
+            w.platform().clipboard = std::make_unique<QMimeData>();
+            w.platform().clipboard->setUrls({QUrl::fromLocalFile(path)});
+            w->rooms().transfer().pastePuzzle();
+        } else {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&w.window(), &enter);
+            QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&w.window(), &drop);
+            QTRY_COMPARE(w.harness.messageBoxes->shown().size(), std::size_t(1));
+        }
+        verifyUntouched(w);
+        const QStringList texts = w.harness.messageBoxes->texts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.front().endsWith(QLatin1Char('\n') + reason), qPrintable(texts.front()));
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    }
+
     // Text dragged from an editor, or a puzzle file from a file manager, dropped on the window.
     void dropTextOrFile_data() {
         QTest::addColumn<bool>("asFile");

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFutureWatcher>
 #include <QPrintDialog>
@@ -12,6 +13,7 @@
 
 #include "batchgeneration.h"
 #include "board.h"
+#include "fileerrors.h"
 #include "inputpause.h"
 #include "manuscriptpainter.h"
 #include "messageboxes.h"
@@ -39,6 +41,19 @@ class DesktopDocumentOpener final : public DocumentOpener {
 public:
     bool open(const QUrl& file) override { return QDesktopServices::openUrl(file); }
 };
+
+// Why the PDF was not written, in the window's words for what the file is or what the system said.
+QString writeFailure(const QString& path, const ManuscriptWriteResult& written) {
+    const QString heading = ManuscriptRoom::tr("無法寫入「%1」：").arg(QDir::toNativeSeparators(path));
+    switch (written.fault) {
+    case ManuscriptWriteResult::Fault::NotAFile:
+        return heading + fileKindReason(FileKindCheck{written.kind.kind, written.kind.errorNumber, {}});
+    case ManuscriptWriteResult::Fault::System: return heading + fileErrorReason(written.errorNumber);
+    case ManuscriptWriteResult::Fault::Painting:
+    case ManuscriptWriteResult::Fault::None: break;
+    }
+    return written.error;
+}
 
 } // namespace
 
@@ -106,6 +121,12 @@ std::optional<ManuscriptPuzzle> ManuscriptRoom::boardPuzzle(QString* reason) con
 QString ManuscriptRoom::checkRequest(const ManuscriptRequest& request) const {
     QString reason;
     if (request.includeBoard) boardPuzzle(&reason);
+    if (reason.isEmpty() && request.target == ManuscriptTarget::PdfFile) {
+        // Refused at once, before the batch: only a regular file is replaced by the PDF.
+        const FileKindCheck kind = examineFile(request.pdfPath);
+        if (!isUsableKind(kind.kind, true))
+            reason = tr("無法寫入「%1」：").arg(QDir::toNativeSeparators(request.pdfPath)) + fileKindReason(kind);
+    }
     return reason;
 }
 
@@ -194,7 +215,7 @@ void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
     }
     const ManuscriptWriteResult written = writeManuscriptPdf(request_.pdfPath, options, puzzles);
     if (!written.ok) {
-        boxes_.show(&window_, written.error, MessageButtons::Ok, MessageIcon::Warning);
+        boxes_.show(&window_, writeFailure(request_.pdfPath, written), MessageButtons::Ok, MessageIcon::Warning);
         return end(false);
     }
     end(true);

@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QStringConverter>
 #include <QUrl>
 #include <QWidget>
+#include <cerrno>
 #include <memory>
 
 #include "boardtext.h"
+#include "fileerrors.h"
+#include "regularfile.h"
+#include "textinput.h"
 #include "messageboxes.h"
 #include "puzzlefile.h"
 #include "transferplatform.h"
@@ -59,6 +62,8 @@ QString describe(const TextError& error) {
             .arg(error.cells);
     case TextFault::WrongCellCount:
         return QStringLiteral("題目有 %1 格，需要剛好 81 格。").arg(error.cells);
+    case TextFault::NotText:
+        return QStringLiteral("這不是文字，讀不出題目。");
     case TextFault::NoPuzzle:
         break;
     }
@@ -71,12 +76,19 @@ QString tooLarge(qint64 bytes) {
         .arg(PuzzleTransfer::kMaxTextBytes / (1024 * 1024));
 }
 
-// Text in UTF-16 or UTF-32 (with a byte order mark) as UTF-8; anything else as it is.
-QByteArray asUtf8(const QByteArray& bytes) {
-    const auto encoding = QStringConverter::encodingForData(bytes);
-    if (!encoding || *encoding == QStringConverter::Utf8) return bytes;
-    QStringDecoder decode(*encoding);
-    return QString(decode(bytes)).toUtf8();
+// Why a file cannot be read as a puzzle file, before any puzzle is looked for.
+QString readFailure(const FileRead& read) {
+    switch (read.fault) {
+    case FileRead::Fault::None: break;
+    case FileRead::Fault::TooLarge: return tooLarge(read.size);
+    case FileRead::Fault::System: return fileErrorReason(read.errorNumber);
+    case FileRead::Fault::Kind:
+        if (read.kind.kind == FileKind::Missing) return fileErrorReason(ENOENT);
+        if (read.kind.kind == FileKind::Directory) return QStringLiteral("這是資料夾，不是題目檔。");
+        return fileKindReason(FileKindCheck{read.kind.kind, read.kind.errorNumber,
+                                            QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
+    }
+    return {};
 }
 
 QString localFileOf(const QMimeData* data) {
@@ -172,38 +184,21 @@ void PuzzleTransfer::takeMimeData(const QMimeData* data, const QString& refused)
 
 void PuzzleTransfer::takeFile(const QString& path) {
     const QString heading = kOpenRefused.arg(QDir::toNativeSeparators(path));
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        refuse(heading, QStringLiteral("這是資料夾，不是題目檔。"));
+    // Only a regular file, never waited on: a FIFO or a device is refused before it is opened.
+    const FileRead read = readRegularFile(QFile::encodeName(path).toStdString(), kMaxTextBytes);
+    if (!read.ok()) {
+        refuse(heading, readFailure(read));
         return;
     }
-    if (info.size() > kMaxTextBytes) {
-        refuse(heading, tooLarge(info.size()));
-        return;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(heading, file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.read(kMaxTextBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        refuse(heading, file.errorString());
-        return;
-    }
-    takeText(asUtf8(bytes), heading);
+    takeText(QByteArray::fromStdString(read.bytes), heading);
 }
 
-void PuzzleTransfer::takeText(const QByteArray& utf8, const QString& refused) {
-    if (utf8.size() > kMaxTextBytes) {
-        refuse(refused, tooLarge(utf8.size()));
+void PuzzleTransfer::takeText(const QByteArray& bytes, const QString& refused) {
+    if (bytes.size() > kMaxTextBytes) {
+        refuse(refused, tooLarge(bytes.size()));
         return;
     }
-    if (utf8.contains('\0')) {
-        refuse(refused, QStringLiteral("這不是文字，讀不出題目。"));
-        return;
-    }
-    const auto read = readPuzzles(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    const auto read = readPuzzleText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* error = std::get_if<TextError>(&read)) {
         refuse(refused, describe(*error));
         return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "board.h"
+#include "textinput.h"
 
 class QAction;
 class QMimeData;
@@ -32,6 +33,7 @@ public:
 // the window. Adds its commands to the window as actions with their shortcuts. Whatever is read goes
 // through the shared text reader; text that is no puzzle leaves the board alone and says why.
 class PuzzleTransfer final : public QObject {
+    Q_OBJECT
 public:
     PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
                    MessageBoxes& messageBoxes);
@@ -49,7 +51,7 @@ public:
     void takeFile(const QString& path);
 
     // Larger texts and files are refused rather than read: no puzzle file comes near it.
-    static constexpr qint64 kMaxTextBytes = 8 * 1024 * 1024;
+    static constexpr qint64 kMaxTextBytes = static_cast<qint64>(kMaxPuzzleTextBytes);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,7 +59,8 @@ protected:
 private:
     QAction* addCommand(const QString& name, const QString& text, const QKeySequence& shortcut,
                         const QString& tooltip, void (PuzzleTransfer::*command)());
-    void takeText(const QByteArray& utf8, const QString& refused);
+    // Bytes as a file holds them or UTF-8 (a paste): read by the shared puzzle text reader.
+    void takeText(const QByteArray& bytes, const QString& refused);
     void takePuzzles(const std::vector<PuzzleText>& puzzles);
     void refuse(const QString& heading, const QString& reason);
     bool acceptsDrop(const QMimeData* data) const;
