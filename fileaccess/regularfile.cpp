@@ -58,6 +58,22 @@ PathKind examinePath(const std::string& path) {
     return {kindOf(info.st_mode), 0, {}};
 }
 
+OpenedFile openRegularFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return {-1, errno, FileKind::Unknown};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return {-1, error, FileKind::Unknown};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {-1, 0, kindOf(info.st_mode)};
+    }
+    return {fd, 0, FileKind::Regular};
+}
+
 bool isUsableKind(FileKind kind, bool missingAllowed) {
     return kind == FileKind::Regular || (missingAllowed && kind == FileKind::Missing);
 }
@@ -74,17 +90,19 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes) {
         read.fault = FileRead::Fault::Kind;
         return read;
     }
-    // Non-blocking: a FIFO put in the file's place since the look above does not wait for a writer.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
-        read.fault = FileRead::Fault::System;
-        read.errorNumber = errno;
+    // A FIFO put in the file's place since the look above does not wait for a writer.
+    const OpenedFile opened = openRegularFile(path);
+    if (opened.descriptor < 0) {
+        read.fault = opened.errorNumber != 0 ? FileRead::Fault::System : FileRead::Fault::Kind;
+        read.errorNumber = opened.errorNumber;
+        read.kind = {opened.kind, 0, {}};
         return read;
     }
-    if (!S_ISREG(info.st_mode)) {
-        read.fault = FileRead::Fault::Kind;
-        read.kind = {kindOf(info.st_mode), 0, {}};
+    const Descriptor file(opened.descriptor);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        read.fault = FileRead::Fault::System;
+        read.errorNumber = errno;
         return read;
     }
     read.size = static_cast<std::int64_t>(info.st_size);

@@ -27,6 +27,15 @@ PathKind examinePath(const std::string& path);
 // `missingAllowed` (it will be created).
 bool isUsableKind(FileKind kind, bool missingAllowed);
 
+// A regular file opened for reading, or why not: the open does not wait (a FIFO put in the file's place
+// since its kind was looked at is refused, not waited on), and what was opened is checked again.
+struct OpenedFile {
+    int descriptor = -1;               // owned by the caller; -1 when refused
+    int errorNumber = 0;               // the open or its check failed
+    FileKind kind = FileKind::Regular; // what was opened, when it is no regular file
+};
+OpenedFile openRegularFile(const std::string& path);
+
 // A whole file read into memory, bounded.
 struct FileRead {
     enum class Fault { None, Kind, System, TooLarge };

@@ -8,7 +8,6 @@
 #include "fileerrors.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,21 +38,14 @@ private:
     int fd_;
 };
 
-// Opens a regular file for reading. Non-blocking, so that a file that became a FIFO since its kind
-// was looked at does not wait for a writer; anything but a regular file is closed again at once.
+// Opens a regular file for reading; anything else in its place (a FIFO put there since its kind was
+// looked at) is refused without waiting.
 int openRegularForReading(const QString& path, QString& why) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        why = QStringLiteral("無法開啟檔案：") + fileErrorReason(errno);
-        return -1;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        why = fileKindReason(FileKindCheck{FileKind::Other, 0, {}});
-        return -1;
-    }
-    return fd;
+    const OpenedFile opened = openRegularFile(QFile::encodeName(path).toStdString());
+    if (opened.descriptor >= 0) return opened.descriptor;
+    why = opened.errorNumber != 0 ? QStringLiteral("無法開啟檔案：") + fileErrorReason(opened.errorNumber)
+                                  : fileKindReason(FileKindCheck{opened.kind, 0, {}});
+    return -1;
 }
 
 // Reads up to `count` bytes from `offset` on; false with the reason when a read fails.
