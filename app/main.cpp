@@ -43,11 +43,13 @@ int main(int argc, char* argv[]) {
                      static_cast<long long>(instance.ownerProcess()), qPrintable(files.saveFilePath()));
         return 0;
     case dodoru::SingleInstance::Start::AnotherSilent:
-        std::fprintf(stderr, "dodoru: another copy (process %lld) uses %s but does not answer; this one ends.\n",
+        std::fprintf(stderr,
+                     "dodoru: another copy (process %lld) uses %s but does not answer; this one ends.\n",
                      static_cast<long long>(instance.ownerProcess()), qPrintable(files.saveFilePath()));
         return 1;
     case dodoru::SingleInstance::Start::First:
-    case dodoru::SingleInstance::Start::Unguarded: break;
+    case dodoru::SingleInstance::Start::Unguarded:
+        break;
     }
     services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(files.logFilePath()).toStdString());
     services.saveFile = std::make_unique<dodoru::SaveFile>(files.saveFilePath());

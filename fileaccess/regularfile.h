@@ -40,10 +40,10 @@ OpenedFile openRegularFile(const std::string& path);
 struct FileRead {
     enum class Fault { None, Kind, System, TooLarge };
     Fault fault = Fault::None;
-    PathKind kind;           // the refused kind (Kind); Missing when there was nothing to read
-    int errorNumber = 0;     // System
-    std::int64_t size = 0;   // the file's size (TooLarge)
-    std::string bytes;       // the contents (None)
+    PathKind kind;         // the refused kind (Kind); Missing when there was nothing to read
+    int errorNumber = 0;   // System
+    std::int64_t size = 0; // the file's size (TooLarge)
+    std::string bytes;     // the contents (None)
 
     bool ok() const { return fault == Fault::None; }
 };

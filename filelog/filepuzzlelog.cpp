@@ -57,12 +57,17 @@ std::optional<LogWriteResult> refusedKind(const std::string& path) {
     const PathKind found = examinePath(path);
     switch (found.kind) {
     case FileKind::Missing:
-    case FileKind::Regular: return std::nullopt;
+    case FileKind::Regular:
+        return std::nullopt;
     case FileKind::DanglingLink:
-        return LogWriteResult{false, path + " is a link to a file that does not exist", LogFailure::DanglingLink, 0};
-    case FileKind::Directory: return systemFailure("cannot open " + path + " for appending: ", EISDIR);
-    case FileKind::Unknown: return systemFailure("cannot open " + path + " for appending: ", found.errorNumber);
-    default: return LogWriteResult{false, path + " is not a regular file", LogFailure::NotAFile, 0};
+        return LogWriteResult{false, path + " is a link to a file that does not exist",
+                              LogFailure::DanglingLink, 0};
+    case FileKind::Directory:
+        return systemFailure("cannot open " + path + " for appending: ", EISDIR);
+    case FileKind::Unknown:
+        return systemFailure("cannot open " + path + " for appending: ", found.errorNumber);
+    default:
+        return LogWriteResult{false, path + " is not a regular file", LogFailure::NotAFile, 0};
     }
 }
 

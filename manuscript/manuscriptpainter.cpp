@@ -1,11 +1,11 @@
 #include "manuscriptpainter.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFile>
 
 #include <cerrno>
 #include <cmath>

@@ -73,7 +73,8 @@ void TextLines::decode(const Sink& sink) {
     for (; at + unitSize <= pending_.size(); at += unitSize) {
         char32_t unit = 0;
         for (std::size_t k = 0; k < unitSize; ++k) {
-            const auto byte = static_cast<unsigned char>(pending_[at + (littleEndian ? unitSize - 1 - k : k)]);
+            const auto byte =
+                static_cast<unsigned char>(pending_[at + (littleEndian ? unitSize - 1 - k : k)]);
             unit = (unit << 8) | byte;
         }
         if (wide) {
@@ -84,7 +85,8 @@ void TextLines::decode(const Sink& sink) {
         const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
         if (highSurrogate_ != 0) {
             if (low) {
-                put(0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00), sink);
+                put(0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00),
+                    sink);
                 highSurrogate_ = 0;
                 continue;
             }

@@ -2,8 +2,8 @@
 #include <QThreadPool>
 
 #include <chrono>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -159,11 +159,13 @@ std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args)
 // Why the PDF was not written, in English.
 std::string writeFailure(const std::string& path, const ManuscriptWriteResult& written) {
     switch (written.fault) {
-    case ManuscriptWriteResult::Fault::NotAFile: return "cannot write '" + path + "': " + describeKind(written.kind);
+    case ManuscriptWriteResult::Fault::NotAFile:
+        return "cannot write '" + path + "': " + describeKind(written.kind);
     case ManuscriptWriteResult::Fault::System:
         return "cannot write '" + path + "': " + std::strerror(written.errorNumber);
     case ManuscriptWriteResult::Fault::Painting:
-    case ManuscriptWriteResult::Fault::None: break;
+    case ManuscriptWriteResult::Fault::None:
+        break;
     }
     return "cannot write '" + path + "': the PDF could not be made";
 }
@@ -178,7 +180,8 @@ int runManuscript(const std::vector<std::string>& args) {
     if (const PathKind kind = examinePath(options.output); !isUsableKind(kind.kind, true)) {
         std::fprintf(stderr, "dodoru-cli manuscript: cannot write '%s': %s\n", options.output.c_str(),
                      (kind.kind == FileKind::Unknown ? std::string(std::strerror(kind.errorNumber))
-                                                     : describeKind(kind)).c_str());
+                                                     : describeKind(kind))
+                         .c_str());
         return kExitIncomplete;
     }
 

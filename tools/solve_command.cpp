@@ -108,7 +108,8 @@ int solveStream(bool json, SearchMethod method) {
         const std::string where = "line " + std::to_string(line.number) + ": ";
         switch (line.fault) {
         case TextLine::Fault::NotText:
-            std::fprintf(stderr, "dodoru-cli solve: %sa NUL character; standard input is no text, reading stopped\n",
+            std::fprintf(stderr,
+                         "dodoru-cli solve: %sa NUL character; standard input is no text, reading stopped\n",
                          where.c_str());
             status = kExitBadInput;
             stopped = true;
@@ -118,7 +119,8 @@ int solveStream(bool json, SearchMethod method) {
                          kMaxStreamLineBytes);
             status = kExitBadInput;
             return;
-        case TextLine::Fault::None: break;
+        case TextLine::Fault::None:
+            break;
         }
         if (isBlankOrComment(line.text)) return;
         const int answered = solveOne(line.text, json, method, where);

@@ -16,13 +16,16 @@ std::string shownCharacter(const std::string& character) {
     const char* hex = "0123456789abcdef";
     const auto lead = static_cast<unsigned char>(character.empty() ? '\0' : character.front());
     if (lead >= 0x20 && lead < 0x7F) return std::string("'") + static_cast<char>(lead) + "'";
-    if (character.size() <= 1 && lead >= 0x80) return std::string("byte 0x") + hex[lead >> 4] + hex[lead & 15] + " (not UTF-8)";
+    if (character.size() <= 1 && lead >= 0x80)
+        return std::string("byte 0x") + hex[lead >> 4] + hex[lead & 15] + " (not UTF-8)";
     char32_t code = character.size() <= 1 ? lead : lead & (0xFF >> (character.size() + 1));
-    for (std::size_t k = 1; k < character.size(); ++k) code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
+    for (std::size_t k = 1; k < character.size(); ++k)
+        code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
     char codeText[16];
     std::snprintf(codeText, sizeof codeText, "U+%04X", static_cast<unsigned>(code));
     // C0 and C1 controls, and the line and paragraph separators, are not shown themselves.
-    const bool control = code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0) || code == 0x2028 || code == 0x2029;
+    const bool control =
+        code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0) || code == 0x2028 || code == 0x2029;
     if (control) return codeText;
     return "'" + character + "' (" + codeText + ")";
 }
@@ -67,15 +70,24 @@ std::string describeFileError(const TextError& error) {
 
 std::string describeKind(const PathKind& kind) {
     switch (kind.kind) {
-    case FileKind::Missing: return std::strerror(ENOENT);
-    case FileKind::Regular: return "a regular file";
-    case FileKind::DanglingLink: return "it is a link to '" + kind.linkTarget + "', which does not exist";
-    case FileKind::Directory: return std::strerror(EISDIR);
-    case FileKind::Device: return "it is a device, not a regular file";
-    case FileKind::Fifo: return "it is a FIFO (a named pipe), not a regular file";
-    case FileKind::Socket: return "it is a socket, not a regular file";
-    case FileKind::Other: return "it is not a regular file";
-    case FileKind::Unknown: return std::strerror(kind.errorNumber);
+    case FileKind::Missing:
+        return std::strerror(ENOENT);
+    case FileKind::Regular:
+        return "a regular file";
+    case FileKind::DanglingLink:
+        return "it is a link to '" + kind.linkTarget + "', which does not exist";
+    case FileKind::Directory:
+        return std::strerror(EISDIR);
+    case FileKind::Device:
+        return "it is a device, not a regular file";
+    case FileKind::Fifo:
+        return "it is a FIFO (a named pipe), not a regular file";
+    case FileKind::Socket:
+        return "it is a socket, not a regular file";
+    case FileKind::Other:
+        return "it is not a regular file";
+    case FileKind::Unknown:
+        return std::strerror(kind.errorNumber);
     }
     return {};
 }
@@ -83,9 +95,12 @@ std::string describeKind(const PathKind& kind) {
 std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path) {
     const FileRead read = readRegularFile(path, kMaxPuzzleTextBytes);
     switch (read.fault) {
-    case FileRead::Fault::None: break;
-    case FileRead::Fault::Kind: return "cannot read '" + path + "': " + describeKind(read.kind);
-    case FileRead::Fault::System: return "cannot read '" + path + "': " + std::strerror(read.errorNumber);
+    case FileRead::Fault::None:
+        break;
+    case FileRead::Fault::Kind:
+        return "cannot read '" + path + "': " + describeKind(read.kind);
+    case FileRead::Fault::System:
+        return "cannot read '" + path + "': " + std::strerror(read.errorNumber);
     case FileRead::Fault::TooLarge:
         return "cannot read '" + path + "': it is larger than a puzzle file may be (" +
                std::to_string(kMaxPuzzleTextBytes / (1024 * 1024)) + " MB)";

@@ -22,8 +22,10 @@ TEST(TextErrorWords, BoardAndFileMessages) {
     EXPECT_EQ(boardError("00\x01"), "unexpected character U+0001 at position 3 (cells are 1-9, 0 or '.')");
     EXPECT_EQ(boardError(zeros.substr(0, 40) + "五"),
               "unexpected character '五' (U+4E94) at position 41 (cells are 1-9, 0 or '.')");
-    EXPECT_EQ(boardError("五0x"), "unexpected character '五' (U+4E94) at position 1 (cells are 1-9, 0 or '.')");
-    EXPECT_EQ(boardError("0\xE9"), "unexpected character byte 0xe9 (not UTF-8) at position 2 (cells are 1-9, 0 or '.')");
+    EXPECT_EQ(boardError("五0x"),
+              "unexpected character '五' (U+4E94) at position 1 (cells are 1-9, 0 or '.')");
+    EXPECT_EQ(boardError("0\xE9"),
+              "unexpected character byte 0xe9 (not UTF-8) at position 2 (cells are 1-9, 0 or '.')");
     EXPECT_EQ(boardError("000\n0\xE2\x80\x94"),
               "unexpected character '\xE2\x80\x94' (U+2014) at line 2, column 2 (cells are 1-9, 0 or '.')");
     EXPECT_EQ(boardError(zeros.substr(1)), "the board has 80 cells; it needs exactly 81");

@@ -53,9 +53,10 @@ TEST(RegularFiles, EveryOtherKindIsRefusedAndLeftAsItIs) {
     fs::create_symlink(folder / "nowhere", folder / "dangling");
     fs::create_symlink(folder / "regular", folder / "regular link");
     const KindCase cases[] = {
-        {"regular", FileKind::Regular},     {"regular link", FileKind::Regular}, {"missing", FileKind::Missing},
-        {"directory", FileKind::Directory}, {"fifo", FileKind::Fifo},            {"fifo link", FileKind::Fifo},
-        {"device link", FileKind::Device},  {"dangling", FileKind::DanglingLink},
+        {"regular", FileKind::Regular},    {"regular link", FileKind::Regular},
+        {"missing", FileKind::Missing},    {"directory", FileKind::Directory},
+        {"fifo", FileKind::Fifo},          {"fifo link", FileKind::Fifo},
+        {"device link", FileKind::Device}, {"dangling", FileKind::DanglingLink},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -235,8 +235,10 @@ void ManuscriptRoomTest::closingTheWindowCancelsTheBatch() {
 void ManuscriptRoomTest::aSpecialFileIsNoPdf_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a FIFO") << QStringLiteral("pipe") << QStringLiteral("這是一個具名管道（FIFO），不是一般檔案");
-    QTest::newRow("a link to a device") << QStringLiteral("null.pdf") << QStringLiteral("這是一個裝置，不是一般檔案");
+    QTest::newRow("a FIFO") << QStringLiteral("pipe")
+                            << QStringLiteral("這是一個具名管道（FIFO），不是一般檔案");
+    QTest::newRow("a link to a device")
+        << QStringLiteral("null.pdf") << QStringLiteral("這是一個裝置，不是一般檔案");
     QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("這是一個資料夾，不是檔案");
 }
 void ManuscriptRoomTest::aSpecialFileIsNoPdf() {
@@ -246,7 +248,9 @@ void ManuscriptRoomTest::aSpecialFileIsNoPdf() {
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
     QVERIFY(QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("null.pdf"))));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    const auto listing = [&] { return QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(); };
+    const auto listing = [&] {
+        return QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+    };
     WindowHarness harness;
     ManuscriptRoom* room = roomOf(harness.window());
     room->openDialog();
@@ -255,7 +259,8 @@ void ManuscriptRoomTest::aSpecialFileIsNoPdf() {
     dialog->pdfPath()->setText(dir.filePath(name));
     clickOk(dialog);
     QCOMPARE(harness.messageBoxes->texts().size(), 1);
-    QVERIFY2(harness.messageBoxes->texts().front().endsWith(reason), qPrintable(harness.messageBoxes->texts().front()));
+    QVERIFY2(harness.messageBoxes->texts().front().endsWith(reason),
+             qPrintable(harness.messageBoxes->texts().front()));
     QVERIFY(dialog->isVisible());
     QVERIFY(!room->running());
     QCOMPARE(listing(), 3);

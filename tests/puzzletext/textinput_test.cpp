@@ -24,7 +24,8 @@ std::string utf16(std::string_view ascii, bool littleEndian) {
 
 std::string utf32(std::string_view ascii, bool littleEndian) {
     std::string out = littleEndian ? std::string("\xFF\xFE\0\0", 4) : std::string("\0\0\xFE\xFF", 4);
-    for (const char ch : ascii) out += littleEndian ? std::string(1, ch) + std::string(3, '\0') : std::string(3, '\0') + ch;
+    for (const char ch : ascii)
+        out += littleEndian ? std::string(1, ch) + std::string(3, '\0') : std::string(3, '\0') + ch;
     return out;
 }
 
@@ -45,7 +46,9 @@ const std::vector<InputCase>& inputCases() {
         {"UTF-16 BE", utf16("# c\n" + kFirst + "\n" + kSecond, false), {"# c", kFirst, kSecond}},
         {"UTF-32 LE", utf32(kFirst + "\n" + kSecond, true), {kFirst, kSecond}},
         {"UTF-32 BE", utf32(kFirst + "\r" + kSecond + "\r", false), {kFirst, kSecond}},
-        {"blank lines and indented comment", "\n  # c\n" + kFirst + "\n\n" + kSecond + "\n", {"", "  # c", kFirst, "", kSecond}},
+        {"blank lines and indented comment",
+         "\n  # c\n" + kFirst + "\n\n" + kSecond + "\n",
+         {"", "  # c", kFirst, "", kSecond}},
     };
     return cases;
 }
@@ -74,13 +77,12 @@ TEST_P(PuzzleTextInput, FileAndStreamReadTheSamePuzzles) {
     EXPECT_EQ(lines, input.lines) << input.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, PuzzleTextInput, testing::Range<std::size_t>(0, 10),
-                         [](const auto& info) {
-                             std::string name = inputCases()[info.param].name;
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Inputs, PuzzleTextInput, testing::Range<std::size_t>(0, 10), [](const auto& info) {
+    std::string name = inputCases()[info.param].name;
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+});
 
 // Faults of the text, with the place in characters (a character of another encoding counts once).
 TEST(PuzzleTextInput, FaultsNameTheLineAndCharacter) {

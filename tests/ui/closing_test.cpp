@@ -65,7 +65,8 @@ private slots:
         enterGivens(h.window(), QStringLiteral("7") + QString(80, QChar('0')));
         TerminationSignals termination;
         QVERIFY(termination.active());
-        connect(&termination, &TerminationSignals::requested, h.operator->(), [&h] { h->closeWithoutQuestions(); });
+        connect(&termination, &TerminationSignals::requested, h.operator->(),
+                [&h] { h->closeWithoutQuestions(); });
         QCOMPARE(::raise(signalNumber), 0);
         QTRY_COMPARE(h.programEnd->calls(), 1);
         QFile saved(path);

@@ -6,8 +6,8 @@
 #include <QMimeData>
 #include <QtTest>
 
-#include "boardsession.h"
 #include "aboutdialog.h"
+#include "boardsession.h"
 #include "contextmenu.h"
 #include "editingrooms.h"
 #include "scriptedtransfer.h"

@@ -76,8 +76,8 @@ private slots:
         {
             WindowHarness h({.saveFilePath = path});
             enterGivens(h.window(), QStringLiteral("3") + QString(80, QChar('0')));
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral("could not be read at start-up and is kept")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                                   "could not be read at start-up and is kept")));
             h->closeWithoutQuestions();
             QCOMPARE(h.messageBoxes->shown().size(), std::size_t(1)); // the start-up warning alone
             QCOMPARE(h.programEnd->calls(), 1);

@@ -289,7 +289,8 @@ private slots:
         SolvedWindow w;
         w.platform().openAnswer = path;
         w->rooms().transfer().openPuzzleFile();
-        QVERIFY2(w.harness.messageBoxes->shown().empty(), qPrintable(w.harness.messageBoxes->texts().join('|')));
+        QVERIFY2(w.harness.messageBoxes->shown().empty(),
+                 qPrintable(w.harness.messageBoxes->texts().join('|')));
         verifySetUp(w.window(), kPuzzle);
     }
 
@@ -316,7 +317,8 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("link.txt"))));
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("device.txt"))));
-        const QString path = kind == QStringLiteral("fifo") ? fifo : dir.filePath(kind + QStringLiteral(".txt"));
+        const QString path =
+            kind == QStringLiteral("fifo") ? fifo : dir.filePath(kind + QStringLiteral(".txt"));
         SolvedWindow w;
         if (how == QStringLiteral("open")) {
             w.platform().openAnswer = path;

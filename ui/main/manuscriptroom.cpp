@@ -48,9 +48,11 @@ QString writeFailure(const QString& path, const ManuscriptWriteResult& written) 
     switch (written.fault) {
     case ManuscriptWriteResult::Fault::NotAFile:
         return heading + fileKindReason(FileKindCheck{written.kind.kind, written.kind.errorNumber, {}});
-    case ManuscriptWriteResult::Fault::System: return heading + fileErrorReason(written.errorNumber);
+    case ManuscriptWriteResult::Fault::System:
+        return heading + fileErrorReason(written.errorNumber);
     case ManuscriptWriteResult::Fault::Painting:
-    case ManuscriptWriteResult::Fault::None: break;
+    case ManuscriptWriteResult::Fault::None:
+        break;
     }
     return written.error;
 }
@@ -125,7 +127,8 @@ QString ManuscriptRoom::checkRequest(const ManuscriptRequest& request) const {
         // Refused at once, before the batch: only a regular file is replaced by the PDF.
         const FileKindCheck kind = examineFile(request.pdfPath);
         if (!isUsableKind(kind.kind, true))
-            reason = tr("無法寫入「%1」：").arg(QDir::toNativeSeparators(request.pdfPath)) + fileKindReason(kind);
+            reason =
+                tr("無法寫入「%1」：").arg(QDir::toNativeSeparators(request.pdfPath)) + fileKindReason(kind);
     }
     return reason;
 }
@@ -215,7 +218,8 @@ void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
     }
     const ManuscriptWriteResult written = writeManuscriptPdf(request_.pdfPath, options, puzzles);
     if (!written.ok) {
-        boxes_.show(&window_, writeFailure(request_.pdfPath, written), MessageButtons::Ok, MessageIcon::Warning);
+        boxes_.show(&window_, writeFailure(request_.pdfPath, written), MessageButtons::Ok,
+                    MessageIcon::Warning);
         return end(false);
     }
     end(true);

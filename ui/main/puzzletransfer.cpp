@@ -14,10 +14,10 @@
 
 #include "boardtext.h"
 #include "fileerrors.h"
-#include "regularfile.h"
-#include "textinput.h"
 #include "messageboxes.h"
 #include "puzzlefile.h"
+#include "regularfile.h"
+#include "textinput.h"
 #include "transferplatform.h"
 #include "windowcommand.h"
 
@@ -79,14 +79,18 @@ QString tooLarge(qint64 bytes) {
 // Why a file cannot be read as a puzzle file, before any puzzle is looked for.
 QString readFailure(const FileRead& read) {
     switch (read.fault) {
-    case FileRead::Fault::None: break;
-    case FileRead::Fault::TooLarge: return tooLarge(read.size);
-    case FileRead::Fault::System: return fileErrorReason(read.errorNumber);
+    case FileRead::Fault::None:
+        break;
+    case FileRead::Fault::TooLarge:
+        return tooLarge(read.size);
+    case FileRead::Fault::System:
+        return fileErrorReason(read.errorNumber);
     case FileRead::Fault::Kind:
         if (read.kind.kind == FileKind::Missing) return fileErrorReason(ENOENT);
         if (read.kind.kind == FileKind::Directory) return QStringLiteral("這是資料夾，不是題目檔。");
-        return fileKindReason(FileKindCheck{read.kind.kind, read.kind.errorNumber,
-                                            QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
+        return fileKindReason(
+            FileKindCheck{read.kind.kind, read.kind.errorNumber,
+                          QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
     }
     return {};
 }
@@ -198,7 +202,8 @@ void PuzzleTransfer::takeText(const QByteArray& bytes, const QString& refused) {
         refuse(refused, tooLarge(bytes.size()));
         return;
     }
-    const auto read = readPuzzleText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto read =
+        readPuzzleText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* error = std::get_if<TextError>(&read)) {
         refuse(refused, describe(*error));
         return;

@@ -21,7 +21,8 @@ SingleInstance::SingleInstance(const QString& saveFilePath, QObject* parent)
     const QByteArray key = QFileInfo(saveFilePath).absoluteFilePath().toUtf8();
     serverName_ = QStringLiteral("dodoru-%1-%2")
                       .arg(::getuid())
-                      .arg(QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16)));
+                      .arg(QString::fromLatin1(
+                          QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16)));
     // Held for the whole run: only a copy whose process is gone leaves a stale lock.
     lock_.setStaleLockTime(0);
 }

@@ -17,9 +17,9 @@ class SingleInstance final : public QObject {
     Q_OBJECT
 public:
     enum class Start {
-        First,       // this copy holds the lock and listens for later starts
-        Unguarded,   // no lock can be made there (a read-only folder): this copy runs unguarded
-        AnotherRuns, // another copy holds the lock and was asked to come to the front
+        First,         // this copy holds the lock and listens for later starts
+        Unguarded,     // no lock can be made there (a read-only folder): this copy runs unguarded
+        AnotherRuns,   // another copy holds the lock and was asked to come to the front
         AnotherSilent, // another copy holds the lock but did not answer
     };
 
