@@ -33,6 +33,7 @@ int main(int argc, char* argv[]) {
     const dodoru::FilesLocation files = dodoru::FilesLocation::forApplication();
     services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(files.logFilePath()).toStdString());
     services.saveFile = std::make_unique<dodoru::SaveFile>(files.saveFilePath());
+    dodoru::addDesktopServices(services);
 
     dodoru::MainWindow window(std::move(services));
     // SIGTERM and SIGHUP close the window as its close box does, saving the board.

@@ -8,10 +8,10 @@
 
 #include "boardsession.h"
 #include "contextmenu.h"
-#include "editingrooms.h"
+#include "editingaids.h"
 #include "scriptedtransfer.h"
 #include "windowharness.h"
-#include "windowrooms.h"
+#include "windowfeatures.h"
 
 using namespace dodoru;
 using namespace dodoru::testing;
@@ -31,7 +31,7 @@ const QStringList kTransferCommands{QStringLiteral("copyPuzzle"), QStringLiteral
                                     QStringLiteral("savePuzzle")};
 
 QMenu* openMenu(MainWindow& window) {
-    return window.rooms().contextMenu().menu();
+    return window.features().contextMenu().menu();
 }
 
 } // namespace

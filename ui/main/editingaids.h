@@ -1,32 +1,32 @@
 #pragma once
 
-#include <QObject>
+#include <array>
 #include <memory>
 
 #include "boardhistory.h"
 
+class QWidget;
+
 namespace dodoru {
 
+class BoardSession;
 class CellKeyboard;
+class CellLabel;
 class ConflictMarks;
-class MainWindow;
+class DigitChooser;
 
-// The rooms that make editing the board safer and quicker, wired to the window here: the conflict
-// marks, typing and moving from the keyboard, and undo and redo.
-class EditingRooms {
+// The aids that make editing the board safer and quicker: the conflict marks on the cell labels,
+// typing and moving from the keyboard, and undo and redo. Each hears the session's announcements and
+// edits through it.
+class EditingAids {
 public:
-    explicit EditingRooms(MainWindow& window);
-    ~EditingRooms();
+    EditingAids(QWidget& window, BoardSession& session, const std::array<CellLabel*, kCellCount>& cells,
+                DigitChooser& chooser);
+    ~EditingAids();
 
     BoardHistory& history() { return *history_; }
 
-    // Everything the command of button `index` changes is one undo step; an undone solve goes back to
-    // manual set-up mode, so that its puzzle can be worked on.
-    BoardHistory::Step commandStep(short index);
-
 private:
-    MainWindow& window_;
-    QObject connections_; // ends the connections to the session with the rooms
     std::unique_ptr<ConflictMarks> marks_;
     std::unique_ptr<CellKeyboard> keyboard_;
     std::unique_ptr<BoardHistory> history_;

@@ -1,4 +1,4 @@
-#include "manuscriptroom.h"
+#include "manuscriptcommand.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "batchgeneration.h"
-#include "board.h"
+#include "boardsession.h"
 #include "manuscriptpainter.h"
 #include "messageboxes.h"
 #include "puzzlelog.h"
@@ -40,22 +40,22 @@ public:
 
 } // namespace
 
-ManuscriptRoom::ManuscriptRoom(QWidget& window, const Board& board, PuzzleLog* log, MessageBoxes& boxes,
-                               std::function<bool()> busy)
-    : QObject(&window), window_(window), board_(board), log_(log), boxes_(boxes), busy_(std::move(busy)),
+ManuscriptCommand::ManuscriptCommand(QWidget& window, const BoardSession& session, PuzzleLog* log,
+                                     MessageBoxes& boxes)
+    : window_(window), session_(session), log_(log), boxes_(boxes),
       printers_(std::make_unique<PrintDialogChooser>()), opener_(std::make_unique<DesktopDocumentOpener>()) {
-    action_ = addWindowCommand(window, this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
+    action_ = makeWindowCommand(this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
                                QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
     connect(action_, &QAction::triggered, this, [this] { openDialog(); });
 }
 
-ManuscriptRoom::~ManuscriptRoom() {
+ManuscriptCommand::~ManuscriptCommand() {
     if (batch_) batch_->cancel();
     // The workers hold nothing of ours but the batch's shared flags; they stop at their next pump pass.
 }
 
-void ManuscriptRoom::openDialog() {
-    if (running() || (busy_ && busy_())) return;
+void ManuscriptCommand::openDialog() {
+    if (running() || session_.running()) return;
     if (!dialog_) {
         dialog_ = new ManuscriptDialog(boxes_, &window_);
         dialog_->setWindowModality(Qt::WindowModal);
@@ -67,12 +67,12 @@ void ManuscriptRoom::openDialog() {
     dialog_->open();
 }
 
-std::optional<ManuscriptPuzzle> ManuscriptRoom::boardPuzzle(QString* reason) const {
+std::optional<ManuscriptPuzzle> ManuscriptCommand::boardPuzzle(QString* reason) const {
     ManuscriptPuzzle puzzle;
+    const PuzzleState& board = session_.puzzle();
     for (int c = 0; c < kCellCount; ++c) {
-        const Cell& cell = board_.cell(c);
         puzzle.givens[static_cast<std::size_t>(c)] =
-            cell.isGiven() ? static_cast<std::uint8_t>(cell.value()) : 0;
+            board.isGiven(c) ? static_cast<std::uint8_t>(board.digit(c)) : 0;
     }
     if (puzzle.clueCount() == 0) {
         *reason = QStringLiteral("盤面上沒有題目（藍色的數字），無法列為第 1 題。");
@@ -94,13 +94,13 @@ std::optional<ManuscriptPuzzle> ManuscriptRoom::boardPuzzle(QString* reason) con
     return std::nullopt;
 }
 
-QString ManuscriptRoom::checkRequest(const ManuscriptRequest& request) const {
+QString ManuscriptCommand::checkRequest(const ManuscriptRequest& request) const {
     QString reason;
     if (request.includeBoard) boardPuzzle(&reason);
     return reason;
 }
 
-void ManuscriptRoom::start(const ManuscriptRequest& request) {
+void ManuscriptCommand::start(const ManuscriptRequest& request) {
     if (running()) return;
     request_ = request;
     first_.reset();
@@ -145,7 +145,7 @@ void ManuscriptRoom::start(const ManuscriptRequest& request) {
     action_->setEnabled(false);
 }
 
-void ManuscriptRoom::batchFinished() {
+void ManuscriptCommand::batchFinished() {
     const std::vector<GeneratedPuzzle> generated = batch_->results();
     batch_.reset();
     if (progress_) progress_->deleteLater();
@@ -165,7 +165,7 @@ void ManuscriptRoom::batchFinished() {
     deliver(puzzles);
 }
 
-void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
+void ManuscriptCommand::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
     ManuscriptOptions options;
     options.layout.paper = request_.paper;
     options.layout.perPage = request_.perPage;
@@ -194,7 +194,7 @@ void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
                     MessageIcon::Warning);
 }
 
-void ManuscriptRoom::end(bool done) {
+void ManuscriptCommand::end(bool done) {
     printer_.reset();
     action_->setEnabled(true);
     emit finished(done);

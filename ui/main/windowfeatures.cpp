@@ -1,47 +1,65 @@
-#include "windowrooms.h"
+#include "windowfeatures.h"
+
+#include <QAction>
+#include <QWidget>
 
 #include "boardsession.h"
+#include "celllabel.h"
 #include "contextmenu.h"
-#include "editingrooms.h"
-#include "mainwindow.h"
+#include "editingaids.h"
+#include "engineboard.h"
+#include "manuscriptcommand.h"
 #include "transferplatform.h"
 
 namespace dodoru {
 
-WindowRooms::WindowRooms(MainWindow& window, std::unique_ptr<TransferPlatform> platform,
-                         MessageBoxes& messageBoxes)
-    : window_(window), platform_(std::move(platform)) {
+WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
+                               std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes,
+                               PuzzleLog* log)
+    : session_(session), controls_(std::move(controls)), platform_(std::move(platform)) {
     if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
-    transfer_ = std::make_unique<PuzzleTransfer>(window_, *this, *platform_, messageBoxes);
+    editing_ = std::make_unique<EditingAids>(window, session_, controls_.cells, *controls_.chooser);
+    transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
+    manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
+
+    // The window's commands, in the order the context menu lists them.
+    window.addAction(manuscript_->action());
+    window.addAction(editing_->history().undoAction());
+    window.addAction(editing_->history().redoAction());
+    window.addActions(transfer_->actions());
+
     // A right click on a cell clears it, as designed; everywhere else it opens the menu.
-    contextMenu_ = std::make_unique<WindowContextMenu>(window_, [this](const QPoint& position) {
-        for (int c = 0; c < kCellCount; ++c)
-            if (window_.Label1(c)->geometry().contains(position)) return false;
+    contextMenu_ = std::make_unique<WindowContextMenu>(window, [this](const QPoint& position) {
+        for (const CellLabel* cell : controls_.cells)
+            if (cell->geometry().contains(position)) return false;
         return true;
     });
-    QObject::connect(&window_, &MainWindow::commandRunningChanged, contextMenu_.get(),
+    QObject::connect(&session_, &BoardSession::runningChanged, contextMenu_.get(),
                      [this](bool running) { contextMenu_->setCommandRunning(running); });
 }
 
-WindowRooms::~WindowRooms() = default;
+WindowFeatures::~WindowFeatures() = default;
 
-const Board& WindowRooms::shownBoard() const {
-    return window_.session().board();
+BoardHistory& WindowFeatures::history() {
+    return editing_->history();
 }
 
-void WindowRooms::setUpPuzzle(const Board& givens) {
+Board WindowFeatures::shownBoard() const {
+    return toBoard(session_.puzzle());
+}
+
+void WindowFeatures::setUpPuzzle(const Board& givens) {
     // One undo step, whatever the cells and the mode were before.
-    const BoardHistory::Step step(window_.editing().history(), QStringLiteral("讀入題目"),
-                                  BoardHistory::UndoMode::AsBefore);
-    BoardSession& session = window_.session();
-    session.clearAllCells();
+    const BoardHistory::Step step(history(), QStringLiteral("讀入題目"), BoardHistory::UndoMode::AsBefore);
+    session_.clearAllCells();
     for (int c = 0; c < kCellCount; ++c)
-        if (givens.cell(c).isGiven()) session.setDigit(c, givens.cell(c).value());
-    window_.Command1_Click(MainWindow::kManualButton);
+        if (givens.cell(c).isGiven()) session_.setDigit(c, givens.cell(c).value());
+    controls_.enterManualSetUp();
 }
 
-bool WindowRooms::commandRunning() const {
-    return window_.longCommandRunning();
+bool WindowFeatures::commandRunning() const {
+    return session_.running();
 }
 
 } // namespace dodoru
+

@@ -1,34 +1,58 @@
 #pragma once
 
+#include <array>
+#include <functional>
 #include <memory>
 
 #include "puzzletransfer.h"
 
 namespace dodoru {
 
-class MainWindow;
+class BoardHistory;
+class BoardSession;
+class CellLabel;
+class DigitChooser;
+class EditingAids;
+class ManuscriptCommand;
 class MessageBoxes;
+class PuzzleLog;
 class TransferPlatform;
 class WindowContextMenu;
 
-// The rooms that take the window beyond its design, wired to it here and nowhere else: puzzles in and
-// out as text, and the context menu that lists every command added to the window.
-class WindowRooms final : public TransferTarget {
-public:
-    WindowRooms(MainWindow& window, std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes);
-    ~WindowRooms() override;
+// What the features need of the main window besides the session: its cell labels and digit chooser,
+// and its manual set-up command (what a puzzle read in ends with, as after 0.手動).
+struct FeatureControls {
+    std::array<CellLabel*, kCellCount> cells{};
+    DigitChooser* chooser = nullptr;
+    std::function<void()> enterManualSetUp;
+};
 
+// The features that take the window beyond its design, wired to the window and the session here and
+// nowhere else: the editing aids, puzzles in and out as text, the manuscript, and the context menu that
+// lists their commands in the order written down in the constructor.
+class WindowFeatures final : public TransferTarget {
+public:
+    WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
+                   std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log);
+    ~WindowFeatures() override;
+
+    EditingAids& editing() { return *editing_; }
+    BoardHistory& history();
     PuzzleTransfer& transfer() { return *transfer_; }
+    ManuscriptCommand& manuscript() { return *manuscript_; }
     WindowContextMenu& contextMenu() { return *contextMenu_; }
 
-    const Board& shownBoard() const override;
+    Board shownBoard() const override;
     void setUpPuzzle(const Board& givens) override;
     bool commandRunning() const override;
 
 private:
-    MainWindow& window_;
+    BoardSession& session_;
+    FeatureControls controls_;
     std::unique_ptr<TransferPlatform> platform_;
+    std::unique_ptr<EditingAids> editing_;
     std::unique_ptr<PuzzleTransfer> transfer_;
+    std::unique_ptr<ManuscriptCommand> manuscript_;
     std::unique_ptr<WindowContextMenu> contextMenu_;
 };
 

@@ -46,6 +46,7 @@ WindowHarness::WindowHarness(const Options& options) {
     chooser->path = options.saveElsewhere;
     saveDialog = chooser.get();
     services.saveChooser = std::move(chooser);
+    addDesktopServices(services);
     window_ = std::make_unique<MainWindow>(std::move(services));
     if (options.load) window_->Form_Load();
 }
