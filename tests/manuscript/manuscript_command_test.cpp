@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "manuscriptcommand.h"
+#include "windowfeatures.h"
 #include "pagelayout.h"
 #include "pdftools.h"
 #include "windowharness.h"
@@ -36,7 +37,7 @@ public:
 };
 
 ManuscriptCommand* commandOf(MainWindow& window) {
-    auto* command = window.findChild<ManuscriptCommand*>();
+    auto* command = &window.features().manuscript();
     if (!command) QTest::qFail("the window has no manuscript command", __FILE__, __LINE__);
     return command;
 }

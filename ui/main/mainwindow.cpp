@@ -11,17 +11,17 @@
 #include "aboutplatform.h"
 #include "appinfo.h"
 #include "artwork.h"
+#include "boardfilekeeper.h"
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "commandfocus.h"
-#include "boardfilekeeper.h"
 #include "engineboard.h"
 #include "fonts.h"
 #include "keycodes.h"
 #include "layout.h"
+#include "logfailuretext.h"
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
-#include "logfailuretext.h"
 #include "windowfeatures.h"
 
 namespace dodoru {
@@ -219,7 +219,8 @@ void MainWindow::buildControls() {
         auto* button = new GraphicalButton(this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
         const bool level = spec.index >= kFirstLevelButton && spec.index <= kLastLevelButton;
-        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1) : QString::fromUtf16(spec.caption));
+        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1)
+                              : QString::fromUtf16(spec.caption));
         button->setToolTip(QString::fromUtf16(spec.tooltip));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
@@ -276,10 +277,13 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 QString MainWindow::verdictText(Verdict verdict) {
     switch (verdict) {
-    case Verdict::NoSolution: return tr("此題無解");
-    case Verdict::SeveralSolutions: return tr("有多組解答");
+    case Verdict::NoSolution:
+        return tr("此題無解");
+    case Verdict::SeveralSolutions:
+        return tr("有多組解答");
     case Verdict::PuzzleError:
-    case Verdict::None: break;
+    case Verdict::None:
+        break;
     }
     return tr("題目錯誤");
 }
@@ -338,7 +342,8 @@ void MainWindow::mirrorSelection() {
     chooser_->raise();
     const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(cell))];
     const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(cell))];
-    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft), scale_.toPixelsY(top + layout::kChooserOffsetTop));
+    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
+                   scale_.toPixelsY(top + layout::kChooserOffsetTop));
     chooser_->setChooserText(cellText(session_->puzzle(), cell));
 }
 
@@ -394,9 +399,9 @@ void MainWindow::Command1_Click(short Index) {
     const CommandFocus focusReturn(this, Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
     // mode, so that its puzzle can be worked on.
-    const BoardHistory::Step historyStep(features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
-                                         Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp
-                                                               : BoardHistory::UndoMode::AsBefore);
+    const BoardHistory::Step historyStep(
+        features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
+        Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp : BoardHistory::UndoMode::AsBefore);
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
     int level = 0;

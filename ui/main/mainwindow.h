@@ -31,8 +31,8 @@ class WindowFeatures;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
 // hint, count and message labels and the display timer. The board session (puzzle, engine, mode and
-// selected cell) is the truth; the labels, the chooser and the buttons' colours mirror it. Handlers bear the names
-// of the window's events and may be called directly, as the window's own code does (the clear command
+// selected cell) is the truth; the labels, the chooser and the buttons' colours mirror it. Handlers bear the
+// names of the window's events and may be called directly, as the window's own code does (the clear command
 // runs Command1_Click(0), the key handler runs Combo1_Click).
 class MainWindow : public QWidget {
     Q_OBJECT

@@ -52,6 +52,8 @@ ManuscriptCommand::ManuscriptCommand(QWidget& window, const BoardSession& sessio
 ManuscriptCommand::~ManuscriptCommand() {
     if (batch_) batch_->cancel();
     // The workers hold nothing of ours but the batch's shared flags; they stop at their next pump pass.
+    // The dialog belongs to the window but checks its requests with this command.
+    delete dialog_.data();
 }
 
 void ManuscriptCommand::openDialog() {

@@ -62,4 +62,3 @@ bool WindowFeatures::commandRunning() const {
 }
 
 } // namespace dodoru
-
