@@ -113,9 +113,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     });
 
     buildControls();
-    features_ = std::make_unique<WindowFeatures>(
-        *this, *session_, FeatureControls{cells_, chooser_, [this] { Command1_Click(kManualButton); }},
-        std::move(services_.transfer), *services_.messageBoxes, services_.puzzleLog.get());
+    FeatureControls controls{cells_, chooser_, [this] { Command1_Click(kManualButton); },
+                             [this] { reopenAboutBox(); }};
+    features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
+                                                 *services_.messageBoxes, services_.puzzleLog.get());
 }
 
 MainWindow::~MainWindow() {
@@ -382,6 +383,18 @@ void MainWindow::Form_Unload() {
     services_.programEnd->endProgram(this);
 }
 
+void MainWindow::closeWithoutQuestions() {
+    mayAsk_ = false;
+    close();
+}
+
+void MainWindow::saveWithoutQuestions() {
+    if (closing_) return;
+    closing_ = true;
+    mayAsk_ = false;
+    writeSaveFile();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -509,6 +522,15 @@ void MainWindow::showAboutBox() {
     about_->showModeless();
 }
 
+void MainWindow::reopenAboutBox() {
+    if (!about_) {
+        about_ = new AboutDialog(aboutPlatform_->webLink(), aboutPlatform_->sysInfo(), artwork::windowIcon());
+        about_->showModeless();
+    }
+    about_->raise();
+    about_->activateWindow();
+}
+
 AboutDialog* MainWindow::aboutBox() const {
     return about_.data();
 }
@@ -521,7 +543,11 @@ void MainWindow::loadSaveFile() {
 }
 
 void MainWindow::writeSaveFile() {
-    if (keeper_) keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    if (!keeper_) return;
+    if (mayAsk_)
+        keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    else
+        keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), false, this);
 }
 
 void MainWindow::deleteSaveFile() {
