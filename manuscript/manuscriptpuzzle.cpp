@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "logicsolver.h"
+
 namespace dodoru {
 
 int ManuscriptPuzzle::clueCount() const {
@@ -53,5 +55,7 @@ SolvedGivens solveGivens(const BoardSnapshot& givens) {
         solved.verdict = SolutionVerdict::NoSolution;
     return solved;
 }
+
+int ratePuzzle(const BoardSnapshot& givens) { return logic::rate(givens).ratingTenths; }
 
 } // namespace dodoru
