@@ -32,7 +32,7 @@ double median(std::vector<double> values) {
 
 struct Figures {
     std::vector<double> rateMs;
-    std::vector<double> hintMs;  // the first hint and hints along the path
+    std::vector<double> hintMs; // the first hint and hints along the path
     std::array<int, logic::kTechniqueCount> hardest{};
     int failures = 0;
 };
@@ -65,13 +65,14 @@ void print(const char* name, const Figures& f) {
     std::string hardest;
     for (const logic::Technique t : logic::allTechniques())
         if (f.hardest[static_cast<std::size_t>(t)] > 0)
-            hardest += " " + std::string(logic::techniqueId(t)) + "=" + std::to_string(f.hardest[static_cast<std::size_t>(t)]);
+            hardest += " " + std::string(logic::techniqueId(t)) + "=" +
+                       std::to_string(f.hardest[static_cast<std::size_t>(t)]);
     std::printf("%-9s | %5zu | %8.3f | %8.3f | %8.3f | %8.3f |%s\n", name, f.rateMs.size(), median(f.rateMs),
                 *std::max_element(f.rateMs.begin(), f.rateMs.end()), median(f.hintMs),
                 *std::max_element(f.hintMs.begin(), f.hintMs.end()), hardest.c_str());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     const long perLevel = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1000;
@@ -80,10 +81,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: dodoru_logic_bench [PUZZLES_PER_LEVEL] [HARD_PUZZLES_FILE]\n");
         return 2;
     }
-    std::printf("rate: the whole path with the engine's uniqueness check; hint: the next step from a position\n"
-                "(with its candidates as pencil marks). CPU times in ms.\n");
-    std::printf("set       | count | rate med | rate max | hint med | hint max | hardest technique: puzzles\n");
-    std::printf("----------|-------|----------|----------|----------|----------|---------------------------\n");
+    std::printf(
+        "rate: the whole path with the engine's uniqueness check; hint: the next step from a position\n"
+        "(with its candidates as pencil marks). CPU times in ms.\n");
+    std::printf(
+        "set       | count | rate med | rate max | hint med | hint max | hardest technique: puzzles\n");
+    std::printf(
+        "----------|-------|----------|----------|----------|----------|---------------------------\n");
     int failures = 0;
     for (int level = 1; level <= 5; ++level) {
         Figures figures;

@@ -47,7 +47,9 @@ std::uint64_t randomBaseSeed() {
     return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
-std::uint64_t drawSeed(std::uint64_t seed, int draw) { return draw == 0 ? seed : puzzleSeed(seed, draw); }
+std::uint64_t drawSeed(std::uint64_t seed, int draw) {
+    return draw == 0 ? seed : puzzleSeed(seed, draw);
+}
 
 GeneratedPuzzle generateBatchPuzzle(int level, std::uint64_t seed, const std::atomic<bool>& cancel,
                                     const RatingBounds& bounds) {

@@ -75,9 +75,9 @@ void drawCaption(QPainter& painter, const DeviceScale& scale, const GridBox& box
     if (rating && !answer) {
         const int tenths = puzzle.ratingTenths > 0 ? puzzle.ratingTenths : ratePuzzle(puzzle.givens);
         //: The caption's rating of a puzzle's difficulty by the logical solver, e.g. 評分 4.4
-        right += QStringLiteral("　") + QCoreApplication::translate("dodoru::Manuscript", "評分 %1.%2")
-                                           .arg(tenths / 10)
-                                           .arg(tenths % 10);
+        right +=
+            QStringLiteral("　") +
+            QCoreApplication::translate("dodoru::Manuscript", "評分 %1.%2").arg(tenths / 10).arg(tenths % 10);
     }
     painter.drawText(r, Qt::AlignRight | Qt::AlignVCenter, right);
 }

@@ -56,6 +56,8 @@ SolvedGivens solveGivens(const BoardSnapshot& givens) {
     return solved;
 }
 
-int ratePuzzle(const BoardSnapshot& givens) { return logic::rate(givens).ratingTenths; }
+int ratePuzzle(const BoardSnapshot& givens) {
+    return logic::rate(givens).ratingTenths;
+}
 
 } // namespace dodoru

@@ -16,7 +16,7 @@ struct ManuscriptPuzzle {
     int level = 0;
     BoardSnapshot givens{};
     BoardSnapshot solution{};
-    int ratingTenths = 0;  // the logical solver's rating in tenths (44 for 4.4); 0 when not rated
+    int ratingTenths = 0; // the logical solver's rating in tenths (44 for 4.4); 0 when not rated
 
     int clueCount() const;
     bool operator==(const ManuscriptPuzzle&) const = default;

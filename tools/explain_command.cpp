@@ -22,7 +22,8 @@ using logic::PuzzleVerdict;
 
 logic::DigitGrid digitsOf(const Board& board) {
     logic::DigitGrid digits{};
-    for (int c = 0; c < kCellCount; ++c) digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.cell(c).value());
+    for (int c = 0; c < kCellCount; ++c)
+        digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.cell(c).value());
     return digits;
 }
 
@@ -34,10 +35,13 @@ std::string digitText(const logic::DigitGrid& digits) {
 
 const char* verdictId(PuzzleVerdict verdict) {
     switch (verdict) {
-    case PuzzleVerdict::Unique: return "unique";
-    case PuzzleVerdict::Several: return "several";
+    case PuzzleVerdict::Unique:
+        return "unique";
+    case PuzzleVerdict::Several:
+        return "several";
     case PuzzleVerdict::NoSolution:
-    case PuzzleVerdict::PuzzleError: break;
+    case PuzzleVerdict::PuzzleError:
+        break;
     }
     return "none";
 }
@@ -45,10 +49,13 @@ const char* verdictId(PuzzleVerdict verdict) {
 // The verdict in the words of solve, for a board without exactly one solution.
 std::string verdictWords(PuzzleVerdict verdict) {
     switch (verdict) {
-    case PuzzleVerdict::Several: return "Several solutions (有多組解答)";
-    case PuzzleVerdict::PuzzleError: return "Puzzle error (題目錯誤): an empty cell has no possible digit";
+    case PuzzleVerdict::Several:
+        return "Several solutions (有多組解答)";
+    case PuzzleVerdict::PuzzleError:
+        return "No solution (此題無解), puzzle error (題目錯誤): an empty cell has no possible digit";
     case PuzzleVerdict::NoSolution:
-    case PuzzleVerdict::Unique: break;
+    case PuzzleVerdict::Unique:
+        break;
     }
     return "No solution (此題無解)";
 }
@@ -56,9 +63,9 @@ std::string verdictWords(PuzzleVerdict verdict) {
 std::string refusal(const char* command, PuzzleVerdict verdict, bool json) {
     const std::string need = std::string(command) + " needs a puzzle with one solution";
     if (!json) return verdictWords(verdict) + "; " + need + ".\n";
-    return std::string("{\"verdict\": \"") + verdictId(verdict) + "\", \"puzzle_error\": " +
-           (verdict == PuzzleVerdict::PuzzleError ? "true" : "false") + ", \"solved\": false, \"error\": \"" + need +
-           "\"}\n";
+    return std::string("{\"verdict\": \"") + verdictId(verdict) +
+           "\", \"puzzle_error\": " + (verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
+           ", \"solved\": false, \"error\": \"" + need + "\"}\n";
 }
 
 std::string hardestId(const std::optional<logic::Technique>& hardest) {
@@ -76,10 +83,12 @@ std::string explainText(const Board& board, bool json) {
     }
     const std::string rating = ratingText(e.ratingTenths);
     if (json)
-        return out + "{\"rating\": " + rating + ", \"hardest\": " +
-               (e.hardest ? "\"" + hardestId(e.hardest) + "\"" : std::string("null")) +
-               ", \"steps\": " + std::to_string(e.steps.size()) + ", \"solved\": " + (e.solved ? "true" : "false") + "}\n";
-    out += "Rating " + rating + " (" + std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
+        return out + "{\"rating\": " + rating +
+               ", \"hardest\": " + (e.hardest ? "\"" + hardestId(e.hardest) + "\"" : std::string("null")) +
+               ", \"steps\": " + std::to_string(e.steps.size()) +
+               ", \"solved\": " + (e.solved ? "true" : "false") + "}\n";
+    out +=
+        "Rating " + rating + " (" + std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
     if (e.hardest) out += ", hardest step: " + techniqueName(*e.hardest);
     out += "; " + std::to_string(e.steps.size()) + (e.steps.size() == 1 ? " step" : " steps");
     return out + (e.solved ? ", solved.\n" : ", not solved.\n");
@@ -98,17 +107,19 @@ std::string rateText(const Board& board, bool json) {
     const std::string puzzle = digitText(digits);
     if (r.verdict != PuzzleVerdict::Unique) {
         if (json)
-            return "{\"puzzle\": \"" + puzzle + "\", \"verdict\": \"" + verdictId(r.verdict) + "\", \"puzzle_error\": " +
-                   (r.verdict == PuzzleVerdict::PuzzleError ? "true" : "false") + "}\n";
-        const char* word = r.verdict == PuzzleVerdict::Several ? "several_solutions"
-                           : r.verdict == PuzzleVerdict::PuzzleError ? "puzzle_error" : "no_solution";
-        return std::string("-   ") + word + " " + puzzle + "\n";
+            return "{\"puzzle\": \"" + puzzle + "\", \"verdict\": \"" + verdictId(r.verdict) +
+                   "\", \"puzzle_error\": " + (r.verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
+                   "}\n";
+        const char* word = r.verdict == PuzzleVerdict::Several       ? "several_solutions"
+                           : r.verdict == PuzzleVerdict::PuzzleError ? "puzzle_error"
+                                                                     : "no_solution";
+        return std::string("- ") + word + " " + puzzle + "\n";
     }
     const std::string band(logic::ratingBandId(logic::ratingBand(r.ratingTenths)));
     if (json)
-        return "{\"puzzle\": \"" + puzzle + "\", \"rating\": " + ratingText(r.ratingTenths) + ", \"hardest\": " +
-               (r.hardest ? "\"" + hardestId(r.hardest) + "\"" : std::string("null")) + ", \"band\": \"" + band +
-               "\", \"steps\": " + std::to_string(r.steps) + "}\n";
+        return "{\"puzzle\": \"" + puzzle + "\", \"rating\": " + ratingText(r.ratingTenths) +
+               ", \"hardest\": " + (r.hardest ? "\"" + hardestId(r.hardest) + "\"" : std::string("null")) +
+               ", \"band\": \"" + band + "\", \"steps\": " + std::to_string(r.steps) + "}\n";
     return ratingText(r.ratingTenths) + " " + hardestId(r.hardest) + " " + puzzle + "\n";
 }
 
@@ -117,13 +128,14 @@ using Answer = std::function<std::string(const Board&, bool json)>;
 struct Command {
     const char* name;
     Answer answer;
-    bool files;  // takes a puzzle file as well as a board
+    bool files; // takes a puzzle file as well as a board
 };
 
 int answerBoard(const Command& command, const std::string& text, bool json, const std::string& where) {
     auto parsed = readBoard(text);
     if (const auto* error = std::get_if<TextError>(&parsed)) {
-        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name, where.c_str(), describeBoardError(*error).c_str());
+        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name, where.c_str(),
+                     describeBoardError(*error).c_str());
         return kExitBadInput;
     }
     return writeOutput(command.answer(std::get<Board>(parsed), json)) ? kExitOk : kExitIncomplete;
@@ -166,7 +178,8 @@ int run(const Command& command, const std::vector<std::string>& args) {
         }
         // A board argument that reads as a file name nobody has: say so rather than quote its first letter.
         const bool fileName = boardArg->find('/') != std::string::npos ||
-                              boardArg->find(".txt") != std::string::npos || boardArg->find(".sdk") != std::string::npos;
+                              boardArg->find(".txt") != std::string::npos ||
+                              boardArg->find(".sdk") != std::string::npos;
         if (command.files && fileName && std::holds_alternative<TextError>(readBoard(*boardArg))) {
             std::fprintf(stderr, "dodoru-cli %s: cannot read '%s': %s\n", command.name, boardArg->c_str(),
                          std::strerror(ENOENT));
@@ -187,10 +200,16 @@ int run(const Command& command, const std::vector<std::string>& args) {
     return status;
 }
 
-}  // namespace
+} // namespace
 
-int runExplain(const std::vector<std::string>& args) { return run({"explain", explainText, true}, args); }
-int runHint(const std::vector<std::string>& args) { return run({"hint", hintText, false}, args); }
-int runRate(const std::vector<std::string>& args) { return run({"rate", rateText, true}, args); }
+int runExplain(const std::vector<std::string>& args) {
+    return run({"explain", explainText, true}, args);
+}
+int runHint(const std::vector<std::string>& args) {
+    return run({"hint", hintText, false}, args);
+}
+int runRate(const std::vector<std::string>& args) {
+    return run({"rate", rateText, true}, args);
+}
 
-}  // namespace dodoru::cli
+} // namespace dodoru::cli

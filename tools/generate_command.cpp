@@ -51,10 +51,12 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         formatGiven = option;
         return std::nullopt;
     };
-    const OptionNames names{{"--json"}, {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating"}};
+    const OptionNames names{
+        {"--json"}, {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--json") return chooseFormat(OutputFormat::Json, name);
-        if (name == "--min-rating" || name == "--max-rating") return takeRatingOption(name, value, options.ratings);
+        if (name == "--min-rating" || name == "--max-rating")
+            return takeRatingOption(name, value, options.ratings);
         if (name == "--level") {
             const auto level = parseNumber<int>(value);
             if (!level || !isValidLevel(*level)) return "--level must be 1, 2, 3, 4 or 5, not '" + value + "'";
@@ -97,7 +99,8 @@ std::string millisecondsText(double ms) {
 
 // "solution" is the puzzle's one solution, "grid" the full grid it was carved from; they differ where a
 // check added a given.
-std::string jsonLine(const Board& board, const GenerationResult& result, double ms, const logic::Rating& rating) {
+std::string jsonLine(const Board& board, const GenerationResult& result, double ms,
+                     const logic::Rating& rating) {
     std::string out = "{\"level\": " + std::to_string(result.level) + ", \"puzzle\": \"" + board.digits() +
                       "\", \"solution\": \"" + snapshotDigits(result.puzzleSolution) + "\", \"grid\": \"" +
                       snapshotDigits(result.solution) + "\", \"clues\": " + std::to_string(result.clueCount) + ", \"tally\": [";
@@ -107,7 +110,8 @@ std::string jsonLine(const Board& board, const GenerationResult& result, double 
     }
     out += "], \"tries\": " + std::to_string(result.tries) + ", \"grids\": " + std::to_string(result.grids) +
            ", \"rating\": " + ratingText(rating.ratingTenths) + ", \"hardest\": " +
-           (rating.hardest ? "\"" + std::string(logic::techniqueId(*rating.hardest)) + "\"" : std::string("null")) +
+           (rating.hardest ? "\"" + std::string(logic::techniqueId(*rating.hardest)) + "\""
+                           : std::string("null")) +
            ", \"ms\": " + millisecondsText(ms) + "}\n";
     return out;
 }
@@ -158,7 +162,8 @@ int runGenerate(const std::vector<std::string>& args) {
     Generator generator(engine, *random, options.ratings.limited ? nullptr : log.get());
     const auto rateBoard = [&board]() {
         logic::DigitGrid digits{};
-        for (int c = 0; c < kCellCount; ++c) digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.cell(c).value());
+        for (int c = 0; c < kCellCount; ++c)
+            digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.cell(c).value());
         return logic::rate(digits);
     };
 
@@ -170,7 +175,8 @@ int runGenerate(const std::vector<std::string>& args) {
         std::optional<logic::Rating> rating;
         for (long draws = 0;; ++draws) {
             if (draws == kMostDraws) {
-                std::fprintf(stderr, "dodoru-cli generate: no puzzle of level %d rated %s to %s in %ld draws\n",
+                std::fprintf(stderr,
+                             "dodoru-cli generate: no puzzle of level %d rated %s to %s in %ld draws\n",
                              options.level, ratingText(options.ratings.least).c_str(),
                              ratingText(options.ratings.most).c_str(), kMostDraws);
                 return kExitIncomplete;
@@ -194,7 +200,9 @@ int runGenerate(const std::vector<std::string>& args) {
         case OutputFormat::Human: text = humanText(board, result, ms, number, options.count); break;
         case OutputFormat::Line: text = writeLine(board) + "\n"; break;
         case OutputFormat::Grid: text = (number > 1 ? "\n" : "") + writeGrid(board); break;
-        case OutputFormat::Json: text = jsonLine(board, result, ms, *rating); break;
+        case OutputFormat::Json:
+            text = jsonLine(board, result, ms, *rating);
+            break;
         }
         if (!writeOutput(text)) return kExitIncomplete;
         if (!result.log.ok) {

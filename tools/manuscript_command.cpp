@@ -56,10 +56,12 @@ std::optional<std::vector<int>> parseMix(const std::string& text) {
 std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
     bool countGiven = false;
     const OptionNames names{{"--answers", "--rating"},
-                            {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed", "--from",
-                             "--log", "-o", "--output", "--threads", "--min-rating", "--max-rating"}};
+                            {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed",
+                             "--from", "--log", "-o", "--output", "--threads", "--min-rating",
+                             "--max-rating"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
-        if (name == "--min-rating" || name == "--max-rating") return takeRatingOption(name, value, out.ratingRange);
+        if (name == "--min-rating" || name == "--max-rating")
+            return takeRatingOption(name, value, out.ratingRange);
         if (name == "--rating") {
             out.ratings = true;
         } else if (name == "--answers") {
@@ -81,7 +83,8 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             countGiven = true;
         } else if (name == "--per-page") {
             const auto perPage = parseNumber<int>(value);
-            if (!perPage || !isValidPerPage(*perPage)) return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
+            if (!perPage || !isValidPerPage(*perPage))
+                return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
             out.perPage = *perPage;
         } else if (name == "--paper") {
             const auto paper = paperByName(QString::fromStdString(value));
@@ -106,7 +109,8 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             out.logPath = value;
         } else if (name == "--threads") {
             const auto threads = parseNumber<int>(value);
-            if (!threads || *threads < 1 || *threads > 256) return "--threads must be 1 to 256, not '" + value + "'";
+            if (!threads || *threads < 1 || *threads > 256)
+                return "--threads must be 1 to 256, not '" + value + "'";
             out.threads = *threads;
         } else {
             if (value.empty()) return "-o needs a file name";
@@ -144,7 +148,8 @@ const char* verdictText(SolutionVerdict verdict) {
 std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args) {
     RatingBounds bounds;
     if (args.ratingRange.limited) bounds = RatingBounds{args.ratingRange.least, args.ratingRange.most};
-    BatchGeneration batch(levelsForMix(args.mix, args.count), args.seed ? *args.seed : randomBaseSeed(), bounds);
+    BatchGeneration batch(levelsForMix(args.mix, args.count), args.seed ? *args.seed : randomBaseSeed(),
+                          bounds);
     QThreadPool pool;
     pool.setMaxThreadCount(args.threads > 0 ? args.threads : QThread::idealThreadCount());
     QFuture<GeneratedPuzzle> future = batch.start(&pool);
@@ -193,14 +198,16 @@ int runManuscript(const std::vector<std::string>& args) {
             ManuscriptPuzzle kept{0, puzzle.digits, solved.solution};
             if (options.ratings || options.ratingRange.limited) kept.ratingTenths = ratePuzzle(puzzle.digits);
             if (!options.ratingRange.holds(kept.ratingTenths)) {
-                std::fprintf(stderr, "dodoru-cli manuscript: puzzle %d of %s (line %d) skipped: rated %s\n", number,
-                             options.from->c_str(), puzzle.line, ratingText(kept.ratingTenths).c_str());
+                std::fprintf(stderr, "dodoru-cli manuscript: puzzle %d of %s (line %d) skipped: rated %s\n",
+                             number, options.from->c_str(), puzzle.line,
+                             ratingText(kept.ratingTenths).c_str());
                 continue;
             }
             puzzles.push_back(kept);
         }
         if (puzzles.empty())
-            return usageError("manuscript", "'" + *options.from + "' holds no puzzle with exactly one solution" +
+            return usageError("manuscript", "'" + *options.from +
+                                                "' holds no puzzle with exactly one solution" +
                                                 (options.ratingRange.limited ? " rated in range" : ""));
     } else {
         const auto generated = generate(options);

@@ -16,20 +16,28 @@ namespace {
 std::string unitWords(const logic::Unit& unit) {
     const std::string number = std::to_string(unit.index + 1);
     switch (unit.kind) {
-    case UnitKind::Row: return "row " + number;
-    case UnitKind::Column: return "column " + number;
-    case UnitKind::Box: return "box " + number;
-    case UnitKind::None: break;
+    case UnitKind::Row:
+        return "row " + number;
+    case UnitKind::Column:
+        return "column " + number;
+    case UnitKind::Box:
+        return "box " + number;
+    case UnitKind::None:
+        break;
     }
     return "";
 }
 
 const char* unitKindId(UnitKind kind) {
     switch (kind) {
-    case UnitKind::Row: return "row";
-    case UnitKind::Column: return "column";
-    case UnitKind::Box: return "box";
-    case UnitKind::None: break;
+    case UnitKind::Row:
+        return "row";
+    case UnitKind::Column:
+        return "column";
+    case UnitKind::Box:
+        return "box";
+    case UnitKind::None:
+        break;
     }
     return "";
 }
@@ -44,7 +52,8 @@ std::string digitList(Digits digits, const char* separator) {
 std::string pairsJson(const std::vector<CellDigit>& pairs) {
     std::string out = "[";
     for (std::size_t i = 0; i < pairs.size(); ++i)
-        out += (i > 0 ? ", [" : "[") + std::to_string(pairs[i].cell) + ", " + std::to_string(pairs[i].digit) + "]";
+        out += (i > 0 ? ", [" : "[") + std::to_string(pairs[i].cell) + ", " + std::to_string(pairs[i].digit) +
+               "]";
     return out + "]";
 }
 
@@ -53,23 +62,45 @@ bool restsOnOneCell(Technique technique) {
            technique == Technique::HiddenSingle || technique == Technique::Trial;
 }
 
-}  // namespace
+} // namespace
 
 std::string techniqueName(Technique technique) {
     static const std::array<const char*, logic::kTechniqueCount> names = {
-        "full house",       "naked single",   "hidden single",    "locked candidates (pointing)",
-        "locked candidates (claiming)", "naked pair", "X-wing",    "hidden pair",
-        "naked triple",     "swordfish",      "hidden triple",    "skyscraper",
-        "two-string kite",  "XY-wing",        "XYZ-wing",         "W-wing",
-        "unique rectangle", "naked quad",     "jellyfish",        "hidden quad",
-        "simple colouring", "XY-chain",       "forcing chain",    "trial",
+        "full house",
+        "naked single",
+        "hidden single",
+        "locked candidates (pointing)",
+        "locked candidates (claiming)",
+        "naked pair",
+        "X-wing",
+        "hidden pair",
+        "naked triple",
+        "swordfish",
+        "hidden triple",
+        "skyscraper",
+        "two-string kite",
+        "XY-wing",
+        "XYZ-wing",
+        "W-wing",
+        "unique rectangle",
+        "naked quad",
+        "jellyfish",
+        "hidden quad",
+        "simple colouring",
+        "XY-chain",
+        "forcing chain",
+        "trial",
     };
     return names[static_cast<std::size_t>(technique)];
 }
 
-std::string ratingText(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
+std::string ratingText(int tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
 
-std::string cellName(int cell) { return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1); }
+std::string cellName(int cell) {
+    return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1);
+}
 
 std::string stepWords(const Step& step) {
     std::string out = techniqueName(step.technique);
@@ -82,11 +113,13 @@ std::string stepWords(const Step& step) {
     if (!restsOnOneCell(step.technique)) {
         out += " on";
         for (const int c : step.cells) out += " " + cellName(c);
-        out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") + digitList(step.digits, " ") + ")";
+        out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
+               digitList(step.digits, " ") + ")";
     }
     out += ":";
     for (std::size_t i = 0; i < step.placements.size(); ++i)
-        out += (i > 0 ? ", " : " ") + cellName(step.placements[i].cell) + " = " + std::to_string(step.placements[i].digit);
+        out += (i > 0 ? ", " : " ") + cellName(step.placements[i].cell) + " = " +
+               std::to_string(step.placements[i].digit);
     bool first = true;
     for (int d = 1; d <= 9; ++d) {
         std::string cells;
@@ -106,14 +139,17 @@ std::string stepJson(const Step& step, int number) {
     if (step.unit.kind != UnitKind::None)
         out += ", \"unit\": {\"kind\": \"" + std::string(unitKindId(step.unit.kind)) +
                "\", \"index\": " + std::to_string(step.unit.index) + "}";
-    out += ", \"placements\": " + pairsJson(step.placements) + ", \"eliminations\": " + pairsJson(step.eliminations);
+    out += ", \"placements\": " + pairsJson(step.placements) +
+           ", \"eliminations\": " + pairsJson(step.eliminations);
     out += ", \"cells\": [";
-    for (std::size_t i = 0; i < step.cells.size(); ++i) out += (i > 0 ? ", " : "") + std::to_string(step.cells[i]);
-    out += "], \"digits\": [" + digitList(step.digits, ", ") + "], \"rating\": " + ratingText(step.ratingTenths()) + "}";
+    for (std::size_t i = 0; i < step.cells.size(); ++i)
+        out += (i > 0 ? ", " : "") + std::to_string(step.cells[i]);
+    out += "], \"digits\": [" + digitList(step.digits, ", ") +
+           "], \"rating\": " + ratingText(step.ratingTenths()) + "}";
     return out;
 }
 
-}  // namespace dodoru::cli
+} // namespace dodoru::cli
 
 namespace dodoru::cli {
 
@@ -132,7 +168,8 @@ std::optional<int> parseRating(const std::string& text) {
     return tenths;
 }
 
-std::optional<std::string> takeRatingOption(const std::string& name, const std::string& value, RatingRange& range) {
+std::optional<std::string> takeRatingOption(const std::string& name, const std::string& value,
+                                            RatingRange& range) {
     const auto tenths = parseRating(value);
     if (!tenths) return name + " must be a rating 1.0 to 9.0 (one decimal at most), not '" + value + "'";
     (name == "--min-rating" ? range.least : range.most) = *tenths;
@@ -146,4 +183,4 @@ std::optional<std::string> checkRatingRange(const RatingRange& range) {
     return std::nullopt;
 }
 
-}  // namespace dodoru::cli
+} // namespace dodoru::cli

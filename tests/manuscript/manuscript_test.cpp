@@ -174,7 +174,7 @@ void ManuscriptTest::seededBatchIsTheSameOnAnyNumberOfThreads() {
 // any number of threads, and a puzzle whose first draw is in range is the one an unbounded batch makes.
 void ManuscriptTest::ratingBoundsDrawFurtherSeedsInAFixedOrder() {
     const std::vector<int> levels(8, 4);
-    const RatingBounds bounds{0, 12};  // full houses and naked singles only
+    const RatingBounds bounds{0, 12}; // full houses and naked singles only
     const std::vector<ManuscriptPuzzle> free = generated(levels, 21, 2);
     const std::vector<ManuscriptPuzzle> one = generated(levels, 21, 1, bounds);
     QCOMPARE(one.size(), levels.size());
@@ -235,7 +235,8 @@ void ManuscriptTest::pdfHoldsEveryPuzzleAndAnswer() {
             const QString caption = pdftools::pageText(pdf, page.number, box.caption.adjusted(0, -1, 0, 1));
             QVERIFY2(caption.contains(QStringLiteral("第 %1 題").arg(box.puzzle + 1)), qPrintable(caption));
             QVERIFY2(caption.contains(levelName(puzzle.level)), qPrintable(caption));
-            const QString rating = QStringLiteral("評分 %1.%2").arg(puzzle.ratingTenths / 10).arg(puzzle.ratingTenths % 10);
+            const QString rating =
+                QStringLiteral("評分 %1.%2").arg(puzzle.ratingTenths / 10).arg(puzzle.ratingTenths % 10);
             QVERIFY2(caption.contains(rating) == (page.kind == PageKind::Puzzles), qPrintable(caption));
             const QString digits =
                 pdftools::digitsOf(pdftools::pageText(pdf, page.number, box.grid.adjusted(-1, -1, 1, 1)));

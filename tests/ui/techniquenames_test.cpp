@@ -24,7 +24,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("box") << TechniqueNames::unit({logic::UnitKind::Box, 3}) << QStringLiteral("第 4 宮");
         QTest::newRow("row") << TechniqueNames::unit({logic::UnitKind::Row, 0}) << QStringLiteral("第 1 列");
-        QTest::newRow("column") << TechniqueNames::unit({logic::UnitKind::Column, 8}) << QStringLiteral("第 9 行");
+        QTest::newRow("column") << TechniqueNames::unit({logic::UnitKind::Column, 8})
+                                << QStringLiteral("第 9 行");
         QTest::newRow("none") << TechniqueNames::unit({}) << QString();
         QTest::newRow("rating") << TechniqueNames::rating(44) << QStringLiteral("4.4（高階）");
         QTest::newRow("trial") << TechniqueNames::rating(90) << QStringLiteral("9.0（試填）");
