@@ -59,8 +59,8 @@ private slots:
     void cancelWritesNothing();
 };
 
-// Ctrl+P, the choices of the command line's example (with ratings), OK: the same pages and text as dodoru-cli writes,
-// 30 log records in the sheet's order, and the finished PDF offered to the desktop's viewer.
+// Ctrl+P, the choices of the command line's example (with ratings), OK: the same pages and text as dodoru-cli
+// writes, 30 log records in the sheet's order, and the finished PDF offered to the desktop's viewer.
 void ManuscriptRoomTest::dialogWritesTheCommandLinesSheet() {
     WindowHarness harness;
     ManuscriptRoom* room = roomOf(harness.window());
@@ -100,8 +100,8 @@ void ManuscriptRoomTest::dialogWritesTheCommandLinesSheet() {
     process.start(QStringLiteral(DODORU_CLI),
                   {QStringLiteral("manuscript"), QStringLiteral("--mix"), QStringLiteral("1,2,3,4,5"),
                    QStringLiteral("--count"), QStringLiteral("30"), QStringLiteral("--per-page"),
-                   QStringLiteral("6"), QStringLiteral("--answers"), QStringLiteral("--rating"), QStringLiteral("--seed"),
-                   QStringLiteral("7"), QStringLiteral("-o"), cli});
+                   QStringLiteral("6"), QStringLiteral("--answers"), QStringLiteral("--rating"),
+                   QStringLiteral("--seed"), QStringLiteral("7"), QStringLiteral("-o"), cli});
     QVERIFY(process.waitForFinished(120000));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(pdftools::pageCount(pdf), 8);
