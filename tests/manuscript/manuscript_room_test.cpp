@@ -57,6 +57,7 @@ private slots:
     void boardPuzzleComesFirstOnlyWhenUnique_data();
     void boardPuzzleComesFirstOnlyWhenUnique();
     void cancelWritesNothing();
+    void closingTheWindowCancelsTheBatch();
 };
 
 // Ctrl+P, the choices of the command line's example (with ratings), OK: the same pages and text as dodoru-cli
@@ -193,6 +194,38 @@ void ManuscriptRoomTest::cancelWritesNothing() {
     QVERIFY(harness.log->records().empty());
     QVERIFY(room->action()->isEnabled());
     QVERIFY(harness.messageBoxes->shown().empty());
+}
+
+// The close box works during a batch: no modal window stands in its way (Qt drops a close request to a
+// window a modal one blocks). The window takes no input meanwhile; closing it saves the givens,
+// cancels the batch and leaves no PDF and no log record.
+void ManuscriptRoomTest::closingTheWindowCancelsTheBatch() {
+    QTemporaryDir dir;
+    const QString savePath = dir.filePath(QStringLiteral("Default.dat"));
+    WindowHarness harness({.saveFilePath = savePath});
+    enterGivens(harness.window(), QStringLiteral("7") + QString(80, QChar('0')));
+    ManuscriptRoom* room = roomOf(harness.window());
+    QSignalSpy finished(room, &ManuscriptRoom::finished);
+    ManuscriptRequest request;
+    request.mix = {5};
+    request.count = 200000; // many minutes of work: the batch cannot end before the close
+    request.pdfPath = dir.filePath(QStringLiteral("closed.pdf"));
+    room->start(request);
+    QTRY_VERIFY_WITH_TIMEOUT(room->progress() && room->progress()->value() >= 1, 60000);
+    QCOMPARE(QGuiApplication::modalWindow(), nullptr);
+    QTest::mouseClick(harness->Command1(MainWindow::kClearButton), Qt::LeftButton);
+    QVERIFY(harness.messageBoxes->shown().empty()); // the clear's question did not come
+    QCOMPARE(boardDigits(harness.window()).at(0), QChar('7'));
+
+    QVERIFY(harness->close());
+    QCOMPARE(harness.programEnd->calls(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+    QCOMPARE(finished.front().front().toBool(), false);
+    QVERIFY(!QFile::exists(request.pdfPath));
+    QVERIFY(harness.log->records().empty());
+    QFile saved(savePath);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.read(1), QByteArray(1, '\7'));
 }
 
 QTEST_MAIN(ManuscriptRoomTest)

@@ -48,11 +48,14 @@ private slots:
         QVERIFY(h.messageBoxes->shown().empty());
     }
 
-    // A polite end (kill, a logout, a closed terminal) closes the window normally, with its save.
+    // A polite end (kill, a logout, a closed terminal, Ctrl+C or Ctrl+\ in the terminal) closes the
+    // window normally, with its save.
     void terminationSignalsCloseAndSave_data() {
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGQUIT") << SIGQUIT;
     }
     void terminationSignalsCloseAndSave() {
         QFETCH(int, signalNumber);
@@ -62,7 +65,7 @@ private slots:
         enterGivens(h.window(), QStringLiteral("7") + QString(80, QChar('0')));
         TerminationSignals termination;
         QVERIFY(termination.active());
-        connect(&termination, &TerminationSignals::requested, h.operator->(), [&h] { h->close(); });
+        connect(&termination, &TerminationSignals::requested, h.operator->(), [&h] { h->closeWithoutQuestions(); });
         QCOMPARE(::raise(signalNumber), 0);
         QTRY_COMPARE(h.programEnd->calls(), 1);
         QFile saved(path);

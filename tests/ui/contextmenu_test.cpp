@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "boardsession.h"
+#include "aboutdialog.h"
 #include "contextmenu.h"
 #include "editingrooms.h"
 #include "scriptedtransfer.h"
@@ -73,6 +74,25 @@ private slots:
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
         QVERIFY(h.messageBoxes->shown().empty());
         QVERIFY(h.browser->opened.empty());
+    }
+
+    // The last entry brings the About box back once it was closed, and to the front while it is open.
+    void theAboutEntryReopensTheAboutBox() {
+        WindowHarness h;
+        QVERIFY(!h->aboutBox());
+        QAction* about = h->actions().constLast();
+        QCOMPARE(about->objectName(), QStringLiteral("aboutBox"));
+        QCOMPARE(about->text(), QStringLiteral("關於 Dodoru數字方陣…"));
+        for (int round = 0; round < 2; ++round) {
+            about->trigger();
+            QVERIFY(h->aboutBox());
+            QVERIFY(h->aboutBox()->isVisible());
+            QPointer<QDialog> shown = h->aboutBox();
+            about->trigger(); // while open: the same box
+            QCOMPARE(h->aboutBox(), shown.data());
+            shown->close();
+            QTRY_VERIFY(!shown);
+        }
     }
 
     void aRightClickOnACellClearsItAndOpensNothing() {

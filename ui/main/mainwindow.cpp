@@ -356,6 +356,18 @@ void MainWindow::Form_Unload() {
     services_.programEnd->endProgram(this);
 }
 
+void MainWindow::closeWithoutQuestions() {
+    mayAsk_ = false;
+    close();
+}
+
+void MainWindow::saveWithoutQuestions() {
+    if (closing_) return;
+    closing_ = true;
+    mayAsk_ = false;
+    writeSaveFile();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -497,6 +509,15 @@ void MainWindow::showAboutBox() {
     about_->showModeless();
 }
 
+void MainWindow::reopenAboutBox() {
+    if (!about_) {
+        about_ = new AboutDialog(aboutPlatform_->webLink(), aboutPlatform_->sysInfo(), artwork::windowIcon());
+        about_->showModeless();
+    }
+    about_->raise();
+    about_->activateWindow();
+}
+
 AboutDialog* MainWindow::aboutBox() const {
     return about_.data();
 }
@@ -510,7 +531,11 @@ void MainWindow::loadSaveFile() {
 }
 
 void MainWindow::writeSaveFile() {
-    if (keeper_) keeper_->saveAtShutdown(boardToKeep(), this);
+    if (!keeper_) return;
+    if (mayAsk_)
+        keeper_->saveAtShutdown(boardToKeep(), this);
+    else
+        keeper_->saveForSessionEnd(boardToKeep(), false, this);
 }
 
 void MainWindow::deleteSaveFile() {

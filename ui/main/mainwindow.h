@@ -53,6 +53,11 @@ public:
     void Form_Load();
     // Shutdown: saves the board and ends the program, also in the middle of a long command.
     void Form_Unload();
+    // Closes as the close box does, but asks nothing: nobody may be there to answer (a signal).
+    void closeWithoutQuestions();
+    // The save of an end that passes the close by (the display lost): the givens the session keeps,
+    // written without a question; the window is not touched.
+    void saveWithoutQuestions();
 
     void Command1_Click(short Index);
     void Label1_MouseDown(short Index, short Button, short Shift, int X, int Y);
@@ -78,6 +83,8 @@ public:
     const TwipsScale& scale() const { return scale_; }
     // The About box shown at start-up, while it is open.
     AboutDialog* aboutBox() const;
+    // The About box again: to the front when it is open, else a new one.
+    void reopenAboutBox();
     AboutPlatform& aboutPlatform() { return *aboutPlatform_; }
     const WindowPrinter& printer() const { return *printer_; }
     // True while a solve or a generation runs (buttons 0..7 are disabled meanwhile).
@@ -153,6 +160,7 @@ private:
 
     bool longCommandRunning_ = false;
     bool closing_ = false;
+    bool mayAsk_ = true; // whether the shutdown may ask the user
 };
 
 } // namespace dodoru

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFutureWatcher>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 
 #include "batchgeneration.h"
 #include "board.h"
+#include "inputpause.h"
 #include "manuscriptpainter.h"
 #include "messageboxes.h"
 #include "puzzlelog.h"
@@ -47,6 +49,13 @@ ManuscriptRoom::ManuscriptRoom(QWidget& window, const Board& board, PuzzleLog* l
     action_ = addWindowCommand(window, this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
                                QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
     connect(action_, &QAction::triggered, this, [this] { openDialog(); });
+    window.installEventFilter(this);
+}
+
+bool ManuscriptRoom::eventFilter(QObject* watched, QEvent* event) {
+    // The window closes with the save: a batch still running is cancelled and leaves nothing behind.
+    if (watched == &window_ && event->type() == QEvent::Close && batch_) batch_->cancel();
+    return false;
 }
 
 ManuscriptRoom::~ManuscriptRoom() {
@@ -126,7 +135,8 @@ void ManuscriptRoom::start(const ManuscriptRequest& request) {
     progress_ = new QProgressDialog(QStringLiteral("正在產生手稿的題目…"), QStringLiteral("取消"), 0,
                                     request.count, &window_);
     progress_->setWindowTitle(QStringLiteral("印製手稿"));
-    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setWindowModality(Qt::NonModal);
+    pause_ = std::make_unique<InputPause>(window_);
     progress_->setMinimumDuration(0);
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);
@@ -148,6 +158,7 @@ void ManuscriptRoom::start(const ManuscriptRequest& request) {
 void ManuscriptRoom::batchFinished() {
     const std::vector<GeneratedPuzzle> generated = batch_->results();
     batch_.reset();
+    pause_.reset();
     if (progress_) progress_->deleteLater();
     if (generated.empty()) return end(false); // cancelled: nothing is logged or written
 

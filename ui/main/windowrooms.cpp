@@ -1,5 +1,6 @@
 #include "windowrooms.h"
 
+#include "aboutcommand.h"
 #include "boardsession.h"
 #include "contextmenu.h"
 #include "editingrooms.h"
@@ -13,6 +14,7 @@ WindowRooms::WindowRooms(MainWindow& window, std::unique_ptr<TransferPlatform> p
     : window_(window), platform_(std::move(platform)) {
     if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
     transfer_ = std::make_unique<PuzzleTransfer>(window_, *this, *platform_, messageBoxes);
+    about_ = std::make_unique<AboutCommand>(window_, [this] { window_.reopenAboutBox(); });
     // A right click on a cell clears it, as designed; everywhere else it opens the menu.
     contextMenu_ = std::make_unique<WindowContextMenu>(window_, [this](const QPoint& position) {
         for (int c = 0; c < kCellCount; ++c)
