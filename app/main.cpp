@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
     }
     services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(files.logFilePath()).toStdString());
     services.saveFile = std::make_unique<dodoru::SaveFile>(files.saveFilePath());
+    dodoru::addDesktopServices(services);
 
     dodoru::MainWindow window(std::move(services));
     QObject::connect(&instance, &dodoru::SingleInstance::raiseRequested, &window, [&window] {

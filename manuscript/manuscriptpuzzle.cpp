@@ -1,6 +1,10 @@
 #include "manuscriptpuzzle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+#include "logicsolver.h"
 
 namespace dodoru {
 
@@ -11,18 +15,14 @@ int ManuscriptPuzzle::clueCount() const {
 
 QString levelName(int level) {
     switch (level) {
-    case 1:
-        return QStringLiteral("1.極易");
-    case 2:
-        return QStringLiteral("2.容易");
-    case 3:
-        return QStringLiteral("3.中等");
-    case 4:
-        return QStringLiteral("4.困難");
-    case 5:
-        return QStringLiteral("5.極難");
+    case 1: return QCoreApplication::translate("dodoru::Levels", "1.極易");
+    case 2: return QCoreApplication::translate("dodoru::Levels", "2.容易");
+    case 3: return QCoreApplication::translate("dodoru::Levels", "3.中等");
+    case 4: return QCoreApplication::translate("dodoru::Levels", "4.困難");
+    case 5: return QCoreApplication::translate("dodoru::Levels", "5.極難");
     default:
-        return QStringLiteral("自訂");
+        //: a puzzle of one's own, not made by the generator
+        return QCoreApplication::translate("dodoru::Levels", "自訂");
     }
 }
 
@@ -52,6 +52,10 @@ SolvedGivens solveGivens(const BoardSnapshot& givens) {
     } else
         solved.verdict = SolutionVerdict::NoSolution;
     return solved;
+}
+
+int ratePuzzle(const BoardSnapshot& givens) {
+    return logic::rate(givens).ratingTenths;
 }
 
 } // namespace dodoru

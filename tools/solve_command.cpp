@@ -23,11 +23,21 @@ const char* verdictWord(SolveVerdict verdict) {
     }
 }
 
+// The JSON's "message" is the text of the window's message label, as the window shows it.
+const char* messageLabelText(BoardMessage message) {
+    switch (message) {
+    case BoardMessage::NoSolution: return "此題無解";
+    case BoardMessage::SeveralSolutions: return "有多組解答";
+    case BoardMessage::PuzzleError: break;
+    }
+    return "題目錯誤";
+}
+
 std::string jsonAnswer(const Board& board, const SolveReport& report) {
     std::string out = "{\"verdict\": \"";
     out += verdictWord(report.verdict);
     out += "\", \"message\": \"";
-    if (board.message().visible) out += board.message().text;
+    if (board.message().visible) out += messageLabelText(board.message().text);
     out += "\", \"puzzle_error\": ";
     out += report.puzzleError ? "true" : "false";
     out += ", \"board\": \"" + board.digits() + "\", \"givens\": \"" + board.givenMask() + "\", \"added\": [";
@@ -98,55 +108,6 @@ int solveFile(const std::string& path, bool json, SearchMethod method) {
     return kExitOk;
 }
 
-// Answers standard input line by line, as the lines come. A line too long is refused and the next one
-// read; a NUL character means the input is no text, and the reading stops there.
-int solveStream(bool json, SearchMethod method) {
-    int status = kExitOk;
-    bool stopped = false;
-    const TextLines::Sink answer = [&](const TextLine& line) {
-        if (stopped) return;
-        const std::string where = "line " + std::to_string(line.number) + ": ";
-        switch (line.fault) {
-        case TextLine::Fault::NotText:
-            std::fprintf(stderr,
-                         "dodoru-cli solve: %sa NUL character; standard input is no text, reading stopped\n",
-                         where.c_str());
-            status = kExitBadInput;
-            stopped = true;
-            return;
-        case TextLine::Fault::TooLong:
-            std::fprintf(stderr, "dodoru-cli solve: %slonger than %zu bytes; skipped\n", where.c_str(),
-                         kMaxStreamLineBytes);
-            status = kExitBadInput;
-            return;
-        case TextLine::Fault::None:
-            break;
-        }
-        if (isBlankOrComment(line.text)) return;
-        const int answered = solveOne(line.text, json, method, where);
-        if (answered == kExitIncomplete) {
-            status = kExitIncomplete;
-            stopped = true;
-        } else if (answered != kExitOk) {
-            status = kExitBadInput;
-        }
-    };
-    TextLines lines(kMaxStreamLineBytes);
-    char chunk[65536];
-    while (!stopped) {
-        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            std::fprintf(stderr, "dodoru-cli solve: cannot read standard input: %s\n", std::strerror(errno));
-            return status == kExitIncomplete ? status : kExitBadInput;
-        }
-        if (got == 0) break;
-        lines.feed(std::string_view(chunk, static_cast<std::size_t>(got)), answer);
-    }
-    if (!stopped) lines.finish(answer);
-    return status;
-}
-
 // An argument that names something on disk is a file; anything else is a board.
 bool namesAFile(const std::string& argument) {
     const FileKind kind = examinePath(argument).kind;
@@ -193,7 +154,9 @@ int runSolve(const std::vector<std::string>& args) {
         return solveOne(*boardArg, json, method, "");
     }
 
-    return solveStream(json, method);
+    return answerStream("solve", [&](const std::string& line, const std::string& where) {
+        return solveOne(line, json, method, where);
+    });
 }
 
 }  // namespace dodoru::cli

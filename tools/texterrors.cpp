@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
+
+#include "commands.h"
 
 namespace dodoru::cli {
 
@@ -90,6 +93,53 @@ std::string describeKind(const PathKind& kind) {
         return std::strerror(kind.errorNumber);
     }
     return {};
+}
+
+int answerStream(const char* command,
+                 const std::function<int(const std::string& line, const std::string& where)>& answer) {
+    int status = kExitOk;
+    bool stopped = false;
+    const TextLines::Sink take = [&](const TextLine& line) {
+        if (stopped) return;
+        const std::string where = "line " + std::to_string(line.number) + ": ";
+        switch (line.fault) {
+        case TextLine::Fault::NotText:
+            std::fprintf(stderr, "dodoru-cli %s: %sa NUL character; standard input is no text, reading stopped\n",
+                         command, where.c_str());
+            status = kExitBadInput;
+            stopped = true;
+            return;
+        case TextLine::Fault::TooLong:
+            std::fprintf(stderr, "dodoru-cli %s: %slonger than %zu bytes; skipped\n", command, where.c_str(),
+                         kMaxStreamLineBytes);
+            status = kExitBadInput;
+            return;
+        case TextLine::Fault::None:
+            break;
+        }
+        if (isBlankOrComment(line.text)) return;
+        const int answered = answer(line.text, where);
+        if (answered == kExitIncomplete) {
+            status = kExitIncomplete;
+            stopped = true;
+        } else if (answered != kExitOk) {
+            status = kExitBadInput;
+        }
+    };
+    TextLines lines(kMaxStreamLineBytes);
+    char chunk[65536];
+    while (!stopped) {
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            std::fprintf(stderr, "dodoru-cli %s: cannot read standard input: %s\n", command, std::strerror(errno));
+            return kExitBadInput;
+        }
+        if (got == 0) break;
+        lines.feed(std::string_view(chunk, static_cast<std::size_t>(got)), take);
+    }
+    if (!stopped) lines.finish(take);
+    return status;
 }
 
 std::variant<std::vector<PuzzleText>, std::string> readPuzzleFile(const std::string& path) {

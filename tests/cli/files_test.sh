@@ -65,6 +65,7 @@ if [ "$sanitized" = OFF ]; then
     done <<'ENDLESS'
 200000|/dev/zero|solve -
 200000|/dev/urandom|solve -
+200000|/dev/zero|explain -
 200000|/dev/null|solve /dev/zero
 1000000|/dev/null|manuscript --from /dev/zero -o out.pdf
 ENDLESS

@@ -25,11 +25,11 @@ private slots:
 
     void closingDuringASolve() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         h.eventPass->onRun(2, [&] { h->close(); });
         h->Command1_Click(1);
         QCOMPARE(h.programEnd->calls(), 1);
-        QVERIFY(!h->longCommandRunning());
+        QVERIFY(!h->session().running());
         // the search stopped: no verdict, no solution on the board
         QVERIFY(h->題目錯誤()->isHidden());
         QVERIFY(boardDigits(h.window()).count(QChar('0')) > 0);

@@ -9,10 +9,10 @@
 #include "aboutdialog.h"
 #include "boardsession.h"
 #include "contextmenu.h"
-#include "editingrooms.h"
+#include "editingaids.h"
 #include "scriptedtransfer.h"
 #include "windowharness.h"
-#include "windowrooms.h"
+#include "windowfeatures.h"
 
 using namespace dodoru;
 using namespace dodoru::testing;
@@ -32,7 +32,7 @@ const QStringList kTransferCommands{QStringLiteral("copyPuzzle"), QStringLiteral
                                     QStringLiteral("savePuzzle")};
 
 QMenu* openMenu(MainWindow& window) {
-    return window.rooms().contextMenu().menu();
+    return window.features().contextMenu().menu();
 }
 
 } // namespace
@@ -123,7 +123,7 @@ private slots:
     // afterwards; a command that was off for a reason of its own, added after the menu, stays off.
     void commandsWaitWhileACommandRuns() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         auto* ownReason = new QAction(QStringLiteral("later"), &h.window());
         ownReason->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
         ownReason->setEnabled(false);
@@ -137,7 +137,7 @@ private slots:
             checked = true;
             for (const QAction* action : h->actions()) QVERIFY(!action->isEnabled());
             QTest::keySequence(&h.window(), QKeySequence::Paste);
-            QVERIFY(h->longCommandRunning());
+            QVERIFY(h->session().running());
             QVERIFY(boardDigits(h.window()) != QString(81, QChar('1')));
             rightClick(h->Command1(99), QPoint(5, 5));
             QVERIFY(openMenu(h.window()));
@@ -150,7 +150,7 @@ private slots:
             if (kTransferCommands.contains(action->objectName())) QVERIFY(action->isEnabled());
         QVERIFY(!ownReason->isEnabled());
         // undo, enabled by its history during the solve, is on once the solve is over
-        QVERIFY(h->editing().history().undoAction()->isEnabled());
+        QVERIFY(h->features().history().undoAction()->isEnabled());
         h->activateWindow(); // the closed menu hands the activation back on a real desktop only
         QVERIFY(QTest::qWaitForWindowActive(&h.window()));
         QTest::keySequence(&h.window(), QKeySequence::Paste);

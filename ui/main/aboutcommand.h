@@ -2,10 +2,11 @@
 
 #include <QObject>
 
+#include <QList>
+
 #include <functional>
 
 class QAction;
-class QWidget;
 
 namespace dodoru {
 
@@ -14,11 +15,14 @@ namespace dodoru {
 class AboutCommand final : public QObject {
     Q_OBJECT
 public:
-    AboutCommand(QWidget& window, std::function<void()> showAboutBox);
+    explicit AboutCommand(std::function<void()> showAboutBox);
 
     QAction* action() const { return action_; }
+    // A separator, then the action: what the menu lists.
+    QList<QAction*> actions() const { return {separator_, action_}; }
 
 private:
+    QAction* separator_ = nullptr;
     QAction* action_ = nullptr;
 };
 

@@ -15,23 +15,12 @@
 #include <QStandardPaths>
 
 #include "batchgeneration.h"
+#include "levelrules.h"
 #include "manuscriptpuzzle.h"
 #include "messageboxes.h"
 #include "pagelayout.h"
 
 namespace dodoru {
-
-std::optional<std::vector<int>> parseLevelMix(const QString& text) {
-    const QStringList items = text.split(QLatin1Char(','));
-    std::vector<int> mix;
-    for (const QString& item : items) {
-        bool ok = false;
-        const int level = item.trimmed().toInt(&ok);
-        if (!ok || level < 1 || level > 5) return std::nullopt;
-        mix.push_back(level);
-    }
-    return mix;
-}
 
 ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
     setWindowTitle(QStringLiteral("印製手稿"));
@@ -69,6 +58,10 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
 
     answers_ = new QCheckBox(QStringLiteral("最後附上解答"), this);
     form->addRow(QString(), answers_);
+
+    ratings_ = new QCheckBox(tr("每題註明難度評分"), this);
+    ratings_->setToolTip(QStringLiteral("Print each puzzle's difficulty rating (1.0 to 9.0) in its caption"));
+    form->addRow(QString(), ratings_);
 
     title_ = new QLineEdit(this);
     form->addRow(QStringLiteral("標題："), title_);
@@ -122,6 +115,7 @@ void ManuscriptDialog::setRequest(const ManuscriptRequest& request) {
     perPage_->setCurrentIndex(perPage_->findData(request.perPage));
     paper_->setCurrentIndex(std::max(0, paper_->findData(int(request.paper.id()))));
     answers_->setChecked(request.answers);
+    ratings_->setChecked(request.ratings);
     title_->setText(request.title);
     seed_->setText(request.seed ? QString::number(*request.seed) : QString());
     includeBoard_->setChecked(request.includeBoard);
@@ -139,7 +133,7 @@ std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) cons
     if (singleLevel_->isChecked()) {
         out.mix = {level_->currentData().toInt()};
     } else {
-        const auto mix = parseLevelMix(mix_->text());
+        const auto mix = parseLevelMix(mix_->text().toStdString());
         if (!mix) return refuse(QStringLiteral("混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。"));
         out.mix = *mix;
     }
@@ -147,6 +141,7 @@ std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) cons
     out.perPage = perPage_->currentData().toInt();
     out.paper = QPageSize(QPageSize::PageSizeId(paper_->currentData().toInt()));
     out.answers = answers_->isChecked();
+    out.ratings = ratings_->isChecked();
     out.title = title_->text().trimmed();
     if (!seed_->text().isEmpty()) {
         bool ok = false;

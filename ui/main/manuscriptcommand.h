@@ -6,7 +6,6 @@
 #include <QString>
 #include <QThreadPool>
 
-#include <functional>
 #include <memory>
 
 #include "manuscriptdialog.h"
@@ -21,7 +20,7 @@ class QWidget;
 
 namespace dodoru {
 
-class Board;
+class BoardSession;
 class BatchGeneration;
 class InputPause;
 class MessageBoxes;
@@ -47,14 +46,14 @@ public:
 // order, and the sheet written to a PDF (offered to be opened) or printed. A cancelled batch writes
 // nothing, and so does closing the window meanwhile: the progress dialog is not modal (a modal one
 // would keep the window's close box from working), the window only takes no input while it runs. It
-// owns its action, which it adds to the window.
-class ManuscriptRoom : public QObject {
+// owns its action; whoever lists the window's commands adds it to the window.
+class ManuscriptCommand : public QObject {
     Q_OBJECT
 public:
-    // `log` may be null (no records); `busy` tells whether a designed command is running.
-    ManuscriptRoom(QWidget& window, const Board& board, PuzzleLog* log, MessageBoxes& boxes,
-                   std::function<bool()> busy);
-    ~ManuscriptRoom() override;
+    // `window` parents the dialogs; `session` holds the puzzle that may come first and tells whether a
+    // designed command runs; `log` may be null (no records).
+    ManuscriptCommand(QWidget& window, const BoardSession& session, PuzzleLog* log, MessageBoxes& boxes);
+    ~ManuscriptCommand() override;
 
     QAction* action() const { return action_; }
     ManuscriptDialog* dialog() const { return dialog_; }
@@ -85,10 +84,9 @@ private:
     void end(bool done);
 
     QWidget& window_;
-    const Board& board_;
+    const BoardSession& session_;
     PuzzleLog* log_;
     MessageBoxes& boxes_;
-    std::function<bool()> busy_;
     QAction* action_ = nullptr;
     QPointer<ManuscriptDialog> dialog_;
     QPointer<QProgressDialog> progress_;
