@@ -19,7 +19,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(dodoru::app::kVersion);
     if (const std::optional<int> status = dodoru::answerInformationOptions(argc, argv)) return *status;
     QApplication app(argc, argv);
-    dodoru::installQtTranslations(app);
+    dodoru::Translations translations;
+    translations.load(dodoru::systemLanguage());
     // The application name stays the executable's ("dodoru"): it names the per-user data directory
     // and the window's X11 class, which the desktop entry gives as StartupWMClass.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(dodoru::project::kApplicationId));

@@ -1,5 +1,6 @@
 #include "manuscriptpainter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -21,6 +22,16 @@ constexpr double kThinLine = 0.5; // points
 constexpr double kThickLine = 1.6;
 const QColor kGivenCell(221, 221, 221);
 const QColor kFilledDigit(90, 90, 90);
+
+// The texts of a sheet, in the window's language.
+struct Manuscript {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::Manuscript)
+};
+
+QString cannotWrite(const QString& path, const QString& reason) {
+    //: The sheet could not be saved. %1: the file's path, %2: the reason.
+    return Manuscript::tr("無法寫入「%1」：%2").arg(path, reason);
+}
 
 // Points of the layout to device units.
 class DeviceScale {
@@ -68,10 +79,11 @@ void drawCaption(QPainter& painter, const DeviceScale& scale, const GridBox& box
     painter.setPen(Qt::black);
     painter.setFont(scale.font(kMingFaces, box.caption.height() * 0.75));
     const QRectF r = scale(box.caption);
-    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("第 %1 題").arg(box.puzzle + 1));
-    const QString right = answer
-                              ? levelName(puzzle.level)
-                              : levelName(puzzle.level) + QStringLiteral("　提示 %1").arg(puzzle.clueCount());
+    //: A puzzle's number on a sheet of puzzles and on its answer.
+    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Manuscript::tr("第 %1 題").arg(box.puzzle + 1));
+    //: A puzzle's level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.
+    const QString right = answer ? levelName(puzzle.level)
+                                 : Manuscript::tr("%1　提示 %n", nullptr, puzzle.clueCount()).arg(levelName(puzzle.level));
     painter.drawText(r, Qt::AlignRight | Qt::AlignVCenter, right);
 }
 
@@ -108,14 +120,17 @@ void drawAnswer(QPainter& painter, const DeviceScale& scale, const GridBox& box,
 } // namespace
 
 QString answerPageTitle(const QString& title) {
-    return title.isEmpty() ? QStringLiteral("解答") : title + QStringLiteral("　解答");
+    //: The heading of the answer pages of a sheet without a title.
+    if (title.isEmpty()) return Manuscript::tr("解答");
+    //: The heading of the answer pages of a sheet: its title (%1) and the word for the answers.
+    return Manuscript::tr("%1　解答").arg(title);
 }
 
 ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const ManuscriptOptions& options,
                                       const std::vector<ManuscriptPuzzle>& puzzles) {
     ManuscriptWriteResult result;
     if (puzzles.empty()) {
-        result.error = QStringLiteral("手稿中沒有任何題目。");
+        result.error = Manuscript::tr("手稿中沒有任何題目。");
         return result;
     }
     ManuscriptLayoutOptions layoutOptions = options.layout;
@@ -126,7 +141,7 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
 
     QPainter painter;
     if (!painter.begin(&device)) {
-        result.error = QStringLiteral("無法開始輸出手稿（輸出裝置無法使用）。");
+        result.error = Manuscript::tr("無法開始輸出手稿（輸出裝置無法使用）。");
         return result;
     }
     const DeviceScale scale(device);
@@ -134,7 +149,7 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
     for (const PageLayout& page : pages) {
         if (page.number > 1 && !device.newPage()) {
             painter.end();
-            result.error = QStringLiteral("無法在輸出裝置上開始新的一頁。");
+            result.error = Manuscript::tr("無法在輸出裝置上開始新的一頁。");
             return result;
         }
         painter.setPen(Qt::black);
@@ -153,11 +168,12 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
         }
         painter.setPen(Qt::black);
         painter.setFont(scale.font(kMingFaces, page.footer.height() * 0.8));
+        //: The footer of every page of a sheet: this page's number and the number of pages.
         painter.drawText(scale(page.footer), Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("第 %1 頁 / 共 %2 頁").arg(page.number).arg(pageCount));
+                         Manuscript::tr("第 %1 頁 / 共 %2 頁").arg(QString::number(page.number), pageCount));
     }
     if (!painter.end()) {
-        result.error = QStringLiteral("輸出手稿時發生錯誤。");
+        result.error = Manuscript::tr("輸出手稿時發生錯誤。");
         return result;
     }
     result.ok = true;
@@ -169,7 +185,7 @@ ManuscriptWriteResult writeManuscriptPdf(const QString& path, const ManuscriptOp
     ManuscriptWriteResult result;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        result.error = QStringLiteral("無法寫入「%1」：%2").arg(path, file.errorString());
+        result.error = cannotWrite(path, file.errorString());
         return result;
     }
     {
@@ -184,7 +200,7 @@ ManuscriptWriteResult writeManuscriptPdf(const QString& path, const ManuscriptOp
     }
     if (!file.commit()) {
         result.ok = false;
-        result.error = QStringLiteral("無法寫入「%1」：%2").arg(path, file.errorString());
+        result.error = cannotWrite(path, file.errorString());
     }
     return result;
 }
