@@ -20,6 +20,7 @@
 #include "aboutplatform.h"
 #include "appinfo.h"
 #include "fakeplatform.h"
+#include "fonts.h"
 #include "manuscriptpainter.h"
 #include "pdftools.h"
 #include "registry.h"
@@ -165,6 +166,7 @@ class LanguagesTest : public QObject {
     void openWindows(Language language) {
         Translations translations;
         translations.load(language);
+        installFontSubstitutions(language == Language::SimplifiedChinese);
         RecordingTranslator recording;
         if (language != Language::TraditionalChinese) {
             QVERIFY(recording.load(QStringLiteral("dodoru_") + languageSetting(language), translationsFolder()));
@@ -200,6 +202,7 @@ class LanguagesTest : public QObject {
         }
         QVERIFY(seen.texts[key(&about)].contains(app::applicationTitle())); // its title, in this language
         QCoreApplication::removeTranslator(&recording);
+        installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(), qPrintable(recording.untranslated.join(QLatin1Char('\n'))));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
