@@ -34,7 +34,8 @@ QString languageParagraph() {
             chosen = QStringLiteral("%1, but %2 is not installed: Traditional Chinese").arg(chosen, file);
     }
     QStringList choices;
-    for (const Language other : {Language::TraditionalChinese, Language::SimplifiedChinese, Language::English})
+    for (const Language other :
+         {Language::TraditionalChinese, Language::SimplifiedChinese, Language::English})
         choices << QStringLiteral("LANGUAGE=%1 dodoru (%2)").arg(languageSetting(other), languageName(other));
     return QStringLiteral("The window speaks %1, following the system's language settings (LANGUAGE, "
                           "LC_ALL, LC_MESSAGES, LANG). To choose another language, start it as %2.")

@@ -82,8 +82,9 @@ void drawCaption(QPainter& painter, const DeviceScale& scale, const GridBox& box
     //: A puzzle's number on a sheet of puzzles and on its answer.
     painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Manuscript::tr("第 %1 題").arg(box.puzzle + 1));
     //: A puzzle's level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.
-    const QString right = answer ? levelName(puzzle.level)
-                                 : Manuscript::tr("%1　提示 %n", nullptr, puzzle.clueCount()).arg(levelName(puzzle.level));
+    const QString right =
+        answer ? levelName(puzzle.level)
+               : Manuscript::tr("%1　提示 %n", nullptr, puzzle.clueCount()).arg(levelName(puzzle.level));
     painter.drawText(r, Qt::AlignRight | Qt::AlignVCenter, right);
 }
 

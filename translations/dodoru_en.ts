@@ -34,7 +34,7 @@
         <translation>When a %1 on paper has you stuck, enter it and let the program solve it: the answer shows which step went wrong, and you get better with every puzzle.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，請將程式放置於貴伺服器提供下載，以降低網路頻寬負擔。官方下載網址：%1</source>
         <extracomment>Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.</extracomment>
         <translation>The program is free to download, and anyone (press, web sites, schools) is welcome to pass it on free of charge; please offer it from your own server to spare the network. Official download: %1</translation>
@@ -52,13 +52,13 @@
         <translation>Programming: %1  %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>我的網頁：%1&#x3000;%2</source>
         <extracomment>A credit line of the About box. %1: the maker, %2: web page address.</extracomment>
         <translation>Web page: %1  %2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>關於我的應用程式</source>
         <extracomment>The About box&apos;s caption for the moment before its texts are filled in.</extracomment>
         <translation>About My Application</translation>
@@ -121,7 +121,7 @@
         <translation>A digit found by the program</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>；與同列、同行或同一九宮格的題目數字重複</source>
         <extracomment>Added to a cell&apos;s description when its digit repeats a given in its row, column or 3x3 box.</extracomment>
         <translation>; repeats a given in its row, column or box</translation>
@@ -199,13 +199,13 @@
 <context>
     <name>dodoru::Level</name>
     <message>
-        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+17"/>
+        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+18"/>
         <source>1.極易</source>
         <extracomment>The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a sheet of puzzles show them; keep them short: a button is narrow.</extracomment>
         <translation>1.Easiest</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>2.容易</source>
         <translation>2.Easy</translation>
     </message>
@@ -215,7 +215,7 @@
         <translation>3.Medium</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>4.困難</source>
         <translation>4.Hard</translation>
     </message>
@@ -246,7 +246,7 @@
         <translation>Puzzle %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1&#x3000;提示 %n</source>
         <extracomment>A puzzle&apos;s level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.</extracomment>
         <translation>

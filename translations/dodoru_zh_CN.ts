@@ -34,7 +34,7 @@
         <translation>尤其是当您用纸笔在玩%1玩到头很大，还解不出来时，把题目输入程序〔自动解答〕提供正确答案，比对解答就能知道自己哪个步骤错误，进而学习改进，如此就会越解功力越强。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，請將程式放置於貴伺服器提供下載，以降低網路頻寬負擔。官方下載網址：%1</source>
         <extracomment>Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.</extracomment>
         <translation>目前程序采用自由下载方式，欢迎〔媒体／报社／网站／学术等任何单位都可〕免费转载，请将程序放置于贵服务器提供下载，以降低网络带宽负担。官方下载网址：%1</translation>
@@ -52,13 +52,13 @@
         <translation>程序设计：%1&#x3000;%2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>我的網頁：%1&#x3000;%2</source>
         <extracomment>A credit line of the About box. %1: the maker, %2: web page address.</extracomment>
         <translation>我的网页：%1&#x3000;%2</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>關於我的應用程式</source>
         <extracomment>The About box&apos;s caption for the moment before its texts are filled in.</extracomment>
         <translation>关于我的应用程序</translation>
@@ -121,7 +121,7 @@
         <translation>程序解出的数字</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>；與同列、同行或同一九宮格的題目數字重複</source>
         <extracomment>Added to a cell&apos;s description when its digit repeats a given in its row, column or 3x3 box.</extracomment>
         <translation>；与同行、同列或同一九宫格的题目数字重复</translation>
@@ -199,13 +199,13 @@
 <context>
     <name>dodoru::Level</name>
     <message>
-        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+17"/>
+        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+18"/>
         <source>1.極易</source>
         <extracomment>The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a sheet of puzzles show them; keep them short: a button is narrow.</extracomment>
         <translation>1.极易</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>2.容易</source>
         <translation>2.容易</translation>
     </message>
@@ -215,7 +215,7 @@
         <translation>3.中等</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>4.困難</source>
         <translation>4.困难</translation>
     </message>
@@ -246,7 +246,7 @@
         <translation>第 %1 题</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1&#x3000;提示 %n</source>
         <extracomment>A puzzle&apos;s level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.</extracomment>
         <translation>

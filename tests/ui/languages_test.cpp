@@ -8,9 +8,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <map>
@@ -88,14 +88,16 @@ int accessKeys(const QString& text) {
 }
 
 bool hasChinese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000 && c.unicode() < 0xA000; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x3000 && c.unicode() < 0xA000; });
 }
 
 // The program's translation, noting every text of the program's own contexts that it cannot translate.
 class RecordingTranslator final : public QTranslator {
 public:
     mutable QStringList untranslated;
-    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override {
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
         QString found = QTranslator::translate(context, sourceText, disambiguation, n);
         if (found.isEmpty() && QByteArray(context).startsWith("dodoru::"))
             untranslated << QString::fromUtf8(context) + QStringLiteral(": ") + QString::fromUtf8(sourceText);
@@ -106,7 +108,7 @@ public:
 // A widget's place among its window's widgets, the same in every language: "Command1[3]".
 QString key(const QWidget* widget) {
     QString name = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                   : widget->objectName();
+                                                  : widget->objectName();
     const QVariant index = widget->property("index");
     if (index.isValid()) name += QStringLiteral("[%1]").arg(index.toInt());
     return name;
@@ -157,7 +159,7 @@ class LanguagesTest : public QObject {
     Q_OBJECT
 
     struct Shown {
-        std::map<QString, QRect> geometry; // of every label and button shown, by key
+        std::map<QString, QRect> geometry;    // of every label and button shown, by key
         std::map<QString, QStringList> texts; // by window
     };
     std::map<Language, Shown> shown_;
@@ -165,11 +167,12 @@ class LanguagesTest : public QObject {
     // Opens the main window and the About box in `language` and checks them; keeps what they showed.
     void openWindows(Language language) {
         Translations translations;
-        translations.load(language);
+        QVERIFY2(translations.load(language), "the program's or Qt's translation is missing"); // Qt's follows
         installFontSubstitutions(language == Language::SimplifiedChinese);
         RecordingTranslator recording;
         if (language != Language::TraditionalChinese) {
-            QVERIFY(recording.load(QStringLiteral("dodoru_") + languageSetting(language), translationsFolder()));
+            QVERIFY(
+                recording.load(QStringLiteral("dodoru_") + languageSetting(language), translationsFolder()));
             QCoreApplication::installTranslator(&recording);
         }
         WindowHarness harness;
@@ -203,7 +206,8 @@ class LanguagesTest : public QObject {
         QVERIFY(seen.texts[key(&about)].contains(app::applicationTitle())); // its title, in this language
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
-        QVERIFY2(recording.untranslated.isEmpty(), qPrintable(recording.untranslated.join(QLatin1Char('\n'))));
+        QVERIFY2(recording.untranslated.isEmpty(),
+                 qPrintable(recording.untranslated.join(QLatin1Char('\n'))));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 
@@ -217,19 +221,27 @@ private slots:
                        english = Language::English;
         QTest::newRow("C") << QStringList{QStringLiteral("C")} << traditional;
         QTest::newRow("nothing") << QStringList{} << traditional;
-        QTest::newRow("Taiwan") << QStringList{QStringLiteral("zh-TW"), QStringLiteral("zh-Hant-TW")} << traditional;
+        QTest::newRow("Taiwan") << QStringList{QStringLiteral("zh-TW"), QStringLiteral("zh-Hant-TW")}
+                                << traditional;
         QTest::newRow("Hong Kong") << QStringList{QStringLiteral("zh_HK")} << traditional;
-        QTest::newRow("Chinese, no region") << QStringList{QStringLiteral("zh"), QStringLiteral("zh-Hans-CN")} << traditional;
-        QTest::newRow("Traditional script in China") << QStringList{QStringLiteral("zh-Hant-CN")} << traditional;
-        QTest::newRow("mainland China") << QStringList{QStringLiteral("zh-CN"), QStringLiteral("zh-Hans-CN")} << simplified;
-        QTest::newRow("Singapore, as LANGUAGE gives it") << QStringList{QStringLiteral("zh_SG.UTF-8")} << simplified;
+        QTest::newRow("Chinese, no region")
+            << QStringList{QStringLiteral("zh"), QStringLiteral("zh-Hans-CN")} << traditional;
+        QTest::newRow("Traditional script in China")
+            << QStringList{QStringLiteral("zh-Hant-CN")} << traditional;
+        QTest::newRow("mainland China")
+            << QStringList{QStringLiteral("zh-CN"), QStringLiteral("zh-Hans-CN")} << simplified;
+        QTest::newRow("Singapore, as LANGUAGE gives it")
+            << QStringList{QStringLiteral("zh_SG.UTF-8")} << simplified;
         QTest::newRow("Simplified script") << QStringList{QStringLiteral("zh-Hans")} << simplified;
         QTest::newRow("English") << QStringList{QStringLiteral("en")} << english;
         QTest::newRow("British English") << QStringList{QStringLiteral("en-GB")} << english;
         QTest::newRow("German") << QStringList{QStringLiteral("de-DE"), QStringLiteral("de")} << traditional;
-        QTest::newRow("German, then English") << QStringList{QStringLiteral("de"), QStringLiteral("en-US")} << english;
-        QTest::newRow("Simplified, then English") << QStringList{QStringLiteral("zh-CN"), QStringLiteral("en")} << simplified;
-        QTest::newRow("English, then Taiwan") << QStringList{QStringLiteral("en"), QStringLiteral("zh-TW")} << english;
+        QTest::newRow("German, then English")
+            << QStringList{QStringLiteral("de"), QStringLiteral("en-US")} << english;
+        QTest::newRow("Simplified, then English")
+            << QStringList{QStringLiteral("zh-CN"), QStringLiteral("en")} << simplified;
+        QTest::newRow("English, then Taiwan")
+            << QStringList{QStringLiteral("en"), QStringLiteral("zh-TW")} << english;
     }
     void userSettingsChooseTheLanguage() {
         QFETCH(QStringList, uiLanguages);
@@ -253,10 +265,14 @@ private slots:
         QStringList faults;
         for (const Message& m : messages) {
             const QString where = m.context + QStringLiteral(": ") + m.source;
-            if (!m.finished || m.translation.isEmpty()) faults << QStringLiteral("not translated: ") + where;
-            else if (placeholders(m.source) != placeholders(m.translation)) faults << QStringLiteral("other %-arguments: ") + where;
-            else if (accessKeys(m.source) != accessKeys(m.translation)) faults << QStringLiteral("other access keys: ") + where;
-            else if (language == Language::English && hasChinese(QString(m.translation).remove(app::kDesigner)))
+            if (!m.finished || m.translation.isEmpty())
+                faults << QStringLiteral("not translated: ") + where;
+            else if (placeholders(m.source) != placeholders(m.translation))
+                faults << QStringLiteral("other %-arguments: ") + where;
+            else if (accessKeys(m.source) != accessKeys(m.translation))
+                faults << QStringLiteral("other access keys: ") + where;
+            else if (language == Language::English &&
+                     hasChinese(QString(m.translation).remove(app::kDesigner)))
                 faults << QStringLiteral("Chinese left in English: ") + where;
             else if (!m.source.contains(QLatin1String("%n")) &&
                      compiled.translate(m.context.toUtf8(), m.source.toUtf8()) != m.translation)
@@ -281,21 +297,24 @@ private slots:
         if (language == Language::TraditionalChinese) return;
 
         for (const auto& [window, texts] : seen.texts) {
-            QVERIFY2(texts != source.texts.at(window), qPrintable(window + QStringLiteral(" shows the source texts")));
+            QVERIFY2(texts != source.texts.at(window),
+                     qPrintable(window + QStringLiteral(" shows the source texts")));
             if (language != Language::English) continue;
             QStringList chinese;
             for (const QString& text : texts)
                 if (hasChinese(QString(text).remove(app::kDesigner))) chinese << text;
             if (window == QLatin1String("Form1"))
                 QEXPECT_FAIL("English", "the main window's own texts do not go through tr() yet", Continue);
-            QVERIFY2(chinese.isEmpty(), qPrintable(window + QStringLiteral(" shows Chinese: ") + chinese.join(QLatin1Char('|'))));
+            QVERIFY2(chinese.isEmpty(), qPrintable(window + QStringLiteral(" shows Chinese: ") +
+                                                   chinese.join(QLatin1Char('|'))));
         }
         QStringList faults;
         // A label that sizes to its text may grow, but not over a control it kept clear of.
         for (const auto& [name, rect] : seen.geometry)
             for (const auto& [other, otherRect] : seen.geometry)
                 if (name < other && rect.intersects(otherRect) && source.geometry.count(name) &&
-                    source.geometry.count(other) && !source.geometry.at(name).intersects(source.geometry.at(other)) &&
+                    source.geometry.count(other) &&
+                    !source.geometry.at(name).intersects(source.geometry.at(other)) &&
                     name.section(QLatin1Char('/'), 0, 0) == other.section(QLatin1Char('/'), 0, 0))
                     faults << name + QStringLiteral(" now runs into ") + other;
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
@@ -308,14 +327,19 @@ private slots:
         QTest::addColumn<QStringList>("answerPage");
         QTest::newRow("Traditional Chinese")
             << Language::TraditionalChinese
-            << QStringList{QStringLiteral("第 1 題"), QStringLiteral("3.中等"), QStringLiteral("提示 1"), QStringLiteral("第 1 頁 / 共 2 頁")}
+            << QStringList{QStringLiteral("第 1 題"), QStringLiteral("3.中等"), QStringLiteral("提示 1"),
+                           QStringLiteral("第 1 頁 / 共 2 頁")}
             << QStringList{QStringLiteral("Sheet　解答"), QStringLiteral("第 2 頁 / 共 2 頁")};
         QTest::newRow("English") << Language::English
-                                 << QStringList{QStringLiteral("Puzzle 1"), QStringLiteral("3.Medium, 1 given"), QStringLiteral("Page 1 of 2")}
-                                 << QStringList{QStringLiteral("Sheet: Answers"), QStringLiteral("Page 2 of 2")};
+                                 << QStringList{QStringLiteral("Puzzle 1"),
+                                                QStringLiteral("3.Medium, 1 given"),
+                                                QStringLiteral("Page 1 of 2")}
+                                 << QStringList{QStringLiteral("Sheet: Answers"),
+                                                QStringLiteral("Page 2 of 2")};
         QTest::newRow("Simplified Chinese")
             << Language::SimplifiedChinese
-            << QStringList{QStringLiteral("第 1 题"), QStringLiteral("3.中等"), QStringLiteral("第 1 页 / 共 2 页")}
+            << QStringList{QStringLiteral("第 1 题"), QStringLiteral("3.中等"),
+                           QStringLiteral("第 1 页 / 共 2 页")}
             << QStringList{QStringLiteral("Sheet　解答"), QStringLiteral("第 2 页 / 共 2 页")};
     }
     void manuscriptSpeaksTheLanguage() {
@@ -334,10 +358,14 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
         QVERIFY(writeManuscriptPdf(pdf, options, {puzzle}).ok);
-        const QString pages[] = {pdftools::pageText(pdf, 1).simplified(), pdftools::pageText(pdf, 2).simplified()};
-        for (const QString& text : puzzlePage) QVERIFY2(pages[0].contains(text.simplified()), qPrintable(pages[0]));
-        for (const QString& text : answerPage) QVERIFY2(pages[1].contains(text.simplified()), qPrintable(pages[1]));
-        if (language == Language::English) QVERIFY2(!hasChinese(pages[0] + pages[1]), qPrintable(pages[0] + pages[1]));
+        const QString pages[] = {pdftools::pageText(pdf, 1).simplified(),
+                                 pdftools::pageText(pdf, 2).simplified()};
+        for (const QString& text : puzzlePage)
+            QVERIFY2(pages[0].contains(text.simplified()), qPrintable(pages[0]));
+        for (const QString& text : answerPage)
+            QVERIFY2(pages[1].contains(text.simplified()), qPrintable(pages[1]));
+        if (language == Language::English)
+            QVERIFY2(!hasChinese(pages[0] + pages[1]), qPrintable(pages[0] + pages[1]));
     }
 };
 

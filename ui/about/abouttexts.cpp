@@ -37,31 +37,34 @@ QString description() {
     //: Third paragraph of the About box. %1: the puzzle's name.
     const QString learning = QCoreApplication::translate(
         "dodoru::AboutDialog",
-        "尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知"
+        "尤其是當您用紙筆在玩%"
+        "1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知"
         "道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。");
     //: Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.
     const QString download = QCoreApplication::translate(
-        "dodoru::AboutDialog",
-        "目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，請將程式放置於貴伺服器"
-        "提供下載，以降低網路頻寬負擔。官方下載網址：%1");
+        "dodoru::AboutDialog", "目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉"
+                               "載，請將程式放置於貴伺服器"
+                               "提供下載，以降低網路頻寬負擔。官方下載網址：%1");
     //: Last paragraph of the About box: custom work on request. %1: the maker, %2: telephone number,
     //: %3: web page, %4: the puzzle's name.
     const QString contact = QCoreApplication::translate(
         "dodoru::AboutDialog",
         "如需要配合修改〔片頭廣告〕〔程式修改〕〔客製化產品〕等，亦歡迎來電 %1 %2 網頁：%3  贊助%4推廣。");
     return origin.arg(app::chineseName(), app::mathematician()) + kCrLf + kCrLf + uses + kCrLf +
-           learning.arg(app::chineseName()) + kCrLf + kCrLf + download.arg(app::kDownloadAddress) + kCrLf + kCrLf +
-           contact.arg(app::kDesigner, app::kTelephone, app::kWebPage, app::chineseName());
+           learning.arg(app::chineseName()) + kCrLf + kCrLf + download.arg(app::kDownloadAddress) + kCrLf +
+           kCrLf + contact.arg(app::kDesigner, app::kTelephone, app::kWebPage, app::chineseName());
 }
 
 QString disclaimer(int index) {
     switch (index) {
     case 1:
         //: A credit line of the About box. %1: the maker, %2: e-mail address.
-        return QCoreApplication::translate("dodoru::AboutDialog", "程式設計：%1　%2").arg(app::kDesigner, app::kEmail);
+        return QCoreApplication::translate("dodoru::AboutDialog", "程式設計：%1　%2")
+            .arg(app::kDesigner, app::kEmail);
     case 2:
         //: A credit line of the About box. %1: the maker, %2: web page address.
-        return QCoreApplication::translate("dodoru::AboutDialog", "我的網頁：%1　%2").arg(app::kDesigner, app::kWebPage);
+        return QCoreApplication::translate("dodoru::AboutDialog", "我的網頁：%1　%2")
+            .arg(app::kDesigner, app::kWebPage);
     default:
         return {};
     }

@@ -13,10 +13,10 @@ QString description();         // the five paragraphs, joined with CR LF as laid
 QString disclaimer(int index); // lblDisclaimer(0..2)
 QString iconToolTip();         // picIcon's tooltip (the same in every language)
 
-QString createdCaption();      // the caption before the dialog loads: "關於我的應用程式"
-QString titlePlaceholder();    // lblTitle before the dialog loads: "應用程式標題"
-QString versionPlaceholder();  // lblVersion before the dialog loads: "版本："
-QString okText();              // "確定"
-QString sysInfoText();         // "系統資訊(&S)..."
+QString createdCaption();     // the caption before the dialog loads: "關於我的應用程式"
+QString titlePlaceholder();   // lblTitle before the dialog loads: "應用程式標題"
+QString versionPlaceholder(); // lblVersion before the dialog loads: "版本："
+QString okText();             // "確定"
+QString sysInfoText();        // "系統資訊(&S)..."
 
 } // namespace dodoru::about

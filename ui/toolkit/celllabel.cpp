@@ -34,7 +34,8 @@ QString cellAccessibleDescription(const QString& text, bool given, bool conflict
         //: A screen reader's description of a cell whose digit the program found by solving.
         kind = QCoreApplication::translate("dodoru::CellLabel", "程式解出的數字");
     //: Added to a cell's description when its digit repeats a given in its row, column or 3x3 box.
-    if (conflict) kind += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的題目數字重複");
+    if (conflict)
+        kind += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的題目數字重複");
     return kind;
 }
 
@@ -56,7 +57,8 @@ void CellLabel::shownTextChanged() {
 void CellLabel::describe() {
     const QString shown = text();
     setAccessibleName(cellAccessibleName(row_, column_, shown));
-    setAccessibleDescription(cellAccessibleDescription(shown, foreColor() == kGivenTextColour, conflictMark_));
+    setAccessibleDescription(
+        cellAccessibleDescription(shown, foreColor() == kGivenTextColour, conflictMark_));
 }
 
 void CellLabel::paintEvent(QPaintEvent* event) {

@@ -10,8 +10,10 @@ void installFontSubstitutions(bool simplifiedChinese) {
     const QString region = simplifiedChinese ? QStringLiteral("CN") : QStringLiteral("TW");
     QFont::removeSubstitutions(kKaiFace);
     QFont::removeSubstitutions(kMingFace);
-    if (!families.contains(kKaiFace)) QFont::insertSubstitution(kKaiFace, QStringLiteral("AR PL UKai ") + region);
-    if (!families.contains(kMingFace)) QFont::insertSubstitution(kMingFace, QStringLiteral("AR PL UMing ") + region);
+    if (!families.contains(kKaiFace))
+        QFont::insertSubstitution(kKaiFace, QStringLiteral("AR PL UKai ") + region);
+    if (!families.contains(kMingFace))
+        QFont::insertSubstitution(kMingFace, QStringLiteral("AR PL UMing ") + region);
 }
 
 QFont applicationFont() {

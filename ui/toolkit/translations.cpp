@@ -21,7 +21,8 @@ std::optional<Language> languageOfTag(const QString& tag) {
     // A script says it outright; otherwise the region does.
     if (parts.contains(QLatin1String("hans"))) return Language::SimplifiedChinese;
     if (parts.contains(QLatin1String("hant"))) return Language::TraditionalChinese;
-    if (parts.contains(QLatin1String("cn")) || parts.contains(QLatin1String("sg"))) return Language::SimplifiedChinese;
+    if (parts.contains(QLatin1String("cn")) || parts.contains(QLatin1String("sg")))
+        return Language::SimplifiedChinese;
     return Language::TraditionalChinese;
 }
 
@@ -37,26 +38,33 @@ Language systemLanguage() {
 
 QString languageName(Language language) {
     switch (language) {
-    case Language::TraditionalChinese: return QStringLiteral("Traditional Chinese");
-    case Language::English: return QStringLiteral("English");
-    case Language::SimplifiedChinese: return QStringLiteral("Simplified Chinese");
+    case Language::TraditionalChinese:
+        return QStringLiteral("Traditional Chinese");
+    case Language::English:
+        return QStringLiteral("English");
+    case Language::SimplifiedChinese:
+        return QStringLiteral("Simplified Chinese");
     }
     return {};
 }
 
 QString languageSetting(Language language) {
     switch (language) {
-    case Language::TraditionalChinese: return QStringLiteral("zh_TW");
-    case Language::English: return QStringLiteral("en");
-    case Language::SimplifiedChinese: return QStringLiteral("zh_CN");
+    case Language::TraditionalChinese:
+        return QStringLiteral("zh_TW");
+    case Language::English:
+        return QStringLiteral("en");
+    case Language::SimplifiedChinese:
+        return QStringLiteral("zh_CN");
     }
     return {};
 }
 
 QString translationsFolder() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    for (const QString& folder : {programFolder.filePath(QStringLiteral("translations")),
-                                  programFolder.filePath(QString::fromUtf8(project::kInstalledTranslations))}) {
+    for (const QString& folder :
+         {programFolder.filePath(QStringLiteral("translations")),
+          programFolder.filePath(QString::fromUtf8(project::kInstalledTranslations))}) {
         if (!QDir(folder).entryList({QStringLiteral("dodoru_*.qm")}, QDir::Files).isEmpty())
             return QDir::cleanPath(folder);
     }
@@ -76,24 +84,28 @@ void Translations::unload() {
     qt_.reset();
 }
 
+namespace {
+
+// A translation file loaded and installed, or nothing.
+std::unique_ptr<QTranslator> installed(const QString& name, const QString& folder) {
+    auto translator = std::make_unique<QTranslator>();
+    if (folder.isEmpty() || !translator->load(name, folder) ||
+        !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
+}
+
+} // namespace
+
 bool Translations::load(Language language) {
     unload();
-    bool complete = true;
-    auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + languageSetting(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(qt.get()))
-        qt_ = std::move(qt);
-    else
-        complete = false;
-    if (language == Language::TraditionalChinese) return complete;
-    auto program = std::make_unique<QTranslator>();
-    const QString folder = translationsFolder();
-    if (!folder.isEmpty() && program->load(QStringLiteral("dodoru_") + languageSetting(language), folder) &&
-        QCoreApplication::installTranslator(program.get()))
-        program_ = std::move(program);
-    else
-        complete = false;
-    return complete;
+    // Qt's own texts are English already (its qtbase_en holds nothing); the program's own are Chinese.
+    if (language != Language::English)
+        qt_ = installed(QStringLiteral("qtbase_") + languageSetting(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language != Language::TraditionalChinese)
+        program_ = installed(QStringLiteral("dodoru_") + languageSetting(language), translationsFolder());
+    return (language == Language::English || qt_) && (language == Language::TraditionalChinese || program_);
 }
 
 } // namespace dodoru

@@ -40,9 +40,8 @@ QString languageSetting(Language language);
 QString translationsFolder();
 
 // The program's texts in one language, with Qt's own texts (standard buttons, the file dialog, Qt's
-// error texts) to match: Qt's Traditional Chinese for the program's own language, Simplified Chinese or
-// English for the translations. Installed into the application while the object lives; a later load()
-// replaces what an earlier one installed.
+// error texts) to match: Qt's Traditional or Simplified Chinese, or Qt's own English. Installed into the
+// application while the object lives; a later load() replaces what an earlier one installed.
 class Translations {
 public:
     Translations();
