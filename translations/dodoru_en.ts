@@ -202,7 +202,7 @@
         <location filename="../manuscript/manuscriptpuzzle.cpp" line="+18"/>
         <source>1.極易</source>
         <extracomment>The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a sheet of puzzles show them; keep them short: a button is narrow.</extracomment>
-        <translation>1.Easiest</translation>
+        <translation>1.Gentle</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -222,7 +222,7 @@
     <message>
         <location line="+1"/>
         <source>5.極難</source>
-        <translation>5.Hardest</translation>
+        <translation>5.Expert</translation>
     </message>
     <message>
         <location line="+3"/>
