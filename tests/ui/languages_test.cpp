@@ -92,6 +92,17 @@ bool hasChinese(const QString& text) {
                        [](QChar c) { return c.unicode() >= 0x3000 && c.unicode() < 0xA000; });
 }
 
+// A text left in the source language: Chinese in English; in Simplified Chinese, a character that only
+// Traditional writing uses (the common ones of the window's texts).
+bool untranslated(const QString& text, Language language) {
+    const QString own = QString(text).remove(app::kDesigner);
+    if (language == Language::English) return hasChinese(own);
+    static const QString traditionalOnly =
+        QStringLiteral("題動這個檔無開請與複製貼關於設計網頁確統資訊難極來畫數錯誤組選擇輸儲時發產記錄為會讓"
+                       "說過還從點進當頭號碼盤紙筆樣體機圖標單見顯範謂種於權寫讀檔夾連結裝");
+    return std::any_of(own.begin(), own.end(), [](QChar c) { return traditionalOnly.contains(c); });
+}
+
 // The program's translation, noting every text of the program's own contexts that it cannot translate.
 class RecordingTranslator final : public QTranslator {
 public:
@@ -271,9 +282,8 @@ private slots:
                 faults << QStringLiteral("other %-arguments: ") + where;
             else if (accessKeys(m.source) != accessKeys(m.translation))
                 faults << QStringLiteral("other access keys: ") + where;
-            else if (language == Language::English &&
-                     hasChinese(QString(m.translation).remove(app::kDesigner)))
-                faults << QStringLiteral("Chinese left in English: ") + where;
+            else if (untranslated(m.translation, language))
+                faults << QStringLiteral("source text left: ") + where;
             else if (!m.source.contains(QLatin1String("%n")) &&
                      compiled.translate(m.context.toUtf8(), m.source.toUtf8()) != m.translation)
                 faults << QStringLiteral("compiled file out of date: ") + where;
@@ -299,14 +309,16 @@ private slots:
         for (const auto& [window, texts] : seen.texts) {
             QVERIFY2(texts != source.texts.at(window),
                      qPrintable(window + QStringLiteral(" shows the source texts")));
-            if (language != Language::English) continue;
-            QStringList chinese;
+            QStringList left;
             for (const QString& text : texts)
-                if (hasChinese(QString(text).remove(app::kDesigner))) chinese << text;
-            if (window == QLatin1String("Form1"))
+                if (untranslated(text, language)) left << text;
+            if (window == QLatin1String("Form1")) {
                 QEXPECT_FAIL("English", "the main window's own texts do not go through tr() yet", Continue);
-            QVERIFY2(chinese.isEmpty(), qPrintable(window + QStringLiteral(" shows Chinese: ") +
-                                                   chinese.join(QLatin1Char('|'))));
+                QEXPECT_FAIL("Simplified Chinese", "the main window's own texts do not go through tr() yet",
+                             Continue);
+            }
+            QVERIFY2(left.isEmpty(), qPrintable(window + QStringLiteral(" shows source texts: ") +
+                                                left.join(QLatin1Char('|'))));
         }
         QStringList faults;
         // A label that sizes to its text may grow, but not over a control it kept clear of.
@@ -364,8 +376,8 @@ private slots:
             QVERIFY2(pages[0].contains(text.simplified()), qPrintable(pages[0]));
         for (const QString& text : answerPage)
             QVERIFY2(pages[1].contains(text.simplified()), qPrintable(pages[1]));
-        if (language == Language::English)
-            QVERIFY2(!hasChinese(pages[0] + pages[1]), qPrintable(pages[0] + pages[1]));
+        if (language != Language::TraditionalChinese)
+            QVERIFY2(!untranslated(pages[0] + pages[1], language), qPrintable(pages[0] + pages[1]));
     }
 };
 
