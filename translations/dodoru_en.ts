@@ -43,7 +43,7 @@
         <location line="+6"/>
         <source>如需要配合修改〔片頭廣告〕〔程式修改〕〔客製化產品〕等，亦歡迎來電 %1 %2 網頁：%3  贊助%4推廣。</source>
         <extracomment>Last paragraph of the About box: custom work on request. %1: the maker, %2: telephone number, %3: web page, %4: the puzzle&apos;s name.</extracomment>
-        <translation>For custom work (intro adverts, changes, custom products), call %1 %2  Web: %3  Support %4.</translation>
+        <translation>For custom work (intro adverts, changes, custom products), call %1 %2  Web: %3  Help spread the %4.</translation>
     </message>
     <message>
         <location line="+12"/>
