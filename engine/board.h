@@ -42,13 +42,17 @@ private:
     std::optional<Colour> colour_;
 };
 
+// What the large red label over the board says: the solve routine's verdicts. Each front end words them
+// (the window's label is named after its first text, the puzzle error).
+enum class BoardMessage { PuzzleError, NoSolution, SeveralSolutions };
+
 // The large red label over the board that carries the solve routine's verdicts.
 struct MessageLabel {
-    std::string text = "題目錯誤";  // UTF-8
+    BoardMessage text = BoardMessage::PuzzleError;
     bool visible = false;
 
     // Setting a text also shows the label; hiding it keeps the text.
-    void show(std::string newText) { text = std::move(newText); visible = true; }
+    void show(BoardMessage newText) { text = newText; visible = true; }
     void hide() { visible = false; }
     bool operator==(const MessageLabel&) const = default;
 };

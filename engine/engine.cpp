@@ -13,10 +13,6 @@ namespace {
 // Calls the solve routine's fast path first spends on 逐一填入 node by node (a few microseconds).
 constexpr std::uint64_t kNodeByNodeBudget = 1000;
 
-constexpr const char* kPuzzleErrorText = "題目錯誤";
-constexpr const char* kNoSolutionText = "此題無解";
-constexpr const char* kSeveralSolutionsText = "有多組解答";
-
 std::int16_t i16(int value) { return static_cast<std::int16_t>(value); }
 
 // Bit v stands for digit v. Bit 0 is never used: an entry of 0 is an empty cell.
@@ -323,7 +319,7 @@ SolveReport Engine::SolveBoard(BoardSnapshot& snapshot) {
             if (!cell.isGiven()) cell.setValue(0);
         }
         if (fillTable()) {
-            board_.message().show(kPuzzleErrorText);
+            board_.message().show(BoardMessage::PuzzleError);
             report.puzzleError = true;
         } else {
             board_.message().hide();
@@ -350,12 +346,12 @@ SolveReport Engine::SolveBoard(BoardSnapshot& snapshot) {
     if (state_.GenerateFlag != 0) return report;
 
     switch (report.verdict) {
-    case SolveVerdict::NoSolution: board_.message().show(kNoSolutionText); break;
+    case SolveVerdict::NoSolution: board_.message().show(BoardMessage::NoSolution); break;
     case SolveVerdict::Unique:
         board_.message().hide();
         state_.Grid = state_.FirstSolution;
         break;
-    default: board_.message().show(kSeveralSolutionsText); break;
+    default: board_.message().show(BoardMessage::SeveralSolutions); break;
     }
     showGrid();
     for (int i = 0; i < kCellCount; ++i)

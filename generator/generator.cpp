@@ -9,7 +9,6 @@ namespace {
 constexpr int kSeedShuffleSwaps = 100;
 constexpr int kLevelOnePicks = 20;
 constexpr int kPickBound = 500;  // removal picks per try of levels 2-5
-constexpr const char* kCountLabelPrefix = "空格";
 
 std::int16_t i16(int value) {
     return static_cast<std::int16_t>(value);
@@ -260,7 +259,6 @@ void Generator::showAcceptedPuzzle(GenerationResult& result) {
         }
     }
     result.clueCount = clueCount;
-    result.countLabel = kCountLabelPrefix + std::to_string(clueCount);
     engine_.state().GenerateFlag = 0;
     if (observer_ != nullptr) observer_->puzzleShown();
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "engine.h"
 #include "generationobserver.h"
@@ -22,7 +21,6 @@ struct GenerationResult {
     CandidateTally tally{};        // CandidateTally of the accepted try
     long tries = 0;                // tries on all full grids
     long grids = 0;                // full grids begun
-    std::string countLabel;        // Label3's text, "空格" + ClueCount
     LogWriteResult log;            // how the log record went (ok when no log is attached)
     // The puzzle's one solution. It differs from `solution` in the cells where a check added a given
     // with the digit of its second solution; each such cell is marked in CellMark.

@@ -1,5 +1,7 @@
 #include "levelrules.h"
 
+#include <charconv>
+
 #include <stdexcept>
 #include <string>
 
@@ -44,6 +46,23 @@ bool acceptsTry(const LevelRules& rules, int solutionCount, const CandidateTally
     const int singles = tally[1] - clueCount;
     return solutionCount == 1 && hard >= rules.hardMinimum && hard <= rules.hardMaximum &&
            singles <= rules.singlesMaximum;
+}
+
+std::optional<std::vector<int>> parseLevelMix(std::string_view text) {
+    std::vector<int> mix;
+    for (;;) {
+        const std::size_t comma = text.find(',');
+        std::string_view item = text.substr(0, comma);
+        while (!item.empty() && (item.front() == ' ' || item.front() == '\t')) item.remove_prefix(1);
+        while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.remove_suffix(1);
+        int level = 0;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), level);
+        if (item.empty() || error != std::errc() || end != item.data() + item.size() || !isValidLevel(level))
+            return std::nullopt;
+        mix.push_back(level);
+        if (comma == std::string_view::npos) return mix;
+        text.remove_prefix(comma + 1);
+    }
 }
 
 }  // namespace dodoru

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "engine.h"
 
@@ -32,6 +35,10 @@ struct LevelRules {
 // The rules of level 1..5; throws std::out_of_range for any other level.
 const LevelRules& rulesForLevel(int level);
 bool isValidLevel(int level);
+
+// A mix of levels as written on the command line and in the manuscript dialog, "2,2,3,3,4": levels 1..5
+// separated by commas, blanks allowed around each. Nothing when the text is anything else.
+std::optional<std::vector<int>> parseLevelMix(std::string_view text);
 
 // The tally of the table the last check left: entry n (1..9) counts the rows of count n; entry 0 the
 // rows of count 0 plus the hard cells.

@@ -14,13 +14,16 @@ int ManuscriptPuzzle::clueCount() const {
 QString levelName(int level) {
     //: The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a
     //: sheet of puzzles show them; keep them short: a button is narrow.
-    static const char* const kLevels[] = {
-        QT_TRANSLATE_NOOP("dodoru::Level", "1.極易"), QT_TRANSLATE_NOOP("dodoru::Level", "2.容易"),
-        QT_TRANSLATE_NOOP("dodoru::Level", "3.中等"), QT_TRANSLATE_NOOP("dodoru::Level", "4.困難"),
-        QT_TRANSLATE_NOOP("dodoru::Level", "5.極難")};
-    if (level >= 1 && level <= 5) return QCoreApplication::translate("dodoru::Level", kLevels[level - 1]);
-    //: The level shown for a puzzle of one's own (not generated) on a sheet of puzzles.
-    return QCoreApplication::translate("dodoru::Level", "自訂");
+    switch (level) {
+    case 1: return QCoreApplication::translate("dodoru::Levels", "1.極易");
+    case 2: return QCoreApplication::translate("dodoru::Levels", "2.容易");
+    case 3: return QCoreApplication::translate("dodoru::Levels", "3.中等");
+    case 4: return QCoreApplication::translate("dodoru::Levels", "4.困難");
+    case 5: return QCoreApplication::translate("dodoru::Levels", "5.極難");
+    default:
+        //: The level shown for a puzzle of one's own, not made by the generator, on a sheet of puzzles.
+        return QCoreApplication::translate("dodoru::Levels", "自訂");
+    }
 }
 
 SolvedGivens solveGivens(const BoardSnapshot& givens) {

@@ -21,8 +21,8 @@ struct ManuscriptPuzzle {
     bool operator==(const ManuscriptPuzzle&) const = default;
 };
 
-// The level's name as its generate button shows it ("1.極易" .. "5.極難"); level 0 is a puzzle of
-// one's own ("自訂").
+// The level's name, the one place it is written: the generate buttons, the manuscript dialog and the
+// manuscript's captions show it ("1.極易" .. "5.極難"); level 0 is a puzzle of one's own ("自訂").
 QString levelName(int level);
 
 enum class SolutionVerdict { Unique, NoSolution, Several, PuzzleError };

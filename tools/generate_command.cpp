@@ -107,8 +107,8 @@ std::string humanText(const Board& board, const GenerationResult& result, double
                       long count) {
     const int singles = result.tally[1] - result.clueCount;
     std::string out = "Puzzle " + std::to_string(number) + " of " + std::to_string(count) + ": level " +
-                      std::to_string(result.level) + ", " + std::to_string(result.clueCount) + " givens (" +
-                      result.countLabel + ")\n";
+                      std::to_string(result.level) + ", " + std::to_string(result.clueCount) + " givens (空格" +
+                      std::to_string(result.clueCount) + ")\n";
     out += writeMarkedGrid(board);
     out += "puzzle:    " + board.digits() + "\n";
     out += "solution:  " + snapshotDigits(result.puzzleSolution) + "\n";

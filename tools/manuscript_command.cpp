@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -37,19 +36,6 @@ struct ManuscriptArgs {
     int threads = 0; // 0: one per core
 };
 
-std::optional<std::vector<int>> parseMix(const std::string& text) {
-    std::vector<int> mix;
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        const auto level = parseNumber<int>(item);
-        if (!level || !isValidLevel(*level)) return std::nullopt;
-        mix.push_back(*level);
-    }
-    if (mix.empty() || text.back() == ',') return std::nullopt;
-    return mix;
-}
-
 std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
     bool countGiven = false;
     const OptionNames names{{"--answers"},
@@ -60,7 +46,7 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             out.answers = true;
         } else if (name == "--level" || name == "--mix") {
             if (!out.mix.empty()) return "give either --level or --mix, once";
-            const auto mix = parseMix(value);
+            const auto mix = parseLevelMix(value);
             if (!mix || (name == "--level" && mix->size() != 1))
                 return name == "--level"
                            ? "--level must be 1, 2, 3, 4 or 5, not '" + value + "'"

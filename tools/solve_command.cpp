@@ -23,11 +23,21 @@ const char* verdictWord(SolveVerdict verdict) {
     }
 }
 
+// The JSON's "message" is the text of the window's message label, as the window shows it.
+const char* messageLabelText(BoardMessage message) {
+    switch (message) {
+    case BoardMessage::NoSolution: return "此題無解";
+    case BoardMessage::SeveralSolutions: return "有多組解答";
+    case BoardMessage::PuzzleError: break;
+    }
+    return "題目錯誤";
+}
+
 std::string jsonAnswer(const Board& board, const SolveReport& report) {
     std::string out = "{\"verdict\": \"";
     out += verdictWord(report.verdict);
     out += "\", \"message\": \"";
-    if (board.message().visible) out += board.message().text;
+    if (board.message().visible) out += messageLabelText(board.message().text);
     out += "\", \"puzzle_error\": ";
     out += report.puzzleError ? "true" : "false";
     out += ", \"board\": \"" + board.digits() + "\", \"givens\": \"" + board.givenMask() + "\", \"added\": [";

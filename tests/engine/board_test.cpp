@@ -47,17 +47,6 @@ TEST(CellState, TextIsEmptyOrOneDigit) {
     EXPECT_EQ(cell.colour(), kPlainColour);
 }
 
-TEST(MessageLabelState, ShowingSetsTextAndHidingKeepsIt) {
-    MessageLabel label;
-    EXPECT_FALSE(label.visible);
-    EXPECT_EQ(label.text, "題目錯誤");
-    label.show("此題無解");
-    EXPECT_TRUE(label.visible);
-    label.hide();
-    EXPECT_FALSE(label.visible);
-    EXPECT_EQ(label.text, "此題無解");
-}
-
 TEST(BoardText, DigitsAndGivenMask) {
     Board board;
     board.cell(0).makeGiven(5);

@@ -160,7 +160,7 @@ WindowState staleState(Board& board, std::mt19937& rng) {
     state.DiffCell = {static_cast<std::int16_t>(rng() % 81), digit(), digit()};
     state.SolutionCount = static_cast<std::int16_t>(rng() % 3);
     state.GenerateFlag = rng() % 2 == 0 ? 0 : -1;
-    if (rng() % 2 == 0) board.message().show("有多組解答");
+    if (rng() % 2 == 0) board.message().show(BoardMessage::SeveralSolutions);
     return state;
 }
 

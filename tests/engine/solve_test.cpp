@@ -41,7 +41,7 @@ TEST_P(SolveRoutine, EmptyBoardAddsFourGivensAndReportsSeveralSolutions) {
     for (int c : {65, 58, 24, 3}) EXPECT_EQ(state.CellMark[static_cast<std::size_t>(c)], -1);
     EXPECT_EQ(board.digits(), kEmptyBoardShown);
     EXPECT_TRUE(board.message().visible);
-    EXPECT_EQ(board.message().text, "有多組解答");
+    EXPECT_EQ(board.message().text, BoardMessage::SeveralSolutions);
     for (int c = 0; c < 81; ++c)
         EXPECT_EQ(snapshot[static_cast<std::size_t>(c)], kEmptyBoardShown[static_cast<std::size_t>(c)] - '0');
     EXPECT_EQ(state.RandomCell, 80);
@@ -96,7 +96,7 @@ TEST_P(SolveRoutine, RepeatedGivensHaveNoSolution) {
     const SolveReport report = solve();
     EXPECT_EQ(report.verdict, SolveVerdict::NoSolution);
     EXPECT_FALSE(report.puzzleError);
-    EXPECT_EQ(board.message().text, "此題無解");
+    EXPECT_EQ(board.message().text, BoardMessage::NoSolution);
     EXPECT_TRUE(board.message().visible);
     for (int c = 0; c < 81; ++c)
         if (!board.cell(c).isGiven()) {
@@ -114,7 +114,7 @@ TEST_P(SolveRoutine, CellWithoutCandidateIsAPuzzleErrorThenNoSolution) {
         EXPECT_EQ(report.calls[0], 1u);
     }
     EXPECT_EQ(report.verdict, SolveVerdict::NoSolution);
-    EXPECT_EQ(board.message().text, "此題無解");
+    EXPECT_EQ(board.message().text, BoardMessage::NoSolution);
 
     // When checking, the puzzle-error text stays as the table fill left it.
     EngineFixture check;
@@ -124,7 +124,7 @@ TEST_P(SolveRoutine, CellWithoutCandidateIsAPuzzleErrorThenNoSolution) {
     check.engine.setSearchMethod(GetParam());
     check.engine.SolveBoard(check.snapshot);
     EXPECT_TRUE(check.board.message().visible);
-    EXPECT_EQ(check.board.message().text, "題目錯誤");
+    EXPECT_EQ(check.board.message().text, BoardMessage::PuzzleError);
 }
 
 TEST_P(SolveRoutine, PuzzleWithTwoSolutionsGetsOneDistinguishingGiven) {

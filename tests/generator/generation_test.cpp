@@ -47,7 +47,7 @@ class SeededGeneration : public ::testing::TestWithParam<SeededCase> {};
 TEST_P(SeededGeneration, GivesAUniquePuzzleOfItsLevel) {
     const SeededCase& param = GetParam();
     TestWindow window;
-    window.board.message().show("有多組解答");
+    window.board.message().show(BoardMessage::SeveralSolutions);
     SeededRandom random(param.seed);
     RecordingLog log;
     log.onAppend = [&] {
@@ -96,7 +96,6 @@ TEST_P(SeededGeneration, GivesAUniquePuzzleOfItsLevel) {
 
     // The shown puzzle.
     EXPECT_EQ(result.clueCount, window.board.givenCount());
-    EXPECT_EQ(result.countLabel, "空格" + std::to_string(result.clueCount));
     EXPECT_TRUE(window.onlyGivensAndEmptyCells());
     for (int c = 0; c < 81; ++c) {
         if (!window.board.cell(c).isGiven()) {

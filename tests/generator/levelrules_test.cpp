@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include <stdexcept>
 
 #include "levelrules.h"
@@ -90,6 +93,29 @@ TEST(CandidateTallyRules, EntriesOneToNineCountRowsAndZeroAddsEmptyRows) {
     int rows = 0;
     for (std::size_t n = 1; n < tally.size(); ++n) rows += tally[n];
     EXPECT_EQ(rows + 2, 81);
+}
+
+struct MixCase {
+    const char* text;
+    std::optional<std::vector<int>> mix;
+};
+
+TEST(LevelMix, LevelsOneToFiveSeparatedByCommas) {
+    const MixCase cases[] = {
+        {"3", std::vector<int>{3}},
+        {"2,2,3,3,4", std::vector<int>{2, 2, 3, 3, 4}},
+        {" 1 ,\t5", std::vector<int>{1, 5}},
+        {"", std::nullopt},
+        {"0", std::nullopt},
+        {"6", std::nullopt},
+        {"1,,2", std::nullopt},
+        {"1,2,", std::nullopt},
+        {",1", std::nullopt},
+        {"1;2", std::nullopt},
+        {"2x", std::nullopt},
+        {"-1", std::nullopt},
+    };
+    for (const MixCase& c : cases) EXPECT_EQ(parseLevelMix(c.text), c.mix) << '"' << c.text << '"';
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(SeedGrid, BeginningAGridErasesMarksAndEmptiesAndHidesTheBoard) {
     TestWindow window;
     window.state.CellMark.fill(-1);  // marks, count and verdict of a solve the user ran
     window.state.SolutionCount = 2;
-    window.board.message().show("有多組解答");
+    window.board.message().show(BoardMessage::SeveralSolutions);
     for (int c = 0; c < 81; ++c) window.board.cell(c).makeGiven(c % 9 + 1);
     ScriptedRandom random(5);
     LambdaObserver observer;

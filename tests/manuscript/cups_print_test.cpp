@@ -15,10 +15,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "manuscriptroom.h"
+#include "manuscriptcommand.h"
+#include "windowfeatures.h"
 #include "pagelayout.h"
 #include "pdftools.h"
-#include "printing.h"
+#include "windowprinter.h"
 #include "windowharness.h"
 
 using namespace dodoru;
@@ -224,10 +225,10 @@ void CupsPrintTest::manuscriptAndWindowPrintReachTheQueue() {
     harness->Command1_Click(MainWindow::kPrintButton);
     QCOMPARE(harness.messageBoxes->texts(), QStringList{kPrintQuestion}); // asked, and no failure reported
 
-    ManuscriptRoom* room = harness->findChild<ManuscriptRoom*>();
-    QVERIFY(room);
-    room->setPrinterChooser(std::make_unique<NamedPrinter>(cups_.queue()));
-    QSignalSpy finished(room, &ManuscriptRoom::finished);
+    ManuscriptCommand* command = &harness->features().manuscript();
+    QVERIFY(command);
+    command->setPrinterChooser(std::make_unique<NamedPrinter>(cups_.queue()));
+    QSignalSpy finished(command, &ManuscriptCommand::finished);
     ManuscriptRequest request;
     request.mix = {1, 2};
     request.count = 7;
@@ -236,7 +237,7 @@ void CupsPrintTest::manuscriptAndWindowPrintReachTheQueue() {
     request.title = QStringLiteral("CUPS");
     request.seed = 5;
     request.target = ManuscriptTarget::Printer;
-    room->start(request);
+    command->start(request);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
     QCOMPARE(finished.front().front().toBool(), true);
 

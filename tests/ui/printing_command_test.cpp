@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "messageboxes.h"
-#include "printing.h"
+#include "windowprinter.h"
 
 using namespace dodoru;
 

@@ -6,10 +6,10 @@
 
 #include <sys/stat.h>
 
-#include "editingrooms.h"
+#include "editingaids.h"
 #include "scriptedtransfer.h"
 #include "windowharness.h"
-#include "windowrooms.h"
+#include "windowfeatures.h"
 
 using namespace dodoru;
 using namespace dodoru::testing;
@@ -107,7 +107,7 @@ private slots:
         verifySetUp(w.window(), pasted);
         QVERIFY(w.harness.messageBoxes->shown().empty());
         // the paste is one step to undo
-        w->editing().history().undo();
+        w->features().history().undo();
         QCOMPARE(boardDigits(w.window()), generated);
         QCOMPARE(w->Command1(3)->backColor(), 0xFFFFu);
     }
@@ -116,7 +116,7 @@ private slots:
         SolvedWindow w;
         w.platform().clipboard = std::make_unique<QMimeData>();
         w.platform().clipboard->setText(QStringLiteral("55") + QString(79, QChar('.')));
-        w->rooms().transfer().pastePuzzle();
+        w->features().transfer().pastePuzzle();
         verifySetUp(w.window(), QStringLiteral("55") + QString(79, QChar('0')));
         w->Command1_Click(1);
         QVERIFY(w->題目錯誤()->isVisible());
@@ -150,7 +150,7 @@ private slots:
             w.platform().clipboard = std::make_unique<QMimeData>();
             w.platform().clipboard->setData(format, data);
         }
-        w->rooms().transfer().pastePuzzle();
+        w->features().transfer().pastePuzzle();
         verifyUntouched(w);
         QCOMPARE(w.harness.messageBoxes->texts(), QStringList{QStringLiteral("無法貼上題目。\n") + reason});
     }
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(w.platform().directory, dir.path());
 
         w.platform().pickAnswer.reset();
-        w->rooms().transfer().openPuzzleFile();
+        w->features().transfer().openPuzzleFile();
         QCOMPARE(w.platform().dialogs.last(), dir.path());
         verifySetUp(w.window(), second);
         QVERIFY(w.harness.messageBoxes->shown().empty());
@@ -203,11 +203,11 @@ private slots:
         w->Command1_Click(2);
         QCOMPARE(boardDigits(w.window()), QString(81, QChar('0')));
         w.platform().openAnswer = path;
-        w->rooms().transfer().openPuzzleFile();
+        w->features().transfer().openPuzzleFile();
         verifySetUp(w.window(), kPuzzle);
 
         w.platform().saveAnswer = dir.filePath(QStringLiteral("missing/題目.txt"));
-        w->rooms().transfer().savePuzzle();
+        w->features().transfer().savePuzzle();
         QVERIFY(!QFile::exists(w.platform().saveAnswer));
         QCOMPARE(w.harness.messageBoxes->shown().size(), std::size_t(2));
         QVERIFY(w.harness.messageBoxes->texts().last().startsWith(
@@ -216,7 +216,7 @@ private slots:
         // A FIFO chosen as the file is refused and stays a FIFO.
         w.platform().saveAnswer = dir.filePath(QStringLiteral("pipe"));
         QCOMPARE(::mkfifo(QFile::encodeName(w.platform().saveAnswer).constData(), 0600), 0);
-        w->rooms().transfer().savePuzzle();
+        w->features().transfer().savePuzzle();
         struct stat info {};
         QVERIFY(::stat(QFile::encodeName(w.platform().saveAnswer).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
         QVERIFY(w.harness.messageBoxes->texts().last().contains(QStringLiteral("FIFO")));
@@ -253,7 +253,7 @@ private slots:
         }
         SolvedWindow w;
         w.platform().openAnswer = path;
-        w->rooms().transfer().openPuzzleFile();
+        w->features().transfer().openPuzzleFile();
         verifyUntouched(w);
         const QStringList texts = w.harness.messageBoxes->texts();
         QCOMPARE(texts.size(), 1);

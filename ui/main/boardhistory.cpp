@@ -16,12 +16,9 @@ const QString kUndoText = QStringLiteral("復原");
 const QString kRedoText = QStringLiteral("重做");
 const QString kCellEditText = QStringLiteral("編輯第%1列第%2行");
 
-// Whether two boards show the same digits in the same colours. The message label alone makes no step:
-// every command hides it.
-bool sameCells(const Board& a, const Board& b) {
-    for (int c = 0; c < kCellCount; ++c)
-        if (!(a.cell(c) == b.cell(c))) return false;
-    return true;
+// The verdict alone makes no step: every command hides it.
+bool sameCells(const BoardState& a, const BoardState& b) {
+    return a.puzzle.sameCells(b.puzzle);
 }
 
 // One step: the state before and after it. Pushed once the change has been made, so its first redo
@@ -44,7 +41,7 @@ public:
         if (next->cell_ != cell_) return false;
         after_ = next->after_;
         // Typed and taken back: no step at all.
-        if (sameCells(before_.board, after_.board)) setObsolete(true);
+        if (sameCells(before_, after_)) setObsolete(true);
         return true;
     }
 
@@ -73,7 +70,7 @@ BoardHistory::Step::~Step() {
     if (!outermost_) return;
     BoardState before = history.stepBefore_;
     const BoardState after = history.current();
-    if (sameCells(before.board, after.board)) {
+    if (sameCells(before, after)) {
         history.known_ = after; // a change of mode alone is no step
         return;
     }
@@ -84,12 +81,12 @@ BoardHistory::Step::~Step() {
     history.push(before, after, history.stepText_, -1);
 }
 
-BoardHistory::BoardHistory(QWidget& window, BoardSession& session, Hooks hooks)
-    : window_(window), session_(session), hooks_(std::move(hooks)), stack_(new QUndoStack(this)) {
+BoardHistory::BoardHistory(QWidget& window, BoardSession& session)
+    : window_(window), session_(session), stack_(new QUndoStack(this)) {
     stack_->setUndoLimit(kLimit);
-    undo_ = addWindowCommand(window, &window, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    undo_ = makeWindowCommand(&window, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                              QStringLiteral("Undo the last change to the board"));
-    redo_ = addWindowCommand(window, &window, kRedoText,
+    redo_ = makeWindowCommand(&window, kRedoText,
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                              QStringLiteral("Redo the change undone last"));
     undo_->setEnabled(false);
@@ -123,22 +120,22 @@ BoardHistory::~BoardHistory() {
 }
 
 BoardState BoardHistory::current() const {
-    return {session_.board(), session_.mode(), session_.level()};
+    return {session_.puzzle(), session_.mode(), session_.level()};
 }
 
 void BoardHistory::undo() {
-    if (hooks_.commandRunning && hooks_.commandRunning()) return;
+    if (session_.running()) return;
     stack_->undo();
 }
 
 void BoardHistory::redo() {
-    if (hooks_.commandRunning && hooks_.commandRunning()) return;
+    if (session_.running()) return;
     stack_->redo();
 }
 
 void BoardHistory::apply(const BoardState& state) {
     applying_ = true;
-    hooks_.restore(state);
+    session_.restore(state.puzzle, state.mode, state.level);
     applying_ = false;
     known_ = current();
 }
@@ -146,9 +143,9 @@ void BoardHistory::apply(const BoardState& state) {
 void BoardHistory::recordEdit(int cell) {
     // Steps record their own changes, and a long command's are recorded by its step.
     if (openSteps_ > 0 || applying_) return;
-    if (hooks_.commandRunning && hooks_.commandRunning()) return;
+    if (session_.running()) return;
     const BoardState now = current();
-    if (sameCells(now.board, known_.board)) return;
+    if (sameCells(now, known_)) return;
     QString text;
     if (cell >= 0) text = kCellEditText.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
     push(known_, now, text, cell);

@@ -3,10 +3,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
-
-#include "board.h"
 #include "boardsession.h"
+#include "puzzlestate.h"
 
 class QAction;
 class QUndoStack;
@@ -14,9 +12,9 @@ class QWidget;
 
 namespace dodoru {
 
-// All that undo takes back: the cells (digits and colours), the message label, and the mode.
+// All that undo takes back: the puzzle (cells and verdict) and the mode.
 struct BoardState {
-    Board board;
+    PuzzleState puzzle;
     Mode mode = Mode::ManualSetUp;
     int level = 0;
     bool operator==(const BoardState&) const = default;
@@ -25,16 +23,11 @@ struct BoardState {
 // The board's undo history, as snapshots of the whole board before and after each step, up to 100
 // steps. A step is a cell edit (typing on in the same cell joins the step), or whatever one command or
 // transfer changes, announced or not, between opening and closing a step. Undo and Redo are actions of
-// the window (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) that do nothing while a long command runs.
+// the window (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) that do nothing while a long command runs. A state is
+// put back through the session, which tells the window.
 class BoardHistory final : public QObject {
 public:
     static constexpr int kLimit = 100;
-
-    struct Hooks {
-        std::function<bool()> commandRunning;
-        // Puts a state back: the session's board and mode, and what the window shows of them.
-        std::function<void(const BoardState&)> restore;
-    };
 
     // How undoing a step sets the mode.
     enum class UndoMode {
@@ -56,7 +49,8 @@ public:
         bool outermost_;
     };
 
-    BoardHistory(QWidget& window, BoardSession& session, Hooks hooks);
+    // The actions are made here; whoever lists the window's commands adds them to the window.
+    BoardHistory(QWidget& window, BoardSession& session);
     ~BoardHistory() override;
 
     QAction* undoAction() const { return undo_; }
@@ -80,7 +74,6 @@ private:
 
     QWidget& window_;
     BoardSession& session_;
-    Hooks hooks_;
     QUndoStack* stack_;
     QAction* undo_;
     QAction* redo_;

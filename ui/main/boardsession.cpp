@@ -1,5 +1,7 @@
 #include "boardsession.h"
 
+#include "engineboard.h"
+
 namespace dodoru {
 
 namespace {
@@ -7,18 +9,20 @@ namespace {
 // The generator's news about the board, passed on as the session's signals.
 class SignallingObserver final : public GenerationObserver {
 public:
-    explicit SignallingObserver(BoardSession& session) : session_(session) {}
-    void fullGridBegun(long /*grids*/) override { emit session_.boardHidden(); }
-    void puzzleShown() override { emit session_.puzzleShown(); }
+    SignallingObserver(std::function<void()> begun, std::function<void()> shown)
+        : begun_(std::move(begun)), shown_(std::move(shown)) {}
+    void fullGridBegun(long /*grids*/) override { begun_(); }
+    void puzzleShown() override { shown_(); }
 
 private:
-    BoardSession& session_;
+    std::function<void()> begun_;
+    std::function<void()> shown_;
 };
 
 } // namespace
 
 BoardSession::BoardSession(EventPump& pump, QObject* parent)
-    : QObject(parent), engine_(board_, state_, pump) {}
+    : QObject(parent), board_(toBoard(puzzle_)), engine_(board_, state_, pump) {}
 
 void BoardSession::setMode(Mode mode, int level) {
     mode_ = mode;
@@ -26,17 +30,33 @@ void BoardSession::setMode(Mode mode, int level) {
     emit modeChanged();
 }
 
+void BoardSession::selectCell(int index) {
+    selectedCell_ = index >= 0 && index < kCellCount ? index : kNoCell;
+    emit selectionChanged();
+}
+
+void BoardSession::setRunning(bool running) {
+    running_ = running;
+    emit runningChanged(running);
+}
+
+void BoardSession::takeEngineBoard() {
+    puzzle_ = fromBoard(board_, puzzle_);
+}
+
 void BoardSession::beginCommand() {
-    board_.message().hide();
+    puzzle_.setVerdict(Verdict::None);
     state_.SolutionCount = 0;
+    selectCell(kNoCell);
+    emit boardChanged();
 }
 
 void BoardSession::setDigit(int index, int digit) {
-    Cell& cell = board_.cell(index);
+    if (index < 0 || index >= kCellCount) return;
     if (digit == 0)
-        cell.clear();
+        puzzle_.clear(index);
     else
-        cell.makeGiven(digit);
+        puzzle_.setGiven(index, digit);
     emit cellChanged(index);
 }
 
@@ -45,38 +65,73 @@ void BoardSession::clearCell(int index) {
 }
 
 void BoardSession::clearAllCells() {
-    for (int c = 0; c < kCellCount; ++c) board_.cell(c).clear();
+    for (int c = 0; c < kCellCount; ++c) puzzle_.clear(c);
+    emit boardChanged();
+}
+
+void BoardSession::replacePuzzle(const PuzzleState& puzzle) {
+    puzzle_ = puzzle;
+    puzzle_.setVerdict(Verdict::None);
     emit boardChanged();
 }
 
 SolveReport BoardSession::solve() {
+    setRunning(true);
+    board_ = toBoard(puzzle_);
     state_.GenerateFlag = 0;
     BoardSnapshot snapshot{};
     const SolveReport report = engine_.SolveBoard(snapshot);
+    takeEngineBoard();
     emit boardChanged();
+    setRunning(false);
     return report;
 }
 
 GenerationResult BoardSession::generate(int level, RandomSource& random, PuzzleLog* log) {
+    beforeGeneration_ = puzzle_;
+    setRunning(true);
+    board_ = toBoard(puzzle_);
     Generator generator(engine_, random, log);
-    SignallingObserver observer(*this);
+    SignallingObserver observer(
+        [this] {
+            takeEngineBoard();
+            emit boardHidden();
+        },
+        [this] {
+            takeEngineBoard();
+            emit puzzleShown();
+        });
     generator.setObserver(&observer);
     GenerationResult result = generator.generate(level);
+    takeEngineBoard();
     if (result.outcome == GenerationOutcome::Accepted) emit boardChanged();
+    setRunning(false);
+    beforeGeneration_.reset();
     return result;
 }
 
 void BoardSession::showSearchGrid() {
+    if (!running_) board_ = toBoard(puzzle_);
     engine_.showGrid();
+    takeEngineBoard();
     emit boardChanged();
 }
 
-void BoardSession::restore(const Board& board, Mode mode, int level) {
-    board_ = board;
+void BoardSession::announceProgress() {
+    if (!running_) return;
+    takeEngineBoard();
+    emit boardChanged();
+}
+
+void BoardSession::restore(const PuzzleState& puzzle, Mode mode, int level) {
+    puzzle_ = puzzle;
     for (int c = 0; c < kCellCount; ++c)
-        state_.Grid[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(board_.cell(c).value());
+        state_.Grid[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(puzzle_.digit(c));
     setMode(mode, level);
     emit boardChanged();
+    if (mode != Mode::ManualSetUp) selectedCell_ = kNoCell;
+    emit selectionChanged();
+    emit restored();
 }
 
 } // namespace dodoru

@@ -2,9 +2,12 @@
 
 #include <QObject>
 
+#include <optional>
+
 #include "board.h"
 #include "engine.h"
 #include "generator.h"
+#include "puzzlestate.h"
 
 namespace dodoru {
 
@@ -12,64 +15,90 @@ namespace dodoru {
 // button; None (a button index that names no command) highlights none.
 enum class Mode { None, ManualSetUp, Solve, Clear, Generate };
 
-// The board behind the main window: the model, the engine over it and the engine's state, the mode,
-// the generation level, and the cell the digit chooser edits. Edits made through the session are
-// announced (a cell or the whole board); the engine's own writes during a long command are not — the
-// window brings those on screen through its event pump.
+// The game behind the main window, and the one way to change it: the puzzle state, the engine and its
+// state, the mode and the generation level, the selected cell, and whether a solve or a generation
+// runs. Every change is announced. The engine works on a board of its own, taken from the puzzle state
+// when a command starts and brought back into it after the command and before each event pass.
 class BoardSession : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kNoCell = -1;
+
     explicit BoardSession(EventPump& pump, QObject* parent = nullptr);
 
-    Board& board() { return board_; }
-    const Board& board() const { return board_; }
-    WindowState& state() { return state_; }
-    Engine& engine() { return engine_; }
+    const PuzzleState& puzzle() const { return puzzle_; }
+    // The puzzle the save file keeps: during a generation the one from before it began, since the
+    // generator's working givens are not the user's.
+    const PuzzleState& puzzleToKeep() const { return beforeGeneration_ ? *beforeGeneration_ : puzzle_; }
+    // The engine's state as the last command left it.
+    const WindowState& engineState() const { return state_; }
 
     Mode mode() const { return mode_; }
     // The level (1..5) while the mode is Generate, else 0.
     int level() const { return level_; }
     void setMode(Mode mode, int level = 0);
 
+    // The cell being edited, kNoCell when none is.
     int selectedCell() const { return selectedCell_; }
-    void selectCell(int index) { selectedCell_ = index; }
+    void selectCell(int index);
 
-    // A command begins: the message label is hidden and the solution count starts again at zero.
+    // How the solve routine searches (the node-by-node reference, for tests and measurements).
+    void setSearchMethod(SearchMethod method) { engine_.setSearchMethod(method); }
+
+    // True while a solve or a generation runs: nothing else may change the board meanwhile.
+    bool running() const { return running_; }
+
+    // A command begins: no verdict, no cell selected, and the solution count starts again at zero.
     void beginCommand();
 
     // 0 empties the cell, 1..9 makes it a given.
     void setDigit(int index, int digit);
     void clearCell(int index);
     void clearAllCells();
+    // The puzzle read at start-up, or read in: these cells, no verdict.
+    void replacePuzzle(const PuzzleState& puzzle);
 
-    // The solve routine with the verdict on the board.
+    // The solve routine with its verdict.
     SolveReport solve();
-    // A puzzle of `level` on the board, announced with boardHidden() at every full grid begun and
-    // puzzleShown() once accepted; the board is announced only when the puzzle was accepted.
+    // A puzzle of `level`, announced with boardHidden() at every full grid begun and puzzleShown() once
+    // accepted; the board is announced only when the puzzle was accepted.
     GenerationResult generate(int level, RandomSource& random, PuzzleLog* log);
     // The search's digits into every cell that is not a given (the live display).
     void showSearchGrid();
+    // During a long command: the board as the engine has it now, announced.
+    void announceProgress();
 
-    // A board and mode kept from before (undo and redo). The search's grid takes the board's digits, so
-    // that the live display shows the board as it is.
-    void restore(const Board& board, Mode mode, int level);
+    // A puzzle and mode kept from before (undo and redo). The search's grid takes the puzzle's digits,
+    // so that the live display shows the board as it is. A mode other than manual set-up selects no cell.
+    void restore(const PuzzleState& puzzle, Mode mode, int level);
 
 signals:
     void modeChanged();
     void cellChanged(int index);
-    // Every cell and the message label.
+    // Every cell and the verdict.
     void boardChanged();
+    void selectionChanged();
+    // A solve or a generation starts (true) or ends (false).
+    void runningChanged(bool running);
     // A generation emptied the board for a new full grid; the puzzle it accepted is on the board.
     void boardHidden();
     void puzzleShown();
+    // The puzzle and mode were put back by restore(): the window shows the mode as its command left it.
+    void restored();
 
 private:
-    Board board_;
+    void setRunning(bool running);
+    void takeEngineBoard();
+
+    PuzzleState puzzle_;
+    std::optional<PuzzleState> beforeGeneration_;
+    Board board_; // the engine's
     WindowState state_;
     Engine engine_;
     Mode mode_ = Mode::ManualSetUp;
     int level_ = 0;
-    int selectedCell_ = 0;
+    int selectedCell_ = kNoCell;
+    bool running_ = false;
 };
 
 } // namespace dodoru

@@ -4,9 +4,7 @@
 #include <QKeyEvent>
 
 #include "boardsession.h"
-#include "colourlabel.h"
-#include "keycodes.h"
-#include "mainwindow.h"
+#include "digitchooser.h"
 
 namespace dodoru {
 
@@ -24,7 +22,8 @@ int cellAfterKey(int cell, int key) {
     }
 }
 
-CellKeyboard::CellKeyboard(MainWindow& window) : window_(window) {
+CellKeyboard::CellKeyboard(QWidget& window, DigitChooser& chooser, BoardSession& session)
+    : window_(window), chooser_(chooser), session_(session) {
     // Keys go to the focus widget first, and the buttons use the arrows themselves: only a filter on
     // the application sees them in time.
     qApp->installEventFilter(this);
@@ -39,11 +38,10 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
-    DigitChooser* chooser = window_.Combo1();
-    // The chooser is shown only on a cell selected in manual set-up mode, and every command hides it.
-    if (!chooser->isVisible() || window_.session().mode() != Mode::ManualSetUp) return false;
+    // A cell is selected only in manual set-up mode (the chooser is shown on it); every command ends that.
+    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp) return false;
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    const bool inChooser = receiver == chooser || chooser->isAncestorOf(receiver);
+    const bool inChooser = receiver == &chooser_ || chooser_.isAncestorOf(receiver);
     const int code = key.key();
 
     if (cellAfterKey(0, code) >= 0) {
@@ -57,23 +55,27 @@ bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
         return inChooser;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        chooser->setChooserText(QString());
-        window_.Combo1_Click();
+        type(0, QString());
         return true;
     default: break;
     }
     if (code >= Qt::Key_0 && code <= Qt::Key_9 && !inChooser) {
         // The chooser handles its own digits when they are released; elsewhere one press is one digit.
-        if (!key.isAutoRepeat()) window_.Combo1_KeyUp(virtualKeyCode(key), shiftMask(key.modifiers()));
+        if (!key.isAutoRepeat()) type(code - Qt::Key_0, QString::number(code - Qt::Key_0));
         return true;
     }
     return false;
 }
 
 void CellKeyboard::moveSelection(int key) {
-    const int from = window_.session().selectedCell();
+    const int from = session_.selectedCell();
     const int to = cellAfterKey(from, key);
-    if (to != from) window_.Label1_MouseDown(static_cast<short>(to), kLeftButton, 0, 0, 0);
+    if (to != from) session_.selectCell(to);
+}
+
+void CellKeyboard::type(int digit, const QString& shown) {
+    chooser_.setChooserText(shown);
+    session_.setDigit(session_.selectedCell(), digit);
 }
 
 } // namespace dodoru

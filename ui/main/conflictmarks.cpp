@@ -1,17 +1,16 @@
 #include "conflictmarks.h"
 
+#include "boardsession.h"
 #include "celllabel.h"
 
 namespace dodoru {
 
-std::bitset<kCellCount> clashingGivens(const Board& board) {
+std::bitset<kCellCount> clashingGivens(const PuzzleState& puzzle) {
     std::bitset<kCellCount> clashing;
     for (int a = 0; a < kCellCount; ++a) {
-        const Cell& first = board.cell(a);
-        if (!first.isGiven() || first.empty()) continue;
+        if (!puzzle.isGiven(a)) continue;
         for (int b = a + 1; b < kCellCount; ++b) {
-            const Cell& second = board.cell(b);
-            if (!second.isGiven() || second.value() != first.value()) continue;
+            if (!puzzle.isGiven(b) || puzzle.digit(b) != puzzle.digit(a)) continue;
             if (rowOf(a) == rowOf(b) || columnOf(a) == columnOf(b) || boxOf(a) == boxOf(b)) {
                 clashing.set(static_cast<std::size_t>(a));
                 clashing.set(static_cast<std::size_t>(b));
@@ -21,8 +20,19 @@ std::bitset<kCellCount> clashingGivens(const Board& board) {
     return clashing;
 }
 
-void ConflictMarks::update(const Board& board, bool shown) {
-    const std::bitset<kCellCount> clashing = shown ? clashingGivens(board) : std::bitset<kCellCount>();
+ConflictMarks::ConflictMarks(BoardSession& session, const std::array<CellLabel*, kCellCount>& cells)
+    : session_(session), cells_(cells) {
+    const auto mark = [this] {
+        const Mode mode = session_.mode();
+        update(session_.puzzle(), mode == Mode::ManualSetUp || mode == Mode::Solve);
+    };
+    connect(&session_, &BoardSession::cellChanged, this, mark);
+    connect(&session_, &BoardSession::boardChanged, this, mark);
+    connect(&session_, &BoardSession::modeChanged, this, mark);
+}
+
+void ConflictMarks::update(const PuzzleState& puzzle, bool shown) {
+    const std::bitset<kCellCount> clashing = shown ? clashingGivens(puzzle) : std::bitset<kCellCount>();
     for (int c = 0; c < kCellCount; ++c)
         cells_[static_cast<std::size_t>(c)]->setConflictMark(clashing.test(static_cast<std::size_t>(c)));
 }

@@ -1,27 +1,32 @@
 #pragma once
 
+#include <QObject>
+
 #include <array>
 #include <bitset>
 
-#include "board.h"
+#include "puzzlestate.h"
 
 namespace dodoru {
 
+class BoardSession;
 class CellLabel;
 
-// Givens that repeat the digit of another given in their row, column or box. Digits the program wrote
-// (not givens) are never counted: they are no part of the puzzle.
-std::bitset<kCellCount> clashingGivens(const Board& board);
+// Givens that repeat the digit of another given in their row, column or box. Digits that are no givens
+// are never counted: they are no part of the puzzle.
+std::bitset<kCellCount> clashingGivens(const PuzzleState& puzzle);
 
-// Marks the clashing givens on the board's cell labels, and takes the marks away when the clash goes.
-class ConflictMarks {
+// Marks the clashing givens on the board's cell labels while the user edits, and under the verdict of
+// the solve they spoiled; takes the marks away when the clash goes or another mode begins.
+class ConflictMarks final : public QObject {
 public:
-    explicit ConflictMarks(const std::array<CellLabel*, kCellCount>& cells) : cells_(cells) {}
+    ConflictMarks(BoardSession& session, const std::array<CellLabel*, kCellCount>& cells);
 
-    // Marks the clashing givens of `board` when `shown`, and no cell otherwise.
-    void update(const Board& board, bool shown);
+    // Marks the clashing givens of `puzzle` when `shown`, and no cell otherwise.
+    void update(const PuzzleState& puzzle, bool shown);
 
 private:
+    BoardSession& session_;
     std::array<CellLabel*, kCellCount> cells_;
 };
 

@@ -39,7 +39,7 @@ enum class ButtonFont { Small, Large };
 struct ButtonSpec {
     short index;
     int left, top, width, height;
-    const char16_t* caption;
+    const char16_t* caption; // null for the level buttons, captioned with the level's name
     const char16_t* tooltip;
     ButtonFont font;
 };
@@ -48,11 +48,11 @@ inline constexpr std::array<ButtonSpec, 9> kButtons = {{
     {0, 105, 405, 1200, 400, u"0.手動", u"Set the topic", ButtonFont::Small},
     {1, 3810, 405, 2300, 800, u"自動解題", u"The automatic solution", ButtonFont::Large},
     {2, 6210, 405, 2300, 800, u"清除重來", u"The clearance does it again ", ButtonFont::Large},
-    {3, 105, 795, 1200, 400, u"1.極易", u"Auto Set the topic (Very Easy)", ButtonFont::Small},
-    {5, 1290, 795, 1200, 400, u"3.中等", u"Auto Set the topic (Medium)", ButtonFont::Small},
-    {6, 2490, 405, 1200, 400, u"4.困難", u"Auto Set the topic (Hard)", ButtonFont::Small},
-    {7, 2490, 795, 1200, 400, u"5.極難", u"Auto Set the topic (Very Hard)", ButtonFont::Small},
-    {4, 1290, 405, 1200, 400, u"2.容易", u"Auto Set the topic (Easy)", ButtonFont::Small},
+    {3, 105, 795, 1200, 400, nullptr, u"Auto Set the topic (Very Easy)", ButtonFont::Small},
+    {5, 1290, 795, 1200, 400, nullptr, u"Auto Set the topic (Medium)", ButtonFont::Small},
+    {6, 2490, 405, 1200, 400, nullptr, u"Auto Set the topic (Hard)", ButtonFont::Small},
+    {7, 2490, 795, 1200, 400, nullptr, u"Auto Set the topic (Very Hard)", ButtonFont::Small},
+    {4, 1290, 405, 1200, 400, nullptr, u"Auto Set the topic (Easy)", ButtonFont::Small},
     {99, 8625, 405, 555, 800, u"", u"Print", ButtonFont::Large},
 }};
 

@@ -11,17 +11,18 @@
 #include "aboutplatform.h"
 #include "appinfo.h"
 #include "artwork.h"
+#include "boardfilekeeper.h"
+#include "boardhistory.h"
 #include "boardsession.h"
 #include "commandfocus.h"
-#include "editingrooms.h"
-#include "boardfilekeeper.h"
+#include "engineboard.h"
 #include "fonts.h"
 #include "keycodes.h"
 #include "layout.h"
-#include "manuscriptroom.h"
-#include "windoweventpump.h"
 #include "logfailuretext.h"
-#include "windowrooms.h"
+#include "manuscriptpuzzle.h"
+#include "windoweventpump.h"
+#include "windowfeatures.h"
 
 namespace dodoru {
 
@@ -41,8 +42,9 @@ constexpr ColourValue kHintColour = 0x4080;
 constexpr ColourValue kCountColour = 0xFF0000;
 constexpr ColourValue kMessageColour = 0xFF;
 
-QString cellText(const Cell& cell) {
-    return QString::fromStdString(cell.text());
+QString cellText(const PuzzleState& puzzle, int cell) {
+    const int digit = puzzle.digit(cell);
+    return digit == 0 ? QString() : QString::number(digit);
 }
 
 // The mode a command button sets; None for an index that names no command.
@@ -75,14 +77,7 @@ short buttonOfMode(Mode mode, int level) {
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
-    if (!services_.random) throw std::invalid_argument("MainWindow needs a random source");
-    if (!services_.messageBoxes) services_.messageBoxes = std::make_unique<QtMessageBoxes>();
-    if (!services_.clock) services_.clock = std::make_unique<SteadyClock>();
-    if (!services_.eventPass) services_.eventPass = std::make_unique<QtEventPass>();
-    if (!services_.programEnd) services_.programEnd = std::make_unique<QtProgramEnd>();
-    if (!services_.screenGrabber) services_.screenGrabber = std::make_unique<QtScreenGrabber>();
-    if (!services_.printers) services_.printers = std::make_unique<DefaultPrinterFactory>();
-    if (!services_.saveChooser) services_.saveChooser = std::make_unique<DialogSaveLocationChooser>();
+    if (!services_.complete()) throw std::invalid_argument("MainWindow needs every service");
     if (services_.saveFile) {
         keeper_ = std::make_unique<BoardFileKeeper>(std::move(services_.saveFile), *services_.messageBoxes,
                                                     *services_.saveChooser);
@@ -90,7 +85,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
                 const bool mayAsk = manager.allowsInteraction();
-                keeper_->saveForSessionEnd(boardToKeep(), mayAsk, this);
+                keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), mayAsk, this);
                 if (mayAsk) manager.release();
             });
     }
@@ -100,12 +95,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     scale_ = TwipsScale::forScreen(screen());
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
     session_ = std::make_unique<BoardSession>(*pump_);
-    new ManuscriptRoom(*this, session_->board(), services_.puzzleLog.get(), *services_.messageBoxes,
-                       [this] { return longCommandRunning_; });
     connect(session_.get(), &BoardSession::cellChanged, this, [this](int index) { mirrorCell(index); });
     connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
     connect(session_.get(), &BoardSession::modeChanged, this, [this] { mirrorMode(); });
-    pump_->beforePass = [this] { mirrorBoard(); };
+    connect(session_.get(), &BoardSession::selectionChanged, this, [this] { mirrorSelection(); });
+    connect(session_.get(), &BoardSession::restored, this, [this] { showRestoredMode(); });
+    pump_->beforePass = [this] { session_->announceProgress(); };
     connect(session_.get(), &BoardSession::boardHidden, this, [this] {
         setCellPointers(MousePointer::Default);
         setCellTooltips(QString());
@@ -118,12 +113,14 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     });
 
     buildControls();
-    editing_ = std::make_unique<EditingRooms>(*this);
-    rooms_ = std::make_unique<WindowRooms>(*this, std::move(services_.transfer), *services_.messageBoxes);
+    FeatureControls controls{cells_, chooser_, [this] { Command1_Click(kManualButton); },
+                             [this] { reopenAboutBox(); }};
+    features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
+                                                 *services_.messageBoxes, services_.puzzleLog.get());
 }
 
 MainWindow::~MainWindow() {
-    rooms_.reset();
+    features_.reset();
     // The About box refers to the platform this window owns.
     delete about_.data();
 }
@@ -197,8 +194,8 @@ void MainWindow::buildControls() {
     placeTwips(message_, layout::kMessageLabel.left, layout::kMessageLabel.top, layout::kMessageLabel.width,
                layout::kMessageLabel.height);
     message_->setAutoSize(true);
-    message_->setCaption(QString::fromStdString(session_->board().message().text));
-    message_->setVisible(session_->board().message().visible);
+    message_->setCaption(verdictText(Verdict::PuzzleError));
+    message_->hide();
     message_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     count_ = new ColourLabel(this);
@@ -222,7 +219,9 @@ void MainWindow::buildControls() {
     for (const auto& spec : layout::kButtons) {
         auto* button = new GraphicalButton(this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
-        button->setText(QString::fromUtf16(spec.caption));
+        const bool level = spec.index >= kFirstLevelButton && spec.index <= kLastLevelButton;
+        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1)
+                              : QString::fromUtf16(spec.caption));
         button->setToolTip(QString::fromUtf16(spec.tooltip));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
@@ -277,20 +276,38 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 // ---- mirroring the model ------------------------------------------------------------------------
 
+QString MainWindow::verdictText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::NoSolution:
+        return tr("此題無解");
+    case Verdict::SeveralSolutions:
+        return tr("有多組解答");
+    case Verdict::PuzzleError:
+    case Verdict::None:
+        break;
+    }
+    return tr("題目錯誤");
+}
+
 void MainWindow::mirrorCell(int index) {
-    const Cell& cell = session_->board().cell(index);
+    const PuzzleState& puzzle = session_->puzzle();
     ColourLabel* label = cells_[static_cast<std::size_t>(index)];
-    label->setCaption(cellText(cell));
-    if (const auto colour = cell.colour())
-        label->setForeColor(*colour);
-    else
+    label->setCaption(cellText(puzzle, index));
+    // Blue marks a given; other digits are black, or in the label's own colour where nothing has
+    // coloured the cell yet.
+    if (puzzle.isGiven(index))
+        label->setForeColor(kGivenColour);
+    else if (puzzle.defaultInk(index))
         label->resetForeColor();
+    else
+        label->setForeColor(kPlainColour);
 }
 
 void MainWindow::mirrorMessage() {
-    const MessageLabel& message = session_->board().message();
-    message_->setCaption(QString::fromStdString(message.text));
-    message_->setVisible(message.visible);
+    const Verdict verdict = session_->puzzle().verdict();
+    // Hidden, the label keeps its last text.
+    if (verdict != Verdict::None) message_->setCaption(verdictText(verdict));
+    message_->setVisible(verdict != Verdict::None);
 }
 
 void MainWindow::mirrorBoard() {
@@ -308,16 +325,27 @@ void MainWindow::showRestoredMode() {
         if (mode != Mode::Clear) setCellTooltips(QString());
     }
     count_->hide();
-    if (mode != Mode::ManualSetUp)
-        chooser_->hide();
-    else if (chooser_->isVisible())
-        chooser_->setChooserText(cellText(session_->board().cell(session_->selectedCell())));
 }
 
 void MainWindow::mirrorMode() {
     const short highlighted = buttonOfMode(session_->mode(), session_->level());
     for (short i = kManualButton; i <= kLastLevelButton; ++i)
         Command1(i)->setBackColor(i == highlighted ? kHighlightColour : kButtonFaceColour);
+}
+
+void MainWindow::mirrorSelection() {
+    const int cell = session_->selectedCell();
+    if (cell == BoardSession::kNoCell) {
+        chooser_->hide();
+        return;
+    }
+    chooser_->show();
+    chooser_->raise();
+    const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(cell))];
+    const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(cell))];
+    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
+                   scale_.toPixelsY(top + layout::kChooserOffsetTop));
+    chooser_->setChooserText(cellText(session_->puzzle(), cell));
 }
 
 void MainWindow::setCellPointers(MousePointer style) {
@@ -338,7 +366,6 @@ void MainWindow::Form_Load() {
     for (int digit = 0; digit <= 9; ++digit) chooser_->addItem(QString::number(digit));
     chooser_->setChooserText(QString());
     loadSaveFile();
-    mirrorBoard();
     Command1_Click(kManualButton);
     // A start-up message leaves the main window in front; the About box belongs in front of it.
     if (about_ && about_->isVisible()) {
@@ -356,6 +383,18 @@ void MainWindow::Form_Unload() {
     services_.programEnd->endProgram(this);
 }
 
+void MainWindow::closeWithoutQuestions() {
+    mayAsk_ = false;
+    close();
+}
+
+void MainWindow::saveWithoutQuestions() {
+    if (closing_) return;
+    closing_ = true;
+    mayAsk_ = false;
+    writeSaveFile();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -369,18 +408,20 @@ void MainWindow::Command1_Click(short Index) {
         return;
     }
     // Buttons 0..7 are disabled while a long command runs; nothing else may start one meanwhile.
-    if (longCommandRunning_ || closing_) return;
+    if (session_->running() || closing_) return;
     const CommandFocus focusReturn(this, Command1(Index));
-    const BoardHistory::Step historyStep = editing_->commandStep(Index);
+    // Everything the command changes is one undo step; an undone solve goes back to manual set-up
+    // mode, so that its puzzle can be worked on.
+    const BoardHistory::Step historyStep(
+        features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
+        Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp : BoardHistory::UndoMode::AsBefore);
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
     int level = 0;
     const Mode mode = modeOfButton(Index, level);
     session_->setMode(mode, level);
-    chooser_->hide();
     count_->hide();
     session_->beginCommand();
-    mirrorMessage();
 
     switch (mode) {
     case Mode::Generate: generate(level); break;
@@ -408,30 +449,20 @@ void MainWindow::clearBoard() {
     Command1_Click(kManualButton);
 }
 
-template <typename Work> void MainWindow::runLong(Work&& work) {
-    longCommandRunning_ = true;
-    emit commandRunningChanged(true);
-    pump_->startCommand();
-    work();
-    longCommandRunning_ = false;
-    emit commandRunningChanged(false);
-}
-
 void MainWindow::solve() {
     setCellPointers(MousePointer::Default);
     setCellTooltips(QString());
-    runLong([&] { session_->solve(); });
+    pump_->startCommand();
+    session_->solve();
 }
 
 void MainWindow::generate(int level) {
     // Pointers and tooltips are reset with the board at every new full grid (boardHidden).
-    GenerationResult result;
-    beforeGeneration_ = session_->board();
-    runLong([&] { result = session_->generate(level, *services_.random, services_.puzzleLog.get()); });
-    beforeGeneration_.reset();
+    pump_->startCommand();
+    const GenerationResult result = session_->generate(level, *services_.random, services_.puzzleLog.get());
     if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
     for (ColourLabel* cell : cells_) cell->show();
-    count_->setCaption(QString::fromStdString(result.countLabel));
+    count_->setCaption(tr("空格%1").arg(result.clueCount));
     count_->show();
     if (!result.log.ok)
         services_.messageBoxes->show(this, logFailedText(result.log), MessageButtons::Ok, MessageIcon::Warning);
@@ -443,14 +474,8 @@ void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, in
     if (session_->mode() != Mode::ManualSetUp) return;
     if (Index < 0 || Index >= kCellCount) return;
     if (Button == kLeftButton) {
-        chooser_->show();
-        chooser_->raise();
+        // The chooser follows the selection onto the cell, showing its digit.
         session_->selectCell(Index);
-        const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(Index))];
-        const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(Index))];
-        chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
-                       scale_.toPixelsY(top + layout::kChooserOffsetTop));
-        chooser_->setChooserText(cellText(session_->board().cell(Index)));
     } else if (Button == kRightButton) {
         session_->clearCell(Index);
     }
@@ -459,7 +484,7 @@ void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, in
 void MainWindow::Combo1_Click() {
     const QString text = chooser_->chooserText().trimmed();
     const int selected = session_->selectedCell();
-    if (selected < 0 || selected >= kCellCount) return;
+    if (selected == BoardSession::kNoCell) return;
     // Only one digit ever reaches here (a list entry or the digit of a key); anything else is left alone.
     bool isNumber = false;
     const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
@@ -497,20 +522,32 @@ void MainWindow::showAboutBox() {
     about_->showModeless();
 }
 
+void MainWindow::reopenAboutBox() {
+    if (!about_) {
+        about_ = new AboutDialog(aboutPlatform_->webLink(), aboutPlatform_->sysInfo(), artwork::windowIcon());
+        about_->showModeless();
+    }
+    about_->raise();
+    about_->activateWindow();
+}
+
 AboutDialog* MainWindow::aboutBox() const {
     return about_.data();
 }
 
-const Board& MainWindow::boardToKeep() const {
-    return beforeGeneration_ ? *beforeGeneration_ : session_->board();
-}
-
 void MainWindow::loadSaveFile() {
-    if (keeper_) keeper_->loadAtStartUp(session_->board(), this);
+    // The file's givens come onto the board through the session, which announces them.
+    Board loaded = toBoard(session_->puzzle());
+    if (keeper_) keeper_->loadAtStartUp(loaded, this);
+    session_->replacePuzzle(fromBoard(loaded, session_->puzzle()));
 }
 
 void MainWindow::writeSaveFile() {
-    if (keeper_) keeper_->saveAtShutdown(boardToKeep(), this);
+    if (!keeper_) return;
+    if (mayAsk_)
+        keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    else
+        keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), false, this);
 }
 
 void MainWindow::deleteSaveFile() {

@@ -8,13 +8,13 @@
 #include <memory>
 #include <optional>
 
-#include "board.h"
 #include "celllabel.h"
 #include "colourlabel.h"
 #include "digitchooser.h"
 #include "graphicalbutton.h"
 #include "gridline.h"
 #include "mainwindowservices.h"
+#include "puzzlestate.h"
 #include "twips.h"
 
 class QTimer;
@@ -24,16 +24,15 @@ namespace dodoru {
 class AboutDialog;
 class AboutPlatform;
 class BoardSession;
-class EditingRooms;
 class WindowEventPump;
 class BoardFileKeeper;
 class WindowPrinter;
-class WindowRooms;
+class WindowFeatures;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
-// hint, count and message labels and the display timer. The board session (board, engine, mode and
-// selected cell) is the truth; the labels and the buttons' colours mirror it. Handlers bear the names
-// of the window's events and may be called directly, as the window's own code does (the clear command
+// hint, count and message labels and the display timer. The board session (puzzle, engine, mode and
+// selected cell) is the truth; the labels, the chooser and the buttons' colours mirror it. Handlers bear the
+// names of the window's events and may be called directly, as the window's own code does (the clear command
 // runs Command1_Click(0), the key handler runs Combo1_Click).
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -53,6 +52,11 @@ public:
     void Form_Load();
     // Shutdown: saves the board and ends the program, also in the middle of a long command.
     void Form_Unload();
+    // Closes as the close box does, but asks nothing: nobody may be there to answer (a signal).
+    void closeWithoutQuestions();
+    // The save of an end that passes the close by (the display lost): the givens the session keeps,
+    // written without a question; the window is not touched.
+    void saveWithoutQuestions();
 
     void Command1_Click(short Index);
     void Label1_MouseDown(short Index, short Button, short Shift, int X, int Y);
@@ -78,26 +82,21 @@ public:
     const TwipsScale& scale() const { return scale_; }
     // The About box shown at start-up, while it is open.
     AboutDialog* aboutBox() const;
+    // The About box again: to the front when it is open, else a new one.
+    void reopenAboutBox();
     AboutPlatform& aboutPlatform() { return *aboutPlatform_; }
     const WindowPrinter& printer() const { return *printer_; }
-    // True while a solve or a generation runs (buttons 0..7 are disabled meanwhile).
-    bool longCommandRunning() const { return longCommandRunning_; }
-
     // Puts the board on screen: texts and colours of all cells and the message label.
     void mirrorBoard();
+    // The window's words for a verdict.
+    static QString verdictText(Verdict verdict);
     // After an undo or redo: the cells' pointers and tooltips as the mode's command leaves them, the
     // chooser only in manual set-up mode (showing its cell as it now is), no count.
     void showRestoredMode();
 
-    // Conflict marks, keyboard editing, undo and redo.
-    EditingRooms& editing() { return *editing_; }
-
-    // The commands beyond the design: copy, paste, puzzle files and the context menu.
-    WindowRooms& rooms() { return *rooms_; }
-
-signals:
-    // A solve or a generation starts (true) or ends (false).
-    void commandRunningChanged(bool running);
+    // The features beyond the design: editing aids, undo, puzzles in and out, the manuscript, the
+    // context menu.
+    WindowFeatures& features() { return *features_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +108,7 @@ private:
     void mirrorCell(int index);
     void mirrorMessage();
     void mirrorMode();
+    void mirrorSelection();
     void setCellPointers(MousePointer style);
     void setCellTooltips(const QString& tooltip);
 
@@ -116,10 +116,6 @@ private:
     void solve();
     void clearBoard();
     void generate(int level);
-    template <typename Work> void runLong(Work&& work);
-    // The board the save file keeps: during a generation the one from before it began, since the
-    // generator's working givens are not the user's.
-    const Board& boardToKeep() const;
 
     void showAboutBox();
     void loadSaveFile();
@@ -135,10 +131,8 @@ private:
     std::unique_ptr<AboutPlatform> aboutPlatform_;
     std::unique_ptr<WindowPrinter> printer_;
     std::unique_ptr<BoardFileKeeper> keeper_;
-    std::optional<Board> beforeGeneration_;
     QPointer<AboutDialog> about_;
-    std::unique_ptr<EditingRooms> editing_;
-    std::unique_ptr<WindowRooms> rooms_;
+    std::unique_ptr<WindowFeatures> features_;
 
     std::array<CellLabel*, kCellCount> cells_{};
     std::array<GridLine*, 20> lines_{};
@@ -151,8 +145,8 @@ private:
     QTimer* timer_ = nullptr;
     QPixmap banner_;
 
-    bool longCommandRunning_ = false;
     bool closing_ = false;
+    bool mayAsk_ = true; // whether the shutdown may ask the user
 };
 
 } // namespace dodoru

@@ -15,23 +15,12 @@
 #include <QStandardPaths>
 
 #include "batchgeneration.h"
+#include "levelrules.h"
 #include "manuscriptpuzzle.h"
 #include "messageboxes.h"
 #include "pagelayout.h"
 
 namespace dodoru {
-
-std::optional<std::vector<int>> parseLevelMix(const QString& text) {
-    const QStringList items = text.split(QLatin1Char(','));
-    std::vector<int> mix;
-    for (const QString& item : items) {
-        bool ok = false;
-        const int level = item.trimmed().toInt(&ok);
-        if (!ok || level < 1 || level > 5) return std::nullopt;
-        mix.push_back(level);
-    }
-    return mix;
-}
 
 ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
     setWindowTitle(QStringLiteral("印製手稿"));
@@ -139,7 +128,7 @@ std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) cons
     if (singleLevel_->isChecked()) {
         out.mix = {level_->currentData().toInt()};
     } else {
-        const auto mix = parseLevelMix(mix_->text());
+        const auto mix = parseLevelMix(mix_->text().toStdString());
         if (!mix) return refuse(QStringLiteral("混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。"));
         out.mix = *mix;
     }

@@ -93,7 +93,4 @@ private:
     QPushButton* browse_ = nullptr;
 };
 
-// The mix "2,2,3,3,4" as levels; nullopt unless it is levels 1-5 separated by commas.
-std::optional<std::vector<int>> parseLevelMix(const QString& text);
-
 } // namespace dodoru

@@ -103,7 +103,7 @@ PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, Transfer
                &PuzzleTransfer::pastePuzzle);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    window_.addAction(separator);
+    actions_.append(separator);
     addCommand(QStringLiteral("openPuzzleFile"), QStringLiteral("開啟題目檔(&O)…"), QKeySequence::Open,
                QStringLiteral("Open a file of one or more puzzles"), &PuzzleTransfer::openPuzzleFile);
     addCommand(QStringLiteral("savePuzzle"), QStringLiteral("另存題目(&S)…"), QKeySequence::Save,
@@ -115,8 +115,9 @@ PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, Transfer
 
 QAction* PuzzleTransfer::addCommand(const QString& name, const QString& text, const QKeySequence& shortcut,
                                     const QString& tooltip, void (PuzzleTransfer::*command)()) {
-    QAction* action = addWindowCommand(window_, this, text, {shortcut}, tooltip);
+    QAction* action = makeWindowCommand(this, text, {shortcut}, tooltip);
     action->setObjectName(name);
+    actions_.append(action);
     connect(action, &QAction::triggered, this, [this, command] {
         if (!target_.commandRunning()) (this->*command)();
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <vector>
@@ -21,7 +22,7 @@ struct PuzzleText;
 class TransferTarget {
 public:
     virtual ~TransferTarget() = default;
-    virtual const Board& shownBoard() const = 0;
+    virtual Board shownBoard() const = 0;
     // The window in manual set-up mode, as command 0 leaves it, with these givens and nothing else.
     virtual void setUpPuzzle(const Board& givens) = 0;
     // True while a solve or a generation runs: nothing may change the board then.
@@ -29,12 +30,15 @@ public:
 };
 
 // Puzzles in and out of the window as text: copy and paste, puzzle files, and text or a file dropped on
-// the window. Adds its commands to the window as actions with their shortcuts. Whatever is read goes
+// the window. Makes its commands as actions with their shortcuts, for the window to list. Whatever is read goes
 // through the shared text reader; text that is no puzzle leaves the board alone and says why.
 class PuzzleTransfer final : public QObject {
 public:
     PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
                    MessageBoxes& messageBoxes);
+
+    // Its commands in the order the menu lists them, a separator among them.
+    const QList<QAction*>& actions() const { return actions_; }
 
     // The givens as an 81-character line.
     void copyPuzzle();
@@ -66,6 +70,7 @@ private:
     TransferTarget& target_;
     TransferPlatform& platform_;
     MessageBoxes& messageBoxes_;
+    QList<QAction*> actions_;
 };
 
 } // namespace dodoru

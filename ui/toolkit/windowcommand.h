@@ -10,8 +10,12 @@ class QWidget;
 
 namespace dodoru {
 
-// A command added to `window`: its shortcuts work wherever the focus is in the window, and the
-// window's context menu lists it. `owner` owns the action.
+// A command of the main window, owned by `owner`: once added to the window (QWidget::addAction), its
+// shortcuts work wherever the focus is in the window, and the window's context menu lists it.
+QAction* makeWindowCommand(QObject* owner, const QString& text, const QList<QKeySequence>& shortcuts,
+                           const QString& tooltip);
+
+// The same, added to `window` at once.
 QAction* addWindowCommand(QWidget& window, QObject* owner, const QString& text,
                           const QList<QKeySequence>& shortcuts, const QString& tooltip);
 

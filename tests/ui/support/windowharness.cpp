@@ -46,13 +46,14 @@ WindowHarness::WindowHarness(const Options& options) {
     chooser->path = options.saveElsewhere;
     saveDialog = chooser.get();
     services.saveChooser = std::move(chooser);
+    addDesktopServices(services);
     window_ = std::make_unique<MainWindow>(std::move(services));
     if (options.load) window_->Form_Load();
 }
 
 QString boardDigits(const MainWindow& window) {
     QString out;
-    for (int c = 0; c < 81; ++c) out += QChar('0' + window.session().board().cell(c).value());
+    for (int c = 0; c < 81; ++c) out += QChar('0' + window.session().puzzle().digit(c));
     return out;
 }
 

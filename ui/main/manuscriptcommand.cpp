@@ -1,7 +1,8 @@
-#include "manuscriptroom.h"
+#include "manuscriptcommand.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFutureWatcher>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,7 +11,8 @@
 #include <QWidget>
 
 #include "batchgeneration.h"
-#include "board.h"
+#include "boardsession.h"
+#include "inputpause.h"
 #include "manuscriptpainter.h"
 #include "messageboxes.h"
 #include "puzzlelog.h"
@@ -40,22 +42,31 @@ public:
 
 } // namespace
 
-ManuscriptRoom::ManuscriptRoom(QWidget& window, const Board& board, PuzzleLog* log, MessageBoxes& boxes,
-                               std::function<bool()> busy)
-    : QObject(&window), window_(window), board_(board), log_(log), boxes_(boxes), busy_(std::move(busy)),
+ManuscriptCommand::ManuscriptCommand(QWidget& window, const BoardSession& session, PuzzleLog* log,
+                                     MessageBoxes& boxes)
+    : window_(window), session_(session), log_(log), boxes_(boxes),
       printers_(std::make_unique<PrintDialogChooser>()), opener_(std::make_unique<DesktopDocumentOpener>()) {
-    action_ = addWindowCommand(window, this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
+    action_ = makeWindowCommand(this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
                                QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
     connect(action_, &QAction::triggered, this, [this] { openDialog(); });
+    window.installEventFilter(this);
 }
 
-ManuscriptRoom::~ManuscriptRoom() {
+bool ManuscriptCommand::eventFilter(QObject* watched, QEvent* event) {
+    // The window closes with the save: a batch still running is cancelled and leaves nothing behind.
+    if (watched == &window_ && event->type() == QEvent::Close && batch_) batch_->cancel();
+    return false;
+}
+
+ManuscriptCommand::~ManuscriptCommand() {
     if (batch_) batch_->cancel();
     // The workers hold nothing of ours but the batch's shared flags; they stop at their next pump pass.
+    // The dialog belongs to the window but checks its requests with this command.
+    delete dialog_.data();
 }
 
-void ManuscriptRoom::openDialog() {
-    if (running() || (busy_ && busy_())) return;
+void ManuscriptCommand::openDialog() {
+    if (running() || session_.running()) return;
     if (!dialog_) {
         dialog_ = new ManuscriptDialog(boxes_, &window_);
         dialog_->setWindowModality(Qt::WindowModal);
@@ -67,12 +78,12 @@ void ManuscriptRoom::openDialog() {
     dialog_->open();
 }
 
-std::optional<ManuscriptPuzzle> ManuscriptRoom::boardPuzzle(QString* reason) const {
+std::optional<ManuscriptPuzzle> ManuscriptCommand::boardPuzzle(QString* reason) const {
     ManuscriptPuzzle puzzle;
+    const PuzzleState& board = session_.puzzle();
     for (int c = 0; c < kCellCount; ++c) {
-        const Cell& cell = board_.cell(c);
         puzzle.givens[static_cast<std::size_t>(c)] =
-            cell.isGiven() ? static_cast<std::uint8_t>(cell.value()) : 0;
+            board.isGiven(c) ? static_cast<std::uint8_t>(board.digit(c)) : 0;
     }
     if (puzzle.clueCount() == 0) {
         *reason = QStringLiteral("盤面上沒有題目（藍色的數字），無法列為第 1 題。");
@@ -94,13 +105,13 @@ std::optional<ManuscriptPuzzle> ManuscriptRoom::boardPuzzle(QString* reason) con
     return std::nullopt;
 }
 
-QString ManuscriptRoom::checkRequest(const ManuscriptRequest& request) const {
+QString ManuscriptCommand::checkRequest(const ManuscriptRequest& request) const {
     QString reason;
     if (request.includeBoard) boardPuzzle(&reason);
     return reason;
 }
 
-void ManuscriptRoom::start(const ManuscriptRequest& request) {
+void ManuscriptCommand::start(const ManuscriptRequest& request) {
     if (running()) return;
     request_ = request;
     first_.reset();
@@ -126,7 +137,8 @@ void ManuscriptRoom::start(const ManuscriptRequest& request) {
     progress_ = new QProgressDialog(QStringLiteral("正在產生手稿的題目…"), QStringLiteral("取消"), 0,
                                     request.count, &window_);
     progress_->setWindowTitle(QStringLiteral("印製手稿"));
-    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setWindowModality(Qt::NonModal);
+    pause_ = std::make_unique<InputPause>(window_);
     progress_->setMinimumDuration(0);
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);
@@ -145,9 +157,10 @@ void ManuscriptRoom::start(const ManuscriptRequest& request) {
     action_->setEnabled(false);
 }
 
-void ManuscriptRoom::batchFinished() {
+void ManuscriptCommand::batchFinished() {
     const std::vector<GeneratedPuzzle> generated = batch_->results();
     batch_.reset();
+    pause_.reset();
     if (progress_) progress_->deleteLater();
     if (generated.empty()) return end(false); // cancelled: nothing is logged or written
 
@@ -165,7 +178,7 @@ void ManuscriptRoom::batchFinished() {
     deliver(puzzles);
 }
 
-void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
+void ManuscriptCommand::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
     ManuscriptOptions options;
     options.layout.paper = request_.paper;
     options.layout.perPage = request_.perPage;
@@ -194,7 +207,7 @@ void ManuscriptRoom::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
                     MessageIcon::Warning);
 }
 
-void ManuscriptRoom::end(bool done) {
+void ManuscriptCommand::end(bool done) {
     printer_.reset();
     action_->setEnabled(true);
     emit finished(done);

@@ -16,7 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "manuscriptroom.h"
+#include "manuscriptcommand.h"
+#include "windowfeatures.h"
 #include "pagelayout.h"
 #include "pdftools.h"
 #include "windowharness.h"
@@ -35,10 +36,10 @@ public:
     std::vector<QUrl> opened;
 };
 
-ManuscriptRoom* roomOf(MainWindow& window) {
-    auto* room = window.findChild<ManuscriptRoom*>();
-    if (!room) QTest::qFail("the window has no manuscript room", __FILE__, __LINE__);
-    return room;
+ManuscriptCommand* commandOf(MainWindow& window) {
+    auto* command = &window.features().manuscript();
+    if (!command) QTest::qFail("the window has no manuscript command", __FILE__, __LINE__);
+    return command;
 }
 
 void clickOk(QDialog* dialog) {
@@ -48,7 +49,7 @@ void clickOk(QDialog* dialog) {
 
 } // namespace
 
-class ManuscriptRoomTest : public QObject {
+class ManuscriptCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -57,25 +58,26 @@ private slots:
     void boardPuzzleComesFirstOnlyWhenUnique_data();
     void boardPuzzleComesFirstOnlyWhenUnique();
     void cancelWritesNothing();
+    void closingTheWindowCancelsTheBatch();
 };
 
 // Ctrl+P, the choices of the command line's example, OK: the same pages and text as dodoru-cli writes,
 // 30 log records in the sheet's order, and the finished PDF offered to the desktop's viewer.
-void ManuscriptRoomTest::dialogWritesTheCommandLinesSheet() {
+void ManuscriptCommandTest::dialogWritesTheCommandLinesSheet() {
     WindowHarness harness;
-    ManuscriptRoom* room = roomOf(harness.window());
-    QVERIFY(harness->actions().contains(room->action()));
-    QCOMPARE(room->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    ManuscriptCommand* command = commandOf(harness.window());
+    QVERIFY(harness->actions().contains(command->action()));
+    QCOMPARE(command->action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     auto opener = std::make_unique<RecordingOpener>();
     RecordingOpener* opened = opener.get();
-    room->setDocumentOpener(std::move(opener));
-    QSignalSpy finished(room, &ManuscriptRoom::finished);
+    command->setDocumentOpener(std::move(opener));
+    QSignalSpy finished(command, &ManuscriptCommand::finished);
 
     QApplication::setActiveWindow(&harness.window());
     QVERIFY(QTest::qWaitForWindowActive(&harness.window()));
     QTest::keyClick(&harness.window(), Qt::Key_P, Qt::ControlModifier);
-    QTRY_VERIFY(room->dialog() && room->dialog()->isVisible());
-    ManuscriptDialog* dialog = room->dialog();
+    QTRY_VERIFY(command->dialog() && command->dialog()->isVisible());
+    ManuscriptDialog* dialog = command->dialog();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
     dialog->mixed()->setChecked(true);
@@ -113,7 +115,7 @@ void ManuscriptRoomTest::dialogWritesTheCommandLinesSheet() {
     for (int i = 0; i < 30; ++i) QCOMPARE(records[std::size_t(i)].level, 1 + i / 6);
 }
 
-void ManuscriptRoomTest::boardPuzzleComesFirstOnlyWhenUnique_data() {
+void ManuscriptCommandTest::boardPuzzleComesFirstOnlyWhenUnique_data() {
     QTest::addColumn<QString>("givens");
     QTest::addColumn<QString>("refusal");
     const QString solved =
@@ -128,14 +130,14 @@ void ManuscriptRoomTest::boardPuzzleComesFirstOnlyWhenUnique_data() {
                                  << QStringLiteral("無解");
 }
 
-void ManuscriptRoomTest::boardPuzzleComesFirstOnlyWhenUnique() {
+void ManuscriptCommandTest::boardPuzzleComesFirstOnlyWhenUnique() {
     QFETCH(QString, givens);
     QFETCH(QString, refusal);
     WindowHarness harness;
     enterGivens(harness.window(), givens);
-    ManuscriptRoom* room = roomOf(harness.window());
-    room->openDialog();
-    ManuscriptDialog* dialog = room->dialog();
+    ManuscriptCommand* command = commandOf(harness.window());
+    command->openDialog();
+    ManuscriptDialog* dialog = command->dialog();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("board.pdf"));
     dialog->singleLevel()->setChecked(true);
@@ -143,13 +145,13 @@ void ManuscriptRoomTest::boardPuzzleComesFirstOnlyWhenUnique() {
     dialog->level()->setCurrentIndex(0);
     dialog->includeBoard()->setChecked(true);
     dialog->pdfPath()->setText(pdf);
-    QSignalSpy finished(room, &ManuscriptRoom::finished);
+    QSignalSpy finished(command, &ManuscriptCommand::finished);
     clickOk(dialog);
     if (!refusal.isEmpty()) {
         QVERIFY(dialog->isVisible()); // the choices stay for the user to change
         QVERIFY2(harness.messageBoxes->texts().join(QString()).contains(refusal),
                  qPrintable(harness.messageBoxes->texts().join(QLatin1Char('|'))));
-        QVERIFY(!room->running());
+        QVERIFY(!command->running());
         QVERIFY(!QFile::exists(pdf));
         return;
     }
@@ -170,28 +172,60 @@ void ManuscriptRoomTest::boardPuzzleComesFirstOnlyWhenUnique() {
 
 // Cancel in the progress dialog: the batch stops, no file is written and nothing is logged; the window
 // stayed live meanwhile and the command can be used again.
-void ManuscriptRoomTest::cancelWritesNothing() {
+void ManuscriptCommandTest::cancelWritesNothing() {
     WindowHarness harness;
-    ManuscriptRoom* room = roomOf(harness.window());
-    QSignalSpy finished(room, &ManuscriptRoom::finished);
+    ManuscriptCommand* command = commandOf(harness.window());
+    QSignalSpy finished(command, &ManuscriptCommand::finished);
     QTemporaryDir dir;
     ManuscriptRequest request;
     request.mix = {5};
     request.count = 200000; // many minutes of work: the batch cannot end before the click
     request.pdfPath = dir.filePath(QStringLiteral("cancelled.pdf"));
-    room->start(request);
-    QVERIFY(room->running());
-    QVERIFY(!room->action()->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(room->progress() && room->progress()->value() >= 1, 60000);
-    QTest::mouseClick(room->progress()->findChild<QPushButton*>(), Qt::LeftButton);
+    command->start(request);
+    QVERIFY(command->running());
+    QVERIFY(!command->action()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(command->progress() && command->progress()->value() >= 1, 60000);
+    QTest::mouseClick(command->progress()->findChild<QPushButton*>(), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
     QCOMPARE(finished.front().front().toBool(), false);
     QVERIFY(!QFile::exists(request.pdfPath));
     QVERIFY(QDir(dir.path()).isEmpty());
     QVERIFY(harness.log->records().empty());
-    QVERIFY(room->action()->isEnabled());
+    QVERIFY(command->action()->isEnabled());
     QVERIFY(harness.messageBoxes->shown().empty());
 }
 
-QTEST_MAIN(ManuscriptRoomTest)
-#include "manuscript_room_test.moc"
+// The close box works during a batch: no modal window stands in its way (Qt drops a close request to a
+// window a modal one blocks). The window takes no input meanwhile; closing it saves the givens,
+// cancels the batch and leaves no PDF and no log record.
+void ManuscriptCommandTest::closingTheWindowCancelsTheBatch() {
+    QTemporaryDir dir;
+    const QString savePath = dir.filePath(QStringLiteral("Default.dat"));
+    WindowHarness harness({.saveFilePath = savePath});
+    enterGivens(harness.window(), QStringLiteral("7") + QString(80, QChar('0')));
+    ManuscriptCommand* command = commandOf(harness.window());
+    QSignalSpy finished(command, &ManuscriptCommand::finished);
+    ManuscriptRequest request;
+    request.mix = {5};
+    request.count = 200000; // many minutes of work: the batch cannot end before the close
+    request.pdfPath = dir.filePath(QStringLiteral("closed.pdf"));
+    command->start(request);
+    QTRY_VERIFY_WITH_TIMEOUT(command->progress() && command->progress()->value() >= 1, 60000);
+    QCOMPARE(QGuiApplication::modalWindow(), nullptr);
+    QTest::mouseClick(harness->Command1(MainWindow::kClearButton), Qt::LeftButton);
+    QVERIFY(harness.messageBoxes->shown().empty()); // the clear's question did not come
+    QCOMPARE(boardDigits(harness.window()).at(0), QChar('7'));
+
+    QVERIFY(harness->close());
+    QCOMPARE(harness.programEnd->calls(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+    QCOMPARE(finished.front().front().toBool(), false);
+    QVERIFY(!QFile::exists(request.pdfPath));
+    QVERIFY(harness.log->records().empty());
+    QFile saved(savePath);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.read(1), QByteArray(1, '\7'));
+}
+
+QTEST_MAIN(ManuscriptCommandTest)
+#include "manuscript_command_test.moc"

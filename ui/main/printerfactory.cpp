@@ -1,0 +1,23 @@
+#include "printerfactory.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace dodoru {
+
+std::unique_ptr<QPrinter> DefaultPrinterFactory::create(QString& reason) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (printers.isEmpty()) {
+            reason = QStringLiteral("系統中沒有設定任何印表機。");
+            return nullptr;
+        }
+        info = printers.first();
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setFullPage(true);
+    return printer;
+}
+
+} // namespace dodoru

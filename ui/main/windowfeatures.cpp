@@ -1,0 +1,67 @@
+#include "windowfeatures.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include "aboutcommand.h"
+#include "boardsession.h"
+#include "celllabel.h"
+#include "contextmenu.h"
+#include "editingaids.h"
+#include "engineboard.h"
+#include "manuscriptcommand.h"
+#include "transferplatform.h"
+
+namespace dodoru {
+
+WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
+                               std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes,
+                               PuzzleLog* log)
+    : session_(session), controls_(std::move(controls)), platform_(std::move(platform)) {
+    if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
+    editing_ = std::make_unique<EditingAids>(window, session_, controls_.cells, *controls_.chooser);
+    transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
+    manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
+    about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);
+
+    // The window's commands, in the order the context menu lists them.
+    window.addAction(manuscript_->action());
+    window.addAction(editing_->history().undoAction());
+    window.addAction(editing_->history().redoAction());
+    window.addActions(transfer_->actions());
+    window.addActions(about_->actions());
+
+    // A right click on a cell clears it, as designed; everywhere else it opens the menu.
+    contextMenu_ = std::make_unique<WindowContextMenu>(window, [this](const QPoint& position) {
+        for (const CellLabel* cell : controls_.cells)
+            if (cell->geometry().contains(position)) return false;
+        return true;
+    });
+    QObject::connect(&session_, &BoardSession::runningChanged, contextMenu_.get(),
+                     [this](bool running) { contextMenu_->setCommandRunning(running); });
+}
+
+WindowFeatures::~WindowFeatures() = default;
+
+BoardHistory& WindowFeatures::history() {
+    return editing_->history();
+}
+
+Board WindowFeatures::shownBoard() const {
+    return toBoard(session_.puzzle());
+}
+
+void WindowFeatures::setUpPuzzle(const Board& givens) {
+    // One undo step, whatever the cells and the mode were before.
+    const BoardHistory::Step step(history(), QStringLiteral("讀入題目"), BoardHistory::UndoMode::AsBefore);
+    session_.clearAllCells();
+    for (int c = 0; c < kCellCount; ++c)
+        if (givens.cell(c).isGiven()) session_.setDigit(c, givens.cell(c).value());
+    controls_.enterManualSetUp();
+}
+
+bool WindowFeatures::commandRunning() const {
+    return session_.running();
+}
+
+} // namespace dodoru

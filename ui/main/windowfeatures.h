@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "puzzletransfer.h"
+
+namespace dodoru {
+
+class AboutCommand;
+class BoardHistory;
+class BoardSession;
+class CellLabel;
+class DigitChooser;
+class EditingAids;
+class ManuscriptCommand;
+class MessageBoxes;
+class PuzzleLog;
+class TransferPlatform;
+class WindowContextMenu;
+
+// What the features need of the main window besides the session: its cell labels and digit chooser,
+// its manual set-up command (what a puzzle read in ends with, as after 0.手動) and its About box.
+struct FeatureControls {
+    std::array<CellLabel*, kCellCount> cells{};
+    DigitChooser* chooser = nullptr;
+    std::function<void()> enterManualSetUp;
+    std::function<void()> reopenAboutBox;
+};
+
+// The features that take the window beyond its design, wired to the window and the session here and
+// nowhere else: the editing aids, puzzles in and out as text, the manuscript, the About box again, and
+// the context menu that lists their commands in the order written down in the constructor.
+class WindowFeatures final : public TransferTarget {
+public:
+    WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
+                   std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log);
+    ~WindowFeatures() override;
+
+    EditingAids& editing() { return *editing_; }
+    BoardHistory& history();
+    PuzzleTransfer& transfer() { return *transfer_; }
+    ManuscriptCommand& manuscript() { return *manuscript_; }
+    WindowContextMenu& contextMenu() { return *contextMenu_; }
+
+    Board shownBoard() const override;
+    void setUpPuzzle(const Board& givens) override;
+    bool commandRunning() const override;
+
+private:
+    BoardSession& session_;
+    FeatureControls controls_;
+    std::unique_ptr<TransferPlatform> platform_;
+    std::unique_ptr<EditingAids> editing_;
+    std::unique_ptr<PuzzleTransfer> transfer_;
+    std::unique_ptr<ManuscriptCommand> manuscript_;
+    std::unique_ptr<AboutCommand> about_;
+    std::unique_ptr<WindowContextMenu> contextMenu_;
+};
+
+} // namespace dodoru
