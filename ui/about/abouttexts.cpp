@@ -37,14 +37,13 @@ QString description() {
     //: Third paragraph of the About box. %1: the puzzle's name.
     const QString learning = QCoreApplication::translate(
         "dodoru::AboutDialog",
-        "尤其是當您用紙筆在玩%"
-        "1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知"
-        "道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。");
+        "尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，"
+        "比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。");
     //: Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.
     const QString download = QCoreApplication::translate(
-        "dodoru::AboutDialog", "目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉"
-                               "載，請將程式放置於貴伺服器"
-                               "提供下載，以降低網路頻寬負擔。官方下載網址：%1");
+        "dodoru::AboutDialog",
+        "目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，"
+        "請將程式放置於貴伺服器提供下載，以降低網路頻寬負擔。官方下載網址：%1");
     //: Last paragraph of the About box: custom work on request. %1: the maker, %2: telephone number,
     //: %3: web page, %4: the puzzle's name.
     const QString contact = QCoreApplication::translate(
