@@ -4,7 +4,7 @@
 <context>
     <name>dodoru::AboutCommand</name>
     <message>
-        <location filename="../ui/main/aboutcommand.cpp" line="+14"/>
+        <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
         <source>關於 %1…</source>
         <extracomment>The context menu command that shows the About box again (F1). %1: the program&apos;s full name.</extracomment>
         <translation>About %1…</translation>
@@ -43,7 +43,7 @@
         <translation>When a %1 on paper has you stuck, enter it and let the program solve it: the answer shows which step went wrong, and you get better with every puzzle.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，請將程式放置於貴伺服器提供下載，以降低網路頻寬負擔。官方下載網址：%1</source>
         <extracomment>Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.</extracomment>
         <translation>The program is free to download, and anyone (press, web sites, schools) is welcome to pass it on free of charge; please offer it from your own server to spare the network. Official download: %1</translation>
@@ -286,7 +286,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::LogTexts</name>
     <message>
-        <location filename="../ui/main/logfailuretext.cpp" line="+15"/>
+        <location filename="../ui/main/logfailuretext.cpp" line="+19"/>
         <source>這是一個符號連結，但它指向的檔案不存在</source>
         <translation>This is a symbolic link to a file that does not exist</translation>
     </message>
@@ -297,7 +297,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>The record cannot be written in the Big5 encoding</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>題目已產生，但無法寫入題目紀錄檔 out.txt。
 %1</source>
         <extracomment>%1: why the puzzle log out.txt cannot be written.</extracomment>
@@ -332,7 +332,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+143"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Unsolvable</translation>
@@ -688,7 +688,7 @@ Open it now?</translation>
 %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>無法列印：印表機「%1」無法開始列印。
 請檢查印表機是否已連接並可以使用。</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
@@ -696,7 +696,7 @@ Open it now?</translation>
 Check that the printer is connected and ready.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>列印時發生錯誤，這一頁沒有印出。</source>
         <translation>An error occurred while printing; the page was not printed.</translation>
     </message>
@@ -746,7 +746,7 @@ The program starts with an empty board.</translation>
 The puzzle was read, but when the program closes, the puzzle on the board cannot be saved to this file.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>程式啟動時無法讀取題目存檔：
 %1
 
@@ -760,7 +760,7 @@ Replace this file with the puzzle on the board?
 With &quot;Keep File&quot; the file stays exactly as it is, and the puzzle on the board is not saved.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>無法儲存題目存檔：
 %1
 
@@ -786,7 +786,7 @@ With &quot;No&quot; the puzzle on the board is not saved, and the program ends.<
 The board is cleared; the file is replaced when the program next closes.</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>無法儲存題目到：
 %1
 %2</source>

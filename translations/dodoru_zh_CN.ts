@@ -4,7 +4,7 @@
 <context>
     <name>dodoru::AboutCommand</name>
     <message>
-        <location filename="../ui/main/aboutcommand.cpp" line="+14"/>
+        <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
         <source>關於 %1…</source>
         <extracomment>The context menu command that shows the About box again (F1). %1: the program&apos;s full name.</extracomment>
         <translation>关于 %1…</translation>
@@ -43,7 +43,7 @@
         <translation>尤其是当您用纸笔在玩%1玩到头很大，还解不出来时，把题目输入程序〔自动解答〕提供正确答案，比对解答就能知道自己哪个步骤错误，进而学习改进，如此就会越解功力越强。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，請將程式放置於貴伺服器提供下載，以降低網路頻寬負擔。官方下載網址：%1</source>
         <extracomment>Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.</extracomment>
         <translation>目前程序采用自由下载方式，欢迎〔媒体／报社／网站／学术等任何单位都可〕免费转载，请将程序放置于贵服务器提供下载，以降低网络带宽负担。官方下载网址：%1</translation>
@@ -286,7 +286,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::LogTexts</name>
     <message>
-        <location filename="../ui/main/logfailuretext.cpp" line="+15"/>
+        <location filename="../ui/main/logfailuretext.cpp" line="+19"/>
         <source>這是一個符號連結，但它指向的檔案不存在</source>
         <translation>这是一个符号链接，但它指向的文件不存在</translation>
     </message>
@@ -297,7 +297,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>记录无法以 Big5 编码写入</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>題目已產生，但無法寫入題目紀錄檔 out.txt。
 %1</source>
         <extracomment>%1: why the puzzle log out.txt cannot be written.</extracomment>
@@ -332,7 +332,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+143"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
@@ -687,7 +687,7 @@ The redo command with the step it makes again (%1).</extracomment>
 %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>無法列印：印表機「%1」無法開始列印。
 請檢查印表機是否已連接並可以使用。</source>
         <extracomment>%1: the printer&apos;s name.</extracomment>
@@ -695,7 +695,7 @@ The redo command with the step it makes again (%1).</extracomment>
 请检查打印机是否已连接并可以使用。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>列印時發生錯誤，這一頁沒有印出。</source>
         <translation>打印时发生错误，这一页没有印出。</translation>
     </message>
@@ -745,7 +745,7 @@ The redo command with the step it makes again (%1).</extracomment>
 题目已经加载，但关闭程序时，盘面上的题目无法保存到这个文件。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>程式啟動時無法讀取題目存檔：
 %1
 
@@ -759,7 +759,7 @@ The redo command with the step it makes again (%1).</extracomment>
 选“保留原文件”，文件会原封不动地保留，这次盘面上的题目则不会被保存。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>無法儲存題目存檔：
 %1
 
@@ -785,7 +785,7 @@ The redo command with the step it makes again (%1).</extracomment>
 盘面已清除；下次关闭程序时存档会被覆盖。</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+65"/>
         <source>無法儲存題目到：
 %1
 %2</source>
