@@ -23,13 +23,15 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(dodoru::app::kVersion);
     if (const std::optional<int> status = dodoru::answerInformationOptions(argc, argv)) return *status;
     QApplication app(argc, argv);
-    dodoru::installQtTranslations(app);
+    const dodoru::Language language = dodoru::systemLanguage();
+    dodoru::Translations translations;
+    translations.load(language);
     // The application name stays the executable's ("dodoru"): it names the per-user data directory
     // and the window's X11 class, which the desktop entry gives as StartupWMClass.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(dodoru::project::kApplicationId));
     // The command buttons show the mode by their colour; this style paints button colours everywhere.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
-    dodoru::installFontSubstitutions();
+    dodoru::installFontSubstitutions(language == dodoru::Language::SimplifiedChinese);
     QApplication::setFont(dodoru::applicationFont());
 
     dodoru::MainWindowServices services;

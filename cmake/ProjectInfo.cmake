@@ -5,6 +5,9 @@
 # folder of its own has none.
 file(RELATIVE_PATH DODORU_INSTALLED_MARKER /prefix/${DODORU_INSTALL_BINDIR}
      /prefix/${CMAKE_INSTALL_DATADIR}/metainfo/${DODORU_APP_ID}.metainfo.xml)
+# ... and its compiled translations at this path.
+file(RELATIVE_PATH DODORU_INSTALLED_TRANSLATIONS /prefix/${DODORU_INSTALL_BINDIR}
+     /prefix/${DODORU_INSTALL_TRANSLATIONSDIR})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/projectinfo.h.in ${CMAKE_BINARY_DIR}/generated/projectinfo.h @ONLY)
 add_library(dodoru_projectinfo INTERFACE)

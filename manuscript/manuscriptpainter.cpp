@@ -24,6 +24,16 @@ constexpr double kThickLine = 1.6;
 const QColor kGivenCell(221, 221, 221);
 const QColor kFilledDigit(90, 90, 90);
 
+// The texts of a sheet, in the window's language.
+struct Manuscript {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::Manuscript)
+};
+
+QString cannotWrite(const QString& path, const QString& reason) {
+    //: The sheet could not be saved. %1: the file's path, %2: the reason.
+    return Manuscript::tr("無法寫入「%1」：%2").arg(path, reason);
+}
+
 // Points of the layout to device units.
 class DeviceScale {
 public:
@@ -70,15 +80,15 @@ void drawCaption(QPainter& painter, const DeviceScale& scale, const GridBox& box
     painter.setPen(Qt::black);
     painter.setFont(scale.font(kMingFaces, box.caption.height() * 0.75));
     const QRectF r = scale(box.caption);
-    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("第 %1 題").arg(box.puzzle + 1));
+    //: A puzzle's number on a sheet of puzzles and on its answer.
+    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Manuscript::tr("第 %1 題").arg(box.puzzle + 1));
+    //: A puzzle's level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.
     QString right = answer ? levelName(puzzle.level)
-                           : levelName(puzzle.level) + QStringLiteral("　提示 %1").arg(puzzle.clueCount());
+                           : Manuscript::tr("%1　提示 %n", nullptr, puzzle.clueCount()).arg(levelName(puzzle.level));
     if (rating && !answer) {
         const int tenths = puzzle.ratingTenths > 0 ? puzzle.ratingTenths : ratePuzzle(puzzle.givens);
         //: The caption's rating of a puzzle's difficulty by the logical solver, e.g. 評分 4.4
-        right +=
-            QStringLiteral("　") +
-            QCoreApplication::translate("dodoru::Manuscript", "評分 %1.%2").arg(tenths / 10).arg(tenths % 10);
+        right += QStringLiteral("　") + Manuscript::tr("評分 %1.%2").arg(tenths / 10).arg(tenths % 10);
     }
     painter.drawText(r, Qt::AlignRight | Qt::AlignVCenter, right);
 }
@@ -116,7 +126,10 @@ void drawAnswer(QPainter& painter, const DeviceScale& scale, const GridBox& box,
 } // namespace
 
 QString answerPageTitle(const QString& title) {
-    return title.isEmpty() ? QStringLiteral("解答") : title + QStringLiteral("　解答");
+    //: The heading of the answer pages of a sheet without a title.
+    if (title.isEmpty()) return Manuscript::tr("解答");
+    //: The heading of the answer pages of a sheet: its title (%1) and the word for the answers.
+    return Manuscript::tr("%1　解答").arg(title);
 }
 
 ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const ManuscriptOptions& options,
@@ -124,7 +137,7 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
     ManuscriptWriteResult result;
     result.fault = ManuscriptWriteResult::Fault::Painting;
     if (puzzles.empty()) {
-        result.error = QStringLiteral("手稿中沒有任何題目。");
+        result.error = Manuscript::tr("手稿中沒有任何題目。");
         return result;
     }
     ManuscriptLayoutOptions layoutOptions = options.layout;
@@ -135,7 +148,7 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
 
     QPainter painter;
     if (!painter.begin(&device)) {
-        result.error = QStringLiteral("無法開始輸出手稿（輸出裝置無法使用）。");
+        result.error = Manuscript::tr("無法開始輸出手稿（輸出裝置無法使用）。");
         return result;
     }
     const DeviceScale scale(device);
@@ -143,7 +156,7 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
     for (const PageLayout& page : pages) {
         if (page.number > 1 && !device.newPage()) {
             painter.end();
-            result.error = QStringLiteral("無法在輸出裝置上開始新的一頁。");
+            result.error = Manuscript::tr("無法在輸出裝置上開始新的一頁。");
             return result;
         }
         painter.setPen(Qt::black);
@@ -162,11 +175,12 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
         }
         painter.setPen(Qt::black);
         painter.setFont(scale.font(kMingFaces, page.footer.height() * 0.8));
+        //: The footer of every page of a sheet: this page's number and the number of pages.
         painter.drawText(scale(page.footer), Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("第 %1 頁 / 共 %2 頁").arg(page.number).arg(pageCount));
+                         Manuscript::tr("第 %1 頁 / 共 %2 頁").arg(QString::number(page.number), pageCount));
     }
     if (!painter.end()) {
-        result.error = QStringLiteral("輸出手稿時發生錯誤。");
+        result.error = Manuscript::tr("輸出手稿時發生錯誤。");
         return result;
     }
     result.ok = true;
@@ -184,10 +198,10 @@ ManuscriptWriteResult writeManuscriptPdf(const std::string& path, const Manuscri
         failed.errorNumber = file.errorNumber();
         failed.fault = file.fault() == ReplacingFile::Fault::Kind ? ManuscriptWriteResult::Fault::NotAFile
                                                                   : ManuscriptWriteResult::Fault::System;
-        failed.error = QStringLiteral("無法寫入「%1」：%2")
-                           .arg(shownPath, failed.fault == ManuscriptWriteResult::Fault::NotAFile
-                                               ? QStringLiteral("這不是一般檔案")
-                                               : qt_error_string(failed.errorNumber));
+        failed.error = cannotWrite(shownPath, failed.fault == ManuscriptWriteResult::Fault::NotAFile
+                                                  //: Why a sheet cannot be written over a device, a pipe or a folder.
+                                                  ? Manuscript::tr("這不是一般檔案")
+                                                  : qt_error_string(failed.errorNumber));
         return failed;
     };
     ReplacingFile file(path);
@@ -197,7 +211,7 @@ ManuscriptWriteResult writeManuscriptPdf(const std::string& path, const Manuscri
         if (!out.open(file.descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
             result.fault = ManuscriptWriteResult::Fault::System;
             result.errorNumber = EIO;
-            result.error = QStringLiteral("無法寫入「%1」：%2").arg(shownPath, out.errorString());
+            result.error = cannotWrite(shownPath, out.errorString());
             return result;
         }
         {
@@ -211,7 +225,7 @@ ManuscriptWriteResult writeManuscriptPdf(const std::string& path, const Manuscri
             result = {};
             result.fault = ManuscriptWriteResult::Fault::System;
             result.errorNumber = error != 0 ? error : EIO;
-            result.error = QStringLiteral("無法寫入「%1」：%2").arg(shownPath, out.errorString());
+            result.error = cannotWrite(shownPath, out.errorString());
         }
     }
     if (!result.ok) return result; // the unfinished file goes with `file`

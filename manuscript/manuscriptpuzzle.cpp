@@ -14,6 +14,8 @@ int ManuscriptPuzzle::clueCount() const {
 }
 
 QString levelName(int level) {
+    //: The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a
+    //: sheet of puzzles show them; keep them short: a button is narrow.
     switch (level) {
     case 1: return QCoreApplication::translate("dodoru::Levels", "1.極易");
     case 2: return QCoreApplication::translate("dodoru::Levels", "2.容易");
@@ -21,7 +23,7 @@ QString levelName(int level) {
     case 4: return QCoreApplication::translate("dodoru::Levels", "4.困難");
     case 5: return QCoreApplication::translate("dodoru::Levels", "5.極難");
     default:
-        //: a puzzle of one's own, not made by the generator
+        //: The level shown for a puzzle of one's own, not made by the generator, on a sheet of puzzles.
         return QCoreApplication::translate("dodoru::Levels", "自訂");
     }
 }

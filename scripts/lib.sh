@@ -5,10 +5,11 @@ DODORU_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 DODORU_BUILD=${DODORU_BUILD:-$DODORU_ROOT/build}
 
 # Debian packages needed to build and run the program (dpkg-dev for Debian's hardening flags, help2man
-# for dodoru-cli's manual page).
+# for dodoru-cli's manual page, Qt's Linguist tools to compile the translations).
 DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                        libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev help2man
-                       fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n)
+                       fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n
+                       qt6-l10n-tools qt6-tools-dev)
 # What makes and checks the Debian package.
 DODORU_PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # Extra packages the tests use: a virtual X server with a window manager, a driver, the clipboard, PDF

@@ -25,6 +25,8 @@ RUNTIME_PACKAGES = ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6prints
 ICON_SIZES = [16, 32, 48, 64, 128, 256]
 PROGRAMS = ["dodoru", "dodoru-cli"]
 BINDIR = "usr/games"  # Section: games
+TRANSLATIONS_DIR = "usr/share/games/dodoru/translations"
+TRANSLATIONS = {"en": "English", "zh_CN": "Simplified Chinese"}
 
 
 def build_package(build_dir, out_dir):
@@ -139,6 +141,15 @@ def run(args):
                                    timeout=30).stdout.decode()
         check(os.path.join(data, "Default.dat") in help_text, f"dodoru --help does not name {data}:\n{help_text}")
         step(f"both programs tell the package's version {version}; --help names the data folder")
+
+        for language, name in TRANSLATIONS.items():
+            qm = os.path.join(root, TRANSLATIONS_DIR, f"dodoru_{language}.qm")
+            check(os.path.isfile(qm) and os.path.getsize(qm) > 0, f"the package lacks /{TRANSLATIONS_DIR}/dodoru_{language}.qm")
+            told = subprocess.run([os.path.join(bindir, "dodoru"), "--help"], env=dict(env, LANGUAGE=language),
+                                  capture_output=True, timeout=30).stdout.decode()
+            check(f"The window speaks {name}, following" in told,
+                  f"with LANGUAGE={language} the installed program would not speak {name}:\n{told}")
+        step(f"the package ships the translations in /{TRANSLATIONS_DIR}, and the installed program finds them")
 
         before = tree(root)
         os.chmod(bindir, 0o755)  # writable by whoever runs the test: the rule must not depend on it

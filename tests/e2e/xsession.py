@@ -177,8 +177,10 @@ class XSession:
     def env(self, home=None, **extra):
         """An environment for a program on this display with its own home and XDG directories."""
         home = home or os.path.join(self.scratch, "home")
+        # LANGUAGE would choose the window's language over LC_ALL: the window speaks its own unless asked.
         env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "XDG_", "WAYLAND_", "DBUS_")) and k not in ("DISPLAY", "XAUTHORITY")}
+               if not k.startswith(("QT_", "XDG_", "WAYLAND_", "DBUS_", "LC_"))
+               and k not in ("DISPLAY", "XAUTHORITY", "LANGUAGE")}
         runtime = os.path.join(home, ".runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
         env.update(DISPLAY=self.display, HOME=home, LANG="C.UTF-8", LC_ALL="C.UTF-8",

@@ -223,7 +223,7 @@ void CupsPrintTest::manuscriptAndWindowPrintReachTheQueue() {
         QStringLiteral("530070000600195000098000060800060003400803001700020006060000280000419005000080079"));
     harness.messageBoxes->answerNext(MessageAnswer::Ok);
     harness->Command1_Click(MainWindow::kPrintButton);
-    QCOMPARE(harness.messageBoxes->texts(), QStringList{kPrintQuestion}); // asked, and no failure reported
+    QCOMPARE(harness.messageBoxes->texts(), QStringList{printQuestion()}); // asked, and no failure reported
 
     ManuscriptCommand* command = &harness->features().manuscript();
     QVERIFY(command);

@@ -180,7 +180,7 @@ private slots:
         verifyOnlyHighlighted(h.window(), confirmClear ? 0 : index);
         QCOMPARE(h->focusWidget(), pressed);
         QTest::keyClick(h->focusWidget(), Qt::Key_Space);
-        QVERIFY(!h.messageBoxes->texts().contains(kPrintQuestion));
+        QVERIFY(!h.messageBoxes->texts().contains(printQuestion()));
         QCOMPARE(h->focusWidget(), pressed);
     }
 

@@ -62,7 +62,7 @@ AboutDialog::AboutDialog(WebLink& webLink, SystemInfoLauncher& sysInfo, const QI
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(about::kCreatedCaption);
+    setWindowTitle(about::createdCaption());
     setFixedSize(scale_.toPixelsX(kClientWidth), scale_.toPixelsY(kClientHeight));
 
     QIcon shown = icon;
@@ -80,13 +80,13 @@ QRect AboutDialog::twipsRect(int left, int top, int width, int height) const {
 }
 
 void AboutDialog::createControls(const QIcon& icon) {
-    cmdOK_ = new QPushButton(about::kOkText, this);
+    cmdOK_ = new QPushButton(about::okText(), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(twipsRect(5565, 4035, 1260, 345));
     cmdOK_->setDefault(true);
     cmdOK_->setToolTip(QStringLiteral("Close"));
 
-    cmdSysInfo_ = new QPushButton(about::kSysInfoText, this); // Alt+S through the mnemonic
+    cmdSysInfo_ = new QPushButton(about::sysInfoText(), this); // Alt+S through the mnemonic
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo_->setGeometry(twipsRect(5580, 4470, 1245, 345));
     cmdSysInfo_->setToolTip(QStringLiteral("System Information"));
@@ -98,11 +98,11 @@ void AboutDialog::createControls(const QIcon& icon) {
         QRect(twipsRect(240, 240, 540, 540).topLeft(), iconPicture.deviceIndependentSize().toSize()));
     picIcon_->setToolTip(about::iconToolTip());
 
-    lblTitle_ = hiddenLabel(this, QStringLiteral("lblTitle"), QStringLiteral("應用程式標題"));
+    lblTitle_ = hiddenLabel(this, QStringLiteral("lblTitle"), about::titlePlaceholder());
     lblTitle_->setGeometry(twipsRect(1050, 240, 5565, 480));
     lblTitle_->setFont(titleFont());
 
-    lblVersion_ = hiddenLabel(this, QStringLiteral("lblVersion"), QStringLiteral("版本："));
+    lblVersion_ = hiddenLabel(this, QStringLiteral("lblVersion"), about::versionPlaceholder());
     lblVersion_->setGeometry(twipsRect(1050, 780, 3885, 225));
 
     lblDescription_ = hiddenLabel(this, QStringLiteral("lblDescription"), QString());

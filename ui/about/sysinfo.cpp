@@ -1,5 +1,6 @@
 #include "sysinfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -25,6 +26,11 @@ QString hostPath(const QString& path) {
 }
 
 } // namespace
+
+QString noSystemInfoMessage() {
+    //: Shown when the system information tool cannot be found or started.
+    return QCoreApplication::translate("dodoru::SystemInfoLauncher", "目前無法提供系統資訊");
+}
 
 QString HostFileLookup::firstMatch(const QString& path) {
     const QFileInfo info(hostPath(path));
@@ -114,7 +120,7 @@ void SystemInfoLauncher::StartSysInfo(QWidget* parent) {
     } catch (...) {
         started = false; // anything that went wrong on the way ends in the message
     }
-    if (!started) boxes_.show(parent, kNoSystemInfoMessage, MessageButtons::Ok, MessageIcon::None);
+    if (!started) boxes_.show(parent, noSystemInfoMessage(), MessageButtons::Ok, MessageIcon::None);
 }
 
 } // namespace dodoru

@@ -40,7 +40,8 @@ public:
     bool start(const QString& path) override;
 };
 
-inline const QString kNoSystemInfoMessage = QStringLiteral("目前無法提供系統資訊");
+// "目前無法提供系統資訊" in the window's language.
+QString noSystemInfoMessage();
 
 // The About box's System Info button: finds the system information tool through the registry and
 // starts it, or says that it cannot.

@@ -1,5 +1,6 @@
 #include "weblink.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QProcess>
 #include <QTimer>
@@ -58,7 +59,9 @@ QUrl webPageAddress() {
 }
 
 QString webPageFailedText(const QUrl& address) {
-    return QStringLiteral("無法開啟網頁瀏覽器。\n請自行在瀏覽器中前往 ") + address.toString();
+    //: %1: the web page's address, for the user to type into a browser.
+    return QCoreApplication::translate("dodoru::WebLink", "無法開啟網頁瀏覽器。\n請自行在瀏覽器中前往 %1")
+        .arg(address.toString());
 }
 
 bool WebLink::openWebPage(QWidget* parent) {

@@ -1,9 +1,16 @@
 #include "artwork.h"
 
+#include "bannerdrawing.h"
+
 namespace dodoru::artwork {
 
 QPixmap banner() {
     return QPixmap(QStringLiteral(":/artwork/banner.png"));
+}
+
+QPixmap banner(const QString& hint) {
+    if (hint == kDesignedHint) return banner();
+    return QPixmap::fromImage(drawBanner(hint));
 }
 
 QPixmap printButtonPicture() {

@@ -10,33 +10,13 @@
 #include <QPainterPath>
 #include <cstdio>
 
-namespace {
+#include "bannerdrawing.h"
 
-const QString kHint =
-    QStringLiteral("〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿");
+namespace {
 
 QImage blank(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    return image;
-}
-
-// A light band with the hint sentence in dark letters, one pixel below and right of where the hint
-// label draws the same sentence, so that the label's text stands on a soft shadow.
-QImage drawBanner() {
-    QImage image(625, 26, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient band(0, 0, 0, 26);
-    band.setColorAt(0.0, QColor(0xFB, 0xF7, 0xEA));
-    band.setColorAt(1.0, QColor(0xEC, 0xE2, 0xC6));
-    p.fillRect(image.rect(), band);
-    p.setPen(QColor(0xC8, 0xB8, 0x90));
-    p.drawLine(0, 25, 624, 25);
-    QFont font(QStringLiteral("AR PL UMing TW"));
-    font.setPixelSize(16);
-    p.setFont(font);
-    p.setPen(QColor(0x50, 0x48, 0x40));
-    p.drawText(QRect(9, 4, 616, 20), Qt::AlignLeft | Qt::AlignTop, kHint);
     return image;
 }
 
@@ -161,7 +141,7 @@ int main(int argc, char* argv[]) {
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(dir.path())) return 1;
-    bool ok = save(drawBanner(), dir, QStringLiteral("banner.png"));
+    bool ok = save(dodoru::artwork::drawBanner(dodoru::artwork::kDesignedHint), dir, QStringLiteral("banner.png"));
     ok = save(drawPrinter(), dir, QStringLiteral("print.png")) && ok;
     ok = save(drawPointer(), dir, QStringLiteral("pointer.png")) && ok;
     for (int size : {16, 32, 48, 64, 128, 256})

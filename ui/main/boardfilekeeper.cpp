@@ -1,5 +1,6 @@
 #include "boardfilekeeper.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "messageboxes.h"
@@ -8,34 +9,66 @@
 
 namespace dodoru {
 
+namespace {
+
+// The texts about the board's save file, in the window's language.
+struct SaveFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::SaveFileTexts)
+};
+
+QString puzzleFileName() {
+    //: The file name a saved puzzle is offered under.
+    return SaveFileTexts::tr("題目.txt");
+}
+
+QString puzzleFileFilter() {
+    //: The file dialog's filter for puzzle files; keep (*.txt) and (*) as they are.
+    return SaveFileTexts::tr("題目檔 (*.txt);;所有檔案 (*)");
+}
+
+QString savePuzzleCaption() {
+    //: The caption of the file dialog that saves the puzzle.
+    return SaveFileTexts::tr("另存題目");
+}
+
+} // namespace
+
 QString startupLoadFailedText(const SaveFileResult& result) {
-    return QStringLiteral("無法讀取題目存檔：\n") + result.reason +
-           QStringLiteral("\n\n程式將以空白的盤面開始。");
+    //: At start-up. %1: why the save file (the givens of the last run) cannot be read.
+    return SaveFileTexts::tr("無法讀取題目存檔：\n%1\n\n程式將以空白的盤面開始。").arg(result.reason);
 }
 
 QString startupNotWritableText(const SaveFileResult& result) {
-    return QStringLiteral("題目存檔無法寫入：\n") + result.reason +
-           QStringLiteral("\n\n題目已經載入，但關閉程式時，盤面上的題目無法保存到這個檔案。");
+    //: At start-up. %1: why the save file cannot be written.
+    return SaveFileTexts::tr(
+               "題目存檔無法寫入：\n%1\n\n題目已經載入，但關閉程式時，盤面上的題目無法保存到這個檔案。")
+        .arg(result.reason);
 }
 
 QString replaceUnreadFileQuestion(const QString& path) {
-    return QStringLiteral("程式啟動時無法讀取題目存檔：\n") + QDir::toNativeSeparators(path) +
-           QStringLiteral("\n\n要用目前盤面上的題目覆寫這個檔案嗎？\n選「保留原檔」，檔案會原封不動地保留，"
-                          "這次盤面上的題目則不會被保存。");
+    //: At the close, about a save file that could not be read at start-up (%1: its path). 「保留原檔」
+    //: is the button that keeps it: use the same words as that button.
+    return SaveFileTexts::tr(
+               "程式啟動時無法讀取題目存檔：\n%1\n\n要用目前盤面上的題目覆寫這個檔案嗎？\n選「保留原檔」，"
+               "檔案會原封不動地保留，這次盤面上的題目則不會被保存。")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString shutdownSaveFailedQuestion(const SaveFileResult& result) {
-    return QStringLiteral("無法儲存題目存檔：\n") + result.reason +
-           QStringLiteral("\n\n要把盤面上的題目另存到其他檔案嗎？\n選「否」，這次盤面上的題目就不會被保存，"
-                          "程式即將結束。");
+    //: At the close. %1: why the save file cannot be written. 「否」 is the No button of Qt's message box.
+    return SaveFileTexts::tr("無法儲存題目存檔：\n%1\n\n要把盤面上的題目另存到其他檔案嗎？\n選「否」，"
+                             "這次盤面上的題目就不會被保存，程式即將結束。")
+        .arg(result.reason);
 }
 
 QString clearDeleteFailedText(const SaveFileResult& result) {
-    return QStringLiteral("無法刪除題目存檔：\n") + result.reason +
-           QStringLiteral("\n\n盤面已清除；下次關閉程式時存檔會被覆寫。");
+    //: After the clear button. %1: why the save file cannot be deleted.
+    return SaveFileTexts::tr("無法刪除題目存檔：\n%1\n\n盤面已清除；下次關閉程式時存檔會被覆寫。")
+        .arg(result.reason);
 }
 
-BoardFileKeeper::BoardFileKeeper(std::unique_ptr<SaveFile> file, MessageBoxes& boxes, SaveLocationChooser& chooser)
+BoardFileKeeper::BoardFileKeeper(std::unique_ptr<SaveFile> file, MessageBoxes& boxes,
+                                 SaveLocationChooser& chooser)
     : file_(std::move(file)), boxes_(boxes), chooser_(chooser) {}
 
 SaveFileResult BoardFileKeeper::loadAtStartUp(Board& board, QWidget* parent) {
@@ -80,21 +113,22 @@ ShutdownSave BoardFileKeeper::save(const Board& board, bool mayAsk, QWidget* par
                  qPrintable(QString(result.reason).replace(QLatin1Char('\n'), QStringLiteral(": "))));
         return ShutdownSave::Lost;
     }
-    while (boxes_.show(parent, shutdownSaveFailedQuestion(result), MessageButtons::YesNo, MessageIcon::Critical) ==
-           MessageAnswer::Yes) {
+    while (boxes_.show(parent, shutdownSaveFailedQuestion(result), MessageButtons::YesNo,
+                       MessageIcon::Critical) == MessageAnswer::Yes) {
         if (saveElsewhere(board, parent)) return ShutdownSave::SavedElsewhere;
     }
     return ShutdownSave::Lost;
 }
 
 bool BoardFileKeeper::saveElsewhere(const Board& board, QWidget* parent) {
-    const QString suggested = QDir::home().filePath(QStringLiteral("題目.txt"));
-    const QString path = chooser_.choose(parent, QStringLiteral("另存題目"), suggested,
-                                         QStringLiteral("題目檔 (*.txt);;所有檔案 (*)"));
+    const QString suggested = QDir::home().filePath(puzzleFileName());
+    const QString path = chooser_.choose(parent, savePuzzleCaption(), suggested, puzzleFileFilter());
     if (path.isEmpty()) return false;
     const QString why = savePuzzleFile(path, board);
     if (why.isEmpty()) return true;
-    boxes_.show(parent, QStringLiteral("無法儲存題目到：\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n") + why,
+    //: %1: the file the puzzle was to be saved in, %2: why it could not.
+    boxes_.show(parent,
+                SaveFileTexts::tr("無法儲存題目到：\n%1\n%2").arg(QDir::toNativeSeparators(path), why),
                 MessageButtons::Ok, MessageIcon::Warning);
     return false;
 }

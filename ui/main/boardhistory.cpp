@@ -1,6 +1,7 @@
 #include "boardhistory.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QUndoStack>
@@ -12,9 +13,10 @@ namespace dodoru {
 
 namespace {
 
-const QString kUndoText = QStringLiteral("復原");
-const QString kRedoText = QStringLiteral("重做");
-const QString kCellEditText = QStringLiteral("編輯第%1列第%2行");
+// The names of the undo commands and of the steps, in the window's language.
+struct HistoryTexts {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::HistoryTexts)
+};
 
 // The verdict alone makes no step: every command hides it.
 bool sameCells(const BoardState& a, const BoardState& b) {
@@ -84,9 +86,11 @@ BoardHistory::Step::~Step() {
 BoardHistory::BoardHistory(QWidget& window, BoardSession& session)
     : window_(window), session_(session), stack_(new QUndoStack(this)) {
     stack_->setUndoLimit(kLimit);
-    undo_ = makeWindowCommand(&window, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    //: The command that takes back the last change to the board (Ctrl+Z).
+    undo_ = makeWindowCommand(&window, HistoryTexts::tr("復原"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                              QStringLiteral("Undo the last change to the board"));
-    redo_ = makeWindowCommand(&window, kRedoText,
+    //: The command that makes a change taken back again (Ctrl+Shift+Z, Ctrl+Y).
+    redo_ = makeWindowCommand(&window, HistoryTexts::tr("重做"),
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                              QStringLiteral("Redo the change undone last"));
     undo_->setEnabled(false);
@@ -98,10 +102,12 @@ BoardHistory::BoardHistory(QWidget& window, BoardSession& session)
     connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
     connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
     connect(stack_, &QUndoStack::undoTextChanged, undo_, [this](const QString& text) {
-        undo_->setText(text.isEmpty() ? kUndoText : kUndoText + QStringLiteral("：") + text);
+        //: The undo command with the step it takes back (%1, such as 讀入題目).
+        undo_->setText(text.isEmpty() ? HistoryTexts::tr("復原") : HistoryTexts::tr("復原：%1").arg(text));
     });
     connect(stack_, &QUndoStack::redoTextChanged, redo_, [this](const QString& text) {
-        redo_->setText(text.isEmpty() ? kRedoText : kRedoText + QStringLiteral("：") + text);
+        //: The redo command with the step it makes again (%1).
+        redo_->setText(text.isEmpty() ? HistoryTexts::tr("重做") : HistoryTexts::tr("重做：%1").arg(text));
     });
 
     known_ = current();
@@ -147,7 +153,8 @@ void BoardHistory::recordEdit(int cell) {
     const BoardState now = current();
     if (sameCells(now, known_)) return;
     QString text;
-    if (cell >= 0) text = kCellEditText.arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+    //: An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.
+    if (cell >= 0) text = HistoryTexts::tr("編輯第%1列第%2行").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
     push(known_, now, text, cell);
 }
 

@@ -39,21 +39,26 @@ enum class ButtonFont { Small, Large };
 struct ButtonSpec {
     short index;
     int left, top, width, height;
-    const char16_t* caption; // null for the level buttons, captioned with the level's name
+    const char* caption; // UTF-8, translated by the window; null for a level button (its level's name)
     const char16_t* tooltip;
     ButtonFont font;
 };
 // In tab order: 0, 1, 2, 3, 5, 6, 7, 4, 99.
 inline constexpr std::array<ButtonSpec, 9> kButtons = {{
-    {0, 105, 405, 1200, 400, u"0.手動", u"Set the topic", ButtonFont::Small},
-    {1, 3810, 405, 2300, 800, u"自動解題", u"The automatic solution", ButtonFont::Large},
-    {2, 6210, 405, 2300, 800, u"清除重來", u"The clearance does it again ", ButtonFont::Large},
+    //: The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.
+    {0, 105, 405, 1200, 400, QT_TRANSLATE_NOOP("dodoru::MainWindow", "0.手動"), u"Set the topic", ButtonFont::Small},
+    //: The button that solves the board. At most 150 pixels wide.
+    {1, 3810, 405, 2300, 800, QT_TRANSLATE_NOOP("dodoru::MainWindow", "自動解題"), u"The automatic solution",
+     ButtonFont::Large},
+    //: The button that clears the board and starts again. At most 150 pixels wide.
+    {2, 6210, 405, 2300, 800, QT_TRANSLATE_NOOP("dodoru::MainWindow", "清除重來"), u"The clearance does it again ",
+     ButtonFont::Large},
     {3, 105, 795, 1200, 400, nullptr, u"Auto Set the topic (Very Easy)", ButtonFont::Small},
     {5, 1290, 795, 1200, 400, nullptr, u"Auto Set the topic (Medium)", ButtonFont::Small},
     {6, 2490, 405, 1200, 400, nullptr, u"Auto Set the topic (Hard)", ButtonFont::Small},
     {7, 2490, 795, 1200, 400, nullptr, u"Auto Set the topic (Very Hard)", ButtonFont::Small},
     {4, 1290, 405, 1200, 400, nullptr, u"Auto Set the topic (Easy)", ButtonFont::Small},
-    {99, 8625, 405, 555, 800, u"", u"Print", ButtonFont::Large},
+    {99, 8625, 405, 555, 800, "", u"Print", ButtonFont::Large},
 }};
 
 struct Rect {

@@ -28,13 +28,10 @@ namespace dodoru {
 
 namespace {
 
-const QString kHintText =
-    QStringLiteral("〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿");
 const QString kHintTooltipLead = QStringLiteral("點我進入我的網頁： ");
 const QString kChooserTooltip = QStringLiteral("(=0 or 滑鼠右鍵) 表示此號碼清除");
 const QString kCellTooltipAtCreation = QStringLiteral("Mouse Click It ");
 const QString kCellTooltipManual = QStringLiteral("Click It");
-const QString kClearQuestion = QStringLiteral("警告!請確定您是否要清除掉題目?");
 // Label3's caption until the first generation sets the count; the label stays hidden meanwhile.
 const QString kCountCaptionAtCreation = QStringLiteral("12");
 
@@ -141,7 +138,10 @@ void MainWindow::buildControls() {
     setFixedSize(scale_.toPixelsX(layout::kClientWidth), scale_.toPixelsY(layout::kClientHeight));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    banner_ = artwork::banner();
+    //: The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a
+    //: solved board and use it as a puzzle sheet. One line of 552 pixels at most.
+    const QString hint = tr("〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿");
+    banner_ = artwork::banner(hint);
 
     // Lines first: the window's own surface, below everything else.
     for (const auto& spec : layout::kLines) {
@@ -163,7 +163,7 @@ void MainWindow::buildControls() {
     placeTwips(hint_, layout::kLabel2.left, layout::kLabel2.top, layout::kLabel2.width,
                layout::kLabel2.height);
     hint_->setAutoSize(true);
-    hint_->setCaption(kHintText);
+    hint_->setCaption(hint);
     hint_->setToolTip(kHintTooltipLead + app::kWebPage);
     hint_->setCursor(Qt::PointingHandCursor);
     connect(hint_, &ColourLabel::clicked, this, [this] { Label2_Click(); });
@@ -220,8 +220,10 @@ void MainWindow::buildControls() {
         auto* button = new GraphicalButton(this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
         const bool level = spec.index >= kFirstLevelButton && spec.index <= kLastLevelButton;
-        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1)
-                              : QString::fromUtf16(spec.caption));
+        if (level)
+            button->setText(levelName(spec.index - kFirstLevelButton + 1));
+        else if (*spec.caption)
+            button->setText(tr(spec.caption)); // the print button has a picture instead
         button->setToolTip(QString::fromUtf16(spec.tooltip));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
@@ -279,13 +281,19 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 QString MainWindow::verdictText(Verdict verdict) {
     switch (verdict) {
     case Verdict::NoSolution:
+        //: A verdict shown in very large letters across the board: the puzzle has no solution. At most 480
+        //: pixels wide at 72 points: keep it short.
         return tr("此題無解");
     case Verdict::SeveralSolutions:
+        //: A verdict shown in very large letters across the board: the puzzle has more than one solution.
+        //: At most 480 pixels wide at 72 points: keep it short.
         return tr("有多組解答");
     case Verdict::PuzzleError:
     case Verdict::None:
         break;
     }
+    //: A verdict shown in very large letters across the board: an empty cell can take no digit. At most 480
+    //: pixels wide at 72 points: keep it short.
     return tr("題目錯誤");
 }
 
@@ -442,7 +450,9 @@ void MainWindow::manualSetUp() {
 void MainWindow::clearBoard() {
     setCellPointers(MousePointer::Default);
     const MessageAnswer answer =
-        services_.messageBoxes->show(this, kClearQuestion, MessageButtons::YesNo, MessageIcon::Question);
+        //: Asked before the clear button empties the board.
+        services_.messageBoxes->show(this, tr("警告!請確定您是否要清除掉題目?"), MessageButtons::YesNo,
+                                     MessageIcon::Question);
     if (answer != MessageAnswer::Yes) return;
     session_->clearAllCells();
     deleteSaveFile();
@@ -462,6 +472,7 @@ void MainWindow::generate(int level) {
     const GenerationResult result = session_->generate(level, *services_.random, services_.puzzleLog.get());
     if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
     for (ColourLabel* cell : cells_) cell->show();
+    //: The small count at the top right after a generation: the number of givens of the new puzzle (%1).
     count_->setCaption(tr("空格%1").arg(result.clueCount));
     count_->show();
     if (!result.log.ok)

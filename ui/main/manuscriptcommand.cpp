@@ -31,7 +31,8 @@ public:
         printer->setPageSize(paper);
         printer->setFullPage(true);
         QPrintDialog dialog(printer.get(), parent);
-        dialog.setWindowTitle(QStringLiteral("列印手稿"));
+        //: The caption of the print dialog of a sheet of puzzles.
+        dialog.setWindowTitle(ManuscriptCommand::tr("列印手稿"));
         if (dialog.exec() != QDialog::Accepted) return nullptr;
         return printer;
     }
@@ -63,7 +64,8 @@ ManuscriptCommand::ManuscriptCommand(QWidget& window, const BoardSession& sessio
                                      MessageBoxes& boxes)
     : window_(window), session_(session), log_(log), boxes_(boxes),
       printers_(std::make_unique<PrintDialogChooser>()), opener_(std::make_unique<DesktopDocumentOpener>()) {
-    action_ = makeWindowCommand(this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
+    //: The context menu command that makes a sheet of puzzles with their answers (Ctrl+P).
+    action_ = makeWindowCommand(this, tr("印製手稿…"), {QKeySequence::Print},
                                QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
     connect(action_, &QAction::triggered, this, [this] { openDialog(); });
     window.installEventFilter(this);
@@ -103,7 +105,7 @@ std::optional<ManuscriptPuzzle> ManuscriptCommand::boardPuzzle(QString* reason) 
             board.isGiven(c) ? static_cast<std::uint8_t>(board.digit(c)) : 0;
     }
     if (puzzle.clueCount() == 0) {
-        *reason = QStringLiteral("盤面上沒有題目（藍色的數字），無法列為第 1 題。");
+        *reason = tr("盤面上沒有題目（藍色的數字），無法列為第 1 題。");
         return std::nullopt;
     }
     const SolvedGivens solved = solveGivens(puzzle.givens);
@@ -112,11 +114,10 @@ std::optional<ManuscriptPuzzle> ManuscriptCommand::boardPuzzle(QString* reason) 
         puzzle.solution = solved.solution;
         return puzzle;
     case SolutionVerdict::Several:
-        *reason = QStringLiteral(
-            "盤面上的題目有多組解答，不能當作手稿的題目。\n請再加上幾個數字，讓它只有一組解答。");
+        *reason = tr("盤面上的題目有多組解答，不能當作手稿的題目。\n請再加上幾個數字，讓它只有一組解答。");
         break;
     default:
-        *reason = QStringLiteral("盤面上的題目無解，不能當作手稿的題目。");
+        *reason = tr("盤面上的題目無解，不能當作手稿的題目。");
         break;
     }
     return std::nullopt;
@@ -158,9 +159,9 @@ void ManuscriptCommand::start(const ManuscriptRequest& request) {
 
     batch_ = std::make_unique<BatchGeneration>(levelsForMix(request.mix, request.count),
                                                request.seed ? *request.seed : randomBaseSeed());
-    progress_ = new QProgressDialog(QStringLiteral("正在產生手稿的題目…"), QStringLiteral("取消"), 0,
+    progress_ = new QProgressDialog(tr("正在產生手稿的題目…"), tr("取消"), 0,
                                     request.count, &window_);
-    progress_->setWindowTitle(QStringLiteral("印製手稿"));
+    progress_->setWindowTitle(tr("印製手稿"));
     progress_->setWindowModality(Qt::NonModal);
     pause_ = std::make_unique<InputPause>(window_);
     progress_->setMinimumDuration(0);
@@ -191,9 +192,8 @@ void ManuscriptCommand::batchFinished() {
     if (log_) {
         const LogWriteResult logged = logBatch(*log_, generated);
         if (!logged.ok)
-            boxes_.show(&window_,
-                        QStringLiteral("手稿的題目沒有全部記錄到記錄檔：") +
-                            QString::fromStdString(logged.error),
+            //: %1: why the puzzle log could not be written.
+            boxes_.show(&window_, tr("手稿的題目沒有全部記錄到記錄檔：%1").arg(QString::fromStdString(logged.error)),
                         MessageButtons::Ok, MessageIcon::Warning);
     }
     std::vector<ManuscriptPuzzle> puzzles;
@@ -210,10 +210,12 @@ void ManuscriptCommand::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
     options.ratings = request_.ratings;
     options.title = request_.title;
     if (printer_) {
-        printer_->setDocName(request_.title.isEmpty() ? QStringLiteral("Dodoru 手稿") : request_.title);
+        //: The name of an untitled sheet in the printer's queue.
+        printer_->setDocName(request_.title.isEmpty() ? tr("Dodoru 手稿") : request_.title);
         const ManuscriptWriteResult printed = paintManuscript(*printer_, options, puzzles);
         if (!printed.ok || printer_->printerState() == QPrinter::Error) {
-            boxes_.show(&window_, QStringLiteral("無法列印手稿。\n") + printed.error, MessageButtons::Ok,
+            //: %1: why the sheet could not be printed.
+            boxes_.show(&window_, tr("無法列印手稿。\n%1").arg(printed.error), MessageButtons::Ok,
                         MessageIcon::Warning);
             return end(false);
         }
@@ -226,10 +228,11 @@ void ManuscriptCommand::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
         return end(false);
     }
     end(true);
-    if (boxes_.show(&window_, QStringLiteral("手稿已儲存到「%1」。\n要現在開啟它嗎？").arg(request_.pdfPath),
+    //: %1: the PDF file the sheet was saved in.
+    if (boxes_.show(&window_, tr("手稿已儲存到「%1」。\n要現在開啟它嗎？").arg(request_.pdfPath),
                     MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes &&
         !opener_->open(QUrl::fromLocalFile(request_.pdfPath)))
-        boxes_.show(&window_, QStringLiteral("找不到可以開啟 PDF 檔案的程式。"), MessageButtons::Ok,
+        boxes_.show(&window_, tr("找不到可以開啟 PDF 檔案的程式。"), MessageButtons::Ok,
                     MessageIcon::Warning);
 }
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -23,15 +24,19 @@
 namespace dodoru {
 
 ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
-    setWindowTitle(QStringLiteral("印製手稿"));
+    //: The caption of the dialog that makes a sheet of puzzles with their answers (a manuscript).
+    setWindowTitle(tr("印製手稿"));
     auto* form = new QFormLayout(this);
 
-    singleLevel_ = new QRadioButton(QStringLiteral("單一等級"), this);
+    //: The sheet's puzzles: all of one level (chosen beside it) ...
+    singleLevel_ = new QRadioButton(tr("單一等級"), this);
     level_ = new QComboBox(this);
     for (int l = 1; l <= 5; ++l) level_->addItem(levelName(l), l);
-    mixed_ = new QRadioButton(QStringLiteral("混合"), this);
+    //: ... or of several levels mixed, given as a list such as 2,2,3,3,4.
+    mixed_ = new QRadioButton(tr("混合"), this);
     mix_ = new QLineEdit(this);
-    mix_->setPlaceholderText(QStringLiteral("例如 2,2,3,3,4"));
+    //: Shown in the empty field of the mixed levels.
+    mix_->setPlaceholderText(tr("例如 2,2,3,3,4"));
     mix_->setToolTip(QStringLiteral("Levels 1-5 separated by commas, spread over the count in their order"));
     auto* levels = new QButtonGroup(this);
     levels->addButton(singleLevel_);
@@ -41,22 +46,24 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
     levelRow->addWidget(level_);
     levelRow->addWidget(mixed_);
     levelRow->addWidget(mix_, 1);
-    form->addRow(QStringLiteral("等級："), levelRow);
+    //: The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.
+    form->addRow(tr("等級："), levelRow);
 
     count_ = new QSpinBox(this);
     count_->setRange(1, kMostBatchPuzzles);
     count_->setToolTip(QStringLiteral("Puzzles to generate (1-1000)"));
-    form->addRow(QStringLiteral("題數："), count_);
+    form->addRow(tr("題數："), count_);
 
     perPage_ = new QComboBox(this);
     for (const int k : {1, 2, 4, 6}) perPage_->addItem(QString::number(k), k);
-    form->addRow(QStringLiteral("每頁題數："), perPage_);
+    form->addRow(tr("每頁題數："), perPage_);
 
     paper_ = new QComboBox(this);
     for (const QPageSize::PageSizeId id : manuscriptPapers()) paper_->addItem(paperName(id), int(id));
-    form->addRow(QStringLiteral("紙張："), paper_);
+    form->addRow(tr("紙張："), paper_);
 
-    answers_ = new QCheckBox(QStringLiteral("最後附上解答"), this);
+    //: Whether answer pages follow the puzzles.
+    answers_ = new QCheckBox(tr("最後附上解答"), this);
     form->addRow(QString(), answers_);
 
     ratings_ = new QCheckBox(tr("每題註明難度評分"), this);
@@ -64,22 +71,25 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
     form->addRow(QString(), ratings_);
 
     title_ = new QLineEdit(this);
-    form->addRow(QStringLiteral("標題："), title_);
+    form->addRow(tr("標題："), title_);
 
     seed_ = new QLineEdit(this);
-    seed_->setPlaceholderText(QStringLiteral("空白表示隨機"));
+    //: Shown in the empty seed field: an empty seed gives random puzzles.
+    seed_->setPlaceholderText(tr("空白表示隨機"));
     seed_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,20}")), seed_));
     seed_->setToolTip(QStringLiteral("The same seed gives the same puzzles"));
-    form->addRow(QStringLiteral("種子："), seed_);
+    form->addRow(tr("種子："), seed_);
 
-    includeBoard_ = new QCheckBox(QStringLiteral("把盤面上的題目列為第 1 題"), this);
+    //: Whether the puzzle on the board becomes the sheet's first puzzle.
+    includeBoard_ = new QCheckBox(tr("把盤面上的題目列為第 1 題"), this);
     form->addRow(QString(), includeBoard_);
 
-    toPdf_ = new QRadioButton(QStringLiteral("PDF 檔案"), this);
+    toPdf_ = new QRadioButton(tr("PDF 檔案"), this);
     pdfPath_ = new QLineEdit(this);
-    browse_ = new QPushButton(QStringLiteral("瀏覽…"), this);
-    toPrinter_ = new QRadioButton(QStringLiteral("印表機"), this);
+    //: Chooses the PDF file.
+    browse_ = new QPushButton(tr("瀏覽…"), this);
+    toPrinter_ = new QRadioButton(tr("印表機"), this);
     auto* targets = new QButtonGroup(this);
     targets->addButton(toPdf_);
     targets->addButton(toPrinter_);
@@ -87,12 +97,13 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
     pdfRow->addWidget(toPdf_);
     pdfRow->addWidget(pdfPath_, 1);
     pdfRow->addWidget(browse_);
-    form->addRow(QStringLiteral("輸出到："), pdfRow);
+    form->addRow(tr("輸出到："), pdfRow);
     form->addRow(QString(), toPrinter_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("開始"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    //: The button that makes the sheet.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("開始"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     form->addRow(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &ManuscriptDialog::accept);
@@ -134,7 +145,7 @@ std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) cons
         out.mix = {level_->currentData().toInt()};
     } else {
         const auto mix = parseLevelMix(mix_->text().toStdString());
-        if (!mix) return refuse(QStringLiteral("混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。"));
+        if (!mix) return refuse(tr("混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。"));
         out.mix = *mix;
     }
     out.count = count_->value();
@@ -146,14 +157,14 @@ std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) cons
     if (!seed_->text().isEmpty()) {
         bool ok = false;
         const qulonglong seed = seed_->text().toULongLong(&ok);
-        if (!ok) return refuse(QStringLiteral("種子必須是 0 到 18446744073709551615 之間的整數。"));
+        if (!ok) return refuse(tr("種子必須是 0 到 18446744073709551615 之間的整數。"));
         out.seed = seed;
     }
     out.includeBoard = includeBoard_->isChecked();
     out.target = toPrinter_->isChecked() ? ManuscriptTarget::Printer : ManuscriptTarget::PdfFile;
     out.pdfPath = pdfPath_->text().trimmed();
     if (out.target == ManuscriptTarget::PdfFile && out.pdfPath.isEmpty())
-        return refuse(QStringLiteral("請選擇要儲存手稿的 PDF 檔案。"));
+        return refuse(tr("請選擇要儲存手稿的 PDF 檔案。"));
     return out;
 }
 
@@ -170,11 +181,12 @@ void ManuscriptDialog::accept() {
 
 void ManuscriptDialog::browse() {
     QString start = pdfPath_->text();
-    if (start.isEmpty())
-        start =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/手稿.pdf");
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("儲存手稿"), start,
-                                                QStringLiteral("PDF 文件 (*.pdf)"));
+    //: The file name a sheet of puzzles is offered under.
+    if (start.isEmpty()) start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(tr("手稿.pdf"));
+    //: The caption of the file dialog that chooses the sheet's PDF file.
+    const QString caption = tr("儲存手稿");
+    //: The file dialog's filter; keep (*.pdf) as it is.
+    QString path = QFileDialog::getSaveFileName(this, caption, start, tr("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     pdfPath_->setText(path);

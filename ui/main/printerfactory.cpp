@@ -1,5 +1,6 @@
 #include "printerfactory.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -10,7 +11,8 @@ std::unique_ptr<QPrinter> DefaultPrinterFactory::create(QString& reason) {
     if (info.isNull()) {
         const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
         if (printers.isEmpty()) {
-            reason = QStringLiteral("系統中沒有設定任何印表機。");
+            //: Why the window cannot be printed.
+            reason = QCoreApplication::translate("dodoru::PrintTexts", "系統中沒有設定任何印表機。");
             return nullptr;
         }
         info = printers.first();

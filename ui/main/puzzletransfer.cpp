@@ -1,5 +1,7 @@
 #include "puzzletransfer.h"
 
+#include <QCoreApplication>
+
 #include <QAction>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -25,15 +27,43 @@ namespace dodoru {
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("題目檔 (*.txt *.sdk);;所有檔案 (*)");
-const QString kOpenCaption = QStringLiteral("開啟題目檔");
-const QString kSaveCaption = QStringLiteral("另存題目");
-const QString kSuggestedName = QStringLiteral("題目.txt");
-const QString kPasteRefused = QStringLiteral("無法貼上題目。");
-const QString kDropRefused = QStringLiteral("無法讀入拖放的題目。");
-const QString kOpenRefused = QStringLiteral("無法開啟題目檔「%1」。");
-const QString kSaveFailed = QStringLiteral("無法儲存題目檔「%1」。");
-const QString kPickEntry = QStringLiteral("第 %1 題　提示數 %2");
+// The texts of the puzzle transfers, in the window's language.
+struct TransferTexts {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::TransferTexts)
+};
+
+QString fileFilter() {
+    //: The file dialogs' filter for puzzle files; keep the patterns in brackets as they are.
+    return TransferTexts::tr("題目檔 (*.txt *.sdk);;所有檔案 (*)");
+}
+QString openCaption() {
+    //: The caption of the file dialog that opens a puzzle file.
+    return TransferTexts::tr("開啟題目檔");
+}
+QString saveCaption() {
+    //: The caption of the file dialog that saves the puzzle.
+    return TransferTexts::tr("另存題目");
+}
+QString suggestedName() {
+    //: The file name a saved puzzle is offered under.
+    return TransferTexts::tr("題目.txt");
+}
+QString pasteRefused() {
+    //: The heading of a message: the clipboard held no puzzle; the reason follows.
+    return TransferTexts::tr("無法貼上題目。");
+}
+QString dropRefused() {
+    //: The heading of a message: what was dropped on the window held no puzzle; the reason follows.
+    return TransferTexts::tr("無法讀入拖放的題目。");
+}
+QString openRefused(const QString& path) {
+    //: The heading of a message: a puzzle file (%1) could not be read; the reason follows.
+    return TransferTexts::tr("無法開啟題目檔「%1」。").arg(path);
+}
+QString saveFailed(const QString& path) {
+    //: The heading of a message: the puzzle could not be saved in %1; the reason follows.
+    return TransferTexts::tr("無法儲存題目檔「%1」。").arg(path);
+}
 
 // A character of the text as the message shows it: itself when printable, else its code.
 QString shownCharacter(const std::string& bytes) {
@@ -48,30 +78,36 @@ QString shownCharacter(const std::string& bytes) {
 QString describe(const TextError& error) {
     switch (error.fault) {
     case TextFault::UnexpectedCharacter:
-        return QStringLiteral("第 %1 行第 %2 個字元「%3」不是題目的格子（格子只能是 1～9、0 或 .）。")
+        //: Text that is not a puzzle: %1 the line, %2 the character's place in it, %3 the character.
+        return TransferTexts::tr("第 %1 行第 %2 個字元「%3」不是題目的格子（格子只能是 1～9、0 或 .）。")
             .arg(error.line)
             .arg(error.column)
             .arg(shownCharacter(error.character));
     case TextFault::TooManyCells:
-        return QStringLiteral("第 %1 行第 %2 個字元：這一行在題目的第 81 格之後還有格子。")
+        //: Text that is not a puzzle: %1 the line, %2 the character's place in it.
+        return TransferTexts::tr("第 %1 行第 %2 個字元：這一行在題目的第 81 格之後還有格子。")
             .arg(error.line)
             .arg(error.column);
     case TextFault::UnfinishedPuzzle:
-        return QStringLiteral("第 %1 行開始的題目只有 %2 格，題目需要剛好 81 格。")
+        //: Text that is not a puzzle: %1 the line the puzzle starts on, %2 its number of cells.
+        return TransferTexts::tr("第 %1 行開始的題目只有 %2 格，題目需要剛好 81 格。")
             .arg(error.line)
             .arg(error.cells);
     case TextFault::WrongCellCount:
-        return QStringLiteral("題目有 %1 格，需要剛好 81 格。").arg(error.cells);
+        //: Text that is not a puzzle: %1 its number of cells.
+        return TransferTexts::tr("題目有 %1 格，需要剛好 81 格。").arg(error.cells);
     case TextFault::NotText:
-        return QStringLiteral("這不是文字，讀不出題目。");
+        //: What was pasted, dropped or opened holds bytes that are not text.
+        return TransferTexts::tr("這不是文字，讀不出題目。");
     case TextFault::NoPuzzle:
         break;
     }
-    return QStringLiteral("沒有找到題目：題目是 81 格，1～9 為題目的數字，0 或 . 為空格。");
+    return TransferTexts::tr("沒有找到題目：題目是 81 格，1～9 為題目的數字，0 或 . 為空格。");
 }
 
 QString tooLarge(qint64 bytes) {
-    return QStringLiteral("內容太大（%1 MB），不是題目；題目檔最多 %2 MB。")
+    //: %1: the size of what was read, %2: the largest puzzle file read, both in megabytes.
+    return TransferTexts::tr("內容太大（%1 MB），不是題目；題目檔最多 %2 MB。")
         .arg(static_cast<double>(bytes) / (1024.0 * 1024.0), 0, 'f', 1)
         .arg(PuzzleTransfer::kMaxTextBytes / (1024 * 1024));
 }
@@ -87,7 +123,9 @@ QString readFailure(const FileRead& read) {
         return fileErrorReason(read.errorNumber);
     case FileRead::Fault::Kind:
         if (read.kind.kind == FileKind::Missing) return fileErrorReason(ENOENT);
-        if (read.kind.kind == FileKind::Directory) return QStringLiteral("這是資料夾，不是題目檔。");
+        if (read.kind.kind == FileKind::Directory)
+            //: A folder was opened or dropped where a puzzle file was expected.
+            return TransferTexts::tr("這是資料夾，不是題目檔。");
         return fileKindReason(
             FileKindCheck{read.kind.kind, read.kind.errorNumber,
                           QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
@@ -107,22 +145,23 @@ QString localFileOf(const QMimeData* data) {
 PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
                                MessageBoxes& messageBoxes)
     : window_(window), target_(target), platform_(platform), messageBoxes_(messageBoxes) {
-    addCommand(QStringLiteral("copyPuzzle"), QStringLiteral("複製題目(&C)"), QKeySequence::Copy,
+    //: Context menu commands; & marks the access key.
+    addCommand(QStringLiteral("copyPuzzle"), TransferTexts::tr("複製題目(&C)"), QKeySequence::Copy,
                QStringLiteral("Copy the puzzle (the blue givens) as an 81-character line"),
                &PuzzleTransfer::copyPuzzle);
-    addCommand(QStringLiteral("copyPuzzleAndAnswer"), QStringLiteral("複製題目與答案(&A)"),
+    addCommand(QStringLiteral("copyPuzzleAndAnswer"), TransferTexts::tr("複製題目與答案(&A)"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                QStringLiteral("Copy the board as shown, puzzle and answer, as a nine-line grid"),
                &PuzzleTransfer::copyPuzzleAndAnswer);
-    addCommand(QStringLiteral("pastePuzzle"), QStringLiteral("貼上題目(&P)"), QKeySequence::Paste,
+    addCommand(QStringLiteral("pastePuzzle"), TransferTexts::tr("貼上題目(&P)"), QKeySequence::Paste,
                QStringLiteral("Paste a puzzle: 81 cells, 1-9 a given, 0 or . empty"),
                &PuzzleTransfer::pastePuzzle);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     actions_.append(separator);
-    addCommand(QStringLiteral("openPuzzleFile"), QStringLiteral("開啟題目檔(&O)…"), QKeySequence::Open,
+    addCommand(QStringLiteral("openPuzzleFile"), TransferTexts::tr("開啟題目檔(&O)…"), QKeySequence::Open,
                QStringLiteral("Open a file of one or more puzzles"), &PuzzleTransfer::openPuzzleFile);
-    addCommand(QStringLiteral("savePuzzle"), QStringLiteral("另存題目(&S)…"), QKeySequence::Save,
+    addCommand(QStringLiteral("savePuzzle"), TransferTexts::tr("另存題目(&S)…"), QKeySequence::Save,
                QStringLiteral("Save the puzzle (the blue givens) as an 81-character line"),
                &PuzzleTransfer::savePuzzle);
     window_.setAcceptDrops(true);
@@ -153,12 +192,12 @@ void PuzzleTransfer::copyPuzzleAndAnswer() {
 }
 
 void PuzzleTransfer::pastePuzzle() {
-    takeMimeData(platform_.clipboardData(), kPasteRefused);
+    takeMimeData(platform_.clipboardData(), pasteRefused());
 }
 
 void PuzzleTransfer::openPuzzleFile() {
     const QString path =
-        platform_.openFileName(&window_, kOpenCaption, platform_.lastDirectory(), kFileFilter);
+        platform_.openFileName(&window_, openCaption(), platform_.lastDirectory(), fileFilter());
     if (path.isEmpty()) return;
     platform_.setLastDirectory(QFileInfo(path).absolutePath());
     takeFile(path);
@@ -166,10 +205,10 @@ void PuzzleTransfer::openPuzzleFile() {
 
 void PuzzleTransfer::savePuzzle() {
     const QString path = platform_.saveFileName(
-        &window_, kSaveCaption, platform_.lastDirectory() + QLatin1Char('/') + kSuggestedName, kFileFilter);
+        &window_, saveCaption(), platform_.lastDirectory() + QLatin1Char('/') + suggestedName(), fileFilter());
     if (path.isEmpty()) return;
     if (const QString why = savePuzzleFile(path, target_.shownBoard()); !why.isEmpty()) {
-        refuse(kSaveFailed.arg(QDir::toNativeSeparators(path)), why);
+        refuse(saveFailed(QDir::toNativeSeparators(path)), why);
         return;
     }
     platform_.setLastDirectory(QFileInfo(path).absolutePath());
@@ -181,14 +220,14 @@ void PuzzleTransfer::takeMimeData(const QMimeData* data, const QString& refused)
         return;
     }
     if (data == nullptr || !data->hasText() || data->text().trimmed().isEmpty()) {
-        refuse(refused, QStringLiteral("沒有文字可以讀成題目。"));
+        refuse(refused, TransferTexts::tr("沒有文字可以讀成題目。"));
         return;
     }
     takeText(data->text().toUtf8(), refused);
 }
 
 void PuzzleTransfer::takeFile(const QString& path) {
-    const QString heading = kOpenRefused.arg(QDir::toNativeSeparators(path));
+    const QString heading = openRefused(QDir::toNativeSeparators(path));
     // Only a regular file, never waited on: a FIFO or a device is refused before it is opened.
     const FileRead read = readRegularFile(QFile::encodeName(path).toStdString(), kMaxTextBytes);
     if (!read.ok()) {
@@ -218,7 +257,8 @@ void PuzzleTransfer::takePuzzles(const std::vector<PuzzleText>& puzzles) {
         QStringList entries;
         entries.reserve(static_cast<qsizetype>(puzzles.size()));
         for (std::size_t i = 0; i < puzzles.size(); ++i)
-            entries << kPickEntry.arg(i + 1).arg(puzzles[i].clueCount());
+            //: An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).
+            entries << TransferTexts::tr("第 %1 題　提示數 %2").arg(i + 1).arg(puzzles[i].clueCount());
         const auto picked = platform_.pickPuzzle(&window_, entries);
         if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= puzzles.size()) return;
         chosen = static_cast<std::size_t>(*picked);
@@ -259,7 +299,7 @@ bool PuzzleTransfer::eventFilter(QObject* watched, QEvent* event) {
         else
             copy->setText(drop->mimeData()->text());
         QMetaObject::invokeMethod(
-            this, [this, copy] { takeMimeData(copy.get(), kDropRefused); }, Qt::QueuedConnection);
+            this, [this, copy] { takeMimeData(copy.get(), dropRefused()); }, Qt::QueuedConnection);
         return true;
     }
     default:

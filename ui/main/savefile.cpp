@@ -1,5 +1,6 @@
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,25 @@
 namespace dodoru {
 
 namespace {
+
+// The reasons of a failed save, in the window's language; %1 is the reason of the system call.
+struct SaveReasons {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::SaveReasons)
+
+public:
+    //: Why the save file cannot be used. %1: the system's reason.
+    static QString cannotOpen(const QString& why) { return tr("無法開啟檔案：%1").arg(why); }
+    //: Why the save file cannot be used. %1: the system's reason.
+    static QString cannotRead(const QString& why) { return tr("無法讀取檔案：%1").arg(why); }
+    //: Why the save file cannot be used. %1: the system's reason.
+    static QString cannotCreate(const QString& why) { return tr("無法建立檔案：%1").arg(why); }
+    //: Why the save file cannot be used. %1: the system's reason.
+    static QString cannotWrite(const QString& why) { return tr("無法寫入檔案：%1").arg(why); }
+    //: Why the save file cannot be used. %1: the system's reason.
+    static QString cannotReadOld(const QString& why) { return tr("無法讀取原有的檔案：%1").arg(why); }
+    //: Why the save file cannot be used. %1: the system's reason.
+    static QString cannotDelete(const QString& why) { return tr("無法刪除檔案：%1").arg(why); }
+};
 
 SaveFileResult failure(const QString& path, const QString& why) {
     return {SaveFileStatus::Failed, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
@@ -43,7 +63,7 @@ private:
 int openRegularForReading(const QString& path, QString& why) {
     const OpenedFile opened = openRegularFile(QFile::encodeName(path).toStdString());
     if (opened.descriptor >= 0) return opened.descriptor;
-    why = opened.errorNumber != 0 ? QStringLiteral("無法開啟檔案：") + fileErrorReason(opened.errorNumber)
+    why = opened.errorNumber != 0 ? SaveReasons::cannotOpen(fileErrorReason(opened.errorNumber))
                                   : fileKindReason(FileKindCheck{opened.kind, 0, {}});
     return -1;
 }
@@ -57,7 +77,7 @@ bool readAt(int fd, qint64 offset, QByteArray& bytes, qint64 count, QString& why
                                   static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            why = QStringLiteral("無法讀取檔案：") + fileErrorReason(errno);
+            why = SaveReasons::cannotRead(fileErrorReason(errno));
             return false;
         }
         if (n == 0) break;
@@ -75,7 +95,7 @@ SaveFileResult SaveFile::load(Board& board) const {
         QFile created(path_);
         if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             const int error = errno;
-            return failure(path_, QStringLiteral("無法建立檔案：") + fileErrorReason(created, error));
+            return failure(path_, SaveReasons::cannotCreate(fileErrorReason(created, error)));
         }
         created.close();
         return {SaveFileStatus::CreatedEmpty, {}};
@@ -109,12 +129,12 @@ SaveFileResult SaveFile::checkWritable() const {
     // both the file and its folder must accept writing.
     const QString target = kind.kind == FileKind::Regular ? QFileInfo(path_).canonicalFilePath() : path_;
     if (kind.kind == FileKind::Regular && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
-        return failure(path_, QStringLiteral("無法寫入檔案：") + fileErrorReason(errno));
+        return failure(path_, SaveReasons::cannotWrite(fileErrorReason(errno)));
     const QString folder = QFileInfo(target).absolutePath();
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        return failure(path_, QStringLiteral("無法在檔案所在的資料夾 %1 建立新檔案：")
-                                  .arg(QDir::toNativeSeparators(folder)) +
-                                  fileErrorReason(errno));
+        //: Why the save file cannot be saved. %1: its folder, %2: the system's reason.
+        return failure(path_, SaveReasons::tr("無法在檔案所在的資料夾 %1 建立新檔案：%2")
+                                  .arg(QDir::toNativeSeparators(folder), fileErrorReason(errno)));
     return {SaveFileStatus::Writable, {}};
 }
 
@@ -131,12 +151,13 @@ SaveFileResult SaveFile::save(const Board& board, OldFileTail oldTail) const {
         const Descriptor old(openRegularForReading(path_, why));
         struct stat info {};
         if (old.get() < 0 || ::fstat(old.get(), &info) != 0)
-            return failure(path_, QStringLiteral("無法讀取原有的檔案：") + (why.isEmpty() ? fileErrorReason(errno) : why));
+            return failure(path_, SaveReasons::cannotReadOld(why.isEmpty() ? fileErrorReason(errno) : why));
         if (info.st_size > kByteCount) {
             const qint64 tailSize = static_cast<qint64>(info.st_size) - kByteCount;
             if (!readAt(old.get(), kByteCount, tail, tailSize, why)) return failure(path_, why);
             if (tail.size() != tailSize)
-                return failure(path_, QStringLiteral("無法讀取原有的檔案：檔案在讀取時改變了"));
+                //: Why the save file cannot be saved: the file changed while it was read.
+                return failure(path_, SaveReasons::tr("無法讀取原有的檔案：檔案在讀取時改變了"));
         }
     }
 
@@ -152,17 +173,17 @@ SaveFileResult SaveFile::save(const Board& board, OldFileTail oldTail) const {
     QSaveFile out(path_);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int error = errno;
-        return failure(path_, QStringLiteral("無法寫入檔案：") + fileErrorReason(out, error));
+        return failure(path_, SaveReasons::cannotWrite(fileErrorReason(out, error)));
     }
     if (out.write(bytes) != bytes.size() || out.write(tail) != tail.size()) {
         const int error = errno;
         const QString why = fileErrorReason(out, error);
         out.cancelWriting();
-        return failure(path_, QStringLiteral("無法寫入檔案：") + why);
+        return failure(path_, SaveReasons::cannotWrite(why));
     }
     if (!out.commit()) {
         const int error = errno;
-        return failure(path_, QStringLiteral("無法寫入檔案：") + fileErrorReason(out, error));
+        return failure(path_, SaveReasons::cannotWrite(fileErrorReason(out, error)));
     }
     return {SaveFileStatus::Saved, {}};
 }
@@ -175,7 +196,7 @@ SaveFileResult SaveFile::remove() const {
     QFile file(path_);
     if (!file.remove()) {
         const int error = errno;
-        return failure(path_, QStringLiteral("無法刪除檔案：") + fileErrorReason(file, error));
+        return failure(path_, SaveReasons::cannotDelete(fileErrorReason(file, error)));
     }
     return {SaveFileStatus::Deleted, {}};
 }

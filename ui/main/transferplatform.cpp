@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -15,7 +16,6 @@ namespace dodoru {
 
 namespace {
 
-const QString kPickCaption = QStringLiteral("選擇題目");
 const QString kLastDirectoryKey = QStringLiteral("transfer/lastDirectory");
 
 QSettings settings() {
@@ -49,7 +49,8 @@ QString QtTransferPlatform::saveFileName(QWidget* parent, const QString& caption
 
 std::optional<int> QtTransferPlatform::pickPuzzle(QWidget* parent, const QStringList& entries) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(kPickCaption);
+    //: The caption of the list a puzzle is picked from, when a file holds several.
+    dialog.setWindowTitle(QCoreApplication::translate("dodoru::TransferTexts", "選擇題目"));
     auto* list = new QListWidget(&dialog);
     list->setUniformItemSizes(true);
     list->addItems(entries);

@@ -1,5 +1,7 @@
 #include "windowfeatures.h"
 
+#include <QCoreApplication>
+
 #include <QAction>
 #include <QWidget>
 
@@ -53,7 +55,9 @@ Board WindowFeatures::shownBoard() const {
 
 void WindowFeatures::setUpPuzzle(const Board& givens) {
     // One undo step, whatever the cells and the mode were before.
-    const BoardHistory::Step step(history(), QStringLiteral("讀入題目"), BoardHistory::UndoMode::AsBefore);
+    //: An undo step: a puzzle read in from the clipboard, a file or a drop.
+    const BoardHistory::Step step(history(), QCoreApplication::translate("dodoru::HistoryTexts", "讀入題目"),
+                                  BoardHistory::UndoMode::AsBefore);
     session_.clearAllCells();
     for (int c = 0; c < kCellCount; ++c)
         if (givens.cell(c).isGiven()) session_.setDigit(c, givens.cell(c).value());

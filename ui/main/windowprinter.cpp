@@ -1,5 +1,6 @@
 #include "windowprinter.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -54,8 +55,22 @@ QPixmap WindowPrinter::captureWindow(QWidget* window) {
     return image;
 }
 
+namespace {
+
+// The texts of printing the window, in the window's language.
+struct PrintTexts {
+    Q_DECLARE_TR_FUNCTIONS(dodoru::PrintTexts)
+};
+
+} // namespace
+
+QString printQuestion() {
+    //: Asked before the print button prints the window.
+    return PrintTexts::tr("注意!請問您是否要列印本題目?");
+}
+
 PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
-    if (boxes_.show(window, kPrintQuestion, MessageButtons::OkCancel, MessageIcon::Question) !=
+    if (boxes_.show(window, printQuestion(), MessageButtons::OkCancel, MessageIcon::Question) !=
         MessageAnswer::Ok)
         return PrintOutcome::Cancelled;
 
@@ -64,7 +79,7 @@ PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
 
     const QPixmap image = captureWindow(window);
     if (image.isNull()) {
-        warn(boxes_, window, QStringLiteral("無法擷取視窗的畫面，所以無法列印。"));
+        warn(boxes_, window, PrintTexts::tr("無法擷取視窗的畫面，所以無法列印。"));
         return PrintOutcome::CaptureFailed;
     }
     if (Picture1) {
@@ -75,7 +90,8 @@ PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
     QString reason;
     const std::unique_ptr<QPrinter> printer = printers_.create(reason);
     if (!printer) {
-        warn(boxes_, window, QStringLiteral("找不到印表機，無法列印。\n") + reason);
+        //: %1: why no printer can be used, such as 系統中沒有設定任何印表機。
+        warn(boxes_, window, PrintTexts::tr("找不到印表機，無法列印。\n%1").arg(reason));
         return PrintOutcome::NoPrinter;
     }
 
@@ -90,9 +106,10 @@ PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
     if (!painter.begin(printer.get())) {
         QString name = printer->printerName();
         if (name.isEmpty()) name = printer->outputFileName();
+        //: %1: the printer's name.
         warn(boxes_, window,
-             QStringLiteral("無法列印：印表機「") + name +
-                 QStringLiteral("」無法開始列印。\n請檢查印表機是否已連接並可以使用。"));
+             PrintTexts::tr("無法列印：印表機「%1」無法開始列印。\n請檢查印表機是否已連接並可以使用。")
+                 .arg(name));
         return PrintOutcome::PrinterUnavailable;
     }
     const double toDevice = printer->resolution() / 1440.0;
@@ -101,7 +118,7 @@ PrintOutcome WindowPrinter::print(QWidget* window, QLabel* Picture1) {
                        image, QRectF(image.rect()));
     const bool ended = painter.end();
     if (!ended || printer->printerState() == QPrinter::Error) {
-        warn(boxes_, window, QStringLiteral("列印時發生錯誤，這一頁沒有印出。"));
+        warn(boxes_, window, PrintTexts::tr("列印時發生錯誤，這一頁沒有印出。"));
         return PrintOutcome::PrintFailed;
     }
     return PrintOutcome::Printed;

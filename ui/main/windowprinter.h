@@ -48,6 +48,7 @@ private:
     PagePlacement placement_;
 };
 
-inline const QString kPrintQuestion = QStringLiteral("注意!請問您是否要列印本題目?");
+// "注意!請問您是否要列印本題目?" in the window's language: asked before the window is printed.
+QString printQuestion();
 
 } // namespace dodoru

@@ -1,5 +1,6 @@
 #include "celllabel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace dodoru {
@@ -13,19 +14,28 @@ const QColor kConflictBackground(0xFF, 0xC8, 0xC8);
 
 // Rows (列) run across and columns (行) down, as the window's readers count them, from 1.
 QString cellAccessibleName(int row, int column, const QString& text) {
-    const QString place = QStringLiteral("第%1列第%2行").arg(row + 1).arg(column + 1);
-    return place + QStringLiteral("，") + (text.isEmpty() ? QStringLiteral("空格") : text);
+    //: What a screen reader says of an empty cell.
+    const QString empty = QCoreApplication::translate("dodoru::CellLabel", "空格");
+    //: What a screen reader says of a cell: its row and column, counted from 1 at the top left, then
+    //: its digit, or 空格 when it is empty (%3).
+    return QCoreApplication::translate("dodoru::CellLabel", "第%1列第%2行，%3")
+        .arg(QString::number(row + 1), QString::number(column + 1), text.isEmpty() ? empty : text);
 }
 
 QString cellAccessibleDescription(const QString& text, bool given, bool conflict) {
     QString kind;
     if (text.isEmpty())
-        kind = QStringLiteral("尚未填入數字");
+        //: A screen reader's description of an empty cell.
+        kind = QCoreApplication::translate("dodoru::CellLabel", "尚未填入數字");
     else if (given)
-        kind = QStringLiteral("題目給定的數字");
+        //: A screen reader's description of a cell holding a digit of the puzzle (a given, shown in blue).
+        kind = QCoreApplication::translate("dodoru::CellLabel", "題目給定的數字");
     else
-        kind = QStringLiteral("程式解出的數字");
-    if (conflict) kind += QStringLiteral("；與同列、同行或同一九宮格的題目數字重複");
+        //: A screen reader's description of a cell whose digit the program found by solving.
+        kind = QCoreApplication::translate("dodoru::CellLabel", "程式解出的數字");
+    //: Added to a cell's description when its digit repeats a given in its row, column or 3x3 box.
+    if (conflict)
+        kind += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的題目數字重複");
     return kind;
 }
 
@@ -47,7 +57,8 @@ void CellLabel::shownTextChanged() {
 void CellLabel::describe() {
     const QString shown = text();
     setAccessibleName(cellAccessibleName(row_, column_, shown));
-    setAccessibleDescription(cellAccessibleDescription(shown, foreColor() == kGivenTextColour, conflictMark_));
+    setAccessibleDescription(
+        cellAccessibleDescription(shown, foreColor() == kGivenTextColour, conflictMark_));
 }
 
 void CellLabel::paintEvent(QPaintEvent* event) {

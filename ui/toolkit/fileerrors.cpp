@@ -1,5 +1,6 @@
 #include "fileerrors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -9,15 +10,15 @@ namespace dodoru {
 QString fileErrorReason(int errorNumber) {
     switch (errorNumber) {
     case EACCES:
-    case EPERM: return QStringLiteral("沒有存取這個檔案的權限");
-    case ENOENT: return QStringLiteral("檔案或資料夾不存在");
-    case EISDIR: return QStringLiteral("這是一個資料夾，不是檔案");
-    case ENOTDIR: return QStringLiteral("路徑中有一段不是資料夾");
+    case EPERM: return QCoreApplication::translate("dodoru::FileErrors", "沒有存取這個檔案的權限");
+    case ENOENT: return QCoreApplication::translate("dodoru::FileErrors", "檔案或資料夾不存在");
+    case EISDIR: return QCoreApplication::translate("dodoru::FileErrors", "這是一個資料夾，不是檔案");
+    case ENOTDIR: return QCoreApplication::translate("dodoru::FileErrors", "路徑中有一段不是資料夾");
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("磁碟空間不足");
-    case EROFS: return QStringLiteral("檔案所在的檔案系統是唯讀的");
-    case EFBIG: return QStringLiteral("檔案超過了允許的大小");
-    case EIO: return QStringLiteral("讀寫裝置時發生錯誤");
+    case EDQUOT: return QCoreApplication::translate("dodoru::FileErrors", "磁碟空間不足");
+    case EROFS: return QCoreApplication::translate("dodoru::FileErrors", "檔案所在的檔案系統是唯讀的");
+    case EFBIG: return QCoreApplication::translate("dodoru::FileErrors", "檔案超過了允許的大小");
+    case EIO: return QCoreApplication::translate("dodoru::FileErrors", "讀寫裝置時發生錯誤");
     default: return qt_error_string(errorNumber);
     }
 }
@@ -42,12 +43,14 @@ QString fileKindReason(const FileKindCheck& check) {
     case FileKind::Missing:
     case FileKind::Regular: return {};
     case FileKind::DanglingLink:
-        return QStringLiteral("這是一個符號連結，但它指向的檔案不存在：") + check.linkTarget;
+        //: %1: the path the link points to.
+        return QCoreApplication::translate("dodoru::FileErrors", "這是一個符號連結，但它指向的檔案不存在：%1")
+            .arg(check.linkTarget);
     case FileKind::Directory: return fileErrorReason(EISDIR);
-    case FileKind::Device: return QStringLiteral("這是一個裝置，不是一般檔案");
-    case FileKind::Fifo: return QStringLiteral("這是一個具名管道（FIFO），不是一般檔案");
-    case FileKind::Socket: return QStringLiteral("這是一個通訊端（socket），不是一般檔案");
-    case FileKind::Other: return QStringLiteral("這不是一般檔案");
+    case FileKind::Device: return QCoreApplication::translate("dodoru::FileErrors", "這是一個裝置，不是一般檔案");
+    case FileKind::Fifo: return QCoreApplication::translate("dodoru::FileErrors", "這是一個具名管道（FIFO），不是一般檔案");
+    case FileKind::Socket: return QCoreApplication::translate("dodoru::FileErrors", "這是一個通訊端（socket），不是一般檔案");
+    case FileKind::Other: return QCoreApplication::translate("dodoru::FileErrors", "這不是一般檔案");
     case FileKind::Unknown: return fileErrorReason(check.errorNumber);
     }
     return {};

@@ -7,8 +7,8 @@
 
 namespace dodoru {
 
-// The reason of a failed file operation in the window's language: the common errno values in Chinese,
-// the system's own text for the rest.
+// The reason of a failed file operation in the window's language for the common errno values, the
+// system's own text for the rest.
 QString fileErrorReason(int errorNumber);
 
 // The reason of a failed QFile/QSaveFile operation. `errorNumber` is errno read right after the failing
@@ -28,7 +28,7 @@ struct FileKindCheck {
 // Looks with lstat() and, for a link, stat(); never opens the file, so a FIFO cannot block.
 FileKindCheck examineFile(const QString& path);
 
-// Why a file of this kind is refused as a save file or a log (Chinese); empty for Missing and Regular.
+// Why a file of this kind is refused as a save file or a log; empty for Missing and Regular.
 QString fileKindReason(const FileKindCheck& check);
 
 } // namespace dodoru

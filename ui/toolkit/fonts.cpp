@@ -5,10 +5,15 @@
 
 namespace dodoru {
 
-void installFontSubstitutions() {
+void installFontSubstitutions(bool simplifiedChinese) {
     const QStringList families = QFontDatabase::families();
-    if (!families.contains(kKaiFace)) QFont::insertSubstitution(kKaiFace, QStringLiteral("AR PL UKai TW"));
-    if (!families.contains(kMingFace)) QFont::insertSubstitution(kMingFace, QStringLiteral("AR PL UMing TW"));
+    const QString region = simplifiedChinese ? QStringLiteral("CN") : QStringLiteral("TW");
+    QFont::removeSubstitutions(kKaiFace);
+    QFont::removeSubstitutions(kMingFace);
+    if (!families.contains(kKaiFace))
+        QFont::insertSubstitution(kKaiFace, QStringLiteral("AR PL UKai ") + region);
+    if (!families.contains(kMingFace))
+        QFont::insertSubstitution(kMingFace, QStringLiteral("AR PL UMing ") + region);
 }
 
 QFont applicationFont() {

@@ -8,8 +8,9 @@ namespace dodoru {
 inline const QString kKaiFace = QStringLiteral("標楷體");
 inline const QString kMingFace = QStringLiteral("新細明體");
 
-// Where 標楷體 and 新細明體 are not installed, the AR PL UKai TW and UMing TW faces stand in.
-void installFontSubstitutions();
+// Where 標楷體 and 新細明體 are not installed, the AR PL UKai and UMing faces stand in: their Taiwan
+// forms, or for Simplified Chinese their mainland forms (the same faces, with the mainland's glyphs).
+void installFontSubstitutions(bool simplifiedChinese = false);
 
 // The program's font for everything without a font of its own (tooltips, message boxes, lists).
 QFont applicationFont();

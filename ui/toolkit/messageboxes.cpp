@@ -1,5 +1,6 @@
 #include "messageboxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,8 +29,12 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& text, Message
         box.setDefaultButton(QMessageBox::Yes);
         break;
     case MessageButtons::ReplaceKeep: {
-        QPushButton* replace = box.addButton(QStringLiteral("覆寫"), QMessageBox::DestructiveRole);
-        QPushButton* keep = box.addButton(QStringLiteral("保留原檔"), QMessageBox::RejectRole);
+        //: A button of the question whether to replace a file that could not be read: write over it.
+        QPushButton* replace = box.addButton(QCoreApplication::translate("dodoru::MessageBoxes", "覆寫"),
+                                             QMessageBox::DestructiveRole);
+        //: A button of the question whether to replace a file that could not be read: keep it as it is.
+        QPushButton* keep = box.addButton(QCoreApplication::translate("dodoru::MessageBoxes", "保留原檔"),
+                                          QMessageBox::RejectRole);
         box.setDefaultButton(keep);
         box.setEscapeButton(keep);
         box.exec();

@@ -1,0 +1,1036 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_TW">
+<context>
+    <name>dodoru::AboutCommand</name>
+    <message>
+        <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
+        <source>關於 %1…</source>
+        <extracomment>The context menu command that shows the About box again (F1). %1: the program&apos;s full name.</extracomment>
+        <translation>About %1…</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::AboutDialog</name>
+    <message>
+        <location filename="../ui/about/abouttexts.cpp" line="+17"/>
+        <source>關於 %1</source>
+        <extracomment>The About box&apos;s caption. %1: the program&apos;s full name.</extracomment>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>版本 %1</source>
+        <extracomment>%1: the version number, such as 1.2.0.</extracomment>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。</source>
+        <extracomment>First paragraph of the About box. %1: the puzzle&apos;s name, %2: the mathematician&apos;s name.</extracomment>
+        <translation>The %1 (Dodoru), popular all over the world, takes its name from Japanese, but its idea comes from the Latin squares of the 18th-century Swiss mathematician %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。</source>
+        <extracomment>Second paragraph of the About box: what the program does.</extracomment>
+        <translation>The program sets up puzzles, lets you make your own and solves them, and makes sheets of puzzles too.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。</source>
+        <extracomment>Third paragraph of the About box. %1: the puzzle&apos;s name.</extracomment>
+        <translation>When a %1 on paper has you stuck, enter it and let the program solve it: the answer shows which step went wrong, and you get better with every puzzle.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>目前程式採用自由下載方式，歡迎〔媒體／報社／網站／學術等任何單位都可〕免費轉載，請將程式放置於貴伺服器提供下載，以降低網路頻寬負擔。官方下載網址：%1</source>
+        <extracomment>Fourth paragraph of the About box: the program may be passed on freely. %1: the download address.</extracomment>
+        <translation>The program is free to download, and anyone (press, web sites, schools) is welcome to pass it on free of charge; please offer it from your own server to spare the network. Official download: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>如需要配合修改〔片頭廣告〕〔程式修改〕〔客製化產品〕等，亦歡迎來電 %1 %2 網頁：%3  贊助%4推廣。</source>
+        <extracomment>Last paragraph of the About box: custom work on request. %1: the maker, %2: telephone number, %3: web page, %4: the puzzle&apos;s name.</extracomment>
+        <translation>For custom work (intro adverts, changes, custom products), call %1 %2  Web: %3  Help spread the %4.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>程式設計：%1&#x3000;%2</source>
+        <extracomment>A credit line of the About box. %1: the maker, %2: e-mail address.</extracomment>
+        <translation>Programming: %1  %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>我的網頁：%1&#x3000;%2</source>
+        <extracomment>A credit line of the About box. %1: the maker, %2: web page address.</extracomment>
+        <translation>Web page: %1  %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>關於我的應用程式</source>
+        <extracomment>The About box&apos;s caption for the moment before its texts are filled in.</extracomment>
+        <translation>About My Application</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>應用程式標題</source>
+        <extracomment>The About box&apos;s title label before its text is filled in.</extracomment>
+        <translation>Application Title</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>版本：</source>
+        <extracomment>The About box&apos;s version label before its text is filled in.</extracomment>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>確定</source>
+        <extracomment>The button that closes the About box.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>系統資訊(&amp;S)...</source>
+        <extracomment>The button that starts the system information tool. &amp; marks the access key (Alt+S).</extracomment>
+        <translation>&amp;System Info</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::CellLabel</name>
+    <message>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+18"/>
+        <source>空格</source>
+        <extracomment>What a screen reader says of an empty cell.</extracomment>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>第%1列第%2行，%3</source>
+        <extracomment>What a screen reader says of a cell: its row and column, counted from 1 at the top left, then its digit, or 空格 when it is empty (%3).</extracomment>
+        <translation>Row %1, column %2, %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>尚未填入數字</source>
+        <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
+        <translation>No digit yet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>題目給定的數字</source>
+        <extracomment>A screen reader&apos;s description of a cell holding a digit of the puzzle (a given, shown in blue).</extracomment>
+        <translation>A given of the puzzle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>程式解出的數字</source>
+        <extracomment>A screen reader&apos;s description of a cell whose digit the program found by solving.</extracomment>
+        <translation>A digit found by the program</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>；與同列、同行或同一九宮格的題目數字重複</source>
+        <extracomment>Added to a cell&apos;s description when its digit repeats a given in its row, column or 3x3 box.</extracomment>
+        <translation>; repeats a given in its row, column or box</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::FileErrors</name>
+    <message>
+        <location filename="../ui/toolkit/fileerrors.cpp" line="+13"/>
+        <source>沒有存取這個檔案的權限</source>
+        <translation>No permission to access the file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>檔案或資料夾不存在</source>
+        <translation>The file or folder does not exist</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>這是一個資料夾，不是檔案</source>
+        <translation>This is a folder, not a file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>路徑中有一段不是資料夾</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>磁碟空間不足</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>檔案所在的檔案系統是唯讀的</source>
+        <translation>The file system of the file is read-only</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>檔案超過了允許的大小</source>
+        <translation>The file is larger than allowed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀寫裝置時發生錯誤</source>
+        <translation>Input/output error on the device</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>這是一個符號連結，但它指向的檔案不存在：%1</source>
+        <extracomment>%1: the path the link points to.</extracomment>
+        <translation>This is a symbolic link to a file that does not exist: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>這是一個裝置，不是一般檔案</source>
+        <translation>This is a device, not a regular file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>這是一個具名管道（FIFO），不是一般檔案</source>
+        <translation>This is a named pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>這是一個通訊端（socket），不是一般檔案</source>
+        <translation>This is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>這不是一般檔案</source>
+        <translation>This is not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::HistoryTexts</name>
+    <message>
+        <location filename="../ui/main/boardhistory.cpp" line="+90"/>
+        <location line="+16"/>
+        <source>復原</source>
+        <extracomment>The command that takes back the last change to the board (Ctrl+Z).
+----------
+The undo command with the step it takes back (%1, such as 讀入題目).</extracomment>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+17"/>
+        <source>重做</source>
+        <extracomment>The command that makes a change taken back again (Ctrl+Shift+Z, Ctrl+Y).
+----------
+The redo command with the step it makes again (%1).</extracomment>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>復原：%1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>重做：%1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>編輯第%1列第%2行</source>
+        <extracomment>An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.</extracomment>
+        <translation>Edit Row %1, Column %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/windowfeatures.cpp" line="+59"/>
+        <source>讀入題目</source>
+        <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
+        <translation>Read Puzzle</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::Levels</name>
+    <message>
+        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+18"/>
+        <source>1.極易</source>
+        <extracomment>The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a sheet of puzzles show them; keep them short: a button is narrow.</extracomment>
+        <translation>1.Gentle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2.容易</source>
+        <translation>2.Easy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3.中等</source>
+        <translation>3.Medium</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4.困難</source>
+        <translation>4.Hard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5.極難</source>
+        <translation>5.Expert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>自訂</source>
+        <extracomment>The level shown for a puzzle of one&apos;s own, not made by the generator, on a sheet of puzzles.</extracomment>
+        <translation>Custom</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::LogTexts</name>
+    <message>
+        <location filename="../ui/main/logfailuretext.cpp" line="+19"/>
+        <source>這是一個符號連結，但它指向的檔案不存在</source>
+        <translation>This is a symbolic link to a file that does not exist</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>紀錄無法以 Big5 編碼寫入</source>
+        <extracomment>The puzzle log is written in the Big5 code page, which could not encode a record.</extracomment>
+        <translation>The record cannot be written in the Big5 encoding</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>題目已產生，但無法寫入題目紀錄檔 out.txt。
+%1</source>
+        <extracomment>%1: why the puzzle log out.txt cannot be written.</extracomment>
+        <translation>The puzzle was made, but it cannot be written to the puzzle log out.txt.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::MainWindow</name>
+    <message>
+        <location filename="../ui/main/layout.h" line="+49"/>
+        <source>0.手動</source>
+        <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
+        <translation>0.Manual</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>自動解題</source>
+        <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>清除重來</source>
+        <extracomment>The button that clears the board and starts again. At most 150 pixels wide.</extracomment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/mainwindow.cpp" line="+143"/>
+        <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
+        <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
+        <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
+    </message>
+    <message>
+        <location line="+143"/>
+        <source>此題無解</source>
+        <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
+        <translation>Unsolvable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>有多組解答</source>
+        <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
+        <translation>Not unique</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>題目錯誤</source>
+        <extracomment>A verdict shown in very large letters across the board: an empty cell can take no digit. At most 480 pixels wide at 72 points: keep it short.</extracomment>
+        <translation>Bad puzzle</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>警告!請確定您是否要清除掉題目?</source>
+        <extracomment>Asked before the clear button empties the board.</extracomment>
+        <translation>Warning! Do you really want to clear the puzzle?</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>空格%1</source>
+        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
+        <translation>Givens %1</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::Manuscript</name>
+    <message>
+        <location filename="../manuscript/manuscriptpainter.cpp" line="+33"/>
+        <source>無法寫入「%1」：%2</source>
+        <extracomment>The sheet could not be saved. %1: the file&apos;s path, %2: the reason.</extracomment>
+        <translation>Cannot write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>第 %1 題</source>
+        <extracomment>A puzzle&apos;s number on a sheet of puzzles and on its answer.</extracomment>
+        <translation>Puzzle %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%1&#x3000;提示 %n</source>
+        <extracomment>A puzzle&apos;s level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.</extracomment>
+        <translation>
+            <numerusform>%1, %n given</numerusform>
+            <numerusform>%1, %n givens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>解答</source>
+        <extracomment>The heading of the answer pages of a sheet without a title.</extracomment>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1&#x3000;解答</source>
+        <extracomment>The heading of the answer pages of a sheet: its title (%1) and the word for the answers.</extracomment>
+        <translation>%1: Answers</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>手稿中沒有任何題目。</source>
+        <translation>There are no puzzles on the sheet.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>無法開始輸出手稿（輸出裝置無法使用）。</source>
+        <translation>Cannot start the sheet (the output device cannot be used).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>無法在輸出裝置上開始新的一頁。</source>
+        <translation>Cannot start a new page on the output device.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>第 %1 頁 / 共 %2 頁</source>
+        <extracomment>The footer of every page of a sheet: this page&apos;s number and the number of pages.</extracomment>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>輸出手稿時發生錯誤。</source>
+        <translation>An error occurred while making the sheet.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::ManuscriptCommand</name>
+    <message>
+        <location filename="../ui/main/manuscriptcommand.cpp" line="+33"/>
+        <source>列印手稿</source>
+        <extracomment>The caption of the print dialog of a sheet of puzzles.</extracomment>
+        <translation>Print Puzzle Sheet</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>印製手稿…</source>
+        <extracomment>The context menu command that makes a sheet of puzzles with their answers (Ctrl+P).</extracomment>
+        <translation>Print Puzzle Sheet…</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>盤面上沒有題目（藍色的數字），無法列為第 1 題。</source>
+        <translation>The board holds no puzzle (blue digits) to put first.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>盤面上的題目有多組解答，不能當作手稿的題目。
+請再加上幾個數字，讓它只有一組解答。</source>
+        <translation>The puzzle on the board has several solutions and cannot go on a sheet.
+Add a few digits so that it has only one.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>盤面上的題目無解，不能當作手稿的題目。</source>
+        <translation>The puzzle on the board has no solution and cannot go on a sheet.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>正在產生手稿的題目…</source>
+        <translation>Making the puzzles of the sheet…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>印製手稿</source>
+        <translation>Print Puzzle Sheet</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>手稿的題目沒有全部記錄到記錄檔：%1</source>
+        <extracomment>%1: why the puzzle log could not be written.</extracomment>
+        <translation>Not every puzzle of the sheet was written to the log: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Dodoru 手稿</source>
+        <extracomment>The name of an untitled sheet in the printer&apos;s queue.</extracomment>
+        <translation>Dodoru puzzles</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>無法列印手稿。
+%1</source>
+        <extracomment>%1: why the sheet could not be printed.</extracomment>
+        <translation>Cannot print the sheet.
+%1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>手稿已儲存到「%1」。
+要現在開啟它嗎？</source>
+        <extracomment>%1: the PDF file the sheet was saved in.</extracomment>
+        <translation>The sheet is saved in &quot;%1&quot;.
+Open it now?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>找不到可以開啟 PDF 檔案的程式。</source>
+        <translation>No program to open PDF files was found.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::ManuscriptDialog</name>
+    <message>
+        <location filename="../ui/main/manuscriptdialog.cpp" line="+28"/>
+        <source>印製手稿</source>
+        <extracomment>The caption of the dialog that makes a sheet of puzzles with their answers (a manuscript).</extracomment>
+        <translation>Print Puzzle Sheet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>單一等級</source>
+        <extracomment>The sheet&apos;s puzzles: all of one level (chosen beside it) ...</extracomment>
+        <translation>One level</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>混合</source>
+        <extracomment>... or of several levels mixed, given as a list such as 2,2,3,3,4.</extracomment>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>例如 2,2,3,3,4</source>
+        <extracomment>Shown in the empty field of the mixed levels.</extracomment>
+        <translation>e.g. 2,2,3,3,4</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>等級：</source>
+        <extracomment>The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.</extracomment>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>題數：</source>
+        <translation>Puzzles:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>每頁題數：</source>
+        <translation>Per page:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>紙張：</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>最後附上解答</source>
+        <extracomment>Whether answer pages follow the puzzles.</extracomment>
+        <translation>Answers at the end</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>標題：</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>空白表示隨機</source>
+        <extracomment>Shown in the empty seed field: an empty seed gives random puzzles.</extracomment>
+        <translation>empty for random</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>種子：</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>把盤面上的題目列為第 1 題</source>
+        <extracomment>Whether the puzzle on the board becomes the sheet&apos;s first puzzle.</extracomment>
+        <translation>The puzzle on the board as puzzle 1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PDF 檔案</source>
+        <translation>PDF file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>瀏覽…</source>
+        <extracomment>Chooses the PDF file.</extracomment>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>印表機</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>輸出到：</source>
+        <translation>Output:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>開始</source>
+        <extracomment>The button that makes the sheet.</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。</source>
+        <translation>Write the mixed levels as numbers 1 to 5 separated by commas, such as 2,2,3,3,4.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>種子必須是 0 到 18446744073709551615 之間的整數。</source>
+        <translation>The seed must be a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>請選擇要儲存手稿的 PDF 檔案。</source>
+        <translation>Choose the PDF file to save the sheet in.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>手稿.pdf</source>
+        <extracomment>The file name a sheet of puzzles is offered under.</extracomment>
+        <translation>puzzles.pdf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>儲存手稿</source>
+        <extracomment>The caption of the file dialog that chooses the sheet&apos;s PDF file.</extracomment>
+        <translation>Save Puzzle Sheet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF 文件 (*.pdf)</source>
+        <extracomment>The file dialog&apos;s filter; keep (*.pdf) as it is.</extracomment>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::MessageBoxes</name>
+    <message>
+        <location filename="../ui/toolkit/messageboxes.cpp" line="+33"/>
+        <source>覆寫</source>
+        <extracomment>A button of the question whether to replace a file that could not be read: write over it.</extracomment>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>保留原檔</source>
+        <extracomment>A button of the question whether to replace a file that could not be read: keep it as it is.</extracomment>
+        <translation>Keep File</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PrintTexts</name>
+    <message>
+        <location filename="../ui/main/printerfactory.cpp" line="+15"/>
+        <source>系統中沒有設定任何印表機。</source>
+        <extracomment>Why the window cannot be printed.</extracomment>
+        <translation>No printer is set up on this system.</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/windowprinter.cpp" line="+69"/>
+        <source>注意!請問您是否要列印本題目?</source>
+        <extracomment>Asked before the print button prints the window.</extracomment>
+        <translation>Attention! Do you want to print this puzzle?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>無法擷取視窗的畫面，所以無法列印。</source>
+        <translation>Cannot capture the window, so it cannot be printed.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>找不到印表機，無法列印。
+%1</source>
+        <extracomment>%1: why no printer can be used, such as 系統中沒有設定任何印表機。</extracomment>
+        <translation>No printer found: cannot print.
+%1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>無法列印：印表機「%1」無法開始列印。
+請檢查印表機是否已連接並可以使用。</source>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
+        <translation>Cannot print: the printer &quot;%1&quot; cannot start.
+Check that the printer is connected and ready.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>列印時發生錯誤，這一頁沒有印出。</source>
+        <translation>An error occurred while printing; the page was not printed.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::SaveFileTexts</name>
+    <message>
+        <location filename="../ui/main/boardfilekeeper.cpp" line="+21"/>
+        <source>題目.txt</source>
+        <extracomment>The file name a saved puzzle is offered under.</extracomment>
+        <translation>puzzle.txt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>題目檔 (*.txt);;所有檔案 (*)</source>
+        <extracomment>The file dialog&apos;s filter for puzzle files; keep (*.txt) and (*) as they are.</extracomment>
+        <translation>Puzzle files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>另存題目</source>
+        <extracomment>The caption of the file dialog that saves the puzzle.</extracomment>
+        <translation>Save Puzzle As</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>無法讀取題目存檔：
+%1
+
+程式將以空白的盤面開始。</source>
+        <extracomment>At start-up. %1: why the save file (the givens of the last run) cannot be read.</extracomment>
+        <translation>Cannot read the saved puzzle:
+%1
+
+The program starts with an empty board.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>題目存檔無法寫入：
+%1
+
+題目已經載入，但關閉程式時，盤面上的題目無法保存到這個檔案。</source>
+        <extracomment>At start-up. %1: why the save file cannot be written.</extracomment>
+        <translation>The saved puzzle cannot be written:
+%1
+
+The puzzle was read, but when the program closes, the puzzle on the board cannot be saved to this file.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>程式啟動時無法讀取題目存檔：
+%1
+
+要用目前盤面上的題目覆寫這個檔案嗎？
+選「保留原檔」，檔案會原封不動地保留，這次盤面上的題目則不會被保存。</source>
+        <extracomment>At the close, about a save file that could not be read at start-up (%1: its path). 「保留原檔」 is the button that keeps it: use the same words as that button.</extracomment>
+        <translation>The saved puzzle could not be read when the program started:
+%1
+
+Replace this file with the puzzle on the board?
+With &quot;Keep File&quot; the file stays exactly as it is, and the puzzle on the board is not saved.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>無法儲存題目存檔：
+%1
+
+要把盤面上的題目另存到其他檔案嗎？
+選「否」，這次盤面上的題目就不會被保存，程式即將結束。</source>
+        <extracomment>At the close. %1: why the save file cannot be written. 「否」 is the No button of Qt&apos;s message box.</extracomment>
+        <translation>Cannot save the puzzle:
+%1
+
+Save the puzzle on the board to another file?
+With &quot;No&quot; the puzzle on the board is not saved, and the program ends.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>無法刪除題目存檔：
+%1
+
+盤面已清除；下次關閉程式時存檔會被覆寫。</source>
+        <extracomment>After the clear button. %1: why the save file cannot be deleted.</extracomment>
+        <translation>Cannot delete the saved puzzle:
+%1
+
+The board is cleared; the file is replaced when the program next closes.</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>無法儲存題目到：
+%1
+%2</source>
+        <extracomment>%1: the file the puzzle was to be saved in, %2: why it could not.</extracomment>
+        <translation>Cannot save the puzzle to:
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::SaveReasons</name>
+    <message>
+        <location filename="../ui/main/savefile.cpp" line="+26"/>
+        <source>無法開啟檔案：%1</source>
+        <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>無法讀取檔案：%1</source>
+        <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
+        <translation>Cannot read the file: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>無法建立檔案：%1</source>
+        <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
+        <translation>Cannot create the file: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>無法寫入檔案：%1</source>
+        <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
+        <translation>Cannot write the file: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>無法讀取原有的檔案：%1</source>
+        <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
+        <translation>Cannot read the existing file: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>無法刪除檔案：%1</source>
+        <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
+        <translation>Cannot delete the file: %1</translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>無法在檔案所在的資料夾 %1 建立新檔案：%2</source>
+        <extracomment>Why the save file cannot be saved. %1: its folder, %2: the system&apos;s reason.</extracomment>
+        <translation>Cannot create a new file in the file&apos;s folder %1: %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>無法讀取原有的檔案：檔案在讀取時改變了</source>
+        <extracomment>Why the save file cannot be saved: the file changed while it was read.</extracomment>
+        <translation>Cannot read the existing file: it changed while it was read</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::SystemInfoLauncher</name>
+    <message>
+        <location filename="../ui/about/sysinfo.cpp" line="+32"/>
+        <source>目前無法提供系統資訊</source>
+        <extracomment>Shown when the system information tool cannot be found or started.</extracomment>
+        <translation>System information is not available.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::TransferTexts</name>
+    <message>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+34"/>
+        <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
+        <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
+        <translation>Puzzle files (*.txt *.sdk);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>開啟題目檔</source>
+        <extracomment>The caption of the file dialog that opens a puzzle file.</extracomment>
+        <translation>Open Puzzle File</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>另存題目</source>
+        <extracomment>The caption of the file dialog that saves the puzzle.</extracomment>
+        <translation>Save Puzzle As</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>題目.txt</source>
+        <extracomment>The file name a saved puzzle is offered under.</extracomment>
+        <translation>puzzle.txt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>無法貼上題目。</source>
+        <extracomment>The heading of a message: the clipboard held no puzzle; the reason follows.</extracomment>
+        <translation>Cannot paste the puzzle.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>無法讀入拖放的題目。</source>
+        <extracomment>The heading of a message: what was dropped on the window held no puzzle; the reason follows.</extracomment>
+        <translation>Cannot read the dropped puzzle.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>無法開啟題目檔「%1」。</source>
+        <extracomment>The heading of a message: a puzzle file (%1) could not be read; the reason follows.</extracomment>
+        <translation>Cannot open the puzzle file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>無法儲存題目檔「%1」。</source>
+        <extracomment>The heading of a message: the puzzle could not be saved in %1; the reason follows.</extracomment>
+        <translation>Cannot save the puzzle file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>第 %1 行第 %2 個字元「%3」不是題目的格子（格子只能是 1～9、0 或 .）。</source>
+        <extracomment>Text that is not a puzzle: %1 the line, %2 the character&apos;s place in it, %3 the character.</extracomment>
+        <translation>Line %1, character %2: &quot;%3&quot; is not a cell of a puzzle (a cell is 1-9, 0 or .).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>第 %1 行第 %2 個字元：這一行在題目的第 81 格之後還有格子。</source>
+        <extracomment>Text that is not a puzzle: %1 the line, %2 the character&apos;s place in it.</extracomment>
+        <translation>Line %1, character %2: the line goes on after the 81st cell of the puzzle.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>第 %1 行開始的題目只有 %2 格，題目需要剛好 81 格。</source>
+        <extracomment>Text that is not a puzzle: %1 the line the puzzle starts on, %2 its number of cells.</extracomment>
+        <translation>The puzzle starting on line %1 has only %2 cells; a puzzle needs exactly 81.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>題目有 %1 格，需要剛好 81 格。</source>
+        <extracomment>Text that is not a puzzle: %1 its number of cells.</extracomment>
+        <translation>The puzzle has %1 cells; it needs exactly 81.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>沒有找到題目：題目是 81 格，1～9 為題目的數字，0 或 . 為空格。</source>
+        <translation>No puzzle found: a puzzle is 81 cells, 1-9 for its digits, 0 or . for an empty cell.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>內容太大（%1 MB），不是題目；題目檔最多 %2 MB。</source>
+        <extracomment>%1: the size of what was read, %2: the largest puzzle file read, both in megabytes.</extracomment>
+        <translation>Too large (%1 MB) to be a puzzle; a puzzle file is at most %2 MB.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>複製題目(&amp;C)</source>
+        <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
+        <translation>&amp;Copy Puzzle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>複製題目與答案(&amp;A)</source>
+        <translation>Copy Puzzle and &amp;Answer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>貼上題目(&amp;P)</source>
+        <translation>&amp;Paste Puzzle</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>開啟題目檔(&amp;O)…</source>
+        <translation>&amp;Open Puzzle File…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>另存題目(&amp;S)…</source>
+        <translation>&amp;Save Puzzle As…</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>沒有文字可以讀成題目。</source>
+        <translation>There is no text to read a puzzle from.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>這是資料夾，不是題目檔。</source>
+        <translation>This is a folder, not a puzzle file.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>這不是文字，讀不出題目。</source>
+        <translation>This is not text: no puzzle can be read from it.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>第 %1 題&#x3000;提示數 %2</source>
+        <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
+        <translation>Puzzle %1, %2 givens</translation>
+    </message>
+    <message>
+        <location filename="../ui/main/transferplatform.cpp" line="+53"/>
+        <source>選擇題目</source>
+        <extracomment>The caption of the list a puzzle is picked from, when a file holds several.</extracomment>
+        <translation>Choose a Puzzle</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::WebLink</name>
+    <message>
+        <location filename="../ui/about/weblink.cpp" line="+63"/>
+        <source>無法開啟網頁瀏覽器。
+請自行在瀏覽器中前往 %1</source>
+        <extracomment>%1: the web page&apos;s address, for the user to type into a browser.</extracomment>
+        <translation>Cannot open a web browser.
+Please go to %1 in your browser.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::app</name>
+    <message>
+        <location filename="../ui/toolkit/appinfo.h" line="+23"/>
+        <source>數字方陣</source>
+        <extracomment>The product&apos;s name after the word &quot;Dodoru&quot;: the name of the 9x9 number-placement puzzle.</extracomment>
+        <translation>Number Square</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>歐拉</source>
+        <extracomment>The Swiss mathematician who studied Latin squares (Leonhard Euler), as the language writes his name.</extracomment>
+        <translation>Euler</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Dodoru數字方陣</source>
+        <extracomment>The program&apos;s full name: &quot;Dodoru&quot; and the puzzle&apos;s name. The title of message boxes and the About box.</extracomment>
+        <translation>Dodoru Number Square</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Dodoru - %1 (設計:%2 %3  %4 )</source>
+        <extracomment>The main window&apos;s caption. %1: the puzzle&apos;s name, %2: the maker, %3: e-mail address, %4: web page.</extracomment>
+        <translation>Dodoru - %1 (by %2 %3  %4 )</translation>
+    </message>
+</context>
+</TS>
