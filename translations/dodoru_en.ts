@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_TW">
 <context>
+    <name>TechniqueNames</name>
+    <message>
+        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
+        <source>最後空格</source>
+        <translation>Full house</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性單一</source>
+        <translation>Naked single</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性單一</source>
+        <translation>Hidden single</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>區塊鎖定（宮）</source>
+        <translation>Locked candidates (pointing)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>區塊鎖定（行列）</source>
+        <translation>Locked candidates (claiming)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性數對</source>
+        <translation>Naked pair</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>X 翼</source>
+        <translation>X-wing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性數對</source>
+        <translation>Hidden pair</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性三數組</source>
+        <translation>Naked triple</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>劍魚</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性三數組</source>
+        <translation>Hidden triple</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>摩天樓</source>
+        <translation>Skyscraper</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>雙線風箏</source>
+        <translation>Two-string kite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XY 翼</source>
+        <translation>XY-wing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XYZ 翼</source>
+        <translation>XYZ-wing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>W 翼</source>
+        <translation>W-wing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>唯一矩形</source>
+        <translation>Unique rectangle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性四數組</source>
+        <translation>Naked quad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>水母</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性四數組</source>
+        <translation>Hidden quad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>簡單著色</source>
+        <translation>Simple colouring</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XY 鏈</source>
+        <translation>XY-chain</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>強制鏈</source>
+        <translation>Forcing chain</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+18"/>
+        <source>試填</source>
+        <translation>Trial</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>入門</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>進階</source>
+        <translation>moderate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>高階</source>
+        <translation>tough</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>專家</source>
+        <translation>expert</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>第 %1 列</source>
+        <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>第 %1 行</source>
+        <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>第 %1 宮</source>
+        <extracomment>A 3×3 box, counted in reading order: 第 4 宮</extracomment>
+        <translation>box %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1.%2（%3）</source>
+        <translation>%1.%2 (%3)</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::AboutCommand</name>
     <message>
         <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
@@ -251,7 +418,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::Levels</name>
     <message>
-        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+18"/>
+        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+20"/>
         <source>1.極易</source>
         <extracomment>The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a sheet of puzzles show them; keep them short: a button is narrow.</extracomment>
         <translation>1.Gentle</translation>
@@ -365,7 +532,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::Manuscript</name>
     <message>
-        <location filename="../manuscript/manuscriptpainter.cpp" line="+33"/>
+        <location filename="../manuscript/manuscriptpainter.cpp" line="+34"/>
         <source>無法寫入「%1」：%2</source>
         <extracomment>The sheet could not be saved. %1: the file&apos;s path, %2: the reason.</extracomment>
         <translation>Cannot write &quot;%1&quot;: %2</translation>
@@ -377,7 +544,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Puzzle %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1&#x3000;提示 %n</source>
         <extracomment>A puzzle&apos;s level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.</extracomment>
         <translation>
@@ -386,7 +553,13 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+4"/>
+        <source>評分 %1.%2</source>
+        <extracomment>The caption&apos;s rating of a puzzle&apos;s difficulty by the logical solver, e.g. 評分 4.4</extracomment>
+        <translation>Rating %1.%2</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>解答</source>
         <extracomment>The heading of the answer pages of a sheet without a title.</extracomment>
         <translation>Answers</translation>
@@ -398,7 +571,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>%1: Answers</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>手稿中沒有任何題目。</source>
         <translation>There are no puzzles on the sheet.</translation>
     </message>
@@ -423,17 +596,28 @@ The redo command with the step it makes again (%1).</extracomment>
         <source>輸出手稿時發生錯誤。</source>
         <translation>An error occurred while making the sheet.</translation>
     </message>
+    <message>
+        <location line="+20"/>
+        <source>這不是一般檔案</source>
+        <translation>This is not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::ManuscriptCommand</name>
     <message>
-        <location filename="../ui/main/manuscriptcommand.cpp" line="+33"/>
+        <location filename="../ui/main/manuscriptcommand.cpp" line="+35"/>
         <source>列印手稿</source>
         <extracomment>The caption of the print dialog of a sheet of puzzles.</extracomment>
         <translation>Print Puzzle Sheet</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <location line="+86"/>
+        <source>無法寫入「%1」：</source>
+        <translation>Cannot write “%1”: </translation>
+    </message>
+    <message>
+        <location line="-66"/>
         <source>印製手稿…</source>
         <extracomment>The context menu command that makes a sheet of puzzles with their answers (Ctrl+P).</extracomment>
         <translation>Print Puzzle Sheet…</translation>
@@ -456,7 +640,7 @@ Add a few digits so that it has only one.</translation>
         <translation>The puzzle on the board has no solution and cannot go on a sheet.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+42"/>
         <source>正在產生手稿的題目…</source>
         <translation>Making the puzzles of the sheet…</translation>
     </message>
@@ -477,7 +661,7 @@ Add a few digits so that it has only one.</translation>
         <translation>Not every puzzle of the sheet was written to the log: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Dodoru 手稿</source>
         <extracomment>The name of an untitled sheet in the printer&apos;s queue.</extracomment>
         <translation>Dodoru puzzles</translation>
@@ -491,7 +675,7 @@ Add a few digits so that it has only one.</translation>
 %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>手稿已儲存到「%1」。
 要現在開啟它嗎？</source>
         <extracomment>%1: the PDF file the sheet was saved in.</extracomment>
@@ -558,7 +742,12 @@ Open it now?</translation>
         <translation>Answers at the end</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>每題註明難度評分</source>
+        <translation>Rating in each caption</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>標題：</source>
         <translation>Title:</translation>
     </message>
@@ -612,12 +801,12 @@ Open it now?</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。</source>
         <translation>Write the mixed levels as numbers 1 to 5 separated by commas, such as 2,2,3,3,4.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>種子必須是 0 到 18446744073709551615 之間的整數。</source>
         <translation>The seed must be a whole number from 0 to 18446744073709551615.</translation>
     </message>
@@ -799,7 +988,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
 <context>
     <name>dodoru::SaveReasons</name>
     <message>
-        <location filename="../ui/main/savefile.cpp" line="+26"/>
+        <location filename="../ui/main/savefile.cpp" line="+25"/>
         <source>無法開啟檔案：%1</source>
         <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
         <translation>Cannot open the file: %1</translation>
@@ -835,7 +1024,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>Cannot delete the file: %1</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+101"/>
         <source>無法在檔案所在的資料夾 %1 建立新檔案：%2</source>
         <extracomment>Why the save file cannot be saved. %1: its folder, %2: the system&apos;s reason.</extracomment>
         <translation>Cannot create a new file in the file&apos;s folder %1: %2</translation>
@@ -859,7 +1048,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+34"/>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+37"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>Puzzle files (*.txt *.sdk);;All files (*)</translation>
@@ -931,7 +1120,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>The puzzle has %1 cells; it needs exactly 81.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>沒有找到題目：題目是 81 格，1～9 為題目的數字，0 或 . 為空格。</source>
         <translation>No puzzle found: a puzzle is 81 cells, 1-9 for its digits, 0 or . for an empty cell.</translation>
     </message>
@@ -942,7 +1131,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>Too large (%1 MB) to be a puzzle; a puzzle file is at most %2 MB.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+39"/>
         <source>複製題目(&amp;C)</source>
         <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
         <translation>&amp;Copy Puzzle</translation>
@@ -973,17 +1162,19 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>There is no text to read a puzzle from.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-95"/>
         <source>這是資料夾，不是題目檔。</source>
+        <extracomment>A folder was opened or dropped where a puzzle file was expected.</extracomment>
         <translation>This is a folder, not a puzzle file.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-27"/>
         <source>這不是文字，讀不出題目。</source>
+        <extracomment>What was pasted, dropped or opened holds bytes that are not text.</extracomment>
         <translation>This is not text: no puzzle can be read from it.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+160"/>
         <source>第 %1 題&#x3000;提示數 %2</source>
         <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
         <translation>Puzzle %1, %2 givens</translation>

@@ -2,6 +2,173 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_TW">
 <context>
+    <name>TechniqueNames</name>
+    <message>
+        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
+        <source>最後空格</source>
+        <translation>最后空格</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性單一</source>
+        <translation>显性单一</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性單一</source>
+        <translation>隐性单一</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>區塊鎖定（宮）</source>
+        <translation>区块锁定（宫）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>區塊鎖定（行列）</source>
+        <translation>区块锁定（行列）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性數對</source>
+        <translation>显性数对</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>X 翼</source>
+        <translation>X 翼</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性數對</source>
+        <translation>隐性数对</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性三數組</source>
+        <translation>显性三数组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>劍魚</source>
+        <translation>剑鱼</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性三數組</source>
+        <translation>隐性三数组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>摩天樓</source>
+        <translation>摩天楼</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>雙線風箏</source>
+        <translation>双线风筝</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XY 翼</source>
+        <translation>XY 翼</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XYZ 翼</source>
+        <translation>XYZ 翼</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>W 翼</source>
+        <translation>W 翼</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>唯一矩形</source>
+        <translation>唯一矩形</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>顯性四數組</source>
+        <translation>显性四数组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>水母</source>
+        <translation>水母</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>隱性四數組</source>
+        <translation>隐性四数组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>簡單著色</source>
+        <translation>简单染色</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XY 鏈</source>
+        <translation>XY 链</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>強制鏈</source>
+        <translation>强制链</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+18"/>
+        <source>試填</source>
+        <translation>试填</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>入門</source>
+        <translation>入门</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>進階</source>
+        <translation>进阶</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>高階</source>
+        <translation>高阶</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>專家</source>
+        <translation>专家</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>第 %1 列</source>
+        <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>第 %1 行</source>
+        <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>第 %1 宮</source>
+        <extracomment>A 3×3 box, counted in reading order: 第 4 宮</extracomment>
+        <translation>第 %1 宫</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1.%2（%3）</source>
+        <translation>%1.%2（%3）</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::AboutCommand</name>
     <message>
         <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
@@ -251,7 +418,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::Levels</name>
     <message>
-        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+18"/>
+        <location filename="../manuscript/manuscriptpuzzle.cpp" line="+20"/>
         <source>1.極易</source>
         <extracomment>The levels of generated puzzles, 1 the easiest and 5 the hardest, as their generate buttons and a sheet of puzzles show them; keep them short: a button is narrow.</extracomment>
         <translation>1.极易</translation>
@@ -365,7 +532,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::Manuscript</name>
     <message>
-        <location filename="../manuscript/manuscriptpainter.cpp" line="+33"/>
+        <location filename="../manuscript/manuscriptpainter.cpp" line="+34"/>
         <source>無法寫入「%1」：%2</source>
         <extracomment>The sheet could not be saved. %1: the file&apos;s path, %2: the reason.</extracomment>
         <translation>无法写入“%1”：%2</translation>
@@ -377,7 +544,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>第 %1 题</translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1&#x3000;提示 %n</source>
         <extracomment>A puzzle&apos;s level (%1, such as 1.極易) and its number of givens (%n), beside its grid on a sheet.</extracomment>
         <translation>
@@ -385,7 +552,13 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+4"/>
+        <source>評分 %1.%2</source>
+        <extracomment>The caption&apos;s rating of a puzzle&apos;s difficulty by the logical solver, e.g. 評分 4.4</extracomment>
+        <translation>评分 %1.%2</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>解答</source>
         <extracomment>The heading of the answer pages of a sheet without a title.</extracomment>
         <translation>解答</translation>
@@ -397,7 +570,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>%1&#x3000;解答</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>手稿中沒有任何題目。</source>
         <translation>手稿中没有任何题目。</translation>
     </message>
@@ -422,17 +595,28 @@ The redo command with the step it makes again (%1).</extracomment>
         <source>輸出手稿時發生錯誤。</source>
         <translation>输出手稿时发生错误。</translation>
     </message>
+    <message>
+        <location line="+20"/>
+        <source>這不是一般檔案</source>
+        <translation>这不是普通文件</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::ManuscriptCommand</name>
     <message>
-        <location filename="../ui/main/manuscriptcommand.cpp" line="+33"/>
+        <location filename="../ui/main/manuscriptcommand.cpp" line="+35"/>
         <source>列印手稿</source>
         <extracomment>The caption of the print dialog of a sheet of puzzles.</extracomment>
         <translation>打印手稿</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+13"/>
+        <location line="+86"/>
+        <source>無法寫入「%1」：</source>
+        <translation>无法写入“%1”：</translation>
+    </message>
+    <message>
+        <location line="-66"/>
         <source>印製手稿…</source>
         <extracomment>The context menu command that makes a sheet of puzzles with their answers (Ctrl+P).</extracomment>
         <translation>打印手稿…</translation>
@@ -455,7 +639,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>盘面上的题目无解，不能当作手稿的题目。</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+42"/>
         <source>正在產生手稿的題目…</source>
         <translation>正在产生手稿的题目…</translation>
     </message>
@@ -476,7 +660,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>手稿的题目没有全部记录到记录文件：%1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Dodoru 手稿</source>
         <extracomment>The name of an untitled sheet in the printer&apos;s queue.</extracomment>
         <translation>Dodoru 手稿</translation>
@@ -490,7 +674,7 @@ The redo command with the step it makes again (%1).</extracomment>
 %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>手稿已儲存到「%1」。
 要現在開啟它嗎？</source>
         <extracomment>%1: the PDF file the sheet was saved in.</extracomment>
@@ -557,7 +741,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>最后附上解答</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>每題註明難度評分</source>
+        <translation>每题注明难度评分</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>標題：</source>
         <translation>标题：</translation>
     </message>
@@ -611,12 +800,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>混合的等級要寫成以逗號分開的 1 到 5，例如 2,2,3,3,4。</source>
         <translation>混合的等级要写成以逗号分开的 1 到 5，例如 2,2,3,3,4。</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>種子必須是 0 到 18446744073709551615 之間的整數。</source>
         <translation>种子必须是 0 到 18446744073709551615 之间的整数。</translation>
     </message>
@@ -798,7 +987,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::SaveReasons</name>
     <message>
-        <location filename="../ui/main/savefile.cpp" line="+26"/>
+        <location filename="../ui/main/savefile.cpp" line="+25"/>
         <source>無法開啟檔案：%1</source>
         <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
         <translation>无法打开文件：%1</translation>
@@ -834,7 +1023,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>无法删除文件：%1</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+101"/>
         <source>無法在檔案所在的資料夾 %1 建立新檔案：%2</source>
         <extracomment>Why the save file cannot be saved. %1: its folder, %2: the system&apos;s reason.</extracomment>
         <translation>无法在文件所在的文件夹 %1 创建新文件：%2</translation>
@@ -858,7 +1047,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+34"/>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+37"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>题目文件 (*.txt *.sdk);;所有文件 (*)</translation>
@@ -930,7 +1119,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目有 %1 格，需要刚好 81 格。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>沒有找到題目：題目是 81 格，1～9 為題目的數字，0 或 . 為空格。</source>
         <translation>没有找到题目：题目是 81 格，1～9 为题目的数字，0 或 . 为空格。</translation>
     </message>
@@ -941,7 +1130,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>内容太大（%1 MB），不是题目；题目文件最多 %2 MB。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+39"/>
         <source>複製題目(&amp;C)</source>
         <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
         <translation>复制题目(&amp;C)</translation>
@@ -972,17 +1161,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>没有文本可以读成题目。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-95"/>
         <source>這是資料夾，不是題目檔。</source>
+        <extracomment>A folder was opened or dropped where a puzzle file was expected.</extracomment>
         <translation>这是文件夹，不是题目文件。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-27"/>
         <source>這不是文字，讀不出題目。</source>
+        <extracomment>What was pasted, dropped or opened holds bytes that are not text.</extracomment>
         <translation>这不是文本，读不出题目。</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+160"/>
         <source>第 %1 題&#x3000;提示數 %2</source>
         <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
         <translation>第 %1 题&#x3000;提示数 %2</translation>
