@@ -77,8 +77,8 @@ TEST_P(PuzzleTextInput, FileAndStreamReadTheSamePuzzles) {
     EXPECT_EQ(lines, input.lines) << input.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, PuzzleTextInput, testing::Range<std::size_t>(0, 10), [](const auto& info) {
-    std::string name = inputCases()[info.param].name;
+INSTANTIATE_TEST_SUITE_P(Inputs, PuzzleTextInput, testing::Range<std::size_t>(0, 10), [](const auto& testCase) {
+    std::string name = inputCases()[testCase.param].name;
     for (char& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return name;
