@@ -28,31 +28,19 @@ QString levelName(int level) {
     }
 }
 
+// The solve routine's verdict on the givens, as the logical solver asks it of the engine.
 SolvedGivens solveGivens(const BoardSnapshot& givens) {
-    Board board;
-    for (int c = 0; c < kCellCount; ++c) {
-        const int digit = givens[static_cast<std::size_t>(c)];
-        if (digit >= 1 && digit <= 9)
-            board.cell(c).makeGiven(digit);
-        else
-            board.cell(c).clear();
-    }
-    WindowState state;
-    state.GenerateFlag = 0;
-    NoEventPump pump;
-    Engine engine(board, state, pump);
+    const logic::PuzzleCheck check = logic::checkPuzzle(givens);
     SolvedGivens solved;
-    BoardSnapshot snapshot{};
-    const SolveReport report = engine.SolveBoard(snapshot);
-    if (report.puzzleError)
-        solved.verdict = SolutionVerdict::PuzzleError;
-    else if (report.addedCount > 0 || report.verdict == SolveVerdict::Several)
-        solved.verdict = SolutionVerdict::Several;
-    else if (report.verdict == SolveVerdict::Unique) {
+    switch (check.verdict) {
+    case logic::PuzzleVerdict::Unique:
         solved.verdict = SolutionVerdict::Unique;
-        solved.solution = snapshot;
-    } else
-        solved.verdict = SolutionVerdict::NoSolution;
+        solved.solution = check.solution;
+        break;
+    case logic::PuzzleVerdict::Several: solved.verdict = SolutionVerdict::Several; break;
+    case logic::PuzzleVerdict::PuzzleError: solved.verdict = SolutionVerdict::PuzzleError; break;
+    case logic::PuzzleVerdict::NoSolution: solved.verdict = SolutionVerdict::NoSolution; break;
+    }
     return solved;
 }
 
