@@ -10,6 +10,10 @@
 
 namespace dodoru {
 
+Descriptor::~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
 namespace {
 
 FileKind kindOf(mode_t mode) {
@@ -27,21 +31,6 @@ std::string linkTargetOf(const std::string& path) {
     target.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return target;
 }
-
-// A file descriptor that closes itself.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 } // namespace
 

@@ -14,6 +14,19 @@ namespace dodoru {
 
 enum class FileKind { Missing, Regular, DanglingLink, Directory, Device, Fifo, Socket, Other, Unknown };
 
+// A file descriptor that closes itself.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 struct PathKind {
     FileKind kind = FileKind::Unknown;
     int errorNumber = 0;    // why the kind is Unknown

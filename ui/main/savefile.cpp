@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "fileerrors.h"
+#include "regularfile.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -42,21 +43,6 @@ SaveFileResult failure(const QString& path, const QString& why) {
 SaveFileResult unread(const QString& path, const QString& why) {
     return {SaveFileStatus::Unread, QDir::toNativeSeparators(path) + QStringLiteral("\n") + why};
 }
-
-// An open descriptor that closes itself.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // Opens a regular file for reading; anything else in its place (a FIFO put there since its kind was
 // looked at) is refused without waiting.
