@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include <csignal>
 #include <cstdio>
 
 #include "appinfo.h"
@@ -23,6 +24,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(dodoru::app::kVersion);
     if (const std::optional<int> status = dodoru::answerInformationOptions(argc, argv)) return *status;
     QApplication app(argc, argv);
+    // A write to a display that went away would raise SIGPIPE and end the program on the spot, unsaved;
+    // ignored, the write fails, the display's loss is reported and the end goes through exit() below.
+    std::signal(SIGPIPE, SIG_IGN);
     const dodoru::Language language = dodoru::systemLanguage();
     dodoru::Translations translations;
     translations.load(language);
