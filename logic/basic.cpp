@@ -1,0 +1,198 @@
+// Singles, locked candidates and naked and hidden subsets: the techniques that look at one unit, or a
+// box and a line.
+#include <algorithm>
+
+#include "techniques.h"
+
+namespace dodoru::logic::detail {
+
+namespace {
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+int cellAt(int unit, int k) { return unitCells(unit)[at(k)]; }
+
+// The cells of `unit` whose bits are set in `mask`.
+std::vector<int> cellsOf(int unit, unsigned mask) {
+    std::vector<int> cells;
+    for (int k = 0; k < 9; ++k)
+        if ((mask >> k) & 1u) cells.push_back(cellAt(unit, k));
+    return cells;
+}
+
+}  // namespace
+
+Scan::Scan(const Position& position_, bool uniqueSolution_) : position(position_), uniqueSolution(uniqueSolution_) {
+    for (int u = 0; u < kUnitCount; ++u)
+        for (int k = 0; k < 9; ++k) {
+            const int c = cellAt(u, k);
+            if (position.digit(c) != 0) placed[at(u)] |= digitBit(position.digit(c));
+            for (Digits ds = position.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
+                where[at(u)][at(lowestDigit(ds))] |= static_cast<std::uint16_t>(1u << k);
+        }
+}
+
+std::optional<Step> finished(Step step) {
+    if (step.placements.empty() && step.eliminations.empty()) return std::nullopt;
+    const auto byCellDigit = [](const CellDigit& a, const CellDigit& b) {
+        return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
+    };
+    std::sort(step.cells.begin(), step.cells.end());
+    step.cells.erase(std::unique(step.cells.begin(), step.cells.end()), step.cells.end());
+    std::sort(step.eliminations.begin(), step.eliminations.end(), byCellDigit);
+    step.eliminations.erase(std::unique(step.eliminations.begin(), step.eliminations.end()), step.eliminations.end());
+    return step;
+}
+
+std::optional<Step> findFullHouse(const Scan& scan) {
+    // Boxes first, then rows and columns: the last empty cell of a unit.
+    for (int n = 0; n < kUnitCount; ++n) {
+        const int u = (n + 18) % kUnitCount;
+        if (digitCount(scan.placed[at(u)]) != 8) continue;
+        for (const int c : unitCells(u))
+            if (scan.position.digit(c) == 0 && scan.position.candidates(c) != 0) {
+                const int d = lowestDigit(static_cast<Digits>(kAllDigits & ~scan.placed[at(u)]));
+                if (!scan.position.has(c, d)) break;
+                return Step{Technique::FullHouse, unitOf(u), {c}, digitBit(d), {{c, d}}, {}};
+            }
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> findNakedSingle(const Scan& scan) {
+    for (int c = 0; c < kCellCount; ++c) {
+        const Digits ds = scan.position.candidates(c);
+        if (scan.position.digit(c) == 0 && digitCount(ds) == 1)
+            return Step{Technique::NakedSingle, {}, {c}, ds, {{c, lowestDigit(ds)}}, {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> findHiddenSingle(const Scan& scan) {
+    // Boxes first (the easiest to see), then rows, then columns.
+    for (int n = 0; n < kUnitCount; ++n) {
+        const int u = (n + 18) % kUnitCount;
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned mask = scan.where[at(u)][at(d)];
+            if (std::popcount(mask) != 1) continue;
+            const int c = cellAt(u, std::countr_zero(mask));
+            return Step{Technique::HiddenSingle, unitOf(u), {c}, digitBit(d), {{c, d}}, {}};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> findPointing(const Scan& scan) {
+    for (int b = 18; b < kUnitCount; ++b)
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned mask = scan.where[at(b)][at(d)];
+            if (mask == 0) continue;
+            const std::vector<int> cells = cellsOf(b, mask);
+            for (const int line : {rowOf(cells.front()), 9 + columnOf(cells.front())}) {
+                const bool inLine = std::all_of(cells.begin(), cells.end(), [&](int c) {
+                    return unitsOfCell(c)[0] == line || unitsOfCell(c)[1] == line;
+                });
+                if (!inLine) continue;
+                Step step{Technique::LockedPointing, unitOf(b), cells, digitBit(d), {}, {}};
+                for (const int c : unitCells(line))
+                    if (boxOf(c) != b - 18 && scan.position.has(c, d)) step.eliminations.push_back({c, d});
+                if (auto found = finished(step)) return found;
+            }
+        }
+    return std::nullopt;
+}
+
+std::optional<Step> findClaiming(const Scan& scan) {
+    for (int line = 0; line < 18; ++line)
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned mask = scan.where[at(line)][at(d)];
+            if (mask == 0) continue;
+            const std::vector<int> cells = cellsOf(line, mask);
+            const int box = boxOf(cells.front());
+            if (!std::all_of(cells.begin(), cells.end(), [&](int c) { return boxOf(c) == box; })) continue;
+            Step step{Technique::LockedClaiming, unitOf(line), cells, digitBit(d), {}, {}};
+            for (const int c : unitCells(18 + box))
+                if (unitsOfCell(c)[0] != line && unitsOfCell(c)[1] != line && scan.position.has(c, d))
+                    step.eliminations.push_back({c, d});
+            if (auto found = finished(step)) return found;
+        }
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr Technique nakedTechnique(int size) {
+    return size == 2 ? Technique::NakedPair : size == 3 ? Technique::NakedTriple : Technique::NakedQuad;
+}
+constexpr Technique hiddenTechnique(int size) {
+    return size == 2 ? Technique::HiddenPair : size == 3 ? Technique::HiddenTriple : Technique::HiddenQuad;
+}
+
+}  // namespace
+
+std::optional<Step> findNakedSubset(const Scan& scan, int size) {
+    std::optional<Step> found;
+    for (int n = 0; n < kUnitCount && !found; ++n) {
+        const int u = (n + 18) % kUnitCount;
+        std::vector<int> open;  // empty cells with 2..size candidates
+        int empty = 0;
+        for (const int c : unitCells(u)) {
+            if (scan.position.digit(c) != 0) continue;
+            ++empty;
+            const int count = digitCount(scan.position.candidates(c));
+            if (count >= 2 && count <= size) open.push_back(c);
+        }
+        if (empty <= size || static_cast<int>(open.size()) < size) continue;
+        forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+            Digits all = 0;
+            std::vector<int> cells;
+            for (int i = 0; i < size; ++i) {
+                cells.push_back(open[at(pick[at(i)])]);
+                all |= scan.position.candidates(cells.back());
+            }
+            if (digitCount(all) != size) return false;
+            Step step{nakedTechnique(size), unitOf(u), cells, all, {}, {}};
+            for (const int c : unitCells(u)) {
+                if (std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
+                for (Digits ds = scan.position.candidates(c) & all; ds != 0; ds &= static_cast<Digits>(ds - 1))
+                    step.eliminations.push_back({c, lowestDigit(ds)});
+            }
+            found = finished(step);
+            return found.has_value();
+        });
+    }
+    return found;
+}
+
+std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
+    std::optional<Step> found;
+    for (int n = 0; n < kUnitCount && !found; ++n) {
+        const int u = (n + 18) % kUnitCount;
+        std::vector<int> open;  // digits with 2..size places
+        for (int d = 1; d <= 9; ++d) {
+            const int count = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(d)]));
+            if (count >= 2 && count <= size) open.push_back(d);
+        }
+        if (9 - digitCount(scan.placed[at(u)]) <= size || static_cast<int>(open.size()) < size) continue;
+        forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+            unsigned places = 0;
+            Digits digits = 0;
+            for (int i = 0; i < size; ++i) {
+                const int d = open[at(pick[at(i)])];
+                digits |= digitBit(d);
+                places |= scan.where[at(u)][at(d)];
+            }
+            if (std::popcount(places) != size) return false;
+            Step step{hiddenTechnique(size), unitOf(u), cellsOf(u, places), digits, {}, {}};
+            for (const int c : step.cells)
+                for (Digits ds = scan.position.candidates(c) & static_cast<Digits>(~digits); ds != 0;
+                     ds &= static_cast<Digits>(ds - 1))
+                    step.eliminations.push_back({c, lowestDigit(ds)});
+            found = finished(step);
+            return found.has_value();
+        });
+    }
+    return found;
+}
+
+}  // namespace dodoru::logic::detail

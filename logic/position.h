@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#include "board.h"
+
+namespace dodoru::logic {
+
+using Digits = std::uint16_t;  // bit d for digit d, 1..9
+using DigitGrid = std::array<std::uint8_t, kCellCount>;  // a digit per cell, row by row; 0 for empty
+using CandidateGrid = std::array<Digits, kCellCount>;
+
+inline constexpr Digits kAllDigits = 0x3FE;
+constexpr Digits digitBit(int digit) { return static_cast<Digits>(1u << digit); }
+constexpr int digitCount(Digits digits) { return std::popcount(static_cast<unsigned>(digits)); }
+constexpr int lowestDigit(Digits digits) { return std::countr_zero(static_cast<unsigned>(digits)); }
+
+// The 27 units: rows 0..8, columns 9..17, boxes 18..26; their cells in reading order.
+enum class UnitKind { None, Row, Column, Box };
+struct Unit {
+    UnitKind kind = UnitKind::None;
+    int index = 0;  // 0..8 within its kind
+    bool operator==(const Unit&) const = default;
+};
+inline constexpr int kUnitCount = 27;
+const std::array<int, 9>& unitCells(int unit);
+Unit unitOf(int unit);
+int unitNumber(Unit unit);  // 0..26
+// The three units of a cell: its row, column and box numbers.
+const std::array<int, 3>& unitsOfCell(int cell);
+// The 20 cells that share a unit with `cell`.
+const std::array<int, 20>& peersOf(int cell);
+bool sees(int a, int b);  // distinct cells sharing a unit
+
+struct CellDigit {
+    int cell = 0;
+    int digit = 0;
+    bool operator==(const CellDigit&) const = default;
+};
+
+// A position the solver works on: the digits in the cells and, for every empty cell, the candidates
+// still open. A filled cell has no candidates.
+class Position {
+public:
+    Position() = default;
+    // The digits, with every empty cell's candidates computed from its row, column and box.
+    static Position fromDigits(const DigitGrid& digits);
+    // The digits with candidates of one's own (pencil marks): a digit that a filled peer shows is
+    // dropped, so marks that lag behind the digits do not mislead the solver.
+    static Position withCandidates(const DigitGrid& digits, const CandidateGrid& candidates);
+
+    int digit(int cell) const { return digits_[static_cast<std::size_t>(cell)]; }
+    Digits candidates(int cell) const { return candidates_[static_cast<std::size_t>(cell)]; }
+    bool has(int cell, int digit) const { return (candidates(cell) & digitBit(digit)) != 0; }
+    const DigitGrid& digits() const { return digits_; }
+    const CandidateGrid& candidateGrid() const { return candidates_; }
+    bool solved() const;
+    // True when some empty cell has no candidate, or a unit has no place left for a missing digit.
+    bool broken() const;
+
+    // Puts `digit` into `cell` and removes it from the cell's peers.
+    void place(int cell, int digit);
+    void eliminate(int cell, int digit);
+
+private:
+    DigitGrid digits_{};
+    CandidateGrid candidates_{};
+};
+
+}  // namespace dodoru::logic

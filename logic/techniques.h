@@ -1,0 +1,66 @@
+#pragma once
+
+// The finders of the techniques, one function each; logicsolver.cpp calls them in the order of the
+// Technique enum. Each returns the first step of its technique in a fixed scan order, or nothing.
+
+#include <array>
+#include <optional>
+
+#include "step.h"
+
+namespace dodoru::logic::detail {
+
+// What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
+// for the unit's k-th cell).
+struct Scan {
+    explicit Scan(const Position& position, bool uniqueSolution);
+    const Position& position;
+    bool uniqueSolution;  // the puzzle is known to have one solution (unique rectangles rely on it)
+    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
+    std::array<Digits, kUnitCount> placed{};  // digits already in each unit
+};
+
+// Sorts the step's cells and eliminations and drops repeats; nothing when it eliminates and places nothing.
+std::optional<Step> finished(Step step);
+
+// Calls `visit` with every k-subset of 0..n-1 (ascending indices) until it returns true.
+template <typename Visit> bool forEachCombination(int n, int k, Visit&& visit) {
+    std::array<int, 4> pick{};
+    int depth = 0;
+    pick[0] = 0;
+    while (depth >= 0) {
+        if (pick[static_cast<std::size_t>(depth)] > n - (k - depth)) {
+            if (--depth >= 0) ++pick[static_cast<std::size_t>(depth)];
+            continue;
+        }
+        if (depth == k - 1) {
+            if (visit(pick)) return true;
+            ++pick[static_cast<std::size_t>(depth)];
+        } else {
+            pick[static_cast<std::size_t>(depth + 1)] = pick[static_cast<std::size_t>(depth)] + 1;
+            ++depth;
+        }
+    }
+    return false;
+}
+
+std::optional<Step> findFullHouse(const Scan& scan);
+std::optional<Step> findNakedSingle(const Scan& scan);
+std::optional<Step> findHiddenSingle(const Scan& scan);
+std::optional<Step> findPointing(const Scan& scan);
+std::optional<Step> findClaiming(const Scan& scan);
+std::optional<Step> findNakedSubset(const Scan& scan, int size);
+std::optional<Step> findHiddenSubset(const Scan& scan, int size);
+std::optional<Step> findFish(const Scan& scan, int size);
+std::optional<Step> findSkyscraper(const Scan& scan);
+std::optional<Step> findTwoStringKite(const Scan& scan);
+std::optional<Step> findXYWing(const Scan& scan);
+std::optional<Step> findXYZWing(const Scan& scan);
+std::optional<Step> findWWing(const Scan& scan);
+std::optional<Step> findUniqueRectangle(const Scan& scan);
+std::optional<Step> findSimpleColouring(const Scan& scan);
+std::optional<Step> findXYChain(const Scan& scan);
+std::optional<Step> findForcingChain(const Scan& scan);
+std::optional<Step> findTrial(const Scan& scan);
+
+}  // namespace dodoru::logic::detail

@@ -1,0 +1,196 @@
+// Each technique on a position built for it: every cell starts empty with all nine candidates, the
+// table row removes candidates (or places digits) to make the pattern, and the technique's finder must
+// give exactly the expected placements and eliminations. Each technique also gets a position where it
+// almost applies (one candidate more or less) and must find nothing.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "logicsolver.h"
+
+namespace {
+
+using namespace dodoru::logic;
+
+int cell(int row, int column) { return 9 * (row - 1) + column - 1; }  // 1-based, as rNcM
+
+// Shapes a position: "r1c5=12" keeps candidates 1 and 2 of r1c5; "r1c5:7" places 7; "r1-5@c2c8" keeps
+// digit 5 in row 1 only in columns 2 and 8; "c2-5@r1r7" the same along a column; "b5-5@r4c5r6c4" keeps
+// digit 5 in a box only in the cells listed.
+Position shaped(const std::string& spec) {
+    Position p = Position::fromDigits({});
+    std::istringstream in(spec);
+    std::string item;
+    while (in >> item) {
+        if (item[0] == 'r' && item.find('-') != std::string::npos) {
+            const int row = item[1] - '0', d = item[3] - '0';
+            for (int column = 1; column <= 9; ++column)
+                if (item.find("c" + std::to_string(column), 4) == std::string::npos) p.eliminate(cell(row, column), d);
+        } else if (item[0] == 'c') {
+            const int column = item[1] - '0', d = item[3] - '0';
+            for (int row = 1; row <= 9; ++row)
+                if (item.find("r" + std::to_string(row), 4) == std::string::npos) p.eliminate(cell(row, column), d);
+        } else if (item[0] == 'b') {
+            const int box = item[1] - '1', d = item[3] - '0';
+            for (const int c : unitCells(18 + box)) {
+                const std::string name = "r" + std::to_string(c / 9 + 1) + "c" + std::to_string(c % 9 + 1);
+                if (item.find(name, 4) == std::string::npos) p.eliminate(c, d);
+            }
+        } else {
+            const int c = cell(item[1] - '0', item[3] - '0');
+            if (item[4] == ':') {
+                p.place(c, item[5] - '0');
+            } else {
+                for (int d = 1; d <= 9; ++d)
+                    if (item.find(static_cast<char>('0' + d), 5) == std::string::npos) p.eliminate(c, d);
+            }
+        }
+    }
+    return p;
+}
+
+// "r1c9=9" a placement, "r3c2-5" an elimination, in any order; written back sorted as the finder sorts.
+std::string effects(const Step& step) {
+    std::string out;
+    const auto name = [](int c) { return "r" + std::to_string(c / 9 + 1) + "c" + std::to_string(c % 9 + 1); };
+    for (const CellDigit& p : step.placements) out += (out.empty() ? "" : " ") + name(p.cell) + "=" + std::to_string(p.digit);
+    for (const CellDigit& e : step.eliminations) out += (out.empty() ? "" : " ") + name(e.cell) + "-" + std::to_string(e.digit);
+    return out;
+}
+
+struct TechniqueCase {
+    const char* name;
+    Technique technique;
+    const char* position;
+    const char* expected;  // "" when the technique must find nothing
+    bool unique = true;    // the puzzle is known to have one solution
+};
+
+const std::string kRow1Places8 = "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8";
+
+const TechniqueCase kCases[] = {
+    {"FullHouse", Technique::FullHouse, "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8", "r1c9=9"},
+    {"FullHouseTwoLeft", Technique::FullHouse, "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7", ""},
+    {"NakedSingle", Technique::NakedSingle, "r5c5=4", "r5c5=4"},
+    {"NakedSingleTwoLeft", Technique::NakedSingle, "r5c5=46", ""},
+    {"HiddenSingle", Technique::HiddenSingle, "b1-7@r2c2", "r2c2=7"},
+    {"HiddenSingleTwoPlaces", Technique::HiddenSingle, "b1-7@r2c2r3c3", ""},
+    {"Pointing", Technique::LockedPointing, "b1-3@r1c1r1c2",
+     "r1c4-3 r1c5-3 r1c6-3 r1c7-3 r1c8-3 r1c9-3"},
+    {"PointingSpread", Technique::LockedPointing, "b1-3@r1c1r1c2r2c3", ""},
+    {"Claiming", Technique::LockedClaiming, "r1-3@c1c2c3",
+     "r2c1-3 r2c2-3 r2c3-3 r3c1-3 r3c2-3 r3c3-3"},
+    {"ClaimingSpread", Technique::LockedClaiming, "r1-3@c1c2c4", ""},
+    {"NakedPair", Technique::NakedPair, "r1c1=12 r1c5=12",
+     "r1c2-1 r1c2-2 r1c3-1 r1c3-2 r1c4-1 r1c4-2 r1c6-1 r1c6-2 r1c7-1 r1c7-2 r1c8-1 r1c8-2 r1c9-1 r1c9-2"},
+    {"NakedPairBroken", Technique::NakedPair, "r1c1=12 r1c5=13", ""},
+    {"HiddenPair", Technique::HiddenPair, "r1-4@c1c5 r1-5@c1c5",
+     "r1c1-1 r1c1-2 r1c1-3 r1c1-6 r1c1-7 r1c1-8 r1c1-9 r1c5-1 r1c5-2 r1c5-3 r1c5-6 r1c5-7 r1c5-8 r1c5-9"},
+    {"HiddenPairBroken", Technique::HiddenPair, "r1-4@c1c5 r1-5@c1c5c9", ""},
+    {"NakedTriple", Technique::NakedTriple, "r1c1=12 r1c5=23 r1c9=13",
+     "r1c2-1 r1c2-2 r1c2-3 r1c3-1 r1c3-2 r1c3-3 r1c4-1 r1c4-2 r1c4-3 r1c6-1 r1c6-2 r1c6-3 r1c7-1 r1c7-2 r1c7-3 "
+     "r1c8-1 r1c8-2 r1c8-3"},
+    {"NakedTripleBroken", Technique::NakedTriple, "r1c1=12 r1c5=23 r1c9=14", ""},
+    {"HiddenTriple", Technique::HiddenTriple, "r1-4@c1c5 r1-5@c5c9 r1-6@c1c9",
+     "r1c1-1 r1c1-2 r1c1-3 r1c1-7 r1c1-8 r1c1-9 r1c5-1 r1c5-2 r1c5-3 r1c5-7 r1c5-8 r1c5-9 "
+     "r1c9-1 r1c9-2 r1c9-3 r1c9-7 r1c9-8 r1c9-9"},
+    {"HiddenTripleBroken", Technique::HiddenTriple, "r1-4@c1c5 r1-5@c5c9 r1-6@c1c2", ""},
+    {"NakedQuad", Technique::NakedQuad, "r1c1=12 r1c4=23 r1c7=34 r1c9=14",
+     "r1c2-1 r1c2-2 r1c2-3 r1c2-4 r1c3-1 r1c3-2 r1c3-3 r1c3-4 r1c5-1 r1c5-2 r1c5-3 r1c5-4 "
+     "r1c6-1 r1c6-2 r1c6-3 r1c6-4 r1c8-1 r1c8-2 r1c8-3 r1c8-4"},
+    {"NakedQuadBroken", Technique::NakedQuad, "r1c1=12 r1c4=23 r1c7=34 r1c9=15", ""},
+    {"HiddenQuad", Technique::HiddenQuad, "r1-5@c1c4 r1-6@c4c7 r1-7@c7c9 r1-8@c1c9",
+     "r1c1-1 r1c1-2 r1c1-3 r1c1-4 r1c1-9 r1c4-1 r1c4-2 r1c4-3 r1c4-4 r1c4-9 "
+     "r1c7-1 r1c7-2 r1c7-3 r1c7-4 r1c7-9 r1c9-1 r1c9-2 r1c9-3 r1c9-4 r1c9-9"},
+    {"HiddenQuadBroken", Technique::HiddenQuad, "r1-5@c1c4 r1-6@c4c7 r1-7@c7c9 r1-8@c1c2", ""},
+    {"XWing", Technique::XWing, "r1-5@c2c8 r5-5@c2c8",
+     "r2c2-5 r2c8-5 r3c2-5 r3c8-5 r4c2-5 r4c8-5 r6c2-5 r6c8-5 r7c2-5 r7c8-5 r8c2-5 r8c8-5 r9c2-5 r9c8-5"},
+    {"XWingBroken", Technique::XWing, "r1-5@c2c8 r5-5@c2c4c8", ""},
+    {"Swordfish", Technique::Swordfish, "r1-5@c1c5 r5-5@c5c9 r9-5@c1c9",
+     "r2c1-5 r2c5-5 r2c9-5 r3c1-5 r3c5-5 r3c9-5 r4c1-5 r4c5-5 r4c9-5 r6c1-5 r6c5-5 r6c9-5 "
+     "r7c1-5 r7c5-5 r7c9-5 r8c1-5 r8c5-5 r8c9-5"},
+    {"SwordfishBroken", Technique::Swordfish, "r1-5@c1c5 r5-5@c5c9 r9-5@c1c8", ""},
+    {"Jellyfish", Technique::Jellyfish, "r1-5@c1c3 r3-5@c3c5 r5-5@c5c7 r7-5@c1c7",
+     "r2c1-5 r2c3-5 r2c5-5 r2c7-5 r4c1-5 r4c3-5 r4c5-5 r4c7-5 r6c1-5 r6c3-5 r6c5-5 r6c7-5 "
+     "r8c1-5 r8c3-5 r8c5-5 r8c7-5 r9c1-5 r9c3-5 r9c5-5 r9c7-5"},
+    {"JellyfishBroken", Technique::Jellyfish, "r1-5@c1c3 r3-5@c3c5 r5-5@c5c7 r7-5@c1c8", ""},
+    // Rows 1 and 5 share column 1; the other ends r1c5 and r5c6 see r2c6, r3c6, r4c5 and r6c5.
+    {"Skyscraper", Technique::Skyscraper, "r1-5@c1c5 r5-5@c1c6", "r2c6-5 r3c6-5 r4c5-5 r6c5-5"},
+    {"SkyscraperIsAnXWing", Technique::Skyscraper, "r1-5@c1c5 r5-5@c1c5", ""},
+    // Row 1 (r1c1, r1c7) and column 2 (r2c2, r7c2) meet in box 1; r7c7 sees both far ends.
+    {"TwoStringKite", Technique::TwoStringKite, "r1-5@c1c7 c2-5@r2r7", "r7c7-5"},
+    {"TwoStringKiteLoose", Technique::TwoStringKite, "r1-5@c1c7 c2-5@r2r7r9", ""},
+    {"XYWing", Technique::XYWing, "r5c5=12 r5c8=13 r8c5=23", "r8c8-3"},
+    {"XYWingBroken", Technique::XYWing, "r5c5=12 r5c8=13 r8c5=24", ""},
+    {"XYZWing", Technique::XYZWing, "r5c5=123 r5c4=13 r2c5=23", "r4c5-3 r6c5-3"},
+    {"XYZWingBroken", Technique::XYZWing, "r5c5=123 r5c4=14 r2c5=23", ""},
+    // r1c1 and r5c5 hold 1 and 2; row 9's 1 is in r9c1 or r9c5, which see them: one of them is 2.
+    {"WWing", Technique::WWing, "r1c1=12 r5c5=12 r9-1@c1c5", "r1c5-2 r5c1-2"},
+    {"WWingLoose", Technique::WWing, "r1c1=12 r5c5=12 r9-1@c1c5c9", ""},
+    {"UniqueRectangle", Technique::UniqueRectangle, "r1c1=12 r1c5=12 r2c1=12 r2c5=1256", "r2c5-1 r2c5-2"},
+    {"UniqueRectangleUnknownUniqueness", Technique::UniqueRectangle, "r1c1=12 r1c5=12 r2c1=12 r2c5=1256", "",
+     false},
+    {"UniqueRectangleOtherPair", Technique::UniqueRectangle, "r1c1=12 r1c5=12 r2c1=13 r2c5=1256", ""},
+    // Digit 5: r1c1 - r1c5 (row 1) - r6c5 (column 5) - r4c4 (box 5); r4c1 sees r1c1 and r4c4, of
+    // the two colours.
+    {"SimpleColouring", Technique::SimpleColouring, "r1-5@c1c5 c5-5@r1r6 b5-5@r4c4r6c5", "r4c1-5"},
+    {"SimpleColouringShort", Technique::SimpleColouring, "r1-5@c1c5 c5-5@r1r5r6 b5-5@r4c4r5c5r6c5", ""},
+    // r1c1 {1,2} - r1c6 {2,3} - r5c6 {3,4} - r5c9 {4,1}: r1c1 or r5c9 is 1.
+    {"XYChain", Technique::XYChain, "r1c1=12 r1c6=23 r5c6=34 r5c9=14", "r1c9-1 r5c1-1"},
+    {"XYChainOpen", Technique::XYChain, "r1c1=12 r1c6=23 r5c6=34 r5c9=45", ""},
+    // 7 in column 9 is in r1c9 or r5c9; r5c5 holds 1 or 7; 1 in row 1 is in r1c1 or r1c5. So r1c9 is 7 or
+    // r1c1 is 1: r1c1 cannot be 7.
+    {"ForcingChain", Technique::ForcingChain, "c9-7@r1r5 r5c5=17 r1-1@c1c5", "r1c1-7"},
+    {"ForcingChainBroken", Technique::ForcingChain, "c9-7@r1r5 r5c5=179 r1-1@c1c5", ""},
+    // r1c1 = 1 would leave r1c2 and r1c3 both 3.
+    {"Trial", Technique::Trial, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
+};
+
+class TechniqueTest : public testing::TestWithParam<TechniqueCase> {};
+
+TEST_P(TechniqueTest, FindsExactlyTheExpectedStep) {
+    const TechniqueCase& c = GetParam();
+    const Position position = shaped(c.position);
+    ASSERT_FALSE(position.broken());
+    const auto step = findStep(position, c.technique, StepOptions{c.unique});
+    if (std::string(c.expected).empty()) {
+        EXPECT_FALSE(step.has_value()) << effects(*step);
+        return;
+    }
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->technique, c.technique);
+    EXPECT_EQ(effects(*step), c.expected);
+    EXPECT_FALSE(step->cells.empty());
+    EXPECT_NE(step->digits, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Techniques, TechniqueTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<TechniqueCase>& row) { return std::string(row.param.name); });
+
+// The path takes the simplest technique first: a full house and a naked single on one board.
+TEST(TechniqueOrder, SimplestTechniqueComesFirst) {
+    Position p = shaped(kRow1Places8 + " r5c5=4");
+    auto step = nextStep(p);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->technique, Technique::FullHouse);
+    EXPECT_EQ(step->unit, (Unit{UnitKind::Row, 0}));
+    applyStep(p, *step);
+    step = nextStep(p);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->technique, Technique::NakedSingle);
+}
+
+TEST(TechniqueFacts, IdsAreUniqueAndRatingsRiseWithTheOrder) {
+    int previous = 0;
+    for (const Technique t : allTechniques()) {
+        EXPECT_EQ(techniqueById(techniqueId(t)), t);
+        EXPECT_GE(techniqueRatingTenths(t), previous) << techniqueId(t);
+        previous = techniqueRatingTenths(t);
+    }
+    EXPECT_EQ(techniqueRatingTenths(Technique::FullHouse), 10);
+    EXPECT_EQ(techniqueRatingTenths(Technique::Trial), 90);
+}
+
+}  // namespace
