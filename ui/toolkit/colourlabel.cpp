@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "accessibility.h"
+
 namespace dodoru {
 
 short buttonMask(Qt::MouseButtons buttons) {
@@ -21,6 +23,7 @@ short shiftMask(Qt::KeyboardModifiers modifiers) {
 }
 
 ColourLabel::ColourLabel(QWidget* parent) : QLabel(parent) {
+    installAccessibleInterfaces();
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(false);
     // Text is always painted in the text colour, also on a parent whose background is the button face
