@@ -12,19 +12,19 @@
 #include "accessibility.h"
 #include "appinfo.h"
 #include "artwork.h"
+#include "boardfilekeeper.h"
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "commandfocus.h"
-#include "boardfilekeeper.h"
 #include "cellkeyboard.h"
 #include "editingaids.h"
 #include "engineboard.h"
 #include "fonts.h"
 #include "keycodes.h"
 #include "layout.h"
+#include "logfailuretext.h"
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
-#include "logfailuretext.h"
 #include "windowfeatures.h"
 
 namespace dodoru {
@@ -116,9 +116,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     });
 
     buildControls();
-    features_ = std::make_unique<WindowFeatures>(
-        *this, *session_, FeatureControls{cells_, chooser_, [this] { Command1_Click(kManualButton); }},
-        std::move(services_.transfer), *services_.messageBoxes, services_.puzzleLog.get());
+    FeatureControls controls{cells_, chooser_, [this] { Command1_Click(kManualButton); },
+                             [this] { reopenAboutBox(); }};
+    features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
+                                                 *services_.messageBoxes, services_.puzzleLog.get());
 }
 
 MainWindow::~MainWindow() {
@@ -224,7 +225,8 @@ void MainWindow::buildControls() {
         auto* button = new GraphicalButton(this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
         const bool level = spec.index >= kFirstLevelButton && spec.index <= kLastLevelButton;
-        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1) : QString::fromUtf16(spec.caption));
+        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1)
+                              : QString::fromUtf16(spec.caption));
         button->setToolTip(QString::fromUtf16(spec.tooltip));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
@@ -283,10 +285,13 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 QString MainWindow::verdictText(Verdict verdict) {
     switch (verdict) {
-    case Verdict::NoSolution: return tr("此題無解");
-    case Verdict::SeveralSolutions: return tr("有多組解答");
+    case Verdict::NoSolution:
+        return tr("此題無解");
+    case Verdict::SeveralSolutions:
+        return tr("有多組解答");
     case Verdict::PuzzleError:
-    case Verdict::None: break;
+    case Verdict::None:
+        break;
     }
     return tr("題目錯誤");
 }
@@ -345,7 +350,8 @@ void MainWindow::mirrorSelection() {
     chooser_->raise();
     const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(cell))];
     const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(cell))];
-    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft), scale_.toPixelsY(top + layout::kChooserOffsetTop));
+    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
+                   scale_.toPixelsY(top + layout::kChooserOffsetTop));
     chooser_->setChooserText(cellText(session_->puzzle(), cell));
 }
 
@@ -384,6 +390,18 @@ void MainWindow::Form_Unload() {
     services_.programEnd->endProgram(this);
 }
 
+void MainWindow::closeWithoutQuestions() {
+    mayAsk_ = false;
+    close();
+}
+
+void MainWindow::saveWithoutQuestions() {
+    if (closing_) return;
+    closing_ = true;
+    mayAsk_ = false;
+    writeSaveFile();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -402,9 +420,9 @@ void MainWindow::Command1_Click(short Index) {
     const CommandFocus focusReturn(this, features_->editing().keyboard().gridHasFocus() ? nullptr : Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
     // mode, so that its puzzle can be worked on.
-    const BoardHistory::Step historyStep(features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
-                                         Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp
-                                                               : BoardHistory::UndoMode::AsBefore);
+    const BoardHistory::Step historyStep(
+        features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
+        Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp : BoardHistory::UndoMode::AsBefore);
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
     int level = 0;
@@ -512,6 +530,15 @@ void MainWindow::showAboutBox() {
     about_->showModeless();
 }
 
+void MainWindow::reopenAboutBox() {
+    if (!about_) {
+        about_ = new AboutDialog(aboutPlatform_->webLink(), aboutPlatform_->sysInfo(), artwork::windowIcon());
+        about_->showModeless();
+    }
+    about_->raise();
+    about_->activateWindow();
+}
+
 AboutDialog* MainWindow::aboutBox() const {
     return about_.data();
 }
@@ -524,7 +551,11 @@ void MainWindow::loadSaveFile() {
 }
 
 void MainWindow::writeSaveFile() {
-    if (keeper_) keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    if (!keeper_) return;
+    if (mayAsk_)
+        keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    else
+        keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), false, this);
 }
 
 void MainWindow::deleteSaveFile() {

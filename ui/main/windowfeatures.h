@@ -8,6 +8,7 @@
 
 namespace dodoru {
 
+class AboutCommand;
 class Announcer;
 class BoardAnnouncements;
 class BoardHistory;
@@ -22,17 +23,18 @@ class TransferPlatform;
 class WindowContextMenu;
 
 // What the features need of the main window besides the session: its cell labels and digit chooser,
-// and its manual set-up command (what a puzzle read in ends with, as after 0.手動).
+// its manual set-up command (what a puzzle read in ends with, as after 0.手動) and its About box.
 struct FeatureControls {
     std::array<CellLabel*, kCellCount> cells{};
     DigitChooser* chooser = nullptr;
     std::function<void()> enterManualSetUp;
+    std::function<void()> reopenAboutBox;
 };
 
 // The features that take the window beyond its design, wired to the window and the session here and
 // nowhere else: the editing aids, what a screen reader is told, puzzles in and out as text, the
-// manuscript, and the context menu that lists their commands in the order written down in the
-// constructor.
+// manuscript, the About box again, and the context menu that lists their commands in the order written
+// down in the constructor.
 class WindowFeatures final : public TransferTarget {
 public:
     WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
@@ -60,6 +62,7 @@ private:
     std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PuzzleTransfer> transfer_;
     std::unique_ptr<ManuscriptCommand> manuscript_;
+    std::unique_ptr<AboutCommand> about_;
     std::unique_ptr<WindowContextMenu> contextMenu_;
 };
 
