@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <algorithm>
 
 #include "boardsession.h"
@@ -38,27 +39,28 @@ int digitOfKey(int key) {
 
 CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCount>& cells,
                            DigitChooser& chooser, BoardSession& session)
-    : window_(window), cells_(cells), chooser_(chooser), session_(session) {
-    // The grid comes last in the Tab order, after the command buttons. Qt orders only widgets that take
-    // the focus, so every cell takes it while the order is made, and then only the Tab stop.
-    QWidget* last = nullptr;
-    for (QWidget* w = window_.nextInFocusChain(); w != &window_; w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && window_.isAncestorOf(w)) last = w;
-    for (CellLabel* cell : cells_) cell->setTabStop(true);
-    QWidget* previous = last;
-    for (CellLabel* cell : cells_) {
-        if (previous) QWidget::setTabOrder(previous, cell);
-        previous = cell;
-    }
+    : window_(window), cells_(cells), chooser_(chooser), session_(session), chooserLabel_(new QLabel(&window)) {
+    chooserLabel_->setObjectName(QStringLiteral("chooserLabel"));
+    chooserLabel_->setBuddy(&chooser_);
+    chooserLabel_->hide();
     for (int c = 0; c < kCellCount; ++c) cells_[static_cast<std::size_t>(c)]->setTabStop(c == tabStop_);
+    // The cells were made before the controls, so the grid comes after the command buttons in the
+    // window's circular Tab order (and before them with Shift+Tab). Its focus still starts on its first
+    // control, as before, not in the grid.
+    const auto isCell = [this](const QWidget* w) { return std::find(cells_.begin(), cells_.end(), w) != cells_.end(); };
+    if (window_.focusWidget() == nullptr)
+        for (QWidget* w = window_.nextInFocusChain(); w != &window_; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !isCell(w)) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
 
     connect(&session_, &BoardSession::selectionChanged, this, [this] {
         const int selected = session_.selectedCell();
         if (selected != BoardSession::kNoCell) moveTabStop(selected);
         nameChooser();
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        const auto isCell = [this](QWidget* w) { return std::find(cells_.begin(), cells_.end(), w) != cells_.end(); };
+    connect(qApp, &QApplication::focusChanged, this, [this, isCell](QWidget* old, QWidget* now) {
         if (now != nullptr && isCell(now) && !isCell(old)) focusCameToGrid();
     });
     // Keys go to the focus widget first, and the buttons use the arrows themselves: only a filter on
@@ -175,9 +177,10 @@ void CellKeyboard::focusCameToGrid() {
 
 void CellKeyboard::nameChooser() {
     const int cell = session_.selectedCell();
-    if (cell == BoardSession::kNoCell) return;
     //: The digit chooser, named for the cell it edits (第2列第3行).
-    chooser_.setAccessibleName(tr("%1的數字").arg(cellPlace(cell)));
+    const QString name = cell == BoardSession::kNoCell ? QString() : tr("%1的數字").arg(cellPlace(cell));
+    chooser_.setAccessibleName(name);
+    chooserLabel_->setText(name);
 }
 
 } // namespace dodoru

@@ -6,6 +6,7 @@
 #include "board.h"
 
 class QKeyEvent;
+class QLabel;
 class QString;
 class QWidget;
 
@@ -62,6 +63,8 @@ private:
     DigitChooser& chooser_;
     BoardSession& session_;
     int tabStop_ = 0;
+    // The chooser's label for assistive technology, which on Linux names a combo box by its text.
+    QLabel* chooserLabel_;
 };
 
 // The cell an arrow key, Home or End moves the selection to from `cell`; at an edge `cell` itself.
