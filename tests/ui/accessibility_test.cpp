@@ -47,9 +47,7 @@ Announcer& announcer(MainWindow& window) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        prepareApplication();
-    }
+    void initTestCase() { prepareApplication(); }
 
     // One cell is the grid's Tab stop; Tab from the last command reaches it and leaves the grid at once.
     void theGridIsOneTabStop() {
@@ -60,7 +58,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), h->Command1(0));
         QVERIFY(h->Combo1()->isHidden());
         focusLastButton(h);
-        for (int c = 0; c < 81; ++c) QCOMPARE(h->Label1(c)->focusPolicy(), c == 0 ? Qt::TabFocus : Qt::NoFocus);
+        for (int c = 0; c < 81; ++c)
+            QCOMPARE(h->Label1(c)->focusPolicy(), c == 0 ? Qt::TabFocus : Qt::NoFocus);
         press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), h->Label1(0));
         QVERIFY(face(h->Label1(0))->state().focused);
@@ -184,7 +183,8 @@ private slots:
         QTest::addColumn<short>("button");
         QTest::addColumn<QString>("told");
         QTest::newRow("one solution") << kUniquePuzzle << short(1) << QStringLiteral("已解出");
-        QTest::newRow("several solutions") << QString(81, QChar('0')) << short(1) << QStringLiteral("有多組解答");
+        QTest::newRow("several solutions")
+            << QString(81, QChar('0')) << short(1) << QStringLiteral("有多組解答");
         QTest::newRow("no solution") << QStringLiteral("5000000050") + QString(71, QChar('0')) << short(1)
                                      << QStringLiteral("此題無解");
         QTest::newRow("generation") << QString(81, QChar('0')) << short(3)
@@ -221,7 +221,8 @@ private slots:
         QTest::keyClick(&h.window(), Qt::Key_4);
         QVERIFY(announcer(h.window()).message().isEmpty());
         QTest::keyClick(&h.window(), Qt::Key_5);
-        QCOMPARE(announcer(h.window()).message(), QStringLiteral("第3列第3行的5與第1列第1行、第2列第1行重複"));
+        QCOMPARE(announcer(h.window()).message(),
+                 QStringLiteral("第3列第3行的5與第1列第1行、第2列第1行重複"));
     }
 
     // Labels kept with their last text while hidden name nothing; shown, they name their text.
@@ -251,8 +252,8 @@ private slots:
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("第1列第3行的數字"));
         QVERIFY(h->aboutBox());
         const QString about = face(h->aboutBox())->text(QAccessible::Description);
-        for (const QString& part : {QStringLiteral("Dodoru數字方陣"), QStringLiteral("版本 1.2.0"),
-                                    QStringLiteral("程式設計：")})
+        for (const QString& part :
+             {QStringLiteral("Dodoru數字方陣"), QStringLiteral("版本 1.2.0"), QStringLiteral("程式設計：")})
             QVERIFY2(about.contains(part), qPrintable(about));
     }
 

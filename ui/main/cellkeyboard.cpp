@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "boardannouncements.h"
 #include "boardsession.h"
 #include "celllabel.h"
-#include "boardannouncements.h"
 #include "digitchooser.h"
 
 namespace dodoru {
@@ -16,13 +16,20 @@ int cellAfterKey(int cell, int key) {
     const int row = rowOf(cell);
     const int column = columnOf(cell);
     switch (key) {
-    case Qt::Key_Left: return column > 0 ? cell - 1 : cell;
-    case Qt::Key_Right: return column < 8 ? cell + 1 : cell;
-    case Qt::Key_Up: return row > 0 ? cell - 9 : cell;
-    case Qt::Key_Down: return row < 8 ? cell + 9 : cell;
-    case Qt::Key_Home: return row * 9;
-    case Qt::Key_End: return row * 9 + 8;
-    default: return -1;
+    case Qt::Key_Left:
+        return column > 0 ? cell - 1 : cell;
+    case Qt::Key_Right:
+        return column < 8 ? cell + 1 : cell;
+    case Qt::Key_Up:
+        return row > 0 ? cell - 9 : cell;
+    case Qt::Key_Down:
+        return row < 8 ? cell + 9 : cell;
+    case Qt::Key_Home:
+        return row * 9;
+    case Qt::Key_End:
+        return row * 9 + 8;
+    default:
+        return -1;
     }
 }
 
@@ -39,7 +46,8 @@ int digitOfKey(int key) {
 
 CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCount>& cells,
                            DigitChooser& chooser, BoardSession& session)
-    : window_(window), cells_(cells), chooser_(chooser), session_(session), chooserLabel_(new QLabel(&window)) {
+    : window_(window), cells_(cells), chooser_(chooser), session_(session),
+      chooserLabel_(new QLabel(&window)) {
     chooserLabel_->setObjectName(QStringLiteral("chooserLabel"));
     chooserLabel_->setBuddy(&chooser_);
     chooserLabel_->hide();
@@ -47,7 +55,9 @@ CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCo
     // The cells were made before the controls, so the grid comes after the command buttons in the
     // window's circular Tab order (and before them with Shift+Tab). Its focus still starts on its first
     // control, as before, not in the grid.
-    const auto isCell = [this](const QWidget* w) { return std::find(cells_.begin(), cells_.end(), w) != cells_.end(); };
+    const auto isCell = [this](const QWidget* w) {
+        return std::find(cells_.begin(), cells_.end(), w) != cells_.end();
+    };
     if (window_.focusWidget() == nullptr)
         for (QWidget* w = window_.nextInFocusChain(); w != &window_; w = w->nextInFocusChain())
             if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !isCell(w)) {
@@ -84,7 +94,8 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
 
 bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
     // A cell is selected only in manual set-up mode (the chooser is shown on it); every command ends that.
-    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp) return false;
+    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp)
+        return false;
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     const bool inChooser = receiver == &chooser_ || chooser_.isAncestorOf(receiver);
     const int code = key.key();
@@ -102,7 +113,8 @@ bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
     case Qt::Key_Backspace:
         type(0, QString());
         return true;
-    default: break;
+    default:
+        break;
     }
     if (code >= Qt::Key_0 && code <= Qt::Key_9 && !inChooser) {
         // The chooser handles its own digits when they are released; elsewhere one press is one digit.
@@ -154,7 +166,8 @@ void CellKeyboard::editDigit(int cell, int digit) {
     case Mode::Solve:
     case Mode::Clear:
     case Mode::Generate:
-    case Mode::None: break;
+    case Mode::None:
+        break;
     }
 }
 
