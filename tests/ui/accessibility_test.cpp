@@ -175,6 +175,12 @@ private slots:
         press(Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), h->Command1(99));
         QCOMPARE(h->grab().toImage(), unfocused);
+        // a digit typed into the clicked cell, the grid's Tab stop, is painted as in any other cell
+        enterGivens(h.window(), QStringLiteral("5") + QString(80, QChar('0')));
+        QTest::keyClick(h->Command1(99), Qt::Key_5);
+        QVERIFY(h->Label1(40)->isTabStop());
+        QCOMPARE(h->Label1(40)->text(), QStringLiteral("5"));
+        QCOMPARE(h->Label1(40)->grab().toImage(), h->Label1(0)->grab().toImage());
     }
 
     // What the window tells as news: each result as an alert that is shown anew, with an alert event.
