@@ -13,9 +13,11 @@ DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools lib
 # What makes and checks the Debian package.
 DODORU_PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # Extra packages the tests use: a virtual X server with a window manager, a driver, the clipboard, PDF
-# rendering, a print system with a PDF printer for printing end to end, and the package's checkers.
+# rendering, a print system with a PDF printer for printing end to end, the accessibility stack a
+# screen reader listens on (a D-Bus session bus, the AT-SPI bus and pyatspi), and the package's checkers.
 DODORU_TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox poppler-utils imagemagick
                       wmctrl python3 appstream desktop-file-utils cups printer-driver-cups-pdf
+                      dbus-x11 at-spi2-core python3-pyatspi
                       "${DODORU_PACKAGE_PACKAGES[@]}")
 
 missing_packages() {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 
 #include "aboutpicture.h"
 #include "abouttexts.h"
@@ -139,6 +140,17 @@ void AboutDialog::Form_Load() {
     lblVersion_->setText(about::versionLine());
     lblTitle_->setText(about::title());
     lblDescription_->setText(about::description());
+    describeForAssistiveTechnology();
+}
+
+// The texts are painted as a picture and their labels stay hidden: a screen reader reads them as the
+// dialog's description, in the picture's order.
+void AboutDialog::describeForAssistiveTechnology() {
+    QStringList texts;
+    for (const QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_[0], lblDisclaimer_[1],
+                                lblDisclaimer_[2]})
+        if (!label->text().isEmpty()) texts << label->text();
+    setAccessibleDescription(texts.join(QLatin1Char('\n')).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void AboutDialog::composePicture() {

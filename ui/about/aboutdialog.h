@@ -57,6 +57,7 @@ protected:
 private:
     void createControls(const QIcon& icon);
     void Form_Load();
+    void describeForAssistiveTechnology();
     void composePicture();
     void centreOnScreen();
     QRect twipsRect(int left, int top, int width, int height) const;

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <algorithm>
 
+#include "boardannouncements.h"
 #include "boardsession.h"
+#include "celllabel.h"
 #include "digitchooser.h"
 
 namespace dodoru {
@@ -12,21 +16,70 @@ int cellAfterKey(int cell, int key) {
     const int row = rowOf(cell);
     const int column = columnOf(cell);
     switch (key) {
-    case Qt::Key_Left: return column > 0 ? cell - 1 : cell;
-    case Qt::Key_Right: return column < 8 ? cell + 1 : cell;
-    case Qt::Key_Up: return row > 0 ? cell - 9 : cell;
-    case Qt::Key_Down: return row < 8 ? cell + 9 : cell;
-    case Qt::Key_Home: return row * 9;
-    case Qt::Key_End: return row * 9 + 8;
-    default: return -1;
+    case Qt::Key_Left:
+        return column > 0 ? cell - 1 : cell;
+    case Qt::Key_Right:
+        return column < 8 ? cell + 1 : cell;
+    case Qt::Key_Up:
+        return row > 0 ? cell - 9 : cell;
+    case Qt::Key_Down:
+        return row < 8 ? cell + 9 : cell;
+    case Qt::Key_Home:
+        return row * 9;
+    case Qt::Key_End:
+        return row * 9 + 8;
+    default:
+        return -1;
     }
 }
 
-CellKeyboard::CellKeyboard(QWidget& window, DigitChooser& chooser, BoardSession& session)
-    : window_(window), chooser_(chooser), session_(session) {
+namespace {
+
+// The digit a key types, 0 for the keys that clear a cell; -1 for any other key.
+int digitOfKey(int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) return 0;
+    return -1;
+}
+
+} // namespace
+
+CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCount>& cells,
+                           DigitChooser& chooser, BoardSession& session)
+    : window_(window), cells_(cells), chooser_(chooser), session_(session),
+      chooserLabel_(new QLabel(&window)) {
+    chooserLabel_->setObjectName(QStringLiteral("chooserLabel"));
+    chooserLabel_->setBuddy(&chooser_);
+    chooserLabel_->hide();
+    for (int c = 0; c < kCellCount; ++c) cells_[static_cast<std::size_t>(c)]->setTabStop(c == tabStop_);
+    // The cells were made before the controls, so the grid comes after the command buttons in the
+    // window's circular Tab order (and before them with Shift+Tab). Its focus still starts on its first
+    // control, as before, not in the grid.
+    const auto isCell = [this](const QWidget* w) {
+        return std::find(cells_.begin(), cells_.end(), w) != cells_.end();
+    };
+    if (window_.focusWidget() == nullptr)
+        for (QWidget* w = window_.nextInFocusChain(); w != &window_; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !isCell(w)) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+
+    connect(&session_, &BoardSession::selectionChanged, this, [this] {
+        const int selected = session_.selectedCell();
+        if (selected != BoardSession::kNoCell) moveTabStop(selected);
+        nameChooser();
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this, isCell](QWidget* old, QWidget* now) {
+        if (now != nullptr && isCell(now) && !isCell(old)) focusCameToGrid();
+    });
     // Keys go to the focus widget first, and the buttons use the arrows themselves: only a filter on
     // the application sees them in time.
     qApp->installEventFilter(this);
+}
+
+bool CellKeyboard::gridHasFocus() const {
+    return cells_[static_cast<std::size_t>(tabStop_)]->hasFocus();
 }
 
 bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
@@ -34,12 +87,15 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
     auto* receiver = static_cast<QWidget*>(watched);
     // The chooser's open list is a window of its own, and so are message boxes and menus.
     if (receiver->window() != &window_) return false;
-    return keyPressed(receiver, *static_cast<QKeyEvent*>(event));
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (gridHasFocus() && receiver == cells_[static_cast<std::size_t>(tabStop_)]) return gridKeyPressed(key);
+    return keyPressed(receiver, key);
 }
 
 bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
     // A cell is selected only in manual set-up mode (the chooser is shown on it); every command ends that.
-    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp) return false;
+    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp)
+        return false;
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     const bool inChooser = receiver == &chooser_ || chooser_.isAncestorOf(receiver);
     const int code = key.key();
@@ -57,7 +113,8 @@ bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
     case Qt::Key_Backspace:
         type(0, QString());
         return true;
-    default: break;
+    default:
+        break;
     }
     if (code >= Qt::Key_0 && code <= Qt::Key_9 && !inChooser) {
         // The chooser handles its own digits when they are released; elsewhere one press is one digit.
@@ -65,6 +122,26 @@ bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
         return true;
     }
     return false;
+}
+
+bool CellKeyboard::gridKeyPressed(const QKeyEvent& key) {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (session_.running()) return true;
+    const int code = key.key();
+    const int to = cellAfterKey(tabStop_, code);
+    if (to >= 0) {
+        // In manual set-up the selection moves, and the Tab stop with it.
+        if (to == tabStop_) return true; // an edge
+        if (session_.mode() == Mode::ManualSetUp)
+            session_.selectCell(to);
+        else
+            moveTabStop(to);
+        return true;
+    }
+    const int digit = digitOfKey(code);
+    if (digit < 0) return false;
+    if (!key.isAutoRepeat()) editDigit(tabStop_, digit);
+    return true;
 }
 
 void CellKeyboard::moveSelection(int key) {
@@ -76,6 +153,47 @@ void CellKeyboard::moveSelection(int key) {
 void CellKeyboard::type(int digit, const QString& shown) {
     chooser_.setChooserText(shown);
     session_.setDigit(session_.selectedCell(), digit);
+}
+
+void CellKeyboard::editDigit(int cell, int digit) {
+    switch (session_.mode()) {
+    case Mode::ManualSetUp:
+        // A given, as typed after a click on the cell.
+        if (session_.selectedCell() != cell) session_.selectCell(cell);
+        type(digit, digit == 0 ? QString() : QString::number(digit));
+        break;
+    // The other modes take no digits from the keyboard. The play state's digits come in here.
+    case Mode::Solve:
+    case Mode::Clear:
+    case Mode::Generate:
+    case Mode::None:
+        break;
+    }
+}
+
+void CellKeyboard::moveTabStop(int cell) {
+    if (cell == tabStop_) return;
+    CellLabel* from = cells_[static_cast<std::size_t>(tabStop_)];
+    CellLabel* to = cells_[static_cast<std::size_t>(cell)];
+    const bool focused = from->hasFocus();
+    tabStop_ = cell;
+    to->setTabStop(true);
+    // Each move is a focus change of its own, which assistive technology announces with the cell's name.
+    if (focused) to->setFocus(Qt::OtherFocusReason);
+    from->setTabStop(false);
+}
+
+void CellKeyboard::focusCameToGrid() {
+    if (session_.mode() == Mode::ManualSetUp && !session_.running() && session_.selectedCell() != tabStop_)
+        session_.selectCell(tabStop_);
+}
+
+void CellKeyboard::nameChooser() {
+    const int cell = session_.selectedCell();
+    //: The digit chooser, named for the cell it edits (第2列第3行).
+    const QString name = cell == BoardSession::kNoCell ? QString() : tr("%1的數字").arg(cellPlace(cell));
+    chooser_.setAccessibleName(name);
+    chooserLabel_->setText(name);
 }
 
 } // namespace dodoru

@@ -1,40 +1,70 @@
 #pragma once
 
 #include <QObject>
+#include <array>
+
+#include "board.h"
 
 class QKeyEvent;
+class QLabel;
 class QString;
 class QWidget;
 
 namespace dodoru {
 
 class BoardSession;
+class CellLabel;
 class DigitChooser;
 
-// Editing from the keyboard while a cell is selected in manual set-up mode (the digit chooser is shown
-// on it). Wherever the focus is in the main window, a digit key (main row or keypad) goes to the selected
-// cell exactly as in the chooser, 0 clearing it; Delete and Backspace clear it; the arrow keys, Home and
-// End move the selection as a left click on the new cell would. Edits go through the session; the
-// chooser shows the key typed, as its own key handler does. In the chooser itself, digits stay with
-// its own key handler, and keys that would step through its closed list move the selection instead of
-// changing the digit; once the list is open it keeps every key. Keys with Ctrl or Alt are left alone, so
-// Alt+Down and F4 still open the list and Tab keeps its order.
+// Editing and moving on the board from the keyboard.
+//
+// The grid is one stop in the window's Tab order, after the command buttons: one cell at a time is the
+// Tab stop, and while the grid has the keyboard focus that cell has it, so that assistive technology
+// hears each cell it comes to as the focused object. The Tab stop follows the selected cell; in manual
+// set-up mode the cell the grid's focus comes to is selected, as a left click would select it.
+//
+// With a cell selected in manual set-up mode (the digit chooser is shown on it), wherever the focus is in
+// the main window, a digit key (main row or keypad) goes to the selected cell exactly as in the chooser,
+// 0 clearing it; Delete and Backspace clear it; the arrow keys, Home and End move the selection as a left
+// click on the new cell would. Edits go through the session; the chooser shows the key typed, as its own
+// key handler does. In the chooser itself, digits stay with its own key handler, and keys that would step
+// through its closed list move the selection instead of changing the digit; once the list is open it
+// keeps every key. In the grid the same keys work in every mode: the arrows move the focus from cell to
+// cell, and a digit goes where editDigit() takes it. Keys with Ctrl or Alt are left alone, so Alt+Down
+// and F4 still open the list and Tab keeps its order.
 class CellKeyboard final : public QObject {
+    Q_OBJECT
 public:
-    // `window` is the main window, whose keys are watched; `chooser` its digit chooser.
-    CellKeyboard(QWidget& window, DigitChooser& chooser, BoardSession& session);
+    // `window` is the main window, whose keys are watched; `cells` its cell labels, `chooser` its digit
+    // chooser.
+    CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCount>& cells, DigitChooser& chooser,
+                 BoardSession& session);
+
+    // The cell that takes the focus when the grid gets it.
+    int tabStop() const { return tabStop_; }
+    bool gridHasFocus() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool keyPressed(QWidget* receiver, const QKeyEvent& key);
+    bool gridKeyPressed(const QKeyEvent& key);
     void moveSelection(int key);
     void type(int digit, const QString& shown);
+    // A digit typed on a cell in the grid, 0 to clear it.
+    void editDigit(int cell, int digit);
+    void moveTabStop(int cell);
+    void focusCameToGrid();
+    void nameChooser();
 
     QWidget& window_;
+    std::array<CellLabel*, kCellCount> cells_;
     DigitChooser& chooser_;
     BoardSession& session_;
+    int tabStop_ = 0;
+    // The chooser's label for assistive technology, which on Linux names a combo box by its text.
+    QLabel* chooserLabel_;
 };
 
 // The cell an arrow key, Home or End moves the selection to from `cell`; at an edge `cell` itself.

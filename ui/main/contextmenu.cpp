@@ -19,7 +19,7 @@ WindowContextMenu::WindowContextMenu(QWidget& window, std::function<bool(const Q
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
         auto* shortcut = new QShortcut(key, &window_);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this] { popup(keyboardPosition()); });
+        connect(shortcut, &QShortcut::activated, this, [this] { popup(keyboardPosition(), true); });
     }
     window_.installEventFilter(this);
 }
@@ -38,13 +38,22 @@ void WindowContextMenu::setCommandRunning(bool running) {
         if (group) group->setEnabled(!running);
 }
 
-void WindowContextMenu::popup(const QPoint& position) {
+void WindowContextMenu::popup(const QPoint& position, bool fromKeyboard) {
     if (menu_) menu_->close();
     auto* menu = new QMenu(&window_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    //: The context menu's name for a screen reader.
+    menu->setAccessibleName(tr("視窗指令"));
     menu->addActions(window_.actions());
     menu_ = menu;
     menu->popup(window_.mapToGlobal(position));
+    if (!fromKeyboard) return;
+    for (QAction* action : menu->actions()) {
+        if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+            menu->setActiveAction(action);
+            break;
+        }
+    }
 }
 
 QMenu* WindowContextMenu::menu() const {
@@ -67,8 +76,9 @@ bool WindowContextMenu::eventFilter(QObject* watched, QEvent* event) {
     auto* request = static_cast<QContextMenuEvent*>(event);
     const QPoint position =
         request->reason() == QContextMenuEvent::Keyboard ? keyboardPosition() : request->pos();
-    if (request->reason() != QContextMenuEvent::Keyboard && !opensAt_(position)) return false;
-    popup(position);
+    const bool fromKeyboard = request->reason() == QContextMenuEvent::Keyboard;
+    if (!fromKeyboard && !opensAt_(position)) return false;
+    popup(position, fromKeyboard);
     return true;
 }
 

@@ -16,14 +16,17 @@ namespace dodoru {
 // The window's one context menu: every action of the window, in the order they were added, with their
 // shortcuts. It opens on a right click anywhere on the window for which `opensAt` says yes (the cells
 // keep their own right click), and on the Menu key or Shift+F10. While a long command runs every
-// action is disabled, in the menu and as a shortcut alike.
+// action is disabled, in the menu and as a shortcut alike. The menu is named for assistive technology;
+// opened from the keyboard, its first command is highlighted at once, so that a screen reader says it.
 class WindowContextMenu final : public QObject {
+    Q_OBJECT
 public:
     WindowContextMenu(QWidget& window, std::function<bool(const QPoint&)> opensAt);
 
     void setCommandRunning(bool running);
-    // Opens the menu at `position` in the window's coordinates.
-    void popup(const QPoint& position);
+    // Opens the menu at `position` in the window's coordinates; `fromKeyboard` highlights its first
+    // command.
+    void popup(const QPoint& position, bool fromKeyboard = false);
     // The menu while it is open.
     QMenu* menu() const;
 

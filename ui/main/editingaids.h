@@ -25,6 +25,7 @@ public:
     ~EditingAids();
 
     BoardHistory& history() { return *history_; }
+    CellKeyboard& keyboard() { return *keyboard_; }
 
 private:
     std::unique_ptr<ConflictMarks> marks_;

@@ -9,12 +9,15 @@
 
 #include "aboutdialog.h"
 #include "aboutplatform.h"
+#include "accessibility.h"
 #include "appinfo.h"
 #include "artwork.h"
 #include "boardfilekeeper.h"
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "commandfocus.h"
+#include "cellkeyboard.h"
+#include "editingaids.h"
 #include "engineboard.h"
 #include "fonts.h"
 #include "keycodes.h"
@@ -129,6 +132,8 @@ void MainWindow::placeTwips(QWidget* widget, int left, int top, int width, int h
 
 void MainWindow::buildControls() {
     setObjectName(QStringLiteral("Form1"));
+    // A top-level window with a title bar: a frame to assistive technology, not a filler.
+    setAccessibleRole(*this, QAccessible::Window);
     setWindowTitle(app::mainWindowCaption());
     setWindowIcon(artwork::windowIcon());
     // Fixed single border: minimise and close, no maximise, no resizing.
@@ -238,6 +243,8 @@ void MainWindow::buildControls() {
     GraphicalButton* print = buttons_.at(kPrintButton);
     print->setIcon(QIcon(artwork::printButtonPicture()));
     print->setIconSize(QSize(32, 26));
+    //: The print button's name for a screen reader (it shows only a picture).
+    print->setAccessibleName(tr("列印"));
 
     chooser_->setObjectName(QStringLiteral("Combo1"));
     chooser_->setFont(windowFont(kMingFace, layout::kChooserPoints));
@@ -417,7 +424,8 @@ void MainWindow::Command1_Click(short Index) {
     }
     // Buttons 0..7 are disabled while a long command runs; nothing else may start one meanwhile.
     if (session_->running() || closing_) return;
-    const CommandFocus focusReturn(this, Command1(Index));
+    // The focus goes back to the button pressed, or to the cell it was on in the grid.
+    const CommandFocus focusReturn(this, features_->editing().keyboard().gridHasFocus() ? nullptr : Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
     // mode, so that its puzzle can be worked on.
     const BoardHistory::Step historyStep(

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "aboutcommand.h"
+#include "announcer.h"
+#include "boardannouncements.h"
 #include "boardsession.h"
 #include "celllabel.h"
 #include "contextmenu.h"
@@ -19,9 +21,14 @@ namespace dodoru {
 WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
                                std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes,
                                PuzzleLog* log)
-    : session_(session), controls_(std::move(controls)), platform_(std::move(platform)) {
+    : session_(session), controls_(std::move(controls)), platform_(std::move(platform)),
+      announcer_(new Announcer(&window)) {
     if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
     editing_ = std::make_unique<EditingAids>(window, session_, controls_.cells, *controls_.chooser);
+    // A pixel in the corner, under everything: it paints nothing and lets the mouse through.
+    announcer_->setGeometry(0, 0, 1, 1);
+    announcer_->lower();
+    announcements_ = std::make_unique<BoardAnnouncements>(session_, *announcer_);
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
     about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);

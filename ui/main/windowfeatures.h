@@ -9,6 +9,8 @@
 namespace dodoru {
 
 class AboutCommand;
+class Announcer;
+class BoardAnnouncements;
 class BoardHistory;
 class BoardSession;
 class CellLabel;
@@ -30,8 +32,9 @@ struct FeatureControls {
 };
 
 // The features that take the window beyond its design, wired to the window and the session here and
-// nowhere else: the editing aids, puzzles in and out as text, the manuscript, the About box again, and
-// the context menu that lists their commands in the order written down in the constructor.
+// nowhere else: the editing aids, what a screen reader is told, puzzles in and out as text, the
+// manuscript, the About box again, and the context menu that lists their commands in the order written
+// down in the constructor.
 class WindowFeatures final : public TransferTarget {
 public:
     WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
@@ -43,6 +46,8 @@ public:
     PuzzleTransfer& transfer() { return *transfer_; }
     ManuscriptCommand& manuscript() { return *manuscript_; }
     WindowContextMenu& contextMenu() { return *contextMenu_; }
+    // Tells a screen reader news at once: any feature's results and hints go through it.
+    Announcer& announcer() { return *announcer_; }
 
     Board shownBoard() const override;
     void setUpPuzzle(const Board& givens) override;
@@ -53,6 +58,8 @@ private:
     FeatureControls controls_;
     std::unique_ptr<TransferPlatform> platform_;
     std::unique_ptr<EditingAids> editing_;
+    Announcer* announcer_; // owned by the window
+    std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PuzzleTransfer> transfer_;
     std::unique_ptr<ManuscriptCommand> manuscript_;
     std::unique_ptr<AboutCommand> about_;

@@ -9,6 +9,9 @@ namespace {
 
 // #FFC8C8: light enough for the blue and black digits to keep their contrast.
 const QColor kConflictBackground(0xFF, 0xC8, 0xC8);
+// Dark orange, apart from the blue and black digits and from the conflict mark's light red.
+const QColor kFocusMark(0xD0, 0x60, 0x00);
+constexpr int kFocusMarkWidth = 3; // pixels
 
 } // namespace
 
@@ -40,7 +43,22 @@ QString cellAccessibleDescription(const QString& text, bool given, bool conflict
 }
 
 CellLabel::CellLabel(int row, int column, QWidget* parent) : ColourLabel(parent), row_(row), column_(column) {
+    setFocusPolicy(Qt::NoFocus);
     describe();
+}
+
+void CellLabel::setTabStop(bool on) {
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void CellLabel::focusInEvent(QFocusEvent* event) {
+    ColourLabel::focusInEvent(event);
+    update();
+}
+
+void CellLabel::focusOutEvent(QFocusEvent* event) {
+    ColourLabel::focusOutEvent(event);
+    update();
 }
 
 void CellLabel::setConflictMark(bool on) {
@@ -67,6 +85,12 @@ void CellLabel::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), kConflictBackground);
     }
     ColourLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        const qreal inset = kFocusMarkWidth / 2.0;
+        painter.setPen(QPen(kFocusMark, kFocusMarkWidth));
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
 }
 
 } // namespace dodoru

@@ -9,8 +9,9 @@ inline constexpr ColourValue kGivenTextColour = 0xFF0000u;
 
 // One cell of the board: a label that tells assistive technology what it shows (its row and column, its
 // digit, and whether the digit is a given or was worked out by the program) and that can carry a
-// conflict mark, a light red background behind its text. Without the mark it paints exactly as a
-// ColourLabel.
+// conflict mark, a light red background behind its text, and, while it has the keyboard focus, a focus
+// mark around it. Without the marks it paints exactly as a ColourLabel. Only the cell that is the grid's
+// Tab stop takes the focus from the Tab key; a click never gives a cell the focus.
 class CellLabel : public ColourLabel {
     Q_OBJECT
 public:
@@ -20,9 +21,14 @@ public:
     void setConflictMark(bool on);
     bool conflictMark() const { return conflictMark_; }
 
+    void setTabStop(bool on);
+    bool isTabStop() const { return focusPolicy() != Qt::NoFocus; }
+
 protected:
     void shownTextChanged() override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void describe();

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "accessibility.h"
+
 namespace dodoru {
 
 short buttonMask(Qt::MouseButtons buttons) {
@@ -21,6 +23,7 @@ short shiftMask(Qt::KeyboardModifiers modifiers) {
 }
 
 ColourLabel::ColourLabel(QWidget* parent) : QLabel(parent) {
+    installAccessibleInterfaces();
     setTextFormat(Qt::PlainText);
     setAutoFillBackground(false);
     // Text is always painted in the text colour, also on a parent whose background is the button face
@@ -88,7 +91,12 @@ void ColourLabel::setOpaque(bool on) {
 
 void ColourLabel::setCaption(const QString& value) {
     if (value == text()) return;
+    // Qt lays out a label's text a pixel lower when the text is set while the label takes the focus: a
+    // cell that is the grid's Tab stop paints its digit exactly as the other cells.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
     setText(value);
+    setFocusPolicy(policy);
     if (autoSize_) fitText();
     shownTextChanged();
 }

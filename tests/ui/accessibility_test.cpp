@@ -1,0 +1,287 @@
+// The grid from the keyboard and what assistive technology is told: the grid as one Tab stop whose
+// focused cell is the focused object, its focus mark, the news the window tells, and names and roles.
+// (Qt sends the events themselves only to a live accessibility bridge: the end-to-end test hears them.)
+#include <QAccessible>
+#include <QMenu>
+#include <QtTest>
+
+#include "aboutdialog.h"
+#include "announcer.h"
+#include "cellkeyboard.h"
+#include "contextmenu.h"
+#include "editingaids.h"
+#include "windowfeatures.h"
+#include "windowharness.h"
+
+using namespace dodoru;
+using namespace dodoru::testing;
+
+namespace {
+
+const QString kUniquePuzzle =
+    QStringLiteral("530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+
+QAccessibleInterface* face(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// A shown and active window; its focus on the print button, the last command, whence Tab reaches the grid.
+void focusLastButton(WindowHarness& h) {
+    h->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+    h->Command1(4)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(h->Command1(4), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), h->Command1(99));
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+Announcer& announcer(MainWindow& window) {
+    return window.features().announcer();
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // One cell is the grid's Tab stop; Tab from the last command reaches it and leaves the grid at once.
+    void theGridIsOneTabStop() {
+        WindowHarness h;
+        // the window opens with the focus on the first command, as before: the grid comes last
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+        QCOMPARE(QApplication::focusWidget(), h->Command1(0));
+        QVERIFY(h->Combo1()->isHidden());
+        focusLastButton(h);
+        for (int c = 0; c < 81; ++c)
+            QCOMPARE(h->Label1(c)->focusPolicy(), c == 0 ? Qt::TabFocus : Qt::NoFocus);
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h->Label1(0));
+        QVERIFY(face(h->Label1(0))->state().focused);
+        // in manual set-up the cell is selected, as a click selects it: the chooser comes, named for it
+        QCOMPARE(h->session().selectedCell(), 0);
+        QVERIFY(h->Combo1()->isVisible());
+        QCOMPARE(face(h->Combo1())->text(QAccessible::Name), QStringLiteral("第1列第1行的數字"));
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h->Combo1());
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h->Command1(0));
+        press(Qt::Key_Backtab);
+        press(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), h->Label1(0));
+    }
+
+    // The arrows, Home and End move the focus from cell to cell, one focus event each, in manual set-up
+    // (where the selection and the chooser follow) and on a solved board (where nothing is selected).
+    void arrowsMoveTheFocusedCell_data() {
+        QTest::addColumn<bool>("solved");
+        QTest::newRow("manual set-up") << false;
+        QTest::newRow("solved board") << true;
+    }
+    void arrowsMoveTheFocusedCell() {
+        QFETCH(bool, solved);
+        WindowHarness h;
+        enterGivens(h.window(), kUniquePuzzle);
+        if (solved) h->Command1_Click(1);
+        const QString before = labelDigits(h.window());
+        focusLastButton(h);
+        press(Qt::Key_Tab);
+        const struct {
+            Qt::Key key;
+            int cell;
+        } moves[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 10}, {Qt::Key_End, 17}, {Qt::Key_Right, 17},
+                     {Qt::Key_Home, 9},  {Qt::Key_Up, 0},    {Qt::Key_Left, 0}};
+        for (const auto& move : moves) {
+            press(move.key);
+            // the focused object, as assistive technology asks for it: Qt tells it with a focus event
+            QCOMPARE(QApplication::focusWidget(), h->Label1(move.cell));
+            QVERIFY(face(h->Label1(move.cell))->state().focused);
+            for (int c : {0, 1, 9, 10, 17})
+                if (c != move.cell) QCOMPARE(h->Label1(c)->focusPolicy(), Qt::NoFocus);
+        }
+        // the cells name what they show: a given, and a digit of the solution or nothing
+        QCOMPARE(face(h->Label1(9))->text(QAccessible::Name), QStringLiteral("第2列第1行，6"));
+        QCOMPARE(face(h->Label1(10))->text(QAccessible::Name),
+                 solved ? QStringLiteral("第2列第2行，7") : QStringLiteral("第2列第2行，空格"));
+        QCOMPARE(h->session().selectedCell(), solved ? BoardSession::kNoCell : 0);
+        QCOMPARE(h->Combo1()->isVisible(), !solved);
+        QCOMPARE(labelDigits(h.window()), before);
+    }
+
+    // Digits, 0, Delete and Backspace edit the focused cell in manual set-up; on a solved board they
+    // change nothing.
+    void digitsEditTheFocusedCell_data() {
+        QTest::addColumn<bool>("solved");
+        QTest::newRow("manual set-up") << false;
+        QTest::newRow("solved board") << true;
+    }
+    void digitsEditTheFocusedCell() {
+        QFETCH(bool, solved);
+        WindowHarness h;
+        enterGivens(h.window(), kUniquePuzzle);
+        if (solved) h->Command1_Click(1);
+        const QString before = labelDigits(h.window());
+        focusLastButton(h);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right); // cell 2, empty in the puzzle
+        press(Qt::Key_4);
+        if (solved) {
+            for (Qt::Key key : {Qt::Key_0, Qt::Key_Delete, Qt::Key_Backspace}) press(key);
+            QCOMPARE(labelDigits(h.window()), before);
+            return;
+        }
+        QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
+        QCOMPARE(face(h->Label1(2))->text(QAccessible::Name), QStringLiteral("第1列第3行，4"));
+        press(Qt::Key_7, Qt::KeypadModifier);
+        QCOMPARE(h->Label1(2)->text(), QStringLiteral("7"));
+        QCOMPARE(h->Label1(2)->foreColor().value(), 0xFF0000u);
+        for (Qt::Key clear : {Qt::Key_0, Qt::Key_Delete, Qt::Key_Backspace}) {
+            press(Qt::Key_2);
+            press(clear);
+            QVERIFY(h->Label1(2)->text().isEmpty());
+        }
+        QCOMPARE(QApplication::focusWidget(), h->Label1(2));
+        QCOMPARE(boardDigits(h.window()), kUniquePuzzle);
+    }
+
+    // The focus mark shows on the focused cell only while the grid has the keyboard focus; a click on a
+    // cell gives it no focus. Without the keyboard focus in the grid the window paints as before.
+    void theFocusMarkShowsOnlyWithTheFocus() {
+        WindowHarness h;
+        focusLastButton(h);
+        QTest::mouseClick(h->Label1(40), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), h->Command1(99));
+        const QImage unfocused = h->grab().toImage();
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h->Label1(40));
+        const QImage focusedImage = h->grab().toImage();
+        const QRect cell = h->Label1(40)->geometry();
+        QVERIFY(pixelsNear(focusedImage, cell, QColor(0xD0, 0x60, 0x00), 8) > 100);
+        QCOMPARE(pixelsNear(unfocused, cell, QColor(0xD0, 0x60, 0x00), 8), 0);
+        // nothing changed but the cell and the button the focus left
+        QImage outside = focusedImage.copy();
+        QImage outsideBefore = unfocused.copy();
+        for (QImage* image : {&outside, &outsideBefore})
+            for (const QRect& area : {cell, h->Command1(99)->geometry()})
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    for (int x = area.left(); x <= area.right(); ++x) image->setPixel(x, y, 0);
+        QCOMPARE(outside, outsideBefore);
+        press(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), h->Command1(99));
+        QCOMPARE(h->grab().toImage(), unfocused);
+        // a digit typed into the clicked cell, the grid's Tab stop, is painted as in any other cell
+        enterGivens(h.window(), QStringLiteral("5") + QString(80, QChar('0')));
+        QTest::keyClick(h->Command1(99), Qt::Key_5);
+        QVERIFY(h->Label1(40)->isTabStop());
+        QCOMPARE(h->Label1(40)->text(), QStringLiteral("5"));
+        QCOMPARE(h->Label1(40)->grab().toImage(), h->Label1(0)->grab().toImage());
+    }
+
+    // What the window tells as news: each result as an alert that is shown anew, with an alert event.
+    void resultsAreTold_data() {
+        QTest::addColumn<QString>("puzzle");
+        QTest::addColumn<short>("button");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("one solution") << kUniquePuzzle << short(1) << QStringLiteral("已解出");
+        QTest::newRow("several solutions")
+            << QString(81, QChar('0')) << short(1) << QStringLiteral("有多組解答");
+        QTest::newRow("no solution") << QStringLiteral("5000000050") + QString(71, QChar('0')) << short(1)
+                                     << QStringLiteral("此題無解");
+        QTest::newRow("generation") << QString(81, QChar('0')) << short(3)
+                                    << QStringLiteral("已產生1.極易題目：提示數字%1個，空格%2個");
+    }
+    void resultsAreTold() {
+        QFETCH(QString, puzzle);
+        QFETCH(short, button);
+        QFETCH(QString, told);
+        WindowHarness h;
+        enterGivens(h.window(), puzzle);
+        h->Command1_Click(button);
+        if (button != 1) {
+            const int givens = static_cast<int>(81 - boardDigits(h.window()).count(QChar('0')));
+            told = told.arg(givens).arg(81 - givens);
+        }
+        Announcer& news = announcer(h.window());
+        QCOMPARE(news.message(), told);
+        QCOMPARE(face(&news)->role(), QAccessible::AlertMessage);
+        QCOMPARE(face(&news)->text(QAccessible::Name), told);
+        QVERIFY(news.isVisible());
+        // the next command makes it stale: hidden, it names nothing
+        h->Command1_Click(0);
+        QVERIFY(news.isHidden());
+        QVERIFY(face(&news)->text(QAccessible::Name).isEmpty());
+    }
+
+    // A given typed that repeats a digit of its row, column or box is told with the cells it repeats.
+    void aRepeatedDigitIsTold() {
+        WindowHarness h;
+        enterGivens(h.window(), QStringLiteral("5") + QString(8, QChar('0')) + QStringLiteral("5") +
+                                    QString(71, QChar('0')));
+        QTest::mouseClick(h->Label1(20), Qt::LeftButton);
+        QTest::keyClick(&h.window(), Qt::Key_4);
+        QVERIFY(announcer(h.window()).message().isEmpty());
+        QTest::keyClick(&h.window(), Qt::Key_5);
+        QCOMPARE(announcer(h.window()).message(),
+                 QStringLiteral("第3列第3行的5與第1列第1行、第2列第1行重複"));
+    }
+
+    // Labels kept with their last text while hidden name nothing; shown, they name their text.
+    void hiddenLabelsNameNothing() {
+        WindowHarness h;
+        QVERIFY(h->Label3()->isHidden());
+        QVERIFY(face(h->Label3())->text(QAccessible::Name).isEmpty());
+        enterGivens(h.window(), QStringLiteral("5000000050") + QString(71, QChar('0')));
+        h->Command1_Click(1);
+        QCOMPARE(face(h->題目錯誤())->text(QAccessible::Name), QStringLiteral("此題無解"));
+        h->Command1_Click(0);
+        QCOMPARE(h->題目錯誤()->text(), QStringLiteral("此題無解"));
+        QVERIFY(face(h->題目錯誤())->text(QAccessible::Name).isEmpty());
+        QCOMPARE(face(h->Label1(0))->role(), QAccessible::StaticText);
+    }
+
+    void namesAndRoles() {
+        WindowHarness h({.aboutBox = true});
+        QCOMPARE(face(&h.window())->role(), QAccessible::Window);
+        QCOMPARE(face(h->Command1(99))->text(QAccessible::Name), QStringLiteral("列印"));
+        enterGivens(h.window(), QStringLiteral("0074") + QString(77, QChar('0')));
+        QTest::mouseClick(h->Label1(2), Qt::LeftButton);
+        // named, and labelled (Qt on Linux names an editable combo box by its text, here the digit)
+        QCOMPARE(h->Combo1()->accessibleName(), QStringLiteral("第1列第3行的數字"));
+        const auto labels = face(h->Combo1())->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("第1列第3行的數字"));
+        QVERIFY(h->aboutBox());
+        const QString about = face(h->aboutBox())->text(QAccessible::Description);
+        for (const QString& part :
+             {QStringLiteral("Dodoru數字方陣"), QStringLiteral("版本 1.2.0"), QStringLiteral("程式設計：")})
+            QVERIFY2(about.contains(part), qPrintable(about));
+    }
+
+    // The context menu is named; opened from the keyboard its first command is highlighted and told as
+    // the focused item (Qt tells it with a focus event), opened with the mouse nothing is highlighted.
+    void theContextMenuIsNamedAndItsFirstItemTold_data() {
+        QTest::addColumn<bool>("fromKeyboard");
+        QTest::newRow("keyboard") << true;
+        QTest::newRow("mouse") << false;
+    }
+    void theContextMenuIsNamedAndItsFirstItemTold() {
+        QFETCH(bool, fromKeyboard);
+        WindowHarness h;
+        h->features().contextMenu().popup(QPoint(5, 5), fromKeyboard);
+        QMenu* menu = h->features().contextMenu().menu();
+        QVERIFY(menu);
+        QCOMPARE(face(menu)->text(QAccessible::Name), QStringLiteral("視窗指令"));
+        QCOMPARE(menu->activeAction() != nullptr, fromKeyboard);
+        if (fromKeyboard) QCOMPARE(menu->activeAction(), menu->actions().first());
+        menu->close();
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"

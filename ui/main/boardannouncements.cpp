@@ -1,0 +1,63 @@
+#include "boardannouncements.h"
+
+#include <QStringList>
+
+#include "announcer.h"
+#include "boardsession.h"
+#include "mainwindow.h"
+#include "manuscriptpuzzle.h"
+
+namespace dodoru {
+
+QString cellPlace(int cell) {
+    //: Where a cell is: row (列), column (行), from 1.
+    return BoardAnnouncements::tr("第%1列第%2行").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+}
+
+BoardAnnouncements::BoardAnnouncements(BoardSession& session, Announcer& announcer)
+    : session_(session), announcer_(announcer) {
+    // Every command begins by setting the mode; undo and redo set it too.
+    connect(&session_, &BoardSession::modeChanged, this, [this] { announcer_.clear(); });
+    connect(&session_, &BoardSession::runningChanged, this, [this](bool running) {
+        if (!running && session_.mode() == Mode::Solve) announcer_.announce(solveResultText(session_));
+    });
+    connect(&session_, &BoardSession::puzzleShown, this,
+            [this] { announcer_.announce(generatedText(session_)); });
+    // A typed digit is an edit of the selected cell; other cells change with commands and transfers.
+    connect(&session_, &BoardSession::cellChanged, this, [this](int cell) {
+        if (session_.mode() != Mode::ManualSetUp || cell != session_.selectedCell()) return;
+        const QString repeat = repeatText(session_, cell);
+        if (!repeat.isEmpty()) announcer_.announce(repeat);
+    });
+}
+
+QString BoardAnnouncements::solveResultText(const BoardSession& session) {
+    const Verdict verdict = session.puzzle().verdict();
+    //: Told to a screen reader when a solve found the one solution (the window shows no message).
+    return verdict == Verdict::None ? tr("已解出") : MainWindow::verdictText(verdict);
+}
+
+QString BoardAnnouncements::generatedText(const BoardSession& session) {
+    const int givens = session.puzzle().givenCount();
+    //: Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.
+    return tr("已產生%1題目：提示數字%2個，空格%3個")
+        .arg(levelName(session.level()))
+        .arg(givens)
+        .arg(kCellCount - givens);
+}
+
+QString BoardAnnouncements::repeatText(const BoardSession& session, int cell) {
+    const PuzzleState& puzzle = session.puzzle();
+    if (!puzzle.isGiven(cell)) return {};
+    QStringList others;
+    for (int c = 0; c < kCellCount; ++c) {
+        if (c == cell || !puzzle.isGiven(c) || puzzle.digit(c) != puzzle.digit(cell)) continue;
+        if (rowOf(c) == rowOf(cell) || columnOf(c) == columnOf(cell) || boxOf(c) == boxOf(cell))
+            others << cellPlace(c);
+    }
+    if (others.isEmpty()) return {};
+    //: A given typed into a cell repeats the digit of other givens: cell, digit, the other cells (、).
+    return tr("%1的%2與%3重複").arg(cellPlace(cell)).arg(puzzle.digit(cell)).arg(others.join(tr("、")));
+}
+
+} // namespace dodoru
