@@ -38,8 +38,8 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
-    // A cell is selected only in manual set-up mode (the chooser is shown on it); every command ends that.
-    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp) return false;
+    // A cell is selected only while cells are editable (the chooser is shown on it); every command ends that.
+    if (session_.selectedCell() == BoardSession::kNoCell || !session_.editable()) return false;
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     const bool inChooser = receiver == &chooser_ || chooser_.isAncestorOf(receiver);
     const int code = key.key();
@@ -75,7 +75,7 @@ void CellKeyboard::moveSelection(int key) {
 
 void CellKeyboard::type(int digit, const QString& shown) {
     chooser_.setChooserText(shown);
-    session_.setDigit(session_.selectedCell(), digit);
+    session_.enterDigit(session_.selectedCell(), digit);
 }
 
 } // namespace dodoru

@@ -11,7 +11,7 @@ namespace dodoru {
 class BoardSession;
 class DigitChooser;
 
-// Editing from the keyboard while a cell is selected in manual set-up mode (the digit chooser is shown
+// Editing from the keyboard while a cell is selected in manual set-up mode or while playing (the digit chooser is shown
 // on it). Wherever the focus is in the main window, a digit key (main row or keypad) goes to the selected
 // cell exactly as in the chooser, 0 clearing it; Delete and Backspace clear it; the arrow keys, Home and
 // End move the selection as a left click on the new cell would. Edits go through the session; the

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QPainter>
@@ -22,6 +24,8 @@
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
 #include "logfailuretext.h"
+#include "playfile.h"
+#include "playgame.h"
 #include "windowfeatures.h"
 
 namespace dodoru {
@@ -68,6 +72,7 @@ short buttonOfMode(Mode mode, int level) {
     case Mode::Solve: return MainWindow::kSolveButton;
     case Mode::Clear: return MainWindow::kClearButton;
     case Mode::Generate: return static_cast<short>(MainWindow::kFirstLevelButton + level - 1);
+    case Mode::Play:
     case Mode::None: break;
     }
     return -1;
@@ -86,6 +91,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
             connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
                 const bool mayAsk = manager.allowsInteraction();
                 keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), mayAsk, this);
+                features_->play().saveAtShutdown(this, mayAsk);
                 if (mayAsk) manager.release();
             });
     }
@@ -96,6 +102,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
     session_ = std::make_unique<BoardSession>(*pump_);
     connect(session_.get(), &BoardSession::cellChanged, this, [this](int index) { mirrorCell(index); });
+    connect(session_.get(), &BoardSession::pencilMarksChanged, this, [this](int index) { mirrorCell(index); });
     connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
     connect(session_.get(), &BoardSession::modeChanged, this, [this] { mirrorMode(); });
     connect(session_.get(), &BoardSession::selectionChanged, this, [this] { mirrorSelection(); });
@@ -113,9 +120,14 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     });
 
     buildControls();
+    // The game in progress is kept beside the givens.
+    std::unique_ptr<PlayFile> playFile;
+    if (keeper_)
+        playFile = std::make_unique<PlayFile>(QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("play.json")));
     features_ = std::make_unique<WindowFeatures>(
         *this, *session_, FeatureControls{cells_, chooser_, [this] { Command1_Click(kManualButton); }},
-        std::move(services_.transfer), *services_.messageBoxes, services_.puzzleLog.get());
+        std::move(services_.transfer), *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,
+        std::move(playFile));
 }
 
 MainWindow::~MainWindow() {
@@ -286,12 +298,16 @@ QString MainWindow::verdictText(Verdict verdict) {
 
 void MainWindow::mirrorCell(int index) {
     const PuzzleState& puzzle = session_->puzzle();
-    ColourLabel* label = cells_[static_cast<std::size_t>(index)];
+    CellLabel* label = cells_[static_cast<std::size_t>(index)];
     label->setCaption(cellText(puzzle, index));
-    // Blue marks a given; other digits are black, or in the label's own colour where nothing has
-    // coloured the cell yet.
+    label->setPencilMarks(puzzle.pencilMarks(index));
+    label->setDigitKind(puzzle.kind(index) == CellKind::Player ? CellDigitKind::Player : CellDigitKind::Answer);
+    // Blue marks a given, dark green the player's digits; other digits are black, or in the label's
+    // own colour where nothing has coloured the cell yet.
     if (puzzle.isGiven(index))
         label->setForeColor(kGivenColour);
+    else if (puzzle.kind(index) == CellKind::Player)
+        label->setForeColor(kPlayerTextColour);
     else if (puzzle.defaultInk(index))
         label->resetForeColor();
     else
@@ -361,6 +377,7 @@ void MainWindow::Form_Load() {
     chooser_->setChooserText(QString());
     loadSaveFile();
     Command1_Click(kManualButton);
+    features_->play().restoreAtStartUp(this);
     // A start-up message leaves the main window in front; the About box belongs in front of it.
     if (about_ && about_->isVisible()) {
         about_->raise();
@@ -372,6 +389,7 @@ void MainWindow::Form_Unload() {
     if (closing_) return;
     closing_ = true;
     writeSaveFile();
+    features_->play().saveAtShutdown(this, true);
     // A solve or a generation in progress unwinds at its next tick.
     pump_->requestUnwind();
     services_.programEnd->endProgram(this);
@@ -394,9 +412,11 @@ void MainWindow::Command1_Click(short Index) {
     const CommandFocus focusReturn(this, Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
     // mode, so that its puzzle can be worked on.
+    // A solve from the play state is undone into it again.
     const BoardHistory::Step historyStep(features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
-                                         Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp
-                                                               : BoardHistory::UndoMode::AsBefore);
+                                         Index == kSolveButton && !session_->playing()
+                                             ? BoardHistory::UndoMode::ManualSetUp
+                                             : BoardHistory::UndoMode::AsBefore);
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
     int level = 0;
@@ -410,6 +430,7 @@ void MainWindow::Command1_Click(short Index) {
     case Mode::ManualSetUp: manualSetUp(); break;
     case Mode::Clear: clearBoard(); break;
     case Mode::Solve: solve(); break;
+    case Mode::Play:
     case Mode::None: break;
     }
 
@@ -453,7 +474,8 @@ void MainWindow::generate(int level) {
 // ---- cell editing -------------------------------------------------------------------------------
 
 void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, int /*X*/, int /*Y*/) {
-    if (session_->mode() != Mode::ManualSetUp) return;
+    // Cells are edited in manual set-up mode, and while playing (the player's digits).
+    if (!session_->editable()) return;
     if (Index < 0 || Index >= kCellCount) return;
     if (Button == kLeftButton) {
         // The chooser follows the selection onto the cell, showing its digit.
@@ -472,7 +494,7 @@ void MainWindow::Combo1_Click() {
     const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
     if (!text.isEmpty() && !isNumber) return;
     if (number < 0 || number > 9) return;
-    session_->setDigit(selected, number);
+    session_->enterDigit(selected, number);
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {

@@ -9,20 +9,25 @@
 #include "editingaids.h"
 #include "engineboard.h"
 #include "manuscriptcommand.h"
+#include "playfile.h"
+#include "playgame.h"
 #include "transferplatform.h"
 
 namespace dodoru {
 
 WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
                                std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes,
-                               PuzzleLog* log)
+                               PuzzleLog* log, Clock& clock, std::unique_ptr<PlayFile> playFile)
     : session_(session), controls_(std::move(controls)), platform_(std::move(platform)) {
     if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
     editing_ = std::make_unique<EditingAids>(window, session_, controls_.cells, *controls_.chooser);
+    play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
+                                       std::move(playFile));
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
 
     // The window's commands, in the order the context menu lists them.
+    window.addActions(play_->actions());
     window.addAction(manuscript_->action());
     window.addAction(editing_->history().undoAction());
     window.addAction(editing_->history().redoAction());
@@ -38,7 +43,10 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
                      [this](bool running) { contextMenu_->setCommandRunning(running); });
 }
 
-WindowFeatures::~WindowFeatures() = default;
+WindowFeatures::~WindowFeatures() {
+    // The game refers to the undo history the editing aids own.
+    play_.reset();
+}
 
 BoardHistory& WindowFeatures::history() {
     return editing_->history();

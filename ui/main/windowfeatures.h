@@ -11,6 +11,9 @@ namespace dodoru {
 class BoardHistory;
 class BoardSession;
 class CellLabel;
+class Clock;
+class PlayFile;
+class PlayGame;
 class DigitChooser;
 class EditingAids;
 class ManuscriptCommand;
@@ -28,15 +31,18 @@ struct FeatureControls {
 };
 
 // The features that take the window beyond its design, wired to the window and the session here and
-// nowhere else: the editing aids, puzzles in and out as text, the manuscript, and the context menu that
-// lists their commands in the order written down in the constructor.
+// nowhere else: the editing aids, playing the puzzle, puzzles in and out as text, the manuscript, and
+// the context menu that lists their commands in the order written down in the constructor.
 class WindowFeatures final : public TransferTarget {
 public:
+    // `playFile` keeps the game in progress between runs; none keeps nothing.
     WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
-                   std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log);
+                   std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log,
+                   Clock& clock, std::unique_ptr<PlayFile> playFile);
     ~WindowFeatures() override;
 
     EditingAids& editing() { return *editing_; }
+    PlayGame& play() { return *play_; }
     BoardHistory& history();
     PuzzleTransfer& transfer() { return *transfer_; }
     ManuscriptCommand& manuscript() { return *manuscript_; }
@@ -51,6 +57,7 @@ private:
     FeatureControls controls_;
     std::unique_ptr<TransferPlatform> platform_;
     std::unique_ptr<EditingAids> editing_;
+    std::unique_ptr<PlayGame> play_;
     std::unique_ptr<PuzzleTransfer> transfer_;
     std::unique_ptr<ManuscriptCommand> manuscript_;
     std::unique_ptr<WindowContextMenu> contextMenu_;

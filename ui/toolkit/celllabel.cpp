@@ -1,5 +1,6 @@
 #include "celllabel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace dodoru {
@@ -8,25 +9,43 @@ namespace {
 
 // #FFC8C8: light enough for the blue and black digits to keep their contrast.
 const QColor kConflictBackground(0xFF, 0xC8, 0xC8);
+// #FFF0A0: the hint's cells, as light as the conflict mark.
+const QColor kHintBackground(0xFF, 0xF0, 0xA0);
+const QColor kMistakeInk(0xC8, 0x00, 0x00);
+const QColor kPencilInk(0x50, 0x50, 0x50);
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("CellLabel", text);
+}
 
 } // namespace
 
 // Rows (列) run across and columns (行) down, as the window's readers count them, from 1.
-QString cellAccessibleName(int row, int column, const QString& text) {
+QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks) {
     const QString place = QStringLiteral("第%1列第%2行").arg(row + 1).arg(column + 1);
-    return place + QStringLiteral("，") + (text.isEmpty() ? QStringLiteral("空格") : text);
+    QString name = place + QStringLiteral("，") + (text.isEmpty() ? QStringLiteral("空格") : text);
+    if (text.isEmpty() && pencilMarks != 0) {
+        QStringList digits;
+        for (int d = 1; d <= 9; ++d)
+            if (pencilMarks & (1u << (d - 1))) digits << QString::number(d);
+        name += translated("，候選數 %1").arg(digits.join(QLatin1Char(' ')));
+    }
+    return name;
 }
 
-QString cellAccessibleDescription(const QString& text, bool given, bool conflict) {
-    QString kind;
+QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool conflict, bool mistake) {
+    QString description;
     if (text.isEmpty())
-        kind = QStringLiteral("尚未填入數字");
-    else if (given)
-        kind = QStringLiteral("題目給定的數字");
+        description = QStringLiteral("尚未填入數字");
+    else if (kind == CellDigitKind::Given)
+        description = QStringLiteral("題目給定的數字");
+    else if (kind == CellDigitKind::Player)
+        description = translated("你填入的數字");
     else
-        kind = QStringLiteral("程式解出的數字");
-    if (conflict) kind += QStringLiteral("；與同列、同行或同一九宮格的題目數字重複");
-    return kind;
+        description = QStringLiteral("程式解出的數字");
+    if (conflict) description += QStringLiteral("；與同列、同行或同一九宮格的題目數字重複");
+    if (mistake) description += translated("；與答案不符");
+    return description;
 }
 
 CellLabel::CellLabel(int row, int column, QWidget* parent) : ColourLabel(parent), row_(row), column_(column) {
@@ -40,22 +59,74 @@ void CellLabel::setConflictMark(bool on) {
     update();
 }
 
+void CellLabel::setHintMark(bool on) {
+    if (hintMark_ == on) return;
+    hintMark_ = on;
+    update();
+}
+
+void CellLabel::setMistakeMark(bool on) {
+    if (mistakeMark_ == on) return;
+    mistakeMark_ = on;
+    describe();
+    update();
+}
+
+void CellLabel::setPencilMarks(std::uint16_t marks) {
+    if (pencilMarks_ == marks) return;
+    pencilMarks_ = marks;
+    describe();
+    update();
+}
+
+void CellLabel::setDigitKind(CellDigitKind kind) {
+    if (kind_ == kind) return;
+    kind_ = kind;
+    describe();
+}
+
 void CellLabel::shownTextChanged() {
     describe();
 }
 
 void CellLabel::describe() {
     const QString shown = text();
-    setAccessibleName(cellAccessibleName(row_, column_, shown));
-    setAccessibleDescription(cellAccessibleDescription(shown, foreColor() == kGivenTextColour, conflictMark_));
+    const CellDigitKind kind = foreColor() == kGivenTextColour ? CellDigitKind::Given : kind_;
+    setAccessibleName(cellAccessibleName(row_, column_, shown, pencilMarks_));
+    setAccessibleDescription(cellAccessibleDescription(shown, kind, conflictMark_, mistakeMark_));
 }
 
 void CellLabel::paintEvent(QPaintEvent* event) {
-    if (conflictMark_) {
+    if (conflictMark_ || hintMark_) {
         QPainter painter(this);
-        painter.fillRect(rect(), kConflictBackground);
+        painter.fillRect(rect(), conflictMark_ ? kConflictBackground : kHintBackground);
     }
     ColourLabel::paintEvent(event);
+    if (!mistakeMark_ && (pencilMarks_ == 0 || !text().isEmpty())) return;
+    QPainter painter(this);
+    if (text().isEmpty()) paintPencilMarks(painter);
+    if (mistakeMark_) {
+        // A frame and a stroke: told apart from the other marks by shape as well as by colour.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kMistakeInk, 2));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawLine(rect().topRight() + QPoint(-4, 4), rect().bottomLeft() + QPoint(4, -4));
+    }
+}
+
+void CellLabel::paintPencilMarks(QPainter& painter) const {
+    QFont small = font();
+    // A third of the cell's height per digit, and no smaller than a legible 8 pixels.
+    small.setPixelSize(qMax(8, height() / 3 - 3));
+    painter.setFont(small);
+    painter.setPen(kPencilInk);
+    const qreal w = width() / 3.0;
+    const qreal h = height() / 3.0;
+    for (int d = 1; d <= 9; ++d) {
+        if ((pencilMarks_ & (1u << (d - 1))) == 0) continue;
+        const QRectF box(((d - 1) % 3) * w, ((d - 1) / 3) * h, w, h);
+        painter.drawText(box, Qt::AlignCenter, QString::number(d));
+    }
 }
 
 } // namespace dodoru

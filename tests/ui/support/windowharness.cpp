@@ -53,7 +53,7 @@ WindowHarness::WindowHarness(const Options& options) {
 
 QString boardDigits(const MainWindow& window) {
     QString out;
-    for (int c = 0; c < 81; ++c) out += QChar('0' + window.session().board().cell(c).value());
+    for (int c = 0; c < 81; ++c) out += QChar('0' + window.session().puzzle().digit(c));
     return out;
 }
 

@@ -1,0 +1,156 @@
+#include "hintguide.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "logicsolver.h"
+#include "techniquenames.h"
+
+namespace dodoru {
+
+namespace {
+
+QString tr(const char* text, int n = -1) {
+    return QCoreApplication::translate("HintGuide", text, nullptr, n);
+}
+
+QString cellList(const std::vector<int>& cells) {
+    QStringList names;
+    for (const int c : cells) names << cellName(c);
+    return names.join(QStringLiteral("、"));
+}
+
+QString digitList(logic::Digits digits) {
+    QStringList list;
+    for (int d = 1; d <= 9; ++d)
+        if (digits & logic::digitBit(d)) list << QString::number(d);
+    return list.join(QStringLiteral("、"));
+}
+
+// Where the step is: its unit, else its one cell; nothing for a pattern over several cells.
+QString stepHeading(const logic::Step& step) {
+    QString where = unitName(step.unit);
+    if (where.isEmpty() && step.cells.size() == 1) where = cellName(step.cells.front());
+    const QString name = techniqueName(step.technique);
+    return where.isEmpty() ? name : where + QStringLiteral("：") + name;
+}
+
+PuzzleState carriedOut(const PuzzleState& puzzle, const logic::Step& step) {
+    PuzzleState after = puzzle;
+    for (const logic::CellDigit& p : step.placements) after.placePlayerDigit(p.cell, p.digit);
+    for (const logic::CellDigit& e : step.eliminations) {
+        if (after.digit(e.cell) != 0) continue;
+        // A cell without marks of its own gets those its row, column and box allow, less the eliminated.
+        const PencilMarks marks =
+            after.pencilMarks(e.cell) != 0 ? after.pencilMarks(e.cell) : after.possibleDigits(e.cell);
+        after.setPencilMarks(e.cell, static_cast<PencilMarks>(marks & ~(1u << (e.digit - 1))));
+    }
+    return after;
+}
+
+QString carriedOutText(const logic::Step& step) {
+    if (!step.placements.empty()) {
+        QStringList placed;
+        for (const logic::CellDigit& p : step.placements)
+            placed << tr("%1填入 %2").arg(cellName(p.cell)).arg(p.digit);
+        return tr("已在%1。").arg(placed.join(QStringLiteral("、")));
+    }
+    QStringList removed;
+    for (const logic::CellDigit& e : step.eliminations)
+        removed << tr("%1的 %2").arg(cellName(e.cell)).arg(e.digit);
+    return tr("已從候選數刪去%1。").arg(removed.join(QStringLiteral("、")));
+}
+
+} // namespace
+
+logic::DigitGrid boardDigits(const PuzzleState& puzzle) {
+    logic::DigitGrid digits{};
+    for (int c = 0; c < kCellCount; ++c) {
+        const bool counted = puzzle.kind(c) == CellKind::Given || puzzle.kind(c) == CellKind::Player;
+        digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(counted ? puzzle.digit(c) : 0);
+    }
+    return digits;
+}
+
+logic::CandidateGrid candidatesForHint(const PuzzleState& puzzle) {
+    logic::CandidateGrid candidates{};
+    for (int c = 0; c < kCellCount; ++c) {
+        const PencilMarks marks = puzzle.pencilMarks(c);
+        candidates[static_cast<std::size_t>(c)] =
+            marks != 0 ? static_cast<logic::Digits>(marks << 1) : logic::kAllDigits;
+    }
+    return candidates;
+}
+
+std::vector<int> wrongPlayerDigits(const PuzzleState& puzzle, const logic::DigitGrid& solution) {
+    std::vector<int> wrong;
+    for (int c = 0; c < kCellCount; ++c)
+        if (puzzle.kind(c) == CellKind::Player && puzzle.digit(c) != solution[static_cast<std::size_t>(c)])
+            wrong.push_back(c);
+    return wrong;
+}
+
+HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& solution) {
+    if (board_ && board_->sameCells(puzzle))
+        stage_ = stage_ < 3 ? stage_ + 1 : 3;
+    else
+        stage_ = 1;
+    board_ = puzzle;
+    HintView view;
+
+    if (const std::vector<int> wrong = wrongPlayerDigits(puzzle, solution); !wrong.empty()) {
+        const int n = static_cast<int>(wrong.size());
+        if (stage_ == 1) {
+            view.text = tr("你填的數字中有 %n 個不正確。", n);
+        } else if (stage_ == 2) {
+            view.wrongCells = wrong;
+            view.text = tr("不正確的數字在%1。").arg(cellList(wrong));
+        } else {
+            PuzzleState after = puzzle;
+            for (const int c : wrong) after.setCell(c, 0, CellKind::Empty);
+            view.result = after;
+            view.text = tr("已清除 %n 個不正確的數字。", n);
+        }
+        return view;
+    }
+
+    const logic::CandidateGrid candidates = candidatesForHint(puzzle);
+    const logic::Hint hint = logic::hint(boardDigits(puzzle), &candidates);
+    if (!hint.marksWithoutSolution.empty()) {
+        const std::vector<int>& cells = hint.marksWithoutSolution;
+        const int n = static_cast<int>(cells.size());
+        if (stage_ == 1) {
+            view.text = tr("有 %n 格的候選數漏掉了正確的數字。", n);
+        } else if (stage_ == 2) {
+            view.markedCells = cells;
+            view.text = tr("候選數漏掉正確數字的格子：%1。").arg(cellList(cells));
+        } else {
+            PuzzleState after = puzzle;
+            for (const int c : cells) after.setPencilMarks(c, after.possibleDigits(c));
+            view.result = after;
+            view.text = tr("已重新填入 %n 格的候選數。", n);
+        }
+        return view;
+    }
+    if (!hint.step) {
+        bool full = true;
+        for (int c = 0; c < kCellCount; ++c) full = full && puzzle.digit(c) != 0;
+        view.text = full ? tr("這一題已經完成了。") : tr("找不到下一步。");
+        return view;
+    }
+
+    const logic::Step& step = *hint.step;
+    if (stage_ == 1) {
+        view.text = stepHeading(step);
+    } else if (stage_ == 2) {
+        view.markedCells = step.cells;
+        view.text = tr("%1，數字 %2，在標示的格子：%3。")
+                        .arg(stepHeading(step), digitList(step.digits), cellList(step.cells));
+    } else {
+        view.result = carriedOut(puzzle, step);
+        view.text = carriedOutText(step);
+    }
+    return view;
+}
+
+} // namespace dodoru
