@@ -55,10 +55,14 @@ QString carriedOutText(const logic::Step& step) {
             placed << tr("%1填入 %2").arg(cellName(p.cell)).arg(p.digit);
         return tr("已在%1。").arg(placed.join(QStringLiteral("、")));
     }
+    // A long list is cut short: the marks on the board show the rest.
+    constexpr std::size_t kNamed = 4;
     QStringList removed;
-    for (const logic::CellDigit& e : step.eliminations)
-        removed << tr("%1的 %2").arg(cellName(e.cell)).arg(e.digit);
-    return tr("已從候選數刪去%1。").arg(removed.join(QStringLiteral("、")));
+    for (std::size_t i = 0; i < step.eliminations.size() && i < kNamed; ++i)
+        removed << tr("%1的 %2").arg(cellName(step.eliminations[i].cell)).arg(step.eliminations[i].digit);
+    const QString named = removed.join(QStringLiteral("、"));
+    if (step.eliminations.size() <= kNamed) return tr("已從候選數刪去%1。").arg(named);
+    return tr("已從候選數刪去%1等 %n 個數字。", static_cast<int>(step.eliminations.size())).arg(named);
 }
 
 } // namespace

@@ -8,9 +8,9 @@ namespace dodoru {
 
 // Blue text marks a given: a digit that is part of the puzzle.
 inline constexpr ColourValue kGivenTextColour = 0xFF0000u;
-// Dark green marks the player's own digits: neither the givens' blue nor the answer's black, and
-// lighter than both on paper.
-inline constexpr ColourValue kPlayerTextColour = 0x1E7B1Eu;
+// Dark green marks the player's own digits: neither the givens' blue nor the answer's black, and dark
+// enough to keep its contrast on screen and on paper.
+inline constexpr ColourValue kPlayerTextColour = 0x006400u;
 
 // What kind of digit a cell shows, for assistive technology.
 enum class CellDigitKind { Given, Player, Answer };
