@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include <cstdio>
+
 #include "appinfo.h"
 #include "clockrandom.h"
 #include "filepuzzlelog.h"
@@ -12,8 +14,10 @@
 #include "informationoptions.h"
 #include "mainwindow.h"
 #include "savefile.h"
+#include "singleinstance.h"
 #include "terminationsignals.h"
 #include "translations.h"
+#include "unexpectedexit.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(dodoru::app::kVersion);
@@ -31,14 +35,37 @@ int main(int argc, char* argv[]) {
     dodoru::MainWindowServices services;
     services.random = std::make_unique<dodoru::ClockRandom>();
     const dodoru::FilesLocation files = dodoru::FilesLocation::forApplication();
+    // One copy per save file: a second start brings the running window to the front and ends.
+    dodoru::SingleInstance instance(files.saveFilePath());
+    switch (instance.start()) {
+    case dodoru::SingleInstance::Start::AnotherRuns:
+        std::fprintf(stderr, "dodoru: another copy (process %lld) uses %s; it was brought to the front.\n",
+                     static_cast<long long>(instance.ownerProcess()), qPrintable(files.saveFilePath()));
+        return 0;
+    case dodoru::SingleInstance::Start::AnotherSilent:
+        std::fprintf(stderr, "dodoru: another copy (process %lld) uses %s but does not answer; this one ends.\n",
+                     static_cast<long long>(instance.ownerProcess()), qPrintable(files.saveFilePath()));
+        return 1;
+    case dodoru::SingleInstance::Start::First:
+    case dodoru::SingleInstance::Start::Unguarded: break;
+    }
     services.puzzleLog = std::make_unique<dodoru::FilePuzzleLog>(QFile::encodeName(files.logFilePath()).toStdString());
     services.saveFile = std::make_unique<dodoru::SaveFile>(files.saveFilePath());
     dodoru::addDesktopServices(services);
 
     dodoru::MainWindow window(std::move(services));
-    // SIGTERM and SIGHUP close the window as its close box does, saving the board.
+    QObject::connect(&instance, &dodoru::SingleInstance::raiseRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    // SIGTERM, SIGHUP, SIGINT and SIGQUIT close the window as its close box does, saving the board;
+    // nobody may be there to answer a question.
     dodoru::TerminationSignals termination;
-    QObject::connect(&termination, &dodoru::TerminationSignals::requested, &window, [&window] { window.close(); });
+    QObject::connect(&termination, &dodoru::TerminationSignals::requested, &window,
+                     [&window] { window.closeWithoutQuestions(); });
+    // A lost display ends the program through exit(), past the close: the givens are saved even so.
+    const dodoru::UnexpectedExitGuard lastSave([&window] { window.saveWithoutQuestions(); });
     window.Form_Load();
     // Closed during start-up (a signal while a start-up message was open): the end has been handled.
     if (!window.isVisible()) return 0;

@@ -1,6 +1,7 @@
 #include "filepuzzlelog.h"
 
 #include "codepage950.h"
+#include "regularfile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -53,19 +54,16 @@ LogWriteResult systemFailure(const std::string& what, int error) {
 // Only a regular file, or a link to one, is appended to; a missing one is created. The kind is looked
 // at before opening, so that a FIFO never blocks and a device or a link's missing target is left alone.
 std::optional<LogWriteResult> refusedKind(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT) return std::nullopt;
-        return systemFailure("cannot open " + path + " for appending: ", errno);
+    const PathKind found = examinePath(path);
+    switch (found.kind) {
+    case FileKind::Missing:
+    case FileKind::Regular: return std::nullopt;
+    case FileKind::DanglingLink:
+        return LogWriteResult{false, path + " is a link to a file that does not exist", LogFailure::DanglingLink, 0};
+    case FileKind::Directory: return systemFailure("cannot open " + path + " for appending: ", EISDIR);
+    case FileKind::Unknown: return systemFailure("cannot open " + path + " for appending: ", found.errorNumber);
+    default: return LogWriteResult{false, path + " is not a regular file", LogFailure::NotAFile, 0};
     }
-    if (S_ISLNK(info.st_mode) && ::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT)
-            return LogWriteResult{false, path + " is a link to a file that does not exist", LogFailure::DanglingLink, 0};
-        return systemFailure("cannot open " + path + " for appending: ", errno);
-    }
-    if (S_ISDIR(info.st_mode)) return systemFailure("cannot open " + path + " for appending: ", EISDIR);
-    if (!S_ISREG(info.st_mode)) return LogWriteResult{false, path + " is not a regular file", LogFailure::NotAFile, 0};
-    return std::nullopt;
 }
 
 }  // namespace

@@ -13,10 +13,17 @@ Board toBoard(const PuzzleState& state) {
             cell.setColour(kPlainColour);
     }
     switch (state.verdict()) {
-    case Verdict::None: break;
-    case Verdict::PuzzleError: board.message().show(BoardMessage::PuzzleError); break;
-    case Verdict::NoSolution: board.message().show(BoardMessage::NoSolution); break;
-    case Verdict::SeveralSolutions: board.message().show(BoardMessage::SeveralSolutions); break;
+    case Verdict::None:
+        break;
+    case Verdict::PuzzleError:
+        board.message().show(BoardMessage::PuzzleError);
+        break;
+    case Verdict::NoSolution:
+        board.message().show(BoardMessage::NoSolution);
+        break;
+    case Verdict::SeveralSolutions:
+        board.message().show(BoardMessage::SeveralSolutions);
+        break;
     }
     return board;
 }

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "manuscriptcommand.h"
+#include "windowfeatures.h"
 #include "pagelayout.h"
 #include "pdftools.h"
 #include "windowprinter.h"
@@ -224,7 +225,7 @@ void CupsPrintTest::manuscriptAndWindowPrintReachTheQueue() {
     harness->Command1_Click(MainWindow::kPrintButton);
     QCOMPARE(harness.messageBoxes->texts(), QStringList{kPrintQuestion}); // asked, and no failure reported
 
-    ManuscriptCommand* command = harness->findChild<ManuscriptCommand*>();
+    ManuscriptCommand* command = &harness->features().manuscript();
     QVERIFY(command);
     command->setPrinterChooser(std::make_unique<NamedPrinter>(cups_.queue()));
     QSignalSpy finished(command, &ManuscriptCommand::finished);

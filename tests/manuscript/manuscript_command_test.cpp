@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "manuscriptcommand.h"
+#include "windowfeatures.h"
 #include "pagelayout.h"
 #include "pdftools.h"
 #include "windowharness.h"
@@ -36,7 +37,7 @@ public:
 };
 
 ManuscriptCommand* commandOf(MainWindow& window) {
-    auto* command = window.findChild<ManuscriptCommand*>();
+    auto* command = &window.features().manuscript();
     if (!command) QTest::qFail("the window has no manuscript command", __FILE__, __LINE__);
     return command;
 }
@@ -57,6 +58,7 @@ private slots:
     void boardPuzzleComesFirstOnlyWhenUnique_data();
     void boardPuzzleComesFirstOnlyWhenUnique();
     void cancelWritesNothing();
+    void closingTheWindowCancelsTheBatch();
 };
 
 // Ctrl+P, the choices of the command line's example, OK: the same pages and text as dodoru-cli writes,
@@ -191,6 +193,38 @@ void ManuscriptCommandTest::cancelWritesNothing() {
     QVERIFY(harness.log->records().empty());
     QVERIFY(command->action()->isEnabled());
     QVERIFY(harness.messageBoxes->shown().empty());
+}
+
+// The close box works during a batch: no modal window stands in its way (Qt drops a close request to a
+// window a modal one blocks). The window takes no input meanwhile; closing it saves the givens,
+// cancels the batch and leaves no PDF and no log record.
+void ManuscriptCommandTest::closingTheWindowCancelsTheBatch() {
+    QTemporaryDir dir;
+    const QString savePath = dir.filePath(QStringLiteral("Default.dat"));
+    WindowHarness harness({.saveFilePath = savePath});
+    enterGivens(harness.window(), QStringLiteral("7") + QString(80, QChar('0')));
+    ManuscriptCommand* command = commandOf(harness.window());
+    QSignalSpy finished(command, &ManuscriptCommand::finished);
+    ManuscriptRequest request;
+    request.mix = {5};
+    request.count = 200000; // many minutes of work: the batch cannot end before the close
+    request.pdfPath = dir.filePath(QStringLiteral("closed.pdf"));
+    command->start(request);
+    QTRY_VERIFY_WITH_TIMEOUT(command->progress() && command->progress()->value() >= 1, 60000);
+    QCOMPARE(QGuiApplication::modalWindow(), nullptr);
+    QTest::mouseClick(harness->Command1(MainWindow::kClearButton), Qt::LeftButton);
+    QVERIFY(harness.messageBoxes->shown().empty()); // the clear's question did not come
+    QCOMPARE(boardDigits(harness.window()).at(0), QChar('7'));
+
+    QVERIFY(harness->close());
+    QCOMPARE(harness.programEnd->calls(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+    QCOMPARE(finished.front().front().toBool(), false);
+    QVERIFY(!QFile::exists(request.pdfPath));
+    QVERIFY(harness.log->records().empty());
+    QFile saved(savePath);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.read(1), QByteArray(1, '\7'));
 }
 
 QTEST_MAIN(ManuscriptCommandTest)

@@ -63,14 +63,11 @@ private slots:
         QFETCH(QString, board);
         QFETCH(QString, blue);
         QFETCH(QString, clashing);
-        Board model;
+        PuzzleState model;
         for (int c = 0; c < 81; ++c) {
             const int digit = board.at(c).digitValue();
             if (digit == 0) continue;
-            if (blue.at(c) == QChar('1'))
-                model.cell(c).makeGiven(digit);
-            else
-                model.cell(c).setValue(digit);
+            model.setCell(c, digit, blue.at(c) == QChar('1') ? CellKind::Given : CellKind::Answer);
         }
         const auto found = dodoru::clashingGivens(model);
         QString mask;

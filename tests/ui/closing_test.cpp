@@ -25,11 +25,11 @@ private slots:
 
     void closingDuringASolve() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         h.eventPass->onRun(2, [&] { h->close(); });
         h->Command1_Click(1);
         QCOMPARE(h.programEnd->calls(), 1);
-        QVERIFY(!h->longCommandRunning());
+        QVERIFY(!h->session().running());
         // the search stopped: no verdict, no solution on the board
         QVERIFY(h->題目錯誤()->isHidden());
         QVERIFY(boardDigits(h.window()).count(QChar('0')) > 0);
@@ -48,11 +48,14 @@ private slots:
         QVERIFY(h.messageBoxes->shown().empty());
     }
 
-    // A polite end (kill, a logout, a closed terminal) closes the window normally, with its save.
+    // A polite end (kill, a logout, a closed terminal, Ctrl+C or Ctrl+\ in the terminal) closes the
+    // window normally, with its save.
     void terminationSignalsCloseAndSave_data() {
         QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGQUIT") << SIGQUIT;
     }
     void terminationSignalsCloseAndSave() {
         QFETCH(int, signalNumber);
@@ -62,7 +65,7 @@ private slots:
         enterGivens(h.window(), QStringLiteral("7") + QString(80, QChar('0')));
         TerminationSignals termination;
         QVERIFY(termination.active());
-        connect(&termination, &TerminationSignals::requested, h.operator->(), [&h] { h->close(); });
+        connect(&termination, &TerminationSignals::requested, h.operator->(), [&h] { h->closeWithoutQuestions(); });
         QCOMPARE(::raise(signalNumber), 0);
         QTRY_COMPARE(h.programEnd->calls(), 1);
         QFile saved(path);

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "boardsession.h"
+#include "aboutdialog.h"
 #include "contextmenu.h"
 #include "editingaids.h"
 #include "scriptedtransfer.h"
@@ -75,6 +76,25 @@ private slots:
         QVERIFY(h.browser->opened.empty());
     }
 
+    // The last entry brings the About box back once it was closed, and to the front while it is open.
+    void theAboutEntryReopensTheAboutBox() {
+        WindowHarness h;
+        QVERIFY(!h->aboutBox());
+        QAction* about = h->actions().constLast();
+        QCOMPARE(about->objectName(), QStringLiteral("aboutBox"));
+        QCOMPARE(about->text(), QStringLiteral("關於 Dodoru數字方陣…"));
+        for (int round = 0; round < 2; ++round) {
+            about->trigger();
+            QVERIFY(h->aboutBox());
+            QVERIFY(h->aboutBox()->isVisible());
+            QPointer<QDialog> shown = h->aboutBox();
+            about->trigger(); // while open: the same box
+            QCOMPARE(h->aboutBox(), shown.data());
+            shown->close();
+            QTRY_VERIFY(!shown);
+        }
+    }
+
     void aRightClickOnACellClearsItAndOpensNothing() {
         WindowHarness h;
         enterGivens(h.window(), kPuzzle);
@@ -103,7 +123,7 @@ private slots:
     // afterwards; a command that was off for a reason of its own, added after the menu, stays off.
     void commandsWaitWhileACommandRuns() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         auto* ownReason = new QAction(QStringLiteral("later"), &h.window());
         ownReason->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
         ownReason->setEnabled(false);
@@ -117,7 +137,7 @@ private slots:
             checked = true;
             for (const QAction* action : h->actions()) QVERIFY(!action->isEnabled());
             QTest::keySequence(&h.window(), QKeySequence::Paste);
-            QVERIFY(h->longCommandRunning());
+            QVERIFY(h->session().running());
             QVERIFY(boardDigits(h.window()) != QString(81, QChar('1')));
             rightClick(h->Command1(99), QPoint(5, 5));
             QVERIFY(openMenu(h.window()));
@@ -130,7 +150,7 @@ private slots:
             if (kTransferCommands.contains(action->objectName())) QVERIFY(action->isEnabled());
         QVERIFY(!ownReason->isEnabled());
         // undo, enabled by its history during the solve, is on once the solve is over
-        QVERIFY(h->editing().history().undoAction()->isEnabled());
+        QVERIFY(h->features().history().undoAction()->isEnabled());
         h->activateWindow(); // the closed menu hands the activation back on a real desktop only
         QVERIFY(QTest::qWaitForWindowActive(&h.window()));
         QTest::keySequence(&h.window(), QKeySequence::Paste);

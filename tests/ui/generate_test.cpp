@@ -11,7 +11,7 @@ namespace {
 
 int countBlue(MainWindow& window) {
     int blue = 0;
-    for (int c = 0; c < 81; ++c) blue += window.session().board().cell(c).isGiven() ? 1 : 0;
+    for (int c = 0; c < 81; ++c) blue += window.session().puzzle().isGiven(c) ? 1 : 0;
     return blue;
 }
 
@@ -21,7 +21,7 @@ void verifyPuzzleShown(MainWindow& window) {
         ColourLabel* cell = window.Label1(c);
         QVERIFY(cell->isVisible());
         if (cell->foreColor() == 0xFF0000u) {
-            QVERIFY(window.session().board().cell(c).isGiven());
+            QVERIFY(window.session().puzzle().isGiven(c));
             QCOMPARE(cell->text().size(), 1);
         } else {
             QVERIFY(cell->text().isEmpty());
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(h->rect().contains(h->Label3()->geometry()));
         QVERIFY(h->Label3()->width() >= h->Label3()->fontMetrics().horizontalAdvance(h->Label3()->text()));
         QVERIFY(h->題目錯誤()->isHidden());
-        QCOMPARE(h->session().state().GenerateFlag, std::int16_t(0));
+        QCOMPARE(h->session().engineState().GenerateFlag, std::int16_t(0));
         for (short i = 0; i <= 7; ++i) {
             QCOMPARE(h->Command1(i)->backColor(), i == button ? 0xFFFFu : 0x8000000Fu);
             QVERIFY(h->Command1(i)->isEnabled());

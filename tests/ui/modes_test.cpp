@@ -55,7 +55,7 @@ private slots:
         QVERIFY(h->題目錯誤()->isHidden());
         verifyCells(h.window(), MousePointer::Custom, QStringLiteral("Click It"));
         QCOMPARE(h->Combo1()->count(), 10);
-        QCOMPARE(h->session().state().SolutionCount, std::int16_t(0));
+        QCOMPARE(h->session().engineState().SolutionCount, std::int16_t(0));
         QVERIFY(h.messageBoxes->shown().empty());
     }
 
@@ -88,16 +88,16 @@ private slots:
 
     void everyCommandResetsSolutionCountAndHidesTheTransientLabels() {
         WindowHarness h;
-        h->session().state().SolutionCount = 2;
-        h->session().board().message().show("此題無解");
-        h->mirrorBoard();
+        h->Command1_Click(1); // the empty board: several solutions after four searches
+        QCOMPARE(h->session().engineState().SolutionCount, std::int16_t(2));
+        QCOMPARE(h->session().puzzle().verdict(), Verdict::SeveralSolutions);
         h->Label3()->show();
         QVERIFY(h->題目錯誤()->isVisible());
         h->Command1_Click(0);
-        QCOMPARE(h->session().state().SolutionCount, std::int16_t(0));
+        QCOMPARE(h->session().engineState().SolutionCount, std::int16_t(0));
         QVERIFY(h->題目錯誤()->isHidden());
         QVERIFY(h->Label3()->isHidden());
-        QVERIFY(!h->session().board().message().visible);
+        QCOMPARE(h->session().puzzle().verdict(), Verdict::None);
     }
 
     void clearAnsweredNo() {
@@ -137,7 +137,7 @@ private slots:
         for (int c = 0; c < 81; ++c) {
             QVERIFY(h->Label1(c)->text().isEmpty());
             QCOMPARE(h->Label1(c)->foreColor().value(), 0x0u);
-            QVERIFY(!h->session().board().cell(c).isGiven());
+            QVERIFY(!h->session().puzzle().isGiven(c));
         }
         // the nested manual set-up command has moved the highlight
         verifyOnlyHighlighted(h.window(), 0);

@@ -68,6 +68,24 @@ private slots:
         QCOMPARE(readAll(path), replace ? replaced : kOldBytes);
     }
 
+    // An end nobody answers (a signal) keeps the unreadable file without a question and says so.
+    void endWithoutQuestionsKeepsAnUnreadableFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Default.dat"));
+        write(path, kOldBytes, QFile::WriteOwner);
+        {
+            WindowHarness h({.saveFilePath = path});
+            enterGivens(h.window(), QStringLiteral("3") + QString(80, QChar('0')));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("could not be read at start-up and is kept")));
+            h->closeWithoutQuestions();
+            QCOMPARE(h.messageBoxes->shown().size(), std::size_t(1)); // the start-up warning alone
+            QCOMPARE(h.programEnd->calls(), 1);
+        }
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(readAll(path), kOldBytes);
+    }
+
     // Read-only: said once at start-up; at close the save fails and the givens go to another file.
     void readOnlyFileIsReportedAtStartUpAndTheGivensSavedElsewhere() {
         QTemporaryDir dir;

@@ -46,7 +46,7 @@ private slots:
             QCOMPARE(h->Label1(c)->mousePointer(), MousePointer::Default);
             QVERIFY(h->Label1(c)->toolTip().isEmpty());
         }
-        QVERIFY(!h->longCommandRunning());
+        QVERIFY(!h->session().running());
 
         // as painted: the added givens blue, the solver's digits dark, the verdict red
         const QImage shot = h->grab().toImage();
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(labelDigits(h.window()), kUniqueSolution);
         for (int c = 0; c < 81; ++c) {
             const bool given = kUniquePuzzle.at(c) != QChar('0');
-            QCOMPARE(h->session().board().cell(c).isGiven(), given);
+            QCOMPARE(h->session().puzzle().isGiven(c), given);
             if (!given) QCOMPARE(h->Label1(c)->palette().color(QPalette::WindowText), QColor(Qt::black));
         }
     }
@@ -112,14 +112,12 @@ private slots:
         WindowHarness h;
         enterGivens(h.window(), kUniquePuzzle);
         h->Command1_Click(1);
-        auto& grid = h->session().state().Grid;
-        grid[2] = 9; // a non-given cell
-        grid[0] = 1; // a given: never overwritten
-        QTRY_COMPARE_WITH_TIMEOUT(h->Label1(2)->text(), QStringLiteral("9"), 1000);
-        QCOMPARE(h->Label1(0)->text(), QStringLiteral("5"));
-        grid[2] = 0;
-        h->Timer1_Timer();
+        // The work grid holds the solution; the board is made to differ from it.
+        h->session().clearCell(2); // a non-given cell
+        h->session().setDigit(0, 1); // a given: never overwritten
         QCOMPARE(h->Label1(2)->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(h->Label1(2)->text(), QStringLiteral("4"), 1000);
+        QCOMPARE(h->Label1(0)->text(), QStringLiteral("1"));
     }
 
     void timerDoesNothingInOtherModes() {
@@ -127,20 +125,20 @@ private slots:
         enterGivens(h.window(), kUniquePuzzle);
         h->Command1_Click(1);
         h->Command1_Click(0);
-        h->session().state().Grid[2] = 9;
+        h->session().clearCell(2); // the work grid still holds its 4
         h->Timer1_Timer();
-        QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
+        QCOMPARE(h->Label1(2)->text(), QString());
     }
 
     // While the search runs the window handles events: passes happen, the board on screen shows the
     // search's digits, buttons 0..7 are disabled and a click on one of them starts nothing.
     void theWindowLivesDuringASolve() {
         WindowHarness h({.clockStepNs = 1'000'000});
-        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         bool checked = false;
         h.eventPass->onRun(3, [&] {
             checked = true;
-            QVERIFY(h->longCommandRunning());
+            QVERIFY(h->session().running());
             for (short i = 0; i <= 7; ++i) QVERIFY(!h->Command1(i)->isEnabled());
             QVERIFY(h->Command1(99)->isEnabled());
             QCOMPARE(h->Command1(1)->backColor(), 0xFFFFu);
@@ -153,11 +151,11 @@ private slots:
             // the timer's picture of the search: non-given cells show the work grid
             h->Timer1_Timer();
             for (int c = 0; c < 81; ++c)
-                if (!h->session().board().cell(c).isGiven())
+                if (!h->session().puzzle().isGiven(c))
                     QCOMPARE(h->Label1(c)->text(),
-                             h->session().state().Grid[static_cast<std::size_t>(c)] == 0
+                             h->session().engineState().Grid[static_cast<std::size_t>(c)] == 0
                                  ? QString()
-                                 : QString::number(h->session().state().Grid[static_cast<std::size_t>(c)]));
+                                 : QString::number(h->session().engineState().Grid[static_cast<std::size_t>(c)]));
         });
         h->Command1_Click(1);
         QVERIFY(checked);

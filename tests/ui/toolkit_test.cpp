@@ -87,19 +87,6 @@ private slots:
         QCOMPARE(toQColor(kButtonFaceColour), QGuiApplication::palette().color(QPalette::Button));
     }
 
-    void labelColourReadsBackAsSet() {
-        ColourLabel label;
-        QVERIFY(!label.foreColor().has_value());
-        label.setForeColor(0xFF0000);
-        QCOMPARE(label.foreColor().value(), 0xFF0000u);
-        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        label.setForeColor(0x0);
-        QCOMPARE(label.foreColor().value(), 0x0u);
-        label.resetForeColor();
-        QVERIFY(!label.foreColor().has_value());
-    }
-
-    // The main window's background is the button face; labels on it still paint in their own colour.
     void labelPaintsItsColourOnAButtonFaceWindow_data() {
         QTest::addColumn<quint32>("colour");
         QTest::newRow("blue") << quint32(0xFF0000);
@@ -189,16 +176,6 @@ private slots:
         QCOMPARE(label.cursor().shape(), Qt::CrossCursor);
         label.setMousePointer(MousePointer::Default);
         QVERIFY(!label.testAttribute(Qt::WA_SetCursor));
-    }
-
-    void buttonBackColourReadsBackAsSet() {
-        GraphicalButton button;
-        QCOMPARE(button.backColor(), kButtonFaceColour);
-        button.setBackColor(kHighlightColour);
-        QCOMPARE(button.backColor(), 0xFFFFu);
-        QCOMPARE(button.palette().color(QPalette::Button), QColor(255, 255, 0));
-        button.setBackColor(0x8000000F);
-        QCOMPARE(button.backColor(), 0x8000000Fu);
     }
 
     void buttonPaintsItsBackColour() {

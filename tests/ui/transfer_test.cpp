@@ -107,7 +107,7 @@ private slots:
         verifySetUp(w.window(), pasted);
         QVERIFY(w.harness.messageBoxes->shown().empty());
         // the paste is one step to undo
-        w->editing().history().undo();
+        w->features().history().undo();
         QCOMPARE(boardDigits(w.window()), generated);
         QCOMPARE(w->Command1(3)->backColor(), 0xFFFFu);
     }

@@ -202,12 +202,12 @@ private slots:
     void nothingIsUndoneWhileACommandRuns() {
         WindowHarness h({.seed = 5, .clockStepNs = 20'000'000});
         typeInto(h.window(), 0, QStringLiteral("1"));
-        h->session().engine().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
+        h->session().setSearchMethod(SearchMethod::Exact); // node by node: long enough for event passes
         bool tried = false;
         h.eventPass->onRun(1, [&] {
             tried = true;
             action(h.window(), "undoAction")->trigger();
-            QVERIFY(h->longCommandRunning());
+            QVERIFY(h->session().running());
         });
         h->Command1_Click(3);
         QVERIFY(tried);

@@ -54,8 +54,13 @@ ShutdownSave BoardFileKeeper::saveAtShutdown(const Board& board, QWidget* parent
     return save(board, true, parent);
 }
 
-void BoardFileKeeper::saveForSessionEnd(const Board& board, bool mayAsk, QWidget* parent) {
-    save(board, mayAsk, parent);
+ShutdownSave BoardFileKeeper::saveForSessionEnd(const Board& board, bool mayAsk, QWidget* parent) {
+    const ShutdownSave result = save(board, mayAsk, parent);
+    if (!mayAsk && result == ShutdownSave::KeptOldFile)
+        qWarning("dodoru: %s could not be read at start-up and is kept as it is; the givens on the board "
+                 "were not saved.",
+                 qPrintable(QDir::toNativeSeparators(file_->path())));
+    return result;
 }
 
 ShutdownSave BoardFileKeeper::save(const Board& board, bool mayAsk, QWidget* parent) {
@@ -70,7 +75,11 @@ ShutdownSave BoardFileKeeper::save(const Board& board, bool mayAsk, QWidget* par
     const SaveFileResult result =
         file_->save(board, unread_ == UnreadFile::Replace ? OldFileTail::Replace : OldFileTail::Keep);
     if (result.ok()) return ShutdownSave::Saved;
-    if (!mayAsk) return ShutdownSave::Lost;
+    if (!mayAsk) {
+        qWarning("dodoru: the givens on the board could not be saved: %s",
+                 qPrintable(QString(result.reason).replace(QLatin1Char('\n'), QStringLiteral(": "))));
+        return ShutdownSave::Lost;
+    }
     while (boxes_.show(parent, shutdownSaveFailedQuestion(result), MessageButtons::YesNo, MessageIcon::Critical) ==
            MessageAnswer::Yes) {
         if (saveElsewhere(board, parent)) return ShutdownSave::SavedElsewhere;

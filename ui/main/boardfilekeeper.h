@@ -40,9 +40,10 @@ public:
     // when the user agrees (覆寫); keeping it (保留原檔) is the default, and what Escape does.
     ShutdownSave saveAtShutdown(const Board& board, QWidget* parent);
 
-    // The session manager's request before a logout: saves as the shutdown does, but asks nothing when
-    // `mayAsk` is false (a file that could not be read is then left alone).
-    void saveForSessionEnd(const Board& board, bool mayAsk, QWidget* parent);
+    // The session manager's request before a logout, or an end nobody is there to answer (a signal, a
+    // lost display): saves as the shutdown does, but asks nothing when `mayAsk` is false. A file that
+    // could not be read is then kept, and what was not saved is said on standard error.
+    ShutdownSave saveForSessionEnd(const Board& board, bool mayAsk, QWidget* parent);
 
     // A confirmed clear: removes the file; an absent file is fine.
     SaveFileResult deleteForClear(QWidget* parent);

@@ -43,6 +43,9 @@ public:
     int selectedCell() const { return selectedCell_; }
     void selectCell(int index);
 
+    // How the solve routine searches (the node-by-node reference, for tests and measurements).
+    void setSearchMethod(SearchMethod method) { engine_.setSearchMethod(method); }
+
     // True while a solve or a generation runs: nothing else may change the board meanwhile.
     bool running() const { return running_; }
 

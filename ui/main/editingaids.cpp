@@ -6,8 +6,8 @@
 
 namespace dodoru {
 
-EditingAids::EditingAids(QWidget& window, BoardSession& session, const std::array<CellLabel*, kCellCount>& cells,
-                         DigitChooser& chooser)
+EditingAids::EditingAids(QWidget& window, BoardSession& session,
+                         const std::array<CellLabel*, kCellCount>& cells, DigitChooser& chooser)
     : marks_(std::make_unique<ConflictMarks>(session, cells)),
       keyboard_(std::make_unique<CellKeyboard>(window, chooser, session)),
       history_(std::make_unique<BoardHistory>(window, session)) {}

@@ -13,17 +13,17 @@
 #include "aboutplatform.h"
 #include "appinfo.h"
 #include "artwork.h"
+#include "boardfilekeeper.h"
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "commandfocus.h"
-#include "boardfilekeeper.h"
 #include "engineboard.h"
 #include "fonts.h"
 #include "keycodes.h"
 #include "layout.h"
+#include "logfailuretext.h"
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
-#include "logfailuretext.h"
 #include "playfile.h"
 #include "playgame.h"
 #include "windowfeatures.h"
@@ -124,10 +124,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     std::unique_ptr<PlayFile> playFile;
     if (keeper_)
         playFile = std::make_unique<PlayFile>(QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("play.json")));
-    features_ = std::make_unique<WindowFeatures>(
-        *this, *session_, FeatureControls{cells_, chooser_, [this] { Command1_Click(kManualButton); }},
-        std::move(services_.transfer), *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,
-        std::move(playFile));
+    FeatureControls controls{cells_, chooser_, [this] { Command1_Click(kManualButton); },
+                             [this] { reopenAboutBox(); }};
+    features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
+                                                 *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,
+                                                 std::move(playFile));
 }
 
 MainWindow::~MainWindow() {
@@ -231,7 +232,8 @@ void MainWindow::buildControls() {
         auto* button = new GraphicalButton(this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(spec.index));
         const bool level = spec.index >= kFirstLevelButton && spec.index <= kLastLevelButton;
-        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1) : QString::fromUtf16(spec.caption));
+        button->setText(level ? levelName(spec.index - kFirstLevelButton + 1)
+                              : QString::fromUtf16(spec.caption));
         button->setToolTip(QString::fromUtf16(spec.tooltip));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
@@ -288,10 +290,13 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 QString MainWindow::verdictText(Verdict verdict) {
     switch (verdict) {
-    case Verdict::NoSolution: return tr("此題無解");
-    case Verdict::SeveralSolutions: return tr("有多組解答");
+    case Verdict::NoSolution:
+        return tr("此題無解");
+    case Verdict::SeveralSolutions:
+        return tr("有多組解答");
     case Verdict::PuzzleError:
-    case Verdict::None: break;
+    case Verdict::None:
+        break;
     }
     return tr("題目錯誤");
 }
@@ -354,7 +359,8 @@ void MainWindow::mirrorSelection() {
     chooser_->raise();
     const int left = layout::kCellLeft[static_cast<std::size_t>(columnOf(cell))];
     const int top = layout::kCellTop[static_cast<std::size_t>(rowOf(cell))];
-    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft), scale_.toPixelsY(top + layout::kChooserOffsetTop));
+    chooser_->move(scale_.toPixelsX(left + layout::kChooserOffsetLeft),
+                   scale_.toPixelsY(top + layout::kChooserOffsetTop));
     chooser_->setChooserText(cellText(session_->puzzle(), cell));
 }
 
@@ -389,10 +395,21 @@ void MainWindow::Form_Unload() {
     if (closing_) return;
     closing_ = true;
     writeSaveFile();
-    features_->play().saveAtShutdown(this, true);
     // A solve or a generation in progress unwinds at its next tick.
     pump_->requestUnwind();
     services_.programEnd->endProgram(this);
+}
+
+void MainWindow::closeWithoutQuestions() {
+    mayAsk_ = false;
+    close();
+}
+
+void MainWindow::saveWithoutQuestions() {
+    if (closing_) return;
+    closing_ = true;
+    mayAsk_ = false;
+    writeSaveFile();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -526,6 +543,15 @@ void MainWindow::showAboutBox() {
     about_->showModeless();
 }
 
+void MainWindow::reopenAboutBox() {
+    if (!about_) {
+        about_ = new AboutDialog(aboutPlatform_->webLink(), aboutPlatform_->sysInfo(), artwork::windowIcon());
+        about_->showModeless();
+    }
+    about_->raise();
+    about_->activateWindow();
+}
+
 AboutDialog* MainWindow::aboutBox() const {
     return about_.data();
 }
@@ -538,7 +564,13 @@ void MainWindow::loadSaveFile() {
 }
 
 void MainWindow::writeSaveFile() {
-    if (keeper_) keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    if (!keeper_) return;
+    if (mayAsk_)
+        keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
+    else
+        keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), false, this);
+    // The game in progress goes beside the givens.
+    features_->play().saveAtShutdown(this, mayAsk_);
 }
 
 void MainWindow::deleteSaveFile() {

@@ -31,8 +31,8 @@ class WindowFeatures;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
 // hint, count and message labels and the display timer. The board session (puzzle, engine, mode and
-// selected cell) is the truth; the labels, the chooser and the buttons' colours mirror it. Handlers bear the names
-// of the window's events and may be called directly, as the window's own code does (the clear command
+// selected cell) is the truth; the labels, the chooser and the buttons' colours mirror it. Handlers bear the
+// names of the window's events and may be called directly, as the window's own code does (the clear command
 // runs Command1_Click(0), the key handler runs Combo1_Click).
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -52,6 +52,11 @@ public:
     void Form_Load();
     // Shutdown: saves the board and ends the program, also in the middle of a long command.
     void Form_Unload();
+    // Closes as the close box does, but asks nothing: nobody may be there to answer (a signal).
+    void closeWithoutQuestions();
+    // The save of an end that passes the close by (the display lost): the givens the session keeps,
+    // written without a question; the window is not touched.
+    void saveWithoutQuestions();
 
     void Command1_Click(short Index);
     void Label1_MouseDown(short Index, short Button, short Shift, int X, int Y);
@@ -77,6 +82,8 @@ public:
     const TwipsScale& scale() const { return scale_; }
     // The About box shown at start-up, while it is open.
     AboutDialog* aboutBox() const;
+    // The About box again: to the front when it is open, else a new one.
+    void reopenAboutBox();
     AboutPlatform& aboutPlatform() { return *aboutPlatform_; }
     const WindowPrinter& printer() const { return *printer_; }
     // Puts the board on screen: texts and colours of all cells and the message label.
@@ -139,6 +146,7 @@ private:
     QPixmap banner_;
 
     bool closing_ = false;
+    bool mayAsk_ = true; // whether the shutdown may ask the user
 };
 
 } // namespace dodoru

@@ -4,13 +4,13 @@
 
 #include "messageboxes.h"
 #include "platform.h"
-#include "windowprinter.h"
 #include "puzzlelog.h"
 #include "random.h"
 #include "savefile.h"
 #include "savelocationchooser.h"
 #include "transferplatform.h"
 #include "weblink.h"
+#include "windowprinter.h"
 
 namespace dodoru {
 
@@ -36,8 +36,8 @@ struct MainWindowServices {
 
     // Every member the window cannot do without is there.
     bool complete() const {
-        return messageBoxes && random && clock && eventPass && programEnd && saveChooser && browser && screenGrabber &&
-               printers && transfer;
+        return messageBoxes && random && clock && eventPass && programEnd && saveChooser && browser &&
+               screenGrabber && printers && transfer;
     }
 };
 

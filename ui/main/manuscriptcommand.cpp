@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFutureWatcher>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 
 #include "batchgeneration.h"
 #include "boardsession.h"
+#include "inputpause.h"
 #include "manuscriptpainter.h"
 #include "messageboxes.h"
 #include "puzzlelog.h"
@@ -47,11 +49,20 @@ ManuscriptCommand::ManuscriptCommand(QWidget& window, const BoardSession& sessio
     action_ = makeWindowCommand(this, QStringLiteral("印製手稿…"), {QKeySequence::Print},
                                QStringLiteral("Print a manuscript: sheets of puzzles with their answers"));
     connect(action_, &QAction::triggered, this, [this] { openDialog(); });
+    window.installEventFilter(this);
+}
+
+bool ManuscriptCommand::eventFilter(QObject* watched, QEvent* event) {
+    // The window closes with the save: a batch still running is cancelled and leaves nothing behind.
+    if (watched == &window_ && event->type() == QEvent::Close && batch_) batch_->cancel();
+    return false;
 }
 
 ManuscriptCommand::~ManuscriptCommand() {
     if (batch_) batch_->cancel();
     // The workers hold nothing of ours but the batch's shared flags; they stop at their next pump pass.
+    // The dialog belongs to the window but checks its requests with this command.
+    delete dialog_.data();
 }
 
 void ManuscriptCommand::openDialog() {
@@ -126,7 +137,8 @@ void ManuscriptCommand::start(const ManuscriptRequest& request) {
     progress_ = new QProgressDialog(QStringLiteral("正在產生手稿的題目…"), QStringLiteral("取消"), 0,
                                     request.count, &window_);
     progress_->setWindowTitle(QStringLiteral("印製手稿"));
-    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setWindowModality(Qt::NonModal);
+    pause_ = std::make_unique<InputPause>(window_);
     progress_->setMinimumDuration(0);
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);
@@ -148,6 +160,7 @@ void ManuscriptCommand::start(const ManuscriptRequest& request) {
 void ManuscriptCommand::batchFinished() {
     const std::vector<GeneratedPuzzle> generated = batch_->results();
     batch_.reset();
+    pause_.reset();
     if (progress_) progress_->deleteLater();
     if (generated.empty()) return end(false); // cancelled: nothing is logged or written
 

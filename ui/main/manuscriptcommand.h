@@ -22,6 +22,7 @@ namespace dodoru {
 
 class BoardSession;
 class BatchGeneration;
+class InputPause;
 class MessageBoxes;
 class PuzzleLog;
 
@@ -43,7 +44,9 @@ public:
 // The manuscript command 印製手稿… (Ctrl+P): the dialog, the batch generated on the thread pool under a
 // progress dialog with Cancel while the window keeps running, the puzzle log written in the sheet's
 // order, and the sheet written to a PDF (offered to be opened) or printed. A cancelled batch writes
-// nothing. It owns its action; whoever lists the window's commands adds it to the window.
+// nothing, and so does closing the window meanwhile: the progress dialog is not modal (a modal one
+// would keep the window's close box from working), the window only takes no input while it runs. It
+// owns its action; whoever lists the window's commands adds it to the window.
 class ManuscriptCommand : public QObject {
     Q_OBJECT
 public:
@@ -70,6 +73,9 @@ signals:
     // The manuscript was written or printed (true), or it failed or was cancelled (false).
     void finished(bool done);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QString checkRequest(const ManuscriptRequest& request) const;
     std::optional<ManuscriptPuzzle> boardPuzzle(QString* reason) const;
@@ -91,6 +97,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::optional<ManuscriptPuzzle> first_;
     std::unique_ptr<BatchGeneration> batch_;
+    std::unique_ptr<InputPause> pause_; // the window's input while the batch runs
     // The batch's own workers. Qt's global pool also rasterizes the window's painting; a batch there
     // would freeze the window, progress dialog and its Cancel button until it ended.
     QThreadPool workers_;

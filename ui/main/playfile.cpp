@@ -6,11 +6,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cerrno>
+#include <unistd.h>
 
 #include "fileerrors.h"
+#include "regularfile.h"
 
 namespace dodoru {
 
@@ -97,44 +98,47 @@ bool parsePlayRecord(const QByteArray& json, PlayRecord& record) {
 }
 
 PlayFileResult PlayFile::load(PlayRecord& record) const {
-    const FileKindCheck kind = examineFile(path_);
-    if (kind.kind == FileKind::Missing) return {PlayFileStatus::Absent, {}};
-    if (kind.kind != FileKind::Regular)
-        return withReason(PlayFileStatus::Unread, path_, fileKindReason(kind));
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int error = errno;
-        return withReason(PlayFileStatus::Unread, path_,
-                          QCoreApplication::translate("PlayFile", "無法開啟檔案：") +
-                              fileErrorReason(file, error));
+    const FileRead read = readRegularFile(QFile::encodeName(path_).toStdString(), kMaxBytes);
+    if (read.fault == FileRead::Fault::Kind && read.kind.kind == FileKind::Missing) return {PlayFileStatus::Absent, {}};
+    QString why;
+    switch (read.fault) {
+    case FileRead::Fault::None:
+        if (parsePlayRecord(QByteArray::fromStdString(read.bytes), record)) return {PlayFileStatus::Loaded, {}};
+        [[fallthrough]];
+    case FileRead::Fault::TooLarge:
+        why = QCoreApplication::translate("PlayFile", "檔案的內容不是遊戲進度。");
+        break;
+    case FileRead::Fault::Kind:
+        why = fileKindReason(FileKindCheck{read.kind.kind, read.kind.errorNumber,
+                                           QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
+        break;
+    case FileRead::Fault::System:
+        why = QCoreApplication::translate("PlayFile", "無法讀取檔案：") + fileErrorReason(read.errorNumber);
+        break;
     }
-    const QByteArray bytes = file.read(kMaxBytes + 1);
-    if (bytes.size() > kMaxBytes || !parsePlayRecord(bytes, record))
-        return withReason(PlayFileStatus::Unread, path_,
-                          QCoreApplication::translate("PlayFile", "檔案的內容不是遊戲進度。"));
-    return {PlayFileStatus::Loaded, {}};
+    return withReason(PlayFileStatus::Unread, path_, why);
 }
 
 PlayFileResult PlayFile::save(const PlayRecord& record) const {
-    const FileKindCheck kind = examineFile(path_);
-    if (kind.kind != FileKind::Missing && kind.kind != FileKind::Regular)
-        return withReason(PlayFileStatus::Failed, path_, fileKindReason(kind));
-    QSaveFile out(path_);
+    ReplacingFile out(QFile::encodeName(path_).toStdString());
     const QByteArray bytes = playRecordJson(record);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size()) {
-        const int error = errno;
-        const QString why = fileErrorReason(out, error);
-        out.cancelWriting();
-        return withReason(PlayFileStatus::Failed, path_,
-                          QCoreApplication::translate("PlayFile", "無法寫入檔案：") + why);
+    bool written = out.open();
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const ssize_t n = ::write(out.descriptor(), bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        done += n > 0 ? n : 0;
     }
-    if (!out.commit()) {
-        const int error = errno;
+    const int writeError = errno;
+    if (written && out.commit()) return {PlayFileStatus::Saved, {}};
+    if (out.fault() == ReplacingFile::Fault::Kind)
         return withReason(PlayFileStatus::Failed, path_,
-                          QCoreApplication::translate("PlayFile", "無法寫入檔案：") +
-                              fileErrorReason(out, error));
-    }
-    return {PlayFileStatus::Saved, {}};
+                          fileKindReason(FileKindCheck{out.kind().kind, out.kind().errorNumber,
+                                                       QFile::decodeName(QByteArray::fromStdString(out.kind().linkTarget))}));
+    const int error = out.fault() == ReplacingFile::Fault::System ? out.errorNumber() : writeError;
+    out.cancel();
+    return withReason(PlayFileStatus::Failed, path_,
+                      QCoreApplication::translate("PlayFile", "無法寫入檔案：") + fileErrorReason(error));
 }
 
 PlayFileResult PlayFile::remove() const {

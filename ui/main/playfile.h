@@ -31,9 +31,10 @@ struct PlayFileResult {
     QString reason; // the path and why, for the message box; empty otherwise
 };
 
-// The game in progress beside the board save file, as JSON (play.json): written whole through a
-// temporary file renamed into place, so a failed save leaves the old one. Only a regular file, or a
-// link to one, is read, replaced or removed; anything else in its place is refused and left alone.
+// The game in progress beside the board save file, as JSON (play.json), read and written by the same
+// rules as the save file: written whole beside it and put in place once complete, so a failed save
+// leaves the old one; only a regular file, or a link to one, is read, replaced or removed; anything else
+// in its place is refused and left alone.
 class PlayFile {
 public:
     // Larger files are no game in progress and are not read.

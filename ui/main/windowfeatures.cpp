@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QWidget>
 
+#include "aboutcommand.h"
 #include "boardsession.h"
 #include "celllabel.h"
 #include "contextmenu.h"
@@ -25,6 +26,7 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
                                        std::move(playFile));
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
+    about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);
 
     // The window's commands, in the order the context menu lists them.
     window.addActions(play_->actions());
@@ -32,6 +34,7 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     window.addAction(editing_->history().undoAction());
     window.addAction(editing_->history().redoAction());
     window.addActions(transfer_->actions());
+    window.addActions(about_->actions());
 
     // A right click on a cell clears it, as designed; everywhere else it opens the menu.
     contextMenu_ = std::make_unique<WindowContextMenu>(window, [this](const QPoint& position) {
@@ -70,4 +73,3 @@ bool WindowFeatures::commandRunning() const {
 }
 
 } // namespace dodoru
-

@@ -8,6 +8,7 @@
 
 namespace dodoru {
 
+class AboutCommand;
 class BoardHistory;
 class BoardSession;
 class CellLabel;
@@ -23,15 +24,17 @@ class TransferPlatform;
 class WindowContextMenu;
 
 // What the features need of the main window besides the session: its cell labels and digit chooser,
-// and its manual set-up command (what a puzzle read in ends with, as after 0.手動).
+// its manual set-up command (what a puzzle read in ends with, as after 0.手動) and its About box.
 struct FeatureControls {
     std::array<CellLabel*, kCellCount> cells{};
     DigitChooser* chooser = nullptr;
     std::function<void()> enterManualSetUp;
+    std::function<void()> reopenAboutBox;
 };
 
 // The features that take the window beyond its design, wired to the window and the session here and
-// nowhere else: the editing aids, playing the puzzle, puzzles in and out as text, the manuscript, and
+// nowhere else: the editing aids, playing the puzzle, puzzles in and out as text, the manuscript, the
+// About box again, and
 // the context menu that lists their commands in the order written down in the constructor.
 class WindowFeatures final : public TransferTarget {
 public:
@@ -60,6 +63,7 @@ private:
     std::unique_ptr<PlayGame> play_;
     std::unique_ptr<PuzzleTransfer> transfer_;
     std::unique_ptr<ManuscriptCommand> manuscript_;
+    std::unique_ptr<AboutCommand> about_;
     std::unique_ptr<WindowContextMenu> contextMenu_;
 };
 

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <sys/stat.h>
 
 namespace dodoru {
 
@@ -33,24 +32,9 @@ QString fileErrorReason(const QFileDevice& device, int errorNumber) {
 }
 
 FileKindCheck examineFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0) {
-        if (errno == ENOENT) return {FileKind::Missing, 0, {}};
-        return {FileKind::Unknown, errno, {}};
-    }
-    if (S_ISLNK(info.st_mode)) {
-        if (::stat(name.constData(), &info) != 0) {
-            if (errno == ENOENT) return {FileKind::DanglingLink, 0, QFile::symLinkTarget(path)};
-            return {FileKind::Unknown, errno, {}};
-        }
-    }
-    if (S_ISREG(info.st_mode)) return {FileKind::Regular, 0, {}};
-    if (S_ISDIR(info.st_mode)) return {FileKind::Directory, 0, {}};
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return {FileKind::Device, 0, {}};
-    if (S_ISFIFO(info.st_mode)) return {FileKind::Fifo, 0, {}};
-    if (S_ISSOCK(info.st_mode)) return {FileKind::Socket, 0, {}};
-    return {FileKind::Other, 0, {}};
+    const PathKind found = examinePath(QFile::encodeName(path).toStdString());
+    return {found.kind, found.errorNumber,
+            found.kind == FileKind::DanglingLink ? QFile::symLinkTarget(path) : QString()};
 }
 
 QString fileKindReason(const FileKindCheck& check) {

@@ -3,6 +3,8 @@
 #include <QFileDevice>
 #include <QString>
 
+#include "regularfile.h"
+
 namespace dodoru {
 
 // The reason of a failed file operation in the window's language: the common errno values in Chinese,
@@ -15,8 +17,7 @@ QString fileErrorReason(int errorNumber);
 QString fileErrorReason(const QFileDevice& device, int errorNumber);
 
 // What lies at a path, seen before anything opens it: a link is followed, and one that points nowhere
-// is told apart from a missing file.
-enum class FileKind { Missing, Regular, DanglingLink, Directory, Device, Fifo, Socket, Other, Unknown };
+// is told apart from a missing file (the shared examinePath() with the window's text types).
 
 struct FileKindCheck {
     FileKind kind = FileKind::Unknown;

@@ -31,8 +31,14 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    if (::sigaction(SIGTERM, &action, &previousTerm_) != 0 || ::sigaction(SIGHUP, &action, &previousHangUp_) != 0) {
-        ::sigaction(SIGTERM, &previousTerm_, nullptr);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+        struct sigaction current {};
+        if (::sigaction(kSignals[i], nullptr, &current) != 0) continue;
+        if (kSignals[i] != SIGTERM && current.sa_handler == SIG_IGN) continue;
+        taken_[i] = ::sigaction(kSignals[i], &action, &previous_[i]) == 0;
+    }
+    if (!taken_[0]) { // without SIGTERM nothing is worth having
+        restoreHandlers();
         writeEnd = -1;
         ::close(pipe_[0]);
         ::close(pipe_[1]);
@@ -46,11 +52,16 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
 TerminationSignals::~TerminationSignals() {
     if (!notifier_) return;
     delete notifier_;
-    ::sigaction(SIGTERM, &previousTerm_, nullptr);
-    ::sigaction(SIGHUP, &previousHangUp_, nullptr);
+    restoreHandlers();
     writeEnd = -1;
     ::close(pipe_[0]);
     ::close(pipe_[1]);
+}
+
+void TerminationSignals::restoreHandlers() {
+    for (std::size_t i = 0; i < kSignals.size(); ++i)
+        if (taken_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
+    taken_ = {};
 }
 
 void TerminationSignals::readPending() {
