@@ -8,9 +8,13 @@ namespace dodoru::logic::detail {
 
 namespace {
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
-int cellAt(int unit, int k) { return unitCells(unit)[at(k)]; }
+int cellAt(int unit, int k) {
+    return unitCells(unit)[at(k)];
+}
 
 // The cells of `unit` whose bits are set in `mask`.
 std::vector<int> cellsOf(int unit, unsigned mask) {
@@ -20,9 +24,10 @@ std::vector<int> cellsOf(int unit, unsigned mask) {
     return cells;
 }
 
-}  // namespace
+} // namespace
 
-Scan::Scan(const Position& position_, bool uniqueSolution_) : position(position_), uniqueSolution(uniqueSolution_) {
+Scan::Scan(const Position& position_, bool uniqueSolution_)
+    : position(position_), uniqueSolution(uniqueSolution_) {
     for (int u = 0; u < kUnitCount; ++u)
         for (int k = 0; k < 9; ++k) {
             const int c = cellAt(u, k);
@@ -40,7 +45,8 @@ std::optional<Step> finished(Step step) {
     std::sort(step.cells.begin(), step.cells.end());
     step.cells.erase(std::unique(step.cells.begin(), step.cells.end()), step.cells.end());
     std::sort(step.eliminations.begin(), step.eliminations.end(), byCellDigit);
-    step.eliminations.erase(std::unique(step.eliminations.begin(), step.eliminations.end()), step.eliminations.end());
+    step.eliminations.erase(std::unique(step.eliminations.begin(), step.eliminations.end()),
+                            step.eliminations.end());
     return step;
 }
 
@@ -128,13 +134,13 @@ constexpr Technique hiddenTechnique(int size) {
     return size == 2 ? Technique::HiddenPair : size == 3 ? Technique::HiddenTriple : Technique::HiddenQuad;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<Step> findNakedSubset(const Scan& scan, int size) {
     std::optional<Step> found;
     for (int n = 0; n < kUnitCount && !found; ++n) {
         const int u = (n + 18) % kUnitCount;
-        std::vector<int> open;  // empty cells with 2..size candidates
+        std::vector<int> open; // empty cells with 2..size candidates
         int empty = 0;
         for (const int c : unitCells(u)) {
             if (scan.position.digit(c) != 0) continue;
@@ -154,7 +160,8 @@ std::optional<Step> findNakedSubset(const Scan& scan, int size) {
             Step step{nakedTechnique(size), unitOf(u), cells, all, {}, {}};
             for (const int c : unitCells(u)) {
                 if (std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
-                for (Digits ds = scan.position.candidates(c) & all; ds != 0; ds &= static_cast<Digits>(ds - 1))
+                for (Digits ds = scan.position.candidates(c) & all; ds != 0;
+                     ds &= static_cast<Digits>(ds - 1))
                     step.eliminations.push_back({c, lowestDigit(ds)});
             }
             found = finished(step);
@@ -168,7 +175,7 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
     std::optional<Step> found;
     for (int n = 0; n < kUnitCount && !found; ++n) {
         const int u = (n + 18) % kUnitCount;
-        std::vector<int> open;  // digits with 2..size places
+        std::vector<int> open; // digits with 2..size places
         for (int d = 1; d <= 9; ++d) {
             const int count = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(d)]));
             if (count >= 2 && count <= size) open.push_back(d);
@@ -195,4 +202,4 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
     return found;
 }
 
-}  // namespace dodoru::logic::detail
+} // namespace dodoru::logic::detail

@@ -9,17 +9,25 @@ namespace dodoru::logic::detail {
 
 namespace {
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 // A candidate is cell * 9 + digit - 1; a literal is a candidate with its truth: 2 * candidate + (on ? 1 : 0).
 constexpr int kCandidates = kCellCount * 9;
-int candidateOf(int cell, int digit) { return cell * 9 + digit - 1; }
-int cellOfCandidate(int candidate) { return candidate / 9; }
-int digitOfCandidate(int candidate) { return candidate % 9 + 1; }
+int candidateOf(int cell, int digit) {
+    return cell * 9 + digit - 1;
+}
+int cellOfCandidate(int candidate) {
+    return candidate / 9;
+}
+int digitOfCandidate(int candidate) {
+    return candidate % 9 + 1;
+}
 
 enum class ChainKind {
-    XY,   // strong links inside bivalue cells, weak links between bivalue cells on one digit
-    Any,  // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
+    XY,  // strong links inside bivalue cells, weak links between bivalue cells on one digit
+    Any, // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
 };
 
 class ChainSearch {
@@ -90,7 +98,7 @@ private:
             if (std::popcount(mask) != 2) continue;
             const int a = unitCells(u)[at(std::countr_zero(mask))];
             const int other = a != cell ? a : unitCells(u)[at(31 - std::countl_zero(mask))];
-            if (other == seen[0] || other == seen[1]) continue;  // a row pair that is also a box pair
+            if (other == seen[0] || other == seen[1]) continue; // a row pair that is also a box pair
             seen[i] = other;
             f(candidateOf(other, d));
         }
@@ -139,7 +147,7 @@ private:
 
     const Scan& scan_;
     ChainKind kind_;
-    std::array<int, 2 * kCandidates> parent_{};  // -2 unvisited, -1 the start
+    std::array<int, 2 * kCandidates> parent_{}; // -2 unvisited, -1 the start
     std::vector<int> queue_;
 };
 
@@ -188,7 +196,8 @@ bool hasCompletion(Position p) {
     if (!settleSingles(p)) return false;
     int best = -1;
     for (int c = 0; c < kCellCount; ++c)
-        if (p.digit(c) == 0 && (best < 0 || digitCount(p.candidates(c)) < digitCount(p.candidates(best)))) best = c;
+        if (p.digit(c) == 0 && (best < 0 || digitCount(p.candidates(c)) < digitCount(p.candidates(best))))
+            best = c;
     if (best < 0) return true;
     for (Digits ds = p.candidates(best); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
         Position branch = p;
@@ -208,11 +217,15 @@ std::vector<int> trialOrder(const Position& p) {
     return cells;
 }
 
-}  // namespace
+} // namespace
 
-std::optional<Step> findXYChain(const Scan& scan) { return ChainSearch(scan, ChainKind::XY).find(); }
+std::optional<Step> findXYChain(const Scan& scan) {
+    return ChainSearch(scan, ChainKind::XY).find();
+}
 
-std::optional<Step> findForcingChain(const Scan& scan) { return ChainSearch(scan, ChainKind::Any).find(); }
+std::optional<Step> findForcingChain(const Scan& scan) {
+    return ChainSearch(scan, ChainKind::Any).find();
+}
 
 std::optional<Step> findTrial(const Scan& scan) {
     const Position& p = scan.position;
@@ -230,4 +243,4 @@ std::optional<Step> findTrial(const Scan& scan) {
     return std::nullopt;
 }
 
-}  // namespace dodoru::logic::detail
+} // namespace dodoru::logic::detail

@@ -7,14 +7,18 @@ namespace dodoru::logic::detail {
 
 namespace {
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 constexpr Technique fishTechnique(int size) {
     return size == 2 ? Technique::XWing : size == 3 ? Technique::Swordfish : Technique::Jellyfish;
 }
 
 // The cell of line `line` (0..8 rows, 9..17 columns) at position k along it.
-int cellOfLine(int line, int k) { return unitCells(line)[at(k)]; }
+int cellOfLine(int line, int k) {
+    return unitCells(line)[at(k)];
+}
 
 // The candidates of `d` in cells that see both a and b, other than those listed in `besides`.
 void eliminateSeeingBoth(const Scan& scan, int d, int a, int b, const std::vector<int>& besides, Step& step) {
@@ -26,12 +30,12 @@ void eliminateSeeingBoth(const Scan& scan, int d, int a, int b, const std::vecto
     }
 }
 
-}  // namespace
+} // namespace
 
 std::optional<Step> findFish(const Scan& scan, int size) {
     std::optional<Step> found;
     for (int d = 1; d <= 9 && !found; ++d)
-        for (int base = 0; base < 2 && !found; ++base) {  // 0: rows are the base lines, 1: columns
+        for (int base = 0; base < 2 && !found; ++base) { // 0: rows are the base lines, 1: columns
             std::vector<int> lines;
             for (int i = 0; i < 9; ++i) {
                 const int count = std::popcount(static_cast<unsigned>(scan.where[at(9 * base + i)][at(d)]));
@@ -96,7 +100,8 @@ std::optional<Step> findTwoStringKite(const Scan& scan) {
             for (int column = 0; column < 9; ++column) {
                 const unsigned cm = scan.where[at(9 + column)][at(d)];
                 if (std::popcount(cm) != 2) continue;
-                const int r[2] = {cellOfLine(row, std::countr_zero(rm)), cellOfLine(row, 31 - std::countl_zero(rm))};
+                const int r[2] = {cellOfLine(row, std::countr_zero(rm)),
+                                  cellOfLine(row, 31 - std::countl_zero(rm))};
                 const int c[2] = {cellOfLine(9 + column, std::countr_zero(cm)),
                                   cellOfLine(9 + column, 31 - std::countl_zero(cm))};
                 for (int i = 0; i < 2; ++i)
@@ -106,8 +111,12 @@ std::optional<Step> findTwoStringKite(const Scan& scan) {
                         const int farRow = r[1 - i], farColumn = c[1 - j];
                         if (nearRow == nearColumn || boxOf(nearRow) != boxOf(nearColumn)) continue;
                         if (farRow == nearColumn || farColumn == nearRow || farRow == farColumn) continue;
-                        Step step{Technique::TwoStringKite, {}, {nearRow, farRow, nearColumn, farColumn},
-                                  digitBit(d), {}, {}};
+                        Step step{Technique::TwoStringKite,
+                                  {},
+                                  {nearRow, farRow, nearColumn, farColumn},
+                                  digitBit(d),
+                                  {},
+                                  {}};
                         eliminateSeeingBoth(scan, d, farRow, farColumn, step.cells, step);
                         if (auto found = finished(step)) return found;
                     }
@@ -116,4 +125,4 @@ std::optional<Step> findTwoStringKite(const Scan& scan) {
     return std::nullopt;
 }
 
-}  // namespace dodoru::logic::detail
+} // namespace dodoru::logic::detail

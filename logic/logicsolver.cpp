@@ -11,30 +11,54 @@ using namespace detail;
 
 std::optional<Step> run(const Scan& scan, Technique technique) {
     switch (technique) {
-    case Technique::FullHouse: return findFullHouse(scan);
-    case Technique::NakedSingle: return findNakedSingle(scan);
-    case Technique::HiddenSingle: return findHiddenSingle(scan);
-    case Technique::LockedPointing: return findPointing(scan);
-    case Technique::LockedClaiming: return findClaiming(scan);
-    case Technique::NakedPair: return findNakedSubset(scan, 2);
-    case Technique::XWing: return findFish(scan, 2);
-    case Technique::HiddenPair: return findHiddenSubset(scan, 2);
-    case Technique::NakedTriple: return findNakedSubset(scan, 3);
-    case Technique::Swordfish: return findFish(scan, 3);
-    case Technique::HiddenTriple: return findHiddenSubset(scan, 3);
-    case Technique::Skyscraper: return findSkyscraper(scan);
-    case Technique::TwoStringKite: return findTwoStringKite(scan);
-    case Technique::XYWing: return findXYWing(scan);
-    case Technique::XYZWing: return findXYZWing(scan);
-    case Technique::WWing: return findWWing(scan);
-    case Technique::UniqueRectangle: return findUniqueRectangle(scan);
-    case Technique::NakedQuad: return findNakedSubset(scan, 4);
-    case Technique::Jellyfish: return findFish(scan, 4);
-    case Technique::HiddenQuad: return findHiddenSubset(scan, 4);
-    case Technique::SimpleColouring: return findSimpleColouring(scan);
-    case Technique::XYChain: return findXYChain(scan);
-    case Technique::ForcingChain: return findForcingChain(scan);
-    case Technique::Trial: return findTrial(scan);
+    case Technique::FullHouse:
+        return findFullHouse(scan);
+    case Technique::NakedSingle:
+        return findNakedSingle(scan);
+    case Technique::HiddenSingle:
+        return findHiddenSingle(scan);
+    case Technique::LockedPointing:
+        return findPointing(scan);
+    case Technique::LockedClaiming:
+        return findClaiming(scan);
+    case Technique::NakedPair:
+        return findNakedSubset(scan, 2);
+    case Technique::XWing:
+        return findFish(scan, 2);
+    case Technique::HiddenPair:
+        return findHiddenSubset(scan, 2);
+    case Technique::NakedTriple:
+        return findNakedSubset(scan, 3);
+    case Technique::Swordfish:
+        return findFish(scan, 3);
+    case Technique::HiddenTriple:
+        return findHiddenSubset(scan, 3);
+    case Technique::Skyscraper:
+        return findSkyscraper(scan);
+    case Technique::TwoStringKite:
+        return findTwoStringKite(scan);
+    case Technique::XYWing:
+        return findXYWing(scan);
+    case Technique::XYZWing:
+        return findXYZWing(scan);
+    case Technique::WWing:
+        return findWWing(scan);
+    case Technique::UniqueRectangle:
+        return findUniqueRectangle(scan);
+    case Technique::NakedQuad:
+        return findNakedSubset(scan, 4);
+    case Technique::Jellyfish:
+        return findFish(scan, 4);
+    case Technique::HiddenQuad:
+        return findHiddenSubset(scan, 4);
+    case Technique::SimpleColouring:
+        return findSimpleColouring(scan);
+    case Technique::XYChain:
+        return findXYChain(scan);
+    case Technique::ForcingChain:
+        return findForcingChain(scan);
+    case Technique::Trial:
+        return findTrial(scan);
     }
     return std::nullopt;
 }
@@ -48,7 +72,7 @@ template <typename Take> void walk(Position position, bool unique, Take&& take) 
     }
 }
 
-}  // namespace
+} // namespace
 
 std::optional<Step> nextStep(const Position& position, const StepOptions& options) {
     if (position.solved() || position.broken()) return std::nullopt;
@@ -142,4 +166,4 @@ Hint hint(const DigitGrid& digits, const CandidateGrid* marks) {
     return out;
 }
 
-}  // namespace dodoru::logic
+} // namespace dodoru::logic

@@ -25,7 +25,7 @@ enum class PuzzleVerdict { Unique, NoSolution, Several, PuzzleError };
 
 struct PuzzleCheck {
     PuzzleVerdict verdict = PuzzleVerdict::NoSolution;
-    DigitGrid solution{};  // when Unique
+    DigitGrid solution{}; // when Unique
 };
 
 // The engine's solve routine (its fast path) on the digits: Unique with the solution only when its
@@ -37,9 +37,9 @@ struct Explanation {
     PuzzleVerdict verdict = PuzzleVerdict::NoSolution;
     DigitGrid solution{};
     std::vector<Step> steps;
-    int ratingTenths = 0;                      // the hardest step's rating; 0 when there is no step
-    std::optional<Technique> hardest;          // its technique, the first of that rating on the path
-    bool solved = false;                       // the path ends with every cell filled
+    int ratingTenths = 0;             // the hardest step's rating; 0 when there is no step
+    std::optional<Technique> hardest; // its technique, the first of that rating on the path
+    bool solved = false;              // the path ends with every cell filled
 };
 
 // Explains a puzzle of digits; only a puzzle with one solution (verdict Unique) gets a path.
@@ -63,10 +63,10 @@ Rating rate(const DigitGrid& digits);
 // cells instead of giving a step.
 struct Hint {
     PuzzleVerdict verdict = PuzzleVerdict::NoSolution;
-    std::optional<Step> step;           // nothing when the board is full, the verdict is not Unique or
-                                        // some marks leave out the solution's digit
-    std::vector<int> marksWithoutSolution;  // empty cells whose marks lack the solution's digit
+    std::optional<Step> step;              // nothing when the board is full, the verdict is not Unique or
+                                           // some marks leave out the solution's digit
+    std::vector<int> marksWithoutSolution; // empty cells whose marks lack the solution's digit
 };
 Hint hint(const DigitGrid& digits, const CandidateGrid* marks = nullptr);
 
-}  // namespace dodoru::logic
+} // namespace dodoru::logic

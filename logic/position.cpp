@@ -6,7 +6,9 @@ namespace dodoru::logic {
 
 namespace {
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 struct UnitTables {
     std::array<std::array<int, 9>, kUnitCount> cells{};
@@ -39,9 +41,11 @@ const UnitTables& tables() {
     return instance;
 }
 
-}  // namespace
+} // namespace
 
-const std::array<int, 9>& unitCells(int unit) { return tables().cells[at(unit)]; }
+const std::array<int, 9>& unitCells(int unit) {
+    return tables().cells[at(unit)];
+}
 
 Unit unitOf(int unit) {
     if (unit < 9) return {UnitKind::Row, unit};
@@ -51,17 +55,27 @@ Unit unitOf(int unit) {
 
 int unitNumber(Unit unit) {
     switch (unit.kind) {
-    case UnitKind::Row: return unit.index;
-    case UnitKind::Column: return 9 + unit.index;
-    case UnitKind::Box: return 18 + unit.index;
-    case UnitKind::None: break;
+    case UnitKind::Row:
+        return unit.index;
+    case UnitKind::Column:
+        return 9 + unit.index;
+    case UnitKind::Box:
+        return 18 + unit.index;
+    case UnitKind::None:
+        break;
     }
     return -1;
 }
 
-const std::array<int, 3>& unitsOfCell(int cell) { return tables().unitsOfCell[at(cell)]; }
-const std::array<int, 20>& peersOf(int cell) { return tables().peers[at(cell)]; }
-bool sees(int a, int b) { return tables().sees[at(a)][at(b)]; }
+const std::array<int, 3>& unitsOfCell(int cell) {
+    return tables().unitsOfCell[at(cell)];
+}
+const std::array<int, 20>& peersOf(int cell) {
+    return tables().peers[at(cell)];
+}
+bool sees(int a, int b) {
+    return tables().sees[at(a)][at(b)];
+}
 
 Position Position::fromDigits(const DigitGrid& digits) {
     CandidateGrid all;
@@ -74,7 +88,8 @@ Position Position::withCandidates(const DigitGrid& digits, const CandidateGrid& 
     for (int c = 0; c < kCellCount; ++c) {
         const int d = digits[at(c)];
         position.digits_[at(c)] = static_cast<std::uint8_t>(d >= 1 && d <= 9 ? d : 0);
-        position.candidates_[at(c)] = position.digits_[at(c)] != 0 ? Digits{0} : (candidates[at(c)] & kAllDigits);
+        position.candidates_[at(c)] =
+            position.digits_[at(c)] != 0 ? Digits{0} : (candidates[at(c)] & kAllDigits);
     }
     for (int c = 0; c < kCellCount; ++c) {
         const int d = position.digit(c);
@@ -108,11 +123,13 @@ void Position::place(int cell, int d) {
     for (const int peer : peersOf(cell)) candidates_[at(peer)] &= keep;
 }
 
-void Position::eliminate(int cell, int d) { candidates_[at(cell)] &= static_cast<Digits>(~digitBit(d)); }
+void Position::eliminate(int cell, int d) {
+    candidates_[at(cell)] &= static_cast<Digits>(~digitBit(d));
+}
 
 void applyStep(Position& position, const Step& step) {
     for (const CellDigit& p : step.placements) position.place(p.cell, p.digit);
     for (const CellDigit& e : step.eliminations) position.eliminate(e.cell, e.digit);
 }
 
-}  // namespace dodoru::logic
+} // namespace dodoru::logic

@@ -9,31 +9,37 @@
 
 namespace dodoru::logic {
 
-using Digits = std::uint16_t;  // bit d for digit d, 1..9
-using DigitGrid = std::array<std::uint8_t, kCellCount>;  // a digit per cell, row by row; 0 for empty
+using Digits = std::uint16_t;                           // bit d for digit d, 1..9
+using DigitGrid = std::array<std::uint8_t, kCellCount>; // a digit per cell, row by row; 0 for empty
 using CandidateGrid = std::array<Digits, kCellCount>;
 
 inline constexpr Digits kAllDigits = 0x3FE;
-constexpr Digits digitBit(int digit) { return static_cast<Digits>(1u << digit); }
-constexpr int digitCount(Digits digits) { return std::popcount(static_cast<unsigned>(digits)); }
-constexpr int lowestDigit(Digits digits) { return std::countr_zero(static_cast<unsigned>(digits)); }
+constexpr Digits digitBit(int digit) {
+    return static_cast<Digits>(1u << digit);
+}
+constexpr int digitCount(Digits digits) {
+    return std::popcount(static_cast<unsigned>(digits));
+}
+constexpr int lowestDigit(Digits digits) {
+    return std::countr_zero(static_cast<unsigned>(digits));
+}
 
 // The 27 units: rows 0..8, columns 9..17, boxes 18..26; their cells in reading order.
 enum class UnitKind { None, Row, Column, Box };
 struct Unit {
     UnitKind kind = UnitKind::None;
-    int index = 0;  // 0..8 within its kind
+    int index = 0; // 0..8 within its kind
     bool operator==(const Unit&) const = default;
 };
 inline constexpr int kUnitCount = 27;
 const std::array<int, 9>& unitCells(int unit);
 Unit unitOf(int unit);
-int unitNumber(Unit unit);  // 0..26
+int unitNumber(Unit unit); // 0..26
 // The three units of a cell: its row, column and box numbers.
 const std::array<int, 3>& unitsOfCell(int cell);
 // The 20 cells that share a unit with `cell`.
 const std::array<int, 20>& peersOf(int cell);
-bool sees(int a, int b);  // distinct cells sharing a unit
+bool sees(int a, int b); // distinct cells sharing a unit
 
 struct CellDigit {
     int cell = 0;
@@ -70,4 +76,4 @@ private:
     CandidateGrid candidates_{};
 };
 
-}  // namespace dodoru::logic
+} // namespace dodoru::logic

@@ -38,9 +38,11 @@ constexpr std::array<TechniqueFacts, kTechniqueCount> kFacts = {{
     {Technique::Trial, "trial", 90},
 }};
 
-const TechniqueFacts& factsOf(Technique technique) { return kFacts[static_cast<std::size_t>(technique)]; }
+const TechniqueFacts& factsOf(Technique technique) {
+    return kFacts[static_cast<std::size_t>(technique)];
+}
 
-}  // namespace
+} // namespace
 
 std::array<Technique, kTechniqueCount> allTechniques() {
     std::array<Technique, kTechniqueCount> all{};
@@ -48,7 +50,9 @@ std::array<Technique, kTechniqueCount> allTechniques() {
     return all;
 }
 
-std::string_view techniqueId(Technique technique) { return factsOf(technique).id; }
+std::string_view techniqueId(Technique technique) {
+    return factsOf(technique).id;
+}
 
 std::optional<Technique> techniqueById(std::string_view id) {
     for (const TechniqueFacts& facts : kFacts)
@@ -56,7 +60,9 @@ std::optional<Technique> techniqueById(std::string_view id) {
     return std::nullopt;
 }
 
-int techniqueRatingTenths(Technique technique) { return factsOf(technique).ratingTenths; }
+int techniqueRatingTenths(Technique technique) {
+    return factsOf(technique).ratingTenths;
+}
 
 RatingBand ratingBand(int tenths) {
     if (tenths < 20) return RatingBand::Easy;
@@ -68,13 +74,18 @@ RatingBand ratingBand(int tenths) {
 
 std::string_view ratingBandId(RatingBand band) {
     switch (band) {
-    case RatingBand::Easy: return "easy";
-    case RatingBand::Moderate: return "moderate";
-    case RatingBand::Tough: return "tough";
-    case RatingBand::Expert: return "expert";
-    case RatingBand::Trial: break;
+    case RatingBand::Easy:
+        return "easy";
+    case RatingBand::Moderate:
+        return "moderate";
+    case RatingBand::Tough:
+        return "tough";
+    case RatingBand::Expert:
+        return "expert";
+    case RatingBand::Trial:
+        break;
     }
     return "trial";
 }
 
-}  // namespace dodoru::logic
+} // namespace dodoru::logic

@@ -48,11 +48,13 @@ std::optional<Technique> techniqueById(std::string_view id);
 // The difficulty of one step of the technique, in tenths: 10 for a full house .. 90 for a trial.
 // Whole tenths keep comparisons exact; ratingValue() gives the number shown (1.0 .. 9.0).
 int techniqueRatingTenths(Technique technique);
-inline double ratingValue(int tenths) { return tenths / 10.0; }
+inline double ratingValue(int tenths) {
+    return tenths / 10.0;
+}
 
 // The named bands of the rating scale, from singles alone to trial.
 enum class RatingBand { Easy, Moderate, Tough, Expert, Trial };
 RatingBand ratingBand(int tenths);
 std::string_view ratingBandId(RatingBand band);
 
-}  // namespace dodoru::logic
+} // namespace dodoru::logic

@@ -15,9 +15,9 @@ namespace dodoru::logic::detail {
 struct Scan {
     explicit Scan(const Position& position, bool uniqueSolution);
     const Position& position;
-    bool uniqueSolution;  // the puzzle is known to have one solution (unique rectangles rely on it)
+    bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
     std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
-    std::array<Digits, kUnitCount> placed{};  // digits already in each unit
+    std::array<Digits, kUnitCount> placed{}; // digits already in each unit
 };
 
 // Sorts the step's cells and eliminations and drops repeats; nothing when it eliminates and places nothing.
@@ -63,4 +63,4 @@ std::optional<Step> findXYChain(const Scan& scan);
 std::optional<Step> findForcingChain(const Scan& scan);
 std::optional<Step> findTrial(const Scan& scan);
 
-}  // namespace dodoru::logic::detail
+} // namespace dodoru::logic::detail

@@ -8,15 +8,17 @@ namespace dodoru::logic::detail {
 
 namespace {
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 bool listedIn(const std::vector<int>& cells, int cell) {
     return std::find(cells.begin(), cells.end(), cell) != cells.end();
 }
 
 // Removes `d` from every cell that sees all of `targets` and is not one of `besides`.
-void eliminateSeeingAll(const Scan& scan, int d, const std::vector<int>& targets, const std::vector<int>& besides,
-                        Step& step) {
+void eliminateSeeingAll(const Scan& scan, int d, const std::vector<int>& targets,
+                        const std::vector<int>& besides, Step& step) {
     for (const int c : peersOf(targets.front())) {
         if (listedIn(besides, c) || !scan.position.has(c, d)) continue;
         if (std::all_of(targets.begin(), targets.end(), [&](int t) { return t == c || sees(c, t); }) &&
@@ -32,7 +34,7 @@ std::vector<int> cellsWithCount(const Position& position, int count) {
     return cells;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<Step> findXYWing(const Scan& scan) {
     const Position& p = scan.position;
@@ -94,7 +96,8 @@ std::optional<Step> findWWing(const Scan& scan) {
                     const int e2 = unitCells(u)[at(31 - std::countl_zero(mask))];
                     if (e1 == first || e1 == second || e2 == first || e2 == second) continue;
                     // One end of the strong link on x sees each bivalue cell: one of them is y.
-                    if (!((sees(e1, first) && sees(e2, second)) || (sees(e2, first) && sees(e1, second)))) continue;
+                    if (!((sees(e1, first) && sees(e2, second)) || (sees(e2, first) && sees(e1, second))))
+                        continue;
                     Step step{Technique::WWing, unitOf(u), {first, second, e1, e2}, xy, {}, {}};
                     eliminateSeeingAll(scan, y, {first, second}, {}, step);
                     if (auto found = finished(step)) return found;
@@ -151,7 +154,7 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
             links[at(a)].push_back(b);
             links[at(b)].push_back(a);
         }
-        std::array<int, kCellCount> colour;  // 0 or 1 within its chain, -1 when in none
+        std::array<int, kCellCount> colour; // 0 or 1 within its chain, -1 when in none
         std::array<int, kCellCount> chainOf;
         colour.fill(-1);
         chainOf.fill(-1);
@@ -192,4 +195,4 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
     return std::nullopt;
 }
 
-}  // namespace dodoru::logic::detail
+} // namespace dodoru::logic::detail

@@ -3,6 +3,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <random>
 
 #include "generator.h"
@@ -46,29 +47,41 @@ std::uint64_t randomBaseSeed() {
     return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
-GeneratedPuzzle generateBatchPuzzle(int level, std::uint64_t seed, const std::atomic<bool>& cancel) {
+std::uint64_t drawSeed(std::uint64_t seed, int draw) {
+    return draw == 0 ? seed : puzzleSeed(seed, draw);
+}
+
+GeneratedPuzzle generateBatchPuzzle(int level, std::uint64_t seed, const std::atomic<bool>& cancel,
+                                    const RatingBounds& bounds) {
     GeneratedPuzzle out;
-    if (cancel.load()) return out;
-    Board board;
-    WindowState state;
-    CancelPump pump(cancel);
-    Engine engine(board, state, pump);
-    SeededRandom random(seed);
-    Generator generator(engine, random);
-    const GenerationResult result = generator.generate(level);
-    if (result.outcome != GenerationOutcome::Accepted) return out;
-    out.puzzle.level = level;
-    for (int c = 0; c < kCellCount; ++c)
-        out.puzzle.givens[static_cast<std::size_t>(c)] =
-            board.cell(c).isGiven() ? static_cast<std::uint8_t>(board.cell(c).value()) : 0;
-    out.puzzle.solution = result.puzzleSolution;
-    out.record = LogRecord{level, result.clueCount, 1, result.tally};
-    out.completed = true;
+    for (int draw = 0; draw < (bounds.limited() ? kMostRatingDraws : 1); ++draw) {
+        if (cancel.load()) return out;
+        Board board;
+        WindowState state;
+        CancelPump pump(cancel);
+        Engine engine(board, state, pump);
+        SeededRandom random(drawSeed(seed, draw));
+        Generator generator(engine, random);
+        const GenerationResult result = generator.generate(level);
+        if (result.outcome != GenerationOutcome::Accepted) return out;
+        out.puzzle.level = level;
+        for (int c = 0; c < kCellCount; ++c)
+            out.puzzle.givens[static_cast<std::size_t>(c)] =
+                board.cell(c).isGiven() ? static_cast<std::uint8_t>(board.cell(c).value()) : 0;
+        out.puzzle.solution = result.puzzleSolution;
+        out.puzzle.ratingTenths = ratePuzzle(out.puzzle.givens);
+        out.record = LogRecord{level, result.clueCount, 1, result.tally};
+        if (bounds.holds(out.puzzle.ratingTenths)) {
+            out.completed = true;
+            return out;
+        }
+    }
+    out.outOfRange = true;
     return out;
 }
 
-BatchGeneration::BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed)
-    : levels_(std::move(levels)), baseSeed_(baseSeed) {}
+BatchGeneration::BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed, RatingBounds bounds)
+    : levels_(std::move(levels)), baseSeed_(baseSeed), bounds_(bounds) {}
 
 QFuture<GeneratedPuzzle> BatchGeneration::start(QThreadPool* pool) {
     std::vector<int> indices(levels_.size());
@@ -77,9 +90,10 @@ QFuture<GeneratedPuzzle> BatchGeneration::start(QThreadPool* pool) {
     auto finished = finished_;
     auto levels = levels_;
     const std::uint64_t base = baseSeed_;
-    auto make = [cancel, finished, levels, base](int index) {
-        GeneratedPuzzle puzzle =
-            generateBatchPuzzle(levels[static_cast<std::size_t>(index)], puzzleSeed(base, index), *cancel);
+    const RatingBounds bounds = bounds_;
+    auto make = [cancel, finished, levels, base, bounds](int index) {
+        GeneratedPuzzle puzzle = generateBatchPuzzle(levels[static_cast<std::size_t>(index)],
+                                                     puzzleSeed(base, index), *cancel, bounds);
         if (puzzle.completed) finished->fetch_add(1);
         return puzzle;
     };
@@ -101,6 +115,13 @@ std::vector<GeneratedPuzzle> BatchGeneration::results() const {
     for (const GeneratedPuzzle& puzzle : out)
         if (!puzzle.completed) return {};
     return out;
+}
+
+bool BatchGeneration::outOfRange() const {
+    if (!future_.isFinished() || future_.isCanceled()) return false;
+    QFuture<GeneratedPuzzle> future = future_;
+    const QList<GeneratedPuzzle> list = future.results();
+    return std::any_of(list.begin(), list.end(), [](const GeneratedPuzzle& p) { return p.outOfRange; });
 }
 
 LogWriteResult logBatch(PuzzleLog& log, const std::vector<GeneratedPuzzle>& puzzles) {

@@ -1,5 +1,6 @@
 #include "manuscriptpainter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -64,20 +65,26 @@ void drawGridLines(QPainter& painter, const DeviceScale& scale, const QRectF& gr
 }
 
 void drawCaption(QPainter& painter, const DeviceScale& scale, const GridBox& box,
-                 const ManuscriptPuzzle& puzzle, bool answer) {
+                 const ManuscriptPuzzle& puzzle, bool answer, bool rating = false) {
     painter.setPen(Qt::black);
     painter.setFont(scale.font(kMingFaces, box.caption.height() * 0.75));
     const QRectF r = scale(box.caption);
     painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("第 %1 題").arg(box.puzzle + 1));
-    const QString right = answer
-                              ? levelName(puzzle.level)
-                              : levelName(puzzle.level) + QStringLiteral("　提示 %1").arg(puzzle.clueCount());
+    QString right = answer ? levelName(puzzle.level)
+                           : levelName(puzzle.level) + QStringLiteral("　提示 %1").arg(puzzle.clueCount());
+    if (rating && !answer) {
+        const int tenths = puzzle.ratingTenths > 0 ? puzzle.ratingTenths : ratePuzzle(puzzle.givens);
+        //: The caption's rating of a puzzle's difficulty by the logical solver, e.g. 評分 4.4
+        right +=
+            QStringLiteral("　") +
+            QCoreApplication::translate("dodoru::Manuscript", "評分 %1.%2").arg(tenths / 10).arg(tenths % 10);
+    }
     painter.drawText(r, Qt::AlignRight | Qt::AlignVCenter, right);
 }
 
 void drawPuzzle(QPainter& painter, const DeviceScale& scale, const GridBox& box,
-                const ManuscriptPuzzle& puzzle) {
-    drawCaption(painter, scale, box, puzzle, false);
+                const ManuscriptPuzzle& puzzle, bool rating) {
+    drawCaption(painter, scale, box, puzzle, false, rating);
     painter.setPen(Qt::black);
     painter.setFont(scale.font(kMingFaces, box.grid.width() / 9 * 0.62));
     for (int c = 0; c < kCellCount; ++c) {
@@ -147,7 +154,7 @@ ManuscriptWriteResult paintManuscript(QPagedPaintDevice& device, const Manuscrip
         for (const GridBox& box : page.grids) {
             const ManuscriptPuzzle& puzzle = puzzles[static_cast<std::size_t>(box.puzzle)];
             if (page.kind == PageKind::Puzzles)
-                drawPuzzle(painter, scale, box, puzzle);
+                drawPuzzle(painter, scale, box, puzzle, options.ratings);
             else
                 drawAnswer(painter, scale, box, puzzle);
         }

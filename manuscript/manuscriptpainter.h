@@ -15,6 +15,7 @@ struct ManuscriptOptions {
     ManuscriptLayoutOptions layout;
     bool answers = false;
     QString title; // the title line of every page; answer pages add "解答"
+    bool ratings = false; // each puzzle's caption also gives its rating (評分 4.4)
 };
 
 // The title line of an answer page.

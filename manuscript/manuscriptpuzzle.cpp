@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "logicsolver.h"
+
 namespace dodoru {
 
 int ManuscriptPuzzle::clueCount() const {
@@ -50,6 +52,10 @@ SolvedGivens solveGivens(const BoardSnapshot& givens) {
     } else
         solved.verdict = SolutionVerdict::NoSolution;
     return solved;
+}
+
+int ratePuzzle(const BoardSnapshot& givens) {
+    return logic::rate(givens).ratingTenths;
 }
 
 } // namespace dodoru

@@ -16,6 +16,7 @@ struct ManuscriptPuzzle {
     int level = 0;
     BoardSnapshot givens{};
     BoardSnapshot solution{};
+    int ratingTenths = 0; // the logical solver's rating in tenths (44 for 4.4); 0 when not rated
 
     int clueCount() const;
     bool operator==(const ManuscriptPuzzle&) const = default;
@@ -35,5 +36,8 @@ struct SolvedGivens {
 // The solve routine on a board of its own holding only `givens`: Unique with the solution when the
 // first search finds exactly one; the routine's added givens count as several solutions.
 SolvedGivens solveGivens(const BoardSnapshot& givens);
+
+// The logical solver's rating of a puzzle with one solution, in tenths.
+int ratePuzzle(const BoardSnapshot& givens);
 
 } // namespace dodoru

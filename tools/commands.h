@@ -17,6 +17,9 @@ bool writeOutput(const std::string& text);
 
 int runSolve(const std::vector<std::string>& args);
 int runGenerate(const std::vector<std::string>& args);
+int runExplain(const std::vector<std::string>& args);
+int runHint(const std::vector<std::string>& args);
+int runRate(const std::vector<std::string>& args);
 #ifdef DODORU_HAVE_MANUSCRIPT
 // Sets up the GUI application the manuscript needs (offscreen when no platform is chosen), then runs it.
 int runManuscriptCommand(const std::vector<std::string>& args);

@@ -10,8 +10,10 @@
 #include "engine.h"
 #include "filepuzzlelog.h"
 #include "generator.h"
+#include "logicsolver.h"
 #include "options.h"
 #include "seededrandom.h"
+#include "stepwords.h"
 
 namespace dodoru::cli {
 
@@ -26,7 +28,11 @@ struct GenerateOptions {
     std::optional<std::uint64_t> seed;
     OutputFormat format = OutputFormat::Human;
     std::optional<std::string> logPath;
+    RatingRange ratings;
 };
+
+// Draws for one puzzle of a rating range before the command gives up.
+constexpr long kMostDraws = 10000;
 
 std::optional<OutputFormat> formatNamed(const std::string& name) {
     if (name == "line") return OutputFormat::Line;
@@ -45,9 +51,12 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         formatGiven = option;
         return std::nullopt;
     };
-    const OptionNames names{{"--json"}, {"--level", "--count", "--seed", "--log", "--format"}};
+    const OptionNames names{
+        {"--json"}, {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--json") return chooseFormat(OutputFormat::Json, name);
+        if (name == "--min-rating" || name == "--max-rating")
+            return takeRatingOption(name, value, options.ratings);
         if (name == "--level") {
             const auto level = parseNumber<int>(value);
             if (!level || !isValidLevel(*level)) return "--level must be 1, 2, 3, 4 or 5, not '" + value + "'";
@@ -73,7 +82,7 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
     };
     if (auto error = readOptions(args, names, take)) return error;
     if (!levelGiven) return "missing --level L (1 very easy .. 5 very hard)";
-    return std::nullopt;
+    return checkRatingRange(options.ratings);
 }
 
 std::string snapshotDigits(const BoardSnapshot& snapshot) {
@@ -90,7 +99,8 @@ std::string millisecondsText(double ms) {
 
 // "solution" is the puzzle's one solution, "grid" the full grid it was carved from; they differ where a
 // check added a given.
-std::string jsonLine(const Board& board, const GenerationResult& result, double ms) {
+std::string jsonLine(const Board& board, const GenerationResult& result, double ms,
+                     const logic::Rating& rating) {
     std::string out = "{\"level\": " + std::to_string(result.level) + ", \"puzzle\": \"" + board.digits() +
                       "\", \"solution\": \"" + snapshotDigits(result.puzzleSolution) + "\", \"grid\": \"" +
                       snapshotDigits(result.solution) + "\", \"clues\": " + std::to_string(result.clueCount) + ", \"tally\": [";
@@ -99,6 +109,9 @@ std::string jsonLine(const Board& board, const GenerationResult& result, double 
         out += std::to_string(result.tally[n]);
     }
     out += "], \"tries\": " + std::to_string(result.tries) + ", \"grids\": " + std::to_string(result.grids) +
+           ", \"rating\": " + ratingText(rating.ratingTenths) + ", \"hardest\": " +
+           (rating.hardest ? "\"" + std::string(logic::techniqueId(*rating.hardest)) + "\""
+                           : std::string("null")) +
            ", \"ms\": " + millisecondsText(ms) + "}\n";
     return out;
 }
@@ -145,24 +158,51 @@ int runGenerate(const std::vector<std::string>& args) {
     WindowState state;
     NoEventPump pump;
     Engine engine(board, state, pump);
-    Generator generator(engine, *random, log.get());
+    // With a rating range the generator logs nothing: only the puzzles kept are logged, below.
+    Generator generator(engine, *random, options.ratings.limited ? nullptr : log.get());
+    const auto rateBoard = [&board]() {
+        logic::DigitGrid digits{};
+        for (int c = 0; c < kCellCount; ++c)
+            digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.cell(c).value());
+        return logic::rate(digits);
+    };
 
     int status = kExitOk;
     for (long number = 1; number <= options.count; ++number) {
         const auto start = std::chrono::steady_clock::now();
-        const GenerationResult result = generator.generate(options.level);
+        // Each draw continues the one random sequence, so a seed gives the same puzzles in any range.
+        GenerationResult result;
+        std::optional<logic::Rating> rating;
+        for (long draws = 0;; ++draws) {
+            if (draws == kMostDraws) {
+                std::fprintf(stderr,
+                             "dodoru-cli generate: no puzzle of level %d rated %s to %s in %ld draws\n",
+                             options.level, ratingText(options.ratings.least).c_str(),
+                             ratingText(options.ratings.most).c_str(), kMostDraws);
+                return kExitIncomplete;
+            }
+            result = generator.generate(options.level);
+            if (result.outcome != GenerationOutcome::Accepted) {
+                std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
+                return kExitIncomplete;
+            }
+            if (!options.ratings.limited) break;
+            rating = rateBoard();
+            if (options.ratings.holds(rating->ratingTenths)) break;
+        }
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (result.outcome != GenerationOutcome::Accepted) {
-            std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
-            return kExitIncomplete;
-        }
+        if (options.ratings.limited && log)
+            result.log = log->append(LogRecord{options.level, result.clueCount, 1, result.tally});
+        if (options.format == OutputFormat::Json && !rating) rating = rateBoard();
         std::string text;
         switch (options.format) {
         case OutputFormat::Human: text = humanText(board, result, ms, number, options.count); break;
         case OutputFormat::Line: text = writeLine(board) + "\n"; break;
         case OutputFormat::Grid: text = (number > 1 ? "\n" : "") + writeGrid(board); break;
-        case OutputFormat::Json: text = jsonLine(board, result, ms); break;
+        case OutputFormat::Json:
+            text = jsonLine(board, result, ms, *rating);
+            break;
         }
         if (!writeOutput(text)) return kExitIncomplete;
         if (!result.log.ok) {

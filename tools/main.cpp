@@ -25,17 +25,31 @@ constexpr const char* kUsage =
     "      --exact runs the reference search node by node instead of the fast path: the same answer,\n"
     "      slower, and searches then counts its calls.\n"
     "  dodoru-cli generate --level L [--count N] [--seed S] [--format F] [--log FILE]\n"
+    "                      [--min-rating R] [--max-rating R]\n"
     "      Generates N puzzles (default 1) of level L (1 very easy .. 5 very hard), each with a unique\n"
     "      solution. --seed makes the run reproducible; --log appends the puzzle records to FILE in\n"
     "      code page 950, as the desktop program does with out.txt.\n"
     "      --format line prints each puzzle as 81 characters on a line, --format grid as a nine-line\n"
     "      grid (a blank line between puzzles), --format json (or --json) as one object per line:\n"
     "      level, puzzle, solution (the puzzle's one solution), grid (the full grid it was carved\n"
-    "      from), clues, tally, tries, grids, ms. Both text forms read back with solve FILE.\n"
+    "      from), clues, tally, tries, grids, rating, hardest, ms. Both text forms read back with\n"
+    "      solve FILE. --min-rating and --max-rating (1.0 .. 9.0) keep drawing puzzles from the same\n"
+    "      random sequence until one is rated in range; only the puzzles printed are logged.\n"
+    "  dodoru-cli explain BOARD|FILE|- [--json]\n"
+    "      The logical solver's path from the givens to the solution, one step a line: the technique,\n"
+    "      its unit or cells (r1c1..r9c9), what it places or eliminates; then the rating (that of the\n"
+    "      hardest step) and the number of steps. --json prints one object a step and a closing object.\n"
+    "      A board without exactly one solution gets the verdict solve gives.\n"
+    "  dodoru-cli hint BOARD|- [--json]\n"
+    "      The first step of that path only.\n"
+    "  dodoru-cli rate BOARD|FILE|- [--json]\n"
+    "      One puzzle a line: its rating, its hardest technique and the puzzle.\n"
 #ifdef DODORU_HAVE_MANUSCRIPT
     "  dodoru-cli manuscript (--level L | --mix L,L,...) --count N [--per-page K] [--paper NAME]\n"
     "                        [--answers] [--title T] [--seed S] [--log FILE] [--threads N] -o OUT.pdf\n"
+    "                        [--rating] [--min-rating R] [--max-rating R]\n"
     "  dodoru-cli manuscript --from FILE [--per-page K] [--paper NAME] [--answers] [--title T] -o OUT.pdf\n"
+    "                        [--rating] [--min-rating R] [--max-rating R]\n"
     "      Writes a manuscript: N puzzles (1..1000) with K puzzles a page (1, 2, 4 or 6; default 6) on\n"
     "      A4 or another paper (A3, A5, B4, B5, JIS-B4, JIS-B5, Letter, Legal, Executive), and with\n"
     "      --answers the answer pages at the end, 12 solutions a page. --mix spreads the count over the\n"
@@ -43,7 +57,10 @@ constexpr const char* kUsage =
     "      and i, so a seed gives the same manuscript on any number of threads. --from typesets the\n"
     "      puzzles of a file (81-cell lines or nine-line grids, '#' comments); a puzzle without exactly\n"
     "      one solution is reported and skipped. Exit status 1 when OUT.pdf cannot be written (no\n"
-    "      partial file is left).\n"
+    "      partial file is left). --rating prints each puzzle's rating in its caption; --min-rating\n"
+    "      and --max-rating keep only puzzles rated in range: a generated puzzle that is not draws\n"
+    "      again from seeds made of its own seed and the draw's number (at most 2000 draws), so the\n"
+    "      same seed still gives the same sheet; a puzzle of --from that is not is skipped.\n"
 #endif
     "  dodoru-cli --help\n"
     "  dodoru-cli --version\n"
@@ -84,6 +101,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == "solve") return dodoru::cli::runSolve(args);
     if (command == "generate") return dodoru::cli::runGenerate(args);
+    if (command == "explain") return dodoru::cli::runExplain(args);
+    if (command == "hint") return dodoru::cli::runHint(args);
+    if (command == "rate") return dodoru::cli::runRate(args);
 #ifdef DODORU_HAVE_MANUSCRIPT
     if (command == "manuscript") return dodoru::cli::runManuscriptCommand(args);
 #endif

@@ -16,6 +16,7 @@
 #include "levelrules.h"
 #include "manuscriptpainter.h"
 #include "options.h"
+#include "stepwords.h"
 #include "texterrors.h"
 
 namespace dodoru::cli {
@@ -34,15 +35,22 @@ struct ManuscriptArgs {
     std::optional<std::string> logPath;
     std::string output;
     int threads = 0; // 0: one per core
+    bool ratings = false;
+    RatingRange ratingRange;
 };
 
 std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
     bool countGiven = false;
-    const OptionNames names{{"--answers"},
-                            {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed", "--from",
-                             "--log", "-o", "--output", "--threads"}};
+    const OptionNames names{{"--answers", "--rating"},
+                            {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed",
+                             "--from", "--log", "-o", "--output", "--threads", "--min-rating",
+                             "--max-rating"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
-        if (name == "--answers") {
+        if (name == "--min-rating" || name == "--max-rating")
+            return takeRatingOption(name, value, out.ratingRange);
+        if (name == "--rating") {
+            out.ratings = true;
+        } else if (name == "--answers") {
             out.answers = true;
         } else if (name == "--level" || name == "--mix") {
             if (!out.mix.empty()) return "give either --level or --mix, once";
@@ -61,7 +69,8 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             countGiven = true;
         } else if (name == "--per-page") {
             const auto perPage = parseNumber<int>(value);
-            if (!perPage || !isValidPerPage(*perPage)) return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
+            if (!perPage || !isValidPerPage(*perPage))
+                return "--per-page must be 1, 2, 4 or 6, not '" + value + "'";
             out.perPage = *perPage;
         } else if (name == "--paper") {
             const auto paper = paperByName(QString::fromStdString(value));
@@ -86,7 +95,8 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
             out.logPath = value;
         } else if (name == "--threads") {
             const auto threads = parseNumber<int>(value);
-            if (!threads || *threads < 1 || *threads > 256) return "--threads must be 1 to 256, not '" + value + "'";
+            if (!threads || *threads < 1 || *threads > 256)
+                return "--threads must be 1 to 256, not '" + value + "'";
             out.threads = *threads;
         } else {
             if (value.empty()) return "-o needs a file name";
@@ -95,6 +105,7 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
         return std::nullopt;
     };
     if (auto error = readOptions(args, names, take)) return error;
+    if (auto error = checkRatingRange(out.ratingRange)) return error;
     if (out.output.empty()) return "missing -o OUT.pdf";
     if (out.from) {
         if (!out.mix.empty() || countGiven || out.seed || out.logPath)
@@ -121,7 +132,10 @@ const char* verdictText(SolutionVerdict verdict) {
 
 // Generates the batch, with a progress line on standard error when that is a terminal.
 std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args) {
-    BatchGeneration batch(levelsForMix(args.mix, args.count), args.seed ? *args.seed : randomBaseSeed());
+    RatingBounds bounds;
+    if (args.ratingRange.limited) bounds = RatingBounds{args.ratingRange.least, args.ratingRange.most};
+    BatchGeneration batch(levelsForMix(args.mix, args.count), args.seed ? *args.seed : randomBaseSeed(),
+                          bounds);
     QThreadPool pool;
     pool.setMaxThreadCount(args.threads > 0 ? args.threads : QThread::idealThreadCount());
     QFuture<GeneratedPuzzle> future = batch.start(&pool);
@@ -137,6 +151,12 @@ std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args)
     future.waitForFinished();
     if (terminal) std::fprintf(stderr, "\rgenerating: %d of %d puzzles\n", batch.finished(), batch.count());
     std::vector<GeneratedPuzzle> results = batch.results();
+    if (batch.outOfRange())
+        std::fprintf(stderr, "dodoru-cli manuscript: a puzzle found no draw rated %s to %s in %d draws\n",
+                     ratingText(args.ratingRange.least).c_str(), ratingText(args.ratingRange.most).c_str(),
+                     kMostRatingDraws);
+    else if (results.empty())
+        std::fprintf(stderr, "dodoru-cli manuscript: generation was interrupted\n");
     if (results.empty()) return std::nullopt;
     return results;
 }
@@ -161,16 +181,23 @@ int runManuscript(const std::vector<std::string>& args) {
                              options.from->c_str(), puzzle.line, verdictText(solved.verdict));
                 continue;
             }
-            puzzles.push_back(ManuscriptPuzzle{0, puzzle.digits, solved.solution});
+            ManuscriptPuzzle kept{0, puzzle.digits, solved.solution};
+            if (options.ratings || options.ratingRange.limited) kept.ratingTenths = ratePuzzle(puzzle.digits);
+            if (!options.ratingRange.holds(kept.ratingTenths)) {
+                std::fprintf(stderr, "dodoru-cli manuscript: puzzle %d of %s (line %d) skipped: rated %s\n",
+                             number, options.from->c_str(), puzzle.line,
+                             ratingText(kept.ratingTenths).c_str());
+                continue;
+            }
+            puzzles.push_back(kept);
         }
         if (puzzles.empty())
-            return usageError("manuscript", "'" + *options.from + "' holds no puzzle with exactly one solution");
+            return usageError("manuscript", "'" + *options.from +
+                                                "' holds no puzzle with exactly one solution" +
+                                                (options.ratingRange.limited ? " rated in range" : ""));
     } else {
         const auto generated = generate(options);
-        if (!generated) {
-            std::fprintf(stderr, "dodoru-cli manuscript: generation was interrupted\n");
-            return kExitIncomplete;
-        }
+        if (!generated) return kExitIncomplete;
         for (const GeneratedPuzzle& puzzle : *generated) puzzles.push_back(puzzle.puzzle);
         if (options.logPath) {
             FilePuzzleLog log(*options.logPath);
@@ -188,6 +215,7 @@ int runManuscript(const std::vector<std::string>& args) {
     manuscript.layout.perPage = options.perPage;
     manuscript.answers = options.answers;
     manuscript.title = options.title;
+    manuscript.ratings = options.ratings;
     const ManuscriptWriteResult written =
         writeManuscriptPdf(QString::fromLocal8Bit(options.output.c_str()), manuscript, puzzles);
     if (!written.ok) {

@@ -52,6 +52,11 @@ grep -q 'puzzle 3 .* skipped: it has several solutions' "$work/err" || fail "not
 [ "$(pages "$work/from.pdf")" = 2 ] || fail "--from pages: $(pages "$work/from.pdf")"
 from=$(pdftotext -layout "$work/from.pdf" -)
 grep -q '第 2 題' <<<"$from" && ! grep -q '第 3 題' <<<"$from" || fail "--from numbering: $from"
+# Ratings in the captions; a range keeps only the puzzles in it (these two need singles alone).
+"$cli" manuscript --from "$work/puzzles.txt" --rating -o "$work/rated.pdf" 2>/dev/null || fail "--rating failed"
+[ "$(pdftotext -layout "$work/rated.pdf" - | grep -o '評分 1\.[0-9]' | wc -l)" -eq 2 ] || fail "--rating captions"
+"$cli" manuscript --from "$work/puzzles.txt" --min-rating 2.0 -o "$work/none.pdf" 2>"$work/err"; rc=$?
+[ $rc -eq 2 ] && grep -q 'rated 1\.' "$work/err" || fail "--min-rating over --from: status $rc, $(cat "$work/err")"
 printf '123\n' >"$work/bad.txt"
 "$cli" manuscript --from "$work/bad.txt" -o "$work/bad.pdf" 2>"$work/err"; rc=$?
 [ $rc -eq 2 ] && grep -q 'bad.txt: line 1' "$work/err" || fail "bad puzzle file: status $rc, $(cat "$work/err")"
@@ -80,6 +85,9 @@ done <<ARGS
 --from $work/puzzles.txt --level 3 -o $work/x.pdf
 --from $work/missing.txt -o $work/x.pdf
 --level 3 --count 3 -o
+--level 3 --count 3 --min-rating 9.5 -o $work/x.pdf
+--level 3 --count 3 --min-rating 4 --max-rating 3.9 -o $work/x.pdf
+--level 3 --count 3 --rating=yes -o $work/x.pdf
 ARGS
 [ ! -e "$work/x.pdf" ] || fail "a refused command left a file"
 

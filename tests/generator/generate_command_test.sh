@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 "$cli" generate --level 5 --count 3 --seed 1 --json >"$work/a.json"; rc=$?
 [ $rc -eq 0 ] || fail "seeded level 5 exit status $rc"
 [ "$(wc -l <"$work/a.json")" -eq 3 ] || fail "expected three lines: $(cat "$work/a.json")"
-shape='^\{"level": 5, "puzzle": "[0-9]{81}", "solution": "[1-9]{81}", "grid": "[1-9]{81}", "clues": [0-9]+, "tally": \[([0-9]+, ){9}[0-9]+\], "tries": [0-9]+, "grids": [0-9]+, "ms": [0-9]+(\.[0-9]+)?\}$'
+shape='^\{"level": 5, "puzzle": "[0-9]{81}", "solution": "[1-9]{81}", "grid": "[1-9]{81}", "clues": [0-9]+, "tally": \[([0-9]+, ){9}[0-9]+\], "tries": [0-9]+, "grids": [0-9]+, "rating": [1-9]\.[0-9], "hardest": "[a-z_]+", "ms": [0-9]+(\.[0-9]+)?\}$'
 while IFS= read -r line; do
     [[ $line =~ $shape ]] || fail "record shape: $line"
     puzzle=$(sed -E 's/.*"puzzle": "([0-9]+)".*/\1/' <<<"$line")

@@ -9,11 +9,13 @@ using namespace dodoru::logic;
 
 DigitGrid grid(const std::string& text) {
     DigitGrid digits{};
-    for (std::size_t c = 0; c < 81; ++c) digits[c] = static_cast<std::uint8_t>(text[c] >= '1' && text[c] <= '9' ? text[c] - '0' : 0);
+    for (std::size_t c = 0; c < 81; ++c)
+        digits[c] = static_cast<std::uint8_t>(text[c] >= '1' && text[c] <= '9' ? text[c] - '0' : 0);
     return digits;
 }
 
-const std::string kSolution = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+const std::string kSolution =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 // The solution with 31 cells emptied: singles alone solve it.
 const std::string kEasy = "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
 
@@ -39,7 +41,8 @@ TEST(Paths, SinglesAloneSolveAnEasyPuzzleAndRateIt) {
     const Explanation e = explain(grid(kEasy));
     ASSERT_TRUE(e.solved);
     EXPECT_EQ(e.solution, grid(kSolution));
-    for (const Step& step : e.steps) EXPECT_LE(step.ratingTenths(), techniqueRatingTenths(Technique::HiddenSingle));
+    for (const Step& step : e.steps)
+        EXPECT_LE(step.ratingTenths(), techniqueRatingTenths(Technique::HiddenSingle));
     const Rating r = rate(grid(kEasy));
     EXPECT_EQ(r.ratingTenths, e.ratingTenths);
     EXPECT_EQ(r.hardest, e.hardest);
@@ -73,4 +76,4 @@ TEST(Hints, PencilMarksAreTheCandidates) {
     EXPECT_EQ(Position::withCandidates(digits, marks).candidates(2), digitBit(4));
 }
 
-}  // namespace
+} // namespace

@@ -37,7 +37,8 @@ unsigned checkPath(const DigitGrid& givens, const std::string& name) {
         for (const CellDigit& x : step.eliminations) {
             EXPECT_NE(x.digit, e.solution[static_cast<std::size_t>(x.cell)])
                 << name << " step " << n + 1 << " " << techniqueId(step.technique) << " removes the solution";
-            EXPECT_TRUE(position.has(x.cell, x.digit)) << name << " step " << n + 1 << " removes what is not there";
+            EXPECT_TRUE(position.has(x.cell, x.digit))
+                << name << " step " << n + 1 << " removes what is not there";
         }
         if (testing::Test::HasFailure()) return used;
         applyStep(position, step);
@@ -90,4 +91,4 @@ TEST(Soundness, HardSet) {
     EXPECT_NE(used & (1u << static_cast<int>(Technique::Trial)), 0u);
 }
 
-}  // namespace
+} // namespace

@@ -14,7 +14,9 @@ namespace {
 
 using namespace dodoru::logic;
 
-int cell(int row, int column) { return 9 * (row - 1) + column - 1; }  // 1-based, as rNcM
+int cell(int row, int column) {
+    return 9 * (row - 1) + column - 1;
+} // 1-based, as rNcM
 
 // Shapes a position: "r1c5=12" keeps candidates 1 and 2 of r1c5; "r1c5:7" places 7; "r1-5@c2c8" keeps
 // digit 5 in row 1 only in columns 2 and 8; "c2-5@r1r7" the same along a column; "b5-5@r4c5r6c4" keeps
@@ -27,11 +29,13 @@ Position shaped(const std::string& spec) {
         if (item[0] == 'r' && item.find('-') != std::string::npos) {
             const int row = item[1] - '0', d = item[3] - '0';
             for (int column = 1; column <= 9; ++column)
-                if (item.find("c" + std::to_string(column), 4) == std::string::npos) p.eliminate(cell(row, column), d);
+                if (item.find("c" + std::to_string(column), 4) == std::string::npos)
+                    p.eliminate(cell(row, column), d);
         } else if (item[0] == 'c') {
             const int column = item[1] - '0', d = item[3] - '0';
             for (int row = 1; row <= 9; ++row)
-                if (item.find("r" + std::to_string(row), 4) == std::string::npos) p.eliminate(cell(row, column), d);
+                if (item.find("r" + std::to_string(row), 4) == std::string::npos)
+                    p.eliminate(cell(row, column), d);
         } else if (item[0] == 'b') {
             const int box = item[1] - '1', d = item[3] - '0';
             for (const int c : unitCells(18 + box)) {
@@ -55,8 +59,10 @@ Position shaped(const std::string& spec) {
 std::string effects(const Step& step) {
     std::string out;
     const auto name = [](int c) { return "r" + std::to_string(c / 9 + 1) + "c" + std::to_string(c % 9 + 1); };
-    for (const CellDigit& p : step.placements) out += (out.empty() ? "" : " ") + name(p.cell) + "=" + std::to_string(p.digit);
-    for (const CellDigit& e : step.eliminations) out += (out.empty() ? "" : " ") + name(e.cell) + "-" + std::to_string(e.digit);
+    for (const CellDigit& p : step.placements)
+        out += (out.empty() ? "" : " ") + name(p.cell) + "=" + std::to_string(p.digit);
+    for (const CellDigit& e : step.eliminations)
+        out += (out.empty() ? "" : " ") + name(e.cell) + "-" + std::to_string(e.digit);
     return out;
 }
 
@@ -64,8 +70,8 @@ struct TechniqueCase {
     const char* name;
     Technique technique;
     const char* position;
-    const char* expected;  // "" when the technique must find nothing
-    bool unique = true;    // the puzzle is known to have one solution
+    const char* expected; // "" when the technique must find nothing
+    bool unique = true;   // the puzzle is known to have one solution
 };
 
 const std::string kRow1Places8 = "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8";
@@ -77,11 +83,9 @@ const TechniqueCase kCases[] = {
     {"NakedSingleTwoLeft", Technique::NakedSingle, "r5c5=46", ""},
     {"HiddenSingle", Technique::HiddenSingle, "b1-7@r2c2", "r2c2=7"},
     {"HiddenSingleTwoPlaces", Technique::HiddenSingle, "b1-7@r2c2r3c3", ""},
-    {"Pointing", Technique::LockedPointing, "b1-3@r1c1r1c2",
-     "r1c4-3 r1c5-3 r1c6-3 r1c7-3 r1c8-3 r1c9-3"},
+    {"Pointing", Technique::LockedPointing, "b1-3@r1c1r1c2", "r1c4-3 r1c5-3 r1c6-3 r1c7-3 r1c8-3 r1c9-3"},
     {"PointingSpread", Technique::LockedPointing, "b1-3@r1c1r1c2r2c3", ""},
-    {"Claiming", Technique::LockedClaiming, "r1-3@c1c2c3",
-     "r2c1-3 r2c2-3 r2c3-3 r3c1-3 r3c2-3 r3c3-3"},
+    {"Claiming", Technique::LockedClaiming, "r1-3@c1c2c3", "r2c1-3 r2c2-3 r2c3-3 r3c1-3 r3c2-3 r3c3-3"},
     {"ClaimingSpread", Technique::LockedClaiming, "r1-3@c1c2c4", ""},
     {"NakedPair", Technique::NakedPair, "r1c1=12 r1c5=12",
      "r1c2-1 r1c2-2 r1c3-1 r1c3-2 r1c4-1 r1c4-2 r1c6-1 r1c6-2 r1c7-1 r1c7-2 r1c8-1 r1c8-2 r1c9-1 r1c9-2"},
@@ -90,7 +94,8 @@ const TechniqueCase kCases[] = {
      "r1c1-1 r1c1-2 r1c1-3 r1c1-6 r1c1-7 r1c1-8 r1c1-9 r1c5-1 r1c5-2 r1c5-3 r1c5-6 r1c5-7 r1c5-8 r1c5-9"},
     {"HiddenPairBroken", Technique::HiddenPair, "r1-4@c1c5 r1-5@c1c5c9", ""},
     {"NakedTriple", Technique::NakedTriple, "r1c1=12 r1c5=23 r1c9=13",
-     "r1c2-1 r1c2-2 r1c2-3 r1c3-1 r1c3-2 r1c3-3 r1c4-1 r1c4-2 r1c4-3 r1c6-1 r1c6-2 r1c6-3 r1c7-1 r1c7-2 r1c7-3 "
+     "r1c2-1 r1c2-2 r1c2-3 r1c3-1 r1c3-2 r1c3-3 r1c4-1 r1c4-2 r1c4-3 r1c6-1 r1c6-2 r1c6-3 r1c7-1 r1c7-2 "
+     "r1c7-3 "
      "r1c8-1 r1c8-2 r1c8-3"},
     {"NakedTripleBroken", Technique::NakedTriple, "r1c1=12 r1c5=23 r1c9=14", ""},
     {"HiddenTriple", Technique::HiddenTriple, "r1-4@c1c5 r1-5@c5c9 r1-6@c1c9",
@@ -167,7 +172,9 @@ TEST_P(TechniqueTest, FindsExactlyTheExpectedStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Techniques, TechniqueTest, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<TechniqueCase>& row) { return std::string(row.param.name); });
+                         [](const testing::TestParamInfo<TechniqueCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 // The path takes the simplest technique first: a full house and a naked single on one board.
 TEST(TechniqueOrder, SimplestTechniqueComesFirst) {
@@ -193,4 +200,4 @@ TEST(TechniqueFacts, IdsAreUniqueAndRatingsRiseWithTheOrder) {
     EXPECT_EQ(techniqueRatingTenths(Technique::Trial), 90);
 }
 
-}  // namespace
+} // namespace

@@ -61,8 +61,8 @@ private slots:
     void closingTheWindowCancelsTheBatch();
 };
 
-// Ctrl+P, the choices of the command line's example, OK: the same pages and text as dodoru-cli writes,
-// 30 log records in the sheet's order, and the finished PDF offered to the desktop's viewer.
+// Ctrl+P, the choices of the command line's example (with ratings), OK: the same pages and text as dodoru-cli
+// writes, 30 log records in the sheet's order, and the finished PDF offered to the desktop's viewer.
 void ManuscriptCommandTest::dialogWritesTheCommandLinesSheet() {
     WindowHarness harness;
     ManuscriptCommand* command = commandOf(harness.window());
@@ -86,6 +86,7 @@ void ManuscriptCommandTest::dialogWritesTheCommandLinesSheet() {
     dialog->perPage()->setCurrentText(QStringLiteral("6"));
     dialog->paper()->setCurrentText(QStringLiteral("A4"));
     dialog->answers()->setChecked(true);
+    dialog->ratings()->setChecked(true);
     dialog->seed()->setText(QStringLiteral("7"));
     dialog->toPdf()->setChecked(true);
     dialog->pdfPath()->setText(pdf);
@@ -101,11 +102,12 @@ void ManuscriptCommandTest::dialogWritesTheCommandLinesSheet() {
     process.start(QStringLiteral(DODORU_CLI),
                   {QStringLiteral("manuscript"), QStringLiteral("--mix"), QStringLiteral("1,2,3,4,5"),
                    QStringLiteral("--count"), QStringLiteral("30"), QStringLiteral("--per-page"),
-                   QStringLiteral("6"), QStringLiteral("--answers"), QStringLiteral("--seed"),
-                   QStringLiteral("7"), QStringLiteral("-o"), cli});
+                   QStringLiteral("6"), QStringLiteral("--answers"), QStringLiteral("--rating"),
+                   QStringLiteral("--seed"), QStringLiteral("7"), QStringLiteral("-o"), cli});
     QVERIFY(process.waitForFinished(120000));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(pdftools::pageCount(pdf), 8);
+    QVERIFY(pdftools::pageText(pdf, 1).contains(QStringLiteral("評分 ")));
     QCOMPARE(
         pdftools::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}),
         pdftools::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), cli, QStringLiteral("-")}));

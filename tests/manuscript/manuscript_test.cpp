@@ -13,10 +13,11 @@ using namespace dodoru;
 
 namespace {
 
-std::vector<ManuscriptPuzzle> generated(const std::vector<int>& levels, std::uint64_t seed, int threads) {
+std::vector<ManuscriptPuzzle> generated(const std::vector<int>& levels, std::uint64_t seed, int threads,
+                                        RatingBounds bounds = {}) {
     QThreadPool pool;
     pool.setMaxThreadCount(threads);
-    BatchGeneration batch(levels, seed);
+    BatchGeneration batch(levels, seed, bounds);
     batch.start(&pool).waitForFinished();
     std::vector<ManuscriptPuzzle> puzzles;
     for (const GeneratedPuzzle& p : batch.results()) puzzles.push_back(p.puzzle);
@@ -50,6 +51,7 @@ private slots:
     void givensAreSolvedOnlyWhenUnique();
     void seededBatchIsTheSameOnAnyNumberOfThreads();
     void cancelledBatchGivesNothing();
+    void ratingBoundsDrawFurtherSeedsInAFixedOrder();
     void pdfHoldsEveryPuzzleAndAnswer();
     void failedWriteLeavesNoFile();
 };
@@ -168,6 +170,28 @@ void ManuscriptTest::seededBatchIsTheSameOnAnyNumberOfThreads() {
     }
 }
 
+// A puzzle rated outside the bounds is drawn again from seeds made of its own: the sheet is the same on
+// any number of threads, and a puzzle whose first draw is in range is the one an unbounded batch makes.
+void ManuscriptTest::ratingBoundsDrawFurtherSeedsInAFixedOrder() {
+    const std::vector<int> levels(8, 4);
+    const RatingBounds bounds{0, 12}; // full houses and naked singles only
+    const std::vector<ManuscriptPuzzle> free = generated(levels, 21, 2);
+    const std::vector<ManuscriptPuzzle> one = generated(levels, 21, 1, bounds);
+    QCOMPARE(one.size(), levels.size());
+    QVERIFY(one == generated(levels, 21, 3, bounds));
+    int redrawn = 0;
+    for (std::size_t i = 0; i < one.size(); ++i) {
+        QCOMPARE(free[i].ratingTenths, ratePuzzle(free[i].givens));
+        QCOMPARE(one[i].ratingTenths, ratePuzzle(one[i].givens));
+        QVERIFY(bounds.holds(one[i].ratingTenths));
+        if (bounds.holds(free[i].ratingTenths))
+            QVERIFY(one[i] == free[i]);
+        else
+            ++redrawn;
+    }
+    QVERIFY(redrawn > 0);
+}
+
 void ManuscriptTest::cancelledBatchGivesNothing() {
     QThreadPool pool;
     pool.setMaxThreadCount(2);
@@ -190,6 +214,7 @@ void ManuscriptTest::pdfHoldsEveryPuzzleAndAnswer() {
     options.layout.perPage = 4;
     options.answers = true;
     options.title = QStringLiteral("週末練習");
+    options.ratings = true;
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     const ManuscriptWriteResult written = writeManuscriptPdf(pdf, options, puzzles);
@@ -210,6 +235,9 @@ void ManuscriptTest::pdfHoldsEveryPuzzleAndAnswer() {
             const QString caption = pdftools::pageText(pdf, page.number, box.caption.adjusted(0, -1, 0, 1));
             QVERIFY2(caption.contains(QStringLiteral("第 %1 題").arg(box.puzzle + 1)), qPrintable(caption));
             QVERIFY2(caption.contains(levelName(puzzle.level)), qPrintable(caption));
+            const QString rating =
+                QStringLiteral("評分 %1.%2").arg(puzzle.ratingTenths / 10).arg(puzzle.ratingTenths % 10);
+            QVERIFY2(caption.contains(rating) == (page.kind == PageKind::Puzzles), qPrintable(caption));
             const QString digits =
                 pdftools::digitsOf(pdftools::pageText(pdf, page.number, box.grid.adjusted(-1, -1, 1, 1)));
             QCOMPARE(digits, page.kind == PageKind::Puzzles ? givenDigits(puzzle) : solutionDigits(puzzle));

@@ -210,8 +210,8 @@ private slots:
         QTest::addColumn<QString>("givens");
         QTest::addColumn<QString>("technique"); // the first press names it; empty: any
         QTest::addColumn<int>("markedCell");
-        QTest::newRow("full house") << solutionWithout({0}) << techniqueName(logic::Technique::FullHouse)
-                                    << 0;
+        QTest::newRow("full house") << solutionWithout({0})
+                                    << TechniqueNames::name(logic::Technique::FullHouse) << 0;
         QTest::newRow("a puzzle") << kPuzzle << QString() << -1;
     }
     void hintPresses() {
@@ -260,7 +260,7 @@ private slots:
         QVERIFY(!h->Label1(2)->mistakeMark());
         game(h).hint();
         QVERIFY(h->Label1(2)->mistakeMark());
-        QVERIFY(playLine(h).contains(cellName(2)));
+        QVERIFY(playLine(h).contains(hintCellName(2)));
         game(h).hint();
         QCOMPARE(h->session().puzzle().digit(2), 0);
         undo(h);

@@ -10,13 +10,9 @@ namespace dodoru {
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("HintGuide", text, nullptr, n);
-}
-
 QString cellList(const std::vector<int>& cells) {
     QStringList names;
-    for (const int c : cells) names << cellName(c);
+    for (const int c : cells) names << hintCellName(c);
     return names.join(QStringLiteral("、"));
 }
 
@@ -29,9 +25,9 @@ QString digitList(logic::Digits digits) {
 
 // Where the step is: its unit, else its one cell; nothing for a pattern over several cells.
 QString stepHeading(const logic::Step& step) {
-    QString where = unitName(step.unit);
-    if (where.isEmpty() && step.cells.size() == 1) where = cellName(step.cells.front());
-    const QString name = techniqueName(step.technique);
+    QString where = TechniqueNames::unit(step.unit);
+    if (where.isEmpty() && step.cells.size() == 1) where = hintCellName(step.cells.front());
+    const QString name = TechniqueNames::name(step.technique);
     return where.isEmpty() ? name : where + QStringLiteral("：") + name;
 }
 
@@ -52,20 +48,29 @@ QString carriedOutText(const logic::Step& step) {
     if (!step.placements.empty()) {
         QStringList placed;
         for (const logic::CellDigit& p : step.placements)
-            placed << tr("%1填入 %2").arg(cellName(p.cell)).arg(p.digit);
-        return tr("已在%1。").arg(placed.join(QStringLiteral("、")));
+            placed << HintGuide::tr("%1填入 %2").arg(hintCellName(p.cell)).arg(p.digit);
+        return HintGuide::tr("已在%1。").arg(placed.join(QStringLiteral("、")));
     }
     // A long list is cut short: the marks on the board show the rest.
     constexpr std::size_t kNamed = 4;
     QStringList removed;
     for (std::size_t i = 0; i < step.eliminations.size() && i < kNamed; ++i)
-        removed << tr("%1的 %2").arg(cellName(step.eliminations[i].cell)).arg(step.eliminations[i].digit);
+        removed << HintGuide::tr("%1的 %2")
+                       .arg(hintCellName(step.eliminations[i].cell))
+                       .arg(step.eliminations[i].digit);
     const QString named = removed.join(QStringLiteral("、"));
-    if (step.eliminations.size() <= kNamed) return tr("已從候選數刪去%1。").arg(named);
-    return tr("已從候選數刪去%1等 %n 個數字。", static_cast<int>(step.eliminations.size())).arg(named);
+    if (step.eliminations.size() <= kNamed) return HintGuide::tr("已從候選數刪去%1。").arg(named);
+    return HintGuide::tr("已從候選數刪去%1等 %n 個數字。", nullptr,
+                         static_cast<int>(step.eliminations.size()))
+        .arg(named);
 }
 
 } // namespace
+
+QString hintCellName(int cell) {
+    //: A cell: its row, then its column, counted from 1
+    return HintGuide::tr("第%1列第%2行").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+}
 
 logic::DigitGrid boardDigits(const PuzzleState& puzzle) {
     logic::DigitGrid digits{};
@@ -105,15 +110,15 @@ HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& sol
     if (const std::vector<int> wrong = wrongPlayerDigits(puzzle, solution); !wrong.empty()) {
         const int n = static_cast<int>(wrong.size());
         if (stage_ == 1) {
-            view.text = tr("你填的數字中有 %n 個不正確。", n);
+            view.text = HintGuide::tr("你填的數字中有 %n 個不正確。", nullptr, n);
         } else if (stage_ == 2) {
             view.wrongCells = wrong;
-            view.text = tr("不正確的數字在%1。").arg(cellList(wrong));
+            view.text = HintGuide::tr("不正確的數字在%1。").arg(cellList(wrong));
         } else {
             PuzzleState after = puzzle;
             for (const int c : wrong) after.setCell(c, 0, CellKind::Empty);
             view.result = after;
-            view.text = tr("已清除 %n 個不正確的數字。", n);
+            view.text = HintGuide::tr("已清除 %n 個不正確的數字。", nullptr, n);
         }
         return view;
     }
@@ -124,22 +129,22 @@ HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& sol
         const std::vector<int>& cells = hint.marksWithoutSolution;
         const int n = static_cast<int>(cells.size());
         if (stage_ == 1) {
-            view.text = tr("有 %n 格的候選數漏掉了正確的數字。", n);
+            view.text = HintGuide::tr("有 %n 格的候選數漏掉了正確的數字。", nullptr, n);
         } else if (stage_ == 2) {
             view.markedCells = cells;
-            view.text = tr("候選數漏掉正確數字的格子：%1。").arg(cellList(cells));
+            view.text = HintGuide::tr("候選數漏掉正確數字的格子：%1。").arg(cellList(cells));
         } else {
             PuzzleState after = puzzle;
             for (const int c : cells) after.setPencilMarks(c, after.possibleDigits(c));
             view.result = after;
-            view.text = tr("已重新填入 %n 格的候選數。", n);
+            view.text = HintGuide::tr("已重新填入 %n 格的候選數。", nullptr, n);
         }
         return view;
     }
     if (!hint.step) {
         bool full = true;
         for (int c = 0; c < kCellCount; ++c) full = full && puzzle.digit(c) != 0;
-        view.text = full ? tr("這一題已經完成了。") : tr("找不到下一步。");
+        view.text = full ? HintGuide::tr("這一題已經完成了。") : HintGuide::tr("找不到下一步。");
         return view;
     }
 
@@ -148,7 +153,7 @@ HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& sol
         view.text = stepHeading(step);
     } else if (stage_ == 2) {
         view.markedCells = step.cells;
-        view.text = tr("%1，數字 %2，在標示的格子：%3。")
+        view.text = HintGuide::tr("%1，數字 %2，在標示的格子：%3。")
                         .arg(stepHeading(step), digitList(step.digits), cellList(step.cells));
     } else {
         view.result = carriedOut(puzzle, step);

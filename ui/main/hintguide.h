@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -24,6 +25,8 @@ struct HintView {
 // player's digits are wrong it says so first, then which, then takes them away; pencil marks that have
 // lost a cell's solution digit are treated the same way, before any reasoning from them.
 class HintGuide {
+    Q_DECLARE_TR_FUNCTIONS(HintGuide)
+
 public:
     // A press on `puzzle`, whose givens have the solution `solution`. Presses on an unchanged board go
     // on to the next stage; a changed board starts again at the first.
@@ -39,6 +42,8 @@ private:
 // The pencil marks as the logical solver takes them: a cell's own marks, or every digit where it has
 // none (the solver then keeps what its row, column and box allow).
 logic::CandidateGrid candidatesForHint(const PuzzleState& puzzle);
+// A cell as the hints name it: 第3列第5行.
+QString hintCellName(int cell);
 // The digits the player sees: givens and the player's own.
 logic::DigitGrid boardDigits(const PuzzleState& puzzle);
 // The player's digits that differ from the solution.

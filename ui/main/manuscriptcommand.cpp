@@ -183,6 +183,7 @@ void ManuscriptCommand::deliver(const std::vector<ManuscriptPuzzle>& puzzles) {
     options.layout.paper = request_.paper;
     options.layout.perPage = request_.perPage;
     options.answers = request_.answers;
+    options.ratings = request_.ratings;
     options.title = request_.title;
     if (printer_) {
         printer_->setDocName(request_.title.isEmpty() ? QStringLiteral("Dodoru 手稿") : request_.title);

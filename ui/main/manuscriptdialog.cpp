@@ -59,6 +59,10 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
     answers_ = new QCheckBox(QStringLiteral("最後附上解答"), this);
     form->addRow(QString(), answers_);
 
+    ratings_ = new QCheckBox(tr("每題註明難度評分"), this);
+    ratings_->setToolTip(QStringLiteral("Print each puzzle's difficulty rating (1.0 to 9.0) in its caption"));
+    form->addRow(QString(), ratings_);
+
     title_ = new QLineEdit(this);
     form->addRow(QStringLiteral("標題："), title_);
 
@@ -111,6 +115,7 @@ void ManuscriptDialog::setRequest(const ManuscriptRequest& request) {
     perPage_->setCurrentIndex(perPage_->findData(request.perPage));
     paper_->setCurrentIndex(std::max(0, paper_->findData(int(request.paper.id()))));
     answers_->setChecked(request.answers);
+    ratings_->setChecked(request.ratings);
     title_->setText(request.title);
     seed_->setText(request.seed ? QString::number(*request.seed) : QString());
     includeBoard_->setChecked(request.includeBoard);
@@ -136,6 +141,7 @@ std::optional<ManuscriptRequest> ManuscriptDialog::request(QString* reason) cons
     out.perPage = perPage_->currentData().toInt();
     out.paper = QPageSize(QPageSize::PageSizeId(paper_->currentData().toInt()));
     out.answers = answers_->isChecked();
+    out.ratings = ratings_->isChecked();
     out.title = title_->text().trimmed();
     if (!seed_->text().isEmpty()) {
         bool ok = false;

@@ -29,6 +29,7 @@ struct ManuscriptRequest {
     int perPage = 6;
     QPageSize paper = QPageSize(QPageSize::A4);
     bool answers = true;
+    bool ratings = false; // each puzzle's caption gives its difficulty rating
     QString title;
     std::optional<std::uint64_t> seed; // none: a random one
     bool includeBoard = false;         // the puzzle on the board as puzzle 1, before the generated ones
@@ -61,6 +62,7 @@ public:
     QComboBox* perPage() const { return perPage_; }
     QComboBox* paper() const { return paper_; }
     QCheckBox* answers() const { return answers_; }
+    QCheckBox* ratings() const { return ratings_; }
     QLineEdit* title() const { return title_; }
     QLineEdit* seed() const { return seed_; }
     QCheckBox* includeBoard() const { return includeBoard_; }
@@ -84,6 +86,7 @@ private:
     QComboBox* perPage_ = nullptr;
     QComboBox* paper_ = nullptr;
     QCheckBox* answers_ = nullptr;
+    QCheckBox* ratings_ = nullptr;
     QLineEdit* title_ = nullptr;
     QLineEdit* seed_ = nullptr;
     QCheckBox* includeBoard_ = nullptr;

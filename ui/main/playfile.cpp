@@ -99,18 +99,21 @@ bool parsePlayRecord(const QByteArray& json, PlayRecord& record) {
 
 PlayFileResult PlayFile::load(PlayRecord& record) const {
     const FileRead read = readRegularFile(QFile::encodeName(path_).toStdString(), kMaxBytes);
-    if (read.fault == FileRead::Fault::Kind && read.kind.kind == FileKind::Missing) return {PlayFileStatus::Absent, {}};
+    if (read.fault == FileRead::Fault::Kind && read.kind.kind == FileKind::Missing)
+        return {PlayFileStatus::Absent, {}};
     QString why;
     switch (read.fault) {
     case FileRead::Fault::None:
-        if (parsePlayRecord(QByteArray::fromStdString(read.bytes), record)) return {PlayFileStatus::Loaded, {}};
+        if (parsePlayRecord(QByteArray::fromStdString(read.bytes), record))
+            return {PlayFileStatus::Loaded, {}};
         [[fallthrough]];
     case FileRead::Fault::TooLarge:
         why = QCoreApplication::translate("PlayFile", "檔案的內容不是遊戲進度。");
         break;
     case FileRead::Fault::Kind:
-        why = fileKindReason(FileKindCheck{read.kind.kind, read.kind.errorNumber,
-                                           QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
+        why =
+            fileKindReason(FileKindCheck{read.kind.kind, read.kind.errorNumber,
+                                         QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
         break;
     case FileRead::Fault::System:
         why = QCoreApplication::translate("PlayFile", "無法讀取檔案：") + fileErrorReason(read.errorNumber);
@@ -124,7 +127,8 @@ PlayFileResult PlayFile::save(const PlayRecord& record) const {
     const QByteArray bytes = playRecordJson(record);
     bool written = out.open();
     for (qsizetype done = 0; written && done < bytes.size();) {
-        const ssize_t n = ::write(out.descriptor(), bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        const ssize_t n = ::write(out.descriptor(), bytes.constData() + done,
+                                  static_cast<std::size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR) continue;
         written = n > 0;
         done += n > 0 ? n : 0;
@@ -133,8 +137,9 @@ PlayFileResult PlayFile::save(const PlayRecord& record) const {
     if (written && out.commit()) return {PlayFileStatus::Saved, {}};
     if (out.fault() == ReplacingFile::Fault::Kind)
         return withReason(PlayFileStatus::Failed, path_,
-                          fileKindReason(FileKindCheck{out.kind().kind, out.kind().errorNumber,
-                                                       QFile::decodeName(QByteArray::fromStdString(out.kind().linkTarget))}));
+                          fileKindReason(FileKindCheck{
+                              out.kind().kind, out.kind().errorNumber,
+                              QFile::decodeName(QByteArray::fromStdString(out.kind().linkTarget))}));
     const int error = out.fault() == ReplacingFile::Fault::System ? out.errorNumber() : writeError;
     out.cancel();
     return withReason(PlayFileStatus::Failed, path_,

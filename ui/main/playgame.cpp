@@ -26,10 +26,6 @@ namespace dodoru {
 
 namespace {
 
-QString playText(const char* text, int n = -1) {
-    return QCoreApplication::translate("PlayGame", text, nullptr, n);
-}
-
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 // The play line over the banner, clear of the count label at its right (twips of the client area).
 constexpr int kBarWidth = 8400;
@@ -81,16 +77,15 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
     bar_->setFont(windowFont(kMingFace, layout::kHintPoints));
     bar_->hide();
 
-    play_ =
-        makeWindowCommand(this, playText("作答"),
-                          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
-                          QStringLiteral("Play the puzzle on the board: its givens are locked"));
+    play_ = makeWindowCommand(
+        this, tr("作答"), {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+        QStringLiteral("Play the puzzle on the board: its givens are locked"));
     hint_ = makeWindowCommand(
-        this, playText("提示"), {QKeySequence(Qt::Key_H)},
+        this, tr("提示"), {QKeySequence(Qt::Key_H)},
         QStringLiteral("Hint: the technique and where, then the cells, then the step done"));
-    check_ = makeWindowCommand(this, playText("檢查"), {QKeySequence(Qt::CTRL | Qt::Key_K)},
+    check_ = makeWindowCommand(this, tr("檢查"), {QKeySequence(Qt::CTRL | Qt::Key_K)},
                                QStringLiteral("Mark your digits that differ from the solution"));
-    fill_ = makeWindowCommand(this, playText("填入候選數"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
+    fill_ = makeWindowCommand(this, tr("填入候選數"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
                               QStringLiteral("Fill every empty cell with the digits still possible there"));
     play_->setObjectName(QStringLiteral("playAction"));
     hint_->setObjectName(QStringLiteral("hintAction"));
@@ -164,7 +159,7 @@ void PlayGame::play() {
         return;
     }
     // The solver's digits are no part of a game: they go, in the same undo step as the start.
-    const BoardHistory::Step step(history_, playText("作答"), BoardHistory::UndoMode::AsBefore);
+    const BoardHistory::Step step(history_, tr("作答"), BoardHistory::UndoMode::AsBefore);
     session_.showVerdict(Verdict::None);
     session_.setMode(Mode::Play);
     session_.setPlaying(true);
@@ -198,8 +193,8 @@ void PlayGame::playingChanged(bool playing) {
     bar_->show();
     bar_->raise();
     showTime();
-    say(solved_ ? playText("這一題已經完成了。")
-                : playText("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
+    say(solved_ ? tr("這一題已經完成了。")
+                : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
     boardChanged();
 }
 
@@ -212,7 +207,7 @@ void PlayGame::boardChanged() {
     solved_ = true;
     stopClock();
     showTime();
-    const QString text = playText("恭喜！這一題完成了，用時 %1。").arg(playTimeText(elapsedSeconds()));
+    const QString text = tr("恭喜！這一題完成了，用時 %1。").arg(playTimeText(elapsedSeconds()));
     say(text);
     // After the edit that solved it has been handled in full.
     QTimer::singleShot(0, this, [this, text] {
@@ -226,7 +221,7 @@ void PlayGame::hint() {
     if (!session_.playing() || !givens_) return;
     const HintView view = guide_.press(session_.puzzle(), solution_);
     if (view.result) {
-        const BoardHistory::Step step(history_, playText("提示"), BoardHistory::UndoMode::AsBefore);
+        const BoardHistory::Step step(history_, tr("提示"), BoardHistory::UndoMode::AsBefore);
         session_.changeWhilePlaying(*view.result);
     }
     for (const int c : view.markedCells) cells_[static_cast<std::size_t>(c)]->setHintMark(true);
@@ -239,15 +234,16 @@ void PlayGame::check() {
     clearMarks();
     const std::vector<int> wrong = wrongPlayerDigits(session_.puzzle(), solution_);
     for (const int c : wrong) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
-    say(wrong.empty() ? playText("沒有與答案不符的數字。")
-                      : playText("有 %n 個數字與答案不符，已用紅框標出。", static_cast<int>(wrong.size())));
+    say(wrong.empty()
+            ? tr("沒有與答案不符的數字。")
+            : tr("有 %n 個數字與答案不符，已用紅框標出。", nullptr, static_cast<int>(wrong.size())));
 }
 
 void PlayGame::fillPencilMarks() {
     if (!session_.playing()) return;
     PuzzleState puzzle = session_.puzzle();
     for (int c = 0; c < kCellCount; ++c) puzzle.setPencilMarks(c, puzzle.possibleDigits(c));
-    const BoardHistory::Step step(history_, playText("填入候選數"), BoardHistory::UndoMode::AsBefore);
+    const BoardHistory::Step step(history_, tr("填入候選數"), BoardHistory::UndoMode::AsBefore);
     session_.changeWhilePlaying(puzzle);
 }
 
@@ -291,7 +287,7 @@ void PlayGame::stopClock() {
 }
 
 void PlayGame::showTime() {
-    bar_->setTime(playText("用時 %1").arg(playTimeText(elapsedSeconds())));
+    bar_->setTime(tr("用時 %1").arg(playTimeText(elapsedSeconds())));
 }
 
 // ---- kept between runs ------------------------------------------------------------------------------
@@ -304,7 +300,7 @@ void PlayGame::restoreAtStartUp(QWidget* parent) {
         fileUnread_ = true;
         messageBoxes_.show(
             parent,
-            playText("無法讀取遊戲進度檔：\n%1\n\n這個檔案會原封不動地保留，這次的遊戲進度不會存進這個檔案。")
+            tr("無法讀取遊戲進度檔：\n%1\n\n這個檔案會原封不動地保留，這次的遊戲進度不會存進這個檔案。")
                 .arg(result.reason),
             MessageButtons::Ok, MessageIcon::Warning);
         return;
@@ -352,7 +348,7 @@ void PlayGame::saveAtShutdown(QWidget* parent, bool mayAsk) {
         result = file_->remove();
     }
     if (result.status == PlayFileStatus::Failed && mayAsk)
-        messageBoxes_.show(parent, playText("無法儲存遊戲進度：\n%1").arg(result.reason), MessageButtons::Ok,
+        messageBoxes_.show(parent, tr("無法儲存遊戲進度：\n%1").arg(result.reason), MessageButtons::Ok,
                            MessageIcon::Warning);
 }
 

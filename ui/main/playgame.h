@@ -37,6 +37,8 @@ QString playTimeText(std::int64_t seconds);
 // state itself (the player's digits and marks, whether a puzzle is played) belongs to the session;
 // this class changes it only through the session, and each change it makes is one undo step.
 class PlayGame final : public QObject {
+    Q_OBJECT
+
 public:
     PlayGame(QWidget& window, BoardSession& session, BoardHistory& history,
              const std::array<CellLabel*, kCellCount>& cells, Clock& clock, MessageBoxes& messageBoxes,

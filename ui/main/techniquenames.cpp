@@ -1,91 +1,75 @@
 #include "techniquenames.h"
 
-#include <QCoreApplication>
+#include <array>
 
 namespace dodoru {
 
-namespace {
-
-QString tr(const char* text, const char* comment = nullptr) {
-    return QCoreApplication::translate("TechniqueNames", text, comment);
+QString TechniqueNames::name(logic::Technique technique) {
+    // In the order of logic::Technique.
+    static const std::array<const char*, logic::kTechniqueCount> names = {
+        QT_TR_NOOP("最後空格"),
+        QT_TR_NOOP("顯性單一"),
+        QT_TR_NOOP("隱性單一"),
+        QT_TR_NOOP("區塊鎖定（宮）"),
+        QT_TR_NOOP("區塊鎖定（行列）"),
+        QT_TR_NOOP("顯性數對"),
+        QT_TR_NOOP("X 翼"),
+        QT_TR_NOOP("隱性數對"),
+        QT_TR_NOOP("顯性三數組"),
+        QT_TR_NOOP("劍魚"),
+        QT_TR_NOOP("隱性三數組"),
+        QT_TR_NOOP("摩天樓"),
+        QT_TR_NOOP("雙線風箏"),
+        QT_TR_NOOP("XY 翼"),
+        QT_TR_NOOP("XYZ 翼"),
+        QT_TR_NOOP("W 翼"),
+        QT_TR_NOOP("唯一矩形"),
+        QT_TR_NOOP("顯性四數組"),
+        QT_TR_NOOP("水母"),
+        QT_TR_NOOP("隱性四數組"),
+        QT_TR_NOOP("簡單著色"),
+        QT_TR_NOOP("XY 鏈"),
+        QT_TR_NOOP("強制鏈"),
+        QT_TR_NOOP("試填"),
+    };
+    return tr(names[static_cast<std::size_t>(technique)]);
 }
 
-} // namespace
-
-QString techniqueName(logic::Technique technique) {
-    using logic::Technique;
-    switch (technique) {
-    case Technique::FullHouse:
-        return tr("唯一空格", "the last empty cell of a row, column or box");
-    case Technique::NakedSingle:
-        return tr("顯性單一", "a cell with one candidate left");
-    case Technique::HiddenSingle:
-        return tr("隱性單一", "a digit with one place left in a unit");
-    case Technique::LockedPointing:
-        return tr("區塊摒除（宮內指向）", "locked candidates, pointing");
-    case Technique::LockedClaiming:
-        return tr("區塊摒除（行列宣告）", "locked candidates, claiming");
-    case Technique::NakedPair:
-        return tr("顯性數對");
-    case Technique::XWing:
-        return tr("X 翼");
-    case Technique::HiddenPair:
-        return tr("隱性數對");
-    case Technique::NakedTriple:
-        return tr("顯性三數組");
-    case Technique::Swordfish:
-        return tr("劍魚");
-    case Technique::HiddenTriple:
-        return tr("隱性三數組");
-    case Technique::Skyscraper:
-        return tr("摩天樓");
-    case Technique::TwoStringKite:
-        return tr("雙線風箏");
-    case Technique::XYWing:
-        return tr("XY 翼");
-    case Technique::XYZWing:
-        return tr("XYZ 翼");
-    case Technique::WWing:
-        return tr("W 翼");
-    case Technique::UniqueRectangle:
-        return tr("唯一矩形");
-    case Technique::NakedQuad:
-        return tr("顯性四數組");
-    case Technique::Jellyfish:
-        return tr("水母");
-    case Technique::HiddenQuad:
-        return tr("隱性四數組");
-    case Technique::SimpleColouring:
-        return tr("簡單著色");
-    case Technique::XYChain:
-        return tr("XY 鏈");
-    case Technique::ForcingChain:
-        return tr("強制鏈");
-    case Technique::Trial:
-        return tr("試填", "trying a digit and following it to a contradiction");
+QString TechniqueNames::band(logic::RatingBand band) {
+    switch (band) {
+    case logic::RatingBand::Easy:
+        return tr("入門");
+    case logic::RatingBand::Moderate:
+        return tr("進階");
+    case logic::RatingBand::Tough:
+        return tr("高階");
+    case logic::RatingBand::Expert:
+        return tr("專家");
+    case logic::RatingBand::Trial:
+        break;
     }
-    return {};
+    return tr("試填");
 }
 
-QString unitName(logic::Unit unit) {
-    const int number = unit.index + 1;
+QString TechniqueNames::unit(const logic::Unit& unit) {
     switch (unit.kind) {
+    //: A row of the board, counted from the top: 第 3 列
     case logic::UnitKind::Row:
-        return tr("第 %1 列", "a row, counted from the top").arg(number);
+        return tr("第 %1 列").arg(unit.index + 1);
+    //: A column of the board, counted from the left: 第 5 行
     case logic::UnitKind::Column:
-        return tr("第 %1 行", "a column, counted from the left").arg(number);
+        return tr("第 %1 行").arg(unit.index + 1);
+    //: A 3×3 box, counted in reading order: 第 4 宮
     case logic::UnitKind::Box:
-        return tr("第 %1 宮", "a 3x3 box, counted row by row").arg(number);
+        return tr("第 %1 宮").arg(unit.index + 1);
     case logic::UnitKind::None:
         break;
     }
-    return {};
+    return QString();
 }
 
-QString cellName(int cell) {
-    return tr("第%1列第%2行", "a cell: its row, then its column")
-        .arg(rowOf(cell) + 1)
-        .arg(columnOf(cell) + 1);
+QString TechniqueNames::rating(int tenths) {
+    return tr("%1.%2（%3）").arg(tenths / 10).arg(tenths % 10).arg(band(logic::ratingBand(tenths)));
 }
 
 } // namespace dodoru

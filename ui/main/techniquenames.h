@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "position.h"
@@ -7,13 +8,18 @@
 
 namespace dodoru {
 
-// The window's name of a technique of the logical solver (Traditional Chinese, through tr()).
-QString techniqueName(logic::Technique technique);
+// The window's words for the logical solver: technique names, rating bands and units, in Traditional
+// Chinese through tr(). A hint reads "第 4 宮：隱性單一".
+class TechniqueNames {
+    Q_DECLARE_TR_FUNCTIONS(TechniqueNames)
 
-// Where a unit is on the board: 第 3 列, 第 5 行, 第 4 宮 (counted from 1); empty for no unit.
-QString unitName(logic::Unit unit);
-
-// A cell: 第3列第5行.
-QString cellName(int cell);
+public:
+    static QString name(logic::Technique technique);
+    static QString band(logic::RatingBand band);
+    // "第 3 列" (a row), "第 5 行" (a column), "第 4 宮" (a box); empty for no unit.
+    static QString unit(const logic::Unit& unit);
+    // "4.4（高階）"
+    static QString rating(int tenths);
+};
 
 } // namespace dodoru

@@ -14,10 +14,6 @@ const QColor kHintBackground(0xFF, 0xF0, 0xA0);
 const QColor kMistakeInk(0xC8, 0x00, 0x00);
 const QColor kPencilInk(0x50, 0x50, 0x50);
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("CellLabel", text);
-}
-
 } // namespace
 
 // Rows (列) run across and columns (行) down, as the window's readers count them, from 1.
@@ -28,7 +24,7 @@ QString cellAccessibleName(int row, int column, const QString& text, std::uint16
         QStringList digits;
         for (int d = 1; d <= 9; ++d)
             if (pencilMarks & (1u << (d - 1))) digits << QString::number(d);
-        name += translated("，候選數 %1").arg(digits.join(QLatin1Char(' ')));
+        name += CellLabel::tr("，候選數 %1").arg(digits.join(QLatin1Char(' ')));
     }
     return name;
 }
@@ -40,11 +36,11 @@ QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool 
     else if (kind == CellDigitKind::Given)
         description = QStringLiteral("題目給定的數字");
     else if (kind == CellDigitKind::Player)
-        description = translated("你填入的數字");
+        description = CellLabel::tr("你填入的數字");
     else
         description = QStringLiteral("程式解出的數字");
     if (conflict) description += QStringLiteral("；與同列、同行或同一九宮格的題目數字重複");
-    if (mistake) description += translated("；與答案不符");
+    if (mistake) description += CellLabel::tr("；與答案不符");
     return description;
 }
 

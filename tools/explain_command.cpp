@@ -1,0 +1,215 @@
+// explain, hint and rate: the logical solver on the command line.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <variant>
+
+#include "boardtext.h"
+#include "commands.h"
+#include "logicsolver.h"
+#include "options.h"
+#include "stepwords.h"
+#include "texterrors.h"
+
+namespace dodoru::cli {
+
+namespace {
+
+using logic::PuzzleVerdict;
+
+logic::DigitGrid digitsOf(const Board& board) {
+    logic::DigitGrid digits{};
+    for (int c = 0; c < kCellCount; ++c)
+        digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.cell(c).value());
+    return digits;
+}
+
+std::string digitText(const logic::DigitGrid& digits) {
+    std::string out;
+    for (const auto d : digits) out += static_cast<char>('0' + d);
+    return out;
+}
+
+const char* verdictId(PuzzleVerdict verdict) {
+    switch (verdict) {
+    case PuzzleVerdict::Unique:
+        return "unique";
+    case PuzzleVerdict::Several:
+        return "several";
+    case PuzzleVerdict::NoSolution:
+    case PuzzleVerdict::PuzzleError:
+        break;
+    }
+    return "none";
+}
+
+// The verdict in the words of solve, for a board without exactly one solution.
+std::string verdictWords(PuzzleVerdict verdict) {
+    switch (verdict) {
+    case PuzzleVerdict::Several:
+        return "Several solutions (有多組解答)";
+    case PuzzleVerdict::PuzzleError:
+        return "No solution (此題無解), puzzle error (題目錯誤): an empty cell has no possible digit";
+    case PuzzleVerdict::NoSolution:
+    case PuzzleVerdict::Unique:
+        break;
+    }
+    return "No solution (此題無解)";
+}
+
+std::string refusal(const char* command, PuzzleVerdict verdict, bool json) {
+    const std::string need = std::string(command) + " needs a puzzle with one solution";
+    if (!json) return verdictWords(verdict) + "; " + need + ".\n";
+    return std::string("{\"verdict\": \"") + verdictId(verdict) +
+           "\", \"puzzle_error\": " + (verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
+           ", \"solved\": false, \"error\": \"" + need + "\"}\n";
+}
+
+std::string hardestId(const std::optional<logic::Technique>& hardest) {
+    return hardest ? std::string(logic::techniqueId(*hardest)) : std::string("none");
+}
+
+std::string explainText(const Board& board, bool json) {
+    const logic::Explanation e = logic::explain(digitsOf(board));
+    if (e.verdict != PuzzleVerdict::Unique) return refusal("explain", e.verdict, json);
+    std::string out;
+    int number = 0;
+    for (const logic::Step& step : e.steps) {
+        ++number;
+        out += json ? stepJson(step, number) + "\n" : std::to_string(number) + ". " + stepWords(step) + "\n";
+    }
+    const std::string rating = ratingText(e.ratingTenths);
+    if (json)
+        return out + "{\"rating\": " + rating +
+               ", \"hardest\": " + (e.hardest ? "\"" + hardestId(e.hardest) + "\"" : std::string("null")) +
+               ", \"steps\": " + std::to_string(e.steps.size()) +
+               ", \"solved\": " + (e.solved ? "true" : "false") + "}\n";
+    out +=
+        "Rating " + rating + " (" + std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
+    if (e.hardest) out += ", hardest step: " + techniqueName(*e.hardest);
+    out += "; " + std::to_string(e.steps.size()) + (e.steps.size() == 1 ? " step" : " steps");
+    return out + (e.solved ? ", solved.\n" : ", not solved.\n");
+}
+
+std::string hintText(const Board& board, bool json) {
+    const logic::Hint h = logic::hint(digitsOf(board));
+    if (h.verdict != PuzzleVerdict::Unique) return refusal("hint", h.verdict, json);
+    if (!h.step) return json ? "{\"solved\": true}\n" : "The board is solved.\n";
+    return json ? stepJson(*h.step, 1) + "\n" : stepWords(*h.step) + "\n";
+}
+
+std::string rateText(const Board& board, bool json) {
+    const logic::DigitGrid digits = digitsOf(board);
+    const logic::Rating r = logic::rate(digits);
+    const std::string puzzle = digitText(digits);
+    if (r.verdict != PuzzleVerdict::Unique) {
+        if (json)
+            return "{\"puzzle\": \"" + puzzle + "\", \"verdict\": \"" + verdictId(r.verdict) +
+                   "\", \"puzzle_error\": " + (r.verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
+                   "}\n";
+        const char* word = r.verdict == PuzzleVerdict::Several       ? "several_solutions"
+                           : r.verdict == PuzzleVerdict::PuzzleError ? "puzzle_error"
+                                                                     : "no_solution";
+        return std::string("- ") + word + " " + puzzle + "\n";
+    }
+    const std::string band(logic::ratingBandId(logic::ratingBand(r.ratingTenths)));
+    if (json)
+        return "{\"puzzle\": \"" + puzzle + "\", \"rating\": " + ratingText(r.ratingTenths) +
+               ", \"hardest\": " + (r.hardest ? "\"" + hardestId(r.hardest) + "\"" : std::string("null")) +
+               ", \"band\": \"" + band + "\", \"steps\": " + std::to_string(r.steps) + "}\n";
+    return ratingText(r.ratingTenths) + " " + hardestId(r.hardest) + " " + puzzle + "\n";
+}
+
+using Answer = std::function<std::string(const Board&, bool json)>;
+
+struct Command {
+    const char* name;
+    Answer answer;
+    bool files; // takes a puzzle file as well as a board
+};
+
+int answerBoard(const Command& command, const std::string& text, bool json, const std::string& where) {
+    auto parsed = readBoard(text);
+    if (const auto* error = std::get_if<TextError>(&parsed)) {
+        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name, where.c_str(),
+                     describeBoardError(*error).c_str());
+        return kExitBadInput;
+    }
+    return writeOutput(command.answer(std::get<Board>(parsed), json)) ? kExitOk : kExitIncomplete;
+}
+
+int run(const Command& command, const std::vector<std::string>& args) {
+    bool json = false;
+    const std::string* boardArg = nullptr;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return usageError(command.name, "unknown option '" + arg + "'");
+        } else if (boardArg == nullptr) {
+            boardArg = &arg;
+        } else {
+            return usageError(command.name, "give one BOARD (quote a grid that contains blanks)");
+        }
+    }
+    if (boardArg == nullptr)
+        return usageError(command.name, std::string("missing ") + (command.files ? "BOARD, FILE" : "BOARD") +
+                                            " or '-' to read boards from stdin");
+    if (*boardArg != "-") {
+        std::error_code error;
+        if (command.files && std::filesystem::exists(std::filesystem::path(*boardArg), error)) {
+            const auto read = readPuzzleFile(*boardArg);
+            if (const auto* message = std::get_if<std::string>(&read)) {
+                std::fprintf(stderr, "dodoru-cli %s: %s\n", command.name, message->c_str());
+                return kExitBadInput;
+            }
+            bool firstPuzzle = true;
+            for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(read)) {
+                // The paths of several puzzles are set apart by a blank line.
+                const bool separate = !firstPuzzle && !json && std::string(command.name) == "explain";
+                firstPuzzle = false;
+                if (separate && !writeOutput("\n")) return kExitIncomplete;
+                if (!writeOutput(command.answer(puzzle.givens(), json))) return kExitIncomplete;
+            }
+            return kExitOk;
+        }
+        // A board argument that reads as a file name nobody has: say so rather than quote its first letter.
+        const bool fileName = boardArg->find('/') != std::string::npos ||
+                              boardArg->find(".txt") != std::string::npos ||
+                              boardArg->find(".sdk") != std::string::npos;
+        if (command.files && fileName && std::holds_alternative<TextError>(readBoard(*boardArg))) {
+            std::fprintf(stderr, "dodoru-cli %s: cannot read '%s': %s\n", command.name, boardArg->c_str(),
+                         std::strerror(ENOENT));
+            return kExitBadInput;
+        }
+        return answerBoard(command, *boardArg, json, "");
+    }
+    int status = kExitOk;
+    std::string line;
+    long lineNumber = 0;
+    while (std::getline(std::cin, line)) {
+        ++lineNumber;
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        const int answered = answerBoard(command, line, json, "line " + std::to_string(lineNumber) + ": ");
+        if (answered == kExitIncomplete) return kExitIncomplete;
+        if (answered != kExitOk) status = kExitBadInput;
+    }
+    return status;
+}
+
+} // namespace
+
+int runExplain(const std::vector<std::string>& args) {
+    return run({"explain", explainText, true}, args);
+}
+int runHint(const std::vector<std::string>& args) {
+    return run({"hint", hintText, false}, args);
+}
+int runRate(const std::vector<std::string>& args) {
+    return run({"rate", rateText, true}, args);
+}
+
+} // namespace dodoru::cli
