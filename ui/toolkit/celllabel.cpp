@@ -12,7 +12,7 @@ const QColor kConflictBackground(0xFF, 0xC8, 0xC8);
 // #FFF0A0: the hint's cells, as light as the conflict mark.
 const QColor kHintBackground(0xFF, 0xF0, 0xA0);
 const QColor kMistakeInk(0xC8, 0x00, 0x00);
-const QColor kPencilInk(0x50, 0x50, 0x50);
+const QColor kPencilInk(0x40, 0x40, 0x40);
 
 } // namespace
 
@@ -112,8 +112,8 @@ void CellLabel::paintEvent(QPaintEvent* event) {
 
 void CellLabel::paintPencilMarks(QPainter& painter) const {
     QFont small = font();
-    // A third of the cell's height per digit, and no smaller than a legible 8 pixels.
-    small.setPixelSize(qMax(8, height() / 3 - 3));
+    // A third of the cell's height per digit, and no smaller than a legible 9 pixels.
+    small.setPixelSize(qMax(9, height() / 3 - 1));
     painter.setFont(small);
     painter.setPen(kPencilInk);
     const qreal w = width() / 3.0;
