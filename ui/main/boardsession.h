@@ -92,7 +92,7 @@ public:
     // A puzzle and mode kept from before (undo and redo). The search's grid takes the puzzle's digits,
     // so that the live display shows the board as it is. A cell stays selected only where cells are
     // editable.
-    void restore(const PuzzleState& puzzle, Mode mode, int level, bool playing);
+    void restore(const PuzzleState& puzzle, Mode mode, int level, bool playing = false);
 
 signals:
     void modeChanged();

@@ -167,6 +167,7 @@ void PlayGame::play() {
     for (int c = 0; c < kCellCount; ++c)
         if (puzzle.kind(c) == CellKind::Answer) puzzle.setCell(c, 0, CellKind::Empty);
     session_.changeWhilePlaying(puzzle);
+    engage();
 }
 
 void PlayGame::playingChanged(bool playing) {
@@ -187,20 +188,37 @@ void PlayGame::playingChanged(bool playing) {
         playedNs_ = 0;
         runningSince_.reset();
         solved_ = false;
+        engaged_ = false;
     }
     if (!solved_) startClock();
     tick_->start();
-    bar_->show();
-    bar_->raise();
-    showTime();
-    say(solved_ ? tr("這一題已經完成了。")
-                : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
-    boardChanged();
+    if (engaged_) showBar();
+    checkSolved();
 }
 
 void PlayGame::boardChanged() {
     if (!session_.playing()) return;
     clearMarks();
+    engage();
+    checkSolved();
+}
+
+void PlayGame::engage() {
+    if (!session_.playing()) return;
+    engaged_ = true;
+    showBar();
+}
+
+void PlayGame::showBar() {
+    if (!bar_->isHidden()) return;
+    bar_->show();
+    bar_->raise();
+    showTime();
+    say(solved_ ? tr("這一題已經完成了。")
+                : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
+}
+
+void PlayGame::checkSolved() {
     if (solved_ || !givens_) return;
     for (int c = 0; c < kCellCount; ++c)
         if (session_.puzzle().digit(c) != solution_[static_cast<std::size_t>(c)]) return;
@@ -219,6 +237,7 @@ void PlayGame::boardChanged() {
 
 void PlayGame::hint() {
     if (!session_.playing() || !givens_) return;
+    engage();
     const HintView view = guide_.press(session_.puzzle(), solution_);
     if (view.result) {
         const BoardHistory::Step step(history_, tr("提示"), BoardHistory::UndoMode::AsBefore);
@@ -231,6 +250,7 @@ void PlayGame::hint() {
 
 void PlayGame::check() {
     if (!session_.playing() || !givens_) return;
+    engage();
     clearMarks();
     const std::vector<int> wrong = wrongPlayerDigits(session_.puzzle(), solution_);
     for (const int c : wrong) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
@@ -324,6 +344,7 @@ void PlayGame::restoreAtStartUp(QWidget* parent) {
     playedNs_ = record.seconds * kNsPerSecond;
     runningSince_.reset();
     solved_ = record.solved;
+    engaged_ = true;
     history_.apply(BoardState{restored, Mode::Play, 0, true});
 }
 

@@ -77,6 +77,12 @@ protected:
 private:
     void playingChanged(bool playing);
     void boardChanged();
+    // The player has begun on this puzzle: the play line shows from now on. A generated puzzle is
+    // played from the moment it is shown, but the line waits for the first move, so that a user who
+    // only generates puzzles sees the window as it always was.
+    void engage();
+    void showBar();
+    void checkSolved();
     void updateCommands();
     void say(const QString& text);
     void clearMarks();
@@ -110,6 +116,7 @@ private:
     std::int64_t playedNs_ = 0;                // before the clock last started
     std::optional<std::int64_t> runningSince_; // while the clock runs
     bool solved_ = false;
+    bool engaged_ = false;
 };
 
 } // namespace dodoru
