@@ -90,7 +90,10 @@ void BoardSession::enterDigit(int index, int digit) {
 }
 
 void BoardSession::clearCell(int index) {
-    enterDigit(index, 0);
+    if (playing_)
+        enterDigit(index, 0);
+    else
+        setDigit(index, 0);
 }
 
 void BoardSession::togglePencilMark(int index, int digit) {

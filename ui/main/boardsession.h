@@ -66,7 +66,7 @@ public:
     // playing the player's digit (0 clears it, and an empty cell's pencil marks), givens untouched.
     // Does nothing when the board is not editable.
     void enterDigit(int index, int digit);
-    // enterDigit(index, 0).
+    // While playing enterDigit(index, 0), else setDigit(index, 0).
     void clearCell(int index);
     // While playing: the pencil mark of `digit` in an empty cell on or off.
     void togglePencilMark(int index, int digit);
