@@ -36,4 +36,48 @@ void PuzzleState::setPencilMarks(int cell, PencilMarks marks) {
     cells_[static_cast<std::size_t>(cell)].marks = static_cast<PencilMarks>(marks & kAllPencilMarks);
 }
 
+namespace {
+
+bool sameUnit(int a, int b) {
+    return rowOf(a) == rowOf(b) || columnOf(a) == columnOf(b) || boxOf(a) == boxOf(b);
+}
+
+PencilMarks markOf(int digit) {
+    return static_cast<PencilMarks>(1u << (digit - 1));
+}
+
+} // namespace
+
+void PuzzleState::placePlayerDigit(int cell, int digit) {
+    if (digit < 1 || digit > 9 || isGiven(cell)) return;
+    setCell(cell, digit, CellKind::Player);
+    setPencilMarks(cell, 0);
+    for (int other = 0; other < kCellCount; ++other)
+        if (other != cell && sameUnit(cell, other))
+            setPencilMarks(other, static_cast<PencilMarks>(pencilMarks(other) & ~markOf(digit)));
+}
+
+PencilMarks PuzzleState::possibleDigits(int cell) const {
+    if (digit(cell) != 0) return 0;
+    PencilMarks possible = kAllPencilMarks;
+    for (int other = 0; other < kCellCount; ++other)
+        if (other != cell && digit(other) != 0 && sameUnit(cell, other))
+            possible = static_cast<PencilMarks>(possible & ~markOf(digit(other)));
+    return possible;
+}
+
+std::array<bool, kCellCount> PuzzleState::clashingDigits() const {
+    std::array<bool, kCellCount> clashing{};
+    const auto counted = [this](int c) { return kind(c) == CellKind::Given || kind(c) == CellKind::Player; };
+    for (int a = 0; a < kCellCount; ++a) {
+        if (!counted(a)) continue;
+        for (int b = a + 1; b < kCellCount; ++b) {
+            if (!counted(b) || digit(b) != digit(a) || !sameUnit(a, b)) continue;
+            clashing[static_cast<std::size_t>(a)] = true;
+            clashing[static_cast<std::size_t>(b)] = true;
+        }
+    }
+    return clashing;
+}
+
 } // namespace dodoru

@@ -49,6 +49,15 @@ public:
     void setPencilMarks(int cell, PencilMarks marks);
     void setVerdict(Verdict verdict) { verdict_ = verdict; }
 
+    // The player puts `digit` (1..9) into a cell that holds no given: the cell loses its own marks and
+    // the digit leaves the marks of the cells in its row, column and box.
+    void placePlayerDigit(int cell, int digit);
+    // The digits no digit in the cell's row, column or box rules out; none for a filled cell.
+    PencilMarks possibleDigits(int cell) const;
+    // The given and player's digits (answers left out) that repeat another of them in their row,
+    // column or box, cell by cell.
+    std::array<bool, kCellCount> clashingDigits() const;
+
     // Digits, kinds, pencil marks and ink alike, the verdict aside.
     bool sameCells(const PuzzleState& other) const { return cells_ == other.cells_; }
     bool operator==(const PuzzleState&) const = default;

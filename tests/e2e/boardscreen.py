@@ -2,7 +2,7 @@
 
 Cells sit at fixed places in the client area (twips, 15 to a pixel). A cell's digit is told from the
 shape of its ink, against shapes learned from this very window; its colour says whether it is a given
-(blue) or was written by the program (black).
+(blue), the player's own (dark green) or was written by the program (black).
 """
 
 from collections import Counter
@@ -14,7 +14,7 @@ COLUMN_LEFT = [135, 1140, 2145, 3165, 4170, 5175, 6180, 7185, 8205]
 ROW_TOP = [1395, 2235, 3105, 3975, 4785, 5640, 6525, 7365, 8205]
 CELL_WIDTH, CELL_HEIGHT = 900 // TWIPS_PER_PIXEL, 720 // TWIPS_PER_PIXEL
 
-EMPTY, BLUE, BLACK, OTHER = "empty", "blue", "black", "other"
+EMPTY, BLUE, BLACK, GREEN, OTHER = "empty", "blue", "black", "green", "other"
 
 
 def cell_rect(c):
@@ -82,6 +82,8 @@ def classify_colour(strong):
         return BLUE
     if r < 90 and g < 90 and b < 90:
         return BLACK
+    if g > 70 and r < 60 and b < 60:
+        return GREEN
     return OTHER
 
 
@@ -126,22 +128,24 @@ class DigitShapes:
             self.shapes[digit_of_group[labels[c]]].append(ink)
         return [digit_of_group[label] for label in labels]
 
-    def read(self, cells):
-        """The digits (0 for empty) and colours of 81 cells."""
+    def read(self, cells, nearest=False):
+        """The digits (0 for empty) and colours of 81 cells. With `nearest`, each digit is the learned shape
+        closest to its ink, however far (for ink of another colour, whose anti-aliased edges fall
+        differently): the caller then checks the digits against the rules."""
         digits, colours = [], []
         for c, ink in enumerate(cells):
             colours.append(ink.colour)
             if ink.colour == EMPTY:
                 digits.append(0)
                 continue
-            check(ink.colour != OTHER, f"cell {c} shows ink that is neither blue nor black")
+            check(ink.colour != OTHER, f"cell {c} shows ink that is neither blue, black nor green")
             best, best_distance = None, None
             for d, shapes in self.shapes.items():
                 for shape in shapes:
                     distance = ink.distance(shape)
                     if best_distance is None or distance < best_distance:
                         best, best_distance = d, distance
-            check(best is not None and best_distance <= similarity_limit(ink, ink),
+            check(best is not None and (nearest or best_distance <= similarity_limit(ink, ink)),
                   f"cell {c} shows a shape unlike any digit learned")
             digits.append(best)
         return digits, colours

@@ -17,9 +17,9 @@ import subprocess
 import sys
 import time
 
-from boardscreen import (BLACK, BLUE, CELL_HEIGHT, CELL_WIDTH, EMPTY, OTHER, DigitShapes, candidate_tally,
-                         cell_centre, cell_rect, count_solutions, has_conflict, parse_board, read_cells,
-                         twips_to_pixels)
+from boardscreen import (BLACK, BLUE, CELL_HEIGHT, CELL_WIDTH, EMPTY, GREEN, OTHER, DigitShapes, candidate_tally,
+                         cell_centre, cell_rect, count_solutions, has_conflict, is_valid_solution, parse_board,
+                         read_cells, twips_to_pixels)
 from xsession import XSession, E2EFailure, check, test_main, wait_until
 
 MAIN_TITLE = r"^Dodoru - 數字方陣"
@@ -297,6 +297,75 @@ def pink_pixels(image, c):
     return count
 
 
+def hint_pixels(image):
+    """Pixels of the board painted in the light yellow that marks the cells a hint rests on."""
+    width, _, rgb = image
+    count = 0
+    for c in range(81):
+        left, top, w, h = cell_rect(c)
+        for y in range(top, top + h, 2):
+            for x in range(left, left + w, 2):
+                i = (y * width + x) * 3
+                if abs(rgb[i] - 255) <= 6 and abs(rgb[i + 1] - 240) <= 6 and abs(rgb[i + 2] - 160) <= 6:
+                    count += 1
+    return count
+
+
+def play_to_the_end(session, program, main, shapes, step, screenshots):
+    """The level 1 puzzle just generated is played to the end with the keyboard alone: H three times a
+    step (the technique and where, then the cells on the board, then the step done), Ctrl+Z and Ctrl+Y
+    on the way, the pencil marks filled in with Ctrl+Shift+M, until the solved message."""
+    start = main.wait_stable(lambda cells: True, 10, "the generated puzzle")
+    givens, _ = shapes.read(start)
+    empty = sum(1 for d in givens if not d)
+
+    def greens():
+        return sum(ink.colour == GREEN for ink in main.cells())
+
+    session.key("h", "h")
+    wait_until(lambda: hint_pixels(main.session_capture()) > 100, 10, "the hint's cells to be marked")
+    session.key("h")
+    wait_until(lambda: greens() == 1 and hint_pixels(main.session_capture()) == 0, 10,
+               "the hint's digit in dark green")
+    session.keyboard().chord("Control_L", "z")
+    wait_until(lambda: greens() == 0, 10, "Ctrl+Z to take the hint's digit back")
+    session.keyboard().chord("Control_L", "y")
+    wait_until(lambda: greens() == 1, 10, "Ctrl+Y to bring it back")
+    step("H marks the cells a step rests on, a third H places its digit in dark green; Ctrl+Z and Ctrl+Y "
+         "take it back and bring it again")
+
+    session.key(*["h"] * 27)
+    wait_until(lambda: greens() >= 10, 20, "nine more steps by H")
+    session.keyboard().chord("Control_L", "Shift_L", "m")
+    session.key("h", "h")
+    wait_until(lambda: hint_pixels(main.session_capture()) > 100, 10, "the hint's cells to be marked")
+    for path in screenshots:
+        session.screenshot(main.window.wid, path)
+        step(f"screenshot of a game in progress with a hint shown saved in {path}")
+
+    def solved_message():
+        return next((w for w in session.windows(program.process.pid) if re.search(QUESTION_TITLE, w.title)), None)
+
+    message = None
+    for _ in range(3 * empty):
+        session.key("h", "h", "h")
+        message = solved_message()
+        if message:
+            break
+    message = message or session.wait_window(program.process, QUESTION_TITLE)
+    wait_until(lambda: session.active_window() == message.wid, 10, "the solved message to have the focus")
+    session.key("Return")
+    session.wait_window_gone(message)
+    solved = main.wait_stable(lambda cells: all(ink.colour in (BLUE, GREEN) for ink in cells), 10,
+                              "the solved board")
+    digits, colours = shapes.read(solved, nearest=True)
+    check(all(colours[c] == (BLUE if givens[c] else GREEN) for c in range(81)) and
+          all(digits[c] == givens[c] for c in range(81) if givens[c]),
+          "the played board does not show the givens in blue and every other digit in dark green")
+    check(is_valid_solution(digits), "the board played to the end is not a solution (or not read as one)")
+    step(f"the level 1 puzzle is played to the end with H alone ({empty} cells); a message says it is solved")
+
+
 def keyboard_entry(session, program, main, shapes, step):
     """On the empty board: the puzzle typed with the keyboard alone after one click on the first cell, a
     clash marked and taken back, a solve, Space after it, and Ctrl+Z undoing the solve."""
@@ -548,6 +617,7 @@ def scenario(session, args, step):
     open_context_menu(session, main, step)
     records = check_generated(main, shapes, 1, log_path, 0, step, 30)
     copy_to_command_line(session, main, shapes, args.cli, step)
+    play_to_the_end(session, program, main, shapes, step, args.play_screenshot)
     records = check_generated(main, shapes, 3, log_path, records, step, 60)
     close_during_generation(session, program, main, records, step)
 
@@ -568,6 +638,8 @@ def main():
         parser.add_argument("--cli", required=True, help="the dodoru-cli executable that reads what is copied")
         parser.add_argument("--screenshot", action="append", default=[],
                             help="where to save a picture of the main window after a solve (repeatable)")
+        parser.add_argument("--play-screenshot", action="append", default=[],
+                            help="where to save a picture of a game in progress with a hint shown (repeatable)")
     return test_main(__doc__, arguments, run)
 
 

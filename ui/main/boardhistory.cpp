@@ -79,6 +79,7 @@ BoardHistory::Step::~Step() {
     if (history.stepUndoMode_ == UndoMode::ManualSetUp) {
         before.mode = Mode::ManualSetUp;
         before.level = 0;
+        before.playing = false;
     }
     history.push(before, after, history.stepText_, -1);
 }
@@ -113,9 +114,12 @@ BoardHistory::BoardHistory(QWidget& window, BoardSession& session)
     known_ = current();
     connect(&session_, &BoardSession::cellChanged, this, [this](int cell) { recordEdit(cell); });
     connect(&session_, &BoardSession::boardChanged, this, [this] { recordEdit(-1); });
-    connect(&session_, &BoardSession::modeChanged, this, [this] {
+    connect(&session_, &BoardSession::pencilMarksChanged, this, [this] { recordEdit(-1); });
+    const auto modeOnly = [this] {
         if (openSteps_ == 0 && !applying_) known_ = current();
-    });
+    };
+    connect(&session_, &BoardSession::modeChanged, this, modeOnly);
+    connect(&session_, &BoardSession::playingChanged, this, modeOnly);
     // Ctrl+Z and its kind belong to the board, also while the chooser's text field has the focus.
     qApp->installEventFilter(this);
 }
@@ -126,7 +130,7 @@ BoardHistory::~BoardHistory() {
 }
 
 BoardState BoardHistory::current() const {
-    return {session_.puzzle(), session_.mode(), session_.level()};
+    return {session_.puzzle(), session_.mode(), session_.level(), session_.playing()};
 }
 
 void BoardHistory::undo() {
@@ -141,7 +145,7 @@ void BoardHistory::redo() {
 
 void BoardHistory::apply(const BoardState& state) {
     applying_ = true;
-    session_.restore(state.puzzle, state.mode, state.level);
+    session_.restore(state.puzzle, state.mode, state.level, state.playing);
     applying_ = false;
     known_ = current();
 }

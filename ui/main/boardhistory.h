@@ -12,16 +12,17 @@ class QWidget;
 
 namespace dodoru {
 
-// All that undo takes back: the puzzle (cells and verdict) and the mode.
+// All that undo takes back: the puzzle (cells and verdict), the mode and the play state.
 struct BoardState {
     PuzzleState puzzle;
     Mode mode = Mode::ManualSetUp;
     int level = 0;
+    bool playing = false;
     bool operator==(const BoardState&) const = default;
 };
 
 // The board's undo history, as snapshots of the whole board before and after each step, up to 100
-// steps. A step is a cell edit (typing on in the same cell joins the step), or whatever one command or
+// steps. A step is a cell edit (typing on in the same cell joins the step), a pencil mark, or whatever one command or
 // transfer changes, announced or not, between opening and closing a step. Undo and Redo are actions of
 // the window (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) that do nothing while a long command runs. A state is
 // put back through the session, which tells the window.
@@ -69,6 +70,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // `cell` is the cell typed in (edits of one cell in a row join), -1 for a step of its own.
     void recordEdit(int cell);
     void push(const BoardState& before, const BoardState& after, const QString& text, int cell);
 

@@ -44,7 +44,14 @@ void BoardSession::takeEngineBoard() {
     puzzle_ = fromBoard(board_, puzzle_);
 }
 
+void BoardSession::setPlaying(bool playing) {
+    if (playing_ == playing) return;
+    playing_ = playing;
+    emit playingChanged(playing);
+}
+
 void BoardSession::beginCommand() {
+    setPlaying(false);
     puzzle_.setVerdict(Verdict::None);
     state_.SolutionCount = 0;
     selectCell(kNoCell);
@@ -60,12 +67,66 @@ void BoardSession::setDigit(int index, int digit) {
     emit cellChanged(index);
 }
 
+void BoardSession::enterDigit(int index, int digit) {
+    if (index < 0 || index >= kCellCount || digit < 0 || digit > 9 || !editable()) return;
+    if (!playing_) {
+        setDigit(index, digit);
+        return;
+    }
+    if (puzzle_.isGiven(index)) return;
+    const PuzzleState before = puzzle_;
+    if (digit != 0) {
+        puzzle_.placePlayerDigit(index, digit);
+    } else if (puzzle_.digit(index) != 0) {
+        puzzle_.setCell(index, 0, CellKind::Empty);
+    } else {
+        puzzle_.setPencilMarks(index, 0);
+    }
+    if (puzzle_ == before) return;
+    // The cell first: undo takes the whole change as an edit of this cell.
+    emit cellChanged(index);
+    for (int c = 0; c < kCellCount; ++c)
+        if (c != index && puzzle_.pencilMarks(c) != before.pencilMarks(c)) emit pencilMarksChanged(c);
+}
+
 void BoardSession::clearCell(int index) {
-    setDigit(index, 0);
+    if (playing_)
+        enterDigit(index, 0);
+    else
+        setDigit(index, 0);
+}
+
+void BoardSession::togglePencilMark(int index, int digit) {
+    if (!playing_ || running_ || index < 0 || index >= kCellCount || digit < 1 || digit > 9) return;
+    if (puzzle_.digit(index) != 0) return;
+    puzzle_.setPencilMarks(index, static_cast<PencilMarks>(puzzle_.pencilMarks(index) ^ (1u << (digit - 1))));
+    emit pencilMarksChanged(index);
+}
+
+void BoardSession::changeWhilePlaying(const PuzzleState& puzzle) {
+    if (!playing_ || running_) return;
+    PuzzleState next = puzzle;
+    for (int c = 0; c < kCellCount; ++c) {
+        if (puzzle_.isGiven(c))
+            next.setCell(c, puzzle_.digit(c), CellKind::Given);
+        else if (next.isGiven(c))
+            next.setCell(c, 0, CellKind::Empty);
+    }
+    if (next == puzzle_) return;
+    puzzle_ = next;
+    emit boardChanged();
 }
 
 void BoardSession::clearAllCells() {
-    for (int c = 0; c < kCellCount; ++c) puzzle_.clear(c);
+    for (int c = 0; c < kCellCount; ++c) {
+        puzzle_.clear(c);
+        puzzle_.setPencilMarks(c, 0);
+    }
+    emit boardChanged();
+}
+
+void BoardSession::showVerdict(Verdict verdict) {
+    puzzle_.setVerdict(verdict);
     emit boardChanged();
 }
 
@@ -104,9 +165,15 @@ GenerationResult BoardSession::generate(int level, RandomSource& random, PuzzleL
     generator.setObserver(&observer);
     GenerationResult result = generator.generate(level);
     takeEngineBoard();
-    if (result.outcome == GenerationOutcome::Accepted) emit boardChanged();
+    if (result.outcome == GenerationOutcome::Accepted) {
+        // The marks were the last puzzle's.
+        for (int c = 0; c < kCellCount; ++c) puzzle_.setPencilMarks(c, 0);
+        emit boardChanged();
+    }
     setRunning(false);
     beforeGeneration_.reset();
+    // The puzzle is there to be played.
+    if (result.outcome == GenerationOutcome::Accepted) setPlaying(true);
     return result;
 }
 
@@ -123,13 +190,14 @@ void BoardSession::announceProgress() {
     emit boardChanged();
 }
 
-void BoardSession::restore(const PuzzleState& puzzle, Mode mode, int level) {
+void BoardSession::restore(const PuzzleState& puzzle, Mode mode, int level, bool playing) {
     puzzle_ = puzzle;
     for (int c = 0; c < kCellCount; ++c)
         state_.Grid[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(puzzle_.digit(c));
+    setPlaying(playing);
     setMode(mode, level);
     emit boardChanged();
-    if (mode != Mode::ManualSetUp) selectedCell_ = kNoCell;
+    if (!editable()) selectedCell_ = kNoCell;
     emit selectionChanged();
     emit restored();
 }

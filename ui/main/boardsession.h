@@ -12,8 +12,9 @@
 namespace dodoru {
 
 // What the command panel is set to: the command given last. The window highlights that command's
-// button; None (a button index that names no command) highlights none.
-enum class Mode { None, ManualSetUp, Solve, Clear, Generate };
+// button; None (a button index that names no command) highlights none, and so does Play (作答: the
+// givens of manual set-up locked as a puzzle to play).
+enum class Mode { None, ManualSetUp, Solve, Clear, Generate, Play };
 
 // The game behind the main window, and the one way to change it: the puzzle state, the engine and its
 // state, the mode and the generation level, the selected cell, and whether a solve or a generation
@@ -48,13 +49,33 @@ public:
     // True while a solve or a generation runs: nothing else may change the board meanwhile.
     bool running() const { return running_; }
 
+    // The play state: the givens are a puzzle the player solves with digits of their own. A generation
+    // that ends enters it, and so does 作答 (Mode::Play); every command of the panel leaves it.
+    bool playing() const { return playing_; }
+    void setPlaying(bool playing);
+    // Whether a digit typed now edits the board: in manual set-up (givens) or while playing (the
+    // player's digits), never while a command runs.
+    bool editable() const { return !running_ && (mode_ == Mode::ManualSetUp || playing_); }
+
     // A command begins: no verdict, no cell selected, and the solution count starts again at zero.
     void beginCommand();
 
     // 0 empties the cell, 1..9 makes it a given.
     void setDigit(int index, int digit);
+    // A digit typed or picked for a cell, as the state allows: in manual set-up as setDigit(); while
+    // playing the player's digit (0 clears it, and an empty cell's pencil marks), givens untouched.
+    // Does nothing when the board is not editable.
+    void enterDigit(int index, int digit);
+    // While playing enterDigit(index, 0), else setDigit(index, 0).
     void clearCell(int index);
+    // While playing: the pencil mark of `digit` in an empty cell on or off.
+    void togglePencilMark(int index, int digit);
+    // While playing: a change of many cells at once (marks filled in, a hint carried out), announced
+    // with boardChanged(). The givens stay as they are.
+    void changeWhilePlaying(const PuzzleState& puzzle);
     void clearAllCells();
+    // The message label over the board says `verdict` (hidden for None); the cells stay as they are.
+    void showVerdict(Verdict verdict);
     // The puzzle read at start-up, or read in: these cells, no verdict.
     void replacePuzzle(const PuzzleState& puzzle);
 
@@ -69,12 +90,16 @@ public:
     void announceProgress();
 
     // A puzzle and mode kept from before (undo and redo). The search's grid takes the puzzle's digits,
-    // so that the live display shows the board as it is. A mode other than manual set-up selects no cell.
-    void restore(const PuzzleState& puzzle, Mode mode, int level);
+    // so that the live display shows the board as it is. A cell stays selected only where cells are
+    // editable.
+    void restore(const PuzzleState& puzzle, Mode mode, int level, bool playing = false);
 
 signals:
     void modeChanged();
     void cellChanged(int index);
+    // A cell's pencil marks alone changed.
+    void pencilMarksChanged(int index);
+    void playingChanged(bool playing);
     // Every cell and the verdict.
     void boardChanged();
     void selectionChanged();
@@ -99,6 +124,7 @@ private:
     int level_ = 0;
     int selectedCell_ = kNoCell;
     bool running_ = false;
+    bool playing_ = false;
 };
 
 } // namespace dodoru

@@ -93,9 +93,8 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CellKeyboard::keyPressed(QWidget* receiver, const QKeyEvent& key) {
-    // A cell is selected only in manual set-up mode (the chooser is shown on it); every command ends that.
-    if (session_.selectedCell() == BoardSession::kNoCell || session_.mode() != Mode::ManualSetUp)
-        return false;
+    // A cell is selected only while cells are editable (the chooser is shown on it); every command ends that.
+    if (session_.selectedCell() == BoardSession::kNoCell || !session_.editable()) return false;
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     const bool inChooser = receiver == &chooser_ || chooser_.isAncestorOf(receiver);
     const int code = key.key();
@@ -130,9 +129,9 @@ bool CellKeyboard::gridKeyPressed(const QKeyEvent& key) {
     const int code = key.key();
     const int to = cellAfterKey(tabStop_, code);
     if (to >= 0) {
-        // In manual set-up the selection moves, and the Tab stop with it.
+        // Where cells are edited (manual set-up, playing) the selection moves, and the Tab stop with it.
         if (to == tabStop_) return true; // an edge
-        if (session_.mode() == Mode::ManualSetUp)
+        if (session_.editable())
             session_.selectCell(to);
         else
             moveTabStop(to);
@@ -152,23 +151,15 @@ void CellKeyboard::moveSelection(int key) {
 
 void CellKeyboard::type(int digit, const QString& shown) {
     chooser_.setChooserText(shown);
-    session_.setDigit(session_.selectedCell(), digit);
+    session_.enterDigit(session_.selectedCell(), digit);
 }
 
 void CellKeyboard::editDigit(int cell, int digit) {
-    switch (session_.mode()) {
-    case Mode::ManualSetUp:
-        // A given, as typed after a click on the cell.
-        if (session_.selectedCell() != cell) session_.selectCell(cell);
-        type(digit, digit == 0 ? QString() : QString::number(digit));
-        break;
-    // The other modes take no digits from the keyboard. The play state's digits come in here.
-    case Mode::Solve:
-    case Mode::Clear:
-    case Mode::Generate:
-    case Mode::None:
-        break;
-    }
+    // A given in manual set-up, the player's digit while playing, as typed after a click on the cell.
+    // The other modes take no digits from the keyboard.
+    if (!session_.editable()) return;
+    if (session_.selectedCell() != cell) session_.selectCell(cell);
+    type(digit, digit == 0 ? QString() : QString::number(digit));
 }
 
 void CellKeyboard::moveTabStop(int cell) {
@@ -184,7 +175,7 @@ void CellKeyboard::moveTabStop(int cell) {
 }
 
 void CellKeyboard::focusCameToGrid() {
-    if (session_.mode() == Mode::ManualSetUp && !session_.running() && session_.selectedCell() != tabStop_)
+    if (session_.editable() && session_.selectedCell() != tabStop_)
         session_.selectCell(tabStop_);
 }
 

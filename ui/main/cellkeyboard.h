@@ -21,9 +21,9 @@ class DigitChooser;
 // The grid is one stop in the window's Tab order, after the command buttons: one cell at a time is the
 // Tab stop, and while the grid has the keyboard focus that cell has it, so that assistive technology
 // hears each cell it comes to as the focused object. The Tab stop follows the selected cell; in manual
-// set-up mode the cell the grid's focus comes to is selected, as a left click would select it.
+// set-up mode and while playing the cell the grid's focus comes to is selected, as a left click would select it.
 //
-// With a cell selected in manual set-up mode (the digit chooser is shown on it), wherever the focus is in
+// With a cell selected in manual set-up mode or while playing (the digit chooser is shown on it), wherever the focus is in
 // the main window, a digit key (main row or keypad) goes to the selected cell exactly as in the chooser,
 // 0 clearing it; Delete and Backspace clear it; the arrow keys, Home and End move the selection as a left
 // click on the new cell would. Edits go through the session; the chooser shows the key typed, as its own

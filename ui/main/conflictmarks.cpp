@@ -23,9 +23,14 @@ std::bitset<kCellCount> clashingGivens(const PuzzleState& puzzle) {
 ConflictMarks::ConflictMarks(BoardSession& session, const std::array<CellLabel*, kCellCount>& cells)
     : session_(session), cells_(cells) {
     const auto mark = [this] {
+        if (session_.playing()) {
+            show(session_.puzzle().clashingDigits());
+            return;
+        }
         const Mode mode = session_.mode();
         update(session_.puzzle(), mode == Mode::ManualSetUp || mode == Mode::Solve);
     };
+    connect(&session_, &BoardSession::playingChanged, this, mark);
     connect(&session_, &BoardSession::cellChanged, this, mark);
     connect(&session_, &BoardSession::boardChanged, this, mark);
     connect(&session_, &BoardSession::modeChanged, this, mark);
@@ -33,8 +38,13 @@ ConflictMarks::ConflictMarks(BoardSession& session, const std::array<CellLabel*,
 
 void ConflictMarks::update(const PuzzleState& puzzle, bool shown) {
     const std::bitset<kCellCount> clashing = shown ? clashingGivens(puzzle) : std::bitset<kCellCount>();
-    for (int c = 0; c < kCellCount; ++c)
-        cells_[static_cast<std::size_t>(c)]->setConflictMark(clashing.test(static_cast<std::size_t>(c)));
+    std::array<bool, kCellCount> marked{};
+    for (std::size_t c = 0; c < marked.size(); ++c) marked[c] = clashing.test(c);
+    show(marked);
+}
+
+void ConflictMarks::show(const std::array<bool, kCellCount>& marked) {
+    for (std::size_t c = 0; c < marked.size(); ++c) cells_[c]->setConflictMark(marked[c]);
 }
 
 } // namespace dodoru

@@ -17,7 +17,8 @@ class CellLabel;
 std::bitset<kCellCount> clashingGivens(const PuzzleState& puzzle);
 
 // Marks the clashing givens on the board's cell labels while the user edits, and under the verdict of
-// the solve they spoiled; takes the marks away when the clash goes or another mode begins.
+// the solve they spoiled; while playing, the player's digits that repeat a given or one another too.
+// Takes the marks away when the clash goes or another mode begins.
 class ConflictMarks final : public QObject {
 public:
     ConflictMarks(BoardSession& session, const std::array<CellLabel*, kCellCount>& cells);
@@ -26,6 +27,8 @@ public:
     void update(const PuzzleState& puzzle, bool shown);
 
 private:
+    void show(const std::array<bool, kCellCount>& marked);
+
     BoardSession& session_;
     std::array<CellLabel*, kCellCount> cells_;
 };

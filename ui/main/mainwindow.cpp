@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QPainter>
@@ -25,6 +27,8 @@
 #include "logfailuretext.h"
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
+#include "playfile.h"
+#include "playgame.h"
 #include "windowfeatures.h"
 
 namespace dodoru {
@@ -68,6 +72,7 @@ short buttonOfMode(Mode mode, int level) {
     case Mode::Solve: return MainWindow::kSolveButton;
     case Mode::Clear: return MainWindow::kClearButton;
     case Mode::Generate: return static_cast<short>(MainWindow::kFirstLevelButton + level - 1);
+    case Mode::Play:
     case Mode::None: break;
     }
     return -1;
@@ -86,6 +91,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
             connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
                 const bool mayAsk = manager.allowsInteraction();
                 keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), mayAsk, this);
+                features_->play().saveAtShutdown(this, mayAsk);
                 if (mayAsk) manager.release();
             });
     }
@@ -96,6 +102,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
     session_ = std::make_unique<BoardSession>(*pump_);
     connect(session_.get(), &BoardSession::cellChanged, this, [this](int index) { mirrorCell(index); });
+    connect(session_.get(), &BoardSession::pencilMarksChanged, this, [this](int index) { mirrorCell(index); });
     connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
     connect(session_.get(), &BoardSession::modeChanged, this, [this] { mirrorMode(); });
     connect(session_.get(), &BoardSession::selectionChanged, this, [this] { mirrorSelection(); });
@@ -113,10 +120,15 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     });
 
     buildControls();
+    // The game in progress is kept beside the givens.
+    std::unique_ptr<PlayFile> playFile;
+    if (keeper_)
+        playFile = std::make_unique<PlayFile>(QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("play.json")));
     FeatureControls controls{cells_, chooser_, [this] { Command1_Click(kManualButton); },
                              [this] { reopenAboutBox(); }};
     features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
-                                                 *services_.messageBoxes, services_.puzzleLog.get());
+                                                 *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,
+                                                 std::move(playFile));
 }
 
 MainWindow::~MainWindow() {
@@ -306,12 +318,16 @@ QString MainWindow::verdictText(Verdict verdict) {
 
 void MainWindow::mirrorCell(int index) {
     const PuzzleState& puzzle = session_->puzzle();
-    ColourLabel* label = cells_[static_cast<std::size_t>(index)];
+    CellLabel* label = cells_[static_cast<std::size_t>(index)];
     label->setCaption(cellText(puzzle, index));
-    // Blue marks a given; other digits are black, or in the label's own colour where nothing has
-    // coloured the cell yet.
+    label->setPencilMarks(puzzle.pencilMarks(index));
+    label->setDigitKind(puzzle.kind(index) == CellKind::Player ? CellDigitKind::Player : CellDigitKind::Answer);
+    // Blue marks a given, dark green the player's digits; other digits are black, or in the label's
+    // own colour where nothing has coloured the cell yet.
     if (puzzle.isGiven(index))
         label->setForeColor(kGivenColour);
+    else if (puzzle.kind(index) == CellKind::Player)
+        label->setForeColor(kPlayerTextColour);
     else if (puzzle.defaultInk(index))
         label->resetForeColor();
     else
@@ -382,6 +398,7 @@ void MainWindow::Form_Load() {
     chooser_->setChooserText(QString());
     loadSaveFile();
     Command1_Click(kManualButton);
+    features_->play().restoreAtStartUp(this);
     // A start-up message leaves the main window in front; the About box belongs in front of it.
     if (about_ && about_->isVisible()) {
         about_->raise();
@@ -428,9 +445,11 @@ void MainWindow::Command1_Click(short Index) {
     const CommandFocus focusReturn(this, features_->editing().keyboard().gridHasFocus() ? nullptr : Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
     // mode, so that its puzzle can be worked on.
-    const BoardHistory::Step historyStep(
-        features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
-        Index == kSolveButton ? BoardHistory::UndoMode::ManualSetUp : BoardHistory::UndoMode::AsBefore);
+    // A solve from the play state is undone into it again.
+    const BoardHistory::Step historyStep(features_->history(), Command1(Index) ? Command1(Index)->text() : QString(),
+                                         Index == kSolveButton && !session_->playing()
+                                             ? BoardHistory::UndoMode::ManualSetUp
+                                             : BoardHistory::UndoMode::AsBefore);
 
     for (short i = kManualButton; i <= kLastLevelButton; ++i) Command1(i)->setEnabled(false);
     int level = 0;
@@ -444,6 +463,7 @@ void MainWindow::Command1_Click(short Index) {
     case Mode::ManualSetUp: manualSetUp(); break;
     case Mode::Clear: clearBoard(); break;
     case Mode::Solve: solve(); break;
+    case Mode::Play:
     case Mode::None: break;
     }
 
@@ -490,7 +510,8 @@ void MainWindow::generate(int level) {
 // ---- cell editing -------------------------------------------------------------------------------
 
 void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, int /*X*/, int /*Y*/) {
-    if (session_->mode() != Mode::ManualSetUp) return;
+    // Cells are edited in manual set-up mode, and while playing (the player's digits).
+    if (!session_->editable()) return;
     if (Index < 0 || Index >= kCellCount) return;
     if (Button == kLeftButton) {
         // The chooser follows the selection onto the cell, showing its digit.
@@ -509,7 +530,7 @@ void MainWindow::Combo1_Click() {
     const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
     if (!text.isEmpty() && !isNumber) return;
     if (number < 0 || number > 9) return;
-    session_->setDigit(selected, number);
+    session_->enterDigit(selected, number);
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
@@ -567,6 +588,8 @@ void MainWindow::writeSaveFile() {
         keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
     else
         keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), false, this);
+    // The game in progress goes beside the givens.
+    features_->play().saveAtShutdown(this, mayAsk_);
 }
 
 void MainWindow::deleteSaveFile() {

@@ -14,13 +14,15 @@
 #include "editingaids.h"
 #include "engineboard.h"
 #include "manuscriptcommand.h"
+#include "playfile.h"
+#include "playgame.h"
 #include "transferplatform.h"
 
 namespace dodoru {
 
 WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
                                std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes,
-                               PuzzleLog* log)
+                               PuzzleLog* log, Clock& clock, std::unique_ptr<PlayFile> playFile)
     : session_(session), controls_(std::move(controls)), platform_(std::move(platform)),
       announcer_(new Announcer(&window)) {
     if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
@@ -29,11 +31,15 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     announcer_->setGeometry(0, 0, 1, 1);
     announcer_->lower();
     announcements_ = std::make_unique<BoardAnnouncements>(session_, *announcer_);
+    play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
+                                       std::move(playFile));
+    play_->setAnnouncer([announcer = announcer_](const QString& text) { announcer->announce(text); });
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
     about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);
 
     // The window's commands, in the order the context menu lists them.
+    window.addActions(play_->actions());
     window.addAction(manuscript_->action());
     window.addAction(editing_->history().undoAction());
     window.addAction(editing_->history().redoAction());
@@ -50,7 +56,10 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
                      [this](bool running) { contextMenu_->setCommandRunning(running); });
 }
 
-WindowFeatures::~WindowFeatures() = default;
+WindowFeatures::~WindowFeatures() {
+    // The game refers to the undo history the editing aids own.
+    play_.reset();
+}
 
 BoardHistory& WindowFeatures::history() {
     return editing_->history();

@@ -14,6 +14,9 @@ class BoardAnnouncements;
 class BoardHistory;
 class BoardSession;
 class CellLabel;
+class Clock;
+class PlayFile;
+class PlayGame;
 class DigitChooser;
 class EditingAids;
 class ManuscriptCommand;
@@ -32,16 +35,19 @@ struct FeatureControls {
 };
 
 // The features that take the window beyond its design, wired to the window and the session here and
-// nowhere else: the editing aids, what a screen reader is told, puzzles in and out as text, the
-// manuscript, the About box again, and the context menu that lists their commands in the order written
-// down in the constructor.
+// nowhere else: the editing aids, what a screen reader is told, playing the puzzle, puzzles in and out
+// as text, the manuscript, the About box again, and the context menu that lists their commands in the
+// order written down in the constructor.
 class WindowFeatures final : public TransferTarget {
 public:
+    // `playFile` keeps the game in progress between runs; none keeps nothing.
     WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
-                   std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log);
+                   std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log,
+                   Clock& clock, std::unique_ptr<PlayFile> playFile);
     ~WindowFeatures() override;
 
     EditingAids& editing() { return *editing_; }
+    PlayGame& play() { return *play_; }
     BoardHistory& history();
     PuzzleTransfer& transfer() { return *transfer_; }
     ManuscriptCommand& manuscript() { return *manuscript_; }
@@ -60,6 +66,7 @@ private:
     std::unique_ptr<EditingAids> editing_;
     Announcer* announcer_; // owned by the window
     std::unique_ptr<BoardAnnouncements> announcements_;
+    std::unique_ptr<PlayGame> play_;
     std::unique_ptr<PuzzleTransfer> transfer_;
     std::unique_ptr<ManuscriptCommand> manuscript_;
     std::unique_ptr<AboutCommand> about_;

@@ -12,34 +12,51 @@ const QColor kConflictBackground(0xFF, 0xC8, 0xC8);
 // Dark orange, apart from the blue and black digits and from the conflict mark's light red.
 const QColor kFocusMark(0xD0, 0x60, 0x00);
 constexpr int kFocusMarkWidth = 3; // pixels
+// #FFF0A0: the hint's cells, as light as the conflict mark.
+const QColor kHintBackground(0xFF, 0xF0, 0xA0);
+const QColor kMistakeInk(0xC8, 0x00, 0x00);
+const QColor kPencilInk(0x40, 0x40, 0x40);
 
 } // namespace
 
 // Rows (列) run across and columns (行) down, as the window's readers count them, from 1.
-QString cellAccessibleName(int row, int column, const QString& text) {
+QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks) {
     //: What a screen reader says of an empty cell.
     const QString empty = QCoreApplication::translate("dodoru::CellLabel", "空格");
     //: What a screen reader says of a cell: its row and column, counted from 1 at the top left, then
     //: its digit, or 空格 when it is empty (%3).
-    return QCoreApplication::translate("dodoru::CellLabel", "第%1列第%2行，%3")
-        .arg(QString::number(row + 1), QString::number(column + 1), text.isEmpty() ? empty : text);
+    QString name = QCoreApplication::translate("dodoru::CellLabel", "第%1列第%2行，%3")
+                       .arg(QString::number(row + 1), QString::number(column + 1), text.isEmpty() ? empty : text);
+    if (text.isEmpty() && pencilMarks != 0) {
+        QStringList digits;
+        for (int d = 1; d <= 9; ++d)
+            if (pencilMarks & (1u << (d - 1))) digits << QString::number(d);
+        //: Added to an empty cell's name when it holds pencil marks: the digits, separated by spaces.
+        name += QCoreApplication::translate("dodoru::CellLabel", "，候選數 %1").arg(digits.join(QLatin1Char(' ')));
+    }
+    return name;
 }
 
-QString cellAccessibleDescription(const QString& text, bool given, bool conflict) {
-    QString kind;
+QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool conflict, bool mistake) {
+    QString description;
     if (text.isEmpty())
         //: A screen reader's description of an empty cell.
-        kind = QCoreApplication::translate("dodoru::CellLabel", "尚未填入數字");
-    else if (given)
+        description = QCoreApplication::translate("dodoru::CellLabel", "尚未填入數字");
+    else if (kind == CellDigitKind::Given)
         //: A screen reader's description of a cell holding a digit of the puzzle (a given, shown in blue).
-        kind = QCoreApplication::translate("dodoru::CellLabel", "題目給定的數字");
+        description = QCoreApplication::translate("dodoru::CellLabel", "題目給定的數字");
+    else if (kind == CellDigitKind::Player)
+        //: A screen reader's description of a cell holding a digit the player entered while playing.
+        description = QCoreApplication::translate("dodoru::CellLabel", "你填入的數字");
     else
         //: A screen reader's description of a cell whose digit the program found by solving.
-        kind = QCoreApplication::translate("dodoru::CellLabel", "程式解出的數字");
+        description = QCoreApplication::translate("dodoru::CellLabel", "程式解出的數字");
     //: Added to a cell's description when its digit repeats a given in its row, column or 3x3 box.
     if (conflict)
-        kind += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的題目數字重複");
-    return kind;
+        description += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的題目數字重複");
+    //: Added to a cell's description when 檢查 (check) found that the player's digit is not the solution's.
+    if (mistake) description += QCoreApplication::translate("dodoru::CellLabel", "；與答案不符");
+    return description;
 }
 
 CellLabel::CellLabel(int row, int column, QWidget* parent) : ColourLabel(parent), row_(row), column_(column) {
@@ -68,28 +85,80 @@ void CellLabel::setConflictMark(bool on) {
     update();
 }
 
+void CellLabel::setHintMark(bool on) {
+    if (hintMark_ == on) return;
+    hintMark_ = on;
+    update();
+}
+
+void CellLabel::setMistakeMark(bool on) {
+    if (mistakeMark_ == on) return;
+    mistakeMark_ = on;
+    describe();
+    update();
+}
+
+void CellLabel::setPencilMarks(std::uint16_t marks) {
+    if (pencilMarks_ == marks) return;
+    pencilMarks_ = marks;
+    describe();
+    update();
+}
+
+void CellLabel::setDigitKind(CellDigitKind kind) {
+    if (kind_ == kind) return;
+    kind_ = kind;
+    describe();
+}
+
 void CellLabel::shownTextChanged() {
     describe();
 }
 
 void CellLabel::describe() {
     const QString shown = text();
-    setAccessibleName(cellAccessibleName(row_, column_, shown));
-    setAccessibleDescription(
-        cellAccessibleDescription(shown, foreColor() == kGivenTextColour, conflictMark_));
+    const CellDigitKind kind = foreColor() == kGivenTextColour ? CellDigitKind::Given : kind_;
+    setAccessibleName(cellAccessibleName(row_, column_, shown, pencilMarks_));
+    setAccessibleDescription(cellAccessibleDescription(shown, kind, conflictMark_, mistakeMark_));
 }
 
 void CellLabel::paintEvent(QPaintEvent* event) {
-    if (conflictMark_) {
+    if (conflictMark_ || hintMark_) {
         QPainter painter(this);
-        painter.fillRect(rect(), kConflictBackground);
+        painter.fillRect(rect(), conflictMark_ ? kConflictBackground : kHintBackground);
     }
     ColourLabel::paintEvent(event);
+    if (!hasFocus() && !mistakeMark_ && (pencilMarks_ == 0 || !text().isEmpty())) return;
+    QPainter painter(this);
+    if (text().isEmpty()) paintPencilMarks(painter);
+    if (mistakeMark_) {
+        // A frame and a stroke: told apart from the other marks by shape as well as by colour.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kMistakeInk, 2));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawLine(rect().topRight() + QPoint(-4, 4), rect().bottomLeft() + QPoint(4, -4));
+    }
     if (hasFocus()) {
-        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, false);
         const qreal inset = kFocusMarkWidth / 2.0;
         painter.setPen(QPen(kFocusMark, kFocusMarkWidth));
+        painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+}
+
+void CellLabel::paintPencilMarks(QPainter& painter) const {
+    QFont small = font();
+    // A third of the cell's height per digit, and no smaller than a legible 9 pixels.
+    small.setPixelSize(qMax(9, height() / 3 - 1));
+    painter.setFont(small);
+    painter.setPen(kPencilInk);
+    const qreal w = width() / 3.0;
+    const qreal h = height() / 3.0;
+    for (int d = 1; d <= 9; ++d) {
+        if ((pencilMarks_ & (1u << (d - 1))) == 0) continue;
+        const QRectF box(((d - 1) % 3) * w, ((d - 1) / 3) * h, w, h);
+        painter.drawText(box, Qt::AlignCenter, QString::number(d));
     }
 }
 

@@ -1,17 +1,27 @@
 #pragma once
 
+#include <cstdint>
+
 #include "colourlabel.h"
 
 namespace dodoru {
 
 // Blue text marks a given: a digit that is part of the puzzle.
 inline constexpr ColourValue kGivenTextColour = 0xFF0000u;
+// Dark green marks the player's own digits: neither the givens' blue nor the answer's black, and dark
+// enough to keep its contrast on screen and on paper.
+inline constexpr ColourValue kPlayerTextColour = 0x006400u;
+
+// What kind of digit a cell shows, for assistive technology.
+enum class CellDigitKind { Given, Player, Answer };
 
 // One cell of the board: a label that tells assistive technology what it shows (its row and column, its
-// digit, and whether the digit is a given or was worked out by the program) and that can carry a
-// conflict mark, a light red background behind its text, and, while it has the keyboard focus, a focus
-// mark around it. Without the marks it paints exactly as a ColourLabel. Only the cell that is the grid's
-// Tab stop takes the focus from the Tab key; a click never gives a cell the focus.
+// digit and what kind of digit it is, or its pencil marks) and that can carry marks: a conflict mark
+// (a light red background), a hint mark (a light yellow background), a mistake mark (a red frame and
+// stroke, for a digit that differs from the solution), pencil marks (small digits in the cell's 3×3
+// positions while it shows no digit) and, while it has the keyboard focus, a focus mark around it.
+// Without marks it paints exactly as a ColourLabel. Only the cell that is the grid's Tab stop takes the
+// focus from the Tab key; a click never gives a cell the focus.
 class CellLabel : public ColourLabel {
     Q_OBJECT
 public:
@@ -20,6 +30,16 @@ public:
 
     void setConflictMark(bool on);
     bool conflictMark() const { return conflictMark_; }
+    void setHintMark(bool on);
+    bool hintMark() const { return hintMark_; }
+    void setMistakeMark(bool on);
+    bool mistakeMark() const { return mistakeMark_; }
+    // Bit d - 1 for digit d.
+    void setPencilMarks(std::uint16_t marks);
+    std::uint16_t pencilMarks() const { return pencilMarks_; }
+    // Told apart by colour on screen; said in words to assistive technology. A blue digit is a given
+    // whatever this says.
+    void setDigitKind(CellDigitKind kind);
 
     void setTabStop(bool on);
     bool isTabStop() const { return focusPolicy() != Qt::NoFocus; }
@@ -32,15 +52,22 @@ protected:
 
 private:
     void describe();
+    void paintPencilMarks(QPainter& painter) const;
 
     int row_;
     int column_;
     bool conflictMark_ = false;
+    bool hintMark_ = false;
+    bool mistakeMark_ = false;
+    std::uint16_t pencilMarks_ = 0;
+    CellDigitKind kind_ = CellDigitKind::Answer;
 };
 
-// What a screen reader announces for a cell: where it is and what it shows ("" for an empty cell)...
-QString cellAccessibleName(int row, int column, const QString& text);
+// What a screen reader announces for a cell: where it is and what it shows ("" for an empty cell, then
+// its pencil marks if it has any)...
+QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks = 0);
 // ...and what kind of digit it is.
-QString cellAccessibleDescription(const QString& text, bool given, bool conflict);
+QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool conflict,
+                                  bool mistake = false);
 
 } // namespace dodoru

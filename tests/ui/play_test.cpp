@@ -1,0 +1,406 @@
+// Playing the puzzle in the window: the play state's entry and exit, the player's digits and pencil
+// marks, hints, checking, the solved message, undo, and the game kept across a close and a start.
+#include <QAction>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "boardhistory.h"
+#include "editingaids.h"
+#include "playbar.h"
+#include "playfile.h"
+#include "playgame.h"
+#include "puzzletransfer.h"
+#include "techniquenames.h"
+#include "windowfeatures.h"
+#include "windowharness.h"
+
+using namespace dodoru;
+using namespace dodoru::testing;
+
+namespace {
+
+const QString kPuzzle =
+    QStringLiteral("530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+const QString kSolution =
+    QStringLiteral("534678912672195348198342567859761423426853791713924856961537284287419635345286179");
+
+// The solution with the cells of `empty` left open.
+QString solutionWithout(std::initializer_list<int> empty) {
+    QString givens = kSolution;
+    for (const int c : empty) givens[c] = QChar('0');
+    return givens;
+}
+
+PlayGame& game(WindowHarness& h) {
+    return h->features().play();
+}
+
+// The givens entered in manual set-up, then 作答.
+void startPlaying(WindowHarness& h, const QString& givens) {
+    enterGivens(h.window(), givens);
+    game(h).play();
+}
+
+void type(MainWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = window.focusWidget() ? window.focusWidget() : &window;
+    QTest::keyClick(focus, key, modifiers);
+}
+
+// A left click on the cell, then a key.
+void typeIn(WindowHarness& h, int cell, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(h->Label1(cell), Qt::LeftButton);
+    type(h.window(), key, modifiers);
+}
+
+// Shortcuts reach an active window only.
+void activate(WindowHarness& h) {
+    h->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+}
+
+void undo(WindowHarness& h) {
+    h->features().history().undo();
+}
+
+QString playLine(WindowHarness& h) {
+    return game(h).bar().message();
+}
+
+} // namespace
+
+class PlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // 作答 plays a puzzle with one solution; any other board gets the solve routine's verdict and
+    // stays as it is, with nothing of the play state shown.
+    void enterByPlayCommand_data() {
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("verdict"); // empty: played; "?" any verdict
+        QTest::newRow("one solution") << kPuzzle << QString();
+        QTest::newRow("several solutions")
+            << kPuzzle.left(27) + QString(54, QChar('0')) << QStringLiteral("有多組解答");
+        QTest::newRow("two fives in a row") << QStringLiteral("55") + kPuzzle.mid(2) << QStringLiteral("?");
+    }
+    void enterByPlayCommand() {
+        QFETCH(QString, givens);
+        QFETCH(QString, verdict);
+        WindowHarness h;
+        QVERIFY(!game(h).bar().isVisible());
+        enterGivens(h.window(), givens);
+        QTest::mouseClick(h->Label1(80), Qt::LeftButton);
+        activate(h);
+        type(h.window(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(h->session().playing(), verdict.isEmpty());
+        QCOMPARE(game(h).bar().isVisible(), verdict.isEmpty());
+        QCOMPARE(h->題目錯誤()->isVisible(), !verdict.isEmpty());
+        QCOMPARE(boardDigits(h.window()), givens);
+        if (!verdict.isEmpty()) {
+            if (verdict != QStringLiteral("?")) QCOMPARE(h->題目錯誤()->text(), verdict);
+            QCOMPARE(h->session().mode(), Mode::ManualSetUp);
+            return;
+        }
+        QCOMPARE(h->session().mode(), Mode::Play);
+        for (short i = 0; i <= 7; ++i) QCOMPARE(h->Command1(i)->backColor(), 0x8000000Fu);
+        // the play line stays off the board and the window keeps its size
+        QVERIFY(game(h).bar().geometry().bottom() < h->Label1(0)->geometry().top());
+        QCOMPARE(h->size(), QSize(624, 610));
+    }
+
+    // A generation ends in the play state; every command of the panel leaves it.
+    void panelCommandsLeavePlay_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("0.手動") << 0;
+        QTest::newRow("自動解題") << 1;
+        QTest::newRow("清除重來") << 2;
+        QTest::newRow("1.極易") << 3;
+    }
+    void panelCommandsLeavePlay() {
+        QFETCH(int, button);
+        WindowHarness h;
+        h->Command1_Click(3);
+        QVERIFY(h->session().playing());
+        QCOMPARE(h->session().mode(), Mode::Generate);
+        // the play line waits for the first move
+        QVERIFY(!game(h).bar().isVisible());
+        game(h).hint();
+        QVERIFY(game(h).bar().isVisible());
+        h.messageBoxes->answerNext(MessageAnswer::Yes);
+        h->Command1_Click(static_cast<short>(button));
+        QCOMPARE(h->session().playing(), button == 3); // a new puzzle, played from its first move
+        QVERIFY(!game(h).bar().isVisible());
+    }
+
+    // The player's digits: in dark green, never on a given, cleared by 0, Delete or a right click,
+    // marked at once when they repeat a digit, said to be the player's own; each edit one undo step.
+    void playerDigits() {
+        WindowHarness h;
+        startPlaying(h, kPuzzle);
+        typeIn(h, 2, Qt::Key_4);
+        QVERIFY(h->Combo1()->isVisible());
+        QCOMPARE(h->session().puzzle().kind(2), CellKind::Player);
+        QCOMPARE(h->Label1(2)->foreColor().value(), kPlayerTextColour);
+        QVERIFY(h->Label1(2)->accessibleDescription().contains(QStringLiteral("你填入的數字")));
+        typeIn(h, 0, Qt::Key_9);
+        QCOMPARE(h->session().puzzle().digit(0), 5);
+        QVERIFY(h->session().puzzle().isGiven(0));
+        typeIn(h, 3, Qt::Key_5); // the 5 of cell 0 is in its row
+        QVERIFY(h->Label1(3)->conflictMark());
+        QVERIFY(h->Label1(0)->conflictMark());
+        type(h.window(), Qt::Key_Delete);
+        QVERIFY(!h->Label1(0)->conflictMark());
+        typeIn(h, 5, Qt::Key_8);
+        QTest::mouseClick(h->Label1(5), Qt::RightButton);
+        QTest::mouseClick(h->Label1(1), Qt::RightButton);
+        QCOMPARE(h->session().puzzle().digit(5), 0);
+        QCOMPARE(h->session().puzzle().digit(1), 3);
+        QCOMPARE(boardDigits(h.window()), QStringLiteral("534") + kPuzzle.mid(3));
+        // never a given: the puzzle copied is the givens alone, the board copied shows the digit
+        h->features().transfer().copyPuzzle();
+        QCOMPARE(h.transfer->clipboard->text(), kPuzzle);
+        h->features().transfer().copyPuzzleAndAnswer();
+        QVERIFY(h.transfer->clipboard->text().startsWith(QStringLiteral("5 3 4 |")));
+        // typed and taken back in one cell is no step: the 4 is the one step left
+        undo(h);
+        QCOMPARE(boardDigits(h.window()), kPuzzle);
+        h->features().history().redo();
+        QCOMPARE(h->session().puzzle().digit(2), 4);
+    }
+
+    // Ctrl+digit toggles a pencil mark; a digit placed takes it from its row, column and box;
+    // 填入候選數 fills what is possible. Each is one undo step.
+    void pencilMarks() {
+        WindowHarness h;
+        startPlaying(h, kPuzzle);
+        activate(h);
+        typeIn(h, 2, Qt::Key_1, Qt::ControlModifier);
+        type(h.window(), Qt::Key_4, Qt::ControlModifier);
+        for (const int cell : {3, 10, 40}) typeIn(h, cell, Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(h->Label1(2)->pencilMarks(), std::uint16_t{0b1001});
+        QVERIFY(h->Label1(2)->accessibleName().contains(QStringLiteral("候選數 1 4")));
+        typeIn(h, 11, Qt::Key_4);
+        QCOMPARE(h->session().puzzle().pencilMarks(2), PencilMarks{0b0001}); // same column and box
+        QCOMPARE(h->session().puzzle().pencilMarks(10), PencilMarks{0});     // same row
+        QCOMPARE(h->session().puzzle().pencilMarks(3), PencilMarks{0b1000}); // another row and box
+        QCOMPARE(h->session().puzzle().pencilMarks(40), PencilMarks{0b1000});
+        undo(h);
+        QCOMPARE(h->session().puzzle().pencilMarks(10), PencilMarks{0b1000});
+        QCOMPARE(h->session().puzzle().digit(11), 0);
+        undo(h);
+        QCOMPARE(h->session().puzzle().pencilMarks(40), PencilMarks{0});
+
+        const PuzzleState before = h->session().puzzle();
+        QAction* fill = nullptr;
+        for (QAction* action : h->actions())
+            if (action->objectName() == QStringLiteral("fillPencilMarksAction")) fill = action;
+        QVERIFY(fill && fill->isEnabled());
+        fill->trigger();
+        for (int c = 0; c < kCellCount; ++c)
+            QCOMPARE(h->session().puzzle().pencilMarks(c), before.possibleDigits(c));
+        QCOMPARE(h->session().puzzle().pencilMarks(2), PencilMarks{0b1011}); // 1, 2 and 4 fit there
+        undo(h);
+        QVERIFY(h->session().puzzle() == before);
+    }
+
+    // Three presses of H: the technique and where without the digit, then the cells on the board,
+    // then the step carried out as one undo step with the solution's digits.
+    void hintPresses_data() {
+        QTest::addColumn<QString>("givens");
+        QTest::addColumn<QString>("technique"); // the first press names it; empty: any
+        QTest::addColumn<int>("markedCell");
+        QTest::newRow("full house") << solutionWithout({0})
+                                    << TechniqueNames::name(logic::Technique::FullHouse) << 0;
+        QTest::newRow("a puzzle") << kPuzzle << QString() << -1;
+    }
+    void hintPresses() {
+        QFETCH(QString, givens);
+        QFETCH(QString, technique);
+        QFETCH(int, markedCell);
+        WindowHarness h;
+        startPlaying(h, givens);
+        const PuzzleState before = h->session().puzzle();
+        activate(h);
+        QTest::keyClick(&h.window(), Qt::Key_H);
+        if (!technique.isEmpty()) {
+            QVERIFY2(playLine(h).endsWith(QStringLiteral("：") + technique), qPrintable(playLine(h)));
+            QVERIFY(!playLine(h).contains(kSolution.at(markedCell))); // not the digit
+        }
+        QTest::keyClick(&h.window(), Qt::Key_H);
+        int marked = 0;
+        for (int c = 0; c < kCellCount; ++c) marked += h->Label1(c)->hintMark() ? 1 : 0;
+        QVERIFY(marked > 0);
+        if (markedCell >= 0) QVERIFY(h->Label1(markedCell)->hintMark());
+        QVERIFY(h->session().puzzle() == before);
+        QTest::keyClick(&h.window(), Qt::Key_H);
+        const PuzzleState after = h->session().puzzle();
+        QVERIFY(!(after == before));
+        for (int c = 0; c < kCellCount; ++c) {
+            const int solution = kSolution.at(c).digitValue();
+            if (after.digit(c) != before.digit(c)) {
+                QCOMPARE(after.kind(c), CellKind::Player);
+                QCOMPARE(after.digit(c), solution);
+            }
+            if (after.digit(c) == 0 && after.pencilMarks(c) != 0) QVERIFY(after.hasPencilMark(c, solution));
+        }
+        for (int c = 0; c < kCellCount; ++c) QVERIFY(!h->Label1(c)->hintMark());
+        undo(h);
+        QVERIFY(h->session().puzzle() == before);
+    }
+
+    // A wrong digit is named before any reasoning: that there is one, then where, then it goes.
+    void hintNamesWrongDigitFirst() {
+        WindowHarness h;
+        startPlaying(h, kPuzzle);
+        typeIn(h, 2, Qt::Key_1); // the solution has 4 there; 1 repeats nothing
+        QVERIFY(!h->Label1(2)->conflictMark());
+        game(h).hint();
+        QCOMPARE(playLine(h), QStringLiteral("你填的數字中有 1 個不正確。"));
+        QVERIFY(!h->Label1(2)->mistakeMark());
+        game(h).hint();
+        QVERIFY(h->Label1(2)->mistakeMark());
+        QVERIFY(playLine(h).contains(hintCellName(2)));
+        game(h).hint();
+        QCOMPARE(h->session().puzzle().digit(2), 0);
+        undo(h);
+        QCOMPARE(h->session().puzzle().digit(2), 1);
+    }
+
+    // Ctrl+K marks the digits that differ from the solution until the next edit and says how many.
+    void check() {
+        WindowHarness h;
+        startPlaying(h, kPuzzle);
+        activate(h);
+        QTest::keyClick(&h.window(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(playLine(h), QStringLiteral("沒有與答案不符的數字。"));
+        typeIn(h, 2, Qt::Key_1);
+        typeIn(h, 3, Qt::Key_6);
+        QTest::keyClick(&h.window(), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(h->Label1(2)->mistakeMark());
+        QVERIFY(!h->Label1(3)->mistakeMark());
+        QVERIFY(playLine(h).contains(QStringLiteral("1 個數字")));
+        typeIn(h, 5, Qt::Key_8);
+        QVERIFY(!h->Label1(2)->mistakeMark());
+    }
+
+    // The last right digit: the message, once, with the time; the clock stops.
+    void solvedOnce() {
+        WindowHarness h;
+        startPlaying(h, solutionWithout({0, 1}));
+        typeIn(h, 0, Qt::Key_5);
+        typeIn(h, 1, Qt::Key_3);
+        QTRY_COMPARE(h.messageBoxes->shown().size(), std::size_t{1});
+        const QString message = h.messageBoxes->texts().front();
+        QVERIFY(message.contains(QStringLiteral("用時 ") + playTimeText(game(h).elapsedSeconds())));
+        QCOMPARE(playLine(h), message);
+        QVERIFY(game(h).solved());
+        undo(h);
+        h->features().history().redo();
+        QCoreApplication::processEvents();
+        QCOMPARE(h.messageBoxes->shown().size(), std::size_t{1});
+    }
+
+    void timeText_data() {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("seconds") << qint64{7} << QStringLiteral("0:07");
+        QTest::newRow("minutes") << qint64{605} << QStringLiteral("10:05");
+        QTest::newRow("hours") << qint64{3725} << QStringLiteral("1:02:05");
+    }
+    void timeText() {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(playTimeText(seconds), text);
+    }
+
+    // The game goes to play.json at the close, never into Default.dat, and comes back at the next start
+    // for the same givens only; a file that is no game is reported and left as it is.
+    void keptAcrossRuns_data() {
+        QTest::addColumn<QString>("change"); // what happens to play.json between the runs
+        QTest::newRow("as written") << QString();
+        QTest::newRow("other givens") << QStringLiteral("givens");
+        QTest::newRow("not a game") << QStringLiteral("garbage");
+    }
+    void keptAcrossRuns() {
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        const QString savePath = dir.filePath(QStringLiteral("Default.dat"));
+        const QString playPath = dir.filePath(QStringLiteral("play.json"));
+        {
+            WindowHarness h({.saveFilePath = savePath});
+            startPlaying(h, kPuzzle);
+            activate(h);
+            typeIn(h, 2, Qt::Key_4);
+            typeIn(h, 3, Qt::Key_7, Qt::ControlModifier);
+            h->Form_Unload();
+        }
+        QFile saved(savePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        for (int c = 0; c < kCellCount; ++c) QCOMPARE(int(bytes.at(c)), kPuzzle.at(c).digitValue());
+        QFile play(playPath);
+        QVERIFY(play.open(QIODevice::ReadWrite));
+        QByteArray kept = play.readAll();
+        if (change == QStringLiteral("givens")) {
+            PlayRecord record;
+            QVERIFY(parsePlayRecord(kept, record));
+            record.puzzle.setGiven(8, 2);
+            kept = playRecordJson(record);
+        } else if (change == QStringLiteral("garbage")) {
+            kept = "{\"format\": \"dodoru-play\", \"version\": 1";
+        }
+        play.resize(0);
+        play.write(kept);
+        play.close();
+
+        WindowHarness h({.saveFilePath = savePath});
+        const bool restored = change.isEmpty();
+        QCOMPARE(h->session().playing(), restored);
+        QCOMPARE(h->session().puzzle().digit(2), restored ? 4 : 0);
+        QCOMPARE(h->session().puzzle().pencilMarks(3), static_cast<PencilMarks>(restored ? 0b1000000 : 0));
+        QCOMPARE(h.messageBoxes->shown().size(),
+                 static_cast<std::size_t>(change == QStringLiteral("garbage") ? 1 : 0));
+        h->Form_Unload();
+        if (change == QStringLiteral("garbage")) {
+            QVERIFY(play.open(QIODevice::ReadOnly));
+            QCOMPARE(play.readAll(), kept);
+        } else {
+            QCOMPARE(QFile::exists(playPath), restored); // another game's file goes with no game played
+        }
+    }
+
+    // What the play file refuses: anything but the game as the program writes it.
+    void playFileRefuses_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::newRow("as written") << QString() << QJsonValue();
+        QTest::newRow("other version") << QStringLiteral("version") << QJsonValue(2);
+        QTest::newRow("short givens") << QStringLiteral("givens") << QJsonValue(kPuzzle.left(80));
+        QTest::newRow("a digit on a given")
+            << QStringLiteral("digits") << QJsonValue(QStringLiteral("5") + QString(80, QChar('0')));
+        QTest::newRow("negative time") << QStringLiteral("seconds") << QJsonValue(-1);
+        QTest::newRow("no marks") << QStringLiteral("marks") << QJsonValue(QStringLiteral("none"));
+    }
+    void playFileRefuses() {
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        PlayRecord record;
+        for (int c = 0; c < kCellCount; ++c)
+            if (kPuzzle.at(c) != QChar('0')) record.puzzle.setGiven(c, kPuzzle.at(c).digitValue());
+        record.puzzle.setCell(2, 4, CellKind::Player);
+        record.puzzle.setPencilMarks(3, 0b1000000);
+        record.seconds = 95;
+        QJsonObject object = QJsonDocument::fromJson(playRecordJson(record)).object();
+        if (!key.isEmpty()) object[key] = value;
+        PlayRecord read;
+        QCOMPARE(parsePlayRecord(QJsonDocument(object).toJson(), read), key.isEmpty());
+        if (key.isEmpty()) QVERIFY(read.puzzle == record.puzzle && read.seconds == 95);
+    }
+};
+
+QTEST_MAIN(PlayTest)
+#include "play_test.moc"

@@ -1,0 +1,165 @@
+#include "hintguide.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "logicsolver.h"
+#include "techniquenames.h"
+
+namespace dodoru {
+
+namespace {
+
+QString cellList(const std::vector<int>& cells) {
+    QStringList names;
+    for (const int c : cells) names << hintCellName(c);
+    return names.join(QStringLiteral("、"));
+}
+
+QString digitList(logic::Digits digits) {
+    QStringList list;
+    for (int d = 1; d <= 9; ++d)
+        if (digits & logic::digitBit(d)) list << QString::number(d);
+    return list.join(QStringLiteral("、"));
+}
+
+// Where the step is: its unit, else its one cell; nothing for a pattern over several cells.
+QString stepHeading(const logic::Step& step) {
+    QString where = TechniqueNames::unit(step.unit);
+    if (where.isEmpty() && step.cells.size() == 1) where = hintCellName(step.cells.front());
+    const QString name = TechniqueNames::name(step.technique);
+    return where.isEmpty() ? name : where + QStringLiteral("：") + name;
+}
+
+PuzzleState carriedOut(const PuzzleState& puzzle, const logic::Step& step) {
+    PuzzleState after = puzzle;
+    for (const logic::CellDigit& p : step.placements) after.placePlayerDigit(p.cell, p.digit);
+    for (const logic::CellDigit& e : step.eliminations) {
+        if (after.digit(e.cell) != 0) continue;
+        // A cell without marks of its own gets those its row, column and box allow, less the eliminated.
+        const PencilMarks marks =
+            after.pencilMarks(e.cell) != 0 ? after.pencilMarks(e.cell) : after.possibleDigits(e.cell);
+        after.setPencilMarks(e.cell, static_cast<PencilMarks>(marks & ~(1u << (e.digit - 1))));
+    }
+    return after;
+}
+
+QString carriedOutText(const logic::Step& step) {
+    if (!step.placements.empty()) {
+        QStringList placed;
+        for (const logic::CellDigit& p : step.placements)
+            placed << HintGuide::tr("%1填入 %2").arg(hintCellName(p.cell)).arg(p.digit);
+        return HintGuide::tr("已在%1。").arg(placed.join(QStringLiteral("、")));
+    }
+    // A long list is cut short: the marks on the board show the rest.
+    constexpr std::size_t kNamed = 4;
+    QStringList removed;
+    for (std::size_t i = 0; i < step.eliminations.size() && i < kNamed; ++i)
+        removed << HintGuide::tr("%1的 %2")
+                       .arg(hintCellName(step.eliminations[i].cell))
+                       .arg(step.eliminations[i].digit);
+    const QString named = removed.join(QStringLiteral("、"));
+    if (step.eliminations.size() <= kNamed) return HintGuide::tr("已從候選數刪去%1。").arg(named);
+    return HintGuide::tr("已從候選數刪去%1等 %n 個數字。", nullptr,
+                         static_cast<int>(step.eliminations.size()))
+        .arg(named);
+}
+
+} // namespace
+
+QString hintCellName(int cell) {
+    //: A cell: its row, then its column, counted from 1
+    return HintGuide::tr("第%1列第%2行").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+}
+
+logic::DigitGrid boardDigits(const PuzzleState& puzzle) {
+    logic::DigitGrid digits{};
+    for (int c = 0; c < kCellCount; ++c) {
+        const bool counted = puzzle.kind(c) == CellKind::Given || puzzle.kind(c) == CellKind::Player;
+        digits[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(counted ? puzzle.digit(c) : 0);
+    }
+    return digits;
+}
+
+logic::CandidateGrid candidatesForHint(const PuzzleState& puzzle) {
+    logic::CandidateGrid candidates{};
+    for (int c = 0; c < kCellCount; ++c) {
+        const PencilMarks marks = puzzle.pencilMarks(c);
+        candidates[static_cast<std::size_t>(c)] =
+            marks != 0 ? static_cast<logic::Digits>(marks << 1) : logic::kAllDigits;
+    }
+    return candidates;
+}
+
+std::vector<int> wrongPlayerDigits(const PuzzleState& puzzle, const logic::DigitGrid& solution) {
+    std::vector<int> wrong;
+    for (int c = 0; c < kCellCount; ++c)
+        if (puzzle.kind(c) == CellKind::Player && puzzle.digit(c) != solution[static_cast<std::size_t>(c)])
+            wrong.push_back(c);
+    return wrong;
+}
+
+HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& solution) {
+    if (board_ && board_->sameCells(puzzle))
+        stage_ = stage_ < 3 ? stage_ + 1 : 3;
+    else
+        stage_ = 1;
+    board_ = puzzle;
+    HintView view;
+
+    if (const std::vector<int> wrong = wrongPlayerDigits(puzzle, solution); !wrong.empty()) {
+        const int n = static_cast<int>(wrong.size());
+        if (stage_ == 1) {
+            view.text = HintGuide::tr("你填的數字中有 %n 個不正確。", nullptr, n);
+        } else if (stage_ == 2) {
+            view.wrongCells = wrong;
+            view.text = HintGuide::tr("不正確的數字在%1。").arg(cellList(wrong));
+        } else {
+            PuzzleState after = puzzle;
+            for (const int c : wrong) after.setCell(c, 0, CellKind::Empty);
+            view.result = after;
+            view.text = HintGuide::tr("已清除 %n 個不正確的數字。", nullptr, n);
+        }
+        return view;
+    }
+
+    const logic::CandidateGrid candidates = candidatesForHint(puzzle);
+    const logic::Hint hint = logic::hint(boardDigits(puzzle), &candidates);
+    if (!hint.marksWithoutSolution.empty()) {
+        const std::vector<int>& cells = hint.marksWithoutSolution;
+        const int n = static_cast<int>(cells.size());
+        if (stage_ == 1) {
+            view.text = HintGuide::tr("有 %n 格的候選數漏掉了正確的數字。", nullptr, n);
+        } else if (stage_ == 2) {
+            view.markedCells = cells;
+            view.text = HintGuide::tr("候選數漏掉正確數字的格子：%1。").arg(cellList(cells));
+        } else {
+            PuzzleState after = puzzle;
+            for (const int c : cells) after.setPencilMarks(c, after.possibleDigits(c));
+            view.result = after;
+            view.text = HintGuide::tr("已重新填入 %n 格的候選數。", nullptr, n);
+        }
+        return view;
+    }
+    if (!hint.step) {
+        bool full = true;
+        for (int c = 0; c < kCellCount; ++c) full = full && puzzle.digit(c) != 0;
+        view.text = full ? HintGuide::tr("這一題已經完成了。") : HintGuide::tr("找不到下一步。");
+        return view;
+    }
+
+    const logic::Step& step = *hint.step;
+    if (stage_ == 1) {
+        view.text = stepHeading(step);
+    } else if (stage_ == 2) {
+        view.markedCells = step.cells;
+        view.text = HintGuide::tr("%1，數字 %2，在標示的格子：%3。")
+                        .arg(stepHeading(step), digitList(step.digits), cellList(step.cells));
+    } else {
+        view.result = carriedOut(puzzle, step);
+        view.text = carriedOutText(step);
+    }
+    return view;
+}
+
+} // namespace dodoru

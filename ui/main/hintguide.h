@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+#include "position.h"
+#include "puzzlestate.h"
+
+namespace dodoru {
+
+// What one press of 提示 shows.
+struct HintView {
+    QString text;                      // for the hint line and screen readers
+    std::vector<int> markedCells;      // cells the hint points at on the board
+    std::vector<int> wrongCells;       // the player's digits it shows as wrong
+    std::optional<PuzzleState> result; // the board with the hint carried out (third press)
+};
+
+// The three presses of 提示 on one position, from the logical solver: the first says which technique
+// applies and where, without the digit; the second also shows the cells and digits the step rests on;
+// the third carries it out (a placement, or eliminations on the pencil marks). When some of the
+// player's digits are wrong it says so first, then which, then takes them away; pencil marks that have
+// lost a cell's solution digit are treated the same way, before any reasoning from them.
+class HintGuide {
+    Q_DECLARE_TR_FUNCTIONS(HintGuide)
+
+public:
+    // A press on `puzzle`, whose givens have the solution `solution`. Presses on an unchanged board go
+    // on to the next stage; a changed board starts again at the first.
+    HintView press(const PuzzleState& puzzle, const logic::DigitGrid& solution);
+    // The next press starts at the first stage.
+    void reset() { board_.reset(); }
+
+private:
+    std::optional<PuzzleState> board_;
+    int stage_ = 0;
+};
+
+// The pencil marks as the logical solver takes them: a cell's own marks, or every digit where it has
+// none (the solver then keeps what its row, column and box allow).
+logic::CandidateGrid candidatesForHint(const PuzzleState& puzzle);
+// A cell as the hints name it: 第3列第5行.
+QString hintCellName(int cell);
+// The digits the player sees: givens and the player's own.
+logic::DigitGrid boardDigits(const PuzzleState& puzzle);
+// The player's digits that differ from the solution.
+std::vector<int> wrongPlayerDigits(const PuzzleState& puzzle, const logic::DigitGrid& solution);
+
+} // namespace dodoru

@@ -1,0 +1,376 @@
+#include "playgame.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QTimer>
+#include <QWidget>
+
+#include "boardhistory.h"
+#include "boardsession.h"
+#include "celllabel.h"
+#include "fonts.h"
+#include "layout.h"
+#include "logicsolver.h"
+#include "messageboxes.h"
+#include "platform.h"
+#include "playbar.h"
+#include "playfile.h"
+#include "twips.h"
+#include "windowcommand.h"
+
+namespace dodoru {
+
+namespace {
+
+constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+// The play line over the banner, clear of the count label at its right (twips of the client area).
+constexpr int kBarWidth = 8400;
+constexpr int kBarHeight = 390;
+
+logic::DigitGrid givensOf(const PuzzleState& puzzle) {
+    logic::DigitGrid givens{};
+    for (int c = 0; c < kCellCount; ++c)
+        givens[static_cast<std::size_t>(c)] =
+            static_cast<std::uint8_t>(puzzle.isGiven(c) ? puzzle.digit(c) : 0);
+    return givens;
+}
+
+Verdict verdictOf(logic::PuzzleVerdict verdict) {
+    switch (verdict) {
+    case logic::PuzzleVerdict::PuzzleError:
+        return Verdict::PuzzleError;
+    case logic::PuzzleVerdict::NoSolution:
+        return Verdict::NoSolution;
+    case logic::PuzzleVerdict::Several:
+        return Verdict::SeveralSolutions;
+    case logic::PuzzleVerdict::Unique:
+        break;
+    }
+    return Verdict::None;
+}
+
+} // namespace
+
+QString playTimeText(std::int64_t seconds) {
+    const std::int64_t h = seconds / 3600;
+    const std::int64_t m = seconds / 60 % 60;
+    const std::int64_t s = seconds % 60;
+    const QString minutesAndSeconds =
+        QStringLiteral("%1:%2")
+            .arg(h > 0 ? QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')) : QString::number(m))
+            .arg(s, 2, 10, QLatin1Char('0'));
+    return h > 0 ? QStringLiteral("%1:%2").arg(h).arg(minutesAndSeconds) : minutesAndSeconds;
+}
+
+PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history,
+                   const std::array<CellLabel*, kCellCount>& cells, Clock& clock, MessageBoxes& messageBoxes,
+                   std::unique_ptr<PlayFile> file)
+    : window_(window), session_(session), history_(history), cells_(cells), clock_(clock),
+      messageBoxes_(messageBoxes), file_(std::move(file)), bar_(new PlayBar(&window)),
+      tick_(new QTimer(this)) {
+    const TwipsScale scale = TwipsScale::forScreen(window.screen());
+    bar_->setGeometry(0, 0, scale.toPixelsX(kBarWidth), scale.toPixelsY(kBarHeight));
+    bar_->setFont(windowFont(kMingFace, layout::kHintPoints));
+    bar_->hide();
+
+    play_ = makeWindowCommand(
+        this, tr("作答"), {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+        QStringLiteral("Play the puzzle on the board: its givens are locked"));
+    hint_ = makeWindowCommand(
+        this, tr("提示"), {QKeySequence(Qt::Key_H)},
+        QStringLiteral("Hint: the technique and where, then the cells, then the step done"));
+    check_ = makeWindowCommand(this, tr("檢查"), {QKeySequence(Qt::CTRL | Qt::Key_K)},
+                               QStringLiteral("Mark your digits that differ from the solution"));
+    fill_ = makeWindowCommand(this, tr("填入候選數"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
+                              QStringLiteral("Fill every empty cell with the digits still possible there"));
+    play_->setObjectName(QStringLiteral("playAction"));
+    hint_->setObjectName(QStringLiteral("hintAction"));
+    check_->setObjectName(QStringLiteral("checkAction"));
+    fill_->setObjectName(QStringLiteral("fillPencilMarksAction"));
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    actions_ = {play_, hint_, check_, fill_, separator};
+    connect(play_, &QAction::triggered, this, [this] { play(); });
+    connect(hint_, &QAction::triggered, this, [this] { hint(); });
+    connect(check_, &QAction::triggered, this, [this] { check(); });
+    connect(fill_, &QAction::triggered, this, [this] { fillPencilMarks(); });
+
+    for (int d = 1; d <= 9; ++d) {
+        const auto key = static_cast<Qt::Key>(Qt::Key_0 + d);
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), &window_);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, d] { togglePencilMark(d); });
+        // The keypad's digits with Ctrl as well.
+        auto* keypad = new QShortcut(
+            QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, key)), shortcut);
+        keypad->setContext(Qt::WindowShortcut);
+        connect(keypad, &QShortcut::activated, this, [this, d] { togglePencilMark(d); });
+        markKeys_[static_cast<std::size_t>(d - 1)] = shortcut;
+    }
+
+    tick_->setInterval(500);
+    connect(tick_, &QTimer::timeout, this, [this] { showTime(); });
+
+    connect(&session_, &BoardSession::playingChanged, this,
+            [this](bool playing) { playingChanged(playing); });
+    connect(&session_, &BoardSession::cellChanged, this, [this] { boardChanged(); });
+    connect(&session_, &BoardSession::pencilMarksChanged, this, [this] { boardChanged(); });
+    connect(&session_, &BoardSession::boardChanged, this, [this] { boardChanged(); });
+    connect(&session_, &BoardSession::modeChanged, this, [this] { updateCommands(); });
+    connect(&session_, &BoardSession::runningChanged, this, [this] { updateCommands(); });
+    updateCommands();
+    // H and Ctrl+digits belong to the play state also while the chooser's text field has the focus.
+    qApp->installEventFilter(this);
+}
+
+PlayGame::~PlayGame() = default;
+
+void PlayGame::updateCommands() {
+    const bool playing = session_.playing();
+    play_->setEnabled(!playing && !session_.running() && session_.mode() == Mode::ManualSetUp);
+    for (QAction* action : {hint_, check_, fill_}) action->setEnabled(playing);
+    for (QShortcut* shortcut : markKeys_) shortcut->setEnabled(playing);
+}
+
+bool PlayGame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride || !session_.playing() || !watched->isWidgetType())
+        return false;
+    if (static_cast<QWidget*>(watched)->window() != &window_) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool markKey =
+        modifiers == Qt::ControlModifier && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_9;
+    const bool hintKey = modifiers == Qt::NoModifier && key->key() == Qt::Key_H;
+    return markKey || hintKey; // not taken by the focus widget: the shortcut fires
+}
+
+// ---- entering and leaving ---------------------------------------------------------------------------
+
+void PlayGame::play() {
+    if (!play_->isEnabled()) return;
+    const logic::DigitGrid givens = givensOf(session_.puzzle());
+    const logic::PuzzleCheck verdict = logic::checkPuzzle(givens);
+    if (verdict.verdict != logic::PuzzleVerdict::Unique) {
+        session_.showVerdict(verdictOf(verdict.verdict));
+        return;
+    }
+    // The solver's digits are no part of a game: they go, in the same undo step as the start.
+    const BoardHistory::Step step(history_, tr("作答"), BoardHistory::UndoMode::AsBefore);
+    session_.showVerdict(Verdict::None);
+    session_.setMode(Mode::Play);
+    session_.setPlaying(true);
+    PuzzleState puzzle = session_.puzzle();
+    for (int c = 0; c < kCellCount; ++c)
+        if (puzzle.kind(c) == CellKind::Answer) puzzle.setCell(c, 0, CellKind::Empty);
+    session_.changeWhilePlaying(puzzle);
+    engage();
+}
+
+void PlayGame::playingChanged(bool playing) {
+    updateCommands();
+    clearMarks();
+    guide_.reset();
+    if (!playing) {
+        stopClock();
+        tick_->stop();
+        bar_->hide();
+        return;
+    }
+    const logic::DigitGrid givens = givensOf(session_.puzzle());
+    if (givens_ != givens) {
+        // Another puzzle: its own clock and solution.
+        givens_ = givens;
+        solution_ = logic::checkPuzzle(givens).solution;
+        playedNs_ = 0;
+        runningSince_.reset();
+        solved_ = false;
+        engaged_ = false;
+    }
+    if (!solved_) startClock();
+    tick_->start();
+    if (engaged_) showBar();
+    checkSolved();
+}
+
+void PlayGame::boardChanged() {
+    if (!session_.playing()) return;
+    clearMarks();
+    engage();
+    checkSolved();
+}
+
+void PlayGame::engage() {
+    if (!session_.playing()) return;
+    engaged_ = true;
+    showBar();
+}
+
+void PlayGame::showBar() {
+    if (!bar_->isHidden()) return;
+    bar_->show();
+    bar_->raise();
+    showTime();
+    say(solved_ ? tr("這一題已經完成了。")
+                : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
+}
+
+void PlayGame::checkSolved() {
+    if (solved_ || !givens_) return;
+    for (int c = 0; c < kCellCount; ++c)
+        if (session_.puzzle().digit(c) != solution_[static_cast<std::size_t>(c)]) return;
+    solved_ = true;
+    stopClock();
+    showTime();
+    const QString text = tr("恭喜！這一題完成了，用時 %1。").arg(playTimeText(elapsedSeconds()));
+    say(text);
+    // After the edit that solved it has been handled in full.
+    QTimer::singleShot(0, this, [this, text] {
+        if (session_.playing()) messageBoxes_.show(&window_, text, MessageButtons::Ok, MessageIcon::None);
+    });
+}
+
+// ---- the commands -------------------------------------------------------------------------------
+
+void PlayGame::hint() {
+    if (!session_.playing() || !givens_) return;
+    engage();
+    const HintView view = guide_.press(session_.puzzle(), solution_);
+    if (view.result) {
+        const BoardHistory::Step step(history_, tr("提示"), BoardHistory::UndoMode::AsBefore);
+        session_.changeWhilePlaying(*view.result);
+    }
+    for (const int c : view.markedCells) cells_[static_cast<std::size_t>(c)]->setHintMark(true);
+    for (const int c : view.wrongCells) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
+    say(view.text);
+}
+
+void PlayGame::check() {
+    if (!session_.playing() || !givens_) return;
+    engage();
+    clearMarks();
+    const std::vector<int> wrong = wrongPlayerDigits(session_.puzzle(), solution_);
+    for (const int c : wrong) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
+    say(wrong.empty()
+            ? tr("沒有與答案不符的數字。")
+            : tr("有 %n 個數字與答案不符，已用紅框標出。", nullptr, static_cast<int>(wrong.size())));
+}
+
+void PlayGame::fillPencilMarks() {
+    if (!session_.playing()) return;
+    PuzzleState puzzle = session_.puzzle();
+    for (int c = 0; c < kCellCount; ++c) puzzle.setPencilMarks(c, puzzle.possibleDigits(c));
+    const BoardHistory::Step step(history_, tr("填入候選數"), BoardHistory::UndoMode::AsBefore);
+    session_.changeWhilePlaying(puzzle);
+}
+
+void PlayGame::togglePencilMark(int digit) {
+    session_.togglePencilMark(session_.selectedCell(), digit);
+}
+
+void PlayGame::say(const QString& text) {
+    bar_->setMessage(text);
+    if (announce_) {
+        announce_(text);
+    } else if (QAccessible::isActive()) {
+        QAccessibleEvent event(bar_->messageLabel(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void PlayGame::clearMarks() {
+    for (CellLabel* cell : cells_) {
+        cell->setHintMark(false);
+        cell->setMistakeMark(false);
+    }
+}
+
+// ---- the clock ------------------------------------------------------------------------------------
+
+std::int64_t PlayGame::elapsedSeconds() const {
+    std::int64_t ns = playedNs_;
+    if (runningSince_) ns += clock_.nanoseconds() - *runningSince_;
+    return ns / kNsPerSecond;
+}
+
+void PlayGame::startClock() {
+    if (!runningSince_) runningSince_ = clock_.nanoseconds();
+}
+
+void PlayGame::stopClock() {
+    if (!runningSince_) return;
+    playedNs_ += clock_.nanoseconds() - *runningSince_;
+    runningSince_.reset();
+}
+
+void PlayGame::showTime() {
+    bar_->setTime(tr("用時 %1").arg(playTimeText(elapsedSeconds())));
+}
+
+// ---- kept between runs ------------------------------------------------------------------------------
+
+void PlayGame::restoreAtStartUp(QWidget* parent) {
+    if (!file_) return;
+    PlayRecord record;
+    const PlayFileResult result = file_->load(record);
+    if (result.status == PlayFileStatus::Unread) {
+        fileUnread_ = true;
+        messageBoxes_.show(
+            parent,
+            tr("無法讀取遊戲進度檔：\n%1\n\n這個檔案會原封不動地保留，這次的遊戲進度不會存進這個檔案。")
+                .arg(result.reason),
+            MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    if (result.status != PlayFileStatus::Loaded) return;
+    const PuzzleState& board = session_.puzzle();
+    const logic::DigitGrid givens = givensOf(board);
+    // Kept for another puzzle, or for none that can be played: not this board's game.
+    if (givensOf(record.puzzle) != givens || !session_.editable()) return;
+    const logic::PuzzleCheck verdict = logic::checkPuzzle(givens);
+    if (verdict.verdict != logic::PuzzleVerdict::Unique) return;
+
+    PuzzleState restored = board;
+    for (int c = 0; c < kCellCount; ++c) {
+        if (board.isGiven(c)) continue;
+        restored.setCell(c, record.puzzle.digit(c), record.puzzle.kind(c));
+        restored.setPencilMarks(c, record.puzzle.pencilMarks(c));
+    }
+    givens_ = givens;
+    solution_ = verdict.solution;
+    playedNs_ = record.seconds * kNsPerSecond;
+    runningSince_.reset();
+    solved_ = record.solved;
+    engaged_ = true;
+    history_.apply(BoardState{restored, Mode::Play, 0, true});
+}
+
+void PlayGame::saveAtShutdown(QWidget* parent, bool mayAsk) {
+    // A generation's board is not the player's; the game from before it stays in the file.
+    if (!file_ || fileUnread_ || session_.running()) return;
+    PlayFileResult result;
+    if (session_.playing()) {
+        PlayRecord record;
+        const PuzzleState& board = session_.puzzle();
+        for (int c = 0; c < kCellCount; ++c) {
+            if (board.isGiven(c))
+                record.puzzle.setGiven(c, board.digit(c));
+            else if (board.kind(c) == CellKind::Player)
+                record.puzzle.setCell(c, board.digit(c), CellKind::Player);
+            record.puzzle.setPencilMarks(c, board.pencilMarks(c));
+        }
+        record.seconds = elapsedSeconds();
+        record.solved = solved_;
+        result = file_->save(record);
+    } else {
+        result = file_->remove();
+    }
+    if (result.status == PlayFileStatus::Failed && mayAsk)
+        messageBoxes_.show(parent, tr("無法儲存遊戲進度：\n%1").arg(result.reason), MessageButtons::Ok,
+                           MessageIcon::Warning);
+}
+
+} // namespace dodoru

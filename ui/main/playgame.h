@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "hintguide.h"
+#include "position.h"
+
+class QAction;
+class QShortcut;
+class QTimer;
+class QWidget;
+
+namespace dodoru {
+
+class BoardHistory;
+class BoardSession;
+class CellLabel;
+class Clock;
+class MessageBoxes;
+class PlayBar;
+class PlayFile;
+
+// The time played as the window shows it: 4:05, or 1:02:05 from an hour on.
+QString playTimeText(std::int64_t seconds);
+
+// Playing the puzzle in the window: the commands 作答 (Ctrl+Return, from manual set-up), 提示 (H),
+// 檢查 (Ctrl+K) and 填入候選數, the pencil marks of Ctrl+1 … Ctrl+9 on the selected cell, the play
+// line with the clock, the solved message, and the game kept in the play file between runs. The play
+// state itself (the player's digits and marks, whether a puzzle is played) belongs to the session;
+// this class changes it only through the session, and each change it makes is one undo step.
+class PlayGame final : public QObject {
+    Q_OBJECT
+
+public:
+    PlayGame(QWidget& window, BoardSession& session, BoardHistory& history,
+             const std::array<CellLabel*, kCellCount>& cells, Clock& clock, MessageBoxes& messageBoxes,
+             std::unique_ptr<PlayFile> file);
+    ~PlayGame() override;
+
+    // The commands in the order the context menu lists them.
+    const QList<QAction*>& actions() const { return actions_; }
+
+    // 作答: the givens of manual set-up become the puzzle to play, when they have exactly one solution;
+    // otherwise the message label gives the solve routine's verdict and nothing else changes.
+    void play();
+    void hint();
+    // Marks the player's digits that differ from the solution, until the next change of the board.
+    void check();
+    void fillPencilMarks();
+    // The pencil mark of `digit` in the selected cell, on or off.
+    void togglePencilMark(int digit);
+
+    std::int64_t elapsedSeconds() const;
+    bool solved() const { return solved_; }
+    PlayBar& bar() const { return *bar_; }
+
+    // Start-up, after the givens are on the board: a kept game of the same givens is played on.
+    void restoreAtStartUp(QWidget* parent);
+    // The close: the game in progress is kept; with no game in progress, an old play file goes. A file
+    // that could not be read at start-up is left as it was. Failures are told only when `mayAsk`.
+    void saveAtShutdown(QWidget* parent, bool mayAsk);
+
+    // Everything the play line says is also handed to `announce`, for screen readers.
+    void setAnnouncer(std::function<void(const QString&)> announce) { announce_ = std::move(announce); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void playingChanged(bool playing);
+    void boardChanged();
+    // The player has begun on this puzzle: the play line shows from now on. A generated puzzle is
+    // played from the moment it is shown, but the line waits for the first move, so that a user who
+    // only generates puzzles sees the window as it always was.
+    void engage();
+    void showBar();
+    void checkSolved();
+    void updateCommands();
+    void say(const QString& text);
+    void clearMarks();
+    void showTime();
+    void startClock();
+    void stopClock();
+
+    QWidget& window_;
+    BoardSession& session_;
+    BoardHistory& history_;
+    std::array<CellLabel*, kCellCount> cells_;
+    Clock& clock_;
+    MessageBoxes& messageBoxes_;
+    std::unique_ptr<PlayFile> file_;
+    bool fileUnread_ = false;
+
+    QList<QAction*> actions_;
+    QAction* play_ = nullptr;
+    QAction* hint_ = nullptr;
+    QAction* check_ = nullptr;
+    QAction* fill_ = nullptr;
+    std::array<QShortcut*, 9> markKeys_{};
+    PlayBar* bar_;
+    QTimer* tick_;
+    std::function<void(const QString&)> announce_;
+
+    HintGuide guide_;
+    // The puzzle whose clock and solution these are: its givens, 0 elsewhere.
+    std::optional<logic::DigitGrid> givens_;
+    logic::DigitGrid solution_{};
+    std::int64_t playedNs_ = 0;                // before the clock last started
+    std::optional<std::int64_t> runningSince_; // while the clock runs
+    bool solved_ = false;
+    bool engaged_ = false;
+};
+
+} // namespace dodoru
