@@ -265,9 +265,50 @@
     </message>
 </context>
 <context>
+    <name>dodoru::BoardAnnouncements</name>
+    <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <source>第%1列第%2行</source>
+        <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
+        <translation>row %1 column %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>已解出</source>
+        <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>已產生%1題目：提示數字%2個，空格%3個</source>
+        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
+        <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1的%2與%3重複</source>
+        <extracomment>A given typed into a cell repeats the digit of other givens: cell, digit, the other cells (、).</extracomment>
+        <translation>The %2 at %1 repeats %3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::CellKeyboard</name>
+    <message>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+185"/>
+        <source>%1的數字</source>
+        <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
+        <translation>Digit of %1</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+18"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>empty</translation>
@@ -279,7 +320,13 @@
         <translation>Row %1, column %2, %3</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>，候選數 %1</source>
+        <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
+        <translation>, pencil marks %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>尚未填入數字</source>
         <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
         <translation>No digit yet</translation>
@@ -292,6 +339,12 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>你填入的數字</source>
+        <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
+        <translation>Your digit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>程式解出的數字</source>
         <extracomment>A screen reader&apos;s description of a cell whose digit the program found by solving.</extracomment>
         <translation>A digit found by the program</translation>
@@ -301,6 +354,12 @@
         <source>；與同列、同行或同一九宮格的題目數字重複</source>
         <extracomment>Added to a cell&apos;s description when its digit repeats a given in its row, column or 3x3 box.</extracomment>
         <translation>; repeats a given in its row, column or box</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>；與答案不符</source>
+        <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
+        <translation>; differs from the solution</translation>
     </message>
 </context>
 <context>
@@ -373,9 +432,119 @@
     </message>
 </context>
 <context>
+    <name>dodoru::HintGuide</name>
+    <message>
+        <location filename="../ui/main/hintguide.cpp" line="+16"/>
+        <source>、</source>
+        <extracomment>Between the items of a list (cells, digits) in a hint.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1：%2</source>
+        <extracomment>A hint&apos;s heading: where the step is (a row, column, box or cell), then the technique&apos;s name.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1填入 %2</source>
+        <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
+        <translation>%2 in %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>已在%1。</source>
+        <extracomment>A hint carried out: its placements (each &quot;cell 填入 digit&quot;).</extracomment>
+        <translation>Placed %1.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1的 %2</source>
+        <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
+        <translation>%2 from %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>已從候選數刪去%1。</source>
+        <translation>Removed the pencil marks %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>已從候選數刪去%1等 %n 個數字。</source>
+        <translation>
+            <numerusform>Removed %n pencil mark: %1.</numerusform>
+            <numerusform>Removed %n pencil marks, among them %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>第%1列第%2行</source>
+        <extracomment>A cell: its row, then its column, counted from 1</extracomment>
+        <translation>R%1C%2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+41"/>
+        <source>你填的數字中有 %n 個不正確。</source>
+        <translation>
+            <numerusform>%n of your digits is wrong.</numerusform>
+            <numerusform>%n of your digits are wrong.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>不正確的數字在%1。</source>
+        <translation>The wrong digits are at %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>已清除 %n 個不正確的數字。</source>
+        <translation>
+            <numerusform>Cleared %n wrong digit.</numerusform>
+            <numerusform>Cleared %n wrong digits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>有 %n 格的候選數漏掉了正確的數字。</source>
+        <translation>
+            <numerusform>The pencil marks of %n cell miss the right digit.</numerusform>
+            <numerusform>The pencil marks of %n cells miss the right digit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>候選數漏掉正確數字的格子：%1。</source>
+        <translation>Pencil marks missing the right digit: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>已重新填入 %n 格的候選數。</source>
+        <translation>
+            <numerusform>Filled in the pencil marks of %n cell again.</numerusform>
+            <numerusform>Filled in the pencil marks of %n cells again.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>這一題已經完成了。</source>
+        <translation>This puzzle is done.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>找不到下一步。</source>
+        <translation>No next step found.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1，數字 %2，在標示的格子：%3。</source>
+        <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
+        <translation>%1, digits %2, in the marked cells: %3.</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::HistoryTexts</name>
     <message>
-        <location filename="../ui/main/boardhistory.cpp" line="+90"/>
+        <location filename="../ui/main/boardhistory.cpp" line="+91"/>
         <location line="+16"/>
         <source>復原</source>
         <extracomment>The command that takes back the last change to the board (Ctrl+Z).
@@ -403,13 +572,13 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Redo: %1</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+50"/>
         <source>編輯第%1列第%2行</source>
         <extracomment>An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+59"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+75"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -493,13 +662,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+143"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
     </message>
     <message>
-        <location line="+143"/>
+        <location line="+99"/>
+        <source>列印</source>
+        <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Unsolvable</translation>
@@ -517,7 +692,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+166"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
@@ -850,6 +1025,110 @@ Open it now?</translation>
     </message>
 </context>
 <context>
+    <name>dodoru::PlayFile</name>
+    <message>
+        <location filename="../ui/main/playfile.cpp" line="+111"/>
+        <source>檔案的內容不是遊戲進度。</source>
+        <translation>The file does not hold a game in progress.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>無法讀取檔案：</source>
+        <translation>Cannot read the file: </translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>無法寫入檔案：</source>
+        <translation>Cannot write the file: </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>無法刪除檔案：</source>
+        <translation>Cannot delete the file: </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PlayGame</name>
+    <message>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location line="+84"/>
+        <source>作答</source>
+        <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <location line="+162"/>
+        <source>提示</source>
+        <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <location line="-159"/>
+        <source>檢查</source>
+        <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+179"/>
+        <source>填入候選數</source>
+        <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
+        <translation>Fill In Pencil Marks</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>這一題已經完成了。</source>
+        <translation>This puzzle is done.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。</source>
+        <translation>Playing: 1–9 digit, 0 clear, Ctrl+1–9 mark, H hint, Ctrl+K check</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>恭喜！這一題完成了，用時 %1。</source>
+        <translation>Well done! Solved in %1.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>沒有與答案不符的數字。</source>
+        <translation>No digit differs from the solution.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>有 %n 個數字與答案不符，已用紅框標出。</source>
+        <translation>
+            <numerusform>%n digit differs from the solution; it is framed in red.</numerusform>
+            <numerusform>%n digits differ from the solution; they are framed in red.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>用時 %1</source>
+        <translation>Time %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>無法讀取遊戲進度檔：
+%1
+
+這個檔案會原封不動地保留，這次的遊戲進度不會存進這個檔案。</source>
+        <translation>Cannot read the game in progress:
+%1
+
+The file is left as it is; this game will not be saved into it.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>無法儲存遊戲進度：
+%1</source>
+        <translation>Cannot save the game in progress:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::PrintTexts</name>
     <message>
         <location filename="../ui/main/printerfactory.cpp" line="+15"/>
@@ -988,7 +1267,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
 <context>
     <name>dodoru::SaveReasons</name>
     <message>
-        <location filename="../ui/main/savefile.cpp" line="+25"/>
+        <location filename="../ui/main/savefile.cpp" line="+26"/>
         <source>無法開啟檔案：%1</source>
         <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
         <translation>Cannot open the file: %1</translation>
@@ -1024,7 +1303,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>Cannot delete the file: %1</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+86"/>
         <source>無法在檔案所在的資料夾 %1 建立新檔案：%2</source>
         <extracomment>Why the save file cannot be saved. %1: its folder, %2: the system&apos;s reason.</extracomment>
         <translation>Cannot create a new file in the file&apos;s folder %1: %2</translation>
@@ -1195,6 +1474,15 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <extracomment>%1: the web page&apos;s address, for the user to type into a browser.</extracomment>
         <translation>Cannot open a web browser.
 Please go to %1 in your browser.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::WindowContextMenu</name>
+    <message>
+        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <source>視窗指令</source>
+        <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
+        <translation>Window Commands</translation>
     </message>
 </context>
 <context>

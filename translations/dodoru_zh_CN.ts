@@ -265,9 +265,50 @@
     </message>
 </context>
 <context>
+    <name>dodoru::BoardAnnouncements</name>
+    <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <source>第%1列第%2行</source>
+        <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
+        <translation>第%1行第%2列</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>已解出</source>
+        <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
+        <translation>已解出</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>已產生%1題目：提示數字%2個，空格%3個</source>
+        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
+        <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1的%2與%3重複</source>
+        <extracomment>A given typed into a cell repeats the digit of other givens: cell, digit, the other cells (、).</extracomment>
+        <translation>%1的%2与%3重复</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::CellKeyboard</name>
+    <message>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+185"/>
+        <source>%1的數字</source>
+        <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
+        <translation>%1的数字</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+18"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>空格</translation>
@@ -279,7 +320,13 @@
         <translation>第%1行第%2列，%3</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>，候選數 %1</source>
+        <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
+        <translation>，候选数 %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>尚未填入數字</source>
         <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
         <translation>尚未填入数字</translation>
@@ -292,6 +339,12 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>你填入的數字</source>
+        <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
+        <translation>你填入的数字</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>程式解出的數字</source>
         <extracomment>A screen reader&apos;s description of a cell whose digit the program found by solving.</extracomment>
         <translation>程序解出的数字</translation>
@@ -301,6 +354,12 @@
         <source>；與同列、同行或同一九宮格的題目數字重複</source>
         <extracomment>Added to a cell&apos;s description when its digit repeats a given in its row, column or 3x3 box.</extracomment>
         <translation>；与同行、同列或同一九宫格的题目数字重复</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>；與答案不符</source>
+        <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
+        <translation>；与答案不符</translation>
     </message>
 </context>
 <context>
@@ -373,9 +432,114 @@
     </message>
 </context>
 <context>
+    <name>dodoru::HintGuide</name>
+    <message>
+        <location filename="../ui/main/hintguide.cpp" line="+16"/>
+        <source>、</source>
+        <extracomment>Between the items of a list (cells, digits) in a hint.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1：%2</source>
+        <extracomment>A hint&apos;s heading: where the step is (a row, column, box or cell), then the technique&apos;s name.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1填入 %2</source>
+        <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
+        <translation>%1填入 %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>已在%1。</source>
+        <extracomment>A hint carried out: its placements (each &quot;cell 填入 digit&quot;).</extracomment>
+        <translation>已在%1。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1的 %2</source>
+        <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
+        <translation>%1的 %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>已從候選數刪去%1。</source>
+        <translation>已从候选数删去%1。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>已從候選數刪去%1等 %n 個數字。</source>
+        <translation>
+            <numerusform>已从候选数删去%1等 %n 个数字。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>第%1列第%2行</source>
+        <extracomment>A cell: its row, then its column, counted from 1</extracomment>
+        <translation>第%1行第%2列</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+41"/>
+        <source>你填的數字中有 %n 個不正確。</source>
+        <translation>
+            <numerusform>你填的数字中有 %n 个不正确。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>不正確的數字在%1。</source>
+        <translation>不正确的数字在%1。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>已清除 %n 個不正確的數字。</source>
+        <translation>
+            <numerusform>已清除 %n 个不正确的数字。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>有 %n 格的候選數漏掉了正確的數字。</source>
+        <translation>
+            <numerusform>有 %n 格的候选数漏掉了正确的数字。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>候選數漏掉正確數字的格子：%1。</source>
+        <translation>候选数漏掉正确数字的格子：%1。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>已重新填入 %n 格的候選數。</source>
+        <translation>
+            <numerusform>已重新填入 %n 格的候选数。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>這一題已經完成了。</source>
+        <translation>这一题已经完成了。</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>找不到下一步。</source>
+        <translation>找不到下一步。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1，數字 %2，在標示的格子：%3。</source>
+        <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
+        <translation>%1，数字 %2，在标出的格子：%3。</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::HistoryTexts</name>
     <message>
-        <location filename="../ui/main/boardhistory.cpp" line="+90"/>
+        <location filename="../ui/main/boardhistory.cpp" line="+91"/>
         <location line="+16"/>
         <source>復原</source>
         <extracomment>The command that takes back the last change to the board (Ctrl+Z).
@@ -403,13 +567,13 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>重做：%1</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+50"/>
         <source>編輯第%1列第%2行</source>
         <extracomment>An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+59"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+75"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -493,13 +657,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+143"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
     </message>
     <message>
-        <location line="+143"/>
+        <location line="+99"/>
+        <source>列印</source>
+        <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
@@ -517,7 +687,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+166"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
@@ -849,6 +1019,109 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
 </context>
 <context>
+    <name>dodoru::PlayFile</name>
+    <message>
+        <location filename="../ui/main/playfile.cpp" line="+111"/>
+        <source>檔案的內容不是遊戲進度。</source>
+        <translation>文件的内容不是游戏进度。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>無法讀取檔案：</source>
+        <translation>无法读取文件：</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>無法寫入檔案：</source>
+        <translation>无法写入文件：</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>無法刪除檔案：</source>
+        <translation>无法删除文件：</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PlayGame</name>
+    <message>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location line="+84"/>
+        <source>作答</source>
+        <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
+        <translation>作答</translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <location line="+162"/>
+        <source>提示</source>
+        <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location line="-159"/>
+        <source>檢查</source>
+        <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+179"/>
+        <source>填入候選數</source>
+        <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
+        <translation>填入候选数</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>這一題已經完成了。</source>
+        <translation>这一题已经完成了。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。</source>
+        <translation>作答中：1–9 填入数字，0 清除，Ctrl+1–9 候选数，H 提示，Ctrl+K 检查。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>恭喜！這一題完成了，用時 %1。</source>
+        <translation>恭喜！这一题完成了，用时 %1。</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>沒有與答案不符的數字。</source>
+        <translation>没有与答案不符的数字。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>有 %n 個數字與答案不符，已用紅框標出。</source>
+        <translation>
+            <numerusform>有 %n 个数字与答案不符，已用红框标出。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>用時 %1</source>
+        <translation>用时 %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>無法讀取遊戲進度檔：
+%1
+
+這個檔案會原封不動地保留，這次的遊戲進度不會存進這個檔案。</source>
+        <translation>无法读取游戏进度文件：
+%1
+
+这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>無法儲存遊戲進度：
+%1</source>
+        <translation>无法保存游戏进度：
+%1</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::PrintTexts</name>
     <message>
         <location filename="../ui/main/printerfactory.cpp" line="+15"/>
@@ -987,7 +1260,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::SaveReasons</name>
     <message>
-        <location filename="../ui/main/savefile.cpp" line="+25"/>
+        <location filename="../ui/main/savefile.cpp" line="+26"/>
         <source>無法開啟檔案：%1</source>
         <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
         <translation>无法打开文件：%1</translation>
@@ -1023,7 +1296,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>无法删除文件：%1</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+86"/>
         <source>無法在檔案所在的資料夾 %1 建立新檔案：%2</source>
         <extracomment>Why the save file cannot be saved. %1: its folder, %2: the system&apos;s reason.</extracomment>
         <translation>无法在文件所在的文件夹 %1 创建新文件：%2</translation>
@@ -1194,6 +1467,15 @@ The redo command with the step it makes again (%1).</extracomment>
         <extracomment>%1: the web page&apos;s address, for the user to type into a browser.</extracomment>
         <translation>无法打开网页浏览器。
 请自行在浏览器中前往 %1</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::WindowContextMenu</name>
+    <message>
+        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <source>視窗指令</source>
+        <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
+        <translation>窗口命令</translation>
     </message>
 </context>
 <context>

@@ -10,17 +10,23 @@ namespace dodoru {
 
 namespace {
 
+// Between the items of a list of cells or digits.
+QString listSeparator() {
+    //: Between the items of a list (cells, digits) in a hint.
+    return HintGuide::tr("、");
+}
+
 QString cellList(const std::vector<int>& cells) {
     QStringList names;
     for (const int c : cells) names << hintCellName(c);
-    return names.join(QStringLiteral("、"));
+    return names.join(listSeparator());
 }
 
 QString digitList(logic::Digits digits) {
     QStringList list;
     for (int d = 1; d <= 9; ++d)
         if (digits & logic::digitBit(d)) list << QString::number(d);
-    return list.join(QStringLiteral("、"));
+    return list.join(listSeparator());
 }
 
 // Where the step is: its unit, else its one cell; nothing for a pattern over several cells.
@@ -28,7 +34,8 @@ QString stepHeading(const logic::Step& step) {
     QString where = TechniqueNames::unit(step.unit);
     if (where.isEmpty() && step.cells.size() == 1) where = hintCellName(step.cells.front());
     const QString name = TechniqueNames::name(step.technique);
-    return where.isEmpty() ? name : where + QStringLiteral("：") + name;
+    //: A hint's heading: where the step is (a row, column, box or cell), then the technique's name.
+    return where.isEmpty() ? name : HintGuide::tr("%1：%2").arg(where, name);
 }
 
 PuzzleState carriedOut(const PuzzleState& puzzle, const logic::Step& step) {
@@ -48,17 +55,20 @@ QString carriedOutText(const logic::Step& step) {
     if (!step.placements.empty()) {
         QStringList placed;
         for (const logic::CellDigit& p : step.placements)
+            //: One placement of a hint carried out: the cell, then the digit.
             placed << HintGuide::tr("%1填入 %2").arg(hintCellName(p.cell)).arg(p.digit);
-        return HintGuide::tr("已在%1。").arg(placed.join(QStringLiteral("、")));
+        //: A hint carried out: its placements (each "cell 填入 digit").
+        return HintGuide::tr("已在%1。").arg(placed.join(listSeparator()));
     }
     // A long list is cut short: the marks on the board show the rest.
     constexpr std::size_t kNamed = 4;
     QStringList removed;
     for (std::size_t i = 0; i < step.eliminations.size() && i < kNamed; ++i)
+        //: One pencil mark removed by a hint: the cell, then the digit.
         removed << HintGuide::tr("%1的 %2")
                        .arg(hintCellName(step.eliminations[i].cell))
                        .arg(step.eliminations[i].digit);
-    const QString named = removed.join(QStringLiteral("、"));
+    const QString named = removed.join(listSeparator());
     if (step.eliminations.size() <= kNamed) return HintGuide::tr("已從候選數刪去%1。").arg(named);
     return HintGuide::tr("已從候選數刪去%1等 %n 個數字。", nullptr,
                          static_cast<int>(step.eliminations.size()))
@@ -153,6 +163,7 @@ HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& sol
         view.text = stepHeading(step);
     } else if (stage_ == 2) {
         view.markedCells = step.cells;
+        //: A hint's second press: the heading, the digits the step is about, the cells marked on the board.
         view.text = HintGuide::tr("%1，數字 %2，在標示的格子：%3。")
                         .arg(stepHeading(step), digitList(step.digits), cellList(step.cells));
     } else {

@@ -25,7 +25,7 @@ struct HintView {
 // player's digits are wrong it says so first, then which, then takes them away; pencil marks that have
 // lost a cell's solution digit are treated the same way, before any reasoning from them.
 class HintGuide {
-    Q_DECLARE_TR_FUNCTIONS(HintGuide)
+    Q_DECLARE_TR_FUNCTIONS(dodoru::HintGuide)
 
 public:
     // A press on `puzzle`, whose givens have the solution `solution`. Presses on an unchanged board go

@@ -108,7 +108,7 @@ PlayFileResult PlayFile::load(PlayRecord& record) const {
             return {PlayFileStatus::Loaded, {}};
         [[fallthrough]];
     case FileRead::Fault::TooLarge:
-        why = QCoreApplication::translate("PlayFile", "檔案的內容不是遊戲進度。");
+        why = QCoreApplication::translate("dodoru::PlayFile", "檔案的內容不是遊戲進度。");
         break;
     case FileRead::Fault::Kind:
         why =
@@ -116,7 +116,7 @@ PlayFileResult PlayFile::load(PlayRecord& record) const {
                                          QFile::decodeName(QByteArray::fromStdString(read.kind.linkTarget))});
         break;
     case FileRead::Fault::System:
-        why = QCoreApplication::translate("PlayFile", "無法讀取檔案：") + fileErrorReason(read.errorNumber);
+        why = QCoreApplication::translate("dodoru::PlayFile", "無法讀取檔案：") + fileErrorReason(read.errorNumber);
         break;
     }
     return withReason(PlayFileStatus::Unread, path_, why);
@@ -143,7 +143,7 @@ PlayFileResult PlayFile::save(const PlayRecord& record) const {
     const int error = out.fault() == ReplacingFile::Fault::System ? out.errorNumber() : writeError;
     out.cancel();
     return withReason(PlayFileStatus::Failed, path_,
-                      QCoreApplication::translate("PlayFile", "無法寫入檔案：") + fileErrorReason(error));
+                      QCoreApplication::translate("dodoru::PlayFile", "無法寫入檔案：") + fileErrorReason(error));
 }
 
 PlayFileResult PlayFile::remove() const {
@@ -155,7 +155,7 @@ PlayFileResult PlayFile::remove() const {
     if (!file.remove()) {
         const int error = errno;
         return withReason(PlayFileStatus::Failed, path_,
-                          QCoreApplication::translate("PlayFile", "無法刪除檔案：") +
+                          QCoreApplication::translate("dodoru::PlayFile", "無法刪除檔案：") +
                               fileErrorReason(file, error));
     }
     return {PlayFileStatus::Removed, {}};

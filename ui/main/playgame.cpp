@@ -77,14 +77,18 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
     bar_->setFont(windowFont(kMingFace, layout::kHintPoints));
     bar_->hide();
 
+    //: Context-menu command: start playing the puzzle on the board (answer it yourself).
     play_ = makeWindowCommand(
         this, tr("作答"), {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
         QStringLiteral("Play the puzzle on the board: its givens are locked"));
+    //: Context-menu command: a hint for the next step while playing.
     hint_ = makeWindowCommand(
         this, tr("提示"), {QKeySequence(Qt::Key_H)},
         QStringLiteral("Hint: the technique and where, then the cells, then the step done"));
+    //: Context-menu command: mark the player's digits that differ from the solution.
     check_ = makeWindowCommand(this, tr("檢查"), {QKeySequence(Qt::CTRL | Qt::Key_K)},
                                QStringLiteral("Mark your digits that differ from the solution"));
+    //: Context-menu command: fill every empty cell with the pencil marks still possible there.
     fill_ = makeWindowCommand(this, tr("填入候選數"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
                               QStringLiteral("Fill every empty cell with the digits still possible there"));
     play_->setObjectName(QStringLiteral("playAction"));
@@ -215,6 +219,7 @@ void PlayGame::showBar() {
     bar_->raise();
     showTime();
     say(solved_ ? tr("這一題已經完成了。")
+                //: The play line's help while playing; keep it short, it shares a line with the clock.
                 : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
 }
 
