@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "announcer.h"
 #include "boardhistory.h"
 #include "editingaids.h"
 #include "playbar.h"
@@ -226,6 +227,8 @@ private slots:
         const PuzzleState before = h->session().puzzle();
         activate(h);
         QTest::keyClick(&h.window(), Qt::Key_H);
+        // A screen reader is told what the play line says.
+        QCOMPARE(h->features().announcer().message(), playLine(h));
         if (!technique.isEmpty()) {
             QVERIFY2(playLine(h).endsWith(QStringLiteral("：") + technique), qPrintable(playLine(h)));
             QVERIFY(!playLine(h).contains(kSolution.at(markedCell))); // not the digit
