@@ -10,6 +10,7 @@
 #include "cellkeyboard.h"
 #include "contextmenu.h"
 #include "editingaids.h"
+#include "playgame.h"
 #include "windowfeatures.h"
 #include "windowharness.h"
 
@@ -113,34 +114,39 @@ private slots:
         QCOMPARE(labelDigits(h.window()), before);
     }
 
-    // Digits, 0, Delete and Backspace edit the focused cell in manual set-up; on a solved board they
-    // change nothing.
+    // Digits, 0, Delete and Backspace edit the focused cell: a given in manual set-up, the player's digit
+    // while playing; on a solved board they change nothing.
     void digitsEditTheFocusedCell_data() {
-        QTest::addColumn<bool>("solved");
-        QTest::newRow("manual set-up") << false;
-        QTest::newRow("solved board") << true;
+        QTest::addColumn<QString>("state");
+        QTest::newRow("manual set-up") << QStringLiteral("manual");
+        QTest::newRow("playing") << QStringLiteral("playing");
+        QTest::newRow("solved board") << QStringLiteral("solved");
     }
     void digitsEditTheFocusedCell() {
-        QFETCH(bool, solved);
+        QFETCH(QString, state);
         WindowHarness h;
         enterGivens(h.window(), kUniquePuzzle);
-        if (solved) h->Command1_Click(1);
+        if (state == QStringLiteral("solved")) h->Command1_Click(1);
+        if (state == QStringLiteral("playing")) h->features().play().play();
         const QString before = labelDigits(h.window());
         focusLastButton(h);
         press(Qt::Key_Tab);
         press(Qt::Key_Right);
         press(Qt::Key_Right); // cell 2, empty in the puzzle
         press(Qt::Key_4);
-        if (solved) {
+        if (state == QStringLiteral("solved")) {
             for (Qt::Key key : {Qt::Key_0, Qt::Key_Delete, Qt::Key_Backspace}) press(key);
             QCOMPARE(labelDigits(h.window()), before);
             return;
         }
         QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
         QCOMPARE(face(h->Label1(2))->text(QAccessible::Name), QStringLiteral("第1列第3行，4"));
-        press(Qt::Key_7, Qt::KeypadModifier);
-        QCOMPARE(h->Label1(2)->text(), QStringLiteral("7"));
-        QCOMPARE(h->Label1(2)->foreColor().value(), 0xFF0000u);
+        press(Qt::Key_1, Qt::KeypadModifier); // repeats nothing
+        QCOMPARE(h->Label1(2)->text(), QStringLiteral("1"));
+        const bool playing = state == QStringLiteral("playing");
+        QCOMPARE(h->Label1(2)->foreColor().value(), playing ? kPlayerTextColour : kGivenTextColour);
+        QCOMPARE(face(h->Label1(2))->text(QAccessible::Description),
+                 playing ? QStringLiteral("你填入的數字") : QStringLiteral("題目給定的數字"));
         for (Qt::Key clear : {Qt::Key_0, Qt::Key_Delete, Qt::Key_Backspace}) {
             press(Qt::Key_2);
             press(clear);
@@ -148,6 +154,7 @@ private slots:
         }
         QCOMPARE(QApplication::focusWidget(), h->Label1(2));
         QCOMPARE(boardDigits(h.window()), kUniquePuzzle);
+        QCOMPARE(h->session().playing(), playing);
     }
 
     // The focus mark shows on the focused cell only while the grid has the keyboard focus; a click on a
