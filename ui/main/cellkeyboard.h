@@ -21,17 +21,18 @@ class DigitChooser;
 // The grid is one stop in the window's Tab order, after the command buttons: one cell at a time is the
 // Tab stop, and while the grid has the keyboard focus that cell has it, so that assistive technology
 // hears each cell it comes to as the focused object. The Tab stop follows the selected cell; in manual
-// set-up mode and while playing the cell the grid's focus comes to is selected, as a left click would select it.
+// set-up mode and while playing, the cell the grid's focus comes to is selected, as a left click would
+// select it.
 //
-// With a cell selected in manual set-up mode or while playing (the digit chooser is shown on it), wherever the focus is in
-// the main window, a digit key (main row or keypad) goes to the selected cell exactly as in the chooser,
-// 0 clearing it; Delete and Backspace clear it; the arrow keys, Home and End move the selection as a left
-// click on the new cell would. Edits go through the session; the chooser shows the key typed, as its own
-// key handler does. In the chooser itself, digits stay with its own key handler, and keys that would step
-// through its closed list move the selection instead of changing the digit; once the list is open it
-// keeps every key. In the grid the same keys work in every mode: the arrows move the focus from cell to
-// cell, and a digit goes where editDigit() takes it. Keys with Ctrl or Alt are left alone, so Alt+Down
-// and F4 still open the list and Tab keeps its order.
+// With a cell selected in manual set-up mode or while playing (the digit chooser is shown on it),
+// wherever the focus is in the main window, a digit key (main row or keypad) goes to the selected cell
+// exactly as in the chooser, 0 clearing it; Delete and Backspace clear it; the arrow keys, Home and End
+// move the selection as a left click on the new cell would. Edits go through the session; the chooser
+// shows the key typed, as its own key handler does. In the chooser itself, digits stay with its own key
+// handler, and keys that would step through its closed list move the selection instead of changing the
+// digit; once the list is open it keeps every key. In the grid the same keys work in every mode: the
+// arrows move the focus from cell to cell, and a digit goes where editDigit() takes it. Keys with Ctrl or
+// Alt are left alone, so Alt+Down and F4 still open the list and Tab keeps its order.
 class CellKeyboard final : public QObject {
     Q_OBJECT
 public:
