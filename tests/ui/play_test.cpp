@@ -150,6 +150,10 @@ private slots:
         typeIn(h, 0, Qt::Key_9);
         QCOMPARE(h->session().puzzle().digit(0), 5);
         QVERIFY(h->session().puzzle().isGiven(0));
+        QCOMPARE(h->Combo1()->currentText(), QStringLiteral("5")); // the chooser shows what the cell keeps
+        h->Combo1()->setCurrentText(QStringLiteral("9"));
+        h->Combo1_Click();
+        QCOMPARE(h->Combo1()->currentText(), QStringLiteral("5"));
         typeIn(h, 3, Qt::Key_5); // the 5 of cell 0 is in its row
         QVERIFY(h->Label1(3)->conflictMark());
         QVERIFY(h->Label1(0)->conflictMark());

@@ -150,8 +150,12 @@ void CellKeyboard::moveSelection(int key) {
 }
 
 void CellKeyboard::type(int digit, const QString& shown) {
+    const int cell = session_.selectedCell();
     chooser_.setChooserText(shown);
-    session_.enterDigit(session_.selectedCell(), digit);
+    session_.enterDigit(cell, digit);
+    // A given keeps its digit while playing, and the chooser shows it again.
+    if (session_.playing() && session_.puzzle().isGiven(cell))
+        chooser_.setChooserText(QString::number(session_.puzzle().digit(cell)));
 }
 
 void CellKeyboard::editDigit(int cell, int digit) {

@@ -531,6 +531,9 @@ void MainWindow::Combo1_Click() {
     if (!text.isEmpty() && !isNumber) return;
     if (number < 0 || number > 9) return;
     session_->enterDigit(selected, number);
+    // A given keeps its digit while playing, and the chooser shows it again.
+    if (session_->playing() && session_->puzzle().isGiven(selected))
+        chooser_->setChooserText(cellText(session_->puzzle(), selected));
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
