@@ -148,19 +148,19 @@
         <location line="+11"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
-        <translation>row %1</translation>
+        <translation>Row %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
-        <translation>column %1</translation>
+        <translation>Column %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>第 %1 宮</source>
         <extracomment>A 3×3 box, counted in reading order: 第 4 宮</extracomment>
-        <translation>box %1</translation>
+        <translation>Box %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -538,7 +538,7 @@
         <location line="+10"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
-        <translation>%1, digits %2, in the marked cells: %3.</translation>
+        <translation>%1, with %2, in the marked cells: %3.</translation>
     </message>
 </context>
 <context>

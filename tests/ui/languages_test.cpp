@@ -23,11 +23,14 @@
 #include "fonts.h"
 #include "manuscriptpainter.h"
 #include "pdftools.h"
+#include "playbar.h"
+#include "playgame.h"
 #include "registry.h"
 #include "scriptedmessageboxes.h"
 #include "sysinfo.h"
 #include "translations.h"
 #include "weblink.h"
+#include "windowfeatures.h"
 #include "windowharness.h"
 
 using namespace dodoru;
@@ -237,6 +240,15 @@ class LanguagesTest : public QObject {
         main.Command1_Click(MainWindow::kFirstLevelButton);
         QVERIFY(main.Label3()->isVisible());
         checkShown(main.Label3());
+        // The play line, once the game starts, leaves the count in sight and shows its clock whole.
+        main.features().play().hint();
+        QCoreApplication::processEvents(); // the line's layout
+        const QRect count = main.Label3()->geometry();
+        if (main.childAt(QPoint(count.left() + 1, count.center().y())) != main.Label3())
+            clipped << QStringLiteral("the play line covers Label3");
+        const PlayBar& bar = main.features().play().bar();
+        const QString clock = clipping(bar.findChild<QLabel*>(QStringLiteral("playTime")));
+        if (!clock.isEmpty()) clipped << clock;
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(),

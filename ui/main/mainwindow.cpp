@@ -124,7 +124,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     std::unique_ptr<PlayFile> playFile;
     if (keeper_)
         playFile = std::make_unique<PlayFile>(QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("play.json")));
-    FeatureControls controls{cells_, chooser_, [this] { Command1_Click(kManualButton); },
+    FeatureControls controls{cells_, chooser_, count_, [this] { Command1_Click(kManualButton); },
                              [this] { reopenAboutBox(); }};
     features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
                                                  *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,

@@ -217,6 +217,7 @@ void PlayGame::showBar() {
     if (!bar_->isHidden()) return;
     bar_->show();
     bar_->raise();
+    if (inFront_) inFront_->raise();
     showTime();
     say(solved_ ? tr("這一題已經完成了。")
                 //: The play line's help while playing; keep it short, it shares a line with the clock.

@@ -70,6 +70,9 @@ public:
 
     // Everything the play line says is also handed to `announce`, for screen readers.
     void setAnnouncer(std::function<void(const QString&)> announce) { announce_ = std::move(announce); }
+    // A widget of the window's top line that stays in front of the play line (the generation's count,
+    // whose left edge moves with its text).
+    void keepInFront(QWidget* widget) { inFront_ = widget; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +111,7 @@ private:
     PlayBar* bar_;
     QTimer* tick_;
     std::function<void(const QString&)> announce_;
+    QWidget* inFront_ = nullptr;
 
     HintGuide guide_;
     // The puzzle whose clock and solution these are: its givens, 0 elsewhere.

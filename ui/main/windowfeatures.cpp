@@ -33,6 +33,7 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     announcements_ = std::make_unique<BoardAnnouncements>(session_, *announcer_);
     play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
                                        std::move(playFile));
+    play_->keepInFront(controls_.countLabel);
     play_->setAnnouncer([announcer = announcer_](const QString& text) { announcer->announce(text); });
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);

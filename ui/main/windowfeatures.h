@@ -30,6 +30,7 @@ class WindowContextMenu;
 struct FeatureControls {
     std::array<CellLabel*, kCellCount> cells{};
     DigitChooser* chooser = nullptr;
+    QWidget* countLabel = nullptr; // the generation's count at the top right
     std::function<void()> enterManualSetUp;
     std::function<void()> reopenAboutBox;
 };
