@@ -273,7 +273,7 @@
         <translation>row %1 column %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>Solved</translation>
@@ -285,9 +285,9 @@
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>%1的%2與%3重複</source>
-        <extracomment>A given typed into a cell repeats the digit of other givens: cell, digit, the other cells (、).</extracomment>
+        <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>The %2 at %1 repeats %3</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+185"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -578,7 +578,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+75"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -1058,20 +1058,20 @@ Open it now?</translation>
     </message>
     <message>
         <location line="-80"/>
-        <location line="+162"/>
+        <location line="+163"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-159"/>
+        <location line="-160"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+179"/>
+        <location line="+180"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>

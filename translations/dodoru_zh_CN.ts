@@ -273,7 +273,7 @@
         <translation>第%1行第%2列</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>已解出</translation>
@@ -285,9 +285,9 @@
         <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>%1的%2與%3重複</source>
-        <extracomment>A given typed into a cell repeats the digit of other givens: cell, digit, the other cells (、).</extracomment>
+        <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>%1的%2与%3重复</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+185"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -573,7 +573,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+75"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -1052,20 +1052,20 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
     <message>
         <location line="-80"/>
-        <location line="+162"/>
+        <location line="+163"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-159"/>
+        <location line="-160"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+179"/>
+        <location line="+180"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>

@@ -23,9 +23,10 @@ BoardAnnouncements::BoardAnnouncements(BoardSession& session, Announcer& announc
     });
     connect(&session_, &BoardSession::puzzleShown, this,
             [this] { announcer_.announce(generatedText(session_)); });
-    // A typed digit is an edit of the selected cell; other cells change with commands and transfers.
+    // A typed digit is an edit of the selected cell (a given in manual set-up, the player's digit while
+    // playing); other cells change with commands, transfers and hints.
     connect(&session_, &BoardSession::cellChanged, this, [this](int cell) {
-        if (session_.mode() != Mode::ManualSetUp || cell != session_.selectedCell()) return;
+        if (!session_.editable() || cell != session_.selectedCell()) return;
         const QString repeat = repeatText(session_, cell);
         if (!repeat.isEmpty()) announcer_.announce(repeat);
     });
@@ -48,15 +49,19 @@ QString BoardAnnouncements::generatedText(const BoardSession& session) {
 
 QString BoardAnnouncements::repeatText(const BoardSession& session, int cell) {
     const PuzzleState& puzzle = session.puzzle();
-    if (!puzzle.isGiven(cell)) return {};
+    // In manual set-up the givens count; while playing the player's digits count with them.
+    const auto counts = [&](int c) {
+        return puzzle.isGiven(c) || (session.playing() && puzzle.kind(c) == CellKind::Player);
+    };
+    if (!counts(cell)) return {};
     QStringList others;
     for (int c = 0; c < kCellCount; ++c) {
-        if (c == cell || !puzzle.isGiven(c) || puzzle.digit(c) != puzzle.digit(cell)) continue;
+        if (c == cell || !counts(c) || puzzle.digit(c) != puzzle.digit(cell)) continue;
         if (rowOf(c) == rowOf(cell) || columnOf(c) == columnOf(cell) || boxOf(c) == boxOf(cell))
             others << cellPlace(c);
     }
     if (others.isEmpty()) return {};
-    //: A given typed into a cell repeats the digit of other givens: cell, digit, the other cells (、).
+    //: A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).
     return tr("%1的%2與%3重複").arg(cellPlace(cell)).arg(puzzle.digit(cell)).arg(others.join(tr("、")));
 }
 
