@@ -7,7 +7,7 @@ The program runs under a private Xvfb with openbox, on a private D-Bus session w
 Qt's accessibility bridge on. The test listens as a screen reader does (pyatspi: focus changes, objects
 shown, names changed) while it types as a blind user would: Tab into the grid, arrows and digits to enter
 a puzzle, a repeated digit, Tab to the solve button, the told result, back into the grid to read the
-solution, the context menu from the keyboard. It prints what a screen reader would say, step by step.
+solution, the context menu from the keyboard, and then the puzzle played: a hint told, a digit typed. It prints what a screen reader would say, step by step.
 """
 
 import os
@@ -248,6 +248,19 @@ def scenario(session, bus, args, say):
     session.key("Escape")
     say("the Menu key opens the context menu, named 視窗指令, with its first command focused",
         [f"{menu[2]} ({menu[1]})", f"{item[2]} (menu item)"])
+
+    # Playing: the solve undone, 作答, a hint, and a digit of the player's in the focused cell.
+    heard.take()
+    session.keyboard().chord("Control_L", "z")
+    heard.wait("name", cell_name(69, 0))
+    session.keyboard().chord("Control_L", "Return")
+    help_line = heard.wait("alert", lambda name: name.startswith("作答中"))
+    session.key("h")
+    hint = heard.wait("alert", lambda name: "：" in name and not name.startswith("作答中"))
+    session.key(str(SOLUTION[69]))
+    typed = heard.wait("name", cell_name(69, SOLUTION[69]))
+    say("Ctrl+Z takes the solve back, Ctrl+Return plays the puzzle, H tells a hint, a digit is the player's",
+        [f"alert: {help_line[2]}", f"H: alert: {hint[2]}", f"{SOLUTION[69]}: now {typed[2]}"])
     heard.close()
 
 
