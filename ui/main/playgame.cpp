@@ -27,8 +27,7 @@ namespace dodoru {
 namespace {
 
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
-// The play line over the banner, clear of the count label at its right (twips of the client area).
-constexpr int kBarWidth = 8400;
+// The play line's height over the banner (twips of the client area); its width is set when it shows.
 constexpr int kBarHeight = 390;
 
 logic::DigitGrid givensOf(const PuzzleState& puzzle) {
@@ -73,7 +72,7 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
       messageBoxes_(messageBoxes), file_(std::move(file)), bar_(new PlayBar(&window)),
       tick_(new QTimer(this)) {
     const TwipsScale scale = TwipsScale::forScreen(window.screen());
-    bar_->setGeometry(0, 0, scale.toPixelsX(kBarWidth), scale.toPixelsY(kBarHeight));
+    bar_->setGeometry(0, 0, window.width(), scale.toPixelsY(kBarHeight));
     bar_->setFont(windowFont(kMingFace, layout::kHintPoints));
     bar_->hide();
 
@@ -215,6 +214,9 @@ void PlayGame::engage() {
 
 void PlayGame::showBar() {
     if (!bar_->isHidden()) return;
+    // Across the banner up to the count, or across the whole line when no count is shown.
+    const bool count = inFront_ != nullptr && !inFront_->isHidden();
+    bar_->setGeometry(0, 0, count ? inFront_->x() : window_.width(), bar_->height());
     bar_->show();
     bar_->raise();
     if (inFront_) inFront_->raise();
