@@ -350,10 +350,10 @@
         <translation>A digit found by the program</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>；與同列、同行或同一九宮格的題目數字重複</source>
-        <extracomment>Added to a cell&apos;s description when its digit repeats a given in its row, column or 3x3 box.</extracomment>
-        <translation>; repeats a given in its row, column or box</translation>
+        <location line="+4"/>
+        <source>；與同列、同行或同一九宮格的數字重複</source>
+        <extracomment>Added to a cell&apos;s description when its digit repeats another (a given, or while playing also the player&apos;s digit) in its row, column or 3x3 box.</extracomment>
+        <translation>; repeats a digit in its row, column or box</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1050,7 +1050,7 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location filename="../ui/main/playgame.cpp" line="+81"/>
         <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1058,20 +1058,20 @@ Open it now?</translation>
     </message>
     <message>
         <location line="-80"/>
-        <location line="+163"/>
+        <location line="+166"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-163"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+180"/>
+        <location line="+183"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>

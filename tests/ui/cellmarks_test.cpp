@@ -136,7 +136,7 @@ private slots:
         h->Command1_Click(0);
         enterGivens(h.window(), QString(8, QChar('0')) + "5" + QString(72, QChar('0')));
         QCOMPARE(accessibleText(h->Label1(0), QAccessible::Description),
-                 QStringLiteral("題目給定的數字；與同列、同行或同一九宮格的題目數字重複"));
+                 QStringLiteral("題目給定的數字；與同列、同行或同一九宮格的數字重複"));
         // the other controls keep their captions
         QCOMPARE(accessibleText(h->Command1(1), QAccessible::Name), QStringLiteral("自動解題"));
     }

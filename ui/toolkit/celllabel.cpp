@@ -51,9 +51,10 @@ QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool 
     else
         //: A screen reader's description of a cell whose digit the program found by solving.
         description = QCoreApplication::translate("dodoru::CellLabel", "程式解出的數字");
-    //: Added to a cell's description when its digit repeats a given in its row, column or 3x3 box.
+    //: Added to a cell's description when its digit repeats another (a given, or while playing also the
+    //: player's digit) in its row, column or 3x3 box.
     if (conflict)
-        description += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的題目數字重複");
+        description += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的數字重複");
     //: Added to a cell's description when 檢查 (check) found that the player's digit is not the solution's.
     if (mistake) description += QCoreApplication::translate("dodoru::CellLabel", "；與答案不符");
     return description;
