@@ -66,15 +66,27 @@ PencilMarks PuzzleState::possibleDigits(int cell) const {
     return possible;
 }
 
-std::array<bool, kCellCount> PuzzleState::clashingDigits() const {
-    std::array<bool, kCellCount> clashing{};
-    const auto counted = [this](int c) { return kind(c) == CellKind::Given || kind(c) == CellKind::Player; };
+bool PuzzleState::repeatEachOther(int a, int b, bool playerDigits) const {
+    const auto counts = [&](int c) {
+        return kind(c) == CellKind::Given || (playerDigits && kind(c) == CellKind::Player);
+    };
+    return a != b && counts(a) && counts(b) && digit(a) == digit(b) && sameUnit(a, b);
+}
+
+std::vector<int> PuzzleState::repeatsOf(int cell, bool playerDigits) const {
+    std::vector<int> repeats;
+    for (int other = 0; other < kCellCount; ++other)
+        if (repeatEachOther(cell, other, playerDigits)) repeats.push_back(other);
+    return repeats;
+}
+
+std::bitset<kCellCount> PuzzleState::clashingDigits(bool playerDigits) const {
+    std::bitset<kCellCount> clashing;
     for (int a = 0; a < kCellCount; ++a) {
-        if (!counted(a)) continue;
         for (int b = a + 1; b < kCellCount; ++b) {
-            if (!counted(b) || digit(b) != digit(a) || !sameUnit(a, b)) continue;
-            clashing[static_cast<std::size_t>(a)] = true;
-            clashing[static_cast<std::size_t>(b)] = true;
+            if (!repeatEachOther(a, b, playerDigits)) continue;
+            clashing.set(static_cast<std::size_t>(a));
+            clashing.set(static_cast<std::size_t>(b));
         }
     }
     return clashing;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <vector>
 
 #include "board.h"
 
@@ -54,9 +56,12 @@ public:
     void placePlayerDigit(int cell, int digit);
     // The digits no digit in the cell's row, column or box rules out; none for a filled cell.
     PencilMarks possibleDigits(int cell) const;
-    // The given and player's digits (answers left out) that repeat another of them in their row,
-    // column or box, cell by cell.
-    std::array<bool, kCellCount> clashingDigits() const;
+    // The other cells of `cell`'s row, column and box that repeat its digit, in reading order. Givens
+    // count, and with `playerDigits` the player's digits too; answers never. None for a cell that does
+    // not count itself.
+    std::vector<int> repeatsOf(int cell, bool playerDigits) const;
+    // The cells for which repeatsOf() finds a repeat.
+    std::bitset<kCellCount> clashingDigits(bool playerDigits) const;
 
     // Digits, kinds, pencil marks and ink alike, the verdict aside.
     bool sameCells(const PuzzleState& other) const { return cells_ == other.cells_; }
@@ -71,6 +76,8 @@ private:
         bool operator==(const CellState&) const = default;
     };
     const CellState& at(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
+    // Two cells that count (as repeatsOf() counts them) holding one digit in a row, column or box.
+    bool repeatEachOther(int a, int b, bool playerDigits) const;
 
     std::array<CellState, kCellCount> cells_{};
     Verdict verdict_ = Verdict::None;

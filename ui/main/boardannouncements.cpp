@@ -50,16 +50,8 @@ QString BoardAnnouncements::generatedText(const BoardSession& session) {
 QString BoardAnnouncements::repeatText(const BoardSession& session, int cell) {
     const PuzzleState& puzzle = session.puzzle();
     // In manual set-up the givens count; while playing the player's digits count with them.
-    const auto counts = [&](int c) {
-        return puzzle.isGiven(c) || (session.playing() && puzzle.kind(c) == CellKind::Player);
-    };
-    if (!counts(cell)) return {};
     QStringList others;
-    for (int c = 0; c < kCellCount; ++c) {
-        if (c == cell || !counts(c) || puzzle.digit(c) != puzzle.digit(cell)) continue;
-        if (rowOf(c) == rowOf(cell) || columnOf(c) == columnOf(cell) || boxOf(c) == boxOf(cell))
-            others << cellPlace(c);
-    }
+    for (const int c : puzzle.repeatsOf(cell, session.playing())) others << cellPlace(c);
     if (others.isEmpty()) return {};
     //: A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).
     return tr("%1的%2與%3重複").arg(cellPlace(cell)).arg(puzzle.digit(cell)).arg(others.join(tr("、")));

@@ -67,13 +67,16 @@ void BoardSession::setDigit(int index, int digit) {
     emit cellChanged(index);
 }
 
+bool BoardSession::takesDigit(int index) const {
+    return index >= 0 && index < kCellCount && editable() && !(playing_ && puzzle_.isGiven(index));
+}
+
 void BoardSession::enterDigit(int index, int digit) {
-    if (index < 0 || index >= kCellCount || digit < 0 || digit > 9 || !editable()) return;
+    if (digit < 0 || digit > 9 || !takesDigit(index)) return;
     if (!playing_) {
         setDigit(index, digit);
         return;
     }
-    if (puzzle_.isGiven(index)) return;
     const PuzzleState before = puzzle_;
     if (digit != 0) {
         puzzle_.placePlayerDigit(index, digit);

@@ -56,6 +56,9 @@ public:
     // Whether a digit typed now edits the board: in manual set-up (givens) or while playing (the
     // player's digits), never while a command runs.
     bool editable() const { return !running_ && (mode_ == Mode::ManualSetUp || playing_); }
+    // Whether a digit entered into the cell takes: the board is editable, and while playing the cell
+    // holds no given.
+    bool takesDigit(int index) const;
 
     // A command begins: no verdict, no cell selected, and the solution count starts again at zero.
     void beginCommand();

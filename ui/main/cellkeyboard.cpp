@@ -151,11 +151,10 @@ void CellKeyboard::moveSelection(int key) {
 
 void CellKeyboard::type(int digit, const QString& shown) {
     const int cell = session_.selectedCell();
+    // A given keeps its digit while playing, and the chooser goes on showing it.
+    if (!session_.takesDigit(cell)) return;
     chooser_.setChooserText(shown);
     session_.enterDigit(cell, digit);
-    // A given keeps its digit while playing, and the chooser shows it again.
-    if (session_.playing() && session_.puzzle().isGiven(cell))
-        chooser_.setChooserText(QString::number(session_.puzzle().digit(cell)));
 }
 
 void CellKeyboard::editDigit(int cell, int digit) {

@@ -5,26 +5,11 @@
 
 namespace dodoru {
 
-std::bitset<kCellCount> clashingGivens(const PuzzleState& puzzle) {
-    std::bitset<kCellCount> clashing;
-    for (int a = 0; a < kCellCount; ++a) {
-        if (!puzzle.isGiven(a)) continue;
-        for (int b = a + 1; b < kCellCount; ++b) {
-            if (!puzzle.isGiven(b) || puzzle.digit(b) != puzzle.digit(a)) continue;
-            if (rowOf(a) == rowOf(b) || columnOf(a) == columnOf(b) || boxOf(a) == boxOf(b)) {
-                clashing.set(static_cast<std::size_t>(a));
-                clashing.set(static_cast<std::size_t>(b));
-            }
-        }
-    }
-    return clashing;
-}
-
 ConflictMarks::ConflictMarks(BoardSession& session, const std::array<CellLabel*, kCellCount>& cells)
     : session_(session), cells_(cells) {
     const auto mark = [this] {
         if (session_.playing()) {
-            show(session_.puzzle().clashingDigits());
+            show(session_.puzzle().clashingDigits(true));
             return;
         }
         const Mode mode = session_.mode();
@@ -37,14 +22,12 @@ ConflictMarks::ConflictMarks(BoardSession& session, const std::array<CellLabel*,
 }
 
 void ConflictMarks::update(const PuzzleState& puzzle, bool shown) {
-    const std::bitset<kCellCount> clashing = shown ? clashingGivens(puzzle) : std::bitset<kCellCount>();
-    std::array<bool, kCellCount> marked{};
-    for (std::size_t c = 0; c < marked.size(); ++c) marked[c] = clashing.test(c);
-    show(marked);
+    // Digits that are no givens are never counted outside the play state: they are no part of the puzzle.
+    show(shown ? puzzle.clashingDigits(false) : std::bitset<kCellCount>());
 }
 
-void ConflictMarks::show(const std::array<bool, kCellCount>& marked) {
-    for (std::size_t c = 0; c < marked.size(); ++c) cells_[c]->setConflictMark(marked[c]);
+void ConflictMarks::show(const std::bitset<kCellCount>& marked) {
+    for (std::size_t c = 0; c < marked.size(); ++c) cells_[c]->setConflictMark(marked.test(c));
 }
 
 } // namespace dodoru

@@ -12,10 +12,6 @@ namespace dodoru {
 class BoardSession;
 class CellLabel;
 
-// Givens that repeat the digit of another given in their row, column or box. Digits that are no givens
-// are never counted: they are no part of the puzzle.
-std::bitset<kCellCount> clashingGivens(const PuzzleState& puzzle);
-
 // Marks the clashing givens on the board's cell labels while the user edits, and under the verdict of
 // the solve they spoiled; while playing, the player's digits that repeat a given or one another too.
 // Takes the marks away when the clash goes or another mode begins.
@@ -27,7 +23,7 @@ public:
     void update(const PuzzleState& puzzle, bool shown);
 
 private:
-    void show(const std::array<bool, kCellCount>& marked);
+    void show(const std::bitset<kCellCount>& marked);
 
     BoardSession& session_;
     std::array<CellLabel*, kCellCount> cells_;

@@ -530,10 +530,12 @@ void MainWindow::Combo1_Click() {
     const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
     if (!text.isEmpty() && !isNumber) return;
     if (number < 0 || number > 9) return;
+    if (!session_->takesDigit(selected)) {
+        // A given keeps its digit while playing, and the chooser shows it again.
+        if (session_->editable()) chooser_->setChooserText(cellText(session_->puzzle(), selected));
+        return;
+    }
     session_->enterDigit(selected, number);
-    // A given keeps its digit while playing, and the chooser shows it again.
-    if (session_->playing() && session_->puzzle().isGiven(selected))
-        chooser_->setChooserText(cellText(session_->puzzle(), selected));
 }
 
 void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
