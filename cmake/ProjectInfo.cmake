@@ -8,6 +8,8 @@ file(RELATIVE_PATH DODORU_INSTALLED_MARKER /prefix/${DODORU_INSTALL_BINDIR}
 # ... and its compiled translations at this path.
 file(RELATIVE_PATH DODORU_INSTALLED_TRANSLATIONS /prefix/${DODORU_INSTALL_BINDIR}
      /prefix/${DODORU_INSTALL_TRANSLATIONSDIR})
+# ... and the programs behind dodoru-cli's heavy commands at this path.
+file(RELATIVE_PATH DODORU_INSTALLED_HELPERS /prefix/${DODORU_INSTALL_BINDIR} /prefix/${DODORU_INSTALL_HELPERDIR})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/projectinfo.h.in ${CMAKE_BINARY_DIR}/generated/projectinfo.h @ONLY)
 add_library(dodoru_projectinfo INTERFACE)

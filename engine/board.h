@@ -30,7 +30,6 @@ public:
     // Digits outside 1..9 clear the text: a cell never shows anything but "" or one digit.
     void setValue(int digit) { digit_ = (digit >= 1 && digit <= 9) ? static_cast<std::uint8_t>(digit) : 0; }
     void setColour(Colour colour) { colour_ = colour; }
-    void resetColour() { colour_.reset(); }
 
     void makeGiven(int digit) { setValue(digit); setColour(kGivenColour); }
     void clear() { setValue(0); setColour(kPlainColour); }

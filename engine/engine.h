@@ -70,7 +70,6 @@ public:
     // step 0 does. Counts its work in searchCalls().
     void searchFromFirstStep(std::int16_t& abort);
     void setSearchMethod(SearchMethod method) { method_ = method; }
-    SearchMethod searchMethod() const { return method_; }
 
     // The solve routine: up to four searches, distinguishing givens added, verdict and display when
     // GenerateFlag is 0, and the snapshot of the board's digits.

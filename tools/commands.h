@@ -20,6 +20,9 @@ int runGenerate(const std::vector<std::string>& args);
 int runExplain(const std::vector<std::string>& args);
 int runHint(const std::vector<std::string>& args);
 int runRate(const std::vector<std::string>& args);
+// Runs the program `name` installed with dodoru-cli in this one's place, with `args`; returns only when
+// it could not be started (after saying why on standard error).
+int runHelperProgram(const std::string& name, const std::vector<std::string>& args);
 #ifdef DODORU_HAVE_MANUSCRIPT
 // Sets up the GUI application the manuscript needs (offscreen when no platform is chosen), then runs it.
 int runManuscriptCommand(const std::vector<std::string>& args);

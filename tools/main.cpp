@@ -1,8 +1,6 @@
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -81,18 +79,6 @@ constexpr const char* kUsage =
 
 }  // namespace
 
-namespace dodoru::cli {
-
-bool writeOutput(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) return true;
-    const int error = errno;
-    if (error == EPIPE) std::_Exit(kExitOk);
-    std::fprintf(stderr, "dodoru-cli: cannot write the output: %s\n", std::strerror(error));
-    return false;
-}
-
-}  // namespace dodoru::cli
-
 int main(int argc, char* argv[]) {
     // A reader that goes away (| head) shows as EPIPE on the next write, which ends the run quietly
     // with status 0, rather than as a signal that kills it with 141.
@@ -118,7 +104,9 @@ int main(int argc, char* argv[]) {
     if (command == "hint") return dodoru::cli::runHint(args);
     if (command == "rate") return dodoru::cli::runRate(args);
 #ifdef DODORU_HAVE_MANUSCRIPT
-    if (command == "manuscript") return dodoru::cli::runManuscriptCommand(args);
+    // Manuscripts paint with Qt Gui, which only their own program loads: every other command starts
+    // without it.
+    if (command == "manuscript") return dodoru::cli::runHelperProgram("dodoru-cli-manuscript", args);
 #endif
     std::fprintf(stderr, "dodoru-cli: unknown command '%s'\n%s", command.c_str(), kUsage);
     return dodoru::cli::kExitBadInput;

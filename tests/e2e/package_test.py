@@ -142,6 +142,13 @@ def run(args):
         check(os.path.join(data, "Default.dat") in help_text, f"dodoru --help does not name {data}:\n{help_text}")
         step(f"both programs tell the package's version {version}; --help names the data folder")
 
+        sheet = os.path.join(session.scratch, "sheet.pdf")
+        made = subprocess.run([os.path.join(bindir, "dodoru-cli"), "manuscript", "--level", "1", "--count", "1",
+                               "--seed", "3", "-o", sheet], env=env, capture_output=True, timeout=120)
+        check(made.returncode == 0 and os.path.isfile(sheet) and open(sheet, "rb").read(5) == b"%PDF-",
+              f"the installed dodoru-cli made no manuscript: {made.stderr.decode(errors='replace')}")
+        step("the installed dodoru-cli writes a manuscript through its own manuscript program")
+
         for language, name in TRANSLATIONS.items():
             qm = os.path.join(root, TRANSLATIONS_DIR, f"dodoru_{language}.qm")
             check(os.path.isfile(qm) and os.path.getsize(qm) > 0, f"the package lacks /{TRANSLATIONS_DIR}/dodoru_{language}.qm")

@@ -84,7 +84,6 @@ public:
     AboutDialog* aboutBox() const;
     // The About box again: to the front when it is open, else a new one.
     void reopenAboutBox();
-    AboutPlatform& aboutPlatform() { return *aboutPlatform_; }
     const WindowPrinter& printer() const { return *printer_; }
     // Puts the board on screen: texts and colours of all cells and the message label.
     void mirrorBoard();

@@ -68,7 +68,6 @@ public:
     QCheckBox* includeBoard() const { return includeBoard_; }
     QRadioButton* toPdf() const { return toPdf_; }
     QLineEdit* pdfPath() const { return pdfPath_; }
-    QRadioButton* toPrinter() const { return toPrinter_; }
 
     void accept() override;
 
