@@ -9,6 +9,7 @@
 #include "boardsession.h"
 #include "celllabel.h"
 #include "digitchooser.h"
+#include "keycodes.h"
 
 namespace dodoru {
 
@@ -65,10 +66,18 @@ CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCo
                 break;
             }
 
+    // After the window's own handler, which shows the chooser on the selected cell.
     connect(&session_, &BoardSession::selectionChanged, this, [this] {
         const int selected = session_.selectedCell();
         if (selected != BoardSession::kNoCell) moveTabStop(selected);
         nameChooser();
+        keepChooserAway();
+    });
+    // After the window's own handler, which has entered the digit.
+    connect(&chooser_, &DigitChooser::keyUp, this, [this](short keyCode, short /*shift*/) {
+        const bool digit = (keyCode >= kDigitKey0 && keyCode <= kDigitKey0 + 9) ||
+                           (keyCode >= kKeypadDigitKey0 && keyCode <= kKeypadDigitKey0 + 9);
+        if (digit) digitTypedWhilePlaying();
     });
     connect(qApp, &QApplication::focusChanged, this, [this, isCell](QWidget* old, QWidget* now) {
         if (now != nullptr && isCell(now) && !isCell(old)) focusCameToGrid();
@@ -88,7 +97,10 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
     // The chooser's open list is a window of its own, and so are message boxes and menus.
     if (receiver->window() != &window_) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
-    if (gridHasFocus() && receiver == cells_[static_cast<std::size_t>(tabStop_)]) return gridKeyPressed(key);
+    if (gridHasFocus() && receiver == cells_[static_cast<std::size_t>(tabStop_)]) {
+        cells_[static_cast<std::size_t>(tabStop_)]->releaseFocusMark();
+        return gridKeyPressed(key);
+    }
     return keyPressed(receiver, key);
 }
 
@@ -155,6 +167,31 @@ void CellKeyboard::type(int digit, const QString& shown) {
     if (!session_.takesDigit(cell)) return;
     chooser_.setChooserText(shown);
     session_.enterDigit(cell, digit);
+    digitTypedWhilePlaying();
+}
+
+void CellKeyboard::digitTypedWhilePlaying() {
+    const int cell = session_.selectedCell();
+    if (!session_.playing() || cell == BoardSession::kNoCell) return;
+    if (!gridHasFocus()) cells_[static_cast<std::size_t>(cell)]->setFocus(Qt::OtherFocusReason);
+    keepChooserAway();
+}
+
+void CellKeyboard::keepChooserAway() {
+    if (session_.playing() && gridHasFocus()) chooser_.hide();
+}
+
+void CellKeyboard::focusFirstEmptyCell() {
+    const PuzzleState& puzzle = session_.puzzle();
+    int cell = 0;
+    while (cell < kCellCount - 1 && puzzle.digit(cell) != 0) ++cell;
+    if (session_.selectedCell() != BoardSession::kNoCell) session_.selectCell(BoardSession::kNoCell);
+    moveTabStop(cell);
+    CellLabel* label = cells_[static_cast<std::size_t>(cell)];
+    quietFocus_ = true;
+    label->setFocus(Qt::OtherFocusReason);
+    quietFocus_ = false;
+    label->holdFocusMark();
 }
 
 void CellKeyboard::editDigit(int cell, int digit) {
@@ -178,8 +215,10 @@ void CellKeyboard::moveTabStop(int cell) {
 }
 
 void CellKeyboard::focusCameToGrid() {
+    if (quietFocus_) return;
     if (session_.editable() && session_.selectedCell() != tabStop_)
         session_.selectCell(tabStop_);
+    keepChooserAway();
 }
 
 void CellKeyboard::nameChooser() {

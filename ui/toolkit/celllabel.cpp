@@ -76,6 +76,18 @@ void CellLabel::focusInEvent(QFocusEvent* event) {
 
 void CellLabel::focusOutEvent(QFocusEvent* event) {
     ColourLabel::focusOutEvent(event);
+    focusMarkHeld_ = false;
+    update();
+}
+
+void CellLabel::holdFocusMark() {
+    focusMarkHeld_ = true;
+    update();
+}
+
+void CellLabel::releaseFocusMark() {
+    if (!focusMarkHeld_) return;
+    focusMarkHeld_ = false;
     update();
 }
 
@@ -129,7 +141,7 @@ void CellLabel::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), conflictMark_ ? kConflictBackground : kHintBackground);
     }
     ColourLabel::paintEvent(event);
-    if (!hasFocus() && !mistakeMark_ && (pencilMarks_ == 0 || !text().isEmpty())) return;
+    if (!focusMarkShown() && !mistakeMark_ && (pencilMarks_ == 0 || !text().isEmpty())) return;
     QPainter painter(this);
     if (text().isEmpty()) paintPencilMarks(painter);
     if (mistakeMark_) {
@@ -139,7 +151,7 @@ void CellLabel::paintEvent(QPaintEvent* event) {
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
         painter.drawLine(rect().topRight() + QPoint(-4, 4), rect().bottomLeft() + QPoint(4, -4));
     }
-    if (hasFocus()) {
+    if (focusMarkShown()) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         const qreal inset = kFocusMarkWidth / 2.0;
         painter.setPen(QPen(kFocusMark, kFocusMarkWidth));
