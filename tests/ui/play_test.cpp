@@ -178,6 +178,24 @@ private slots:
         QCOMPARE(h->session().puzzle().digit(2), 4);
     }
 
+    // A digit typed after a click shows as the cell's digit: the chooser gives way to the grid's focus,
+    // and the keys go on from there.
+    void typedDigitShowsAsADigit() {
+        WindowHarness h;
+        startPlaying(h, kPuzzle);
+        activate(h);
+        QTest::mouseClick(h->Label1(2), Qt::LeftButton);
+        QVERIFY(h->Combo1()->isVisible());
+        type(h.window(), Qt::Key_4);
+        QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
+        QVERIFY(!h->Combo1()->isVisible());
+        QCOMPARE(h->focusWidget(), h->Label1(2));
+        type(h.window(), Qt::Key_Right);
+        type(h.window(), Qt::Key_6);
+        QCOMPARE(h->session().puzzle().digit(3), 6);
+        QVERIFY(!h->Combo1()->isVisible());
+    }
+
     // Ctrl+digit toggles a pencil mark; a digit placed takes it from its row, column and box;
     // 填入候選數 fills what is possible. Each is one undo step.
     void pencilMarks() {

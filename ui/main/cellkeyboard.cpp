@@ -71,7 +71,6 @@ CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCo
         const int selected = session_.selectedCell();
         if (selected != BoardSession::kNoCell) moveTabStop(selected);
         nameChooser();
-        keepChooserAway();
     });
     // After the window's own handler, which has entered the digit.
     connect(&chooser_, &DigitChooser::keyUp, this, [this](short keyCode, short /*shift*/) {
@@ -147,6 +146,7 @@ bool CellKeyboard::gridKeyPressed(const QKeyEvent& key) {
             session_.selectCell(to);
         else
             moveTabStop(to);
+        keepChooserAway();
         return true;
     }
     const int digit = digitOfKey(code);
@@ -207,10 +207,13 @@ void CellKeyboard::moveTabStop(int cell) {
     CellLabel* from = cells_[static_cast<std::size_t>(tabStop_)];
     CellLabel* to = cells_[static_cast<std::size_t>(cell)];
     const bool focused = from->hasFocus();
+    // A mark waiting for the first key waits on the cell the focus moves to (a click moves it there).
+    const bool held = focused && !from->focusMarkShown();
     tabStop_ = cell;
     to->setTabStop(true);
     // Each move is a focus change of its own, which assistive technology announces with the cell's name.
     if (focused) to->setFocus(Qt::OtherFocusReason);
+    if (held) to->holdFocusMark();
     from->setTabStop(false);
 }
 
