@@ -15,7 +15,9 @@ constexpr int kFocusMarkWidth = 3; // pixels
 // #FFF0A0: the hint's cells, as light as the conflict mark.
 const QColor kHintBackground(0xFF, 0xF0, 0xA0);
 const QColor kMistakeInk(0xC8, 0x00, 0x00);
-const QColor kPencilInk(0x40, 0x40, 0x40);
+// Black, in bold type: a small digit's thin strokes come out much lighter than their ink, and the marks
+// are text that must stand out from the cell (4.5:1 at least as painted).
+const QColor kPencilInk(0x00, 0x00, 0x00);
 
 } // namespace
 
@@ -164,6 +166,7 @@ void CellLabel::paintPencilMarks(QPainter& painter) const {
     QFont small = font();
     // A third of the cell's height per digit, and no smaller than a legible 9 pixels.
     small.setPixelSize(qMax(9, height() / 3 - 1));
+    small.setWeight(QFont::Bold);
     painter.setFont(small);
     painter.setPen(kPencilInk);
     const qreal w = width() / 3.0;
