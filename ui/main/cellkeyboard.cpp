@@ -182,6 +182,8 @@ void CellKeyboard::keepChooserAway() {
 }
 
 void CellKeyboard::focusFirstEmptyCell() {
+    // A player already in the grid stays on the cell they are on.
+    if (gridHasFocus()) return;
     const PuzzleState& puzzle = session_.puzzle();
     int cell = 0;
     while (cell < kCellCount - 1 && puzzle.digit(cell) != 0) ++cell;

@@ -48,7 +48,8 @@ public:
     int tabStop() const { return tabStop_; }
     bool gridHasFocus() const;
     // A new puzzle to play: the grid takes the keyboard focus on its first empty cell, with nothing
-    // selected and its focus mark held until the first key, so the board looks as it did.
+    // selected and its focus mark held until the first key, so the board looks as it did. Where the grid
+    // has the focus already, it stays.
     void focusFirstEmptyCell();
 
 protected:
