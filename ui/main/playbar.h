@@ -12,7 +12,7 @@ namespace dodoru {
 class PlayBar final : public QWidget {
 public:
     // The smallest type a message is set in to keep it within the line's height (points).
-    static constexpr double kSmallestPoints = 9;
+    static constexpr double kSmallestPoints = 10;
 
     explicit PlayBar(QWidget* parent);
 
