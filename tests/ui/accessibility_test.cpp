@@ -215,6 +215,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), h->Label1(first));
         QCOMPARE(h->session().selectedCell(), BoardSession::kNoCell);
         QCOMPARE(shown[1], shown[0]);
+        // Ctrl alone (the start of a shortcut) is no key for the grid
+        press(Qt::Key_Control, Qt::ControlModifier);
+        QCOMPARE(h->grab().toImage(), shown[1]);
 
         press(Qt::Key_7);
         QCOMPARE(h->session().puzzle().digit(first), 7);

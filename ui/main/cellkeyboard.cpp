@@ -97,7 +97,10 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
     if (receiver->window() != &window_) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (gridHasFocus() && receiver == cells_[static_cast<std::size_t>(tabStop_)]) {
-        cells_[static_cast<std::size_t>(tabStop_)]->releaseFocusMark();
+        // A key the grid acts on shows where it acts; Ctrl alone, or a shortcut, leaves the board as it is.
+        const bool gridKey = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+                             (cellAfterKey(0, key.key()) >= 0 || digitOfKey(key.key()) >= 0);
+        if (gridKey) cells_[static_cast<std::size_t>(tabStop_)]->releaseFocusMark();
         return gridKeyPressed(key);
     }
     return keyPressed(receiver, key);
