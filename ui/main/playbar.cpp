@@ -7,7 +7,7 @@ namespace dodoru {
 
 namespace {
 
-constexpr int kMargin = 6;  // left and right, pixels
+constexpr int kMargin = 6;   // left and right, pixels
 constexpr int kSpacing = 12; // between the message and the time
 
 } // namespace

@@ -16,7 +16,7 @@ inline constexpr std::int64_t kMaxPlaySeconds = 360'000'000;
 // A game in progress as it is kept between runs: the givens, the player's digits and pencil marks, the
 // time played and whether it was solved.
 struct PlayRecord {
-    PuzzleState puzzle; // givens, player's digits and marks; nothing else is kept
+    PuzzleState puzzle;       // givens, player's digits and marks; nothing else is kept
     std::int64_t seconds = 0; // 0 .. kMaxPlaySeconds
     bool solved = false;
     // Written by the close; false while the game is kept as it is played, so that a file still saying

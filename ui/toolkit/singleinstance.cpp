@@ -74,8 +74,9 @@ SingleInstance::SingleInstance(const QString& saveFilePath, QObject* parent)
     const QString folder = privateRuntimeFolder(listenError_);
     if (!folder.isEmpty())
         serverName_ = QDir(folder).filePath(
-            QStringLiteral("dodoru-%1").arg(QString::fromLatin1(
-                QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16))));
+            QStringLiteral("dodoru-%1")
+                .arg(QString::fromLatin1(
+                    QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16))));
     // Held for the whole run: only a copy whose process is gone leaves a stale lock.
     lock_.setStaleLockTime(0);
 }
@@ -125,7 +126,8 @@ void SingleInstance::listen() {
     if (!server_->listen(serverName_)) {
         QLocalServer::removeServer(serverName_);
         if (!server_->listen(serverName_)) {
-            listenError_ = QDir::toNativeSeparators(serverName_) + QStringLiteral(": ") + server_->errorString();
+            listenError_ =
+                QDir::toNativeSeparators(serverName_) + QStringLiteral(": ") + server_->errorString();
             return;
         }
     }
