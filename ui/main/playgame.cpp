@@ -433,7 +433,7 @@ void PlayGame::keepNow() {
     if (!file_ || fileUnread_ || session_.running()) return;
     if (session_.playing()) {
         fileHoldsGame_ = true;
-        writer_->start([file = *file_, record = record(false)] { file.save(record); });
+        writer_->start([file = *file_, game = record(false)] { file.save(game); });
     } else if (fileHoldsGame_) {
         // The player ended the game.
         fileHoldsGame_ = false;
