@@ -29,6 +29,7 @@
 #include "registry.h"
 #include "scriptedmessageboxes.h"
 #include "sysinfo.h"
+#include "techniquenames.h"
 #include "translations.h"
 #include "weblink.h"
 #include "windowfeatures.h"
@@ -274,6 +275,17 @@ class LanguagesTest : public QObject {
         main.features().play().hint();
         main.features().play().hint();
         checkPlayLine(QStringLiteral("the wrong digits"));
+        // A locked candidates hint's second press: the technique, the digit and every cell it rests on.
+        main.Command1_Click(MainWindow::kManualButton);
+        main.session().clearAllCells();
+        enterGivens(main, QStringLiteral(
+                              "070005090195720300008000700580936400020500003000080500600250000950000600007091050"));
+        main.features().play().play();
+        const QString locked = TechniqueNames::name(logic::Technique::LockedPointing);
+        for (int press = 0; press < 60 && !bar.message().contains(locked); ++press) main.features().play().hint();
+        QVERIFY2(bar.message().contains(locked), qPrintable(bar.message()));
+        main.features().play().hint();
+        checkPlayLine(QStringLiteral("a locked candidates hint"));
         if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
             main.grab().save(QDir(pictures).filePath(QStringLiteral("play-line-%1.png").arg(languageSetting(language))));
         QCoreApplication::removeTranslator(&recording);
