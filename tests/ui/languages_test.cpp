@@ -287,7 +287,7 @@ class LanguagesTest : public QObject {
         main.features().play().hint();
         checkPlayLine(QStringLiteral("a locked candidates hint"));
         if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
-            main.grab().save(QDir(pictures).filePath(QStringLiteral("play-line-%1.png").arg(languageSetting(language))));
+            main.grab().save(QDir(pictures).filePath(QStringLiteral("long-hint-%1.png").arg(languageSetting(language))));
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(),
