@@ -50,10 +50,22 @@ int main(int argc, char* argv[]) {
         return 0;
     case dodoru::SingleInstance::Start::AnotherSilent:
         std::fprintf(stderr,
-                     "dodoru: another copy (process %lld) uses %s but does not answer; this one ends.\n",
-                     static_cast<long long>(instance.ownerProcess()), qPrintable(files.saveFilePath()));
+                     "dodoru: another copy (process %lld) uses %s but does not answer; this one ends. "
+                     "Its lock file is %s.\n",
+                     static_cast<long long>(instance.ownerProcess()), qPrintable(files.saveFilePath()),
+                     qPrintable(instance.lockFilePath()));
+        return 1;
+    case dodoru::SingleInstance::Start::StaleKept:
+        std::fprintf(stderr,
+                     "dodoru: the lock file %s is left from a copy that no longer runs, but it cannot be "
+                     "removed; this one ends. Remove it and start again.\n",
+                     qPrintable(instance.lockFilePath()));
         return 1;
     case dodoru::SingleInstance::Start::First:
+        if (!instance.listenError().isEmpty())
+            std::fprintf(stderr, "dodoru: cannot listen for later starts (%s); a second start will not find this copy.\n",
+                         qPrintable(instance.listenError()));
+        break;
     case dodoru::SingleInstance::Start::Unguarded:
         break;
     }

@@ -285,7 +285,7 @@
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>The %2 at %1 repeats %3</translation>
@@ -299,7 +299,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+230"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -308,7 +308,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+27"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>empty</translation>
@@ -578,7 +578,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+78"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -692,16 +692,16 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+176"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-125"/>
         <source>空格%1</source>
-        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
-        <translation>Givens %1</translation>
+        <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
+        <translation>Empty %1</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1027,7 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+111"/>
+        <location filename="../ui/main/playfile.cpp" line="+117"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>The file does not hold a game in progress.</translation>
     </message>
@@ -1050,34 +1050,34 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
-        <location line="+84"/>
+        <location filename="../ui/main/playgame.cpp" line="+89"/>
+        <location line="+86"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>Play</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+166"/>
+        <location line="-82"/>
+        <location line="+196"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-193"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+215"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-71"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1087,12 +1087,12 @@ Open it now?</translation>
         <translation>Playing: 1–9 digit, 0 clear, Ctrl+1–9 mark, H hint, Ctrl+K check</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+26"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+34"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1105,7 +1105,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>
@@ -1121,7 +1121,13 @@ Open it now?</translation>
 The file is left as it is; this game will not be saved into it.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+35"/>
+        <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
+        <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
+        <translation>The last run did not end normally; your game in progress has been recovered.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>Cannot save the game in progress:

@@ -285,7 +285,7 @@
         <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>%1的%2与%3重复</translation>
@@ -299,7 +299,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+230"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -308,7 +308,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+27"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>空格</translation>
@@ -573,7 +573,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+78"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -687,15 +687,15 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+176"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-125"/>
         <source>空格%1</source>
-        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
+        <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
         <translation>空格%1</translation>
     </message>
 </context>
@@ -1021,7 +1021,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+111"/>
+        <location filename="../ui/main/playfile.cpp" line="+117"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>文件的内容不是游戏进度。</translation>
     </message>
@@ -1044,34 +1044,34 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
-        <location line="+84"/>
+        <location filename="../ui/main/playgame.cpp" line="+89"/>
+        <location line="+86"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>作答</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+166"/>
+        <location line="-82"/>
+        <location line="+196"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-193"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+215"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-71"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1081,12 +1081,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>作答中：1–9 填入数字，0 清除，Ctrl+1–9 候选数，H 提示，Ctrl+K 检查。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+26"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+34"/>
         <source>沒有與答案不符的數字。</source>
         <translation>没有与答案不符的数字。</translation>
     </message>
@@ -1098,7 +1098,7 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1114,7 +1114,13 @@ The redo command with the step it makes again (%1).</extracomment>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+35"/>
+        <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
+        <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
+        <translation>上次没有正常结束；游戏进度已经找回来了。</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>无法保存游戏进度：

@@ -129,10 +129,16 @@ private slots:
         if (state == QStringLiteral("solved")) h->Command1_Click(1);
         if (state == QStringLiteral("playing")) h->features().play().play();
         const QString before = labelDigits(h.window());
-        focusLastButton(h);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Right);
-        press(Qt::Key_Right); // cell 2, empty in the puzzle
+        if (state == QStringLiteral("playing")) {
+            // 作答 leaves the keyboard on the first empty cell
+            QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+            QCOMPARE(QApplication::focusWidget(), h->Label1(2));
+        } else {
+            focusLastButton(h);
+            press(Qt::Key_Tab);
+            press(Qt::Key_Right);
+            press(Qt::Key_Right); // cell 2, empty in the puzzle
+        }
         press(Qt::Key_4);
         if (state == QStringLiteral("solved")) {
             for (Qt::Key key : {Qt::Key_0, Qt::Key_Delete, Qt::Key_Backspace}) press(key);
@@ -188,6 +194,39 @@ private slots:
         QVERIFY(h->Label1(40)->isTabStop());
         QCOMPARE(h->Label1(40)->text(), QStringLiteral("5"));
         QCOMPARE(h->Label1(40)->grab().toImage(), h->Label1(0)->grab().toImage());
+    }
+
+    // A generation leaves the keyboard on the new puzzle's first empty cell, and the window looks as it
+    // did with the focus on the button clicked; the first digit goes there and the focus mark shows,
+    // with the digit itself, not the chooser, on the cell.
+    void aGenerationLeavesTheKeyboardOnTheGrid() {
+        WindowHarness designed;
+        WindowHarness h;
+        QImage shown[2];
+        for (WindowHarness* w : {&designed, &h}) {
+            (*w)->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w->window()));
+            QTest::mouseClick((*w)->Command1(3), Qt::LeftButton);
+            // the focus where a click on the button leaves it, as it was before the grid took it
+            if (w == &designed) designed->Command1(3)->setFocus(Qt::MouseFocusReason);
+            shown[w == &h ? 1 : 0] = (*w)->grab().toImage();
+        }
+        const int first = int(boardDigits(h.window()).indexOf(QChar('0')));
+        QCOMPARE(QApplication::focusWidget(), h->Label1(first));
+        QCOMPARE(h->session().selectedCell(), BoardSession::kNoCell);
+        QCOMPARE(shown[1], shown[0]);
+        // Ctrl alone (the start of a shortcut) is no key for the grid
+        press(Qt::Key_Control, Qt::ControlModifier);
+        QCOMPARE(h->grab().toImage(), shown[1]);
+
+        press(Qt::Key_7);
+        QCOMPARE(h->session().puzzle().digit(first), 7);
+        QCOMPARE(h->session().puzzle().kind(first), CellKind::Player);
+        QVERIFY(!h->Combo1()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), h->Label1(first));
+        const QImage typed = h->grab().toImage();
+        QVERIFY(pixelsNear(typed, h->Label1(first)->geometry(), QColor(0xD0, 0x60, 0x00), 8) > 100);
+        QVERIFY(pixelsNear(typed, h->Label1(first)->geometry(), QColor(0x00, 0x64, 0x00), 60) > 20);
     }
 
     // What the window tells as news: each result as an alert that is shown anew, with an alert event.

@@ -3,6 +3,13 @@
 #include <QAccessible>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "celllabel.h"
+#include "playgame.h"
+#include "windowfeatures.h"
 #include "conflictmarks.h"
 #include "windowharness.h"
 
@@ -31,12 +38,56 @@ QString accessibleText(QWidget* widget, QAccessible::Text kind) {
     return face ? face->text(kind) : QStringLiteral("(no interface)");
 }
 
+// The contrast of two colours as the web's accessibility guidelines define it, 1 to 21.
+double contrastRatio(QColor a, QColor b) {
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 class CellMarksTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { prepareApplication(); }
+
+    // Pencil marks are text: each digit, as painted, stands out from the cell at 4.5:1 at least. Its ink
+    // is where the darkest third of its stroke (the pixels that differ from the cell) begins, so that a
+    // thin, washed-out stroke with a few dark pixels does not pass.
+    void pencilMarksContrast() {
+        WindowHarness h;
+        enterGivens(h.window(), QStringLiteral(
+                                    "530070000600195000098000060800060003400803001700020006060000280000419005000080079"));
+        h->features().play().play();
+        for (int d = 1; d <= 9; ++d) h->session().togglePencilMark(40, d);
+        CellLabel* cell = h->Label1(40);
+        QCOMPARE(cell->pencilMarks(), std::uint16_t{kAllPencilMarks});
+        const QImage image = cell->grab().toImage();
+        const QColor background = image.pixelColor(1, 1);
+        for (int d = 0; d < 9; ++d) {
+            const QRect box(d % 3 * image.width() / 3, d / 3 * image.height() / 3, image.width() / 3,
+                            image.height() / 3);
+            std::vector<QRgb> stroke;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    if (qGray(image.pixel(x, y)) < qGray(background.rgb()) - 16) stroke.push_back(image.pixel(x, y));
+            QVERIFY(stroke.size() >= 6);
+            std::sort(stroke.begin(), stroke.end(), [](QRgb a, QRgb b) { return qGray(a) < qGray(b); });
+            const QColor ink = QColor::fromRgb(stroke[stroke.size() / 3]);
+            const double ratio = contrastRatio(ink, background);
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("digit %1: %2 on %3, %4:1")
+                                                  .arg(d + 1)
+                                                  .arg(ink.name(), background.name())
+                                                  .arg(ratio, 0, 'f', 2)));
+        }
+    }
 
     // The rule alone, on boards made in the model.
     void clashingGivens_data() {

@@ -21,6 +21,7 @@
 #include "appinfo.h"
 #include "fakeplatform.h"
 #include "fonts.h"
+#include "logicsolver.h"
 #include "manuscriptpainter.h"
 #include "pdftools.h"
 #include "playbar.h"
@@ -28,6 +29,7 @@
 #include "registry.h"
 #include "scriptedmessageboxes.h"
 #include "sysinfo.h"
+#include "techniquenames.h"
 #include "translations.h"
 #include "weblink.h"
 #include "windowfeatures.h"
@@ -249,6 +251,43 @@ class LanguagesTest : public QObject {
         const PlayBar& bar = main.features().play().bar();
         const QString clock = clipping(bar.findChild<QLabel*>(QStringLiteral("playTime")));
         if (!clock.isEmpty()) clipped << clock;
+        // Whatever it says, the play line shows it whole, off the board: a hint, the keys, and a hint with
+        // a long list of cells.
+        const auto checkPlayLine = [&](const QString& what) {
+            QCoreApplication::processEvents();
+            const QLabel* message = bar.messageLabel();
+            if (message->text() != bar.message())
+                clipped << what + QStringLiteral(" is cut: \"") + message->text() + QLatin1Char('"');
+            const QString cut = clipping(message);
+            if (!cut.isEmpty()) clipped << what + QStringLiteral(": ") + cut;
+            if (bar.geometry().bottom() >= main.Label1(0)->geometry().top())
+                clipped << what + QStringLiteral(" runs onto the board");
+        };
+        checkPlayLine(QStringLiteral("a hint"));
+        const logic::DigitGrid solution = logic::checkPuzzle(boardDigits(main.session().puzzle())).solution;
+        for (int c = 0, wrong = 0; c < kCellCount && wrong < 8; ++c)
+            if (main.session().puzzle().digit(c) == 0) {
+                main.session().selectCell(c);
+                main.session().enterDigit(c, solution[static_cast<std::size_t>(c)] % 9 + 1);
+                ++wrong;
+            }
+        checkPlayLine(QStringLiteral("the keys"));
+        main.features().play().hint();
+        main.features().play().hint();
+        checkPlayLine(QStringLiteral("the wrong digits"));
+        // A locked candidates hint's second press: the technique, the digit and every cell it rests on.
+        main.Command1_Click(MainWindow::kManualButton);
+        main.session().clearAllCells();
+        enterGivens(main, QStringLiteral(
+                              "070005090195720300008000700580936400020500003000080500600250000950000600007091050"));
+        main.features().play().play();
+        const QString locked = TechniqueNames::name(logic::Technique::LockedPointing);
+        for (int press = 0; press < 60 && !bar.message().contains(locked); ++press) main.features().play().hint();
+        QVERIFY2(bar.message().contains(locked), qPrintable(bar.message()));
+        main.features().play().hint();
+        checkPlayLine(QStringLiteral("a locked candidates hint"));
+        if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
+            main.grab().save(QDir(pictures).filePath(QStringLiteral("long-hint-%1.png").arg(languageSetting(language))));
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(),

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "announcer.h"
+#include "logicsolver.h"
 #include "boardhistory.h"
 #include "editingaids.h"
 #include "playbar.h"
@@ -177,6 +178,24 @@ private slots:
         QCOMPARE(h->session().puzzle().digit(2), 4);
     }
 
+    // A digit typed after a click shows as the cell's digit: the chooser gives way to the grid's focus,
+    // and the keys go on from there.
+    void typedDigitShowsAsADigit() {
+        WindowHarness h;
+        startPlaying(h, kPuzzle);
+        activate(h);
+        QTest::mouseClick(h->Label1(2), Qt::LeftButton);
+        QVERIFY(h->Combo1()->isVisible());
+        type(h.window(), Qt::Key_4);
+        QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
+        QVERIFY(!h->Combo1()->isVisible());
+        QCOMPARE(h->focusWidget(), h->Label1(2));
+        type(h.window(), Qt::Key_Right);
+        type(h.window(), Qt::Key_6);
+        QCOMPARE(h->session().puzzle().digit(3), 6);
+        QVERIFY(!h->Combo1()->isVisible());
+    }
+
     // Ctrl+digit toggles a pencil mark; a digit placed takes it from its row, column and box;
     // 填入候選數 fills what is possible. Each is one undo step.
     void pencilMarks() {
@@ -294,9 +313,10 @@ private slots:
         QVERIFY(!h->Label1(2)->mistakeMark());
     }
 
-    // The last right digit: the message, once, with the time; the clock stops.
+    // The last right digit: the message, once, with the time; the clock stops. A digit typed over the
+    // finished board opens the game again: the line says so and the clock runs on.
     void solvedOnce() {
-        WindowHarness h;
+        WindowHarness h({.clockStepNs = 1'000'000'000});
         startPlaying(h, solutionWithout({0, 1}));
         typeIn(h, 0, Qt::Key_5);
         typeIn(h, 1, Qt::Key_3);
@@ -305,10 +325,46 @@ private slots:
         QVERIFY(message.contains(QStringLiteral("用時 ") + playTimeText(game(h).elapsedSeconds())));
         QCOMPARE(playLine(h), message);
         QVERIFY(game(h).solved());
+        const std::int64_t stopped = game(h).elapsedSeconds();
+        QCOMPARE(game(h).elapsedSeconds(), stopped);
         undo(h);
         h->features().history().redo();
         QCoreApplication::processEvents();
         QCOMPARE(h.messageBoxes->shown().size(), std::size_t{1});
+
+        typeIn(h, 1, Qt::Key_4);
+        QVERIFY(!game(h).solved());
+        QVERIFY2(playLine(h).startsWith(QStringLiteral("作答中")), qPrintable(playLine(h)));
+        QVERIFY(game(h).elapsedSeconds() > stopped);
+        typeIn(h, 1, Qt::Key_3);
+        QVERIFY(game(h).solved());
+        QVERIFY(playLine(h).startsWith(QStringLiteral("恭喜")));
+        QCoreApplication::processEvents();
+        QCOMPARE(h.messageBoxes->shown().size(), std::size_t{1});
+    }
+
+    // The count of a generated puzzle is its empty cells, and stays through undo and redo; the play
+    // line leaves what a check said once the board has changed.
+    void countAndLineAfterUndo() {
+        WindowHarness h;
+        activate(h);
+        h->Command1_Click(3);
+        const int empty = int(boardDigits(h.window()).count(QChar('0')));
+        const QString count = QStringLiteral("空格%1").arg(empty);
+        QCOMPARE(h->Label3()->text(), count);
+        const logic::DigitGrid solution = logic::checkPuzzle(boardDigits(h->session().puzzle())).solution;
+        int cell = 0;
+        while (h->session().puzzle().digit(cell) != 0) ++cell;
+        typeIn(h, cell, static_cast<Qt::Key>(Qt::Key_0 + solution[static_cast<std::size_t>(cell)] % 9 + 1));
+        game(h).check();
+        QVERIFY(playLine(h).contains(QStringLiteral("1 個數字")));
+        for (int step = 0; step < 2; ++step) {
+            step == 0 ? undo(h) : h->features().history().redo();
+            QVERIFY(h->Label3()->isVisible());
+            QCOMPARE(h->Label3()->text(), count);
+            QVERIFY2(playLine(h).startsWith(QStringLiteral("作答中")), qPrintable(playLine(h)));
+            QVERIFY(!h->Label1(cell)->mistakeMark());
+        }
     }
 
     void timeText_data() {
@@ -325,12 +381,14 @@ private slots:
     }
 
     // The game goes to play.json at the close, never into Default.dat, and comes back at the next start
-    // for the same givens only; a file that is no game is reported and left as it is.
+    // for the same givens only; a file that is no game is reported and left as it is, and so is another
+    // puzzle's game. A time too large for the clock is read as the most it counts.
     void keptAcrossRuns_data() {
         QTest::addColumn<QString>("change"); // what happens to play.json between the runs
         QTest::newRow("as written") << QString();
         QTest::newRow("other givens") << QStringLiteral("givens");
         QTest::newRow("not a game") << QStringLiteral("garbage");
+        QTest::newRow("a huge time") << QStringLiteral("seconds");
     }
     void keptAcrossRuns() {
         QFETCH(QString, change);
@@ -359,25 +417,86 @@ private slots:
             kept = playRecordJson(record);
         } else if (change == QStringLiteral("garbage")) {
             kept = "{\"format\": \"dodoru-play\", \"version\": 1";
+        } else if (change == QStringLiteral("seconds")) {
+            QJsonObject object = QJsonDocument::fromJson(kept).object();
+            object[QStringLiteral("seconds")] = 9'300'000'000.0;
+            kept = QJsonDocument(object).toJson();
         }
         play.resize(0);
         play.write(kept);
         play.close();
 
         WindowHarness h({.saveFilePath = savePath});
-        const bool restored = change.isEmpty();
+        const bool restored = change.isEmpty() || change == QStringLiteral("seconds");
         QCOMPARE(h->session().playing(), restored);
         QCOMPARE(h->session().puzzle().digit(2), restored ? 4 : 0);
         QCOMPARE(h->session().puzzle().pencilMarks(3), static_cast<PencilMarks>(restored ? 0b1000000 : 0));
         QCOMPARE(h.messageBoxes->shown().size(),
                  static_cast<std::size_t>(change == QStringLiteral("garbage") ? 1 : 0));
+        if (change == QStringLiteral("seconds")) QCOMPARE(game(h).elapsedSeconds(), kMaxPlaySeconds);
         h->Form_Unload();
-        if (change == QStringLiteral("garbage")) {
-            QVERIFY(play.open(QIODevice::ReadOnly));
-            QCOMPARE(play.readAll(), kept);
+        QVERIFY(play.open(QIODevice::ReadOnly));
+        const QByteArray after = play.readAll();
+        if (restored) {
+            PlayRecord record;
+            QVERIFY(parsePlayRecord(after, record));
+            QVERIFY(record.atClose);
+            QVERIFY(record.seconds >= 0 && record.seconds <= kMaxPlaySeconds);
+            QCOMPARE(record.puzzle.digit(2), 4);
         } else {
-            QCOMPARE(QFile::exists(playPath), restored); // another game's file goes with no game played
+            QCOMPARE(after, kept); // not this run's game: left as it was
         }
+    }
+
+    // The game is on disk within about a second of each move: a run that ends without its close (killed)
+    // loses no more, and the next start plays on, the line saying so, even a generated puzzle the save
+    // file does not hold yet.
+    void recoveredAfterAKill_data() {
+        QTest::addColumn<bool>("generated");
+        QTest::newRow("作答") << false;
+        QTest::newRow("a generated puzzle") << true;
+    }
+    void recoveredAfterAKill() {
+        QFETCH(bool, generated);
+        QTemporaryDir dir;
+        const QString savePath = dir.filePath(QStringLiteral("Default.dat"));
+        const QString playPath = dir.filePath(QStringLiteral("play.json"));
+        QString givens;
+        int cell = 0;
+        {
+            WindowHarness h({.saveFilePath = savePath});
+            if (generated)
+                h->Command1_Click(3);
+            else
+                startPlaying(h, kPuzzle);
+            givens = boardDigits(h.window());
+            while (givens.at(cell) != QChar('0')) ++cell;
+            h->session().togglePencilMark(cell, 7);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(playPath), 3000);
+            PlayRecord record;
+            QFile play(playPath);
+            QVERIFY(play.open(QIODevice::ReadOnly));
+            QVERIFY(parsePlayRecord(play.readAll(), record));
+            QVERIFY(!record.atClose);
+            QCOMPARE(record.puzzle.pencilMarks(cell), PencilMarks{0b1000000});
+            // ended here without the close: the window goes, nothing is saved
+        }
+        if (generated) { // the givens are written at the close alone
+            QFile saved(savePath);
+            QString held;
+            if (saved.open(QIODevice::ReadOnly))
+                for (const char byte : saved.readAll().left(kCellCount)) held += QChar('0' + byte);
+            QVERIFY(held != givens);
+        }
+        WindowHarness h({.saveFilePath = savePath});
+        QVERIFY(h->session().playing());
+        QCOMPARE(boardDigits(h.window()), givens);
+        QCOMPARE(h->session().puzzle().pencilMarks(cell), PencilMarks{0b1000000});
+        QVERIFY(game(h).bar().isVisible());
+        QCOMPARE(playLine(h), QStringLiteral("上次沒有正常結束；遊戲進度已經找回來了。"));
+        // the player ends the game: its file goes
+        h->Command1_Click(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(playPath), 3000);
     }
 
     // What the play file refuses: anything but the game as the program writes it.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real program's ends: every polite signal and a lost display save the givens; a second start for
-# the same save file brings the running window to the front and ends; the lock of a killed copy is
-# taken over. The program runs in place from a folder of its own, so Default.dat lies beside it.
+# the same save file brings the running window to the front and ends, also when both start at once; the
+# lock of a killed copy, or one that names no copy, is taken over; a copy that does not answer is named
+# by its lock; the socket is in the user's runtime folder. The program runs in place from a folder of its
+# own, so Default.dat lies beside it.
 set -u
 # Job control: without it a shell starts background programs with SIGINT and SIGQUIT ignored.
 set -m
@@ -66,6 +68,62 @@ start && {
         await gone "$pid" || fail "the copy after a stale lock did not end"
         [ "$(saved_size)" = 81 ] || fail "the copy after a stale lock did not save"
     }
+}
+
+# An empty or garbage lock, as a power loss can leave it, names no copy: it is taken over.
+for content in "" "garbage"; do
+    printf '%s' "$content" >"$save.lock"
+    start && {
+        kill -TERM "$pid"
+        await gone "$pid" || fail "the copy after a lock of \"$content\" did not end"
+    }
+done
+
+# A copy that does not answer (stopped): a later start asks for a while, then ends naming the lock.
+start && {
+    first=$pid
+    kill -STOP "$first"
+    timeout 60 "$work/dodoru" 2>"$work/second"; rc=$?
+    kill -CONT "$first"
+    [ $rc -eq 1 ] || fail "a start beside a silent copy: exit status $rc"
+    grep -qF "$save.lock" "$work/second" || fail "the silent copy's message names no lock: $(cat "$work/second")"
+    kill -TERM "$first"
+    await gone "$first" || fail "the stopped copy did not end"
+}
+
+# Two copies started at the same instant: one runs, the other brings it to the front and ends.
+one_gone() { gone "$a" || gone "$b"; }
+for _ in 1 2 3 4 5; do
+    rm -f "$save"
+    "$work/dodoru" >"$work/a" 2>&1 &
+    a=$!
+    "$work/dodoru" >"$work/b" 2>&1 &
+    b=$!
+    running+=("$a" "$b")
+    await one_gone || { fail "neither of two copies started together ended"; break; }
+    if gone "$a"; then ended=$a survivor=$b out=$work/a; else ended=$b survivor=$a out=$work/b; fi
+    wait "$ended"; rc=$?
+    [ $rc -eq 0 ] || fail "of two copies started together one ended with status $rc: $(cat "$out")"
+    grep -q "brought to the front" "$out" || fail "the copy that ended says: $(cat "$out")"
+    gone "$survivor" && fail "both copies started together ended"
+    kill -TERM "$survivor"
+    await gone "$survivor"
+done
+
+# The socket lies in the user's runtime folder, not in the shared temporary folder; one that cannot be
+# made there is reported.
+runtime=$work/runtime
+mkdir -m 700 "$runtime"
+XDG_RUNTIME_DIR=$runtime start && {
+    [ -n "$(find "$runtime" -type s -name 'dodoru-*')" ] || fail "no socket in \$XDG_RUNTIME_DIR"
+    kill -TERM "$pid"
+    await gone "$pid"
+}
+mkdir -p "$runtime/dodoru-$(printf '%s' "$save" | sha1sum | cut -c1-16)/taken"
+XDG_RUNTIME_DIR=$runtime start && {
+    grep -q "cannot listen" "$work/err" || fail "a socket that cannot be made is not reported: $(cat "$work/err")"
+    kill -TERM "$pid"
+    await gone "$pid"
 }
 
 # The display goes away: the program ends and saves first.

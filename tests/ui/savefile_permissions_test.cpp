@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "playfile.h"
 #include "windowharness.h"
 
 using namespace dodoru;
@@ -84,6 +85,29 @@ private slots:
         }
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(readAll(path), kOldBytes);
+    }
+
+    // A board that could not be read is no reason to drop the game kept for it: play.json stays as it
+    // was through the close.
+    void unreadableFileKeepsTheGameFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Default.dat"));
+        const QString playPath = dir.filePath(QStringLiteral("play.json"));
+        write(path, kOldBytes, QFile::WriteOwner);
+        PlayRecord record;
+        record.puzzle.setGiven(0, 5);
+        record.puzzle.setGiven(40, 7);
+        record.puzzle.setCell(1, 3, CellKind::Player);
+        record.seconds = 61;
+        const QByteArray game = playRecordJson(record);
+        write(playPath, game, QFile::ReadOwner | QFile::WriteOwner);
+        {
+            WindowHarness h({.saveFilePath = path});
+            QCOMPARE(boardDigits(h.window()), QString(81, QChar('0')));
+            h->close();
+            QCOMPARE(h.programEnd->calls(), 1);
+        }
+        QCOMPARE(readAll(playPath), game);
     }
 
     // Read-only: said once at start-up; at close the save fails and the givens go to another file.

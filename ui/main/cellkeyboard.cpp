@@ -9,6 +9,7 @@
 #include "boardsession.h"
 #include "celllabel.h"
 #include "digitchooser.h"
+#include "keycodes.h"
 
 namespace dodoru {
 
@@ -65,10 +66,17 @@ CellKeyboard::CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCo
                 break;
             }
 
+    // After the window's own handler, which shows the chooser on the selected cell.
     connect(&session_, &BoardSession::selectionChanged, this, [this] {
         const int selected = session_.selectedCell();
         if (selected != BoardSession::kNoCell) moveTabStop(selected);
         nameChooser();
+    });
+    // After the window's own handler, which has entered the digit.
+    connect(&chooser_, &DigitChooser::keyUp, this, [this](short keyCode, short /*shift*/) {
+        const bool digit = (keyCode >= kDigitKey0 && keyCode <= kDigitKey0 + 9) ||
+                           (keyCode >= kKeypadDigitKey0 && keyCode <= kKeypadDigitKey0 + 9);
+        if (digit) digitTypedWhilePlaying();
     });
     connect(qApp, &QApplication::focusChanged, this, [this, isCell](QWidget* old, QWidget* now) {
         if (now != nullptr && isCell(now) && !isCell(old)) focusCameToGrid();
@@ -88,7 +96,13 @@ bool CellKeyboard::eventFilter(QObject* watched, QEvent* event) {
     // The chooser's open list is a window of its own, and so are message boxes and menus.
     if (receiver->window() != &window_) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
-    if (gridHasFocus() && receiver == cells_[static_cast<std::size_t>(tabStop_)]) return gridKeyPressed(key);
+    if (gridHasFocus() && receiver == cells_[static_cast<std::size_t>(tabStop_)]) {
+        // A key the grid acts on shows where it acts; Ctrl alone, or a shortcut, leaves the board as it is.
+        const bool gridKey = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+                             (cellAfterKey(0, key.key()) >= 0 || digitOfKey(key.key()) >= 0);
+        if (gridKey) cells_[static_cast<std::size_t>(tabStop_)]->releaseFocusMark();
+        return gridKeyPressed(key);
+    }
     return keyPressed(receiver, key);
 }
 
@@ -135,6 +149,7 @@ bool CellKeyboard::gridKeyPressed(const QKeyEvent& key) {
             session_.selectCell(to);
         else
             moveTabStop(to);
+        keepChooserAway();
         return true;
     }
     const int digit = digitOfKey(code);
@@ -155,6 +170,33 @@ void CellKeyboard::type(int digit, const QString& shown) {
     if (!session_.takesDigit(cell)) return;
     chooser_.setChooserText(shown);
     session_.enterDigit(cell, digit);
+    digitTypedWhilePlaying();
+}
+
+void CellKeyboard::digitTypedWhilePlaying() {
+    const int cell = session_.selectedCell();
+    if (!session_.playing() || cell == BoardSession::kNoCell) return;
+    if (!gridHasFocus()) cells_[static_cast<std::size_t>(cell)]->setFocus(Qt::OtherFocusReason);
+    keepChooserAway();
+}
+
+void CellKeyboard::keepChooserAway() {
+    if (session_.playing() && gridHasFocus()) chooser_.hide();
+}
+
+void CellKeyboard::focusFirstEmptyCell() {
+    // A player already in the grid stays on the cell they are on.
+    if (gridHasFocus()) return;
+    const PuzzleState& puzzle = session_.puzzle();
+    int cell = 0;
+    while (cell < kCellCount - 1 && puzzle.digit(cell) != 0) ++cell;
+    if (session_.selectedCell() != BoardSession::kNoCell) session_.selectCell(BoardSession::kNoCell);
+    moveTabStop(cell);
+    CellLabel* label = cells_[static_cast<std::size_t>(cell)];
+    quietFocus_ = true;
+    label->setFocus(Qt::OtherFocusReason);
+    quietFocus_ = false;
+    label->holdFocusMark();
 }
 
 void CellKeyboard::editDigit(int cell, int digit) {
@@ -170,16 +212,21 @@ void CellKeyboard::moveTabStop(int cell) {
     CellLabel* from = cells_[static_cast<std::size_t>(tabStop_)];
     CellLabel* to = cells_[static_cast<std::size_t>(cell)];
     const bool focused = from->hasFocus();
+    // A mark waiting for the first key waits on the cell the focus moves to (a click moves it there).
+    const bool held = focused && !from->focusMarkShown();
     tabStop_ = cell;
     to->setTabStop(true);
     // Each move is a focus change of its own, which assistive technology announces with the cell's name.
     if (focused) to->setFocus(Qt::OtherFocusReason);
+    if (held) to->holdFocusMark();
     from->setTabStop(false);
 }
 
 void CellKeyboard::focusCameToGrid() {
+    if (quietFocus_) return;
     if (session_.editable() && session_.selectedCell() != tabStop_)
         session_.selectCell(tabStop_);
+    keepChooserAway();
 }
 
 void CellKeyboard::nameChooser() {

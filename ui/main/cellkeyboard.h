@@ -33,6 +33,9 @@ class DigitChooser;
 // digit; once the list is open it keeps every key. In the grid the same keys work in every mode: the
 // arrows move the focus from cell to cell, and a digit goes where editDigit() takes it. Keys with Ctrl or
 // Alt are left alone, so Alt+Down and F4 still open the list and Tab keeps its order.
+//
+// While playing, a digit typed from the keyboard shows as the cell's own digit: the grid takes the
+// focus on that cell and the chooser stays out of the way as long as the grid has it.
 class CellKeyboard final : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +47,10 @@ public:
     // The cell that takes the focus when the grid gets it.
     int tabStop() const { return tabStop_; }
     bool gridHasFocus() const;
+    // A new puzzle to play: the grid takes the keyboard focus on its first empty cell, with nothing
+    // selected and its focus mark held until the first key, so the board looks as it did. Where the grid
+    // has the focus already, it stays.
+    void focusFirstEmptyCell();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +64,10 @@ private:
     void editDigit(int cell, int digit);
     void moveTabStop(int cell);
     void focusCameToGrid();
+    // While playing with the grid focused, the selected cell shows its digit, not the chooser.
+    void keepChooserAway();
+    // A digit typed while playing: typed on, from the grid.
+    void digitTypedWhilePlaying();
     void nameChooser();
 
     QWidget& window_;
@@ -64,6 +75,7 @@ private:
     DigitChooser& chooser_;
     BoardSession& session_;
     int tabStop_ = 0;
+    bool quietFocus_ = false; // the focus comes to the grid without selecting
     // The chooser's label for assistive technology, which on Linux names a combo box by its text.
     QLabel* chooserLabel_;
 };

@@ -355,7 +355,17 @@ void MainWindow::showRestoredMode() {
         // A declined clear leaves the tooltips as they were.
         if (mode != Mode::Clear) setCellTooltips(QString());
     }
-    count_->hide();
+    // A generated puzzle keeps its count; every other mode shows none.
+    if (mode == Mode::Generate)
+        showCount();
+    else
+        count_->hide();
+}
+
+void MainWindow::showCount() {
+    //: The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).
+    count_->setCaption(tr("空格%1").arg(kCellCount - session_->puzzle().givenCount()));
+    count_->show();
 }
 
 void MainWindow::mirrorMode() {
@@ -500,9 +510,9 @@ void MainWindow::generate(int level) {
     const GenerationResult result = session_->generate(level, *services_.random, services_.puzzleLog.get());
     if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
     for (ColourLabel* cell : cells_) cell->show();
-    //: The small count at the top right after a generation: the number of givens of the new puzzle (%1).
-    count_->setCaption(tr("空格%1").arg(result.clueCount));
-    count_->show();
+    showCount();
+    // The keyboard is for the new puzzle; the window looks as it did until the first key.
+    features_->editing().keyboard().focusFirstEmptyCell();
     if (!result.log.ok)
         services_.messageBoxes->show(this, logFailedText(result.log), MessageButtons::Ok, MessageIcon::Warning);
 }

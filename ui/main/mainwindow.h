@@ -90,7 +90,8 @@ public:
     // The window's words for a verdict.
     static QString verdictText(Verdict verdict);
     // After an undo or redo: the cells' pointers and tooltips as the mode's command leaves them, the
-    // chooser only in manual set-up mode (showing its cell as it now is), no count.
+    // chooser only in manual set-up mode (showing its cell as it now is), the count only for a generated
+    // puzzle.
     void showRestoredMode();
 
     // The features beyond the design: editing aids, undo, puzzles in and out, the manuscript, the
@@ -108,6 +109,8 @@ private:
     void mirrorMessage();
     void mirrorMode();
     void mirrorSelection();
+    // Label3 shows how many cells the puzzle leaves empty.
+    void showCount();
     void setCellPointers(MousePointer style);
     void setCellTooltips(const QString& tooltip);
 

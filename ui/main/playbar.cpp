@@ -5,6 +5,13 @@
 
 namespace dodoru {
 
+namespace {
+
+constexpr int kMargin = 6;   // left and right, pixels
+constexpr int kSpacing = 12; // between the message and the time
+
+} // namespace
+
 PlayBar::PlayBar(QWidget* parent)
     : QWidget(parent), messageLabel_(new QLabel(this)), timeLabel_(new QLabel(this)) {
     setObjectName(QStringLiteral("playBar"));
@@ -15,16 +22,24 @@ PlayBar::PlayBar(QWidget* parent)
     messageLabel_->setTextFormat(Qt::PlainText);
     timeLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setMinimumWidth(0);
+    messageLabel_->setWordWrap(true);
+    messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     timeLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 0, 6, 0);
-    layout->setSpacing(12);
+    layout->setContentsMargins(kMargin, 0, kMargin, 0);
+    layout->setSpacing(kSpacing);
     layout->addWidget(messageLabel_, 1);
     layout->addWidget(timeLabel_, 0);
 }
 
+void PlayBar::setLineHeight(int pixels) {
+    lineHeight_ = pixels;
+    fit();
+}
+
 void PlayBar::setMessage(const QString& text) {
     message_ = text;
+    messageLabel_->setText(text);
     messageLabel_->setAccessibleName(text);
     fit();
 }
@@ -43,9 +58,28 @@ void PlayBar::resizeEvent(QResizeEvent* event) {
 }
 
 void PlayBar::fit() {
-    // The margins and the spacing of the layout, and the time at the right.
-    const int room = qMax(0, width() - 6 - 6 - 12 - timeLabel_->sizeHint().width());
-    messageLabel_->setText(messageLabel_->fontMetrics().elidedText(message_, Qt::ElideRight, room));
+    // Resizing the line below calls here again.
+    if (fitting_) return;
+    fitting_ = true;
+    const int room = qMax(1, width() - 2 * kMargin - kSpacing - timeLabel_->sizeHint().width());
+    const auto needed = [&](const QFont& font) {
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(message_) <= room) return metrics.height();
+        return metrics.boundingRect(QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, message_).height();
+    };
+    QFont type = font();
+    // One line in the line's own font; otherwise the largest type that keeps the wrapped message
+    // within the line, down to the smallest.
+    if (needed(type) > lineHeight_ && lineHeight_ > 0) {
+        for (double points = type.pointSizeF() - 0.5; points >= kSmallestPoints; points -= 0.5) {
+            type.setPointSizeF(points);
+            if (needed(type) <= lineHeight_) break;
+        }
+    }
+    messageLabel_->setFont(type);
+    const int height = qMax(lineHeight_, needed(type));
+    if (height != this->height()) resize(width(), height);
+    fitting_ = false;
 }
 
 } // namespace dodoru

@@ -11,9 +11,16 @@ namespace dodoru {
 // count label, and is hidden whenever nothing is played, so the designed window shows as it was.
 class PlayBar final : public QWidget {
 public:
+    // The smallest type a message is set in to keep it within the line's height (points).
+    static constexpr double kSmallestPoints = 10;
+
     explicit PlayBar(QWidget* parent);
 
-    // Shown whole when it fits, else cut with an ellipsis; its accessible name is always whole.
+    // The line's own height, the height it keeps while its message fits there.
+    void setLineHeight(int pixels);
+    // Always shown whole: in the line's font on one line; else wrapped, in type as small as it takes to
+    // keep it within the line's height, but no smaller than kSmallestPoints; what is longer still makes
+    // the line taller, down over the command panel, until the message changes.
     void setMessage(const QString& text);
     QString message() const { return message_; }
     void setTime(const QString& text);
@@ -30,6 +37,8 @@ private:
     QLabel* messageLabel_;
     QLabel* timeLabel_;
     QString message_;
+    int lineHeight_ = 0;
+    bool fitting_ = false;
 };
 
 } // namespace dodoru

@@ -56,6 +56,7 @@ QByteArray playRecordJson(const PlayRecord& record) {
     object[QStringLiteral("marks")] = marks;
     object[QStringLiteral("seconds")] = static_cast<qint64>(record.seconds);
     object[QStringLiteral("solved")] = record.solved;
+    object[QStringLiteral("atClose")] = record.atClose;
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -75,7 +76,7 @@ bool parsePlayRecord(const QByteArray& json, PlayRecord& record) {
     const QJsonArray marks = object.value(QStringLiteral("marks")).toArray();
     const QJsonValue seconds = object.value(QStringLiteral("seconds"));
     if (marks.size() != kCellCount || !seconds.isDouble() || seconds.toDouble() < 0 ||
-        seconds.toDouble() > 1e12 || !object.value(QStringLiteral("solved")).isBool())
+        !object.value(QStringLiteral("solved")).isBool())
         return false;
 
     PlayRecord read;
@@ -91,8 +92,13 @@ bool parsePlayRecord(const QByteArray& json, PlayRecord& record) {
             read.puzzle.setCell(c, digits[i], CellKind::Player);
         read.puzzle.setPencilMarks(c, static_cast<PencilMarks>(mark.toInt()));
     }
-    read.seconds = static_cast<std::int64_t>(seconds.toDouble());
+    // Bounded before it is converted: a larger count would overflow the clock's nanoseconds.
+    read.seconds = seconds.toDouble() >= static_cast<double>(kMaxPlaySeconds)
+                       ? kMaxPlaySeconds
+                       : static_cast<std::int64_t>(seconds.toDouble());
     read.solved = object.value(QStringLiteral("solved")).toBool();
+    // Files from before the game was kept as it is played were all written by the close.
+    read.atClose = object.value(QStringLiteral("atClose")).toBool(true);
     record = read;
     return true;
 }

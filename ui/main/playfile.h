@@ -9,12 +9,19 @@
 
 namespace dodoru {
 
+// The most time a game counts, in seconds (100 000 hours): the clock keeps nanoseconds in 64 bits, and a
+// file that says more is read as this much.
+inline constexpr std::int64_t kMaxPlaySeconds = 360'000'000;
+
 // A game in progress as it is kept between runs: the givens, the player's digits and pencil marks, the
 // time played and whether it was solved.
 struct PlayRecord {
-    PuzzleState puzzle; // givens, player's digits and marks; nothing else is kept
-    std::int64_t seconds = 0;
+    PuzzleState puzzle;       // givens, player's digits and marks; nothing else is kept
+    std::int64_t seconds = 0; // 0 .. kMaxPlaySeconds
     bool solved = false;
+    // Written by the close; false while the game is kept as it is played, so that a file still saying
+    // so at the next start is a game whose run ended without its close (a kill, a crash, a power loss).
+    bool atClose = true;
 };
 
 enum class PlayFileStatus {

@@ -6,8 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QShortcut>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "boardhistory.h"
 #include "boardsession.h"
@@ -69,11 +72,16 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
                    const std::array<CellLabel*, kCellCount>& cells, Clock& clock, MessageBoxes& messageBoxes,
                    std::unique_ptr<PlayFile> file)
     : window_(window), session_(session), history_(history), cells_(cells), clock_(clock),
-      messageBoxes_(messageBoxes), file_(std::move(file)), bar_(new PlayBar(&window)),
-      tick_(new QTimer(this)) {
+      messageBoxes_(messageBoxes), file_(std::move(file)), keep_(new QTimer(this)),
+      writer_(std::make_unique<QThreadPool>()), bar_(new PlayBar(&window)), tick_(new QTimer(this)) {
+    writer_->setMaxThreadCount(1);
+    keep_->setSingleShot(true);
+    keep_->setInterval(kKeepDelayMs);
+    connect(keep_, &QTimer::timeout, this, [this] { keepNow(); });
     const TwipsScale scale = TwipsScale::forScreen(window.screen());
     bar_->setGeometry(0, 0, window.width(), scale.toPixelsY(kBarHeight));
     bar_->setFont(windowFont(kMingFace, layout::kHintPoints));
+    bar_->setLineHeight(scale.toPixelsY(kBarHeight));
     bar_->hide();
 
     //: Context-menu command: start playing the puzzle on the board (answer it yourself).
@@ -130,7 +138,9 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
     qApp->installEventFilter(this);
 }
 
-PlayGame::~PlayGame() = default;
+PlayGame::~PlayGame() {
+    writer_->waitForDone();
+}
 
 void PlayGame::updateCommands() {
     const bool playing = session_.playing();
@@ -171,12 +181,14 @@ void PlayGame::play() {
         if (puzzle.kind(c) == CellKind::Answer) puzzle.setCell(c, 0, CellKind::Empty);
     session_.changeWhilePlaying(puzzle);
     engage();
+    if (gameBegun_) gameBegun_();
 }
 
 void PlayGame::playingChanged(bool playing) {
     updateCommands();
     clearMarks();
     guide_.reset();
+    keepSoon();
     if (!playing) {
         stopClock();
         tick_->stop();
@@ -191,6 +203,7 @@ void PlayGame::playingChanged(bool playing) {
         playedNs_ = 0;
         runningSince_.reset();
         solved_ = false;
+        congratulated_ = false;
         engaged_ = false;
     }
     if (!solved_) startClock();
@@ -203,7 +216,9 @@ void PlayGame::boardChanged() {
     if (!session_.playing()) return;
     clearMarks();
     engage();
+    restLine();
     checkSolved();
+    keepSoon();
 }
 
 void PlayGame::engage() {
@@ -221,20 +236,43 @@ void PlayGame::showBar() {
     bar_->raise();
     if (inFront_) inFront_->raise();
     showTime();
-    say(solved_ ? tr("這一題已經完成了。")
-                //: The play line's help while playing; keep it short, it shares a line with the clock.
-                : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
+    say(restingText());
+}
+
+QString PlayGame::restingText() const {
+    return solved_ ? tr("這一題已經完成了。")
+                   //: The play line's help while playing; keep it short, it shares a line with the clock.
+                   : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。");
+}
+
+void PlayGame::restLine() {
+    if (!lineAboutBoard_) return;
+    lineAboutBoard_ = false;
+    // Quietly: a screen reader hears the edit itself.
+    bar_->setMessage(restingText());
 }
 
 void PlayGame::checkSolved() {
-    if (solved_ || !givens_) return;
-    for (int c = 0; c < kCellCount; ++c)
-        if (session_.puzzle().digit(c) != solution_[static_cast<std::size_t>(c)]) return;
-    solved_ = true;
+    if (!givens_) return;
+    bool solvedNow = true;
+    for (int c = 0; c < kCellCount && solvedNow; ++c)
+        solvedNow = session_.puzzle().digit(c) == solution_[static_cast<std::size_t>(c)];
+    if (solvedNow == solved_) return;
+    solved_ = solvedNow;
+    if (!solved_) {
+        // A digit of the finished board was changed or taken back: the game is open again.
+        startClock();
+        showTime();
+        say(restingText());
+        return;
+    }
     stopClock();
     showTime();
     const QString text = tr("恭喜！這一題完成了，用時 %1。").arg(playTimeText(elapsedSeconds()));
     say(text);
+    // Once per puzzle; finished again after an undo, the line alone says it.
+    if (congratulated_) return;
+    congratulated_ = true;
     // After the edit that solved it has been handled in full.
     QTimer::singleShot(0, this, [this, text] {
         if (session_.playing()) messageBoxes_.show(&window_, text, MessageButtons::Ok, MessageIcon::None);
@@ -254,6 +292,7 @@ void PlayGame::hint() {
     for (const int c : view.markedCells) cells_[static_cast<std::size_t>(c)]->setHintMark(true);
     for (const int c : view.wrongCells) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
     say(view.text);
+    lineAboutBoard_ = true;
 }
 
 void PlayGame::check() {
@@ -265,6 +304,7 @@ void PlayGame::check() {
     say(wrong.empty()
             ? tr("沒有與答案不符的數字。")
             : tr("有 %n 個數字與答案不符，已用紅框標出。", nullptr, static_cast<int>(wrong.size())));
+    lineAboutBoard_ = true;
 }
 
 void PlayGame::fillPencilMarks() {
@@ -333,48 +373,87 @@ void PlayGame::restoreAtStartUp(QWidget* parent) {
             MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    if (result.status != PlayFileStatus::Loaded) return;
+    if (result.status != PlayFileStatus::Loaded || !session_.editable()) return;
+    // A run that ended without its close may have played a puzzle the save file does not hold yet (a
+    // generation's): its game comes back with its own givens. A game kept by a close is this board's only.
     const PuzzleState& board = session_.puzzle();
-    const logic::DigitGrid givens = givensOf(board);
-    // Kept for another puzzle, or for none that can be played: not this board's game.
-    if (givensOf(record.puzzle) != givens || !session_.editable()) return;
+    const logic::DigitGrid givens = givensOf(record.puzzle);
+    const bool recovered = !record.atClose;
+    if (!recovered && givens != givensOf(board)) return;
     const logic::PuzzleCheck verdict = logic::checkPuzzle(givens);
     if (verdict.verdict != logic::PuzzleVerdict::Unique) return;
 
     PuzzleState restored = board;
     for (int c = 0; c < kCellCount; ++c) {
-        if (board.isGiven(c)) continue;
-        restored.setCell(c, record.puzzle.digit(c), record.puzzle.kind(c));
+        if (record.puzzle.isGiven(c))
+            restored.setGiven(c, record.puzzle.digit(c));
+        else
+            restored.setCell(c, record.puzzle.digit(c), record.puzzle.kind(c));
         restored.setPencilMarks(c, record.puzzle.pencilMarks(c));
     }
+    restored.setVerdict(Verdict::None);
     givens_ = givens;
     solution_ = verdict.solution;
     playedNs_ = record.seconds * kNsPerSecond;
     runningSince_.reset();
     solved_ = record.solved;
+    congratulated_ = record.solved;
     engaged_ = true;
+    fileHoldsGame_ = true;
     history_.apply(BoardState{restored, Mode::Play, 0, true});
+    //: The play line at start-up when the last run ended without closing (killed, a crash, a power loss)
+    //: and the game it was playing has been brought back.
+    if (recovered) say(tr("上次沒有正常結束；遊戲進度已經找回來了。"));
+}
+
+PlayRecord PlayGame::record(bool atClose) const {
+    PlayRecord record;
+    const PuzzleState& board = session_.puzzle();
+    for (int c = 0; c < kCellCount; ++c) {
+        if (board.isGiven(c))
+            record.puzzle.setGiven(c, board.digit(c));
+        else if (board.kind(c) == CellKind::Player)
+            record.puzzle.setCell(c, board.digit(c), CellKind::Player);
+        record.puzzle.setPencilMarks(c, board.pencilMarks(c));
+    }
+    record.seconds = std::min(elapsedSeconds(), kMaxPlaySeconds);
+    record.solved = solved_;
+    record.atClose = atClose;
+    return record;
+}
+
+void PlayGame::keepSoon() {
+    if (!file_ || fileUnread_) return;
+    // At most one delay behind the first change not yet written.
+    if (!keep_->isActive()) keep_->start();
+}
+
+void PlayGame::keepNow() {
+    // A generation's board is no game yet; the one it ends writes itself when it is shown.
+    if (!file_ || fileUnread_ || session_.running()) return;
+    if (session_.playing()) {
+        fileHoldsGame_ = true;
+        writer_->start([file = *file_, game = record(false)] { file.save(game); });
+    } else if (fileHoldsGame_) {
+        // The player ended the game.
+        fileHoldsGame_ = false;
+        writer_->start([file = *file_] { file.remove(); });
+    }
 }
 
 void PlayGame::saveAtShutdown(QWidget* parent, bool mayAsk) {
     // A generation's board is not the player's; the game from before it stays in the file.
     if (!file_ || fileUnread_ || session_.running()) return;
+    keep_->stop();
+    writer_->waitForDone();
     PlayFileResult result;
     if (session_.playing()) {
-        PlayRecord record;
-        const PuzzleState& board = session_.puzzle();
-        for (int c = 0; c < kCellCount; ++c) {
-            if (board.isGiven(c))
-                record.puzzle.setGiven(c, board.digit(c));
-            else if (board.kind(c) == CellKind::Player)
-                record.puzzle.setCell(c, board.digit(c), CellKind::Player);
-            record.puzzle.setPencilMarks(c, board.pencilMarks(c));
-        }
-        record.seconds = elapsedSeconds();
-        record.solved = solved_;
-        result = file_->save(record);
-    } else {
+        result = file_->save(record(true));
+    } else if (fileHoldsGame_) {
         result = file_->remove();
+    } else {
+        // Another puzzle's game, or a file that stays as the player left it: nothing of this run's.
+        return;
     }
     if (result.status == PlayFileStatus::Failed && mayAsk)
         messageBoxes_.show(parent, tr("無法儲存遊戲進度：\n%1").arg(result.reason), MessageButtons::Ok,

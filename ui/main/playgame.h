@@ -15,6 +15,7 @@
 
 class QAction;
 class QShortcut;
+class QThreadPool;
 class QTimer;
 class QWidget;
 
@@ -27,13 +28,15 @@ class Clock;
 class MessageBoxes;
 class PlayBar;
 class PlayFile;
+struct PlayRecord;
 
 // The time played as the window shows it: 4:05, or 1:02:05 from an hour on.
 QString playTimeText(std::int64_t seconds);
 
 // Playing the puzzle in the window: the commands 作答 (Ctrl+Return, from manual set-up), 提示 (H),
 // 檢查 (Ctrl+K) and 填入候選數, the pencil marks of Ctrl+1 … Ctrl+9 on the selected cell, the play
-// line with the clock, the solved message, and the game kept in the play file between runs. The play
+// line with the clock, the solved message, and the game kept in the play file as it is played and between
+// runs. The play
 // state itself (the player's digits and marks, whether a puzzle is played) belongs to the session;
 // this class changes it only through the session, and each change it makes is one undo step.
 class PlayGame final : public QObject {
@@ -62,12 +65,19 @@ public:
     bool solved() const { return solved_; }
     PlayBar& bar() const { return *bar_; }
 
-    // Start-up, after the givens are on the board: a kept game of the same givens is played on.
+    // Start-up, after the givens are on the board: a kept game of the same givens is played on; a game
+    // whose run ended without its close comes back whatever its givens, and the play line says so.
     void restoreAtStartUp(QWidget* parent);
-    // The close: the game in progress is kept; with no game in progress, an old play file goes. A file
-    // that could not be read at start-up is left as it was. Failures are told only when `mayAsk`.
+    // The close: the game in progress is kept. A file that could not be read at start-up is left as it
+    // was. Failures are told only when `mayAsk`.
     void saveAtShutdown(QWidget* parent, bool mayAsk);
+    // While playing, the game is written to the play file at most this long after each change, away
+    // from the window's thread; a game the player ends (a command of the panel, 清除重來, an undo out
+    // of the play state) leaves the file as late. A file of another game is replaced only by a game.
+    static constexpr int kKeepDelayMs = 1000;
 
+    // Called when 作答 has begun a game: the keyboard is for the new game.
+    void setGameBegun(std::function<void()> begun) { gameBegun_ = std::move(begun); }
     // Everything the play line says is also handed to `announce`, for screen readers.
     void setAnnouncer(std::function<void(const QString&)> announce) { announce_ = std::move(announce); }
     // A widget of the window's top line that stays in front of the play line (the generation's count,
@@ -86,6 +96,14 @@ private:
     void engage();
     void showBar();
     void checkSolved();
+    // The line as it stands between commands: the keys, or that the puzzle is done.
+    QString restingText() const;
+    // After a change of the board: what a hint or a check said of the board before it is no longer
+    // shown.
+    void restLine();
+    PlayRecord record(bool atClose) const;
+    void keepSoon();
+    void keepNow();
     void updateCommands();
     void say(const QString& text);
     void clearMarks();
@@ -101,6 +119,11 @@ private:
     MessageBoxes& messageBoxes_;
     std::unique_ptr<PlayFile> file_;
     bool fileUnread_ = false;
+    // The file holds a game of this run (read from it, or written): ending that game removes it.
+    bool fileHoldsGame_ = false;
+    QTimer* keep_;
+    // One thread: the writes land in the order they were made.
+    std::unique_ptr<QThreadPool> writer_;
 
     QList<QAction*> actions_;
     QAction* play_ = nullptr;
@@ -111,6 +134,7 @@ private:
     PlayBar* bar_;
     QTimer* tick_;
     std::function<void(const QString&)> announce_;
+    std::function<void()> gameBegun_;
     QWidget* inFront_ = nullptr;
 
     HintGuide guide_;
@@ -120,7 +144,9 @@ private:
     std::int64_t playedNs_ = 0;                // before the clock last started
     std::optional<std::int64_t> runningSince_; // while the clock runs
     bool solved_ = false;
+    bool congratulated_ = false; // the solved message was shown for this puzzle
     bool engaged_ = false;
+    bool lineAboutBoard_ = false; // the line says what a hint or a check found on the board
 };
 
 } // namespace dodoru

@@ -9,6 +9,7 @@
 #include "announcer.h"
 #include "boardannouncements.h"
 #include "boardsession.h"
+#include "cellkeyboard.h"
 #include "celllabel.h"
 #include "contextmenu.h"
 #include "editingaids.h"
@@ -34,6 +35,7 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
                                        std::move(playFile));
     play_->keepInFront(controls_.countLabel);
+    play_->setGameBegun([this] { editing_->keyboard().focusFirstEmptyCell(); });
     play_->setAnnouncer([announcer = announcer_](const QString& text) { announcer->announce(text); });
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);

@@ -15,7 +15,9 @@ constexpr int kFocusMarkWidth = 3; // pixels
 // #FFF0A0: the hint's cells, as light as the conflict mark.
 const QColor kHintBackground(0xFF, 0xF0, 0xA0);
 const QColor kMistakeInk(0xC8, 0x00, 0x00);
-const QColor kPencilInk(0x40, 0x40, 0x40);
+// Black, in bold type: a small digit's thin strokes come out much lighter than their ink, and the marks
+// are text that must stand out from the cell (4.5:1 at least as painted).
+const QColor kPencilInk(0x00, 0x00, 0x00);
 
 } // namespace
 
@@ -76,6 +78,18 @@ void CellLabel::focusInEvent(QFocusEvent* event) {
 
 void CellLabel::focusOutEvent(QFocusEvent* event) {
     ColourLabel::focusOutEvent(event);
+    focusMarkHeld_ = false;
+    update();
+}
+
+void CellLabel::holdFocusMark() {
+    focusMarkHeld_ = true;
+    update();
+}
+
+void CellLabel::releaseFocusMark() {
+    if (!focusMarkHeld_) return;
+    focusMarkHeld_ = false;
     update();
 }
 
@@ -129,7 +143,7 @@ void CellLabel::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), conflictMark_ ? kConflictBackground : kHintBackground);
     }
     ColourLabel::paintEvent(event);
-    if (!hasFocus() && !mistakeMark_ && (pencilMarks_ == 0 || !text().isEmpty())) return;
+    if (!focusMarkShown() && !mistakeMark_ && (pencilMarks_ == 0 || !text().isEmpty())) return;
     QPainter painter(this);
     if (text().isEmpty()) paintPencilMarks(painter);
     if (mistakeMark_) {
@@ -139,7 +153,7 @@ void CellLabel::paintEvent(QPaintEvent* event) {
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
         painter.drawLine(rect().topRight() + QPoint(-4, 4), rect().bottomLeft() + QPoint(4, -4));
     }
-    if (hasFocus()) {
+    if (focusMarkShown()) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         const qreal inset = kFocusMarkWidth / 2.0;
         painter.setPen(QPen(kFocusMark, kFocusMarkWidth));
@@ -152,6 +166,7 @@ void CellLabel::paintPencilMarks(QPainter& painter) const {
     QFont small = font();
     // A third of the cell's height per digit, and no smaller than a legible 9 pixels.
     small.setPixelSize(qMax(9, height() / 3 - 1));
+    small.setWeight(QFont::Bold);
     painter.setFont(small);
     painter.setPen(kPencilInk);
     const qreal w = width() / 3.0;

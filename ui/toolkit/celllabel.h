@@ -43,6 +43,11 @@ public:
 
     void setTabStop(bool on);
     bool isTabStop() const { return focusPolicy() != Qt::NoFocus; }
+    // The focus mark waits (for the first key) while the cell keeps the focus: the focus was put there
+    // for the keyboard, not asked for with it.
+    void holdFocusMark();
+    void releaseFocusMark();
+    bool focusMarkShown() const { return hasFocus() && !focusMarkHeld_; }
 
 protected:
     void shownTextChanged() override;
@@ -60,6 +65,7 @@ private:
     bool hintMark_ = false;
     bool mistakeMark_ = false;
     std::uint16_t pencilMarks_ = 0;
+    bool focusMarkHeld_ = false;
     CellDigitKind kind_ = CellDigitKind::Answer;
 };
 
