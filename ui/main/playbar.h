@@ -18,6 +18,9 @@ public:
     QString message() const { return message_; }
     void setTime(const QString& text);
     QString time() const;
+    // The puzzle's difficulty, between the message and the time.
+    void setRating(const QString& text);
+    QString rating() const;
 
     QLabel* messageLabel() const { return messageLabel_; }
 
@@ -28,6 +31,7 @@ private:
     void fit();
 
     QLabel* messageLabel_;
+    QLabel* ratingLabel_;
     QLabel* timeLabel_;
     QString message_;
 };

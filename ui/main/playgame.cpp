@@ -19,6 +19,7 @@
 #include "platform.h"
 #include "playbar.h"
 #include "playfile.h"
+#include "techniquenames.h"
 #include "twips.h"
 #include "windowcommand.h"
 
@@ -221,6 +222,7 @@ void PlayGame::showBar() {
     bar_->raise();
     if (inFront_) inFront_->raise();
     showTime();
+    bar_->setRating(TechniqueNames::difficulty(session_.ratingTenths()));
     say(solved_ ? tr("這一題已經完成了。")
                 //: The play line's help while playing; keep it short, it shares a line with the clock.
                 : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。"));
@@ -277,6 +279,35 @@ void PlayGame::fillPencilMarks() {
 
 void PlayGame::togglePencilMark(int digit) {
     session_.togglePencilMark(session_.selectedCell(), digit);
+}
+
+void PlayGame::showBusy(const QString& text) {
+    if (busy_) return;
+    busy_ = true;
+    shownForBusy_ = bar_->isHidden();
+    messageBeforeBusy_ = bar_->message();
+    if (shownForBusy_) {
+        const bool count = inFront_ != nullptr && !inFront_->isHidden();
+        bar_->setGeometry(0, 0, count ? inFront_->x() : window_.width(), bar_->height());
+        bar_->show();
+        bar_->raise();
+        if (inFront_) inFront_->raise();
+        bar_->setTime(QString());
+        bar_->setRating(QString());
+    }
+    say(text);
+}
+
+void PlayGame::endBusy() {
+    if (!busy_) return;
+    busy_ = false;
+    if (shownForBusy_) {
+        bar_->hide();
+        // A game begun meanwhile keeps its line.
+        if (engaged_ && session_.playing()) showBar();
+        return;
+    }
+    bar_->setMessage(messageBeforeBusy_);
 }
 
 void PlayGame::say(const QString& text) {

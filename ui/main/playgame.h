@@ -68,6 +68,12 @@ public:
     // that could not be read at start-up is left as it was. Failures are told only when `mayAsk`.
     void saveAtShutdown(QWidget* parent, bool mayAsk);
 
+    // A long command's news on the play line (a generation by solving technique): the line shows for it,
+    // and goes back to what it was when the command ends.
+    void showBusy(const QString& text);
+    void endBusy();
+    bool busy() const { return busy_; }
+
     // Everything the play line says is also handed to `announce`, for screen readers.
     void setAnnouncer(std::function<void(const QString&)> announce) { announce_ = std::move(announce); }
     // A widget of the window's top line that stays in front of the play line (the generation's count,
@@ -121,6 +127,9 @@ private:
     std::optional<std::int64_t> runningSince_; // while the clock runs
     bool solved_ = false;
     bool engaged_ = false;
+    bool busy_ = false;
+    bool shownForBusy_ = false; // the line was hidden before the busy state showed it
+    QString messageBeforeBusy_;
 };
 
 } // namespace dodoru
