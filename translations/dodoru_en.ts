@@ -167,6 +167,12 @@
         <source>%1.%2（%3）</source>
         <translation>%1.%2 (%3)</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>難度 %1.%2 %3</source>
+        <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
+        <translation>Difficulty %1.%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::AboutCommand</name>
@@ -267,7 +273,7 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+15"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>row %1 column %2</translation>
@@ -279,13 +285,13 @@
         <translation>Solved</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>已產生%1題目：提示數字%2個，空格%3個</source>
-        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
-        <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
+        <location line="+7"/>
+        <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
+        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
+        <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells, %4</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+14"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>The %2 at %1 repeats %3</translation>
@@ -299,7 +305,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -578,7 +584,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+82"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -662,7 +668,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+176"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
@@ -692,13 +698,14 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+175"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
     </message>
     <message>
         <location line="+22"/>
+        <location line="+18"/>
         <source>空格%1</source>
         <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
         <translation>Givens %1</translation>
@@ -1050,7 +1057,7 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
         <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1058,20 +1065,20 @@ Open it now?</translation>
     </message>
     <message>
         <location line="-80"/>
-        <location line="+166"/>
+        <location line="+167"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-164"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+184"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
@@ -1105,7 +1112,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+80"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>
@@ -1322,6 +1329,21 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <source>目前無法提供系統資訊</source>
         <extracomment>Shown when the system information tool cannot be found or started.</extracomment>
         <translation>System information is not available.</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::TechniqueLevelCommand</name>
+    <message>
+        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <source>難度依解題技巧</source>
+        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
+        <translation>Difficulty by Solving Technique</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>正在依解題技巧產生題目…（Esc 取消）</source>
+        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
+        <translation>Making a puzzle by solving technique… (Esc cancels)</translation>
     </message>
 </context>
 <context>
