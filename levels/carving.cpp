@@ -77,6 +77,79 @@ private:
     std::array<unsigned, 9> rows_{}, columns_{}, boxes_{};
 };
 
+// Whether naked and hidden singles alone fill every cell. Singles are sound, so a puzzle they fill has
+// one solution; and they never need a guess, so taking them in any order fills the same cells.
+bool solvedBySingles(DigitGrid grid) {
+    std::array<unsigned, 9> rows{}, columns{}, boxes{};
+    int empty = 0;
+    for (int c = 0; c < 81; ++c) {
+        const unsigned bit = 1u << grid[static_cast<std::size_t>(c)];
+        if (grid[static_cast<std::size_t>(c)] == 0) {
+            ++empty;
+            continue;
+        }
+        rows[static_cast<std::size_t>(c / 9)] |= bit;
+        columns[static_cast<std::size_t>(c % 9)] |= bit;
+        boxes[static_cast<std::size_t>(boxOf(c))] |= bit;
+    }
+    const auto open = [&](int c) {
+        return 0x3FEu & ~(rows[static_cast<std::size_t>(c / 9)] | columns[static_cast<std::size_t>(c % 9)] |
+                          boxes[static_cast<std::size_t>(boxOf(c))]);
+    };
+    const auto place = [&](int c, int digit) {
+        const unsigned bit = 1u << digit;
+        grid[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(digit);
+        rows[static_cast<std::size_t>(c / 9)] |= bit;
+        columns[static_cast<std::size_t>(c % 9)] |= bit;
+        boxes[static_cast<std::size_t>(boxOf(c))] |= bit;
+        --empty;
+    };
+    // The cells of unit u: rows 0..8, columns 9..17, boxes 18..26.
+    const auto cellOf = [](int u, int i) {
+        if (u < 9) return u * 9 + i;
+        if (u < 18) return i * 9 + (u - 9);
+        const int box = u - 18;
+        return (box / 3) * 27 + (box % 3) * 3 + (i / 3) * 9 + i % 3;
+    };
+    for (bool progress = true; progress && empty > 0;) {
+        progress = false;
+        for (int c = 0; c < 81; ++c) {
+            if (grid[static_cast<std::size_t>(c)] != 0) continue;
+            const unsigned digits = open(c);
+            if (digits == 0) return false;
+            if (std::popcount(digits) == 1) {
+                place(c, std::countr_zero(digits));
+                progress = true;
+            }
+        }
+        for (int u = 0; u < 27; ++u) {
+            unsigned once = 0, twice = 0, placed = 0;
+            for (int i = 0; i < 9; ++i) {
+                const int c = cellOf(u, i);
+                if (grid[static_cast<std::size_t>(c)] != 0) {
+                    placed |= 1u << grid[static_cast<std::size_t>(c)];
+                    continue;
+                }
+                const unsigned digits = open(c);
+                twice |= once & digits;
+                once |= digits;
+            }
+            for (unsigned lone = once & ~twice & ~placed; lone != 0; lone &= lone - 1) {
+                const int digit = std::countr_zero(lone);
+                for (int i = 0; i < 9; ++i) {
+                    const int c = cellOf(u, i);
+                    if (grid[static_cast<std::size_t>(c)] == 0 && (open(c) & (1u << digit)) != 0) {
+                        place(c, digit);
+                        progress = true;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    return empty == 0;
+}
+
 } // namespace
 
 DigitGrid randomFullGrid(std::uint64_t seed) {
@@ -131,6 +204,12 @@ std::optional<CarvedPuzzle> carvePuzzle(std::uint64_t seed, const RatingBounds& 
     for (const int cell : pairs) {
         if (stop()) return std::nullopt;
         remove(cell, true);
+        // Filled by singles: one solution and a rating of singles, below any upper end; not so once a
+        // run is pending (the puzzle held more givens then and singles did not fill it).
+        if (run.empty() && solvedBySingles(out.puzzle)) {
+            rated = false;
+            continue;
+        }
         if (!unique()) {
             remove(cell, false);
             continue;
