@@ -16,8 +16,6 @@
 #include "artwork.h"
 #include "boardfilekeeper.h"
 #include "boardhistory.h"
-#include "ratedgeneration.h"
-#include "techniquelevelcommand.h"
 #include "boardsession.h"
 #include "commandfocus.h"
 #include "cellkeyboard.h"
@@ -31,6 +29,8 @@
 #include "windoweventpump.h"
 #include "playfile.h"
 #include "playgame.h"
+#include "ratedgeneration.h"
+#include "techniquelevelcommand.h"
 #include "windowfeatures.h"
 
 namespace dodoru {
