@@ -1,6 +1,8 @@
 // 難度依解題技巧: the level buttons by solving technique, made away from the window's thread; the busy
 // state and its cancel; the rating on the play line either way; the choice kept between runs.
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,6 +62,32 @@ private slots:
             WindowHarness again({.saveFilePath = save});
             QCOMPARE(command(again).on(), on);
         }
+    }
+
+    // A settings file that cannot be read gives the choice off; one that cannot be written leaves the
+    // choice for this run and the file as it was.
+    void anUnreadableSettingsFileGivesTheDefault_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: a directory of that name
+        QTest::newRow("not JSON") << QByteArray("levels_by_technique = true");
+        QTest::newRow("another type") << QByteArray("{\"levels_by_technique\": \"yes\"}");
+        QTest::newRow("a directory") << QByteArray();
+    }
+    void anUnreadableSettingsFileGivesTheDefault() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("settings.json"));
+        if (content.isEmpty()) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("settings.json")));
+        } else {
+            QFile file(settings);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        WindowHarness h({.saveFilePath = dir.filePath(QStringLiteral("Default.dat"))});
+        QVERIFY(!command(h).on());
+        command(h).action()->trigger();
+        QVERIFY(command(h).on());
+        QCOMPARE(QFileInfo(settings).isDir(), content.isEmpty());
     }
 
     // On, a level button answers at once and the puzzle follows: rated inside the level's band, one
