@@ -1,6 +1,6 @@
-# The engine, the logical solver, the generator, the puzzle text library, the puzzle state and the file
+# The engine, the logical solver, the generator, the rated generation, the puzzle text library, the puzzle state and the file
 # access the command line shares must stay free of Qt: no Qt library linked, no Qt header included.
-foreach(core_target dodoru_engine dodoru_logic dodoru_generator dodoru_puzzletext dodoru_game dodoru_fileaccess)
+foreach(core_target dodoru_engine dodoru_logic dodoru_generator dodoru_levels dodoru_puzzletext dodoru_game dodoru_fileaccess)
   get_target_property(core_libs ${core_target} LINK_LIBRARIES)
   if(core_libs)
     foreach(lib IN LISTS core_libs)
@@ -14,6 +14,7 @@ file(GLOB_RECURSE core_sources CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/engine/*.h ${CMAKE_SOURCE_DIR}/engine/*.cpp
      ${CMAKE_SOURCE_DIR}/logic/*.h ${CMAKE_SOURCE_DIR}/logic/*.cpp
      ${CMAKE_SOURCE_DIR}/generator/*.h ${CMAKE_SOURCE_DIR}/generator/*.cpp
+     ${CMAKE_SOURCE_DIR}/levels/*.h ${CMAKE_SOURCE_DIR}/levels/*.cpp
      ${CMAKE_SOURCE_DIR}/puzzletext/*.h ${CMAKE_SOURCE_DIR}/puzzletext/*.cpp
      ${CMAKE_SOURCE_DIR}/game/*.h ${CMAKE_SOURCE_DIR}/game/*.cpp
      ${CMAKE_SOURCE_DIR}/fileaccess/*.h ${CMAKE_SOURCE_DIR}/fileaccess/*.cpp)

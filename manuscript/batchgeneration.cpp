@@ -6,28 +6,7 @@
 #include <algorithm>
 #include <random>
 
-#include "generator.h"
-#include "seededrandom.h"
-
 namespace dodoru {
-
-namespace {
-
-// Lets nothing run; answers Unwind once the batch is cancelled, so a long generation stops early.
-class CancelPump final : public EventPump {
-public:
-    explicit CancelPump(const std::atomic<bool>& cancel) : cancel_(cancel) {}
-
-protected:
-    PumpResult poll() override {
-        return cancel_.load(std::memory_order_relaxed) ? PumpResult::Unwind : PumpResult::Continue;
-    }
-
-private:
-    const std::atomic<bool>& cancel_;
-};
-
-} // namespace
 
 std::vector<int> levelsForMix(const std::vector<int>& mix, int count) {
     std::vector<int> levels;
@@ -38,8 +17,7 @@ std::vector<int> levelsForMix(const std::vector<int>& mix, int count) {
 }
 
 std::uint64_t puzzleSeed(std::uint64_t baseSeed, int index) {
-    SeededRandom mix(baseSeed ^ (0xD1B54A32D192ED03ULL * (static_cast<std::uint64_t>(index) + 1)));
-    return mix.nextBits();
+    return mixedSeed(baseSeed, index);
 }
 
 std::uint64_t randomBaseSeed() {
@@ -47,41 +25,32 @@ std::uint64_t randomBaseSeed() {
     return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
-std::uint64_t drawSeed(std::uint64_t seed, int draw) {
-    return draw == 0 ? seed : puzzleSeed(seed, draw);
-}
-
 GeneratedPuzzle generateBatchPuzzle(int level, std::uint64_t seed, const std::atomic<bool>& cancel,
-                                    const RatingBounds& bounds) {
+                                    const RatingBounds& bounds, GenerationMethod method) {
+    RatedRequest request;
+    request.level = level;
+    request.method = method;
+    request.ratings = bounds;
+    request.seed = seed;
+    request.threads = 1; // the batch runs its puzzles side by side
+    request.cancel = &cancel;
+    const RatedPuzzle rated = generateRated(request);
     GeneratedPuzzle out;
-    for (int draw = 0; draw < (bounds.limited() ? kMostRatingDraws : 1); ++draw) {
-        if (cancel.load()) return out;
-        Board board;
-        WindowState state;
-        CancelPump pump(cancel);
-        Engine engine(board, state, pump);
-        SeededRandom random(drawSeed(seed, draw));
-        Generator generator(engine, random);
-        const GenerationResult result = generator.generate(level);
-        if (result.outcome != GenerationOutcome::Accepted) return out;
-        out.puzzle.level = level;
-        for (int c = 0; c < kCellCount; ++c)
-            out.puzzle.givens[static_cast<std::size_t>(c)] =
-                board.cell(c).isGiven() ? static_cast<std::uint8_t>(board.cell(c).value()) : 0;
-        out.puzzle.solution = result.puzzleSolution;
-        out.puzzle.ratingTenths = ratePuzzle(out.puzzle.givens);
-        out.record = LogRecord{level, result.clueCount, 1, result.tally};
-        if (bounds.holds(out.puzzle.ratingTenths)) {
-            out.completed = true;
-            return out;
-        }
-    }
-    out.outOfRange = true;
+    out.outOfRange = rated.outcome == RatedOutcome::NoneInRange;
+    if (rated.outcome != RatedOutcome::Found) return out;
+    out.puzzle.level = level;
+    out.puzzle.givens = rated.puzzle;
+    out.puzzle.solution = rated.solution;
+    out.puzzle.ratingTenths = rated.ratingTenths;
+    if (method == GenerationMethod::Designed)
+        out.record = LogRecord{level, rated.designed.clueCount, 1, rated.designed.tally};
+    out.completed = true;
     return out;
 }
 
-BatchGeneration::BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed, RatingBounds bounds)
-    : levels_(std::move(levels)), baseSeed_(baseSeed), bounds_(bounds) {}
+BatchGeneration::BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed, RatingBounds bounds,
+                                 GenerationMethod method)
+    : levels_(std::move(levels)), baseSeed_(baseSeed), bounds_(bounds), method_(method) {}
 
 QFuture<GeneratedPuzzle> BatchGeneration::start(QThreadPool* pool) {
     std::vector<int> indices(levels_.size());
@@ -91,9 +60,10 @@ QFuture<GeneratedPuzzle> BatchGeneration::start(QThreadPool* pool) {
     auto levels = levels_;
     const std::uint64_t base = baseSeed_;
     const RatingBounds bounds = bounds_;
-    auto make = [cancel, finished, levels, base, bounds](int index) {
+    const GenerationMethod method = method_;
+    auto make = [cancel, finished, levels, base, bounds, method](int index) {
         GeneratedPuzzle puzzle = generateBatchPuzzle(levels[static_cast<std::size_t>(index)],
-                                                     puzzleSeed(base, index), *cancel, bounds);
+                                                     puzzleSeed(base, index), *cancel, bounds, method);
         if (puzzle.completed) finished->fetch_add(1);
         return puzzle;
     };

@@ -9,6 +9,7 @@
 
 #include "manuscriptpuzzle.h"
 #include "puzzlelog.h"
+#include "ratedgeneration.h"
 
 class QThreadPool;
 
@@ -28,39 +29,26 @@ std::uint64_t puzzleSeed(std::uint64_t baseSeed, int index);
 // A base seed from the system's entropy, for a batch the user did not seed.
 std::uint64_t randomBaseSeed();
 
-// The ratings a batch keeps, in tenths, both ends included; the whole scale unless limited.
-struct RatingBounds {
-    int least = 0;
-    int most = 90;
-    bool limited() const { return least > 0 || most < 90; }
-    bool holds(int tenths) const { return tenths >= least && tenths <= most; }
-};
-
-// Draws for one puzzle of a limited rating before it is given up.
-inline constexpr int kMostRatingDraws = 2000;
-
-// The seed of draw `draw` for a puzzle of seed `seed`: the seed itself first, then seeds made of it and
-// the draw's number, so that further draws stay reproducible.
-std::uint64_t drawSeed(std::uint64_t seed, int draw);
-
 struct GeneratedPuzzle {
     ManuscriptPuzzle puzzle; // with its rating
     LogRecord record;       // what the puzzle log gets for it
     bool completed = false; // false when the batch was cancelled before this puzzle was done
-    bool outOfRange = false; // no draw in kMostRatingDraws was rated within the bounds
+    bool outOfRange = false; // no draw in kMostDraws was rated within the bounds
 };
 
-// One puzzle on the calling thread with a board, window state, engine, generator and random source of
-// its own, rated by the logical solver. With limited bounds, draws from drawSeed(seed, 0), (seed, 1), ...
-// until a puzzle is rated within them. The generation stops early (completed false) once `cancel` is set.
+// One puzzle on the calling thread, by the rated generation: with limited bounds (or by technique),
+// draws from drawSeed(seed, 0), (seed, 1), ... until a puzzle is rated within them. The generation stops
+// early (completed false) once `cancel` is set. Puzzles by technique have no log record.
 GeneratedPuzzle generateBatchPuzzle(int level, std::uint64_t seed, const std::atomic<bool>& cancel,
-                                    const RatingBounds& bounds = {});
+                                    const RatingBounds& bounds = {},
+                                    GenerationMethod method = GenerationMethod::Designed);
 
 // N puzzles made on a thread pool, each from its own seed; results come back by index. Cancel stops
 // the running puzzles at their next pump pass and starts no new ones.
 class BatchGeneration {
 public:
-    BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed, RatingBounds bounds = {});
+    BatchGeneration(std::vector<int> levels, std::uint64_t baseSeed, RatingBounds bounds = {},
+                    GenerationMethod method = GenerationMethod::Designed);
 
     // Starts on `pool` (the global pool when null). The future's results are in index order.
     QFuture<GeneratedPuzzle> start(QThreadPool* pool = nullptr);
@@ -79,6 +67,7 @@ private:
     std::vector<int> levels_;
     std::uint64_t baseSeed_;
     RatingBounds bounds_;
+    GenerationMethod method_;
     std::shared_ptr<std::atomic<bool>> cancel_ = std::make_shared<std::atomic<bool>>(false);
     std::shared_ptr<std::atomic<int>> finished_ = std::make_shared<std::atomic<int>>(0);
     QFuture<GeneratedPuzzle> future_;

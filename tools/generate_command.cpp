@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "boardtext.h"
@@ -12,6 +13,7 @@
 #include "generator.h"
 #include "logicsolver.h"
 #include "options.h"
+#include "ratedgeneration.h"
 #include "seededrandom.h"
 #include "stepwords.h"
 
@@ -29,10 +31,9 @@ struct GenerateOptions {
     OutputFormat format = OutputFormat::Human;
     std::optional<std::string> logPath;
     RatingRange ratings;
+    bool byTechnique = false;
+    int threads = 0; // 0: one a core
 };
-
-// Draws for one puzzle of a rating range before the command gives up.
-constexpr long kMostDraws = 10000;
 
 std::optional<OutputFormat> formatNamed(const std::string& name) {
     if (name == "line") return OutputFormat::Line;
@@ -52,9 +53,21 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         return std::nullopt;
     };
     const OptionNames names{
-        {"--json"}, {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating"}};
+        {"--json", "--by-technique"},
+        {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating", "--threads"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--json") return chooseFormat(OutputFormat::Json, name);
+        if (name == "--by-technique") {
+            options.byTechnique = true;
+            return std::nullopt;
+        }
+        if (name == "--threads") {
+            const auto threads = parseNumber<int>(value);
+            if (!threads || *threads < 1 || *threads > 256)
+                return "--threads must be a whole number from 1 to 256, not '" + value + "'";
+            options.threads = *threads;
+            return std::nullopt;
+        }
         if (name == "--min-rating" || name == "--max-rating")
             return takeRatingOption(name, value, options.ratings);
         if (name == "--level") {
@@ -82,7 +95,14 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
     };
     if (auto error = readOptions(args, names, take)) return error;
     if (!levelGiven) return "missing --level L (1 very easy .. 5 very hard)";
-    return checkRatingRange(options.ratings);
+    if (options.byTechnique && options.logPath)
+        return "--log records the designed levels' puzzles; it takes no --by-technique";
+    if (auto error = checkRatingRange(options.ratings)) return error;
+    if (options.byTechnique && options.ratings.limited &&
+        intersect(techniqueLevelBand(options.level), RatingBounds{options.ratings.least, options.ratings.most}).empty())
+        return "level " + std::to_string(options.level) + " by technique has no puzzle rated " +
+               ratingText(options.ratings.least) + " to " + ratingText(options.ratings.most);
+    return std::nullopt;
 }
 
 std::string snapshotDigits(const BoardSnapshot& snapshot) {
@@ -116,6 +136,59 @@ std::string jsonLine(const Board& board, const GenerationResult& result, double 
     return out;
 }
 
+std::string digitsText(const logic::DigitGrid& digits) {
+    std::string out;
+    for (const auto digit : digits) out += static_cast<char>('0' + digit);
+    return out;
+}
+
+int clueCount(const logic::DigitGrid& digits) {
+    int count = 0;
+    for (const auto digit : digits) count += digit != 0 ? 1 : 0;
+    return count;
+}
+
+std::string hardestJson(const std::optional<logic::Technique>& hardest) {
+    return hardest ? "\"" + std::string(logic::techniqueId(*hardest)) + "\"" : std::string("null");
+}
+
+std::string bandId(int tenths) {
+    return std::string(logic::ratingBandId(logic::ratingBand(tenths)));
+}
+
+// A designed puzzle kept for its rating: the designed record with the draws it took.
+std::string rangedJsonLine(const Board& board, const RatedPuzzle& puzzle, double ms) {
+    std::string out = jsonLine(board, puzzle.designed, ms,
+                               logic::Rating{logic::PuzzleVerdict::Unique, puzzle.ratingTenths, puzzle.hardest, 0, false});
+    const auto at = out.rfind(", \"ms\": ");
+    out.insert(at, ", \"draws\": " + std::to_string(puzzle.draws));
+    return out;
+}
+
+// A puzzle carved by solving technique: no tally, tries or full grid of the designed generator.
+std::string techniqueJsonLine(int level, const RatedPuzzle& puzzle, double ms) {
+    return "{\"level\": " + std::to_string(level) + ", \"by_technique\": true, \"puzzle\": \"" +
+           digitsText(puzzle.puzzle) + "\", \"solution\": \"" + digitsText(puzzle.solution) +
+           "\", \"clues\": " + std::to_string(clueCount(puzzle.puzzle)) + ", \"rating\": " +
+           ratingText(puzzle.ratingTenths) + ", \"hardest\": " + hardestJson(puzzle.hardest) + ", \"band\": \"" +
+           bandId(puzzle.ratingTenths) + "\", \"draws\": " + std::to_string(puzzle.draws) +
+           ", \"ms\": " + millisecondsText(ms) + "}\n";
+}
+
+std::string techniqueHumanText(const Board& board, int level, const RatedPuzzle& puzzle, double ms, long number,
+                               long count) {
+    std::string out = "Puzzle " + std::to_string(number) + " of " + std::to_string(count) + ": level " +
+                      std::to_string(level) + " by technique, rated " + ratingText(puzzle.ratingTenths) + " (" +
+                      bandId(puzzle.ratingTenths) + "), " + std::to_string(clueCount(puzzle.puzzle)) + " givens\n";
+    out += writeMarkedGrid(board);
+    out += "puzzle:    " + board.digits() + "\n";
+    out += "solution:  " + digitsText(puzzle.solution) + "\n";
+    out += "hardest:   " + (puzzle.hardest ? techniqueName(*puzzle.hardest) : std::string("-")) + "\n";
+    out += std::to_string(puzzle.draws) + (puzzle.draws == 1 ? " draw, " : " draws, ") + millisecondsText(ms) +
+           " ms\n\n";
+    return out;
+}
+
 std::string humanText(const Board& board, const GenerationResult& result, double ms, long number,
                       long count) {
     const int singles = result.tally[1] - result.clueCount;
@@ -139,11 +212,74 @@ std::string humanText(const Board& board, const GenerationResult& result, double
     return out;
 }
 
-}  // namespace
+// Puzzles of a rating range, or by solving technique: each from one call of the rated generation,
+// puzzle n seeded with the n-th number of the seed's sequence.
+int runRated(const GenerateOptions& options) {
+    std::unique_ptr<FilePuzzleLog> log;
+    if (options.logPath) log = std::make_unique<FilePuzzleLog>(*options.logPath);
+    std::uint64_t base = 0;
+    if (options.seed) {
+        base = *options.seed;
+    } else {
+        std::random_device device;
+        base = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    }
+    SeededRandom seeds(base);
+    RatedRequest request;
+    request.level = options.level;
+    request.method = options.byTechnique ? GenerationMethod::ByTechnique : GenerationMethod::Designed;
+    if (options.ratings.limited) request.ratings = RatingBounds{options.ratings.least, options.ratings.most};
+    request.threads = options.threads;
+
+    int status = kExitOk;
+    for (long number = 1; number <= options.count; ++number) {
+        const auto start = std::chrono::steady_clock::now();
+        request.seed = seeds.nextBits();
+        const RatedPuzzle puzzle = generateRated(request);
+        if (puzzle.outcome != RatedOutcome::Found) {
+            const RatingBounds kept = keptRatings(request);
+            std::fprintf(stderr, "dodoru-cli generate: no puzzle of level %d%s rated %s to %s in %ld draws\n",
+                         options.level, options.byTechnique ? " by technique" : "", ratingText(kept.least).c_str(),
+                         kept.most >= kTopRating ? "the top" : ratingText(kept.most).c_str(), puzzle.draws);
+            return kExitIncomplete;
+        }
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        Board board;
+        for (int c = 0; c < kCellCount; ++c)
+            if (const int digit = puzzle.puzzle[static_cast<std::size_t>(c)]; digit != 0) board.cell(c).makeGiven(digit);
+        LogWriteResult logged;
+        if (log && !options.byTechnique)
+            logged = log->append(LogRecord{options.level, puzzle.designed.clueCount, 1, puzzle.designed.tally});
+        std::string text;
+        switch (options.format) {
+        case OutputFormat::Human:
+            text = options.byTechnique ? techniqueHumanText(board, options.level, puzzle, ms, number, options.count)
+                                       : humanText(board, puzzle.designed, ms, number, options.count);
+            break;
+        case OutputFormat::Line: text = writeLine(board) + "\n"; break;
+        case OutputFormat::Grid: text = (number > 1 ? "\n" : "") + writeGrid(board); break;
+        case OutputFormat::Json:
+            text = options.byTechnique ? techniqueJsonLine(options.level, puzzle, ms) : rangedJsonLine(board, puzzle, ms);
+            break;
+        }
+        if (!writeOutput(text)) return kExitIncomplete;
+        if (!logged.ok) {
+            std::fprintf(stderr, "dodoru-cli generate: puzzle %ld was not logged: %s\n", number, logged.error.c_str());
+            status = kExitIncomplete;
+        }
+    }
+    return status;
+}
+
+} // namespace
 
 int runGenerate(const std::vector<std::string>& args) {
     GenerateOptions options;
     if (const auto error = parseOptions(args, options)) return usageError("generate", *error);
+    // A range of the whole scale keeps every puzzle: the designed run, as without one.
+    if (options.byTechnique || RatingBounds{options.ratings.least, options.ratings.most}.limited())
+        return runRated(options);
 
     std::unique_ptr<RandomSource> random;
     if (options.seed)
@@ -158,8 +294,7 @@ int runGenerate(const std::vector<std::string>& args) {
     WindowState state;
     NoEventPump pump;
     Engine engine(board, state, pump);
-    // With a rating range the generator logs nothing: only the puzzles kept are logged, below.
-    Generator generator(engine, *random, options.ratings.limited ? nullptr : log.get());
+    Generator generator(engine, *random, log.get());
     const auto rateBoard = [&board]() {
         logic::DigitGrid digits{};
         for (int c = 0; c < kCellCount; ++c)
@@ -170,31 +305,15 @@ int runGenerate(const std::vector<std::string>& args) {
     int status = kExitOk;
     for (long number = 1; number <= options.count; ++number) {
         const auto start = std::chrono::steady_clock::now();
-        // Each draw continues the one random sequence, so a seed gives the same puzzles in any range.
-        GenerationResult result;
-        std::optional<logic::Rating> rating;
-        for (long draws = 0;; ++draws) {
-            if (draws == kMostDraws) {
-                std::fprintf(stderr,
-                             "dodoru-cli generate: no puzzle of level %d rated %s to %s in %ld draws\n",
-                             options.level, ratingText(options.ratings.least).c_str(),
-                             ratingText(options.ratings.most).c_str(), kMostDraws);
-                return kExitIncomplete;
-            }
-            result = generator.generate(options.level);
-            if (result.outcome != GenerationOutcome::Accepted) {
-                std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
-                return kExitIncomplete;
-            }
-            if (!options.ratings.limited) break;
-            rating = rateBoard();
-            if (options.ratings.holds(rating->ratingTenths)) break;
+        const GenerationResult result = generator.generate(options.level);
+        if (result.outcome != GenerationOutcome::Accepted) {
+            std::fprintf(stderr, "dodoru-cli generate: generation was interrupted\n");
+            return kExitIncomplete;
         }
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (options.ratings.limited && log)
-            result.log = log->append(LogRecord{options.level, result.clueCount, 1, result.tally});
-        if (options.format == OutputFormat::Json && !rating) rating = rateBoard();
+        std::optional<logic::Rating> rating;
+        if (options.format == OutputFormat::Json) rating = rateBoard();
         std::string text;
         switch (options.format) {
         case OutputFormat::Human: text = humanText(board, result, ms, number, options.count); break;

@@ -38,17 +38,22 @@ struct ManuscriptArgs {
     int threads = 0; // 0: one per core
     bool ratings = false;
     RatingRange ratingRange;
+    bool byTechnique = false;
 };
 
 std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
     bool countGiven = false;
-    const OptionNames names{{"--answers", "--rating"},
+    const OptionNames names{{"--answers", "--rating", "--by-technique"},
                             {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed",
                              "--from", "--log", "-o", "--output", "--threads", "--min-rating",
                              "--max-rating"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--min-rating" || name == "--max-rating")
             return takeRatingOption(name, value, out.ratingRange);
+        if (name == "--by-technique") {
+            out.byTechnique = true;
+            return std::nullopt;
+        }
         if (name == "--rating") {
             out.ratings = true;
         } else if (name == "--answers") {
@@ -109,12 +114,19 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
     if (auto error = checkRatingRange(out.ratingRange)) return error;
     if (out.output.empty()) return "missing -o OUT.pdf";
     if (out.from) {
-        if (!out.mix.empty() || countGiven || out.seed || out.logPath)
-            return "--from typesets a file's puzzles; it takes no --level, --mix, --count, --seed or --log";
+        if (!out.mix.empty() || countGiven || out.seed || out.logPath || out.byTechnique)
+            return "--from typesets a file's puzzles; it takes no --level, --mix, --count, --seed, --log or "
+                   "--by-technique";
         return std::nullopt;
     }
     if (out.mix.empty()) return "missing --level L or --mix L,L,... (1 very easy .. 5 very hard)";
     if (!countGiven) return "missing --count N";
+    if (out.byTechnique && out.logPath) return "--log records the designed levels' puzzles; it takes no --by-technique";
+    if (out.byTechnique && out.ratingRange.limited)
+        for (const int level : out.mix)
+            if (intersect(techniqueLevelBand(level), RatingBounds{out.ratingRange.least, out.ratingRange.most}).empty())
+                return "level " + std::to_string(level) + " by technique has no puzzle rated " +
+                       ratingText(out.ratingRange.least) + " to " + ratingText(out.ratingRange.most);
     return std::nullopt;
 }
 
@@ -136,7 +148,7 @@ std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args)
     RatingBounds bounds;
     if (args.ratingRange.limited) bounds = RatingBounds{args.ratingRange.least, args.ratingRange.most};
     BatchGeneration batch(levelsForMix(args.mix, args.count), args.seed ? *args.seed : randomBaseSeed(),
-                          bounds);
+                          bounds, args.byTechnique ? GenerationMethod::ByTechnique : GenerationMethod::Designed);
     QThreadPool pool;
     pool.setMaxThreadCount(args.threads > 0 ? args.threads : QThread::idealThreadCount());
     QFuture<GeneratedPuzzle> future = batch.start(&pool);
@@ -153,9 +165,9 @@ std::optional<std::vector<GeneratedPuzzle>> generate(const ManuscriptArgs& args)
     if (terminal) std::fprintf(stderr, "\rgenerating: %d of %d puzzles\n", batch.finished(), batch.count());
     std::vector<GeneratedPuzzle> results = batch.results();
     if (batch.outOfRange())
-        std::fprintf(stderr, "dodoru-cli manuscript: a puzzle found no draw rated %s to %s in %d draws\n",
+        std::fprintf(stderr, "dodoru-cli manuscript: a puzzle found no draw rated %s to %s in %ld draws\n",
                      ratingText(args.ratingRange.least).c_str(), ratingText(args.ratingRange.most).c_str(),
-                     kMostRatingDraws);
+                     kMostDraws);
     else if (results.empty())
         std::fprintf(stderr, "dodoru-cli manuscript: generation was interrupted\n");
     if (results.empty()) return std::nullopt;

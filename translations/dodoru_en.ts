@@ -167,6 +167,12 @@
         <source>%1.%2（%3）</source>
         <translation>%1.%2 (%3)</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>難度 %1.%2 %3</source>
+        <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
+        <translation>Difficulty %1.%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::AboutCommand</name>
@@ -267,7 +273,7 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+15"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>row %1 column %2</translation>
@@ -279,13 +285,19 @@
         <translation>Solved</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>已產生%1題目：提示數字%2個，空格%3個</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
+        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
+        <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells, %4</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>The %2 at %1 repeats %3</translation>
@@ -299,7 +311,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+230"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -308,7 +320,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+27"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>empty</translation>
@@ -578,7 +590,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+78"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+82"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -662,7 +674,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+176"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
@@ -692,16 +704,17 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+175"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="+22"/>
+        <location line="+18"/>
         <source>空格%1</source>
-        <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
-        <translation>Empty %1</translation>
+        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
+        <translation>Givens %1</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1040,7 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+117"/>
+        <location filename="../ui/main/playfile.cpp" line="+111"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>The file does not hold a game in progress.</translation>
     </message>
@@ -1050,34 +1063,34 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+89"/>
-        <location line="+86"/>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>Play</translation>
     </message>
     <message>
-        <location line="-82"/>
-        <location line="+196"/>
+        <location line="-80"/>
+        <location line="+167"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-193"/>
+        <location line="-164"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+215"/>
+        <location line="+184"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-50"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1087,12 +1100,12 @@ Open it now?</translation>
         <translation>Playing: 1–9 digit, 0 clear, Ctrl+1–9 mark, H hint, Ctrl+K check</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+10"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+30"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1105,7 +1118,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+80"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>
@@ -1121,13 +1134,13 @@ Open it now?</translation>
 The file is left as it is; this game will not be saved into it.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+44"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>The last run did not end normally; your game in progress has been recovered.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+5"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>Cannot save the game in progress:
@@ -1516,6 +1529,21 @@ Please go to %1 in your browser.</translation>
         <source>Dodoru - %1 (設計:%2 %3  %4 )</source>
         <extracomment>The main window&apos;s caption. %1: the puzzle&apos;s name, %2: the maker, %3: e-mail address, %4: web page.</extracomment>
         <translation>Dodoru - %1 (by %2 %3  %4 )</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::TechniqueLevelCommand</name>
+    <message>
+        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <source>難度依解題技巧</source>
+        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
+        <translation>Difficulty by Solving Technique</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>正在依解題技巧產生題目…（Esc 取消）</source>
+        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
+        <translation>Making a puzzle by solving technique… (Esc cancels)</translation>
     </message>
 </context>
 </TS>

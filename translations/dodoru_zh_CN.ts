@@ -167,6 +167,12 @@
         <source>%1.%2（%3）</source>
         <translation>%1.%2（%3）</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>難度 %1.%2 %3</source>
+        <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
+        <translation>难度 %1.%2 %3</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::AboutCommand</name>
@@ -267,7 +273,7 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+15"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>第%1行第%2列</translation>
@@ -279,13 +285,19 @@
         <translation>已解出</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>已產生%1題目：提示數字%2個，空格%3個</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
         <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
+        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
+        <translation>已产生%1题目：提示数字%2个，空格%3个，%4</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>%1的%2与%3重复</translation>
@@ -299,7 +311,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+230"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -308,7 +320,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+27"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>空格</translation>
@@ -573,7 +585,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+78"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+82"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -657,7 +669,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+176"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
@@ -687,15 +699,16 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+175"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="+22"/>
+        <location line="+18"/>
         <source>空格%1</source>
-        <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
+        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
         <translation>空格%1</translation>
     </message>
 </context>
@@ -1021,7 +1034,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+117"/>
+        <location filename="../ui/main/playfile.cpp" line="+111"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>文件的内容不是游戏进度。</translation>
     </message>
@@ -1044,34 +1057,34 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+89"/>
-        <location line="+86"/>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>作答</translation>
     </message>
     <message>
-        <location line="-82"/>
-        <location line="+196"/>
+        <location line="-80"/>
+        <location line="+167"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-193"/>
+        <location line="-164"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+215"/>
+        <location line="+184"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-50"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1081,12 +1094,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>作答中：1–9 填入数字，0 清除，Ctrl+1–9 候选数，H 提示，Ctrl+K 检查。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+10"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+30"/>
         <source>沒有與答案不符的數字。</source>
         <translation>没有与答案不符的数字。</translation>
     </message>
@@ -1098,7 +1111,7 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+80"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1114,13 +1127,13 @@ The redo command with the step it makes again (%1).</extracomment>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+44"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>上次没有正常结束；游戏进度已经找回来了。</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+5"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>无法保存游戏进度：
@@ -1509,6 +1522,21 @@ The redo command with the step it makes again (%1).</extracomment>
         <source>Dodoru - %1 (設計:%2 %3  %4 )</source>
         <extracomment>The main window&apos;s caption. %1: the puzzle&apos;s name, %2: the maker, %3: e-mail address, %4: web page.</extracomment>
         <translation>Dodoru - %1 (设计:%2 %3  %4 )</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::TechniqueLevelCommand</name>
+    <message>
+        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <source>難度依解題技巧</source>
+        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
+        <translation>难度依解题技巧</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>正在依解題技巧產生題目…（Esc 取消）</source>
+        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
+        <translation>正在依解题技巧产生题目…（Esc 取消）</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "contextmenu.h"
 #include "editingaids.h"
 #include "playgame.h"
+#include "techniquenames.h"
 #include "windowfeatures.h"
 #include "windowharness.h"
 
@@ -240,7 +241,7 @@ private slots:
         QTest::newRow("no solution") << QStringLiteral("5000000050") + QString(71, QChar('0')) << short(1)
                                      << QStringLiteral("此題無解");
         QTest::newRow("generation") << QString(81, QChar('0')) << short(3)
-                                    << QStringLiteral("已產生1.極易題目：提示數字%1個，空格%2個");
+                                    << QStringLiteral("已產生1.極易題目：提示數字%1個，空格%2個，%3");
     }
     void resultsAreTold() {
         QFETCH(QString, puzzle);
@@ -251,7 +252,7 @@ private slots:
         h->Command1_Click(button);
         if (button != 1) {
             const int givens = static_cast<int>(81 - boardDigits(h.window()).count(QChar('0')));
-            told = told.arg(givens).arg(81 - givens);
+            told = told.arg(givens).arg(81 - givens).arg(TechniqueNames::difficulty(h->session().ratingTenths()));
         }
         Announcer& news = announcer(h.window());
         QCOMPARE(news.message(), told);

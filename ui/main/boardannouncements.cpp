@@ -6,6 +6,7 @@
 #include "boardsession.h"
 #include "mainwindow.h"
 #include "manuscriptpuzzle.h"
+#include "techniquenames.h"
 
 namespace dodoru {
 
@@ -40,11 +41,13 @@ QString BoardAnnouncements::solveResultText(const BoardSession& session) {
 
 QString BoardAnnouncements::generatedText(const BoardSession& session) {
     const int givens = session.puzzle().givenCount();
-    //: Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.
-    return tr("已產生%1題目：提示數字%2個，空格%3個")
+    //: Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and
+    //: the puzzle's difficulty (難度 6.0 專家).
+    return tr("已產生%1題目：提示數字%2個，空格%3個，%4")
         .arg(levelName(session.level()))
         .arg(givens)
-        .arg(kCellCount - givens);
+        .arg(kCellCount - givens)
+        .arg(TechniqueNames::difficulty(session.ratingTenths()));
 }
 
 QString BoardAnnouncements::repeatText(const BoardSession& session, int cell) {

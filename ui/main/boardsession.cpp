@@ -1,6 +1,7 @@
 #include "boardsession.h"
 
 #include "engineboard.h"
+#include "logicsolver.h"
 
 namespace dodoru {
 
@@ -178,6 +179,34 @@ GenerationResult BoardSession::generate(int level, RandomSource& random, PuzzleL
     // The puzzle is there to be played.
     if (result.outcome == GenerationOutcome::Accepted) setPlaying(true);
     return result;
+}
+
+void BoardSession::showGeneratedPuzzle(const logic::DigitGrid& givens, int ratingTenths) {
+    for (int c = 0; c < kCellCount; ++c) {
+        const int digit = givens[static_cast<std::size_t>(c)];
+        if (digit != 0)
+            puzzle_.setCell(c, digit, CellKind::Given);
+        else
+            puzzle_.clear(c);
+        puzzle_.setPencilMarks(c, 0);
+        state_.Grid[static_cast<std::size_t>(c)] = static_cast<std::int16_t>(digit);
+    }
+    puzzle_.setVerdict(Verdict::None);
+    rating_ = KnownRating{givens, ratingTenths};
+    emit boardChanged();
+    emit puzzleShown();
+    setPlaying(true);
+}
+
+int BoardSession::ratingTenths() const {
+    logic::DigitGrid givens{};
+    for (int c = 0; c < kCellCount; ++c)
+        if (puzzle_.isGiven(c)) givens[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(puzzle_.digit(c));
+    if (!rating_ || rating_->givens != givens) {
+        const logic::Rating rating = logic::rate(givens);
+        rating_ = KnownRating{givens, rating.verdict == logic::PuzzleVerdict::Unique ? rating.ratingTenths : 0};
+    }
+    return rating_->tenths;
 }
 
 void BoardSession::showSearchGrid() {

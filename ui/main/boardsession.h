@@ -7,6 +7,7 @@
 #include "board.h"
 #include "engine.h"
 #include "generator.h"
+#include "position.h"
 #include "puzzlestate.h"
 
 namespace dodoru {
@@ -87,6 +88,12 @@ public:
     // A puzzle of `level`, announced with boardHidden() at every full grid begun and puzzleShown() once
     // accepted; the board is announced only when the puzzle was accepted.
     GenerationResult generate(int level, RandomSource& random, PuzzleLog* log);
+    // A puzzle made away from the window (by solving technique) with its rating: the givens alone on
+    // the board, announced as a generation's end with puzzleShown(), and played.
+    void showGeneratedPuzzle(const logic::DigitGrid& givens, int ratingTenths);
+    // The logical solver's rating of the givens on the board, in tenths (0 when they have no single
+    // solution); worked out once for each puzzle.
+    int ratingTenths() const;
     // The search's digits into every cell that is not a given (the live display).
     void showSearchGrid();
     // During a long command: the board as the engine has it now, announced.
@@ -120,6 +127,11 @@ private:
 
     PuzzleState puzzle_;
     std::optional<PuzzleState> beforeGeneration_;
+    struct KnownRating {
+        logic::DigitGrid givens{};
+        int tenths = 0;
+    };
+    mutable std::optional<KnownRating> rating_;
     Board board_; // the engine's
     WindowState state_;
     Engine engine_;

@@ -29,6 +29,8 @@
 #include "windoweventpump.h"
 #include "playfile.h"
 #include "playgame.h"
+#include "ratedgeneration.h"
+#include "techniquelevelcommand.h"
 #include "windowfeatures.h"
 
 namespace dodoru {
@@ -124,8 +126,22 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     std::unique_ptr<PlayFile> playFile;
     if (keeper_)
         playFile = std::make_unique<PlayFile>(QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("play.json")));
-    FeatureControls controls{cells_, chooser_, count_, [this] { Command1_Click(kManualButton); },
-                             [this] { reopenAboutBox(); }};
+    FeatureControls controls;
+    controls.cells = cells_;
+    controls.chooser = chooser_;
+    controls.countLabel = count_;
+    controls.enterManualSetUp = [this] { Command1_Click(kManualButton); };
+    controls.reopenAboutBox = [this] { reopenAboutBox(); };
+    // The window's own choices are kept beside the givens too.
+    if (keeper_)
+        controls.settingsPath = QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("settings.json"));
+    controls.nextSeed = [this] {
+        const auto draw = [this] { return static_cast<std::uint64_t>(scaledDraw(services_.random->next(), 1 << 24)); };
+        const std::uint64_t high = draw() << 40;
+        const std::uint64_t middle = draw() << 20;
+        return high ^ middle ^ draw();
+    };
+    controls.showTechniquePuzzle = [this](int level, const RatedPuzzle& puzzle) { showTechniquePuzzle(level, puzzle); };
     features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
                                                  *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,
                                                  std::move(playFile));
@@ -445,12 +461,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ---- the command panel --------------------------------------------------------------------------
 
 void MainWindow::Command1_Click(short Index) {
+    // While a puzzle is made by solving technique, any button of the panel cancels it and does no more.
+    if (features_ && features_->techniqueLevels().busy()) {
+        features_->techniqueLevels().cancel();
+        return;
+    }
     if (Index == kPrintButton) {
         printWindow();
         return;
     }
     // Buttons 0..7 are disabled while a long command runs; nothing else may start one meanwhile.
     if (session_->running() || closing_) return;
+    if (Index >= kFirstLevelButton && Index <= kLastLevelButton && features_ && features_->techniqueLevels().on()) {
+        features_->techniqueLevels().start(Index - kFirstLevelButton + 1);
+        return;
+    }
     // The focus goes back to the button pressed, or to the cell it was on in the grid.
     const CommandFocus focusReturn(this, features_->editing().keyboard().gridHasFocus() ? nullptr : Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
@@ -515,6 +540,22 @@ void MainWindow::generate(int level) {
     features_->editing().keyboard().focusFirstEmptyCell();
     if (!result.log.ok)
         services_.messageBoxes->show(this, logFailedText(result.log), MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void MainWindow::showTechniquePuzzle(int level, const RatedPuzzle& puzzle) {
+    if (session_->running() || closing_) return;
+    const auto button = static_cast<short>(kFirstLevelButton + level - 1);
+    const BoardHistory::Step historyStep(features_->history(), Command1(button)->text(),
+                                         BoardHistory::UndoMode::AsBefore);
+    session_->setMode(Mode::Generate, level);
+    count_->hide();
+    session_->beginCommand();
+    setCellPointers(MousePointer::Default);
+    setCellTooltips(QString());
+    session_->showGeneratedPuzzle(puzzle.puzzle, puzzle.ratingTenths);
+    for (ColourLabel* cell : cells_) cell->show();
+    count_->setCaption(tr("空格%1").arg(session_->puzzle().givenCount()));
+    count_->show();
 }
 
 // ---- cell editing -------------------------------------------------------------------------------

@@ -28,6 +28,7 @@ class WindowEventPump;
 class BoardFileKeeper;
 class WindowPrinter;
 class WindowFeatures;
+struct RatedPuzzle;
 
 // The main window Form1: 81 cell labels over 20 grid lines, the command panel, the digit chooser, the
 // hint, count and message labels and the display timer. The board session (puzzle, engine, mode and
@@ -118,6 +119,8 @@ private:
     void solve();
     void clearBoard();
     void generate(int level);
+    // A puzzle made by solving technique away from the window's thread, shown as a generation ends.
+    void showTechniquePuzzle(int level, const RatedPuzzle& puzzle);
 
     void showAboutBox();
     void loadSaveFile();

@@ -13,12 +13,15 @@ constexpr int kSpacing = 12; // between the message and the time
 } // namespace
 
 PlayBar::PlayBar(QWidget* parent)
-    : QWidget(parent), messageLabel_(new QLabel(this)), timeLabel_(new QLabel(this)) {
+    : QWidget(parent), messageLabel_(new QLabel(this)), ratingLabel_(new QLabel(this)), timeLabel_(new QLabel(this)) {
     setObjectName(QStringLiteral("playBar"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     messageLabel_->setObjectName(QStringLiteral("playMessage"));
     timeLabel_->setObjectName(QStringLiteral("playTime"));
+    ratingLabel_->setObjectName(QStringLiteral("playRating"));
+    ratingLabel_->setTextFormat(Qt::PlainText);
+    ratingLabel_->hide();
     messageLabel_->setTextFormat(Qt::PlainText);
     timeLabel_->setTextFormat(Qt::PlainText);
     messageLabel_->setMinimumWidth(0);
@@ -29,6 +32,7 @@ PlayBar::PlayBar(QWidget* parent)
     layout->setContentsMargins(kMargin, 0, kMargin, 0);
     layout->setSpacing(kSpacing);
     layout->addWidget(messageLabel_, 1);
+    layout->addWidget(ratingLabel_, 0);
     layout->addWidget(timeLabel_, 0);
 }
 
@@ -52,6 +56,16 @@ QString PlayBar::time() const {
     return timeLabel_->text();
 }
 
+void PlayBar::setRating(const QString& text) {
+    ratingLabel_->setText(text);
+    ratingLabel_->setVisible(!text.isEmpty());
+    fit();
+}
+
+QString PlayBar::rating() const {
+    return ratingLabel_->text();
+}
+
 void PlayBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fit();
@@ -61,7 +75,9 @@ void PlayBar::fit() {
     // Resizing the line below calls here again.
     if (fitting_) return;
     fitting_ = true;
-    const int room = qMax(1, width() - 2 * kMargin - kSpacing - timeLabel_->sizeHint().width());
+    // The rating and the time at the right, each after the layout's spacing.
+    const int rating = ratingLabel_->text().isEmpty() ? 0 : ratingLabel_->sizeHint().width() + kSpacing;
+    const int room = qMax(1, width() - 2 * kMargin - kSpacing - rating - timeLabel_->sizeHint().width());
     const auto needed = [&](const QFont& font) {
         const QFontMetrics metrics(font);
         if (metrics.horizontalAdvance(message_) <= room) return metrics.height();

@@ -25,6 +25,9 @@ public:
     QString message() const { return message_; }
     void setTime(const QString& text);
     QString time() const;
+    // The puzzle's difficulty, between the message and the time.
+    void setRating(const QString& text);
+    QString rating() const;
 
     QLabel* messageLabel() const { return messageLabel_; }
 
@@ -35,6 +38,7 @@ private:
     void fit();
 
     QLabel* messageLabel_;
+    QLabel* ratingLabel_;
     QLabel* timeLabel_;
     QString message_;
     int lineHeight_ = 0;

@@ -22,6 +22,7 @@
 #include "platform.h"
 #include "playbar.h"
 #include "playfile.h"
+#include "techniquenames.h"
 #include "twips.h"
 #include "windowcommand.h"
 
@@ -236,6 +237,7 @@ void PlayGame::showBar() {
     bar_->raise();
     if (inFront_) inFront_->raise();
     showTime();
+    bar_->setRating(TechniqueNames::difficulty(session_.ratingTenths()));
     say(restingText());
 }
 
@@ -317,6 +319,35 @@ void PlayGame::fillPencilMarks() {
 
 void PlayGame::togglePencilMark(int digit) {
     session_.togglePencilMark(session_.selectedCell(), digit);
+}
+
+void PlayGame::showBusy(const QString& text) {
+    if (busy_) return;
+    busy_ = true;
+    shownForBusy_ = bar_->isHidden();
+    messageBeforeBusy_ = bar_->message();
+    if (shownForBusy_) {
+        const bool count = inFront_ != nullptr && !inFront_->isHidden();
+        bar_->setGeometry(0, 0, count ? inFront_->x() : window_.width(), bar_->height());
+        bar_->show();
+        bar_->raise();
+        if (inFront_) inFront_->raise();
+        bar_->setTime(QString());
+        bar_->setRating(QString());
+    }
+    say(text);
+}
+
+void PlayGame::endBusy() {
+    if (!busy_) return;
+    busy_ = false;
+    if (shownForBusy_) {
+        bar_->hide();
+        // A game begun meanwhile keeps its line.
+        if (engaged_ && session_.playing()) showBar();
+        return;
+    }
+    bar_->setMessage(messageBeforeBusy_);
 }
 
 void PlayGame::say(const QString& text) {

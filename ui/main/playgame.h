@@ -78,6 +78,12 @@ public:
 
     // Called when 作答 has begun a game: the keyboard is for the new game.
     void setGameBegun(std::function<void()> begun) { gameBegun_ = std::move(begun); }
+    // A long command's news on the play line (a generation by solving technique): the line shows for it,
+    // and goes back to what it was when the command ends.
+    void showBusy(const QString& text);
+    void endBusy();
+    bool busy() const { return busy_; }
+
     // Everything the play line says is also handed to `announce`, for screen readers.
     void setAnnouncer(std::function<void(const QString&)> announce) { announce_ = std::move(announce); }
     // A widget of the window's top line that stays in front of the play line (the generation's count,
@@ -147,6 +153,9 @@ private:
     bool congratulated_ = false; // the solved message was shown for this puzzle
     bool engaged_ = false;
     bool lineAboutBoard_ = false; // the line says what a hint or a check found on the board
+    bool busy_ = false;
+    bool shownForBusy_ = false; // the line was hidden before the busy state showed it
+    QString messageBeforeBusy_;
 };
 
 } // namespace dodoru

@@ -72,4 +72,10 @@ QString TechniqueNames::rating(int tenths) {
     return tr("%1.%2（%3）").arg(tenths / 10).arg(tenths % 10).arg(band(logic::ratingBand(tenths)));
 }
 
+QString TechniqueNames::difficulty(int tenths) {
+    //: A puzzle's rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a
+    //: generation ends.
+    return tr("難度 %1.%2 %3").arg(tenths / 10).arg(tenths % 10).arg(band(logic::ratingBand(tenths)));
+}
+
 } // namespace dodoru

@@ -20,6 +20,8 @@ public:
     static QString unit(const logic::Unit& unit);
     // "4.4（高階）"
     static QString rating(int tenths);
+    // A puzzle's difficulty as the play line names it: "難度 6.0 專家".
+    static QString difficulty(int tenths);
 };
 
 } // namespace dodoru

@@ -17,6 +17,7 @@
 #include "manuscriptcommand.h"
 #include "playfile.h"
 #include "playgame.h"
+#include "techniquelevelcommand.h"
 #include "transferplatform.h"
 
 namespace dodoru {
@@ -37,12 +38,15 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     play_->keepInFront(controls_.countLabel);
     play_->setGameBegun([this] { editing_->keyboard().focusFirstEmptyCell(); });
     play_->setAnnouncer([announcer = announcer_](const QString& text) { announcer->announce(text); });
+    techniqueLevels_ = std::make_unique<TechniqueLevelCommand>(window, *play_, WindowSettings(controls_.settingsPath),
+                                                               controls_.nextSeed, controls_.showTechniquePuzzle);
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
     about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);
 
     // The window's commands, in the order the context menu lists them.
     window.addActions(play_->actions());
+    window.addAction(techniqueLevels_->action());
     window.addAction(manuscript_->action());
     window.addAction(editing_->history().undoAction());
     window.addAction(editing_->history().redoAction());
@@ -60,6 +64,8 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
 }
 
 WindowFeatures::~WindowFeatures() {
+    // A puzzle still being made by technique is cancelled; its play line is the game's.
+    techniqueLevels_.reset();
     // The game refers to the undo history the editing aids own.
     play_.reset();
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <cstdint>
 #include <memory>
 
 #include "puzzletransfer.h"
@@ -22,7 +23,9 @@ class EditingAids;
 class ManuscriptCommand;
 class MessageBoxes;
 class PuzzleLog;
+class TechniqueLevelCommand;
 class TransferPlatform;
+struct RatedPuzzle;
 class WindowContextMenu;
 
 // What the features need of the main window besides the session: its cell labels and digit chooser,
@@ -33,6 +36,11 @@ struct FeatureControls {
     QWidget* countLabel = nullptr; // the generation's count at the top right
     std::function<void()> enterManualSetUp;
     std::function<void()> reopenAboutBox;
+    // The window's settings file (empty: nothing kept between runs), a seed for each puzzle made by
+    // solving technique, and how such a puzzle is shown.
+    QString settingsPath;
+    std::function<std::uint64_t()> nextSeed;
+    std::function<void(int level, const RatedPuzzle& puzzle)> showTechniquePuzzle;
 };
 
 // The features that take the window beyond its design, wired to the window and the session here and
@@ -53,6 +61,7 @@ public:
     PuzzleTransfer& transfer() { return *transfer_; }
     ManuscriptCommand& manuscript() { return *manuscript_; }
     WindowContextMenu& contextMenu() { return *contextMenu_; }
+    TechniqueLevelCommand& techniqueLevels() { return *techniqueLevels_; }
     // Tells a screen reader news at once: any feature's results and hints go through it.
     Announcer& announcer() { return *announcer_; }
 
@@ -68,6 +77,7 @@ private:
     Announcer* announcer_; // owned by the window
     std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PlayGame> play_;
+    std::unique_ptr<TechniqueLevelCommand> techniqueLevels_;
     std::unique_ptr<PuzzleTransfer> transfer_;
     std::unique_ptr<ManuscriptCommand> manuscript_;
     std::unique_ptr<AboutCommand> about_;
