@@ -192,19 +192,19 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。</source>
         <extracomment>First paragraph of the About box. %1: the puzzle&apos;s name, %2: the mathematician&apos;s name.</extracomment>
         <translation>The %1 (Dodoru), popular all over the world, takes its name from Japanese, but its idea comes from the Latin squares of the 18th-century Swiss mathematician %2.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-6"/>
         <source>程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。</source>
         <extracomment>Second paragraph of the About box: what the program does.</extracomment>
         <translation>The program sets up puzzles, lets you make your own and solves them, and makes sheets of puzzles too.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。</source>
         <extracomment>Third paragraph of the About box. %1: the puzzle&apos;s name.</extracomment>
         <translation>When a %1 on paper has you stuck, enter it and let the program solve it: the answer shows which step went wrong, and you get better with every puzzle.</translation>
@@ -263,17 +263,29 @@
         <extracomment>The button that starts the system information tool. &amp; marks the access key (Alt+S).</extracomment>
         <translation>&amp;System Info</translation>
     </message>
+    <message>
+        <location filename="../ui/about/aboutdialog.cpp" line="+92"/>
+        <source>關閉</source>
+        <extracomment>The About box&apos;s OK button, described for a screen reader (its tooltip says &quot;Close&quot;).</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>系統資訊</source>
+        <extracomment>The About box&apos;s system information button, described for a screen reader.</extracomment>
+        <translation>System information</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+24"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>row %1 column %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+30"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>Solved</translation>
@@ -285,13 +297,43 @@
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>%1的%2與%3重複</source>
-        <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
-        <translation>The %2 at %1 repeats %3</translation>
+        <location line="+18"/>
+        <source>，與%1重複</source>
+        <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
+        <translation>, repeats %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+7"/>
+        <source>%1是題目的數字，不能修改</source>
+        <extracomment>Told when a digit is typed over a given while playing: the cell (第1列第3行).</extracomment>
+        <translation>%1 is a given: it cannot change</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>按 %1 可修改題目</source>
+        <extracomment>Told with a refused digit: what lets the player change the board (%1: the manual set-up button).</extracomment>
+        <translation>press %1 to change the puzzle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>已解出的盤面不能修改，</source>
+        <extracomment>Told when a digit is typed into the board a solve has filled in.</extracomment>
+        <translation>A solved board cannot change: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>現在不能修改盤面，</source>
+        <extracomment>Told when a digit is typed while the board takes none (after a refused clear, for example).</extracomment>
+        <translation>The board cannot change now: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1，不能作答</source>
+        <extracomment>Told when 作答 (play) is refused: the verdict (有多組解答 …), then why nothing else happened.</extracomment>
+        <translation>%1: cannot play</translation>
+    </message>
+    <message>
+        <location line="-19"/>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -299,7 +341,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+194"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -308,7 +350,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+28"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>empty</translation>
@@ -320,46 +362,40 @@
         <translation>Row %1, column %2, %3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>，候選數 %1</source>
         <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
         <translation>, pencil marks %1</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>尚未填入數字</source>
-        <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
-        <translation>No digit yet</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>題目給定的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell holding a digit of the puzzle (a given, shown in blue).</extracomment>
-        <translation>A given of the puzzle</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>你填入的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
-        <translation>Your digit</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>程式解出的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell whose digit the program found by solving.</extracomment>
-        <translation>A digit found by the program</translation>
+        <location line="+6"/>
+        <source>，題目</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the digit is a given of the puzzle (shown in blue). Short: a screen reader says it at every cell.</extracomment>
+        <translation>, given</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>；與同列、同行或同一九宮格的數字重複</source>
-        <extracomment>Added to a cell&apos;s description when its digit repeats another (a given, or while playing also the player&apos;s digit) in its row, column or 3x3 box.</extracomment>
-        <translation>; repeats a digit in its row, column or box</translation>
+        <source>，你填的</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the player typed it while playing. Short.</extracomment>
+        <translation>, yours</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>，解答</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the program found it by solving. Short.</extracomment>
+        <translation>, answer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>，重複</source>
+        <extracomment>Added to a cell&apos;s name when its digit repeats another in its row, column or 3x3 box. Short.</extracomment>
+        <translation>, repeated</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>；與答案不符</source>
-        <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
-        <translation>; differs from the solution</translation>
+        <source>，不對</source>
+        <extracomment>Added to a cell&apos;s name when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s. Short.</extracomment>
+        <translation>, wrong</translation>
     </message>
 </context>
 <context>
@@ -578,7 +614,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+80"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -644,13 +680,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="-61"/>
         <location filename="../ui/main/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.Manual</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../ui/main/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>Solve</translation>
@@ -662,19 +699,55 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+162"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+108"/>
         <source>列印</source>
         <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
         <translation>Print</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+6"/>
+        <source>選 1 到 9 填入這一格，0 清除。</source>
+        <extracomment>The digit chooser&apos;s description for a screen reader: one short sentence.</extracomment>
+        <translation>Choose 1 to 9 for this cell, 0 to clear it.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>自己輸入題目</source>
+        <extracomment>A command button&apos;s description for a screen reader (0.手動): the words of its English tooltip.</extracomment>
+        <translation>Enter a puzzle yourself</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>解出盤面上的題目</source>
+        <extracomment>A command button&apos;s description for a screen reader (自動解題).</extracomment>
+        <translation>Solve the puzzle on the board</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>清除所有數字，重新開始</source>
+        <extracomment>A command button&apos;s description for a screen reader (清除重來).</extracomment>
+        <translation>Clear every digit and start again</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>列印視窗</source>
+        <extracomment>A command button&apos;s description for a screen reader (the print button).</extracomment>
+        <translation>Print the window</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>自動出一題這個等級的題目</source>
+        <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
+        <translation>Make a puzzle of this level</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Unsolvable</translation>
@@ -692,7 +765,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+168"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
@@ -890,13 +963,25 @@ Open it now?</translation>
         <translation>e.g. 2,2,3,3,4</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>等級 1 到 5，以逗號分隔，依序分配到各題</source>
+        <extracomment>The mixed levels field described for a screen reader (its tooltip stays English).</extracomment>
+        <translation>Levels 1 to 5 separated by commas, given to the puzzles in their order</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>等級：</source>
         <extracomment>The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.</extracomment>
         <translation>Level:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>要產生的題數（1 到 1000）</source>
+        <extracomment>The number of puzzles described for a screen reader (its tooltip stays English).</extracomment>
+        <translation>Puzzles to generate (1 to 1000)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>題數：</source>
         <translation>Puzzles:</translation>
     </message>
@@ -1051,33 +1136,33 @@ Open it now?</translation>
     <name>dodoru::PlayGame</name>
     <message>
         <location filename="../ui/main/playgame.cpp" line="+81"/>
-        <location line="+84"/>
+        <location line="+85"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>Play</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+166"/>
+        <location line="-81"/>
+        <location line="+168"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-165"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+185"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1092,7 +1177,7 @@ Open it now?</translation>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1479,7 +1564,7 @@ Please go to %1 in your browser.</translation>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>Window Commands</translation>

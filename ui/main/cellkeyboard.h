@@ -44,6 +44,11 @@ public:
     // The cell that takes the focus when the grid gets it.
     int tabStop() const { return tabStop_; }
     bool gridHasFocus() const;
+    // A digit typed for `cell` that the board does not take (a given while playing, a solved board).
+    void refuse(int cell) { emit digitRefused(cell); }
+
+signals:
+    void digitRefused(int cell);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,6 +9,7 @@
 #include "announcer.h"
 #include "boardannouncements.h"
 #include "boardsession.h"
+#include "cellkeyboard.h"
 #include "celllabel.h"
 #include "contextmenu.h"
 #include "editingaids.h"
@@ -31,10 +32,13 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     announcer_->setGeometry(0, 0, 1, 1);
     announcer_->lower();
     announcements_ = std::make_unique<BoardAnnouncements>(session_, *announcer_);
+    QObject::connect(&editing_->keyboard(), &CellKeyboard::digitRefused, announcements_.get(),
+                     &BoardAnnouncements::tellRefusedDigit);
     play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
                                        std::move(playFile));
     play_->keepInFront(controls_.countLabel);
     play_->setAnnouncer([announcer = announcer_](const QString& text) { announcer->announce(text); });
+    QObject::connect(play_.get(), &PlayGame::playRefused, announcements_.get(), &BoardAnnouncements::tellRefusedPlay);
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
     about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);
