@@ -393,6 +393,9 @@ private slots:
         QCOMPARE(told.count(), 2);
         QCOMPARE(shown.count, 2);
         QCOMPARE(face(&news)->text(QAccessible::Name), cellPlace(cell) + QStringLiteral("，空格"));
+        // a pencil mark too
+        QTest::keyClick(&h.window(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(news.message(), cellPlace(cell) + QStringLiteral("，空格，候選數 3"));
     }
 
     // A digit the board does not take says why; so does a refused 作答.
@@ -446,7 +449,9 @@ private slots:
         h->features().contextMenu().popup(QPoint(5, 5), true);
         QMenu* first = h->features().contextMenu().menu();
         QVERIFY(first);
+        // read as a screen reader reads it
         QVERIFY(face(first)->childCount() > 0);
+        for (int i = 0; i < face(first)->childCount(); ++i) QVERIFY(face(first)->child(i)->isValid());
         first->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         h->features().contextMenu().popup(QPoint(5, 5), true);

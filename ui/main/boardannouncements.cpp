@@ -35,9 +35,12 @@ BoardAnnouncements::BoardAnnouncements(BoardSession& session, Announcer& announc
             [this] { announcer_.announce(generatedText(session_)); });
     // A typed digit is an edit of the selected cell (a given in manual set-up, the player's digit while
     // playing); other cells change with commands, transfers and hints.
-    connect(&session_, &BoardSession::cellChanged, this, [this](int cell) {
+    const auto edited = [this](int cell) {
         if (session_.editable() && cell == session_.selectedCell()) announcer_.announce(editText(session_, cell));
-    });
+    };
+    connect(&session_, &BoardSession::cellChanged, this, edited);
+    // A pencil mark of the selected cell, on or off (the marks a digit takes from other cells are not told).
+    connect(&session_, &BoardSession::pencilMarksChanged, this, edited);
 }
 
 void BoardAnnouncements::tellRefusedDigit(int cell) {
