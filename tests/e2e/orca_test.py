@@ -195,6 +195,21 @@ class Orca:
     def mark(self):
         return len(self.spoken())
 
+    def settle(self, quiet=0.4, timeout=10):
+        """Waits until Orca has handled what it was sent: it logs every event it gets, so a log that has
+        not grown for `quiet` seconds means an empty queue. A window coming back to the front after a
+        menu is otherwise still being handled when the next key arrives, and Orca takes the focus that
+        key brings as known already."""
+        last = {"size": -1, "since": time.monotonic()}
+
+        def probe():
+            size = os.path.getsize(self.log)
+            if size != last["size"]:
+                last["size"], last["since"] = size, time.monotonic()
+            return time.monotonic() - last["since"] >= quiet
+
+        wait_until(probe, timeout, "Orca to handle what it was sent")
+
 
 def solve(grid):
     """The one solution of a 9×9 puzzle (0 for empty), by search on the cell with the fewest digits."""
@@ -340,6 +355,7 @@ def game(session, orca, env, args, texts):
         orca.wait(name + " push button")
     session.key("space")
     orca.wait(notification(texts["solved"]), 30)
+    orca.settle()
     step(f"the chooser is described in one sentence ({description!r}); Space on the solve button: "
          f"{texts['solved']!r} is heard")
 
@@ -356,6 +372,7 @@ def game(session, orca, env, args, texts):
         orca.wait(texts["menu_first"])
         session.key("Escape")
         orca.wait("escape")
+        orca.settle()
     step("the context menu is read at its first and its second opening")
 
     session.key("Tab")
@@ -365,6 +382,7 @@ def game(session, orca, env, args, texts):
         orca.wait(name + " push button")
     session.key("space")
     generated = orca.wait(notification(texts["generated"]), 60)
+    orca.settle()  # a generation sends many events
     step(f"Space on the first level generates a puzzle: {generated!r}")
 
     puzzle = read_grid(process.pid, texts)
