@@ -14,10 +14,13 @@ DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools lib
 DODORU_PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # Extra packages the tests use: a virtual X server with a window manager, a driver, the clipboard, PDF
 # rendering, a print system with a PDF printer for printing end to end, the accessibility stack a
-# screen reader listens on (a D-Bus session bus, the AT-SPI bus and pyatspi), and the package's checkers.
+# screen reader listens on (a D-Bus session bus, the AT-SPI bus and pyatspi), the screen reader itself with
+# its speech server (Orca, speech-dispatcher with its audio plugins, pgrep to find another Orca), and the
+# package's checkers.
 DODORU_TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils openbox poppler-utils imagemagick
                       wmctrl python3 appstream desktop-file-utils cups printer-driver-cups-pdf
                       dbus-x11 at-spi2-core python3-pyatspi
+                      orca speech-dispatcher speech-dispatcher-audio-plugins procps
                       "${DODORU_PACKAGE_PACKAGES[@]}")
 
 missing_packages() {

@@ -198,19 +198,19 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。</source>
         <extracomment>First paragraph of the About box. %1: the puzzle&apos;s name, %2: the mathematician&apos;s name.</extracomment>
         <translation>The %1 (Dodoru), popular all over the world, takes its name from Japanese, but its idea comes from the Latin squares of the 18th-century Swiss mathematician %2.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-6"/>
         <source>程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。</source>
         <extracomment>Second paragraph of the About box: what the program does.</extracomment>
         <translation>The program sets up puzzles, lets you make your own and solves them, and makes sheets of puzzles too.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。</source>
         <extracomment>Third paragraph of the About box. %1: the puzzle&apos;s name.</extracomment>
         <translation>When a %1 on paper has you stuck, enter it and let the program solve it: the answer shows which step went wrong, and you get better with every puzzle.</translation>
@@ -269,29 +269,77 @@
         <extracomment>The button that starts the system information tool. &amp; marks the access key (Alt+S).</extracomment>
         <translation>&amp;System Info</translation>
     </message>
+    <message>
+        <location filename="../ui/about/aboutdialog.cpp" line="+92"/>
+        <source>關閉</source>
+        <extracomment>The About box&apos;s OK button, described for a screen reader (its tooltip says &quot;Close&quot;).</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>系統資訊</source>
+        <extracomment>The About box&apos;s system information button, described for a screen reader.</extracomment>
+        <translation>System information</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+15"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+24"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>row %1 column %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+30"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>Solved</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>已產生%1題目：提示數字%2個，空格%3個</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>，與%1重複</source>
+        <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
+        <translation>, repeats %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1是題目的數字，不能修改</source>
+        <extracomment>Told when a digit is typed over a given while playing: the cell (第1列第3行).</extracomment>
+        <translation>%1 is a given: it cannot change</translation>
+    </message>
+    <message>
         <location line="+2"/>
+        <source>按 %1 可修改題目</source>
+        <extracomment>Told with a refused digit: what lets the player change the board (%1: the manual set-up button).</extracomment>
+        <translation>press %1 to change the puzzle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>已解出的盤面不能修改，</source>
+        <extracomment>Told when a digit is typed into the board a solve has filled in.</extracomment>
+        <translation>A solved board cannot change: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>現在不能修改盤面，</source>
+        <extracomment>Told when a digit is typed while the board takes none (after a refused clear, for example).</extracomment>
+        <translation>The board cannot change now: </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1，不能作答</source>
+        <extracomment>Told when 作答 (play) is refused: the verdict (有多組解答 …), then why nothing else happened.</extracomment>
+        <translation>%1: cannot play</translation>
+    </message>
+    <message>
+        <location line="-51"/>
         <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells, %4</translation>
@@ -303,7 +351,7 @@
         <translation>The %2 at %1 repeats %3</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+18"/>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -311,7 +359,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+194"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -320,7 +368,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+28"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>empty</translation>
@@ -332,25 +380,37 @@
         <translation>Row %1, column %2, %3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>，候選數 %1</source>
         <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
         <translation>, pencil marks %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>尚未填入數字</source>
         <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
         <translation>No digit yet</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>，題目</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the digit is a given of the puzzle (shown in blue). Short: a screen reader says it at every cell.</extracomment>
+        <translation>, given</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>題目給定的數字</source>
         <extracomment>A screen reader&apos;s description of a cell holding a digit of the puzzle (a given, shown in blue).</extracomment>
         <translation>A given of the puzzle</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>，你填的</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the player typed it while playing. Short.</extracomment>
+        <translation>, yours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>你填入的數字</source>
         <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
         <translation>Your digit</translation>
@@ -362,16 +422,34 @@
         <translation>A digit found by the program</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>，解答</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the program found it by solving. Short.</extracomment>
+        <translation>, answer</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>；與同列、同行或同一九宮格的數字重複</source>
         <extracomment>Added to a cell&apos;s description when its digit repeats another (a given, or while playing also the player&apos;s digit) in its row, column or 3x3 box.</extracomment>
         <translation>; repeats a digit in its row, column or box</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>，重複</source>
+        <extracomment>Added to a cell&apos;s name when its digit repeats another in its row, column or 3x3 box. Short.</extracomment>
+        <translation>, repeated</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>；與答案不符</source>
         <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
         <translation>; differs from the solution</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>，不對</source>
+        <extracomment>Added to a cell&apos;s name when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s. Short.</extracomment>
+        <translation>, wrong</translation>
     </message>
 </context>
 <context>
@@ -590,7 +668,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+82"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+80"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -656,13 +734,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="-61"/>
         <location filename="../ui/main/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.Manual</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../ui/main/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>Solve</translation>
@@ -674,25 +753,61 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+176"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+162"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+108"/>
         <source>列印</source>
         <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
         <translation>Print</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+6"/>
+        <source>選 1 到 9 填入這一格，0 清除。</source>
+        <extracomment>The digit chooser&apos;s description for a screen reader: one short sentence.</extracomment>
+        <translation>Choose 1 to 9 for this cell, 0 to clear it.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>自己輸入題目</source>
+        <extracomment>A command button&apos;s description for a screen reader (0.手動): the words of its English tooltip.</extracomment>
+        <translation>Enter a puzzle yourself</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>解出盤面上的題目</source>
+        <extracomment>A command button&apos;s description for a screen reader (自動解題).</extracomment>
+        <translation>Solve the puzzle on the board</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>清除所有數字，重新開始</source>
+        <extracomment>A command button&apos;s description for a screen reader (清除重來).</extracomment>
+        <translation>Clear every digit and start again</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>列印視窗</source>
+        <extracomment>A command button&apos;s description for a screen reader (the print button).</extracomment>
+        <translation>Print the window</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Unsolvable</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
+        <source>自動出一題這個等級的題目</source>
+        <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
+        <translation>Make a puzzle of this level</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Not unique</translation>
@@ -704,14 +819,13 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+168"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
     </message>
     <message>
         <location line="+22"/>
-        <location line="+18"/>
         <source>空格%1</source>
         <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
         <translation>Givens %1</translation>
@@ -903,18 +1017,30 @@ Open it now?</translation>
         <translation>e.g. 2,2,3,3,4</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>等級 1 到 5，以逗號分隔，依序分配到各題</source>
+        <extracomment>The mixed levels field described for a screen reader (its tooltip stays English).</extracomment>
+        <translation>Levels 1 to 5 separated by commas, given to the puzzles in their order</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>等級：</source>
         <extracomment>The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.</extracomment>
         <translation>Level:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>題數：</source>
         <translation>Puzzles:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-1"/>
+        <source>要產生的題數（1 到 1000）</source>
+        <extracomment>The number of puzzles described for a screen reader (its tooltip stays English).</extracomment>
+        <translation>Puzzles to generate (1 to 1000)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>每頁題數：</source>
         <translation>Per page:</translation>
     </message>
@@ -1063,34 +1189,34 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+82"/>
-        <location line="+84"/>
+        <location filename="../ui/main/playgame.cpp" line="+81"/>
+        <location line="+85"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>Play</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+167"/>
+        <location line="-81"/>
+        <location line="+168"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-164"/>
+        <location line="-165"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+184"/>
+        <location line="+185"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1105,7 +1231,7 @@ Open it now?</translation>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1118,7 +1244,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+51"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>
@@ -1134,13 +1260,13 @@ Open it now?</translation>
 The file is left as it is; this game will not be saved into it.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+73"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>The last run did not end normally; your game in progress has been recovered.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-24"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>Cannot save the game in progress:
@@ -1498,7 +1624,7 @@ Please go to %1 in your browser.</translation>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>Window Commands</translation>

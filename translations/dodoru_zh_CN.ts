@@ -198,19 +198,19 @@
         <translation>版本 %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。</source>
         <extracomment>First paragraph of the About box. %1: the puzzle&apos;s name, %2: the mathematician&apos;s name.</extracomment>
         <translation>世界最近流行的“%1”（Dodoru）来自日文，但概念源自“拉丁方块”，是十八世纪瑞士数学家%2发明的。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-6"/>
         <source>程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。</source>
         <extracomment>Second paragraph of the About box: what the program does.</extracomment>
         <translation>程序可〔设置题目／自创题目／自动解答〕，还可用来产生题库手稿。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。</source>
         <extracomment>Third paragraph of the About box. %1: the puzzle&apos;s name.</extracomment>
         <translation>尤其是当您用纸笔在玩%1玩到头很大，还解不出来时，把题目输入程序〔自动解答〕提供正确答案，比对解答就能知道自己哪个步骤错误，进而学习改进，如此就会越解功力越强。</translation>
@@ -269,29 +269,77 @@
         <extracomment>The button that starts the system information tool. &amp; marks the access key (Alt+S).</extracomment>
         <translation>系统信息(&amp;S)...</translation>
     </message>
+    <message>
+        <location filename="../ui/about/aboutdialog.cpp" line="+92"/>
+        <source>關閉</source>
+        <extracomment>The About box&apos;s OK button, described for a screen reader (its tooltip says &quot;Close&quot;).</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>系統資訊</source>
+        <extracomment>The About box&apos;s system information button, described for a screen reader.</extracomment>
+        <translation>系统信息</translation>
+    </message>
 </context>
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+15"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+24"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>第%1行第%2列</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+30"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>已解出</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>已產生%1題目：提示數字%2個，空格%3個</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
         <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>，與%1重複</source>
+        <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
+        <translation>，与%1重复</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1是題目的數字，不能修改</source>
+        <extracomment>Told when a digit is typed over a given while playing: the cell (第1列第3行).</extracomment>
+        <translation>%1是题目的数字，不能修改</translation>
+    </message>
+    <message>
         <location line="+2"/>
+        <source>按 %1 可修改題目</source>
+        <extracomment>Told with a refused digit: what lets the player change the board (%1: the manual set-up button).</extracomment>
+        <translation>按 %1 可修改题目</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>已解出的盤面不能修改，</source>
+        <extracomment>Told when a digit is typed into the board a solve has filled in.</extracomment>
+        <translation>已解出的盘面不能修改，</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>現在不能修改盤面，</source>
+        <extracomment>Told when a digit is typed while the board takes none (after a refused clear, for example).</extracomment>
+        <translation>现在不能修改盘面，</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1，不能作答</source>
+        <extracomment>Told when 作答 (play) is refused: the verdict (有多組解答 …), then why nothing else happened.</extracomment>
+        <translation>%1，不能作答</translation>
+    </message>
+    <message>
+        <location line="-51"/>
         <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
         <translation>已产生%1题目：提示数字%2个，空格%3个，%4</translation>
@@ -303,7 +351,7 @@
         <translation>%1的%2与%3重复</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+18"/>
         <source>、</source>
         <translation>、</translation>
     </message>
@@ -311,7 +359,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+194"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -320,7 +368,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+28"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>空格</translation>
@@ -332,25 +380,37 @@
         <translation>第%1行第%2列，%3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>，候選數 %1</source>
         <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
         <translation>，候选数 %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>尚未填入數字</source>
         <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
         <translation>尚未填入数字</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>，題目</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the digit is a given of the puzzle (shown in blue). Short: a screen reader says it at every cell.</extracomment>
+        <translation>，题目</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>題目給定的數字</source>
         <extracomment>A screen reader&apos;s description of a cell holding a digit of the puzzle (a given, shown in blue).</extracomment>
         <translation>题目给定的数字</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>，你填的</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the player typed it while playing. Short.</extracomment>
+        <translation>，你填的</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>你填入的數字</source>
         <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
         <translation>你填入的数字</translation>
@@ -362,16 +422,34 @@
         <translation>程序解出的数字</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>，解答</source>
+        <extracomment>Added to a cell&apos;s name after its digit when the program found it by solving. Short.</extracomment>
+        <translation>，解答</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>；與同列、同行或同一九宮格的數字重複</source>
         <extracomment>Added to a cell&apos;s description when its digit repeats another (a given, or while playing also the player&apos;s digit) in its row, column or 3x3 box.</extracomment>
         <translation>；与同行、同列或同一九宫格的数字重复</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>，重複</source>
+        <extracomment>Added to a cell&apos;s name when its digit repeats another in its row, column or 3x3 box. Short.</extracomment>
+        <translation>，重复</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>；與答案不符</source>
         <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
         <translation>；与答案不符</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>，不對</source>
+        <extracomment>Added to a cell&apos;s name when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s. Short.</extracomment>
+        <translation>，不对</translation>
     </message>
 </context>
 <context>
@@ -585,7 +663,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+82"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+80"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -651,13 +729,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="-61"/>
         <location filename="../ui/main/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.手动</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../ui/main/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>自动解题</translation>
@@ -669,25 +748,61 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+176"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+162"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+108"/>
         <source>列印</source>
         <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
         <translation>打印</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+6"/>
+        <source>選 1 到 9 填入這一格，0 清除。</source>
+        <extracomment>The digit chooser&apos;s description for a screen reader: one short sentence.</extracomment>
+        <translation>选 1 到 9 填入这一格，0 清除。</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>自己輸入題目</source>
+        <extracomment>A command button&apos;s description for a screen reader (0.手動): the words of its English tooltip.</extracomment>
+        <translation>自己输入题目</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>解出盤面上的題目</source>
+        <extracomment>A command button&apos;s description for a screen reader (自動解題).</extracomment>
+        <translation>解出盘面上的题目</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>清除所有數字，重新開始</source>
+        <extracomment>A command button&apos;s description for a screen reader (清除重來).</extracomment>
+        <translation>清除所有数字，重新开始</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>列印視窗</source>
+        <extracomment>A command button&apos;s description for a screen reader (the print button).</extracomment>
+        <translation>打印窗口</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
+        <source>自動出一題這個等級的題目</source>
+        <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
+        <translation>自动出一道这个等级的题目</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>有多组解答</translation>
@@ -699,14 +814,13 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+168"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
     </message>
     <message>
         <location line="+22"/>
-        <location line="+18"/>
         <source>空格%1</source>
         <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
         <translation>空格%1</translation>
@@ -897,18 +1011,30 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>例如 2,2,3,3,4</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
+        <source>等級 1 到 5，以逗號分隔，依序分配到各題</source>
+        <extracomment>The mixed levels field described for a screen reader (its tooltip stays English).</extracomment>
+        <translation>等级 1 到 5，以逗号分隔，依次分配到各题</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>等級：</source>
         <extracomment>The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.</extracomment>
         <translation>等级：</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>題數：</source>
         <translation>题数：</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-1"/>
+        <source>要產生的題數（1 到 1000）</source>
+        <extracomment>The number of puzzles described for a screen reader (its tooltip stays English).</extracomment>
+        <translation>要生成的题数（1 到 1000）</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>每頁題數：</source>
         <translation>每页题数：</translation>
     </message>
@@ -1057,34 +1183,34 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+82"/>
-        <location line="+84"/>
+        <location filename="../ui/main/playgame.cpp" line="+81"/>
+        <location line="+85"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>作答</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+167"/>
+        <location line="-81"/>
+        <location line="+168"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-164"/>
+        <location line="-165"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+184"/>
+        <location line="+185"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1099,7 +1225,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>沒有與答案不符的數字。</source>
         <translation>没有与答案不符的数字。</translation>
     </message>
@@ -1111,7 +1237,7 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+51"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1127,13 +1253,13 @@ The redo command with the step it makes again (%1).</extracomment>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+73"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>上次没有正常结束；游戏进度已经找回来了。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-24"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>无法保存游戏进度：
@@ -1491,7 +1617,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>窗口命令</translation>

@@ -1,12 +1,17 @@
 // The grid from the keyboard and what assistive technology is told: the grid as one Tab stop whose
-// focused cell is the focused object, its focus mark, the news the window tells, and names and roles.
-// (Qt sends the events themselves only to a live accessibility bridge: the end-to-end test hears them.)
+// focused cell is the focused object, its focus mark, the news the window tells, names, descriptions and
+// roles, and the events sent (caught here as a live accessibility bridge would get them; the end-to-end
+// tests hear them through the AT-SPI bus and through Orca).
 #include <QAccessible>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QtTest>
+
 
 #include "aboutdialog.h"
 #include "announcer.h"
+#include "boardannouncements.h"
+#include "celllabel.h"
 #include "cellkeyboard.h"
 #include "contextmenu.h"
 #include "editingaids.h"
@@ -31,8 +36,8 @@ QAccessibleInterface* face(QObject* object) {
 void focusLastButton(WindowHarness& h) {
     h->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&h.window()));
-    h->Command1(4)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(h->Command1(4), Qt::Key_Tab);
+    h->Command1(7)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(h->Command1(7), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), h->Command1(99));
 }
 
@@ -43,6 +48,24 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 Announcer& announcer(MainWindow& window) {
     return window.features().announcer();
 }
+
+// What one user action tells is told once the event loop runs again.
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+// How often a widget was shown.
+class ShowCount final : public QObject {
+public:
+    explicit ShowCount(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Show) ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -107,9 +130,9 @@ private slots:
                 if (c != move.cell) QCOMPARE(h->Label1(c)->focusPolicy(), Qt::NoFocus);
         }
         // the cells name what they show: a given, and a digit of the solution or nothing
-        QCOMPARE(face(h->Label1(9))->text(QAccessible::Name), QStringLiteral("第2列第1行，6"));
+        QCOMPARE(face(h->Label1(9))->text(QAccessible::Name), QStringLiteral("第2列第1行，6，題目"));
         QCOMPARE(face(h->Label1(10))->text(QAccessible::Name),
-                 solved ? QStringLiteral("第2列第2行，7") : QStringLiteral("第2列第2行，空格"));
+                 solved ? QStringLiteral("第2列第2行，7，解答") : QStringLiteral("第2列第2行，空格"));
         QCOMPARE(h->session().selectedCell(), solved ? BoardSession::kNoCell : 0);
         QCOMPARE(h->Combo1()->isVisible(), !solved);
         QCOMPARE(labelDigits(h.window()), before);
@@ -146,14 +169,18 @@ private slots:
             QCOMPARE(labelDigits(h.window()), before);
             return;
         }
+        const bool playing = state == QStringLiteral("playing");
+        const QString kind = playing ? QStringLiteral("，你填的") : QStringLiteral("，題目");
         QCOMPARE(h->Label1(2)->text(), QStringLiteral("4"));
-        QCOMPARE(face(h->Label1(2))->text(QAccessible::Name), QStringLiteral("第1列第3行，4"));
+        QCOMPARE(face(h->Label1(2))->text(QAccessible::Name), QStringLiteral("第1列第3行，4") + kind);
+        settle();
         press(Qt::Key_1, Qt::KeypadModifier); // repeats nothing
         QCOMPARE(h->Label1(2)->text(), QStringLiteral("1"));
-        const bool playing = state == QStringLiteral("playing");
         QCOMPARE(h->Label1(2)->foreColor().value(), playing ? kPlayerTextColour : kGivenTextColour);
-        QCOMPARE(face(h->Label1(2))->text(QAccessible::Description),
-                 playing ? QStringLiteral("你填入的數字") : QStringLiteral("題目給定的數字"));
+        QCOMPARE(face(h->Label1(2))->text(QAccessible::Name), QStringLiteral("第1列第3行，1") + kind);
+        // the typed digit is told as the cell now reads
+        QVERIFY2(announcer(h.window()).message().startsWith(QStringLiteral("第1列第3行，1") + kind),
+                 qPrintable(announcer(h.window()).message()));
         for (Qt::Key clear : {Qt::Key_0, Qt::Key_Delete, Qt::Key_Backspace}) {
             press(Qt::Key_2);
             press(clear);
@@ -230,7 +257,7 @@ private slots:
         QVERIFY(pixelsNear(typed, h->Label1(first)->geometry(), QColor(0x00, 0x64, 0x00), 60) > 20);
     }
 
-    // What the window tells as news: each result as an alert that is shown anew, with an alert event.
+    // What the window tells as news: each result as a notification that is shown anew.
     void resultsAreTold_data() {
         QTest::addColumn<QString>("puzzle");
         QTest::addColumn<short>("button");
@@ -256,7 +283,8 @@ private slots:
         }
         Announcer& news = announcer(h.window());
         QCOMPARE(news.message(), told);
-        QCOMPARE(face(&news)->role(), QAccessible::AlertMessage);
+        settle();
+        QCOMPARE(face(&news)->role(), QAccessible::Notification);
         QCOMPARE(face(&news)->text(QAccessible::Name), told);
         QVERIFY(news.isVisible());
         // the next command makes it stale: hidden, it names nothing
@@ -265,8 +293,9 @@ private slots:
         QVERIFY(face(&news)->text(QAccessible::Name).isEmpty());
     }
 
-    // A digit typed that repeats one of its row, column or box is told with the cells it repeats: a given
-    // in manual set-up, the player's digit (against givens and the player's digits) while playing.
+    // A digit typed that repeats one of its row, column or box is told, as the cell reads, with the cells
+    // it repeats: a given in manual set-up, the player's digit (against givens and the player's digits)
+    // while playing.
     void aRepeatedDigitIsTold_data() {
         QTest::addColumn<QString>("givens");
         QTest::addColumn<bool>("playing");
@@ -274,8 +303,9 @@ private slots:
         QTest::addColumn<QString>("told");
         QTest::newRow("manual set-up")
             << QStringLiteral("5") + QString(8, QChar('0')) + QStringLiteral("5") + QString(71, QChar('0')) << false
-            << 20 << QStringLiteral("第3列第3行的5與第1列第1行、第2列第1行重複");
-        QTest::newRow("playing") << kUniquePuzzle << true << 11 << QStringLiteral("第2列第3行的4與第1列第3行重複");
+            << 20 << QStringLiteral("第3列第3行，5，題目，與第1列第1行、第2列第1行重複");
+        QTest::newRow("playing") << kUniquePuzzle << true << 11
+                                 << QStringLiteral("第2列第3行，4，你填的，與第1列第3行重複");
     }
     void aRepeatedDigitIsTold() {
         QFETCH(QString, givens);
@@ -287,10 +317,13 @@ private slots:
         if (playing) h->features().play().play();
         QTest::mouseClick(h->Label1(playing ? 2 : 20), Qt::LeftButton);
         QTest::keyClick(&h.window(), Qt::Key_4);
-        QVERIFY(!announcer(h.window()).message().endsWith(QStringLiteral("重複")));
+        QVERIFY(!announcer(h.window()).message().contains(QStringLiteral("重複")));
+        settle();
         QTest::mouseClick(h->Label1(secondCell), Qt::LeftButton);
         QTest::keyClick(&h.window(), playing ? Qt::Key_4 : Qt::Key_5);
         QCOMPARE(announcer(h.window()).message(), told);
+        // the cell itself says it repeats a digit
+        QVERIFY(face(h->Label1(secondCell))->text(QAccessible::Name).endsWith(QStringLiteral("，重複")));
     }
 
     // Labels kept with their last text while hidden name nothing; shown, they name their text.
@@ -319,10 +352,115 @@ private slots:
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("第1列第3行的數字"));
         QVERIFY(h->aboutBox());
-        const QString about = face(h->aboutBox())->text(QAccessible::Description);
-        for (const QString& part :
-             {QStringLiteral("Dodoru數字方陣"), QStringLiteral("版本 1.2.0"), QStringLiteral("程式設計：")})
-            QVERIFY2(about.contains(part), qPrintable(about));
+        // the About box says itself short, at every opening: its title, its version, what it does
+        const QStringList about = face(h->aboutBox())->text(QAccessible::Description).split(QLatin1Char('\n'));
+        QCOMPARE(about.size(), 3);
+        QCOMPARE(about.at(0), QStringLiteral("Dodoru數字方陣"));
+        QCOMPARE(about.at(1), QStringLiteral("版本 1.2.0"));
+        QVERIFY2(about.at(2).startsWith(QStringLiteral("程式可")) && about.at(2).size() < 40, qPrintable(about.at(2)));
+        // the window reads by the program's name; the caption the eye sees keeps the maker's addresses
+        QCOMPARE(face(&h.window())->text(QAccessible::Name), QStringLiteral("Dodoru數字方陣"));
+        QVERIFY(h->windowTitle().contains(QLatin1Char('@')));
+    }
+
+    // No English tooltip is read as a description: the buttons are described in the window's words, the
+    // cells and labels not at all, the chooser in one short sentence; the tooltips stay as they are.
+    void descriptionsAreInTheWindowsLanguage() {
+        WindowHarness h;
+        enterGivens(h.window(), kUniquePuzzle);
+        QTest::mouseClick(h->Label1(2), Qt::LeftButton);
+        const QRegularExpression english(QStringLiteral("[A-Za-z]{2}"));
+        for (short index : {0, 1, 2, 3, 4, 5, 6, 7, 99}) {
+            const QString description = face(h->Command1(index))->text(QAccessible::Description);
+            QVERIFY2(!description.isEmpty() && !description.contains(english), qPrintable(description));
+            QVERIFY(!h->Command1(index)->toolTip().isEmpty());
+        }
+        for (QWidget* label : {static_cast<QWidget*>(h->Label1(2)), static_cast<QWidget*>(h->Label2())}) {
+            QVERIFY(!label->toolTip().isEmpty());
+            QVERIFY(face(label)->text(QAccessible::Description).isEmpty());
+        }
+        const QString chooser = face(h->Combo1())->text(QAccessible::Description);
+        QCOMPARE(chooser.count(QStringLiteral("。")), 1);
+        QVERIFY2(chooser.endsWith(QStringLiteral("。")) && !chooser.contains(english), qPrintable(chooser));
+    }
+
+    // Tab takes the level buttons in their order, 1 to 5.
+    void levelButtonsInTheirOrder() {
+        WindowHarness h;
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+        h->Command1(2)->setFocus(Qt::TabFocusReason);
+        for (short index : {3, 4, 5, 6, 7, 99}) {
+            press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), h->Command1(index));
+        }
+    }
+
+    // One edit, one event: the cell's name is told once, when the edit is complete (its digit, its kind
+    // and its marks set one after another), and it has no description to change; the edit is told once,
+    // with the play line the first move brings, and a first digit that repeats a given is told as such.
+    void oneEditIsOneEvent() {
+        WindowHarness h;
+        h->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window()));
+        h->Command1_Click(3); // a generated puzzle, played from its first move
+        settle();
+        const PuzzleState& puzzle = h->session().puzzle();
+        int cell = 0;
+        while (puzzle.digit(cell) != 0) ++cell;
+        const int row = cell / 9;
+        int given = row * 9;
+        while (puzzle.digit(given) == 0) ++given;
+        QTest::mouseClick(h->Label1(cell), Qt::LeftButton);
+        settle();
+        QSignalSpy told(h->Label1(cell), &CellLabel::nameTold);
+        Announcer& news = announcer(h.window());
+        ShowCount shown(&news);
+        QTest::keyClick(&h.window(), static_cast<Qt::Key>(Qt::Key_0 + puzzle.digit(given)));
+        const QString message = news.message();
+        settle();
+        QCOMPARE(told.count(), 1);
+        QCOMPARE(shown.count, 1);
+        QCOMPARE(face(&news)->text(QAccessible::Name), message);
+        QVERIFY2(message.contains(QStringLiteral("，與%1").arg(cellPlace(given))) && message.contains(QStringLiteral("重複")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("作答中")), qPrintable(message));
+        QVERIFY(face(h->Label1(cell))->text(QAccessible::Name).endsWith(QStringLiteral("，你填的，重複")));
+        QVERIFY(face(h->Label1(cell))->text(QAccessible::Description).isEmpty());
+        // the cell given back its emptiness: one event again
+        QTest::keyClick(&h.window(), Qt::Key_Delete);
+        settle();
+        QCOMPARE(told.count(), 2);
+        QCOMPARE(shown.count, 2);
+        QCOMPARE(face(&news)->text(QAccessible::Name), cellPlace(cell) + QStringLiteral("，空格"));
+        // a pencil mark too
+        QTest::keyClick(&h.window(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(news.message(), cellPlace(cell) + QStringLiteral("，空格，候選數 3"));
+    }
+
+    // A digit the board does not take says why; so does a refused 作答.
+    void refusalsAreTold() {
+        WindowHarness h;
+        enterGivens(h.window(), kUniquePuzzle);
+        h->Command1_Click(1);
+        settle();
+        focusLastButton(h);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_7);
+        QCOMPARE(announcer(h.window()).message(), QStringLiteral("已解出的盤面不能修改，按 0.手動 可修改題目"));
+        settle();
+        h->Command1_Click(0);
+        h->features().play().play();
+        settle();
+        QTest::mouseClick(h->Label1(0), Qt::LeftButton);
+        QTest::keyClick(&h.window(), Qt::Key_9);
+        QCOMPARE(announcer(h.window()).message(), QStringLiteral("第1列第1行是題目的數字，不能修改"));
+        WindowHarness empty;
+        empty->features().play().play();
+        QCOMPARE(announcer(empty.window()).message(), QStringLiteral("有多組解答，不能作答"));
+        QVERIFY(!empty->session().playing());
     }
 
     // The context menu is named; opened from the keyboard its first command is highlighted and told as
@@ -341,6 +479,31 @@ private slots:
         QCOMPARE(face(menu)->text(QAccessible::Name), QStringLiteral("視窗指令"));
         QCOMPARE(menu->activeAction() != nullptr, fromKeyboard);
         if (fromKeyboard) QCOMPARE(menu->activeAction(), menu->actions().first());
+        menu->close();
+    }
+
+    // Opened again, the menu's items are alive to assistive technology: Qt keeps each action's item with
+    // the menu that first showed it.
+    void theContextMenuStaysAliveWhenOpenedAgain() {
+        WindowHarness h;
+        h->features().contextMenu().popup(QPoint(5, 5), true);
+        QMenu* first = h->features().contextMenu().menu();
+        QVERIFY(first);
+        // read as a screen reader reads it
+        QVERIFY(face(first)->childCount() > 0);
+        for (int i = 0; i < face(first)->childCount(); ++i) QVERIFY(face(first)->child(i)->isValid());
+        first->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        h->features().contextMenu().popup(QPoint(5, 5), true);
+        QMenu* menu = h->features().contextMenu().menu();
+        QVERIFY(menu);
+        QAccessibleInterface* items = face(menu);
+        QCOMPARE(items->childCount(), menu->actions().size());
+        for (int i = 0; i < items->childCount(); ++i) {
+            QVERIFY2(items->child(i)->isValid(), qPrintable(menu->actions().at(i)->text()));
+            QCOMPARE(items->child(i)->parent()->object(), menu);
+        }
+        QCOMPARE(menu->activeAction(), menu->actions().first());
         menu->close();
     }
 };

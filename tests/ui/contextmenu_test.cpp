@@ -153,6 +153,7 @@ private slots:
         QVERIFY(h->features().history().undoAction()->isEnabled());
         h->activateWindow(); // the closed menu hands the activation back on a real desktop only
         QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+        QTRY_COMPARE(QApplication::activeWindow(), &h.window());
         QTest::keySequence(&h.window(), QKeySequence::Paste);
         QCOMPARE(boardDigits(h.window()), QString(81, QChar('1')));
     }

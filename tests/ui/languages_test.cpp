@@ -19,6 +19,7 @@
 #include "aboutdialog.h"
 #include "aboutplatform.h"
 #include "appinfo.h"
+#include "celllabel.h"
 #include "fakeplatform.h"
 #include "fonts.h"
 #include "logicsolver.h"
@@ -163,6 +164,7 @@ QStringList shownTexts(const QWidget* window) {
         if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) texts << button->text();
         texts << widget->accessibleName() << widget->accessibleDescription();
+        if (const auto* cell = qobject_cast<const CellLabel*>(widget)) texts << cell->spokenName();
     }
     for (const QAction* action : window->findChildren<QAction*>()) texts << action->text();
     texts.removeAll(QString());

@@ -161,7 +161,8 @@ private slots:
     }
 
     void tabOrder() {
-        const QList<short> expected = {0, 1, 2, 3, 5, 6, 7, 4, 99};
+        // the level buttons in the order of their levels
+        const QList<short> expected = {0, 1, 2, 3, 4, 5, 6, 7, 99};
         QWidget* at = window().Combo1();
         for (short index : expected) {
             at = at->nextInFocusChain();

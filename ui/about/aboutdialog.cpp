@@ -1,6 +1,7 @@
 #include "aboutdialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,11 +87,16 @@ void AboutDialog::createControls(const QIcon& icon) {
     cmdOK_->setGeometry(twipsRect(5565, 4035, 1260, 345));
     cmdOK_->setDefault(true);
     cmdOK_->setToolTip(QStringLiteral("Close"));
+    // The tooltips stay English, as designed; a screen reader hears their words in the window's language.
+    //: The About box's OK button, described for a screen reader (its tooltip says "Close").
+    cmdOK_->setAccessibleDescription(QCoreApplication::translate("dodoru::AboutDialog", "關閉"));
 
     cmdSysInfo_ = new QPushButton(about::sysInfoText(), this); // Alt+S through the mnemonic
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo_->setGeometry(twipsRect(5580, 4470, 1245, 345));
     cmdSysInfo_->setToolTip(QStringLiteral("System Information"));
+    //: The About box's system information button, described for a screen reader.
+    cmdSysInfo_->setAccessibleDescription(QCoreApplication::translate("dodoru::AboutDialog", "系統資訊"));
 
     picIcon_ = hiddenLabel(this, QStringLiteral("picIcon"), QString());
     const QPixmap iconPicture = icon.pixmap(QSize(32, 32));
@@ -143,14 +149,11 @@ void AboutDialog::Form_Load() {
     describeForAssistiveTechnology();
 }
 
-// The texts are painted as a picture and their labels stay hidden: a screen reader reads them as the
-// dialog's description, in the picture's order.
+// The texts are painted as a picture and their labels stay hidden: a screen reader hears the title, the
+// version and what the program does as the dialog's description, which it says at every opening.
 void AboutDialog::describeForAssistiveTechnology() {
-    QStringList texts;
-    for (const QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_[0], lblDisclaimer_[1],
-                                lblDisclaimer_[2]})
-        if (!label->text().isEmpty()) texts << label->text();
-    setAccessibleDescription(texts.join(QLatin1Char('\n')).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QStringList texts = {lblTitle_->text(), lblVersion_->text(), about::uses()};
+    setAccessibleDescription(texts.join(QLatin1Char('\n')));
 }
 
 void AboutDialog::composePicture() {

@@ -26,14 +26,17 @@ QString title() {
     return app::applicationTitle();
 }
 
+QString uses() {
+    //: Second paragraph of the About box: what the program does.
+    return QCoreApplication::translate("dodoru::AboutDialog",
+                                       "程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。");
+}
+
 QString description() {
     //: First paragraph of the About box. %1: the puzzle's name, %2: the mathematician's name.
     const QString origin = QCoreApplication::translate(
         "dodoru::AboutDialog",
         "世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。");
-    //: Second paragraph of the About box: what the program does.
-    const QString uses = QCoreApplication::translate(
-        "dodoru::AboutDialog", "程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。");
     //: Third paragraph of the About box. %1: the puzzle's name.
     const QString learning = QCoreApplication::translate(
         "dodoru::AboutDialog",
@@ -49,7 +52,7 @@ QString description() {
     const QString contact = QCoreApplication::translate(
         "dodoru::AboutDialog",
         "如需要配合修改〔片頭廣告〕〔程式修改〕〔客製化產品〕等，亦歡迎來電 %1 %2 網頁：%3  贊助%4推廣。");
-    return origin.arg(app::chineseName(), app::mathematician()) + kCrLf + kCrLf + uses + kCrLf +
+    return origin.arg(app::chineseName(), app::mathematician()) + kCrLf + kCrLf + uses() + kCrLf +
            learning.arg(app::chineseName()) + kCrLf + kCrLf + download.arg(app::kDownloadAddress) + kCrLf +
            kCrLf + contact.arg(app::kDesigner, app::kTelephone, app::kWebPage, app::chineseName());
 }

@@ -10,6 +10,7 @@ QString caption();             // "關於 " + the application title
 QString versionLine();         // "版本 1.2.0"
 QString title();               // the application title
 QString description();         // the five paragraphs, joined with CR LF as laid out
+QString uses();                // the second paragraph: what the program does, in one line
 QString disclaimer(int index); // lblDisclaimer(0..2)
 QString iconToolTip();         // picIcon's tooltip (the same in every language)
 

@@ -1,14 +1,24 @@
 #include "boardannouncements.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "announcer.h"
 #include "boardsession.h"
+#include "celllabel.h"
 #include "mainwindow.h"
 #include "manuscriptpuzzle.h"
 #include "techniquenames.h"
 
 namespace dodoru {
+
+namespace {
+
+QString manualButtonName() {
+    return QCoreApplication::translate("dodoru::MainWindow", "0.手動");
+}
+
+} // namespace
 
 QString cellPlace(int cell) {
     //: Where a cell is: row (列), column (行), from 1.
@@ -26,11 +36,20 @@ BoardAnnouncements::BoardAnnouncements(BoardSession& session, Announcer& announc
             [this] { announcer_.announce(generatedText(session_)); });
     // A typed digit is an edit of the selected cell (a given in manual set-up, the player's digit while
     // playing); other cells change with commands, transfers and hints.
-    connect(&session_, &BoardSession::cellChanged, this, [this](int cell) {
-        if (!session_.editable() || cell != session_.selectedCell()) return;
-        const QString repeat = repeatText(session_, cell);
-        if (!repeat.isEmpty()) announcer_.announce(repeat);
-    });
+    const auto edited = [this](int cell) {
+        if (session_.editable() && cell == session_.selectedCell()) announcer_.announce(editText(session_, cell));
+    };
+    connect(&session_, &BoardSession::cellChanged, this, edited);
+    // A pencil mark of the selected cell, on or off (the marks a digit takes from other cells are not told).
+    connect(&session_, &BoardSession::pencilMarksChanged, this, edited);
+}
+
+void BoardAnnouncements::tellRefusedDigit(int cell) {
+    announcer_.announce(refusedDigitText(session_, cell));
+}
+
+void BoardAnnouncements::tellRefusedPlay(Verdict verdict) {
+    announcer_.announce(refusedPlayText(verdict));
 }
 
 QString BoardAnnouncements::solveResultText(const BoardSession& session) {
@@ -50,14 +69,38 @@ QString BoardAnnouncements::generatedText(const BoardSession& session) {
         .arg(TechniqueNames::difficulty(session.ratingTenths()));
 }
 
-QString BoardAnnouncements::repeatText(const BoardSession& session, int cell) {
+QString BoardAnnouncements::editText(const BoardSession& session, int cell) {
     const PuzzleState& puzzle = session.puzzle();
+    const int digit = puzzle.digit(cell);
+    const CellDigitKind kind = puzzle.isGiven(cell)                      ? CellDigitKind::Given
+                               : puzzle.kind(cell) == CellKind::Player ? CellDigitKind::Player
+                                                                       : CellDigitKind::Answer;
+    QString text = cellAccessibleName(rowOf(cell), columnOf(cell), digit == 0 ? QString() : QString::number(digit),
+                                      puzzle.pencilMarks(cell), kind);
     // In manual set-up the givens count; while playing the player's digits count with them.
     QStringList others;
     for (const int c : puzzle.repeatsOf(cell, session.playing())) others << cellPlace(c);
-    if (others.isEmpty()) return {};
-    //: A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).
-    return tr("%1的%2與%3重複").arg(cellPlace(cell)).arg(puzzle.digit(cell)).arg(others.join(tr("、")));
+    //: Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).
+    if (!others.isEmpty()) text += tr("，與%1重複").arg(others.join(tr("、")));
+    return text;
+}
+
+QString BoardAnnouncements::refusedDigitText(const BoardSession& session, int cell) {
+    if (session.editable() && session.playing() && session.puzzle().isGiven(cell))
+        //: Told when a digit is typed over a given while playing: the cell (第1列第3行).
+        return tr("%1是題目的數字，不能修改").arg(cellPlace(cell));
+    //: Told with a refused digit: what lets the player change the board (%1: the manual set-up button).
+    const QString remedy = tr("按 %1 可修改題目").arg(manualButtonName());
+    if (session.mode() == Mode::Solve && session.puzzle().verdict() == Verdict::None)
+        //: Told when a digit is typed into the board a solve has filled in.
+        return tr("已解出的盤面不能修改，") + remedy;
+    //: Told when a digit is typed while the board takes none (after a refused clear, for example).
+    return tr("現在不能修改盤面，") + remedy;
+}
+
+QString BoardAnnouncements::refusedPlayText(Verdict verdict) {
+    //: Told when 作答 (play) is refused: the verdict (有多組解答 …), then why nothing else happened.
+    return tr("%1，不能作答").arg(MainWindow::verdictText(verdict));
 }
 
 } // namespace dodoru

@@ -167,7 +167,10 @@ void CellKeyboard::moveSelection(int key) {
 void CellKeyboard::type(int digit, const QString& shown) {
     const int cell = session_.selectedCell();
     // A given keeps its digit while playing, and the chooser goes on showing it.
-    if (!session_.takesDigit(cell)) return;
+    if (!session_.takesDigit(cell)) {
+        refuse(cell);
+        return;
+    }
     chooser_.setChooserText(shown);
     session_.enterDigit(cell, digit);
     digitTypedWhilePlaying();
@@ -202,7 +205,10 @@ void CellKeyboard::focusFirstEmptyCell() {
 void CellKeyboard::editDigit(int cell, int digit) {
     // A given in manual set-up, the player's digit while playing, as typed after a click on the cell.
     // The other modes take no digits from the keyboard.
-    if (!session_.editable()) return;
+    if (!session_.editable()) {
+        refuse(cell);
+        return;
+    }
     if (session_.selectedCell() != cell) session_.selectCell(cell);
     type(digit, digit == 0 ? QString() : QString::number(digit));
 }

@@ -51,6 +51,11 @@ public:
     // selected and its focus mark held until the first key, so the board looks as it did. Where the grid
     // has the focus already, it stays.
     void focusFirstEmptyCell();
+    // A digit typed for `cell` that the board does not take (a given while playing, a solved board).
+    void refuse(int cell) { emit digitRefused(cell); }
+
+signals:
+    void digitRefused(int cell);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

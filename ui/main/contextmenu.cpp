@@ -25,6 +25,8 @@ WindowContextMenu::WindowContextMenu(QWidget& window, std::function<bool(const Q
 }
 
 void WindowContextMenu::take(QAction* action) {
+    // The one menu keeps its items: assistive technology knows each item by its action, for good.
+    if (menu_ && !menu_->actions().contains(action)) menu_->addAction(action);
     QActionGroup* group = action->actionGroup();
     if (group == nullptr)
         actions_->addAction(action);
@@ -39,13 +41,17 @@ void WindowContextMenu::setCommandRunning(bool running) {
 }
 
 void WindowContextMenu::popup(const QPoint& position, bool fromKeyboard) {
-    if (menu_) menu_->close();
-    auto* menu = new QMenu(&window_);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    //: The context menu's name for a screen reader.
-    menu->setAccessibleName(tr("視窗指令"));
-    menu->addActions(window_.actions());
-    menu_ = menu;
+    // Built once: Qt keeps the accessible item of each action with the first menu that showed it, so
+    // that a menu built anew would be dead to a screen reader.
+    if (!menu_) {
+        menu_ = new QMenu(&window_);
+        //: The context menu's name for a screen reader.
+        menu_->setAccessibleName(tr("視窗指令"));
+        menu_->addActions(window_.actions());
+    }
+    QMenu* menu = menu_;
+    menu->close();
+    menu->setActiveAction(nullptr);
     menu->popup(window_.mapToGlobal(position));
     if (!fromKeyboard) return;
     for (QAction* action : menu->actions()) {
@@ -57,7 +63,7 @@ void WindowContextMenu::popup(const QPoint& position, bool fromKeyboard) {
 }
 
 QMenu* WindowContextMenu::menu() const {
-    return menu_.data();
+    return menu_ && menu_->isVisible() ? menu_.data() : nullptr;
 }
 
 QPoint WindowContextMenu::keyboardPosition() const {

@@ -163,6 +163,8 @@ void MainWindow::buildControls() {
     // A top-level window with a title bar: a frame to assistive technology, not a filler.
     setAccessibleRole(*this, QAccessible::Window);
     setWindowTitle(app::mainWindowCaption());
+    // The caption with the maker's addresses is for the eye; a screen reader says the program's name.
+    setAccessibleName(app::applicationTitle());
     setWindowIcon(artwork::windowIcon());
     // Fixed single border: minimise and close, no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -258,6 +260,8 @@ void MainWindow::buildControls() {
         else if (*spec.caption)
             button->setText(tr(spec.caption)); // the print button has a picture instead
         button->setToolTip(QString::fromUtf16(spec.tooltip));
+        // The tooltip stays English, as designed; a screen reader hears its words in the window's language.
+        button->setAccessibleDescription(buttonDescription(spec.index));
         button->setFont(spec.font == layout::ButtonFont::Large ? largeButton : smallButton);
         placeTwips(button, spec.left, spec.top, spec.width, spec.height);
         button->setBackColor(kButtonFaceColour);
@@ -267,6 +271,13 @@ void MainWindow::buildControls() {
         setTabOrder(previous ? previous : chooser_, button);
         previous = button;
     }
+    // Tab takes the level buttons in the order of their levels, after 清除重來 and before the print button.
+    QWidget* before = buttons_.at(kClearButton);
+    for (short i = kFirstLevelButton; i <= kLastLevelButton; ++i) {
+        setTabOrder(before, buttons_.at(i));
+        before = buttons_.at(i);
+    }
+    setTabOrder(before, buttons_.at(kPrintButton));
     mirrorMode();
     GraphicalButton* print = buttons_.at(kPrintButton);
     print->setIcon(QIcon(artwork::printButtonPicture()));
@@ -277,6 +288,8 @@ void MainWindow::buildControls() {
     chooser_->setObjectName(QStringLiteral("Combo1"));
     chooser_->setFont(windowFont(kMingFace, layout::kChooserPoints));
     chooser_->setToolTip(kChooserTooltip);
+    //: The digit chooser's description for a screen reader: one short sentence.
+    chooser_->setAccessibleDescription(tr("選 1 到 9 填入這一格，0 清除。"));
     placeTwips(chooser_, layout::kCombo1.left, layout::kCombo1.top, layout::kCombo1.width,
                layout::kCombo1.height);
     chooser_->hide();
@@ -311,6 +324,22 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(0, 0, banner_);
 }
 
+QString MainWindow::buttonDescription(short index) {
+    switch (index) {
+    //: A command button's description for a screen reader (0.手動): the words of its English tooltip.
+    case kManualButton: return tr("自己輸入題目");
+    //: A command button's description for a screen reader (自動解題).
+    case kSolveButton: return tr("解出盤面上的題目");
+    //: A command button's description for a screen reader (清除重來).
+    case kClearButton: return tr("清除所有數字，重新開始");
+    //: A command button's description for a screen reader (the print button).
+    case kPrintButton: return tr("列印視窗");
+    default: break;
+    }
+    //: A level button's description for a screen reader (1.極易 … 5.極難).
+    return tr("自動出一題這個等級的題目");
+}
+
 // ---- mirroring the model ------------------------------------------------------------------------
 
 QString MainWindow::verdictText(Verdict verdict) {
@@ -337,7 +366,9 @@ void MainWindow::mirrorCell(int index) {
     CellLabel* label = cells_[static_cast<std::size_t>(index)];
     label->setCaption(cellText(puzzle, index));
     label->setPencilMarks(puzzle.pencilMarks(index));
-    label->setDigitKind(puzzle.kind(index) == CellKind::Player ? CellDigitKind::Player : CellDigitKind::Answer);
+    label->setDigitKind(puzzle.isGiven(index)                      ? CellDigitKind::Given
+                        : puzzle.kind(index) == CellKind::Player ? CellDigitKind::Player
+                                                                 : CellDigitKind::Answer);
     // Blue marks a given, dark green the player's digits; other digits are black, or in the label's
     // own colour where nothing has coloured the cell yet.
     if (puzzle.isGiven(index))
@@ -584,6 +615,7 @@ void MainWindow::Combo1_Click() {
     if (!session_->takesDigit(selected)) {
         // A given keeps its digit while playing, and the chooser shows it again.
         if (session_->editable()) chooser_->setChooserText(cellText(session_->puzzle(), selected));
+        features_->editing().keyboard().refuse(selected);
         return;
     }
     session_->enterDigit(selected, number);

@@ -90,6 +90,8 @@ public:
     void mirrorBoard();
     // The window's words for a verdict.
     static QString verdictText(Verdict verdict);
+    // What a screen reader says of a command button after its name (its tooltip stays English).
+    static QString buttonDescription(short index);
     // After an undo or redo: the cells' pointers and tooltips as the mode's command leaves them, the
     // chooser only in manual set-up mode (showing its cell as it now is), the count only for a generated
     // puzzle.

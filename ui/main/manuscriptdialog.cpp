@@ -38,6 +38,8 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
     //: Shown in the empty field of the mixed levels.
     mix_->setPlaceholderText(tr("例如 2,2,3,3,4"));
     mix_->setToolTip(QStringLiteral("Levels 1-5 separated by commas, spread over the count in their order"));
+    //: The mixed levels field described for a screen reader (its tooltip stays English).
+    mix_->setAccessibleDescription(tr("等級 1 到 5，以逗號分隔，依序分配到各題"));
     auto* levels = new QButtonGroup(this);
     levels->addButton(singleLevel_);
     levels->addButton(mixed_);
@@ -52,6 +54,8 @@ ManuscriptDialog::ManuscriptDialog(MessageBoxes& boxes, QWidget* parent) : QDial
     count_ = new QSpinBox(this);
     count_->setRange(1, kMostBatchPuzzles);
     count_->setToolTip(QStringLiteral("Puzzles to generate (1-1000)"));
+    //: The number of puzzles described for a screen reader (its tooltip stays English).
+    count_->setAccessibleDescription(tr("要產生的題數（1 到 1000）"));
     form->addRow(tr("題數："), count_);
 
     perPage_ = new QComboBox(this);

@@ -170,6 +170,7 @@ void PlayGame::play() {
     const logic::PuzzleCheck verdict = logic::checkPuzzle(givens);
     if (verdict.verdict != logic::PuzzleVerdict::Unique) {
         session_.showVerdict(verdictOf(verdict.verdict));
+        emit playRefused(verdictOf(verdict.verdict));
         return;
     }
     // The solver's digits are no part of a game: they go, in the same undo step as the start.
@@ -271,10 +272,14 @@ void PlayGame::checkSolved() {
     stopClock();
     showTime();
     const QString text = tr("恭喜！這一題完成了，用時 %1。").arg(playTimeText(elapsedSeconds()));
-    say(text);
-    // Once per puzzle; finished again after an undo, the line alone says it.
-    if (congratulated_) return;
+    // Once per puzzle a message box tells it, and a screen reader hears it as the box opens: the line only
+    // shows it. Finished again after an undo, the line alone says it.
+    if (congratulated_) {
+        say(text);
+        return;
+    }
     congratulated_ = true;
+    bar_->setMessage(text);
     // After the edit that solved it has been handled in full.
     QTimer::singleShot(0, this, [this, text] {
         if (session_.playing()) messageBoxes_.show(&window_, text, MessageButtons::Ok, MessageIcon::None);

@@ -90,6 +90,10 @@ public:
     // whose left edge moves with its text).
     void keepInFront(QWidget* widget) { inFront_ = widget; }
 
+signals:
+    // 作答 found not exactly one solution: the message label shows `verdict`, and nothing else changed.
+    void playRefused(Verdict verdict);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

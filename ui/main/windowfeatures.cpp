@@ -33,6 +33,8 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     announcer_->setGeometry(0, 0, 1, 1);
     announcer_->lower();
     announcements_ = std::make_unique<BoardAnnouncements>(session_, *announcer_);
+    QObject::connect(&editing_->keyboard(), &CellKeyboard::digitRefused, announcements_.get(),
+                     &BoardAnnouncements::tellRefusedDigit);
     play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
                                        std::move(playFile));
     play_->keepInFront(controls_.countLabel);
@@ -40,6 +42,7 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     play_->setAnnouncer([announcer = announcer_](const QString& text) { announcer->announce(text); });
     techniqueLevels_ = std::make_unique<TechniqueLevelCommand>(window, *play_, WindowSettings(controls_.settingsPath),
                                                                controls_.nextSeed, controls_.showTechniquePuzzle);
+    QObject::connect(play_.get(), &PlayGame::playRefused, announcements_.get(), &BoardAnnouncements::tellRefusedPlay);
     transfer_ = std::make_unique<PuzzleTransfer>(window, *this, *platform_, messageBoxes);
     manuscript_ = std::make_unique<ManuscriptCommand>(window, session_, log, messageBoxes);
     about_ = std::make_unique<AboutCommand>(controls_.reopenAboutBox);

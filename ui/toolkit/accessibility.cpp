@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
+#include "celllabel.h"
 #include "colourlabel.h"
 
 namespace dodoru {
@@ -12,15 +13,18 @@ namespace {
 const char* const kRoleProperty = "dodoruAccessibleRole";
 
 // A label of the window as Qt presents one (static text, named by its text unless it has a name of its
-// own), except that it names nothing while hidden.
+// own), except that it names nothing while hidden, and that its tooltip (English, as designed) is not
+// read as its description. A cell says what it shows in its name.
 class ColourLabelAccessible final : public QAccessibleWidget {
 public:
     explicit ColourLabelAccessible(ColourLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override {
         const auto* label = static_cast<const ColourLabel*>(widget());
-        if (kind != QAccessible::Name) return label->isHidden() ? QString() : QAccessibleWidget::text(kind);
         if (label->isHidden()) return {};
+        if (kind == QAccessible::Description) return label->accessibleDescription();
+        if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
+        if (const auto* cell = qobject_cast<const CellLabel*>(label)) return cell->spokenName();
         const QString own = label->accessibleName();
         return own.isEmpty() ? label->text() : own;
     }

@@ -1,7 +1,9 @@
 #include "celllabel.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QTimer>
 
 namespace dodoru {
 
@@ -22,44 +24,42 @@ const QColor kPencilInk(0x00, 0x00, 0x00);
 } // namespace
 
 // Rows (列) run across and columns (行) down, as the window's readers count them, from 1.
-QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks) {
+QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks, CellDigitKind kind,
+                           bool conflict, bool mistake) {
     //: What a screen reader says of an empty cell.
     const QString empty = QCoreApplication::translate("dodoru::CellLabel", "空格");
     //: What a screen reader says of a cell: its row and column, counted from 1 at the top left, then
     //: its digit, or 空格 when it is empty (%3).
     QString name = QCoreApplication::translate("dodoru::CellLabel", "第%1列第%2行，%3")
                        .arg(QString::number(row + 1), QString::number(column + 1), text.isEmpty() ? empty : text);
-    if (text.isEmpty() && pencilMarks != 0) {
+    if (text.isEmpty()) {
+        if (pencilMarks == 0) return name;
         QStringList digits;
         for (int d = 1; d <= 9; ++d)
             if (pencilMarks & (1u << (d - 1))) digits << QString::number(d);
         //: Added to an empty cell's name when it holds pencil marks: the digits, separated by spaces.
-        name += QCoreApplication::translate("dodoru::CellLabel", "，候選數 %1").arg(digits.join(QLatin1Char(' ')));
+        return name + QCoreApplication::translate("dodoru::CellLabel", "，候選數 %1").arg(digits.join(QLatin1Char(' ')));
     }
+    switch (kind) {
+    case CellDigitKind::Given:
+        //: Added to a cell's name after its digit when the digit is a given of the puzzle (shown in blue).
+        //: Short: a screen reader says it at every cell.
+        name += QCoreApplication::translate("dodoru::CellLabel", "，題目");
+        break;
+    case CellDigitKind::Player:
+        //: Added to a cell's name after its digit when the player typed it while playing. Short.
+        name += QCoreApplication::translate("dodoru::CellLabel", "，你填的");
+        break;
+    case CellDigitKind::Answer:
+        //: Added to a cell's name after its digit when the program found it by solving. Short.
+        name += QCoreApplication::translate("dodoru::CellLabel", "，解答");
+        break;
+    }
+    //: Added to a cell's name when its digit repeats another in its row, column or 3x3 box. Short.
+    if (conflict) name += QCoreApplication::translate("dodoru::CellLabel", "，重複");
+    //: Added to a cell's name when 檢查 (check) found that the player's digit is not the solution's. Short.
+    if (mistake) name += QCoreApplication::translate("dodoru::CellLabel", "，不對");
     return name;
-}
-
-QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool conflict, bool mistake) {
-    QString description;
-    if (text.isEmpty())
-        //: A screen reader's description of an empty cell.
-        description = QCoreApplication::translate("dodoru::CellLabel", "尚未填入數字");
-    else if (kind == CellDigitKind::Given)
-        //: A screen reader's description of a cell holding a digit of the puzzle (a given, shown in blue).
-        description = QCoreApplication::translate("dodoru::CellLabel", "題目給定的數字");
-    else if (kind == CellDigitKind::Player)
-        //: A screen reader's description of a cell holding a digit the player entered while playing.
-        description = QCoreApplication::translate("dodoru::CellLabel", "你填入的數字");
-    else
-        //: A screen reader's description of a cell whose digit the program found by solving.
-        description = QCoreApplication::translate("dodoru::CellLabel", "程式解出的數字");
-    //: Added to a cell's description when its digit repeats another (a given, or while playing also the
-    //: player's digit) in its row, column or 3x3 box.
-    if (conflict)
-        description += QCoreApplication::translate("dodoru::CellLabel", "；與同列、同行或同一九宮格的數字重複");
-    //: Added to a cell's description when 檢查 (check) found that the player's digit is not the solution's.
-    if (mistake) description += QCoreApplication::translate("dodoru::CellLabel", "；與答案不符");
-    return description;
 }
 
 CellLabel::CellLabel(int row, int column, QWidget* parent) : ColourLabel(parent), row_(row), column_(column) {
@@ -130,11 +130,36 @@ void CellLabel::shownTextChanged() {
     describe();
 }
 
-void CellLabel::describe() {
-    const QString shown = text();
+QString CellLabel::spokenName() const {
     const CellDigitKind kind = foreColor() == kGivenTextColour ? CellDigitKind::Given : kind_;
-    setAccessibleName(cellAccessibleName(row_, column_, shown, pencilMarks_));
-    setAccessibleDescription(cellAccessibleDescription(shown, kind, conflictMark_, mistakeMark_));
+    return cellAccessibleName(row_, column_, text(), pencilMarks_, kind, conflictMark_, mistakeMark_);
+}
+
+void CellLabel::describe() {
+    if (tellPending_ || isHidden()) return;
+    tellPending_ = true;
+    QTimer::singleShot(0, this, [this] { tellName(); });
+}
+
+void CellLabel::tellName() {
+    tellPending_ = false;
+    if (isHidden()) return;
+    const QString name = spokenName();
+    if (!toldName_ || name == *toldName_) {
+        // Before it was first shown nobody heard a name: nothing changed for anybody.
+        toldName_ = name;
+        return;
+    }
+    toldName_ = name;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+    emit nameTold();
+}
+
+void CellLabel::showEvent(QShowEvent* event) {
+    ColourLabel::showEvent(event);
+    // What changed while it was hidden.
+    describe();
 }
 
 void CellLabel::paintEvent(QPaintEvent* event) {

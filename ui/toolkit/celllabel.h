@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "colourlabel.h"
 
@@ -15,8 +16,8 @@ inline constexpr ColourValue kPlayerTextColour = 0x006400u;
 // What kind of digit a cell shows, for assistive technology.
 enum class CellDigitKind { Given, Player, Answer };
 
-// One cell of the board: a label that tells assistive technology what it shows (its row and column, its
-// digit and what kind of digit it is, or its pencil marks) and that can carry marks: a conflict mark
+// One cell of the board: a label that tells assistive technology what it shows in its name (its row and
+// column, its digit, what kind of digit it is and its marks, or its pencil marks) and that can carry marks: a conflict mark
 // (a light red background), a hint mark (a light yellow background), a mistake mark (a red frame and
 // stroke, for a digit that differs from the solution), pencil marks (small digits in the cell's 3×3
 // positions while it shows no digit) and, while it has the keyboard focus, a focus mark around it.
@@ -49,14 +50,25 @@ public:
     void releaseFocusMark();
     bool focusMarkShown() const { return hasFocus() && !focusMarkHeld_; }
 
+    // What assistive technology hears of the cell, as it is now.
+    QString spokenName() const;
+
+signals:
+    // Assistive technology was told the cell's new name (once an edit is complete).
+    void nameTold();
+
 protected:
     void shownTextChanged() override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The name changed: assistive technology is told once the change is complete (one edit changes the
+    // digit, its kind and its marks one after another), and only while the cell is shown.
     void describe();
+    void tellName();
     void paintPencilMarks(QPainter& painter) const;
 
     int row_;
@@ -67,13 +79,14 @@ private:
     std::uint16_t pencilMarks_ = 0;
     bool focusMarkHeld_ = false;
     CellDigitKind kind_ = CellDigitKind::Answer;
+    std::optional<QString> toldName_; // none before the cell was first shown
+    bool tellPending_ = false;
 };
 
-// What a screen reader announces for a cell: where it is and what it shows ("" for an empty cell, then
-// its pencil marks if it has any)...
-QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks = 0);
-// ...and what kind of digit it is.
-QString cellAccessibleDescription(const QString& text, CellDigitKind kind, bool conflict,
-                                  bool mistake = false);
+// What a screen reader says of a cell: where it is and what it shows, short and most important first:
+// its digit, what kind of digit it is, whether it repeats a digit of its row, column or box and whether
+// it differs from the solution; or that it is empty, and its pencil marks if it has any.
+QString cellAccessibleName(int row, int column, const QString& text, std::uint16_t pencilMarks = 0,
+                           CellDigitKind kind = CellDigitKind::Answer, bool conflict = false, bool mistake = false);
 
 } // namespace dodoru
