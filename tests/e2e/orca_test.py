@@ -48,7 +48,7 @@ TEXTS = {
         "chooser": "第{r}列第{c}行的數字",
         "solved": "已解出", "refused": "已解出的盤面不能修改", "generated": "已產生1.極易題目",
         "playing": "作答中", "checked": "沒有與答案不符的數字", "done": "恭喜",
-        "menu_first": "印製手稿",
+        "menu_first": "難度依解題技巧",
     },
     "en": {
         "env": {"LANGUAGE": "en"},
@@ -61,7 +61,7 @@ TEXTS = {
         "chooser": "Digit of row {r} column {c}",
         "solved": "Solved", "refused": "A solved board cannot change", "generated": "Generated a puzzle, level 1",
         "playing": "Playing", "checked": "No digit differs from the solution", "done": "Well done",
-        "menu_first": "Print Puzzle Sheet",
+        "menu_first": "Difficulty by Solving Technique",
     },
 }
 
@@ -380,19 +380,17 @@ def game(session, orca, env, args, texts):
     for name in texts["buttons"][1:4]:
         session.key("Tab")
         orca.wait(name + " push button")
+    before = orca.heard
     session.key("space")
     generated = orca.wait(notification(texts["generated"]), 60)
     orca.settle()  # a generation sends many events
-    step(f"Space on the first level generates a puzzle: {generated!r}")
-
     puzzle = read_grid(process.pid, texts)
     solution = solve(puzzle)
-    for name in texts["buttons"][4:]:
-        session.key("Tab")
-        orca.wait(name + " push button")
-    session.key("Tab")
-    here = 2
-    orca.wait(cell(here, puzzle[here], texts["given"] if puzzle[here] else "") + " label")
+    # The keyboard is then on the new puzzle's first empty cell, which Orca reads.
+    here = puzzle.index(0)
+    check(any(line.startswith(cell(here, 0) + " label") for line in orca.spoken()[before:]),
+          f"the first empty cell {place(here)} is not read after the generation")
+    step(f"Space on the first level generates a puzzle: {generated!r}; the first empty cell is read")
     # The first digit of the game: into the first empty cell of the first row, one that repeats a given
     # of that row.
     target = next(index for index in range(9) if puzzle[index] == 0)
