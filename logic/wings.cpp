@@ -1,4 +1,5 @@
-// Patterns of a few cells: XY-wing, XYZ-wing, W-wing, unique rectangle type 1 and simple colouring.
+// Patterns of a few cells: XY-wing, XYZ-wing, W-wing, WXYZ-wing, unique rectangles (types 1, 2 and 4),
+// BUG+1 and simple colouring.
 #include <algorithm>
 #include <bit>
 
@@ -49,7 +50,11 @@ std::optional<Step> findXYWing(const Scan& scan) {
             for (const int b : pairs) {
                 if (b == a || !sees(pivot, b) || p.candidates(b) != (y | z)) continue;
                 const int d = lowestDigit(z);
+                const int x = lowestDigit(static_cast<Digits>(az & xy));
                 Step step{Technique::XYWing, {}, {pivot, a, b}, static_cast<Digits>(xy | z), {}, {}};
+                step.linkDigit = d;
+                step.chain = {node(a, d, false), node(a, x, true), node(pivot, x, false),
+                              node(pivot, lowestDigit(y), true), node(b, lowestDigit(y), false), node(b, d, true)};
                 eliminateSeeingAll(scan, d, {a, b}, {pivot}, step);
                 if (auto found = finished(step)) return found;
             }
@@ -70,6 +75,7 @@ std::optional<Step> findXYZWing(const Scan& scan) {
                 const Digits z = p.candidates(a) & p.candidates(b);
                 if (digitCount(z) != 1 || (p.candidates(a) | p.candidates(b)) != xyz) continue;
                 Step step{Technique::XYZWing, {}, {pivot, a, b}, xyz, {}, {}};
+                step.linkDigit = lowestDigit(z);
                 eliminateSeeingAll(scan, lowestDigit(z), {pivot, a, b}, {}, step);
                 if (auto found = finished(step)) return found;
             }
@@ -99,6 +105,10 @@ std::optional<Step> findWWing(const Scan& scan) {
                     if (!((sees(e1, first) && sees(e2, second)) || (sees(e2, first) && sees(e1, second))))
                         continue;
                     Step step{Technique::WWing, unitOf(u), {first, second, e1, e2}, xy, {}, {}};
+                    step.linkDigit = x;
+                    const bool straight = sees(e1, first) && sees(e2, second);
+                    step.chain = {node(first, y, false), node(first, x, true), node(straight ? e1 : e2, x, false),
+                                  node(straight ? e2 : e1, x, true), node(second, x, false), node(second, y, true)};
                     eliminateSeeingAll(scan, y, {first, second}, {}, step);
                     if (auto found = finished(step)) return found;
                 }
@@ -172,11 +182,14 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
                     }
             if (chain.size() < 3) continue;
             Step step{Technique::SimpleColouring, {}, chain, digitBit(d), {}, {}};
+            for (const int c : chain) step.colours[at(colour[at(c)])].push_back(c);
             // Two cells of one colour that see each other: that colour is false throughout.
             for (int wrong = 0; wrong < 2 && step.eliminations.empty(); ++wrong)
                 for (const int a : chain)
                     for (const int b : chain)
-                        if (a < b && colour[at(a)] == wrong && colour[at(b)] == wrong && sees(a, b)) {
+                        if (a < b && colour[at(a)] == wrong && colour[at(b)] == wrong && sees(a, b) &&
+                            step.eliminations.empty()) {
+                            step.colourRule = ColourRule::Wrap;
                             for (const int c : chain)
                                 if (colour[at(c)] == wrong) step.eliminations.push_back({c, d});
                         }
@@ -184,15 +197,187 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
             if (step.eliminations.empty())
                 for (int c = 0; c < kCellCount; ++c) {
                     if (chainOf[at(c)] == start || !p.has(c, d)) continue;
-                    bool seesColour[2] = {false, false};
+                    int seen[2] = {-1, -1};
                     for (const int o : chain)
-                        if (sees(c, o)) seesColour[colour[at(o)] == 0 ? 0 : 1] = true;
-                    if (seesColour[0] && seesColour[1]) step.eliminations.push_back({c, d});
+                        if (sees(c, o) && seen[colour[at(o)]] < 0) seen[colour[at(o)]] = o;
+                    if (seen[0] < 0 || seen[1] < 0) continue;
+                    step.eliminations.push_back({c, d});
+                    if (step.chain.empty()) {
+                        // The chain from the one colour to the other along the strong links.
+                        step.colourRule = ColourRule::Trap;
+                        std::array<int, kCellCount> from;
+                        from.fill(-2);
+                        from[at(seen[0])] = -1;
+                        std::vector<int> queue = {seen[0]};
+                        for (std::size_t q = 0; q < queue.size(); ++q)
+                            for (const int o : links[at(queue[q])])
+                                if (from[at(o)] == -2) {
+                                    from[at(o)] = queue[q];
+                                    queue.push_back(o);
+                                }
+                        std::vector<int> path;
+                        for (int o = seen[1]; o >= 0; o = from[at(o)]) path.push_back(o);
+                        std::reverse(path.begin(), path.end());
+                        for (std::size_t i = 0; i < path.size(); ++i) step.chain.push_back(node(path[i], d, i % 2 == 1));
+                    }
                 }
             if (auto found = finished(step)) return found;
         }
     }
     return std::nullopt;
+}
+
+namespace {
+
+// Calls `visit(floor, roof, pair)` for each rectangle of four empty cells in two boxes whose two floor
+// corners (in one row or one column) hold just the same two digits and whose roof corners hold both.
+template <typename Visit> std::optional<Step> forEachRectangle(const Scan& scan, Visit&& visit) {
+    const Position& p = scan.position;
+    for (int r1 = 0; r1 < 9; ++r1)
+        for (int r2 = r1 + 1; r2 < 9; ++r2)
+            for (int c1 = 0; c1 < 9; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
+                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c2, 9 * r2 + c1};
+                    bool empty = true;
+                    for (const int c : corners) empty = empty && p.digit(c) == 0;
+                    if (!empty) continue;
+                    // Floors: two neighbouring corners of the cycle.
+                    for (int i = 0; i < 4; ++i) {
+                        const std::array<int, 2> floor = {corners[at(i)], corners[at((i + 1) % 4)]};
+                        const std::array<int, 2> roof = {corners[at((i + 3) % 4)], corners[at((i + 2) % 4)]};
+                        const Digits pair = p.candidates(floor[0]);
+                        if (digitCount(pair) != 2 || p.candidates(floor[1]) != pair) continue;
+                        if ((p.candidates(roof[0]) & pair) != pair || (p.candidates(roof[1]) & pair) != pair) continue;
+                        if (p.candidates(roof[0]) == pair || p.candidates(roof[1]) == pair) continue;
+                        if (auto step = visit(floor, roof, pair)) return step;
+                    }
+                }
+    return std::nullopt;
+}
+
+Step rectangleStep(Technique technique, const std::array<int, 2>& floor, const std::array<int, 2>& roof,
+                   Digits pair) {
+    return Step{technique, {}, {floor[0], floor[1], roof[0], roof[1]}, pair, {}, {}};
+}
+
+} // namespace
+
+std::optional<Step> findUniqueRectangle2(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    const Position& p = scan.position;
+    return forEachRectangle(scan, [&](const std::array<int, 2>& floor, const std::array<int, 2>& roof,
+                                      Digits pair) -> std::optional<Step> {
+        // Both roof corners hold the pair and one same extra digit: the extra is in one of them.
+        const Digits extra = static_cast<Digits>(p.candidates(roof[0]) & ~pair);
+        if (digitCount(extra) != 1 || p.candidates(roof[1]) != p.candidates(roof[0])) return std::nullopt;
+        Step step = rectangleStep(Technique::UniqueRectangle2, floor, roof, pair);
+        step.digits |= extra;
+        step.linkDigit = lowestDigit(extra);
+        eliminateSeeingAll(scan, lowestDigit(extra), {roof[0], roof[1]}, {floor[0], floor[1]}, step);
+        return finished(step);
+    });
+}
+
+std::optional<Step> findUniqueRectangle4(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    return forEachRectangle(scan, [&](const std::array<int, 2>& floor, const std::array<int, 2>& roof,
+                                      Digits pair) -> std::optional<Step> {
+        // One digit of the pair has no other place than the roof in a unit of both roof corners: the
+        // other digit of the pair cannot be in the roof.
+        for (const int u : unitsOfCell(roof[0])) {
+            const auto& cells = unitCells(u);
+            if (std::find(cells.begin(), cells.end(), roof[1]) == cells.end()) continue;
+            for (Digits ds = pair; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int a = lowestDigit(ds);
+                const int b = lowestDigit(static_cast<Digits>(pair & ~digitBit(a)));
+                if (std::popcount(static_cast<unsigned>(scan.where[at(u)][at(a)])) != 2) continue;
+                Step step = rectangleStep(Technique::UniqueRectangle4, floor, roof, pair);
+                step.unit = unitOf(u);
+                step.linkDigit = a;
+                step.eliminations = {{roof[0], b}, {roof[1], b}};
+                if (auto found = finished(step)) return found;
+            }
+        }
+        return std::nullopt;
+    });
+}
+
+std::optional<Step> findBugPlusOne(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    const Position& p = scan.position;
+    // Every empty cell holds two candidates but one that holds three.
+    int odd = -1;
+    for (int c = 0; c < kCellCount; ++c) {
+        if (p.digit(c) != 0) continue;
+        const int count = digitCount(p.candidates(c));
+        if (count == 2) continue;
+        if (count != 3 || odd >= 0) return std::nullopt;
+        odd = c;
+    }
+    if (odd < 0) return std::nullopt;
+    // Without the odd cell's extra digit every digit would have two places in every unit: a deadly
+    // pattern. The extra digit is the one with three places in the odd cell's units.
+    for (Digits ds = p.candidates(odd); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+        const int d = lowestDigit(ds);
+        bool fits = true;
+        for (int u = 0; u < kUnitCount && fits; ++u) {
+            const bool mine = unitsOfCell(odd)[0] == u || unitsOfCell(odd)[1] == u || unitsOfCell(odd)[2] == u;
+            for (int e = 1; e <= 9 && fits; ++e) {
+                const int places = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(e)]));
+                if (places == 0) continue;
+                fits = places == (mine && e == d ? 3 : 2);
+            }
+        }
+        if (fits) return Step{Technique::BugPlusOne, {}, {odd}, digitBit(d), {{odd, d}}, {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> findWXYZWing(const Scan& scan) {
+    const Position& p = scan.position;
+    std::optional<Step> found;
+    for (int pivot = 0; pivot < kCellCount && !found; ++pivot) {
+        const Digits mine = p.candidates(pivot);
+        if (p.digit(pivot) != 0 || digitCount(mine) < 2 || digitCount(mine) > 4) continue;
+        std::vector<int> wings;
+        for (const int c : peersOf(pivot)) {
+            const Digits theirs = p.candidates(c);
+            if (p.digit(c) == 0 && digitCount(theirs) >= 2 && digitCount(static_cast<Digits>(theirs | mine)) <= 4)
+                wings.push_back(c);
+        }
+        if (wings.size() < 3) continue;
+        forEachCombination(static_cast<int>(wings.size()), 3, [&](const std::array<int, 4>& pick) {
+            const std::array<int, 4> cells = {pivot, wings[at(pick[0])], wings[at(pick[1])], wings[at(pick[2])]};
+            Digits all = 0;
+            for (const int c : cells) all |= p.candidates(c);
+            if (digitCount(all) != 4) return false;
+            // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
+            // that digit is in one of its cells.
+            int loose = 0;
+            for (Digits ds = all; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int d = lowestDigit(ds);
+                bool restricted = true;
+                for (const int a : cells)
+                    for (const int b : cells)
+                        if (a < b && p.has(a, d) && p.has(b, d) && !sees(a, b)) restricted = false;
+                if (!restricted) {
+                    if (loose != 0) return false;
+                    loose = d;
+                }
+            }
+            if (loose == 0) return false;
+            std::vector<int> holders;
+            for (const int c : cells)
+                if (p.has(c, loose)) holders.push_back(c);
+            Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
+            step.linkDigit = loose;
+            eliminateSeeingAll(scan, loose, holders, {cells.begin(), cells.end()}, step);
+            found = finished(step);
+            return found.has_value();
+        });
+    }
+    return found;
 }
 
 } // namespace dodoru::logic::detail

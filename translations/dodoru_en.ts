@@ -4,123 +4,168 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
+        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
         <source>最後空格</source>
         <translation>Full house</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性單一</source>
         <translation>Naked single</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性單一</source>
         <translation>Hidden single</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（宮）</source>
         <translation>Locked candidates (pointing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（行列）</source>
         <translation>Locked candidates (claiming)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性數對</source>
         <translation>Naked pair</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>X 翼</source>
         <translation>X-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性數對</source>
         <translation>Hidden pair</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性三數組</source>
         <translation>Naked triple</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>劍魚</source>
         <translation>Swordfish</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性三數組</source>
         <translation>Hidden triple</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>鰭 X 翼</source>
+        <translation>Finned X-wing</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>摩天樓</source>
         <translation>Skyscraper</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>雙線風箏</source>
         <translation>Two-string kite</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>XY 翼</source>
         <translation>XY-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>空矩形</source>
+        <translation>Empty rectangle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>XYZ 翼</source>
         <translation>XYZ-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>W 翼</source>
         <translation>W-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>唯一矩形</source>
         <translation>Unique rectangle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>唯一矩形（第二型）</source>
+        <translation>Unique rectangle type 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>唯一矩形（第四型）</source>
+        <translation>Unique rectangle type 4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>顯性四數組</source>
         <translation>Naked quad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>水母</source>
         <translation>Jellyfish</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>全雙值墳墓 +1</source>
+        <translation>BUG+1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>隱性四數組</source>
         <translation>Hidden quad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>鰭劍魚</source>
+        <translation>Finned swordfish</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>簡單著色</source>
         <translation>Simple colouring</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>WXYZ 翼</source>
+        <translation>WXYZ-wing</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>XY 鏈</source>
         <translation>XY-chain</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>強制鏈</source>
         <translation>Forcing chain</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+18"/>
+        <location line="+2"/>
+        <source>分組鏈</source>
+        <translation>Grouped chain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>矛盾推理</source>
+        <translation>Contradiction</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+16"/>
         <source>試填</source>
         <translation>Trial</translation>
     </message>
@@ -285,7 +330,7 @@
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>The %2 at %1 repeats %3</translation>
@@ -299,7 +344,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>

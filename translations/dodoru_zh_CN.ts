@@ -4,123 +4,168 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
+        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
         <source>最後空格</source>
         <translation>最后空格</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性單一</source>
         <translation>显性单一</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性單一</source>
         <translation>隐性单一</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（宮）</source>
         <translation>区块锁定（宫）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（行列）</source>
         <translation>区块锁定（行列）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性數對</source>
         <translation>显性数对</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>X 翼</source>
         <translation>X 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性數對</source>
         <translation>隐性数对</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性三數組</source>
         <translation>显性三数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>劍魚</source>
         <translation>剑鱼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性三數組</source>
         <translation>隐性三数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>鰭 X 翼</source>
+        <translation>鳍 X 翼</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>摩天樓</source>
         <translation>摩天楼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>雙線風箏</source>
         <translation>双线风筝</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>XY 翼</source>
         <translation>XY 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>空矩形</source>
+        <translation>空矩形</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>XYZ 翼</source>
         <translation>XYZ 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>W 翼</source>
         <translation>W 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>唯一矩形</source>
         <translation>唯一矩形</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>唯一矩形（第二型）</source>
+        <translation>唯一矩形（第二型）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>唯一矩形（第四型）</source>
+        <translation>唯一矩形（第四型）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>顯性四數組</source>
         <translation>显性四数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>水母</source>
         <translation>水母</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>全雙值墳墓 +1</source>
+        <translation>全双值坟墓 +1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>隱性四數組</source>
         <translation>隐性四数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>鰭劍魚</source>
+        <translation>鳍剑鱼</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>簡單著色</source>
         <translation>简单染色</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>WXYZ 翼</source>
+        <translation>WXYZ 翼</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>XY 鏈</source>
         <translation>XY 链</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>強制鏈</source>
         <translation>强制链</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+18"/>
+        <location line="+2"/>
+        <source>分組鏈</source>
+        <translation>分组链</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>矛盾推理</source>
+        <translation>矛盾推理</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+16"/>
         <source>試填</source>
         <translation>试填</translation>
     </message>
@@ -285,7 +330,7 @@
         <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>%1的%2与%3重复</translation>
@@ -299,7 +344,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
