@@ -491,7 +491,68 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+6"/>
+        <source>%1是 %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1不是 %2</source>
+        <translation>%1 is not %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1之一是 %2</source>
+        <extracomment>A group of cells in a chain: the digit is in one of them.</extracomment>
+        <translation>one of %1 is %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1都不是 %2</source>
+        <extracomment>A group of cells in a chain: the digit is in none of them.</extracomment>
+        <translation>none of %1 is %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> ⇒ </source>
+        <extracomment>Between two steps of a chain: the one before makes the one after true.</extracomment>
+        <translation> ⇒ </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1沒有可填的數字</source>
+        <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
+        <translation>%1 has no digit left</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1沒有位置可填 %2</source>
+        <extracomment>The end of a contradiction: a row, column or box with no place left for a digit.</extracomment>
+        <translation>%1 has no place for %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1：%2。</source>
+        <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>再用 %n 步其他技巧</source>
+        <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
+        <translation>
+            <numerusform>%n more step of other techniques</numerusform>
+            <numerusform>%n more steps of other techniques</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1：假設%2%3%4，所以%5。</source>
+        <extracomment>A hint&apos;s second press on a contradiction: the heading, the assumption, what follows from it in order, and then that the assumption is false.</extracomment>
+        <translation>%1: suppose %2%3%4; so %5.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%2 in %1</translation>
@@ -580,7 +641,13 @@
         <translation>No next step found.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
+        <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
+        <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
+        <translation>%1: suppose %2; a search finds no solution, so %3. This step is a guess: no simpler reasoning was found.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
         <translation>%1, with %2, in the marked cells: %3.</translation>
@@ -1095,7 +1162,7 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
         <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1116,13 +1183,13 @@ Open it now?</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+184"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1137,7 +1204,7 @@ Open it now?</translation>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1150,7 +1217,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>

@@ -491,7 +491,67 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+6"/>
+        <source>%1是 %2</source>
+        <translation>%1是 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1不是 %2</source>
+        <translation>%1不是 %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1之一是 %2</source>
+        <extracomment>A group of cells in a chain: the digit is in one of them.</extracomment>
+        <translation>%1之一是 %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1都不是 %2</source>
+        <extracomment>A group of cells in a chain: the digit is in none of them.</extracomment>
+        <translation>%1都不是 %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> ⇒ </source>
+        <extracomment>Between two steps of a chain: the one before makes the one after true.</extracomment>
+        <translation> ⇒ </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1沒有可填的數字</source>
+        <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
+        <translation>%1没有可填的数字</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1沒有位置可填 %2</source>
+        <extracomment>The end of a contradiction: a row, column or box with no place left for a digit.</extracomment>
+        <translation>%1没有位置可填 %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1：%2。</source>
+        <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>再用 %n 步其他技巧</source>
+        <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
+        <translation>
+            <numerusform>再用 %n 步其他技巧</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1：假設%2%3%4，所以%5。</source>
+        <extracomment>A hint&apos;s second press on a contradiction: the heading, the assumption, what follows from it in order, and then that the assumption is false.</extracomment>
+        <translation>%1：假设%2%3%4，所以%5。</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%1填入 %2</translation>
@@ -575,7 +635,13 @@
         <translation>找不到下一步。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
+        <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
+        <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
+        <translation>%1：假设%2，搜索后发现此题无解，所以%3。这一步是猜测，找不到更简单的推理。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
         <translation>%1，数字 %2，在标出的格子：%3。</translation>
@@ -1089,7 +1155,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
+        <location filename="../ui/main/playgame.cpp" line="+82"/>
         <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1110,13 +1176,13 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+184"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-51"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1131,7 +1197,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>沒有與答案不符的數字。</source>
         <translation>没有与答案不符的数字。</translation>
     </message>
@@ -1143,7 +1209,7 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>

@@ -12,6 +12,7 @@
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "celllabel.h"
+#include "chainoverlay.h"
 #include "fonts.h"
 #include "layout.h"
 #include "logicsolver.h"
@@ -70,7 +71,7 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
                    std::unique_ptr<PlayFile> file)
     : window_(window), session_(session), history_(history), cells_(cells), clock_(clock),
       messageBoxes_(messageBoxes), file_(std::move(file)), bar_(new PlayBar(&window)),
-      tick_(new QTimer(this)) {
+      tick_(new QTimer(this)), overlay_(new ChainOverlay(cells, cells[0]->parentWidget())) {
     const TwipsScale scale = TwipsScale::forScreen(window.screen());
     bar_->setGeometry(0, 0, window.width(), scale.toPixelsY(kBarHeight));
     bar_->setFont(windowFont(kMingFace, layout::kHintPoints));
@@ -252,6 +253,7 @@ void PlayGame::hint() {
         session_.changeWhilePlaying(*view.result);
     }
     for (const int c : view.markedCells) cells_[static_cast<std::size_t>(c)]->setHintMark(true);
+    if (!view.drawing.empty()) overlay_->draw(view.drawing);
     for (const int c : view.wrongCells) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
     say(view.text);
 }
@@ -294,6 +296,7 @@ void PlayGame::clearMarks() {
         cell->setHintMark(false);
         cell->setMistakeMark(false);
     }
+    overlay_->clear();
 }
 
 // ---- the clock ------------------------------------------------------------------------------------
