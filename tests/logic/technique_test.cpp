@@ -18,7 +18,7 @@ int cell(int row, int column) {
     return 9 * (row - 1) + column - 1;
 } // 1-based, as rNcM
 
-// Shapes a position: "r1c5=12" keeps candidates 1 and 2 of r1c5; "r1c5:7" places 7; "r1-5@c2c8" keeps
+// Shapes a position: "g" and 81 digits places them; "r1c5=12" keeps candidates 1 and 2 of r1c5; "r1c5:7" places 7; "r1-5@c2c8" keeps
 // digit 5 in row 1 only in columns 2 and 8; "c2-5@r1r7" the same along a column; "b5-5@r4c5r6c4" keeps
 // digit 5 in a box only in the cells listed.
 Position shaped(const std::string& spec) {
@@ -26,7 +26,10 @@ Position shaped(const std::string& spec) {
     std::istringstream in(spec);
     std::string item;
     while (in >> item) {
-        if (item[0] == 'r' && item.find('-') != std::string::npos) {
+        if (item[0] == 'g') { // the digits of the whole grid, row by row, 0 for empty
+            for (int c = 0; c < 81; ++c)
+                if (item[static_cast<std::size_t>(c) + 1] != '0') p.place(c, item[static_cast<std::size_t>(c) + 1] - '0');
+        } else if (item[0] == 'r' && item.find('-') != std::string::npos) {
             const int row = item[1] - '0', d = item[3] - '0';
             for (int column = 1; column <= 9; ++column)
                 if (item.find("c" + std::to_string(column), 4) == std::string::npos)
@@ -69,12 +72,18 @@ std::string effects(const Step& step) {
 struct TechniqueCase {
     const char* name;
     Technique technique;
-    const char* position;
+    std::string position;
     const char* expected; // "" when the technique must find nothing
     bool unique = true;   // the puzzle is known to have one solution
 };
 
 const std::string kRow1Places8 = "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8";
+
+// A position late in a puzzle's path: all but 17 cells filled.
+const std::string kBugGrid =
+    "g394751268761328945582060001925080607876002054143576829237840006418600002659217483";
+const std::string kBugCells = " r3c4=49 r3c6=49 r3c7=37 r3c8=37 r4c4=14 r4c6=34 r4c8=13 r5c4=19 r5c5=39 "
+                              "r5c7=13 r7c6=59 r7c7=15 r7c8=19 r8c5=39 r8c8=79";
 
 const TechniqueCase kCases[] = {
     {"FullHouse", Technique::FullHouse, "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8", "r1c9=9"},
@@ -166,6 +175,11 @@ const TechniqueCase kCases[] = {
      ""},
     {"UniqueRectangle4UnknownUniqueness", Technique::UniqueRectangle4,
      "r1c1=12 r1c5=12 r2c1=1236 r2c5=1247 r2-1@c1c5", "", false},
+    // Every empty cell holds two candidates but r8c6, whose 9 has three places in its row, column and
+    // box: without it the position would be a deadly pattern.
+    {"BugPlusOne", Technique::BugPlusOne, kBugGrid + " r8c6=359 r8c7=57" + kBugCells, "r8c6=9"},
+    {"BugPlusOneWithoutTheOddCell", Technique::BugPlusOne, kBugGrid + " r8c6=35 r8c7=57" + kBugCells, ""},
+    {"BugPlusOneUnknownUniqueness", Technique::BugPlusOne, kBugGrid + " r8c6=359 r8c7=57" + kBugCells, "", false},
     // Only 4 lives in cells that do not all see each other: it is in one of them.
     {"WXYZWing", Technique::WXYZWing, "r5c5=1234 r5c1=14 r4c4=24 r6c6=34", "r5c4-4 r5c6-4"},
     {"WXYZWingTwoLooseDigits", Technique::WXYZWing, "r5c5=1234 r5c1=34 r4c4=24 r6c6=34", ""},
