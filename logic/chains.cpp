@@ -307,7 +307,7 @@ std::vector<int> trialOrder(const Position& p) {
 }
 
 // The techniques a contradiction may use between its singles: everything below the chains.
-constexpr Technique kHardestInner = Technique::SimpleColouring;
+constexpr Technique kHardestInner = Technique::WWing;
 
 // Follows an assumption with the solver's own steps (no chains, no contradictions) until the position
 // fails; the steps go into `inner`. False when it does not fail.

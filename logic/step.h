@@ -48,6 +48,7 @@ struct Step {
     int linkDigit = 0;                       // a wing: the digit that links its cells
     std::array<std::vector<int>, 2> colours; // a colouring: its two colours
     ColourRule colourRule = ColourRule::None;
+    std::vector<std::vector<int>> sets; // almost locked sets: the cells of each, the pivot last
     std::optional<Contradiction> contradiction; // the assumption that fails, and how
     std::vector<Step> inner; // steps needed between the singles of a contradiction, in order
 

@@ -51,6 +51,8 @@ constexpr std::array<TechniqueRow, kTechniqueCount> kTable = {{
     {Technique::SimpleColouring, "simple_colouring", 56, findSimpleColouring},
     {Technique::WXYZWing, "wxyz_wing", 58, findWXYZWing},
     {Technique::XYChain, "xy_chain", 60, findXYChain},
+    {Technique::AlsXZ, "als_xz", 62, findAlsXZ},
+    {Technique::AlsXYWing, "als_xy_wing", 63, findAlsXYWing},
     {Technique::ForcingChain, "forcing_chain", 65, findForcingChain},
     {Technique::GroupedChain, "grouped_chain", 68, findGroupedChain},
     {Technique::Contradiction, "contradiction", 80, findContradiction},

@@ -40,6 +40,8 @@ enum class Technique {
     SimpleColouring,
     WXYZWing,
     XYChain,
+    AlsXZ,
+    AlsXYWing,
     ForcingChain,
     GroupedChain,
     Contradiction,

@@ -75,6 +75,8 @@ std::optional<Step> findBugPlusOne(const Scan& scan);
 std::optional<Step> findSimpleColouring(const Scan& scan);
 std::optional<Step> findWXYZWing(const Scan& scan);
 std::optional<Step> findXYChain(const Scan& scan);
+std::optional<Step> findAlsXZ(const Scan& scan);
+std::optional<Step> findAlsXYWing(const Scan& scan);
 std::optional<Step> findForcingChain(const Scan& scan);
 std::optional<Step> findGroupedChain(const Scan& scan);
 std::optional<Step> findContradiction(const Scan& scan);

@@ -144,6 +144,8 @@ std::string detailWords(const Step& step) {
         }
         if (!fins.empty()) out += ", fins " + cellList(fins);
     }
+    for (std::size_t i = 0; i < step.sets.size(); ++i)
+        out += std::string(i == 0 ? ", sets {" : " {") + cellList(step.sets[i]) + "}";
     if (step.linkDigit != 0) out += ", linked by " + std::to_string(step.linkDigit);
     if (step.colourRule != logic::ColourRule::None) {
         out += ", colours A " + cellList(step.colours[0]) + " and B " + cellList(step.colours[1]);
@@ -193,6 +195,11 @@ std::string stepObject(const Step& step, const std::string& head) {
     };
     if (!step.baseLines.empty()) out += ", \"base\": " + linesJson(step.baseLines);
     if (!step.coverLines.empty()) out += ", \"cover\": " + linesJson(step.coverLines);
+    if (!step.sets.empty()) {
+        out += ", \"sets\": [";
+        for (std::size_t i = 0; i < step.sets.size(); ++i) out += (i > 0 ? ", " : "") + cellsJson(step.sets[i]);
+        out += "]";
+    }
     if (step.linkDigit != 0) out += ", \"link_digit\": " + std::to_string(step.linkDigit);
     if (step.colourRule != logic::ColourRule::None)
         out += ", \"colours\": [" + cellsJson(step.colours[0]) + ", " + cellsJson(step.colours[1]) +
@@ -273,6 +280,10 @@ std::string techniqueName(Technique technique) {
         return "WXYZ-wing";
     case Technique::XYChain:
         return "XY-chain";
+    case Technique::AlsXZ:
+        return "ALS-XZ";
+    case Technique::AlsXYWing:
+        return "ALS-XY-wing";
     case Technique::ForcingChain:
         return "forcing chain";
     case Technique::GroupedChain:
@@ -308,8 +319,10 @@ std::string stepWords(const Step& step) {
         return out + ";" + effectWords(step);
     }
     if (!restsOnOneCell(step.technique)) {
-        out += " on";
-        for (const int c : step.cells) out += " " + cellName(c);
+        if (step.sets.empty()) {
+            out += " on";
+            for (const int c : step.cells) out += " " + cellName(c);
+        }
         out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
                digitList(step.digits, " ") + detailWords(step) + ")";
     }

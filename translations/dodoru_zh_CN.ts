@@ -150,6 +150,16 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>ALS-XZ</source>
+        <translation>ALS-XZ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ALS-XY 翼</source>
+        <translation>ALS-XY 翼</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>強制鏈</source>
         <translation>强制链</translation>
     </message>

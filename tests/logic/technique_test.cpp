@@ -183,6 +183,12 @@ const TechniqueCase kCases[] = {
     // Only 4 lives in cells that do not all see each other: it is in one of them.
     {"WXYZWing", Technique::WXYZWing, "r5c5=1234 r5c1=14 r4c4=24 r6c6=34", "r5c4-4 r5c6-4"},
     {"WXYZWingTwoLooseDigits", Technique::WXYZWing, "r5c5=1234 r5c1=34 r4c4=24 r6c6=34", ""},
+    // r1c1 and r1c2 hold 1, 2 and 3; r5c2 holds 2 and 3. Their 3s see each other, so one of them is
+    // without 3 and locked: 2 is in r1c1 or r5c2.
+    {"AlsXZ", Technique::AlsXZ, "r1c1=12 r1c2=13 r5c2=23", "r2c2-2 r3c2-2 r4c1-2 r5c1-2 r6c1-2"},
+    {"AlsXZNotRestricted", Technique::AlsXZ, "r1c1=12 r1c2=13 r5c3=23", ""},
+    {"AlsXYWing", Technique::AlsXYWing, "r5c5=12 r5c1=14 r5c2=34 r1c5=23", "r1c2-3"},
+    {"AlsXYWingUnlinked", Technique::AlsXYWing, "r5c5=12 r5c1=14 r5c2=34 r1c6=23", ""},
     // Row 1's 5 is in r1c1 or in r1c7/r1c8 together, which see r3c9.
     {"GroupedChain", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7", "r7c1-5"},
     {"GroupedChainLoose", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7r8", ""},

@@ -62,6 +62,10 @@ QString TechniqueNames::name(logic::Technique technique) {
         return tr("WXYZ 翼");
     case logic::Technique::XYChain:
         return tr("XY 鏈");
+    case logic::Technique::AlsXZ:
+        return tr("ALS-XZ");
+    case logic::Technique::AlsXYWing:
+        return tr("ALS-XY 翼");
     case logic::Technique::ForcingChain:
         return tr("強制鏈");
     case logic::Technique::GroupedChain:
