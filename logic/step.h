@@ -47,6 +47,7 @@ struct Step {
     std::vector<Unit> baseLines, coverLines; // a fish: the lines it stands on and the lines it covers
     int linkDigit = 0;                       // a wing: the digit that links its cells
     std::array<std::vector<int>, 2> colours; // a colouring: its two colours
+    std::array<std::vector<CellDigit>, 2> candidateColours; // 3D Medusa: its two colours of candidates
     ColourRule colourRule = ColourRule::None;
     std::vector<std::vector<int>> sets; // almost locked sets: the cells of each, the pivot last
     std::optional<Contradiction> contradiction; // the assumption that fails, and how

@@ -50,6 +50,7 @@ constexpr std::array<TechniqueRow, kTechniqueCount> kTable = {{
     {Technique::FinnedSwordfish, "finned_swordfish", 55, [](const Scan& s) { return findFinnedFish(s, 3); }},
     {Technique::SimpleColouring, "simple_colouring", 56, findSimpleColouring},
     {Technique::WXYZWing, "wxyz_wing", 58, findWXYZWing},
+    {Technique::Medusa3D, "3d_medusa", 59, findMedusa},
     {Technique::XYChain, "xy_chain", 60, findXYChain},
     {Technique::AlsXZ, "als_xz", 62, findAlsXZ},
     {Technique::AlsXYWing, "als_xy_wing", 63, findAlsXYWing},

@@ -39,6 +39,7 @@ enum class Technique {
     FinnedSwordfish,
     SimpleColouring,
     WXYZWing,
+    Medusa3D,
     XYChain,
     AlsXZ,
     AlsXYWing,

@@ -74,6 +74,7 @@ std::optional<Step> findUniqueRectangle4(const Scan& scan);
 std::optional<Step> findBugPlusOne(const Scan& scan);
 std::optional<Step> findSimpleColouring(const Scan& scan);
 std::optional<Step> findWXYZWing(const Scan& scan);
+std::optional<Step> findMedusa(const Scan& scan);
 std::optional<Step> findXYChain(const Scan& scan);
 std::optional<Step> findAlsXZ(const Scan& scan);
 std::optional<Step> findAlsXYWing(const Scan& scan);

@@ -381,3 +381,117 @@ std::optional<Step> findWXYZWing(const Scan& scan) {
 }
 
 } // namespace dodoru::logic::detail
+
+namespace dodoru::logic::detail {
+
+std::optional<Step> findMedusa(const Scan& scan) {
+    const Position& p = scan.position;
+    constexpr int kCandidates = kCellCount * 9;
+    const auto candidate = [](int cell, int d) { return cell * 9 + d - 1; };
+    // The strong links between candidates: the two of a bivalue cell, the two places of a digit in a unit.
+    std::array<std::vector<int>, kCandidates> links;
+    for (int c = 0; c < kCellCount; ++c)
+        if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 2) {
+            const int a = lowestDigit(p.candidates(c));
+            const int b = lowestDigit(static_cast<Digits>(p.candidates(c) & ~digitBit(a)));
+            links[at(candidate(c, a))].push_back(candidate(c, b));
+            links[at(candidate(c, b))].push_back(candidate(c, a));
+        }
+    for (int u = 0; u < kUnitCount; ++u)
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned mask = scan.where[at(u)][at(d)];
+            if (std::popcount(mask) != 2) continue;
+            const int a = candidate(unitCells(u)[at(std::countr_zero(mask))], d);
+            const int b = candidate(unitCells(u)[at(31 - std::countl_zero(mask))], d);
+            if (std::find(links[at(a)].begin(), links[at(a)].end(), b) == links[at(a)].end()) {
+                links[at(a)].push_back(b);
+                links[at(b)].push_back(a);
+            }
+        }
+    std::array<int, kCandidates> colour;
+    colour.fill(-1);
+    for (int start = 0; start < kCandidates; ++start) {
+        if (colour[at(start)] >= 0 || links[at(start)].empty()) continue;
+        std::vector<int> cluster = {start};
+        colour[at(start)] = 0;
+        for (std::size_t next = 0; next < cluster.size(); ++next)
+            for (const int o : links[at(cluster[next])])
+                if (colour[at(o)] < 0) {
+                    colour[at(o)] = 1 - colour[at(cluster[next])];
+                    cluster.push_back(o);
+                }
+        Digits digits = 0;
+        for (const int n : cluster) digits |= digitBit(n % 9 + 1);
+        if (digitCount(digits) < 2) continue; // one digit: simple colouring
+        const auto coloured = [&](int cell, int d) {
+            const int n = candidate(cell, d);
+            return p.has(cell, d) && std::find(cluster.begin(), cluster.end(), n) != cluster.end() ? colour[at(n)]
+                                                                                                   : -1;
+        };
+        Step step{Technique::Medusa3D, {}, {}, digits, {}, {}};
+        for (const int n : cluster) {
+            step.cells.push_back(n / 9);
+            step.candidateColours[at(colour[at(n)])].push_back({n / 9, n % 9 + 1});
+        }
+        // The chain from one candidate to another of the other colour, along the strong links.
+        const auto chainBetween = [&](int from, int to) {
+            std::array<int, kCandidates> back;
+            back.fill(-2);
+            back[at(from)] = -1;
+            std::vector<int> queue = {from};
+            for (std::size_t q = 0; q < queue.size(); ++q)
+                for (const int o : links[at(queue[q])])
+                    if (back[at(o)] == -2) {
+                        back[at(o)] = queue[q];
+                        queue.push_back(o);
+                    }
+            std::vector<int> path;
+            for (int n = to; n >= 0; n = back[at(n)]) path.push_back(n);
+            std::reverse(path.begin(), path.end());
+            for (std::size_t i = 0; i < path.size(); ++i) step.chain.push_back(node(path[i] / 9, path[i] % 9 + 1, i % 2 == 1));
+        };
+        // A colour that puts two digits in one cell, or one digit twice in a unit, is false.
+        for (int wrong = 0; wrong < 2 && step.eliminations.empty(); ++wrong) {
+            bool clash = false;
+            for (const int a : cluster)
+                for (const int b : cluster) {
+                    if (a >= b || colour[at(a)] != wrong || colour[at(b)] != wrong) continue;
+                    if (a / 9 == b / 9 || (a % 9 == b % 9 && sees(a / 9, b / 9))) clash = true;
+                }
+            if (!clash) continue;
+            step.colourRule = ColourRule::Wrap;
+            for (const int n : cluster)
+                if (colour[at(n)] == wrong) step.eliminations.push_back({n / 9, n % 9 + 1});
+        }
+        // An uncoloured candidate that is false whichever colour is true: it sees both colours of its
+        // digit, its cell holds both colours, or its cell holds one colour and it sees its digit in the other.
+        if (step.eliminations.empty())
+            for (int c = 0; c < kCellCount && step.eliminations.empty(); ++c)
+                for (Digits ds = p.candidates(c); ds != 0 && step.eliminations.empty(); ds &= static_cast<Digits>(ds - 1)) {
+                    const int d = lowestDigit(ds);
+                    if (coloured(c, d) >= 0) continue;
+                    std::array<int, 2> here{-1, -1}, there{-1, -1}; // a candidate of each colour in the cell, and seen
+                    for (Digits es = p.candidates(c); es != 0; es &= static_cast<Digits>(es - 1)) {
+                        const int k = coloured(c, lowestDigit(es));
+                        if (k >= 0) here[at(k)] = candidate(c, lowestDigit(es));
+                    }
+                    for (const int o : peersOf(c)) {
+                        const int k = coloured(o, d);
+                        if (k >= 0 && there[at(k)] < 0) there[at(k)] = candidate(o, d);
+                    }
+                    int from = -1, to = -1;
+                    if (there[0] >= 0 && there[1] >= 0) from = there[0], to = there[1];
+                    else if (here[0] >= 0 && here[1] >= 0) from = here[0], to = here[1];
+                    else if (here[0] >= 0 && there[1] >= 0) from = here[0], to = there[1];
+                    else if (here[1] >= 0 && there[0] >= 0) from = here[1], to = there[0];
+                    if (from < 0) continue;
+                    step.colourRule = ColourRule::Trap;
+                    step.eliminations.push_back({c, d});
+                    chainBetween(from, to);
+                }
+        if (auto found = finished(step)) return found;
+    }
+    return std::nullopt;
+}
+
+} // namespace dodoru::logic::detail

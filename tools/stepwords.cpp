@@ -148,7 +148,15 @@ std::string detailWords(const Step& step) {
         out += std::string(i == 0 ? ", sets {" : " {") + cellList(step.sets[i]) + "}";
     if (step.linkDigit != 0) out += ", linked by " + std::to_string(step.linkDigit);
     if (step.colourRule != logic::ColourRule::None) {
-        out += ", colours A " + cellList(step.colours[0]) + " and B " + cellList(step.colours[1]);
+        const auto candidates = [](const std::vector<CellDigit>& list) {
+            std::string words;
+            for (const CellDigit& x : list) words += (words.empty() ? "" : " ") + cellName(x.cell) + ":" + std::to_string(x.digit);
+            return words;
+        };
+        if (step.candidateColours[0].empty())
+            out += ", colours A " + cellList(step.colours[0]) + " and B " + cellList(step.colours[1]);
+        else
+            out += ", colours A " + candidates(step.candidateColours[0]) + " and B " + candidates(step.candidateColours[1]);
         out += step.colourRule == logic::ColourRule::Wrap ? ", one colour sees itself"
                                                           : ", a candidate sees both colours";
     }
@@ -202,7 +210,10 @@ std::string stepObject(const Step& step, const std::string& head) {
     }
     if (step.linkDigit != 0) out += ", \"link_digit\": " + std::to_string(step.linkDigit);
     if (step.colourRule != logic::ColourRule::None)
-        out += ", \"colours\": [" + cellsJson(step.colours[0]) + ", " + cellsJson(step.colours[1]) +
+        out += ", \"colours\": [" +
+               (step.candidateColours[0].empty()
+                    ? cellsJson(step.colours[0]) + ", " + cellsJson(step.colours[1])
+                    : pairsJson(step.candidateColours[0]) + ", " + pairsJson(step.candidateColours[1])) +
                "], \"rule\": \"" + (step.colourRule == logic::ColourRule::Wrap ? "wrap" : "trap") + "\"";
     if (step.contradiction) {
         const logic::Contradiction& proof = *step.contradiction;
@@ -278,6 +289,8 @@ std::string techniqueName(Technique technique) {
         return "simple colouring";
     case Technique::WXYZWing:
         return "WXYZ-wing";
+    case Technique::Medusa3D:
+        return "3D Medusa";
     case Technique::XYChain:
         return "XY-chain";
     case Technique::AlsXZ:

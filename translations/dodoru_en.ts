@@ -145,6 +145,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>三維著色</source>
+        <translation>3D Medusa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>XY 鏈</source>
         <translation>XY-chain</translation>
     </message>

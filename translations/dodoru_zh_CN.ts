@@ -145,6 +145,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>三維著色</source>
+        <translation>三维着色</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>XY 鏈</source>
         <translation>XY 链</translation>
     </message>

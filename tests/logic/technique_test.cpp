@@ -183,6 +183,9 @@ const TechniqueCase kCases[] = {
     // Only 4 lives in cells that do not all see each other: it is in one of them.
     {"WXYZWing", Technique::WXYZWing, "r5c5=1234 r5c1=14 r4c4=24 r6c6=34", "r5c4-4 r5c6-4"},
     {"WXYZWingTwoLooseDigits", Technique::WXYZWing, "r5c5=1234 r5c1=34 r4c4=24 r6c6=34", ""},
+    // r1c1 is 1 or 2, and each links to r1c5 by its row: r1c5 holds both colours, so it is 1 or 2.
+    {"Medusa3D", Technique::Medusa3D, "r1c1=12 r1c5=123 r1-1@c1c5 r1-2@c1c5", "r1c5-3"},
+    {"Medusa3DOneColourInTheCell", Technique::Medusa3D, "r1c1=12 r1c5=123 r1-1@c1c5 r1-2@c1c5c9", ""},
     // r1c1 and r1c2 hold 1, 2 and 3; r5c2 holds 2 and 3. Their 3s see each other, so one of them is
     // without 3 and locked: 2 is in r1c1 or r5c2.
     {"AlsXZ", Technique::AlsXZ, "r1c1=12 r1c2=13 r5c2=23", "r2c2-2 r3c2-2 r4c1-2 r5c1-2 r6c1-2"},

@@ -60,6 +60,8 @@ QString TechniqueNames::name(logic::Technique technique) {
         return tr("簡單著色");
     case logic::Technique::WXYZWing:
         return tr("WXYZ 翼");
+    case logic::Technique::Medusa3D:
+        return tr("三維著色");
     case logic::Technique::XYChain:
         return tr("XY 鏈");
     case logic::Technique::AlsXZ:
