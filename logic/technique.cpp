@@ -44,6 +44,7 @@ constexpr std::array<TechniqueRow, kTechniqueCount> kTable = {{
     {Technique::UniqueRectangle2, "unique_rectangle_2", 49, findUniqueRectangle2},
     {Technique::UniqueRectangle4, "unique_rectangle_4", 49, findUniqueRectangle4},
     {Technique::NakedQuad, "naked_quad", 50, [](const Scan& s) { return findNakedSubset(s, 4); }},
+    {Technique::HiddenRectangle, "hidden_rectangle", 51, findHiddenRectangle},
     {Technique::Jellyfish, "jellyfish", 52, [](const Scan& s) { return findFish(s, 4); }},
     {Technique::BugPlusOne, "bug_plus_one", 53, findBugPlusOne},
     {Technique::HiddenQuad, "hidden_quad", 54, [](const Scan& s) { return findHiddenSubset(s, 4); }},

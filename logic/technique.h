@@ -33,6 +33,7 @@ enum class Technique {
     UniqueRectangle2,
     UniqueRectangle4,
     NakedQuad,
+    HiddenRectangle,
     Jellyfish,
     BugPlusOne,
     HiddenQuad,

@@ -71,6 +71,7 @@ std::optional<Step> findWWing(const Scan& scan);
 std::optional<Step> findUniqueRectangle(const Scan& scan);
 std::optional<Step> findUniqueRectangle2(const Scan& scan);
 std::optional<Step> findUniqueRectangle4(const Scan& scan);
+std::optional<Step> findHiddenRectangle(const Scan& scan);
 std::optional<Step> findBugPlusOne(const Scan& scan);
 std::optional<Step> findSimpleColouring(const Scan& scan);
 std::optional<Step> findWXYZWing(const Scan& scan);

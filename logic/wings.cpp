@@ -495,3 +495,42 @@ std::optional<Step> findMedusa(const Scan& scan) {
 }
 
 } // namespace dodoru::logic::detail
+
+namespace dodoru::logic::detail {
+
+std::optional<Step> findHiddenRectangle(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    const Position& p = scan.position;
+    for (int r1 = 0; r1 < 9; ++r1)
+        for (int r2 = r1 + 1; r2 < 9; ++r2)
+            for (int c1 = 0; c1 < 9; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
+                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2};
+                    for (int i = 0; i < 4; ++i) {
+                        // A bivalue corner, and the corner across from it.
+                        const int floor = corners[at(i)], across = corners[at(3 - i)];
+                        const Digits pair = p.candidates(floor);
+                        if (p.digit(floor) != 0 || digitCount(pair) != 2) continue;
+                        bool all = true;
+                        for (const int c : corners) all = all && p.digit(c) == 0 && (p.candidates(c) & pair) == pair;
+                        if (!all) continue;
+                        for (Digits xs = pair; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
+                            const int x = lowestDigit(xs);
+                            const int y = lowestDigit(static_cast<Digits>(pair & ~digitBit(x)));
+                            // x has no other place in the far corner's row and column than the rectangle: were
+                            // the far corner y, x would fill the two corners beside it and the pair the rest,
+                            // free to swap.
+                            if (std::popcount(static_cast<unsigned>(scan.where[at(rowOf(across))][at(x)])) != 2 ||
+                                std::popcount(static_cast<unsigned>(scan.where[at(9 + columnOf(across))][at(x)])) != 2)
+                                continue;
+                            Step step{Technique::HiddenRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {{across, y}}};
+                            step.linkDigit = x;
+                            if (auto found = finished(step)) return found;
+                        }
+                    }
+                }
+    return std::nullopt;
+}
+
+} // namespace dodoru::logic::detail

@@ -277,6 +277,8 @@ std::string techniqueName(Technique technique) {
         return "unique rectangle type 4";
     case Technique::NakedQuad:
         return "naked quad";
+    case Technique::HiddenRectangle:
+        return "hidden rectangle";
     case Technique::Jellyfish:
         return "jellyfish";
     case Technique::BugPlusOne:

@@ -115,6 +115,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>隱性矩形</source>
+        <translation>Hidden rectangle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>水母</source>
         <translation>Jellyfish</translation>
     </message>

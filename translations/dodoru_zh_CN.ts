@@ -115,6 +115,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>隱性矩形</source>
+        <translation>隐性矩形</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>水母</source>
         <translation>水母</translation>
     </message>

@@ -175,6 +175,10 @@ const TechniqueCase kCases[] = {
      ""},
     {"UniqueRectangle4UnknownUniqueness", Technique::UniqueRectangle4,
      "r1c1=12 r1c5=12 r2c1=1236 r2c5=1247 r2-1@c1c5", "", false},
+    // r1c1 holds just 1 and 2; 1 has no other place in r2c5's row and column than the rectangle.
+    {"HiddenRectangle", Technique::HiddenRectangle, "r1c1=12 r2-1@c1c5 c5-1@r1r2", "r2c5-2"},
+    {"HiddenRectangleLooseColumn", Technique::HiddenRectangle, "r1c1=12 r2-1@c1c5 c5-1@r1r2r7", ""},
+    {"HiddenRectangleUnknownUniqueness", Technique::HiddenRectangle, "r1c1=12 r2-1@c1c5 c5-1@r1r2", "", false},
     // Every empty cell holds two candidates but r8c6, whose 9 has three places in its row, column and
     // box: without it the position would be a deadly pattern.
     {"BugPlusOne", Technique::BugPlusOne, kBugGrid + " r8c6=359 r8c7=57" + kBugCells, "r8c6=9"},

@@ -48,6 +48,8 @@ QString TechniqueNames::name(logic::Technique technique) {
         return tr("唯一矩形（第四型）");
     case logic::Technique::NakedQuad:
         return tr("顯性四數組");
+    case logic::Technique::HiddenRectangle:
+        return tr("隱性矩形");
     case logic::Technique::Jellyfish:
         return tr("水母");
     case logic::Technique::BugPlusOne:
