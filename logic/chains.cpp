@@ -309,9 +309,30 @@ std::vector<int> trialOrder(const Position& p) {
 // The techniques a contradiction may use between its singles: everything below the chains.
 constexpr Technique kHardestInner = Technique::WWing;
 
-// Follows an assumption with the solver's own steps (no chains, no contradictions) until the position
-// fails; the steps go into `inner`. False when it does not fail.
-bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<Step>& inner) {
+// The contradiction that singles alone prove in the fewest placements, trying the empty cells fewest
+// candidates first.
+std::optional<Step> singlesContradiction(const Position& p) {
+    std::optional<Step> best;
+    std::size_t limit = kCellCount; // a proof must take at most this many singles to be the shortest
+    for (const int cell : trialOrder(p))
+        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+            const int d = lowestDigit(ds);
+            Position assumed = p;
+            assumed.place(cell, d);
+            Contradiction proof{{cell, d}, {}};
+            if (!singlesFail(assumed, proof, limit)) continue;
+            best = Step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
+            best->contradiction = proof;
+            if (proof.placements.empty()) return best;
+            limit = proof.placements.size() - 1;
+        }
+    return best;
+}
+
+// Follows an assumption with the solver's own steps below the chains (and, when `nested`, with
+// contradictions of singles inside it) until the position fails; the steps go into `inner`. False when
+// it does not fail.
+bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<Step>& inner, bool nested) {
     if (singlesFail(p, out, kCellCount)) return true;
     while (true) {
         const Scan scan(p, outer.uniqueSolution);
@@ -320,6 +341,7 @@ bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<St
             if (static_cast<int>(t) > static_cast<int>(kHardestInner)) break;
             if ((step = findWith(scan, t))) break;
         }
+        if (!step && nested) step = singlesContradiction(p);
         if (!step) return false;
         applyStep(p, *step);
         inner.push_back(*step);
@@ -343,36 +365,24 @@ std::optional<Step> findGroupedChain(const Scan& scan) {
 
 std::optional<Step> findContradiction(const Scan& scan) {
     const Position& p = scan.position;
+    // First the candidate whose singles fail soonest; then the first whose steps fail, and then the
+    // first whose steps with contradictions inside fail.
+    if (auto step = singlesContradiction(p)) return step;
     const std::vector<int> cells = trialOrder(p);
-    // First the candidate whose singles fail soonest; then the first whose steps fail.
-    std::optional<Step> best;
-    std::size_t limit = kCellCount; // a proof must take at most this many singles to be the shortest
-    for (const int cell : cells)
-        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-            const int d = lowestDigit(ds);
-            Position assumed = p;
-            assumed.place(cell, d);
-            Contradiction proof{{cell, d}, {}};
-            if (!singlesFail(assumed, proof, limit)) continue;
-            best = Step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
-            best->contradiction = proof;
-            if (proof.placements.empty()) return best;
-            limit = proof.placements.size() - 1;
-        }
-    if (best) return best;
-    for (const int cell : cells)
-        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-            const int d = lowestDigit(ds);
-            Position assumed = p;
-            assumed.place(cell, d);
-            Contradiction proof{{cell, d}, {}};
-            std::vector<Step> inner;
-            if (!stepsFail(assumed, scan, proof, inner)) continue;
-            Step step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
-            step.contradiction = proof;
-            step.inner = std::move(inner);
-            return step;
-        }
+    for (const bool nested : {false, true})
+        for (const int cell : cells)
+            for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int d = lowestDigit(ds);
+                Position assumed = p;
+                assumed.place(cell, d);
+                Contradiction proof{{cell, d}, {}};
+                std::vector<Step> inner;
+                if (!stepsFail(assumed, scan, proof, inner, nested)) continue;
+                Step step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
+                step.contradiction = proof;
+                step.inner = std::move(inner);
+                return step;
+            }
     return std::nullopt;
 }
 

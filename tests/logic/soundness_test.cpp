@@ -105,6 +105,10 @@ std::string contradictionFault(Position p, const Step& step) {
     }
     for (const Step& inner : step.inner) {
         if (findStep(p, inner.technique, StepOptions{true}) != inner) return "inner step not found there";
+        if (inner.contradiction) {
+            const std::string fault = contradictionFault(p, inner);
+            if (!fault.empty()) return "inner: " + fault;
+        }
         applyStep(p, inner);
     }
     if (proof.failCell >= 0) return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0 ? "" : "cell not empty";

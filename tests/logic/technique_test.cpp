@@ -201,6 +201,8 @@ const TechniqueCase kCases[] = {
     {"GroupedChainLoose", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7r8", ""},
     // r1c1 = 1 would leave r1c2 and r1c3 both 3.
     {"Contradiction", Technique::Contradiction, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
+    // The search that a guess rests on finds the same.
+    {"Guess", Technique::Guess, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
 };
 
 class TechniqueTest : public testing::TestWithParam<TechniqueCase> {};
