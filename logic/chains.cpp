@@ -309,22 +309,80 @@ std::vector<int> trialOrder(const Position& p) {
 // The techniques a contradiction may use between its singles: everything below the chains.
 constexpr Technique kHardestInner = Technique::WWing;
 
-// The contradiction that singles alone prove in the fewest placements, trying the empty cells fewest
-// candidates first.
+// Keeps only the singles that the failure rests on, in their order: each kept single is still a single
+// at its turn with the others gone, since what made it one was an earlier kept placement.
+void keepNeeded(const Position& start, Contradiction& proof) {
+    std::vector<CellDigit> made = {proof.assume};
+    made.insert(made.end(), proof.placements.begin(), proof.placements.end());
+    const int count = static_cast<int>(made.size());
+    // The first placement before `before` that takes d from `cell`: d in a peer, or a digit in the cell.
+    const auto takenBy = [&](int cell, int d, int before) {
+        for (int i = 0; i < before; ++i)
+            if (made[at(i)].cell == cell || (made[at(i)].digit == d && sees(made[at(i)].cell, cell))) return i;
+        return -1;
+    };
+    std::vector<bool> needed(at(count), false);
+    needed[0] = true;
+    const auto need = [&](int i) {
+        if (i >= 0) needed[at(i)] = true;
+    };
+    if (proof.failCell >= 0) {
+        for (Digits ds = start.candidates(proof.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            need(takenBy(proof.failCell, lowestDigit(ds), count));
+    } else {
+        const int u = proof.failUnit.kind == UnitKind::Row      ? proof.failUnit.index
+                      : proof.failUnit.kind == UnitKind::Column ? 9 + proof.failUnit.index
+                                                                : 18 + proof.failUnit.index;
+        for (const int c : unitCells(u))
+            if (start.has(c, proof.failDigit)) need(takenBy(c, proof.failDigit, count));
+    }
+    for (int k = count - 1; k >= 1; --k) {
+        if (!needed[at(k)]) continue;
+        const CellDigit x = made[at(k)];
+        // A cell with one candidate left...
+        bool naked = true;
+        for (Digits ds = static_cast<Digits>(start.candidates(x.cell) & ~digitBit(x.digit)); ds != 0 && naked;
+             ds &= static_cast<Digits>(ds - 1))
+            naked = takenBy(x.cell, lowestDigit(ds), k) >= 0;
+        if (naked) {
+            for (Digits ds = static_cast<Digits>(start.candidates(x.cell) & ~digitBit(x.digit)); ds != 0;
+                 ds &= static_cast<Digits>(ds - 1))
+                need(takenBy(x.cell, lowestDigit(ds), k));
+            continue;
+        }
+        // ...or a digit with one place left in a unit.
+        for (const int u : unitsOfCell(x.cell)) {
+            bool hidden = true;
+            for (const int c : unitCells(u))
+                if (c != x.cell && start.has(c, x.digit)) hidden = hidden && takenBy(c, x.digit, k) >= 0;
+            if (!hidden) continue;
+            for (const int c : unitCells(u))
+                if (c != x.cell && start.has(c, x.digit)) need(takenBy(c, x.digit, k));
+            break;
+        }
+    }
+    std::vector<CellDigit> kept;
+    for (int k = 1; k < count; ++k)
+        if (needed[at(k)]) kept.push_back(made[at(k)]);
+    proof.placements = std::move(kept);
+}
+
+// The contradiction that singles alone prove with the fewest singles it needs, trying the empty cells
+// fewest candidates first.
 std::optional<Step> singlesContradiction(const Position& p) {
     std::optional<Step> best;
-    std::size_t limit = kCellCount; // a proof must take at most this many singles to be the shortest
     for (const int cell : trialOrder(p))
         for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
             const int d = lowestDigit(ds);
             Position assumed = p;
             assumed.place(cell, d);
             Contradiction proof{{cell, d}, {}};
-            if (!singlesFail(assumed, proof, limit)) continue;
+            if (!singlesFail(assumed, proof, kCellCount)) continue;
+            keepNeeded(p, proof);
+            if (best && best->contradiction->placements.size() <= proof.placements.size()) continue;
             best = Step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
             best->contradiction = proof;
             if (proof.placements.empty()) return best;
-            limit = proof.placements.size() - 1;
         }
     return best;
 }
