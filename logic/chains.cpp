@@ -246,36 +246,51 @@ bool failure(const Position& p, Contradiction& out) {
     return false;
 }
 
-// The next single of a position: a cell with one candidate, else a digit with one place in a unit
-// (boxes first); nothing when there is none.
-std::optional<CellDigit> nextSingle(const Position& p) {
-    for (int c = 0; c < kCellCount; ++c)
-        if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 1) return CellDigit{c, lowestDigit(p.candidates(c))};
-    for (int n = 0; n < kUnitCount; ++n) {
-        const int u = (n + 18) % kUnitCount;
-        std::array<int, 10> places{};
-        std::array<int, 10> where{};
-        for (const int c : unitCells(u))
-            for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                ++places[at(lowestDigit(ds))];
-                where[at(lowestDigit(ds))] = c;
-            }
-        for (int d = 1; d <= 9; ++d)
-            if (places[at(d)] == 1) return CellDigit{where[at(d)], d};
-    }
-    return std::nullopt;
-}
-
 // Places singles one at a time, each a single at its turn, until the position fails or none is left;
 // true when it fails. The placements and the failure go into `out`.
 bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
     while (true) {
-        if (failure(p, out)) return true;
+        // One pass: a cell without candidates or a unit without a place for a digit ends it; else the first
+        // cell with one candidate, or the first digit with one place in a unit (boxes first), is placed.
+        std::optional<CellDigit> naked, hidden;
+        for (int c = 0; c < kCellCount; ++c) {
+            if (p.digit(c) != 0) continue;
+            const Digits ds = p.candidates(c);
+            if (ds == 0) {
+                out.failCell = c;
+                return true;
+            }
+            if (!naked && digitCount(ds) == 1) naked = CellDigit{c, lowestDigit(ds)};
+        }
+        for (int n = 0; n < kUnitCount; ++n) {
+            const int u = (n + 18) % kUnitCount;
+            Digits covered = 0, once = 0, twice = 0;
+            std::array<int, 10> where{};
+            for (const int c : unitCells(u)) {
+                if (p.digit(c) != 0) {
+                    covered |= digitBit(p.digit(c));
+                    continue;
+                }
+                const Digits ds = p.candidates(c);
+                twice |= once & ds;
+                once |= ds;
+                covered |= ds;
+                if (!hidden)
+                    for (Digits e = ds; e != 0; e &= static_cast<Digits>(e - 1)) where[at(lowestDigit(e))] = c;
+            }
+            if (covered != kAllDigits) {
+                out.failUnit = unitOf(u);
+                out.failDigit = lowestDigit(static_cast<Digits>(kAllDigits & ~covered));
+                return true;
+            }
+            const Digits single = static_cast<Digits>(once & ~twice);
+            if (!hidden && single != 0) hidden = CellDigit{where[at(lowestDigit(single))], lowestDigit(single)};
+        }
         if (out.placements.size() >= limit) return false;
-        const auto single = nextSingle(p);
-        if (!single) return false;
-        out.placements.push_back(*single);
-        p.place(single->cell, single->digit);
+        const std::optional<CellDigit> next = naked ? naked : hidden;
+        if (!next) return false;
+        out.placements.push_back(*next);
+        p.place(next->cell, next->digit);
     }
 }
 
@@ -367,9 +382,9 @@ void keepNeeded(const Position& start, Contradiction& proof) {
     proof.placements = std::move(kept);
 }
 
-// The contradiction that singles alone prove with the fewest singles it needs, trying the empty cells
-// fewest candidates first.
-std::optional<Step> singlesContradiction(const Position& p) {
+// The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,
+// the first found), trying the empty cells fewest candidates first.
+std::optional<Step> singlesContradiction(const Position& p, bool shortest) {
     std::optional<Step> best;
     for (const int cell : trialOrder(p))
         for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
@@ -382,13 +397,13 @@ std::optional<Step> singlesContradiction(const Position& p) {
             if (best && best->contradiction->placements.size() <= proof.placements.size()) continue;
             best = Step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
             best->contradiction = proof;
-            if (proof.placements.empty()) return best;
+            if (proof.placements.empty() || !shortest) return best;
         }
     return best;
 }
 
-// Follows an assumption with the solver's own steps below the chains (and, when `nested`, with
-// contradictions of singles inside it) until the position fails; the steps go into `inner`. False when
+// Follows an assumption with the solver's own steps below the chains (and, when `nested`, with the
+// first contradiction of singles found where they stall) until the position fails; the steps go into `inner`. False when
 // it does not fail.
 bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<Step>& inner, bool nested) {
     if (singlesFail(p, out, kCellCount)) return true;
@@ -399,7 +414,7 @@ bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<St
             if (static_cast<int>(t) > static_cast<int>(kHardestInner)) break;
             if ((step = findWith(scan, t))) break;
         }
-        if (!step && nested) step = singlesContradiction(p);
+        if (!step && nested) step = singlesContradiction(p, false);
         if (!step) return false;
         applyStep(p, *step);
         inner.push_back(*step);
@@ -425,7 +440,7 @@ std::optional<Step> findContradiction(const Scan& scan) {
     const Position& p = scan.position;
     // First the candidate whose singles fail soonest; then the first whose steps fail, and then the
     // first whose steps with contradictions inside fail.
-    if (auto step = singlesContradiction(p)) return step;
+    if (auto step = singlesContradiction(p, true)) return step;
     const std::vector<int> cells = trialOrder(p);
     for (const bool nested : {false, true})
         for (const int cell : cells)

@@ -93,7 +93,8 @@ bool isSingle(const Position& p, const CellDigit& x) {
 }
 
 // Replays a contradiction: the assumption, each placement a single at its turn, each inner step the
-// one its technique finds there, and the failure it ends in.
+// one its technique finds there (an inner contradiction replayed the same way), and the failure it
+// ends in.
 std::string contradictionFault(Position p, const Step& step) {
     const Contradiction& proof = *step.contradiction;
     if (step.eliminations != std::vector<CellDigit>{proof.assume}) return "removes other than its assumption";
@@ -104,10 +105,11 @@ std::string contradictionFault(Position p, const Step& step) {
         p.place(x.cell, x.digit);
     }
     for (const Step& inner : step.inner) {
-        if (findStep(p, inner.technique, StepOptions{true}) != inner) return "inner step not found there";
         if (inner.contradiction) {
             const std::string fault = contradictionFault(p, inner);
             if (!fault.empty()) return "inner: " + fault;
+        } else if (findStep(p, inner.technique, StepOptions{true}) != inner) {
+            return "inner step not found there";
         }
         applyStep(p, inner);
     }
