@@ -334,7 +334,8 @@ std::string stepWords(const Step& step) {
         return out + ";" + effectWords(step);
     }
     if (!restsOnOneCell(step.technique)) {
-        if (step.sets.empty()) {
+        // Almost locked sets and candidate colours name their cells themselves.
+        if (step.sets.empty() && step.candidateColours[0].empty()) {
             out += " on";
             for (const int c : step.cells) out += " " + cellName(c);
         }
