@@ -1,5 +1,6 @@
-// Chains and trial: XY-chains, alternating inference chains (forcing chains) and, as the last resort,
-// trial: assume a candidate and reach a contradiction.
+// Chains: XY-chains, alternating inference chains (forcing chains), the same with grouped nodes; then
+// contradictions (assume a candidate and follow its consequences to a cell or a unit with nothing left)
+// and, as the last resort, a guess: a candidate that a search shows leaves no solution.
 #include <algorithm>
 #include <bit>
 
@@ -13,26 +14,46 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// A candidate is cell * 9 + digit - 1; a literal is a candidate with its truth: 2 * candidate + (on ? 1 : 0).
+// A node is a candidate, cell * 9 + digit - 1, or (in grouped chains) a group of two or three cells
+// where a box meets a line, numbered after the candidates. A literal is a node with its truth:
+// 2 * node + (on ? 1 : 0).
 constexpr int kCandidates = kCellCount * 9;
+constexpr int kGroups = 9 * 9 * 6; // digit, box, and the box's three rows and three columns
+constexpr int kNodes = kCandidates + kGroups;
+
 int candidateOf(int cell, int digit) {
     return cell * 9 + digit - 1;
 }
-int cellOfCandidate(int candidate) {
-    return candidate / 9;
-}
-int digitOfCandidate(int candidate) {
-    return candidate % 9 + 1;
-}
 
 enum class ChainKind {
-    XY,  // strong links inside bivalue cells, weak links between bivalue cells on one digit
-    Any, // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
+    XY,      // strong links inside bivalue cells, weak links between bivalue cells on one digit
+    Any,     // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
+    Grouped, // as Any, where either side of a strong link in a unit may be a group
 };
 
 class ChainSearch {
 public:
-    ChainSearch(const Scan& scan, ChainKind kind) : scan_(scan), kind_(kind) {}
+    ChainSearch(const Scan& scan, ChainKind kind) : scan_(scan), kind_(kind) {
+        for (int n = 0; n < kCandidates; ++n) {
+            cells_[at(n)] = {n / 9};
+            digit_[at(n)] = n % 9 + 1;
+        }
+        if (kind_ != ChainKind::Grouped) return;
+        const Position& p = scan_.position;
+        for (int d = 1; d <= 9; ++d)
+            for (int b = 0; b < 9; ++b)
+                for (int k = 0; k < 6; ++k) {
+                    const int n = kCandidates + ((d - 1) * 9 + b) * 6 + k;
+                    digit_[at(n)] = d;
+                    std::vector<int>& cells = cells_[at(n)];
+                    for (const int c : unitCells(18 + b)) {
+                        const bool inLine = k < 3 ? rowOf(c) == 3 * (b / 3) + k : columnOf(c) == 3 * (b % 3) + k - 3;
+                        if (inLine && p.has(c, d)) cells.push_back(c);
+                    }
+                    if (cells.size() < 2) cells.clear();
+                    else groupsOf_[at(d)].push_back(n);
+                }
+    }
 
     std::optional<Step> find() {
         const Position& p = scan_.position;
@@ -59,21 +80,20 @@ private:
         queue_.push_back(first);
         for (std::size_t next = 0; next < queue_.size(); ++next) {
             const int literal = queue_[next];
-            const int candidate = literal / 2;
-            const bool on = (literal & 1) != 0;
-            if (on) {
-                if (candidate == start) {
+            const int n = literal / 2;
+            if ((literal & 1) != 0) {
+                if (n == start) {
                     if (kind_ == ChainKind::XY) continue;
                     Step step = chainStep(literal);
-                    step.placements.push_back({cellOfCandidate(start), digitOfCandidate(start)});
+                    step.placements.push_back({cells_[at(start)].front(), digit_[at(start)]});
                     return finished(step);
                 }
                 Step step = chainStep(literal);
-                addEliminations(start, candidate, step);
+                addEliminations(start, n, step);
                 if (auto found = finished(step)) return found;
-                forEachWeak(candidate, [&](int o) { visit(2 * o, literal); });
+                forEachWeak(n, [&](int o) { visit(2 * o, literal); });
             } else {
-                forEachStrong(candidate, [&](int o) { visit(2 * o + 1, literal); });
+                forEachStrong(n, [&](int o) { visit(2 * o + 1, literal); });
             }
         }
         return std::nullopt;
@@ -85,115 +105,199 @@ private:
         queue_.push_back(literal);
     }
 
-    template <typename F> void forEachStrong(int candidate, F&& f) const {
+    // The group node whose cells are exactly `cells` (two or more cells of one box and one line), or -1.
+    int groupWith(int d, const std::vector<int>& cells) const {
+        for (const int g : groupsOf_[at(d)])
+            if (cells_[at(g)] == cells) return g;
+        return -1;
+    }
+
+    template <typename F> void forEachStrong(int n, F&& f) const {
         const Position& p = scan_.position;
-        const int cell = cellOfCandidate(candidate), d = digitOfCandidate(candidate);
-        const Digits ds = p.candidates(cell);
-        if (digitCount(ds) == 2) f(candidateOf(cell, lowestDigit(static_cast<Digits>(ds & ~digitBit(d)))));
+        const std::vector<int>& mine = cells_[at(n)];
+        const int d = digit_[at(n)];
+        if (mine.size() == 1) {
+            const Digits ds = p.candidates(mine.front());
+            if (digitCount(ds) == 2)
+                f(candidateOf(mine.front(), lowestDigit(static_cast<Digits>(ds & ~digitBit(d)))));
+        }
         if (kind_ == ChainKind::XY) return;
-        int seen[3] = {-1, -1, -1};
-        for (int i = 0; i < 3; ++i) {
-            const int u = unitsOfCell(cell)[at(i)];
+        for (const int u : unitsOfCell(mine.front())) {
             const unsigned mask = scan_.where[at(u)][at(d)];
-            if (std::popcount(mask) != 2) continue;
-            const int a = unitCells(u)[at(std::countr_zero(mask))];
-            const int other = a != cell ? a : unitCells(u)[at(31 - std::countl_zero(mask))];
-            if (other == seen[0] || other == seen[1]) continue; // a row pair that is also a box pair
-            seen[i] = other;
-            f(candidateOf(other, d));
+            std::vector<int> rest;
+            bool holdsAll = true;
+            for (const int c : mine) holdsAll = holdsAll && std::find(unitCells(u).begin(), unitCells(u).end(), c) != unitCells(u).end();
+            if (!holdsAll) continue;
+            for (int k = 0; k < 9; ++k) {
+                const int c = unitCells(u)[at(k)];
+                if (((mask >> k) & 1u) && std::find(mine.begin(), mine.end(), c) == mine.end()) rest.push_back(c);
+            }
+            if (rest.empty()) continue;
+            if (rest.size() == 1) {
+                f(candidateOf(rest.front(), d));
+            } else if (kind_ == ChainKind::Grouped) {
+                const int g = groupWith(d, rest);
+                if (g >= 0) f(g);
+            }
         }
     }
 
-    template <typename F> void forEachWeak(int candidate, F&& f) const {
+    bool seesAll(int cell, const std::vector<int>& cells) const {
+        return std::all_of(cells.begin(), cells.end(), [&](int c) { return sees(cell, c); });
+    }
+
+    template <typename F> void forEachWeak(int n, F&& f) const {
         const Position& p = scan_.position;
-        const int cell = cellOfCandidate(candidate), d = digitOfCandidate(candidate);
-        if (kind_ == ChainKind::Any)
-            for (Digits ds = static_cast<Digits>(p.candidates(cell) & ~digitBit(d)); ds != 0;
-                 ds &= static_cast<Digits>(ds - 1))
-                f(candidateOf(cell, lowestDigit(ds)));
-        for (const int peer : peersOf(cell))
-            if (p.has(peer, d) && (kind_ == ChainKind::Any || digitCount(p.candidates(peer)) == 2))
-                f(candidateOf(peer, d));
+        const std::vector<int>& mine = cells_[at(n)];
+        const int d = digit_[at(n)];
+        if (mine.size() == 1) {
+            const int cell = mine.front();
+            if (kind_ != ChainKind::XY)
+                for (Digits ds = static_cast<Digits>(p.candidates(cell) & ~digitBit(d)); ds != 0;
+                     ds &= static_cast<Digits>(ds - 1))
+                    f(candidateOf(cell, lowestDigit(ds)));
+            for (const int peer : peersOf(cell))
+                if (p.has(peer, d) && (kind_ != ChainKind::XY || digitCount(p.candidates(peer)) == 2))
+                    f(candidateOf(peer, d));
+        } else {
+            for (int c = 0; c < kCellCount; ++c)
+                if (p.has(c, d) && seesAll(c, mine)) f(candidateOf(c, d));
+        }
+        if (kind_ != ChainKind::Grouped) return;
+        for (const int g : groupsOf_[at(d)]) {
+            if (g == n) continue;
+            const std::vector<int>& theirs = cells_[at(g)];
+            if (std::all_of(theirs.begin(), theirs.end(), [&](int c) {
+                    return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
+                }))
+                f(g);
+        }
     }
 
     // Candidates that are false when `a` or `b` is true: those that see both.
     void addEliminations(int a, int b, Step& step) const {
         const Position& p = scan_.position;
-        const int ca = cellOfCandidate(a), da = digitOfCandidate(a);
-        const int cb = cellOfCandidate(b), db = digitOfCandidate(b);
-        if (kind_ == ChainKind::XY && (da != db || ca == cb)) return;
-        if (ca == cb) {
+        const std::vector<int>& as = cells_[at(a)];
+        const std::vector<int>& bs = cells_[at(b)];
+        const int da = digit_[at(a)], db = digit_[at(b)];
+        const bool singles = as.size() == 1 && bs.size() == 1;
+        if (kind_ == ChainKind::XY && (da != db || as == bs)) return;
+        if (singles && as == bs) {
+            const int ca = as.front();
             for (Digits ds = static_cast<Digits>(p.candidates(ca) & ~digitBit(da) & ~digitBit(db)); ds != 0;
                  ds &= static_cast<Digits>(ds - 1))
                 step.eliminations.push_back({ca, lowestDigit(ds)});
         } else if (da == db) {
-            for (const int c : peersOf(ca))
-                if (c != cb && sees(c, cb) && p.has(c, da)) step.eliminations.push_back({c, da});
-        } else if (sees(ca, cb)) {
-            if (p.has(ca, db)) step.eliminations.push_back({ca, db});
-            if (p.has(cb, da)) step.eliminations.push_back({cb, da});
+            for (int c = 0; c < kCellCount; ++c) {
+                if (!p.has(c, da) || !seesAll(c, as) || !seesAll(c, bs)) continue;
+                if (std::find(as.begin(), as.end(), c) != as.end() || std::find(bs.begin(), bs.end(), c) != bs.end())
+                    continue;
+                step.eliminations.push_back({c, da});
+            }
+        } else if (singles && sees(as.front(), bs.front())) {
+            if (p.has(as.front(), db)) step.eliminations.push_back({as.front(), db});
+            if (p.has(bs.front(), da)) step.eliminations.push_back({bs.front(), da});
         }
     }
 
-    // The step whose cells and digits are the chain that ends at `literal`.
+    // The step of the chain that ends at `literal`, its nodes in order from the start.
     Step chainStep(int literal) const {
-        Step step{kind_ == ChainKind::XY ? Technique::XYChain : Technique::ForcingChain, {}, {}, 0, {}, {}};
+        const Technique technique = kind_ == ChainKind::XY    ? Technique::XYChain
+                                    : kind_ == ChainKind::Any ? Technique::ForcingChain
+                                                              : Technique::GroupedChain;
+        Step step{technique, {}, {}, 0, {}, {}};
         for (int l = literal; l >= 0; l = parent_[at(l)]) {
-            step.cells.push_back(cellOfCandidate(l / 2));
-            step.digits |= digitBit(digitOfCandidate(l / 2));
+            const int n = l / 2;
+            step.chain.push_back(ChainNode{cells_[at(n)], digit_[at(n)], (l & 1) != 0});
+            for (const int c : cells_[at(n)]) step.cells.push_back(c);
+            step.digits |= digitBit(digit_[at(n)]);
         }
+        std::reverse(step.chain.begin(), step.chain.end());
         return step;
     }
 
     const Scan& scan_;
     ChainKind kind_;
-    std::array<int, 2 * kCandidates> parent_{}; // -2 unvisited, -1 the start
+    std::array<std::vector<int>, kNodes> cells_{};
+    std::array<int, kNodes> digit_{};
+    std::array<std::vector<int>, 10> groupsOf_{};
+    std::array<int, 2 * kNodes> parent_{}; // -2 unvisited, -1 the start
     std::vector<int> queue_;
 };
 
-// Fills in naked and hidden singles until none is left; false at a contradiction.
-bool settleSingles(Position& p) {
-    for (bool changed = true; changed;) {
-        changed = false;
+// Where a position has nothing left: a cell without candidates, else a unit without a place for a
+// digit it still needs. False when neither.
+bool failure(const Position& p, Contradiction& out) {
+    for (int c = 0; c < kCellCount; ++c)
+        if (p.digit(c) == 0 && p.candidates(c) == 0) {
+            out.failCell = c;
+            return true;
+        }
+    for (int n = 0; n < kUnitCount; ++n) {
+        const int u = (n + 18) % kUnitCount;
+        Digits covered = 0;
+        for (const int c : unitCells(u)) covered |= p.digit(c) != 0 ? digitBit(p.digit(c)) : p.candidates(c);
+        if (covered != kAllDigits) {
+            out.failUnit = unitOf(u);
+            out.failDigit = lowestDigit(static_cast<Digits>(kAllDigits & ~covered));
+            return true;
+        }
+    }
+    return false;
+}
+
+// Places singles one at a time, each a single at its turn, until the position fails or none is left;
+// true when it fails. The placements and the failure go into `out`.
+bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
+    while (true) {
+        // One pass: a cell without candidates or a unit without a place for a digit ends it; else the first
+        // cell with one candidate, or the first digit with one place in a unit (boxes first), is placed.
+        std::optional<CellDigit> naked, hidden;
         for (int c = 0; c < kCellCount; ++c) {
             if (p.digit(c) != 0) continue;
             const Digits ds = p.candidates(c);
-            if (ds == 0) return false;
-            if (digitCount(ds) == 1) {
-                p.place(c, lowestDigit(ds));
-                changed = true;
+            if (ds == 0) {
+                out.failCell = c;
+                return true;
             }
+            if (!naked && digitCount(ds) == 1) naked = CellDigit{c, lowestDigit(ds)};
         }
-        for (int u = 0; u < kUnitCount; ++u) {
-            std::array<int, 10> places{};
+        for (int n = 0; n < kUnitCount; ++n) {
+            const int u = (n + 18) % kUnitCount;
+            Digits covered = 0, once = 0, twice = 0;
             std::array<int, 10> where{};
-            Digits placed = 0;
             for (const int c : unitCells(u)) {
                 if (p.digit(c) != 0) {
-                    if (placed & digitBit(p.digit(c))) return false;
-                    placed |= digitBit(p.digit(c));
+                    covered |= digitBit(p.digit(c));
+                    continue;
                 }
-                for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                    ++places[at(lowestDigit(ds))];
-                    where[at(lowestDigit(ds))] = c;
-                }
+                const Digits ds = p.candidates(c);
+                twice |= once & ds;
+                once |= ds;
+                covered |= ds;
+                if (!hidden)
+                    for (Digits e = ds; e != 0; e &= static_cast<Digits>(e - 1)) where[at(lowestDigit(e))] = c;
             }
-            for (int d = 1; d <= 9; ++d) {
-                if (placed & digitBit(d)) continue;
-                if (places[at(d)] == 0) return false;
-                if (places[at(d)] == 1 && p.has(where[at(d)], d)) {
-                    p.place(where[at(d)], d);
-                    changed = true;
-                }
+            if (covered != kAllDigits) {
+                out.failUnit = unitOf(u);
+                out.failDigit = lowestDigit(static_cast<Digits>(kAllDigits & ~covered));
+                return true;
             }
+            const Digits single = static_cast<Digits>(once & ~twice);
+            if (!hidden && single != 0) hidden = CellDigit{where[at(lowestDigit(single))], lowestDigit(single)};
         }
+        if (out.placements.size() >= limit) return false;
+        const std::optional<CellDigit> next = naked ? naked : hidden;
+        if (!next) return false;
+        out.placements.push_back(*next);
+        p.place(next->cell, next->digit);
     }
-    return true;
 }
 
 // Whether the position can still be completed: singles, then the cell with fewest candidates tried.
 bool hasCompletion(Position p) {
-    if (!settleSingles(p)) return false;
+    Contradiction ignored;
+    if (singlesFail(p, ignored, kCellCount)) return false;
     int best = -1;
     for (int c = 0; c < kCellCount; ++c)
         if (p.digit(c) == 0 && (best < 0 || digitCount(p.candidates(c)) < digitCount(p.candidates(best))))
@@ -217,6 +321,107 @@ std::vector<int> trialOrder(const Position& p) {
     return cells;
 }
 
+// The techniques a contradiction may use between its singles: everything below the chains.
+constexpr Technique kHardestInner = Technique::WWing;
+
+// Keeps only the singles that the failure rests on, in their order: each kept single is still a single
+// at its turn with the others gone, since what made it one was an earlier kept placement.
+void keepNeeded(const Position& start, Contradiction& proof) {
+    std::vector<CellDigit> made = {proof.assume};
+    made.insert(made.end(), proof.placements.begin(), proof.placements.end());
+    const int count = static_cast<int>(made.size());
+    // The first placement before `before` that takes d from `cell`: d in a peer, or a digit in the cell.
+    const auto takenBy = [&](int cell, int d, int before) {
+        for (int i = 0; i < before; ++i)
+            if (made[at(i)].cell == cell || (made[at(i)].digit == d && sees(made[at(i)].cell, cell))) return i;
+        return -1;
+    };
+    std::vector<bool> needed(at(count), false);
+    needed[0] = true;
+    const auto need = [&](int i) {
+        if (i >= 0) needed[at(i)] = true;
+    };
+    if (proof.failCell >= 0) {
+        for (Digits ds = start.candidates(proof.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            need(takenBy(proof.failCell, lowestDigit(ds), count));
+    } else {
+        const int u = proof.failUnit.kind == UnitKind::Row      ? proof.failUnit.index
+                      : proof.failUnit.kind == UnitKind::Column ? 9 + proof.failUnit.index
+                                                                : 18 + proof.failUnit.index;
+        for (const int c : unitCells(u))
+            if (start.has(c, proof.failDigit)) need(takenBy(c, proof.failDigit, count));
+    }
+    for (int k = count - 1; k >= 1; --k) {
+        if (!needed[at(k)]) continue;
+        const CellDigit x = made[at(k)];
+        // A cell with one candidate left...
+        bool naked = true;
+        for (Digits ds = static_cast<Digits>(start.candidates(x.cell) & ~digitBit(x.digit)); ds != 0 && naked;
+             ds &= static_cast<Digits>(ds - 1))
+            naked = takenBy(x.cell, lowestDigit(ds), k) >= 0;
+        if (naked) {
+            for (Digits ds = static_cast<Digits>(start.candidates(x.cell) & ~digitBit(x.digit)); ds != 0;
+                 ds &= static_cast<Digits>(ds - 1))
+                need(takenBy(x.cell, lowestDigit(ds), k));
+            continue;
+        }
+        // ...or a digit with one place left in a unit.
+        for (const int u : unitsOfCell(x.cell)) {
+            bool hidden = true;
+            for (const int c : unitCells(u))
+                if (c != x.cell && start.has(c, x.digit)) hidden = hidden && takenBy(c, x.digit, k) >= 0;
+            if (!hidden) continue;
+            for (const int c : unitCells(u))
+                if (c != x.cell && start.has(c, x.digit)) need(takenBy(c, x.digit, k));
+            break;
+        }
+    }
+    std::vector<CellDigit> kept;
+    for (int k = 1; k < count; ++k)
+        if (needed[at(k)]) kept.push_back(made[at(k)]);
+    proof.placements = std::move(kept);
+}
+
+// The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,
+// the first found), trying the empty cells fewest candidates first.
+std::optional<Step> singlesContradiction(const Position& p, bool shortest) {
+    std::optional<Step> best;
+    for (const int cell : trialOrder(p))
+        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+            const int d = lowestDigit(ds);
+            Position assumed = p;
+            assumed.place(cell, d);
+            Contradiction proof{{cell, d}, {}};
+            if (!singlesFail(assumed, proof, kCellCount)) continue;
+            keepNeeded(p, proof);
+            if (best && best->contradiction->placements.size() <= proof.placements.size()) continue;
+            best = Step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
+            best->contradiction = proof;
+            if (proof.placements.empty() || !shortest) return best;
+        }
+    return best;
+}
+
+// Follows an assumption with the solver's own steps below the chains (and, when `nested`, with the
+// first contradiction of singles found where they stall) until the position fails; the steps go into `inner`. False when
+// it does not fail.
+bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<Step>& inner, bool nested) {
+    if (singlesFail(p, out, kCellCount)) return true;
+    while (true) {
+        const Scan scan(p, outer.uniqueSolution);
+        std::optional<Step> step;
+        for (const Technique t : allTechniques()) {
+            if (static_cast<int>(t) > static_cast<int>(kHardestInner)) break;
+            if ((step = findWith(scan, t))) break;
+        }
+        if (!step && nested) step = singlesContradiction(p, false);
+        if (!step) return false;
+        applyStep(p, *step);
+        inner.push_back(*step);
+        if (failure(p, out)) return true;
+    }
+}
+
 } // namespace
 
 std::optional<Step> findXYChain(const Scan& scan) {
@@ -227,19 +432,42 @@ std::optional<Step> findForcingChain(const Scan& scan) {
     return ChainSearch(scan, ChainKind::Any).find();
 }
 
-std::optional<Step> findTrial(const Scan& scan) {
+std::optional<Step> findGroupedChain(const Scan& scan) {
+    return ChainSearch(scan, ChainKind::Grouped).find();
+}
+
+std::optional<Step> findContradiction(const Scan& scan) {
     const Position& p = scan.position;
+    // First the candidate whose singles fail soonest; then the first whose steps fail, and then the
+    // first whose steps with contradictions inside fail.
+    if (auto step = singlesContradiction(p, true)) return step;
     const std::vector<int> cells = trialOrder(p);
-    // First a candidate whose singles run into a contradiction, then one with no completion at all.
-    for (int depth = 0; depth < 2; ++depth)
+    for (const bool nested : {false, true})
         for (const int cell : cells)
             for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
                 const int d = lowestDigit(ds);
                 Position assumed = p;
                 assumed.place(cell, d);
-                const bool contradiction = depth == 0 ? !settleSingles(assumed) : !hasCompletion(assumed);
-                if (contradiction) return Step{Technique::Trial, {}, {cell}, digitBit(d), {}, {{cell, d}}};
+                Contradiction proof{{cell, d}, {}};
+                std::vector<Step> inner;
+                if (!stepsFail(assumed, scan, proof, inner, nested)) continue;
+                Step step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
+                step.contradiction = proof;
+                step.inner = std::move(inner);
+                return step;
             }
+    return std::nullopt;
+}
+
+std::optional<Step> findGuess(const Scan& scan) {
+    const Position& p = scan.position;
+    for (const int cell : trialOrder(p))
+        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+            const int d = lowestDigit(ds);
+            Position assumed = p;
+            assumed.place(cell, d);
+            if (!hasCompletion(assumed)) return Step{Technique::Guess, {}, {cell}, digitBit(d), {}, {{cell, d}}};
+        }
     return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
-// Single-digit patterns over lines: X-wing, swordfish and jellyfish, skyscraper and two-string kite.
+// Single-digit patterns over lines: X-wing, swordfish and jellyfish (plain and finned), skyscraper,
+// two-string kite and empty rectangle.
 #include <bit>
 
 #include "techniques.h"
@@ -30,7 +31,83 @@ void eliminateSeeingBoth(const Scan& scan, int d, int a, int b, const std::vecto
     }
 }
 
+// A fish's base lines (rows when `base` is 0, else columns) and cover lines, from their masks.
+void nameLines(Step& step, int base, unsigned baseMask, unsigned coverMask) {
+    const UnitKind baseKind = base == 0 ? UnitKind::Row : UnitKind::Column;
+    const UnitKind coverKind = base == 0 ? UnitKind::Column : UnitKind::Row;
+    for (int i = 0; i < 9; ++i) {
+        if ((baseMask >> i) & 1u) step.baseLines.push_back({baseKind, i});
+        if ((coverMask >> i) & 1u) step.coverLines.push_back({coverKind, i});
+    }
+}
+
 } // namespace
+
+std::optional<Step> findFinnedFish(const Scan& scan, int size) {
+    const Technique technique = size == 2 ? Technique::FinnedXWing : Technique::FinnedSwordfish;
+    std::optional<Step> found;
+    for (int d = 1; d <= 9 && !found; ++d)
+        for (int base = 0; base < 2 && !found; ++base) {
+            const auto along = [&](int line) {
+                return static_cast<unsigned>(scan.where[at(9 * base + line)][at(d)]);
+            };
+            std::vector<int> lines;
+            for (int i = 0; i < 9; ++i) {
+                const int count = std::popcount(along(i));
+                if (count >= 2 && count <= size + 3) lines.push_back(i);
+            }
+            if (static_cast<int>(lines.size()) < size) continue;
+            forEachCombination(static_cast<int>(lines.size()), size, [&](const std::array<int, 4>& pick) {
+                unsigned all = 0, baseMask = 0;
+                for (int i = 0; i < size; ++i) {
+                    all |= along(lines[at(pick[at(i)])]);
+                    baseMask |= 1u << lines[at(pick[at(i)])];
+                }
+                if (std::popcount(all) <= size) return false; // a plain fish, or less
+                // Cover lines that leave fins (base cells outside them) in one box only: either a fin holds
+                // d, or the fish does, so what sees the fins and lies in a cover line goes.
+                const auto tryCover = [&](unsigned cover) {
+                    unsigned finPositions = 0, finLines = 0;
+                    for (int line = 0; line < 9; ++line)
+                        if (((baseMask >> line) & 1u) && (along(line) & ~cover) != 0) {
+                            finPositions |= along(line) & ~cover;
+                            finLines |= 1u << line;
+                        }
+                    if (finPositions == 0) return false;
+                    const int stack = std::countr_zero(finPositions) / 3, band = std::countr_zero(finLines) / 3;
+                    if ((finPositions & ~(7u << (3 * stack))) != 0 || (finLines & ~(7u << (3 * band))) != 0)
+                        return false;
+                    Step step{technique, {}, {}, digitBit(d), {}, {}};
+                    for (int k = 3 * stack; k < 3 * stack + 3; ++k)
+                        for (int line = 3 * band; line < 3 * band + 3; ++line) {
+                            const int c = cellOfLine(9 * base + line, k);
+                            if (((cover >> k) & 1u) && !((baseMask >> line) & 1u) && scan.position.has(c, d))
+                                step.eliminations.push_back({c, d});
+                        }
+                    if (step.eliminations.empty()) return false;
+                    for (int line = 0; line < 9; ++line)
+                        for (int k = 0; k < 9; ++k)
+                            if (((baseMask >> line) & 1u) && ((along(line) >> k) & 1u))
+                                step.cells.push_back(cellOfLine(9 * base + line, k));
+                    nameLines(step, base, baseMask, cover);
+                    found = finished(step);
+                    return true;
+                };
+                // The fins lie in one stack of positions: the cover takes every position outside it.
+                for (int finStack = 0; finStack < 3; ++finStack) {
+                    const unsigned inStack = all & (7u << (3 * finStack));
+                    const unsigned required = all & ~inStack;
+                    if (std::popcount(required) > size) continue;
+                    for (unsigned extra = inStack;; extra = (extra - 1) & inStack) {
+                        if (std::popcount(required | extra) == size && tryCover(required | extra)) return true;
+                        if (extra == 0) break;
+                    }
+                }
+                return false;
+            });
+        }
+    return found;
+}
 
 std::optional<Step> findFish(const Scan& scan, int size) {
     std::optional<Step> found;
@@ -52,6 +129,7 @@ std::optional<Step> findFish(const Scan& scan, int size) {
                 }
                 if (std::popcount(cover) != size) return false;
                 Step step{fishTechnique(size), {}, {}, digitBit(d), {}, {}};
+                nameLines(step, base, baseMask, cover);
                 for (int line = 0; line < 9; ++line) {
                     const unsigned along = scan.where[at(9 * base + line)][at(d)];
                     for (int k = 0; k < 9; ++k) {
@@ -85,6 +163,9 @@ std::optional<Step> findSkyscraper(const Scan& scan) {
                     const int foot1 = cellOfLine(9 * base + l1, std::countr_zero(m1 & m2));
                     const int foot2 = cellOfLine(9 * base + l2, std::countr_zero(m1 & m2));
                     Step step{Technique::Skyscraper, {}, {foot1, end1, foot2, end2}, digitBit(d), {}, {}};
+                    step.chain = {node(end1, d, false), node(foot1, d, true), node(foot2, d, false),
+                                  node(end2, d, true)};
+                    step.baseLines = {unitOf(9 * base + l1), unitOf(9 * base + l2)};
                     eliminateSeeingBoth(scan, d, end1, end2, step.cells, step);
                     if (auto found = finished(step)) return found;
                 }
@@ -117,10 +198,67 @@ std::optional<Step> findTwoStringKite(const Scan& scan) {
                                   digitBit(d),
                                   {},
                                   {}};
+                        step.chain = {node(farRow, d, false), node(nearRow, d, true), node(nearColumn, d, false),
+                                      node(farColumn, d, true)};
                         eliminateSeeingBoth(scan, d, farRow, farColumn, step.cells, step);
                         if (auto found = finished(step)) return found;
                     }
             }
+        }
+    return std::nullopt;
+}
+
+std::optional<Step> findEmptyRectangle(const Scan& scan) {
+    const Position& p = scan.position;
+    for (int d = 1; d <= 9; ++d)
+        for (int b = 0; b < 9; ++b) {
+            const std::vector<int> places = [&] {
+                std::vector<int> cells;
+                for (const int c : unitCells(18 + b))
+                    if (p.has(c, d)) cells.push_back(c);
+                return cells;
+            }();
+            if (places.size() < 2) continue;
+            for (int r = 3 * (b / 3); r < 3 * (b / 3) + 3; ++r)
+                for (int k = 3 * (b % 3); k < 3 * (b % 3) + 3; ++k) {
+                    // Every place of d in the box lies in row r or column k, and some lie off each.
+                    std::vector<int> inRow, inColumn, rowOnly, columnOnly;
+                    bool cross = true;
+                    for (const int c : places) {
+                        if (rowOf(c) == r) inRow.push_back(c);
+                        if (columnOf(c) == k) inColumn.push_back(c);
+                        if (rowOf(c) == r && columnOf(c) != k) rowOnly.push_back(c);
+                        if (columnOf(c) == k && rowOf(c) != r) columnOnly.push_back(c);
+                        cross = cross && (rowOf(c) == r || columnOf(c) == k);
+                    }
+                    if (!cross || rowOnly.empty() || columnOnly.empty()) continue;
+                    // A strong link on d in a column outside the box's stack, one end in row r: its other
+                    // end's row loses d where it meets column k. And the same turned a quarter.
+                    for (int turn = 0; turn < 2; ++turn) {
+                        const std::vector<int>& near = turn == 0 ? inRow : inColumn; // cells the link's end sees
+                        const std::vector<int>& far = turn == 0 ? columnOnly : rowOnly;
+                        for (int line = 0; line < 9; ++line) {
+                            if (turn == 0 ? line / 3 == b % 3 : line / 3 == b / 3) continue;
+                            const int u = turn == 0 ? 9 + line : line;
+                            const unsigned mask = scan.where[at(u)][at(d)];
+                            if (std::popcount(mask) != 2) continue;
+                            for (int e = 0; e < 2; ++e) {
+                                const int a = unitCells(u)[at(e == 0 ? std::countr_zero(mask) : 31 - std::countl_zero(mask))];
+                                const int other = unitCells(u)[at(e == 1 ? std::countr_zero(mask) : 31 - std::countl_zero(mask))];
+                                if (turn == 0 ? rowOf(a) != r : columnOf(a) != k) continue;
+                                if (turn == 0 ? rowOf(other) / 3 == b / 3 : columnOf(other) / 3 == b % 3) continue;
+                                const int target = turn == 0 ? 9 * rowOf(other) + k : 9 * r + columnOf(other);
+                                if (!p.has(target, d)) continue;
+                                Step step{Technique::EmptyRectangle, unitOf(18 + b), places, digitBit(d), {}, {{target, d}}};
+                                step.cells.push_back(a);
+                                step.cells.push_back(other);
+                                step.chain = {node(other, d, false), node(a, d, true), ChainNode{near, d, false},
+                                              ChainNode{far, d, true}};
+                                if (auto found = finished(step)) return found;
+                            }
+                        }
+                    }
+                }
         }
     return std::nullopt;
 }

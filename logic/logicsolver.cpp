@@ -9,60 +9,6 @@ namespace {
 
 using namespace detail;
 
-std::optional<Step> run(const Scan& scan, Technique technique) {
-    switch (technique) {
-    case Technique::FullHouse:
-        return findFullHouse(scan);
-    case Technique::NakedSingle:
-        return findNakedSingle(scan);
-    case Technique::HiddenSingle:
-        return findHiddenSingle(scan);
-    case Technique::LockedPointing:
-        return findPointing(scan);
-    case Technique::LockedClaiming:
-        return findClaiming(scan);
-    case Technique::NakedPair:
-        return findNakedSubset(scan, 2);
-    case Technique::XWing:
-        return findFish(scan, 2);
-    case Technique::HiddenPair:
-        return findHiddenSubset(scan, 2);
-    case Technique::NakedTriple:
-        return findNakedSubset(scan, 3);
-    case Technique::Swordfish:
-        return findFish(scan, 3);
-    case Technique::HiddenTriple:
-        return findHiddenSubset(scan, 3);
-    case Technique::Skyscraper:
-        return findSkyscraper(scan);
-    case Technique::TwoStringKite:
-        return findTwoStringKite(scan);
-    case Technique::XYWing:
-        return findXYWing(scan);
-    case Technique::XYZWing:
-        return findXYZWing(scan);
-    case Technique::WWing:
-        return findWWing(scan);
-    case Technique::UniqueRectangle:
-        return findUniqueRectangle(scan);
-    case Technique::NakedQuad:
-        return findNakedSubset(scan, 4);
-    case Technique::Jellyfish:
-        return findFish(scan, 4);
-    case Technique::HiddenQuad:
-        return findHiddenSubset(scan, 4);
-    case Technique::SimpleColouring:
-        return findSimpleColouring(scan);
-    case Technique::XYChain:
-        return findXYChain(scan);
-    case Technique::ForcingChain:
-        return findForcingChain(scan);
-    case Technique::Trial:
-        return findTrial(scan);
-    }
-    return std::nullopt;
-}
-
 // Walks from `position` to the end, handing each step to `take`.
 template <typename Take> void walk(Position position, bool unique, Take&& take) {
     const StepOptions options{unique};
@@ -78,13 +24,13 @@ std::optional<Step> nextStep(const Position& position, const StepOptions& option
     if (position.solved() || position.broken()) return std::nullopt;
     const Scan scan(position, options.uniqueSolution);
     for (const Technique technique : allTechniques())
-        if (auto step = run(scan, technique)) return step;
+        if (auto step = findWith(scan, technique)) return step;
     return std::nullopt;
 }
 
 std::optional<Step> findStep(const Position& position, Technique technique, const StepOptions& options) {
     if (position.solved() || position.broken()) return std::nullopt;
-    return run(Scan(position, options.uniqueSolution), technique);
+    return findWith(Scan(position, options.uniqueSolution), technique);
 }
 
 PuzzleCheck checkPuzzle(const DigitGrid& digits) {
@@ -115,8 +61,12 @@ PuzzleCheck checkPuzzle(const DigitGrid& digits) {
     return check;
 }
 
-Explanation explain(const DigitGrid& digits) {
+namespace {
+
+// The one path of explain and rate: from the givens to the end, keeping the steps when asked.
+Explanation pathOf(const DigitGrid& digits, bool keepSteps, int& stepCount) {
     Explanation out;
+    stepCount = 0;
     const PuzzleCheck check = checkPuzzle(digits);
     out.verdict = check.verdict;
     if (check.verdict != PuzzleVerdict::Unique) return out;
@@ -124,32 +74,31 @@ Explanation explain(const DigitGrid& digits) {
     const Position start = Position::fromDigits(digits);
     out.solved = start.solved();
     walk(start, true, [&](const Step& step, const Position& after) {
-        out.steps.push_back(step);
-        if (step.ratingTenths() > out.ratingTenths) {
-            out.ratingTenths = step.ratingTenths();
+        ++stepCount;
+        const int rating = step.ratingTenths();
+        if (rating > out.ratingTenths) {
+            out.ratingTenths = rating;
             out.hardest = step.technique;
         }
         out.solved = after.solved();
+        if (keepSteps) out.steps.push_back(step);
     });
+    // A grid already full rates as the easiest puzzle there is.
+    if (stepCount == 0 && out.solved) out.ratingTenths = techniqueRatingTenths(Technique::FullHouse);
     return out;
 }
 
+} // namespace
+
+Explanation explain(const DigitGrid& digits) {
+    int count = 0;
+    return pathOf(digits, true, count);
+}
+
 Rating rate(const DigitGrid& digits) {
-    Rating out;
-    const PuzzleCheck check = checkPuzzle(digits);
-    out.verdict = check.verdict;
-    if (check.verdict != PuzzleVerdict::Unique) return out;
-    const Position start = Position::fromDigits(digits);
-    out.solved = start.solved();
-    walk(start, true, [&](const Step& step, const Position& after) {
-        ++out.steps;
-        if (step.ratingTenths() > out.ratingTenths) {
-            out.ratingTenths = step.ratingTenths();
-            out.hardest = step.technique;
-        }
-        out.solved = after.solved();
-    });
-    return out;
+    int count = 0;
+    const Explanation path = pathOf(digits, false, count);
+    return Rating{path.verdict, path.ratingTenths, path.hardest, count, path.solved};
 }
 
 Hint hint(const DigitGrid& digits, const CandidateGrid* marks) {

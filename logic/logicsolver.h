@@ -37,7 +37,7 @@ struct Explanation {
     PuzzleVerdict verdict = PuzzleVerdict::NoSolution;
     DigitGrid solution{};
     std::vector<Step> steps;
-    int ratingTenths = 0;             // the hardest step's rating; 0 when there is no step
+    int ratingTenths = 0;             // the hardest step's rating; 1.0 for a full grid, 0 without a path
     std::optional<Technique> hardest; // its technique, the first of that rating on the path
     bool solved = false;              // the path ends with every cell filled
 };

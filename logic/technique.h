@@ -7,8 +7,9 @@
 namespace dodoru::logic {
 
 // The techniques, simplest first: the solver looks for them in this order, so the path it takes is the
-// easiest it knows. The order, the JSON ids and the ratings are fixed facts of the program (the README
-// lists them); the words each front end uses live with that front end.
+// easiest it knows. Each has one row in the technique table (technique.cpp): its JSON id, its rating
+// and its finder. The words each front end uses live with that front end, looked up by a switch so
+// that a technique without words does not compile quietly.
 enum class Technique {
     FullHouse,
     NakedSingle,
@@ -21,22 +22,35 @@ enum class Technique {
     NakedTriple,
     Swordfish,
     HiddenTriple,
+    FinnedXWing,
     Skyscraper,
     TwoStringKite,
     XYWing,
+    EmptyRectangle,
     XYZWing,
     WWing,
     UniqueRectangle,
+    UniqueRectangle2,
+    UniqueRectangle4,
     NakedQuad,
+    HiddenRectangle,
     Jellyfish,
+    BugPlusOne,
     HiddenQuad,
+    FinnedSwordfish,
     SimpleColouring,
+    WXYZWing,
+    Medusa3D,
     XYChain,
+    AlsXZ,
+    AlsXYWing,
     ForcingChain,
-    Trial,
+    GroupedChain,
+    Contradiction,
+    Guess,
 };
 
-inline constexpr int kTechniqueCount = static_cast<int>(Technique::Trial) + 1;
+inline constexpr int kTechniqueCount = static_cast<int>(Technique::Guess) + 1;
 
 // Every technique in the order the solver tries them.
 std::array<Technique, kTechniqueCount> allTechniques();
@@ -45,14 +59,11 @@ std::array<Technique, kTechniqueCount> allTechniques();
 std::string_view techniqueId(Technique technique);
 std::optional<Technique> techniqueById(std::string_view id);
 
-// The difficulty of one step of the technique, in tenths: 10 for a full house .. 90 for a trial.
-// Whole tenths keep comparisons exact; ratingValue() gives the number shown (1.0 .. 9.0).
+// The difficulty of the simplest step of the technique, in tenths: 10 for a full house .. 90 for a
+// guess. Chains and contradictions rate higher the longer their proof (Step::ratingTenths()).
 int techniqueRatingTenths(Technique technique);
-inline double ratingValue(int tenths) {
-    return tenths / 10.0;
-}
 
-// The named bands of the rating scale, from singles alone to trial.
+// The named bands of the rating scale, from singles alone to a guess.
 enum class RatingBand { Easy, Moderate, Tough, Expert, Trial };
 RatingBand ratingBand(int tenths);
 std::string_view ratingBandId(RatingBand band);

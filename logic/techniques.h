@@ -1,7 +1,8 @@
 #pragma once
 
-// The finders of the techniques, one function each; logicsolver.cpp calls them in the order of the
-// Technique enum. Each returns the first step of its technique in a fixed scan order, or nothing.
+// The finders of the techniques, one function each; the technique table (technique.cpp) holds them in
+// the order of the Technique enum. Each returns the first step of its technique in a fixed scan order,
+// or nothing.
 
 #include <array>
 #include <optional>
@@ -44,6 +45,14 @@ template <typename Visit> bool forEachCombination(int n, int k, Visit&& visit) {
     return false;
 }
 
+// The finder of `technique` from the technique table.
+std::optional<Step> findWith(const Scan& scan, Technique technique);
+
+// A chain node of one cell.
+inline ChainNode node(int cell, int digit, bool on) {
+    return ChainNode{{cell}, digit, on};
+}
+
 std::optional<Step> findFullHouse(const Scan& scan);
 std::optional<Step> findNakedSingle(const Scan& scan);
 std::optional<Step> findHiddenSingle(const Scan& scan);
@@ -52,15 +61,27 @@ std::optional<Step> findClaiming(const Scan& scan);
 std::optional<Step> findNakedSubset(const Scan& scan, int size);
 std::optional<Step> findHiddenSubset(const Scan& scan, int size);
 std::optional<Step> findFish(const Scan& scan, int size);
+std::optional<Step> findFinnedFish(const Scan& scan, int size);
 std::optional<Step> findSkyscraper(const Scan& scan);
 std::optional<Step> findTwoStringKite(const Scan& scan);
 std::optional<Step> findXYWing(const Scan& scan);
+std::optional<Step> findEmptyRectangle(const Scan& scan);
 std::optional<Step> findXYZWing(const Scan& scan);
 std::optional<Step> findWWing(const Scan& scan);
 std::optional<Step> findUniqueRectangle(const Scan& scan);
+std::optional<Step> findUniqueRectangle2(const Scan& scan);
+std::optional<Step> findUniqueRectangle4(const Scan& scan);
+std::optional<Step> findHiddenRectangle(const Scan& scan);
+std::optional<Step> findBugPlusOne(const Scan& scan);
 std::optional<Step> findSimpleColouring(const Scan& scan);
+std::optional<Step> findWXYZWing(const Scan& scan);
+std::optional<Step> findMedusa(const Scan& scan);
 std::optional<Step> findXYChain(const Scan& scan);
+std::optional<Step> findAlsXZ(const Scan& scan);
+std::optional<Step> findAlsXYWing(const Scan& scan);
 std::optional<Step> findForcingChain(const Scan& scan);
-std::optional<Step> findTrial(const Scan& scan);
+std::optional<Step> findGroupedChain(const Scan& scan);
+std::optional<Step> findContradiction(const Scan& scan);
+std::optional<Step> findGuess(const Scan& scan);
 
 } // namespace dodoru::logic::detail

@@ -1,4 +1,5 @@
-// Patterns of a few cells: XY-wing, XYZ-wing, W-wing, unique rectangle type 1 and simple colouring.
+// Patterns of a few cells: XY-wing, XYZ-wing, W-wing, WXYZ-wing, unique rectangles (types 1, 2 and 4),
+// BUG+1 and simple colouring.
 #include <algorithm>
 #include <bit>
 
@@ -49,7 +50,11 @@ std::optional<Step> findXYWing(const Scan& scan) {
             for (const int b : pairs) {
                 if (b == a || !sees(pivot, b) || p.candidates(b) != (y | z)) continue;
                 const int d = lowestDigit(z);
+                const int x = lowestDigit(static_cast<Digits>(az & xy));
                 Step step{Technique::XYWing, {}, {pivot, a, b}, static_cast<Digits>(xy | z), {}, {}};
+                step.linkDigit = d;
+                step.chain = {node(a, d, false), node(a, x, true), node(pivot, x, false),
+                              node(pivot, lowestDigit(y), true), node(b, lowestDigit(y), false), node(b, d, true)};
                 eliminateSeeingAll(scan, d, {a, b}, {pivot}, step);
                 if (auto found = finished(step)) return found;
             }
@@ -70,6 +75,7 @@ std::optional<Step> findXYZWing(const Scan& scan) {
                 const Digits z = p.candidates(a) & p.candidates(b);
                 if (digitCount(z) != 1 || (p.candidates(a) | p.candidates(b)) != xyz) continue;
                 Step step{Technique::XYZWing, {}, {pivot, a, b}, xyz, {}, {}};
+                step.linkDigit = lowestDigit(z);
                 eliminateSeeingAll(scan, lowestDigit(z), {pivot, a, b}, {}, step);
                 if (auto found = finished(step)) return found;
             }
@@ -99,6 +105,10 @@ std::optional<Step> findWWing(const Scan& scan) {
                     if (!((sees(e1, first) && sees(e2, second)) || (sees(e2, first) && sees(e1, second))))
                         continue;
                     Step step{Technique::WWing, unitOf(u), {first, second, e1, e2}, xy, {}, {}};
+                    step.linkDigit = x;
+                    const bool straight = sees(e1, first) && sees(e2, second);
+                    step.chain = {node(first, y, false), node(first, x, true), node(straight ? e1 : e2, x, false),
+                                  node(straight ? e2 : e1, x, true), node(second, x, false), node(second, y, true)};
                     eliminateSeeingAll(scan, y, {first, second}, {}, step);
                     if (auto found = finished(step)) return found;
                 }
@@ -172,11 +182,14 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
                     }
             if (chain.size() < 3) continue;
             Step step{Technique::SimpleColouring, {}, chain, digitBit(d), {}, {}};
+            for (const int c : chain) step.colours[at(colour[at(c)])].push_back(c);
             // Two cells of one colour that see each other: that colour is false throughout.
             for (int wrong = 0; wrong < 2 && step.eliminations.empty(); ++wrong)
                 for (const int a : chain)
                     for (const int b : chain)
-                        if (a < b && colour[at(a)] == wrong && colour[at(b)] == wrong && sees(a, b)) {
+                        if (a < b && colour[at(a)] == wrong && colour[at(b)] == wrong && sees(a, b) &&
+                            step.eliminations.empty()) {
+                            step.colourRule = ColourRule::Wrap;
                             for (const int c : chain)
                                 if (colour[at(c)] == wrong) step.eliminations.push_back({c, d});
                         }
@@ -184,14 +197,339 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
             if (step.eliminations.empty())
                 for (int c = 0; c < kCellCount; ++c) {
                     if (chainOf[at(c)] == start || !p.has(c, d)) continue;
-                    bool seesColour[2] = {false, false};
+                    int seen[2] = {-1, -1};
                     for (const int o : chain)
-                        if (sees(c, o)) seesColour[colour[at(o)] == 0 ? 0 : 1] = true;
-                    if (seesColour[0] && seesColour[1]) step.eliminations.push_back({c, d});
+                        if (sees(c, o) && seen[colour[at(o)]] < 0) seen[colour[at(o)]] = o;
+                    if (seen[0] < 0 || seen[1] < 0) continue;
+                    step.eliminations.push_back({c, d});
+                    if (step.chain.empty()) {
+                        // The chain from the one colour to the other along the strong links.
+                        step.colourRule = ColourRule::Trap;
+                        std::array<int, kCellCount> from;
+                        from.fill(-2);
+                        from[at(seen[0])] = -1;
+                        std::vector<int> queue = {seen[0]};
+                        for (std::size_t q = 0; q < queue.size(); ++q)
+                            for (const int o : links[at(queue[q])])
+                                if (from[at(o)] == -2) {
+                                    from[at(o)] = queue[q];
+                                    queue.push_back(o);
+                                }
+                        std::vector<int> path;
+                        for (int o = seen[1]; o >= 0; o = from[at(o)]) path.push_back(o);
+                        std::reverse(path.begin(), path.end());
+                        for (std::size_t i = 0; i < path.size(); ++i) step.chain.push_back(node(path[i], d, i % 2 == 1));
+                    }
                 }
             if (auto found = finished(step)) return found;
         }
     }
+    return std::nullopt;
+}
+
+namespace {
+
+// Calls `visit(floor, roof, pair)` for each rectangle of four empty cells in two boxes whose two floor
+// corners (in one row or one column) hold just the same two digits and whose roof corners hold both.
+template <typename Visit> std::optional<Step> forEachRectangle(const Scan& scan, Visit&& visit) {
+    const Position& p = scan.position;
+    for (int r1 = 0; r1 < 9; ++r1)
+        for (int r2 = r1 + 1; r2 < 9; ++r2)
+            for (int c1 = 0; c1 < 9; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
+                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c2, 9 * r2 + c1};
+                    bool empty = true;
+                    for (const int c : corners) empty = empty && p.digit(c) == 0;
+                    if (!empty) continue;
+                    // Floors: two neighbouring corners of the cycle.
+                    for (int i = 0; i < 4; ++i) {
+                        const std::array<int, 2> floor = {corners[at(i)], corners[at((i + 1) % 4)]};
+                        const std::array<int, 2> roof = {corners[at((i + 3) % 4)], corners[at((i + 2) % 4)]};
+                        const Digits pair = p.candidates(floor[0]);
+                        if (digitCount(pair) != 2 || p.candidates(floor[1]) != pair) continue;
+                        if ((p.candidates(roof[0]) & pair) != pair || (p.candidates(roof[1]) & pair) != pair) continue;
+                        if (p.candidates(roof[0]) == pair || p.candidates(roof[1]) == pair) continue;
+                        if (auto step = visit(floor, roof, pair)) return step;
+                    }
+                }
+    return std::nullopt;
+}
+
+Step rectangleStep(Technique technique, const std::array<int, 2>& floor, const std::array<int, 2>& roof,
+                   Digits pair) {
+    return Step{technique, {}, {floor[0], floor[1], roof[0], roof[1]}, pair, {}, {}};
+}
+
+} // namespace
+
+std::optional<Step> findUniqueRectangle2(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    const Position& p = scan.position;
+    return forEachRectangle(scan, [&](const std::array<int, 2>& floor, const std::array<int, 2>& roof,
+                                      Digits pair) -> std::optional<Step> {
+        // Both roof corners hold the pair and one same extra digit: the extra is in one of them.
+        const Digits extra = static_cast<Digits>(p.candidates(roof[0]) & ~pair);
+        if (digitCount(extra) != 1 || p.candidates(roof[1]) != p.candidates(roof[0])) return std::nullopt;
+        Step step = rectangleStep(Technique::UniqueRectangle2, floor, roof, pair);
+        step.digits |= extra;
+        step.linkDigit = lowestDigit(extra);
+        eliminateSeeingAll(scan, lowestDigit(extra), {roof[0], roof[1]}, {floor[0], floor[1]}, step);
+        return finished(step);
+    });
+}
+
+std::optional<Step> findUniqueRectangle4(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    return forEachRectangle(scan, [&](const std::array<int, 2>& floor, const std::array<int, 2>& roof,
+                                      Digits pair) -> std::optional<Step> {
+        // One digit of the pair has no other place than the roof in a unit of both roof corners: the
+        // other digit of the pair cannot be in the roof.
+        for (const int u : unitsOfCell(roof[0])) {
+            const auto& cells = unitCells(u);
+            if (std::find(cells.begin(), cells.end(), roof[1]) == cells.end()) continue;
+            for (Digits ds = pair; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int a = lowestDigit(ds);
+                const int b = lowestDigit(static_cast<Digits>(pair & ~digitBit(a)));
+                if (std::popcount(static_cast<unsigned>(scan.where[at(u)][at(a)])) != 2) continue;
+                Step step = rectangleStep(Technique::UniqueRectangle4, floor, roof, pair);
+                step.unit = unitOf(u);
+                step.linkDigit = a;
+                step.eliminations = {{roof[0], b}, {roof[1], b}};
+                if (auto found = finished(step)) return found;
+            }
+        }
+        return std::nullopt;
+    });
+}
+
+std::optional<Step> findBugPlusOne(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    const Position& p = scan.position;
+    // Every empty cell holds two candidates but one that holds three.
+    int odd = -1;
+    for (int c = 0; c < kCellCount; ++c) {
+        if (p.digit(c) != 0) continue;
+        const int count = digitCount(p.candidates(c));
+        if (count == 2) continue;
+        if (count != 3 || odd >= 0) return std::nullopt;
+        odd = c;
+    }
+    if (odd < 0) return std::nullopt;
+    // Without the odd cell's extra digit every digit would have two places in every unit: a deadly
+    // pattern. The extra digit is the one with three places in the odd cell's units.
+    for (Digits ds = p.candidates(odd); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+        const int d = lowestDigit(ds);
+        bool fits = true;
+        for (int u = 0; u < kUnitCount && fits; ++u) {
+            const bool mine = unitsOfCell(odd)[0] == u || unitsOfCell(odd)[1] == u || unitsOfCell(odd)[2] == u;
+            for (int e = 1; e <= 9 && fits; ++e) {
+                const int places = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(e)]));
+                if (places == 0) continue;
+                fits = places == (mine && e == d ? 3 : 2);
+            }
+        }
+        if (fits) return Step{Technique::BugPlusOne, {}, {odd}, digitBit(d), {{odd, d}}, {}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> findWXYZWing(const Scan& scan) {
+    const Position& p = scan.position;
+    std::optional<Step> found;
+    for (int pivot = 0; pivot < kCellCount && !found; ++pivot) {
+        const Digits mine = p.candidates(pivot);
+        if (p.digit(pivot) != 0 || digitCount(mine) < 2 || digitCount(mine) > 4) continue;
+        std::vector<int> wings;
+        for (const int c : peersOf(pivot)) {
+            const Digits theirs = p.candidates(c);
+            if (p.digit(c) == 0 && digitCount(theirs) >= 2 && digitCount(static_cast<Digits>(theirs | mine)) <= 4)
+                wings.push_back(c);
+        }
+        if (wings.size() < 3) continue;
+        forEachCombination(static_cast<int>(wings.size()), 3, [&](const std::array<int, 4>& pick) {
+            const std::array<int, 4> cells = {pivot, wings[at(pick[0])], wings[at(pick[1])], wings[at(pick[2])]};
+            Digits all = 0;
+            for (const int c : cells) all |= p.candidates(c);
+            if (digitCount(all) != 4) return false;
+            // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
+            // that digit is in one of its cells.
+            int loose = 0;
+            for (Digits ds = all; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int d = lowestDigit(ds);
+                bool restricted = true;
+                for (const int a : cells)
+                    for (const int b : cells)
+                        if (a < b && p.has(a, d) && p.has(b, d) && !sees(a, b)) restricted = false;
+                if (!restricted) {
+                    if (loose != 0) return false;
+                    loose = d;
+                }
+            }
+            if (loose == 0) return false;
+            std::vector<int> holders;
+            for (const int c : cells)
+                if (p.has(c, loose)) holders.push_back(c);
+            Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
+            step.linkDigit = loose;
+            eliminateSeeingAll(scan, loose, holders, {cells.begin(), cells.end()}, step);
+            found = finished(step);
+            return found.has_value();
+        });
+    }
+    return found;
+}
+
+} // namespace dodoru::logic::detail
+
+namespace dodoru::logic::detail {
+
+std::optional<Step> findMedusa(const Scan& scan) {
+    const Position& p = scan.position;
+    constexpr int kCandidates = kCellCount * 9;
+    const auto candidate = [](int cell, int d) { return cell * 9 + d - 1; };
+    // The strong links between candidates: the two of a bivalue cell, the two places of a digit in a unit.
+    std::array<std::vector<int>, kCandidates> links;
+    for (int c = 0; c < kCellCount; ++c)
+        if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 2) {
+            const int a = lowestDigit(p.candidates(c));
+            const int b = lowestDigit(static_cast<Digits>(p.candidates(c) & ~digitBit(a)));
+            links[at(candidate(c, a))].push_back(candidate(c, b));
+            links[at(candidate(c, b))].push_back(candidate(c, a));
+        }
+    for (int u = 0; u < kUnitCount; ++u)
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned mask = scan.where[at(u)][at(d)];
+            if (std::popcount(mask) != 2) continue;
+            const int a = candidate(unitCells(u)[at(std::countr_zero(mask))], d);
+            const int b = candidate(unitCells(u)[at(31 - std::countl_zero(mask))], d);
+            if (std::find(links[at(a)].begin(), links[at(a)].end(), b) == links[at(a)].end()) {
+                links[at(a)].push_back(b);
+                links[at(b)].push_back(a);
+            }
+        }
+    std::array<int, kCandidates> colour;
+    colour.fill(-1);
+    for (int start = 0; start < kCandidates; ++start) {
+        if (colour[at(start)] >= 0 || links[at(start)].empty()) continue;
+        std::vector<int> cluster = {start};
+        colour[at(start)] = 0;
+        for (std::size_t next = 0; next < cluster.size(); ++next)
+            for (const int o : links[at(cluster[next])])
+                if (colour[at(o)] < 0) {
+                    colour[at(o)] = 1 - colour[at(cluster[next])];
+                    cluster.push_back(o);
+                }
+        Digits digits = 0;
+        for (const int n : cluster) digits |= digitBit(n % 9 + 1);
+        if (digitCount(digits) < 2) continue; // one digit: simple colouring
+        const auto coloured = [&](int cell, int d) {
+            const int n = candidate(cell, d);
+            return p.has(cell, d) && std::find(cluster.begin(), cluster.end(), n) != cluster.end() ? colour[at(n)]
+                                                                                                   : -1;
+        };
+        Step step{Technique::Medusa3D, {}, {}, digits, {}, {}};
+        for (const int n : cluster) {
+            step.cells.push_back(n / 9);
+            step.candidateColours[at(colour[at(n)])].push_back({n / 9, n % 9 + 1});
+        }
+        // The chain from one candidate to another of the other colour, along the strong links.
+        const auto chainBetween = [&](int from, int to) {
+            std::array<int, kCandidates> back;
+            back.fill(-2);
+            back[at(from)] = -1;
+            std::vector<int> queue = {from};
+            for (std::size_t q = 0; q < queue.size(); ++q)
+                for (const int o : links[at(queue[q])])
+                    if (back[at(o)] == -2) {
+                        back[at(o)] = queue[q];
+                        queue.push_back(o);
+                    }
+            std::vector<int> path;
+            for (int n = to; n >= 0; n = back[at(n)]) path.push_back(n);
+            std::reverse(path.begin(), path.end());
+            for (std::size_t i = 0; i < path.size(); ++i) step.chain.push_back(node(path[i] / 9, path[i] % 9 + 1, i % 2 == 1));
+        };
+        // A colour that puts two digits in one cell, or one digit twice in a unit, is false.
+        for (int wrong = 0; wrong < 2 && step.eliminations.empty(); ++wrong) {
+            bool clash = false;
+            for (const int a : cluster)
+                for (const int b : cluster) {
+                    if (a >= b || colour[at(a)] != wrong || colour[at(b)] != wrong) continue;
+                    if (a / 9 == b / 9 || (a % 9 == b % 9 && sees(a / 9, b / 9))) clash = true;
+                }
+            if (!clash) continue;
+            step.colourRule = ColourRule::Wrap;
+            for (const int n : cluster)
+                if (colour[at(n)] == wrong) step.eliminations.push_back({n / 9, n % 9 + 1});
+        }
+        // An uncoloured candidate that is false whichever colour is true: it sees both colours of its
+        // digit, its cell holds both colours, or its cell holds one colour and it sees its digit in the other.
+        if (step.eliminations.empty())
+            for (int c = 0; c < kCellCount && step.eliminations.empty(); ++c)
+                for (Digits ds = p.candidates(c); ds != 0 && step.eliminations.empty(); ds &= static_cast<Digits>(ds - 1)) {
+                    const int d = lowestDigit(ds);
+                    if (coloured(c, d) >= 0) continue;
+                    std::array<int, 2> here{-1, -1}, there{-1, -1}; // a candidate of each colour in the cell, and seen
+                    for (Digits es = p.candidates(c); es != 0; es &= static_cast<Digits>(es - 1)) {
+                        const int k = coloured(c, lowestDigit(es));
+                        if (k >= 0) here[at(k)] = candidate(c, lowestDigit(es));
+                    }
+                    for (const int o : peersOf(c)) {
+                        const int k = coloured(o, d);
+                        if (k >= 0 && there[at(k)] < 0) there[at(k)] = candidate(o, d);
+                    }
+                    int from = -1, to = -1;
+                    if (there[0] >= 0 && there[1] >= 0) from = there[0], to = there[1];
+                    else if (here[0] >= 0 && here[1] >= 0) from = here[0], to = here[1];
+                    else if (here[0] >= 0 && there[1] >= 0) from = here[0], to = there[1];
+                    else if (here[1] >= 0 && there[0] >= 0) from = here[1], to = there[0];
+                    if (from < 0) continue;
+                    step.colourRule = ColourRule::Trap;
+                    step.eliminations.push_back({c, d});
+                    chainBetween(from, to);
+                }
+        if (auto found = finished(step)) return found;
+    }
+    return std::nullopt;
+}
+
+} // namespace dodoru::logic::detail
+
+namespace dodoru::logic::detail {
+
+std::optional<Step> findHiddenRectangle(const Scan& scan) {
+    if (!scan.uniqueSolution) return std::nullopt;
+    const Position& p = scan.position;
+    for (int r1 = 0; r1 < 9; ++r1)
+        for (int r2 = r1 + 1; r2 < 9; ++r2)
+            for (int c1 = 0; c1 < 9; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
+                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2};
+                    for (int i = 0; i < 4; ++i) {
+                        // A bivalue corner, and the corner across from it.
+                        const int floor = corners[at(i)], across = corners[at(3 - i)];
+                        const Digits pair = p.candidates(floor);
+                        if (p.digit(floor) != 0 || digitCount(pair) != 2) continue;
+                        bool all = true;
+                        for (const int c : corners) all = all && p.digit(c) == 0 && (p.candidates(c) & pair) == pair;
+                        if (!all) continue;
+                        for (Digits xs = pair; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
+                            const int x = lowestDigit(xs);
+                            const int y = lowestDigit(static_cast<Digits>(pair & ~digitBit(x)));
+                            // x has no other place in the far corner's row and column than the rectangle: were
+                            // the far corner y, x would fill the two corners beside it and the pair the rest,
+                            // free to swap.
+                            if (std::popcount(static_cast<unsigned>(scan.where[at(rowOf(across))][at(x)])) != 2 ||
+                                std::popcount(static_cast<unsigned>(scan.where[at(9 + columnOf(across))][at(x)])) != 2)
+                                continue;
+                            Step step{Technique::HiddenRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {{across, y}}};
+                            step.linkDigit = x;
+                            if (auto found = finished(step)) return found;
+                        }
+                    }
+                }
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "stepwords.h"
 
 #include <array>
+#include <vector>
 #include <cstdio>
 
 namespace dodoru::cli {
@@ -59,67 +60,61 @@ std::string pairsJson(const std::vector<CellDigit>& pairs) {
 
 bool restsOnOneCell(Technique technique) {
     return technique == Technique::FullHouse || technique == Technique::NakedSingle ||
-           technique == Technique::HiddenSingle || technique == Technique::Trial;
+           technique == Technique::HiddenSingle || technique == Technique::BugPlusOne;
 }
 
-} // namespace
-
-std::string techniqueName(Technique technique) {
-    static const std::array<const char*, logic::kTechniqueCount> names = {
-        "full house",
-        "naked single",
-        "hidden single",
-        "locked candidates (pointing)",
-        "locked candidates (claiming)",
-        "naked pair",
-        "X-wing",
-        "hidden pair",
-        "naked triple",
-        "swordfish",
-        "hidden triple",
-        "skyscraper",
-        "two-string kite",
-        "XY-wing",
-        "XYZ-wing",
-        "W-wing",
-        "unique rectangle",
-        "naked quad",
-        "jellyfish",
-        "hidden quad",
-        "simple colouring",
-        "XY-chain",
-        "forcing chain",
-        "trial",
-    };
-    return names[static_cast<std::size_t>(technique)];
+std::string unitJson(const logic::Unit& unit) {
+    return "{\"kind\": \"" + std::string(unitKindId(unit.kind)) + "\", \"index\": " + std::to_string(unit.index) +
+           "}";
 }
 
-std::string ratingText(int tenths) {
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+std::string cellsJson(const std::vector<int>& cells) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < cells.size(); ++i) out += (i > 0 ? ", " : "") + std::to_string(cells[i]);
+    return out + "]";
 }
 
-std::string cellName(int cell) {
-    return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1);
+std::string cellList(const std::vector<int>& cells) {
+    std::string out;
+    for (const int c : cells) out += (out.empty() ? "" : " ") + cellName(c);
+    return out;
 }
 
-std::string stepWords(const Step& step) {
-    std::string out = techniqueName(step.technique);
-    if (step.unit.kind != UnitKind::None) out += " in " + unitWords(step.unit);
-    if (step.technique == Technique::Trial) {
-        const CellDigit& e = step.eliminations.front();
-        return out + ": " + std::to_string(e.digit) + " in " + cellName(e.cell) +
-               " leads to a contradiction; removes it";
-    }
-    if (!restsOnOneCell(step.technique)) {
-        out += " on";
-        for (const int c : step.cells) out += " " + cellName(c);
-        out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
-               digitList(step.digits, " ") + ")";
-    }
-    out += ":";
-    for (std::size_t i = 0; i < step.placements.size(); ++i)
-        out += (i > 0 ? ", " : " ") + cellName(step.placements[i].cell) + " = " +
-               std::to_string(step.placements[i].digit);
+// "rows 1 5" for a fish's lines.
+std::string linesWords(const std::vector<logic::Unit>& lines) {
+    if (lines.empty()) return "";
+    std::string out = lines.front().kind == UnitKind::Row ? "rows" : "columns";
+    for (const logic::Unit& line : lines) out += " " + std::to_string(line.index + 1);
+    return out;
+}
+
+// One node of a chain: "r9c2 is 4", "r1c1,r1c2 is not 5" (a group: the digit is in one of its cells).
+std::string nodeWords(const logic::ChainNode& node) {
+    std::string where;
+    for (const int c : node.cells) where += (where.empty() ? "" : ",") + cellName(c);
+    return where + (node.on ? " is " : " is not ") + std::to_string(node.digit);
+}
+
+std::string chainWords(const std::vector<logic::ChainNode>& chain) {
+    std::string out;
+    for (const logic::ChainNode& node : chain) out += (out.empty() ? "" : " ⇒ ") + nodeWords(node);
+    return out;
+}
+
+std::string failWords(const logic::Contradiction& proof) {
+    if (proof.failCell >= 0) return cellName(proof.failCell) + " has no candidate left";
+    return unitWords(proof.failUnit) + " has no place for " + std::to_string(proof.failDigit);
+}
+
+std::string placementWords(const std::vector<CellDigit>& placements) {
+    std::string out;
+    for (std::size_t i = 0; i < placements.size(); ++i)
+        out += (i > 0 ? ", " : " ") + cellName(placements[i].cell) + " = " + std::to_string(placements[i].digit);
+    return out;
+}
+
+std::string effectWords(const Step& step) {
+    std::string out = placementWords(step.placements);
     bool first = true;
     for (int d = 1; d <= 9; ++d) {
         std::string cells;
@@ -133,20 +128,225 @@ std::string stepWords(const Step& step) {
     return out;
 }
 
-std::string stepJson(const Step& step, int number) {
-    std::string out = "{\"step\": " + std::to_string(number) + ", \"technique\": \"" +
-                      std::string(logic::techniqueId(step.technique)) + "\"";
-    if (step.unit.kind != UnitKind::None)
-        out += ", \"unit\": {\"kind\": \"" + std::string(unitKindId(step.unit.kind)) +
-               "\", \"index\": " + std::to_string(step.unit.index) + "}";
-    out += ", \"placements\": " + pairsJson(step.placements) +
-           ", \"eliminations\": " + pairsJson(step.eliminations);
-    out += ", \"cells\": [";
-    for (std::size_t i = 0; i < step.cells.size(); ++i)
-        out += (i > 0 ? ", " : "") + std::to_string(step.cells[i]);
-    out += "], \"digits\": [" + digitList(step.digits, ", ") +
-           "], \"rating\": " + ratingText(step.ratingTenths()) + "}";
+// What a step adds in brackets after its digits: a fish's lines and fins, a wing's linking digit, a
+// colouring's colours and rule.
+std::string detailWords(const Step& step) {
+    std::string out;
+    if (!step.baseLines.empty() && step.coverLines.empty()) out += ", base " + linesWords(step.baseLines);
+    if (!step.coverLines.empty()) {
+        out += ", base " + linesWords(step.baseLines) + ", cover " + linesWords(step.coverLines);
+        std::vector<int> fins;
+        for (const int c : step.cells) {
+            bool covered = false;
+            for (const logic::Unit& line : step.coverLines)
+                covered = covered || (line.kind == UnitKind::Row ? c / 9 : c % 9) == line.index;
+            if (!covered) fins.push_back(c);
+        }
+        if (!fins.empty()) out += ", fins " + cellList(fins);
+    }
+    for (std::size_t i = 0; i < step.sets.size(); ++i)
+        out += std::string(i == 0 ? ", sets {" : " {") + cellList(step.sets[i]) + "}";
+    if (step.linkDigit != 0) out += ", linked by " + std::to_string(step.linkDigit);
+    if (step.colourRule != logic::ColourRule::None) {
+        const auto candidates = [](const std::vector<CellDigit>& list) {
+            std::string words;
+            for (const CellDigit& x : list) words += (words.empty() ? "" : " ") + cellName(x.cell) + ":" + std::to_string(x.digit);
+            return words;
+        };
+        if (step.candidateColours[0].empty())
+            out += ", colours A " + cellList(step.colours[0]) + " and B " + cellList(step.colours[1]);
+        else
+            out += ", colours A " + candidates(step.candidateColours[0]) + " and B " + candidates(step.candidateColours[1]);
+        out += step.colourRule == logic::ColourRule::Wrap ? ", one colour sees itself"
+                                                          : ", a candidate sees both colours";
+    }
     return out;
+}
+
+std::string contradictionWords(const Step& step) {
+    const logic::Contradiction& proof = *step.contradiction;
+    std::string out = "if " + cellName(proof.assume.cell) + " = " + std::to_string(proof.assume.digit);
+    for (const CellDigit& p : proof.placements)
+        out += " ⇒ " + cellName(p.cell) + " = " + std::to_string(p.digit);
+    for (const Step& inner : step.inner) out += " ⇒ [" + stepWords(inner) + "]";
+    return out + " ⇒ " + failWords(proof) + ";";
+}
+
+std::string stepObject(const Step& step, const std::string& head);
+
+std::string innerJson(const std::vector<Step>& inner) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < inner.size(); ++i)
+        out += (i > 0 ? ", " : "") + stepObject(inner[i], "{\"step\": " + std::to_string(i + 1) + ", ");
+    return out + "]";
+}
+
+// The fields every step has, in their usual order, then what chains, fish, wings and proofs add.
+std::string stepObject(const Step& step, const std::string& head) {
+    std::string out = head + "\"technique\": \"" + std::string(logic::techniqueId(step.technique)) + "\"";
+    if (step.unit.kind != UnitKind::None) out += ", \"unit\": " + unitJson(step.unit);
+    out += ", \"placements\": " + pairsJson(step.placements) + ", \"eliminations\": " + pairsJson(step.eliminations);
+    out += ", \"cells\": " + cellsJson(step.cells) + ", \"digits\": [" + digitList(step.digits, ", ") +
+           "], \"rating\": " + ratingText(step.ratingTenths());
+    if (!step.chain.empty()) {
+        out += ", \"chain\": [";
+        for (std::size_t i = 0; i < step.chain.size(); ++i)
+            out += std::string(i > 0 ? ", " : "") + "{\"cells\": " + cellsJson(step.chain[i].cells) +
+                   ", \"digit\": " + std::to_string(step.chain[i].digit) +
+                   ", \"on\": " + (step.chain[i].on ? "true" : "false") + "}";
+        out += "]";
+    }
+    const auto linesJson = [](const std::vector<logic::Unit>& lines) {
+        std::string list = "[";
+        for (std::size_t i = 0; i < lines.size(); ++i) list += (i > 0 ? ", " : "") + unitJson(lines[i]);
+        return list + "]";
+    };
+    if (!step.baseLines.empty()) out += ", \"base\": " + linesJson(step.baseLines);
+    if (!step.coverLines.empty()) out += ", \"cover\": " + linesJson(step.coverLines);
+    if (!step.sets.empty()) {
+        out += ", \"sets\": [";
+        for (std::size_t i = 0; i < step.sets.size(); ++i) out += (i > 0 ? ", " : "") + cellsJson(step.sets[i]);
+        out += "]";
+    }
+    if (step.linkDigit != 0) out += ", \"link_digit\": " + std::to_string(step.linkDigit);
+    if (step.colourRule != logic::ColourRule::None)
+        out += ", \"colours\": [" +
+               (step.candidateColours[0].empty()
+                    ? cellsJson(step.colours[0]) + ", " + cellsJson(step.colours[1])
+                    : pairsJson(step.candidateColours[0]) + ", " + pairsJson(step.candidateColours[1])) +
+               "], \"rule\": \"" + (step.colourRule == logic::ColourRule::Wrap ? "wrap" : "trap") + "\"";
+    if (step.contradiction) {
+        const logic::Contradiction& proof = *step.contradiction;
+        out += ", \"contradiction\": {\"assume\": [" + std::to_string(proof.assume.cell) + ", " +
+               std::to_string(proof.assume.digit) + "], \"placements\": " + pairsJson(proof.placements) +
+               ", \"fails\": " +
+               (proof.failCell >= 0 ? "{\"cell\": " + std::to_string(proof.failCell) + "}"
+                                    : "{\"unit\": " + unitJson(proof.failUnit) +
+                                          ", \"digit\": " + std::to_string(proof.failDigit) + "}") +
+               "}";
+        if (!step.inner.empty()) out += ", \"inner\": " + innerJson(step.inner);
+    }
+    return out + "}";
+}
+
+} // namespace
+
+std::string techniqueName(Technique technique) {
+    switch (technique) {
+    case Technique::FullHouse:
+        return "full house";
+    case Technique::NakedSingle:
+        return "naked single";
+    case Technique::HiddenSingle:
+        return "hidden single";
+    case Technique::LockedPointing:
+        return "locked candidates (pointing)";
+    case Technique::LockedClaiming:
+        return "locked candidates (claiming)";
+    case Technique::NakedPair:
+        return "naked pair";
+    case Technique::XWing:
+        return "X-wing";
+    case Technique::HiddenPair:
+        return "hidden pair";
+    case Technique::NakedTriple:
+        return "naked triple";
+    case Technique::Swordfish:
+        return "swordfish";
+    case Technique::HiddenTriple:
+        return "hidden triple";
+    case Technique::FinnedXWing:
+        return "finned X-wing";
+    case Technique::Skyscraper:
+        return "skyscraper";
+    case Technique::TwoStringKite:
+        return "two-string kite";
+    case Technique::XYWing:
+        return "XY-wing";
+    case Technique::EmptyRectangle:
+        return "empty rectangle";
+    case Technique::XYZWing:
+        return "XYZ-wing";
+    case Technique::WWing:
+        return "W-wing";
+    case Technique::UniqueRectangle:
+        return "unique rectangle";
+    case Technique::UniqueRectangle2:
+        return "unique rectangle type 2";
+    case Technique::UniqueRectangle4:
+        return "unique rectangle type 4";
+    case Technique::NakedQuad:
+        return "naked quad";
+    case Technique::HiddenRectangle:
+        return "hidden rectangle";
+    case Technique::Jellyfish:
+        return "jellyfish";
+    case Technique::BugPlusOne:
+        return "BUG+1";
+    case Technique::HiddenQuad:
+        return "hidden quad";
+    case Technique::FinnedSwordfish:
+        return "finned swordfish";
+    case Technique::SimpleColouring:
+        return "simple colouring";
+    case Technique::WXYZWing:
+        return "WXYZ-wing";
+    case Technique::Medusa3D:
+        return "3D Medusa";
+    case Technique::XYChain:
+        return "XY-chain";
+    case Technique::AlsXZ:
+        return "ALS-XZ";
+    case Technique::AlsXYWing:
+        return "ALS-XY-wing";
+    case Technique::ForcingChain:
+        return "forcing chain";
+    case Technique::GroupedChain:
+        return "grouped chain";
+    case Technique::Contradiction:
+        return "contradiction";
+    case Technique::Guess:
+        break;
+    }
+    return "guess";
+}
+
+std::string ratingText(int tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string cellName(int cell) {
+    return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1);
+}
+
+std::string stepWords(const Step& step) {
+    std::string out = techniqueName(step.technique);
+    if (step.unit.kind != UnitKind::None) out += " in " + unitWords(step.unit);
+    if (step.technique == Technique::Guess) {
+        const CellDigit& e = step.eliminations.front();
+        return out + ": " + std::to_string(e.digit) + " in " + cellName(e.cell) +
+               " leaves no solution, found by a search rather than by reasoning; removes it";
+    }
+    if (step.contradiction) return out + ": " + contradictionWords(step) + effectWords(step);
+    if (!step.chain.empty()) {
+        out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
+               digitList(step.digits, " ") + detailWords(step) + "): " + chainWords(step.chain);
+        return out + ";" + effectWords(step);
+    }
+    if (!restsOnOneCell(step.technique)) {
+        // Almost locked sets and candidate colours name their cells themselves.
+        if (step.sets.empty() && step.candidateColours[0].empty()) {
+            out += " on";
+            for (const int c : step.cells) out += " " + cellName(c);
+        }
+        out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
+               digitList(step.digits, " ") + detailWords(step) + ")";
+    }
+    return out + ":" + effectWords(step);
+}
+
+std::string stepJson(const Step& step, int number) {
+    return stepObject(step, "{\"step\": " + std::to_string(number) + ", ");
 }
 
 } // namespace dodoru::cli

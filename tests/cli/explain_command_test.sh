@@ -47,7 +47,26 @@ done
 [ $rc -eq 0 ] || fail "rate exit status $rc"
 [ "$(wc -l <"$work/rates.txt")" -eq "$(grep -vc '^#' "$hard")" ] || fail "rate lines: $(cat "$work/rates.txt")"
 grep -Evq '^[1-9]\.[0-9] [a-z_]+ [0-9]{81}$' "$work/rates.txt" && fail "rate line: $(cat "$work/rates.txt")"
-grep -q '^9\.0 trial ' "$work/rates.txt" || fail "no puzzle of the hard set needs a trial"
+grep -Eq '^8\.[0-9] contradiction ' "$work/rates.txt" || fail "no puzzle of the hard set needs a contradiction"
+grep -q ' guess ' "$work/rates.txt" && fail "a puzzle of the hard set needs a guess: $(grep ' guess ' "$work/rates.txt")"
+# A grid already full rates 1.0, the easiest there is.
+full=$easy
+while read -r cell digit; do full=${full:0:cell}$digit${full:cell+1}; done < <(
+    grep -o '"placements": \[\[[0-9]*, [1-9]\]' "$work/path.json" | tr -dc '0-9 ,\n' | tr ',' ' ' | sed 's/^ *//')
+[ "$("$cli" rate "$full")" = "1.0 none $full" ] || fail "a full grid: $("$cli" rate "$full") ($full)"
+
+# Chains and contradictions read in order, in words and in JSON.
+escargot=$(grep -A1 '^# AI Escargot' "$hard" | tail -1)
+"$cli" explain "$escargot" >"$work/escargot.txt"
+grep -Eq '^[0-9]+\. contradiction: if r[1-9]c[1-9] = [1-9]( ⇒ r[1-9]c[1-9] = [1-9])* ⇒ .* has no (candidate left|place for [1-9]); removes [1-9] from r[1-9]c[1-9]$' \
+    "$work/escargot.txt" || fail "no contradiction in words: $(grep contradiction "$work/escargot.txt" | head -1)"
+grep -Eq '^[0-9]+\. [A-Za-z -]*(chain|wing|skyscraper|kite|rectangle)[^:]*: r[1-9]c[1-9] is not [1-9] ⇒ r[1-9]c[1-9] is [1-9] ⇒ ' \
+    "$work/escargot.txt" || fail "no chain read in order: $(grep -i chain "$work/escargot.txt" | head -1)"
+"$cli" explain "$escargot" --json >"$work/escargot.json"
+grep -Eq '"chain": \[\{"cells": \[[0-9]+\], "digit": [1-9], "on": false\}, \{"cells": \[[0-9, ]+\], "digit": [1-9], "on": true\}' \
+    "$work/escargot.json" || fail "no chain in JSON"
+grep -Eq '"technique": "contradiction".*"contradiction": \{"assume": \[[0-9]+, [1-9]\], "placements": \[(\[[0-9]+, [1-9]\](, )?)*\], "fails": \{"(cell|unit)": ' \
+    "$work/escargot.json" || fail "no contradiction in JSON"
 printf '%s\n%s\n' "$easy" "$empty" | "$cli" rate - --json >"$work/rates.json"
 sed -n 1p "$work/rates.json" | grep -Eq "^\{\"puzzle\": \"$easy\", \"rating\": 1\.[025], \"hardest\": \"[a-z_]+\", \"band\": \"easy\", \"steps\": [0-9]+\}$" ||
     fail "rate --json: $(cat "$work/rates.json")"

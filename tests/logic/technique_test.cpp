@@ -18,7 +18,7 @@ int cell(int row, int column) {
     return 9 * (row - 1) + column - 1;
 } // 1-based, as rNcM
 
-// Shapes a position: "r1c5=12" keeps candidates 1 and 2 of r1c5; "r1c5:7" places 7; "r1-5@c2c8" keeps
+// Shapes a position: "g" and 81 digits places them; "r1c5=12" keeps candidates 1 and 2 of r1c5; "r1c5:7" places 7; "r1-5@c2c8" keeps
 // digit 5 in row 1 only in columns 2 and 8; "c2-5@r1r7" the same along a column; "b5-5@r4c5r6c4" keeps
 // digit 5 in a box only in the cells listed.
 Position shaped(const std::string& spec) {
@@ -26,7 +26,10 @@ Position shaped(const std::string& spec) {
     std::istringstream in(spec);
     std::string item;
     while (in >> item) {
-        if (item[0] == 'r' && item.find('-') != std::string::npos) {
+        if (item[0] == 'g') { // the digits of the whole grid, row by row, 0 for empty
+            for (int c = 0; c < 81; ++c)
+                if (item[static_cast<std::size_t>(c) + 1] != '0') p.place(c, item[static_cast<std::size_t>(c) + 1] - '0');
+        } else if (item[0] == 'r' && item.find('-') != std::string::npos) {
             const int row = item[1] - '0', d = item[3] - '0';
             for (int column = 1; column <= 9; ++column)
                 if (item.find("c" + std::to_string(column), 4) == std::string::npos)
@@ -69,12 +72,18 @@ std::string effects(const Step& step) {
 struct TechniqueCase {
     const char* name;
     Technique technique;
-    const char* position;
+    std::string position;
     const char* expected; // "" when the technique must find nothing
     bool unique = true;   // the puzzle is known to have one solution
 };
 
 const std::string kRow1Places8 = "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8";
+
+// A position late in a puzzle's path: all but 17 cells filled.
+const std::string kBugGrid =
+    "g394751268761328945582060001925080607876002054143576829237840006418600002659217483";
+const std::string kBugCells = " r3c4=49 r3c6=49 r3c7=37 r3c8=37 r4c4=14 r4c6=34 r4c8=13 r5c4=19 r5c5=39 "
+                              "r5c7=13 r7c6=59 r7c7=15 r7c8=19 r8c5=39 r8c8=79";
 
 const TechniqueCase kCases[] = {
     {"FullHouse", Technique::FullHouse, "r1c1:1 r1c2:2 r1c3:3 r1c4:4 r1c5:5 r1c6:6 r1c7:7 r1c8:8", "r1c9=9"},
@@ -149,8 +158,51 @@ const TechniqueCase kCases[] = {
     // r1c1 is 1: r1c1 cannot be 7.
     {"ForcingChain", Technique::ForcingChain, "c9-7@r1r5 r5c5=17 r1-1@c1c5", "r1c1-7"},
     {"ForcingChainBroken", Technique::ForcingChain, "c9-7@r1r5 r5c5=179 r1-1@c1c5", ""},
+    // A fin in the box of the cover line's end: either it holds 5 or the X-wing does.
+    {"FinnedXWing", Technique::FinnedXWing, "r1-5@c2c8 r5-5@c2c8c9", "r4c8-5 r6c8-5"},
+    {"FinnedXWingFinAway", Technique::FinnedXWing, "r1-5@c2c8 r5-5@c2c5c8", ""},
+    {"FinnedSwordfish", Technique::FinnedSwordfish, "r1-5@c1c5 r5-5@c5c9 r9-5@c1c8c9", "r7c9-5 r8c9-5"},
+    {"FinnedSwordfishFinsInTwoBoxes", Technique::FinnedSwordfish, "r1-5@c1c5 r5-5@c2c5c9 r9-5@c1c8c9", ""},
+    // Box 1 holds 5 only in row 2 and column 2; column 7's 5 is in row 2 or row 8.
+    {"EmptyRectangle", Technique::EmptyRectangle, "b1-5@r2c1r2c3r1c2r3c2 c7-5@r2r8", "r8c2-5"},
+    {"EmptyRectangleNoCross", Technique::EmptyRectangle, "b1-5@r1c1r2c1r2c3r1c2r3c2 c7-5@r2r8", ""},
+    {"UniqueRectangle2", Technique::UniqueRectangle2, "r1c1=12 r1c5=12 r2c1=123 r2c5=123",
+     "r2c2-3 r2c3-3 r2c4-3 r2c6-3 r2c7-3 r2c8-3 r2c9-3"},
+    {"UniqueRectangle2TwoExtras", Technique::UniqueRectangle2, "r1c1=12 r1c5=12 r2c1=123 r2c5=124", ""},
+    {"UniqueRectangle4", Technique::UniqueRectangle4, "r1c1=12 r1c5=12 r2c1=1236 r2c5=1247 r2-1@c1c5",
+     "r2c1-2 r2c5-2"},
+    {"UniqueRectangle4Loose", Technique::UniqueRectangle4, "r1c1=12 r1c5=12 r2c1=1236 r2c5=1247 r2-1@c1c5c9",
+     ""},
+    {"UniqueRectangle4UnknownUniqueness", Technique::UniqueRectangle4,
+     "r1c1=12 r1c5=12 r2c1=1236 r2c5=1247 r2-1@c1c5", "", false},
+    // r1c1 holds just 1 and 2; 1 has no other place in r2c5's row and column than the rectangle.
+    {"HiddenRectangle", Technique::HiddenRectangle, "r1c1=12 r2-1@c1c5 c5-1@r1r2", "r2c5-2"},
+    {"HiddenRectangleLooseColumn", Technique::HiddenRectangle, "r1c1=12 r2-1@c1c5 c5-1@r1r2r7", ""},
+    {"HiddenRectangleUnknownUniqueness", Technique::HiddenRectangle, "r1c1=12 r2-1@c1c5 c5-1@r1r2", "", false},
+    // Every empty cell holds two candidates but r8c6, whose 9 has three places in its row, column and
+    // box: without it the position would be a deadly pattern.
+    {"BugPlusOne", Technique::BugPlusOne, kBugGrid + " r8c6=359 r8c7=57" + kBugCells, "r8c6=9"},
+    {"BugPlusOneWithoutTheOddCell", Technique::BugPlusOne, kBugGrid + " r8c6=35 r8c7=57" + kBugCells, ""},
+    {"BugPlusOneUnknownUniqueness", Technique::BugPlusOne, kBugGrid + " r8c6=359 r8c7=57" + kBugCells, "", false},
+    // Only 4 lives in cells that do not all see each other: it is in one of them.
+    {"WXYZWing", Technique::WXYZWing, "r5c5=1234 r5c1=14 r4c4=24 r6c6=34", "r5c4-4 r5c6-4"},
+    {"WXYZWingTwoLooseDigits", Technique::WXYZWing, "r5c5=1234 r5c1=34 r4c4=24 r6c6=34", ""},
+    // r1c1 is 1 or 2, and each links to r1c5 by its row: r1c5 holds both colours, so it is 1 or 2.
+    {"Medusa3D", Technique::Medusa3D, "r1c1=12 r1c5=123 r1-1@c1c5 r1-2@c1c5", "r1c5-3"},
+    {"Medusa3DOneColourInTheCell", Technique::Medusa3D, "r1c1=12 r1c5=123 r1-1@c1c5 r1-2@c1c5c9", ""},
+    // r1c1 and r1c2 hold 1, 2 and 3; r5c2 holds 2 and 3. Their 3s see each other, so one of them is
+    // without 3 and locked: 2 is in r1c1 or r5c2.
+    {"AlsXZ", Technique::AlsXZ, "r1c1=12 r1c2=13 r5c2=23", "r2c2-2 r3c2-2 r4c1-2 r5c1-2 r6c1-2"},
+    {"AlsXZNotRestricted", Technique::AlsXZ, "r1c1=12 r1c2=13 r5c3=23", ""},
+    {"AlsXYWing", Technique::AlsXYWing, "r5c5=12 r5c1=14 r5c2=34 r1c5=23", "r1c2-3"},
+    {"AlsXYWingUnlinked", Technique::AlsXYWing, "r5c5=12 r5c1=14 r5c2=34 r1c6=23", ""},
+    // Row 1's 5 is in r1c1 or in r1c7/r1c8 together, which see r3c9.
+    {"GroupedChain", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7", "r7c1-5"},
+    {"GroupedChainLoose", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7r8", ""},
     // r1c1 = 1 would leave r1c2 and r1c3 both 3.
-    {"Trial", Technique::Trial, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
+    {"Contradiction", Technique::Contradiction, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
+    // The search that a guess rests on finds the same.
+    {"Guess", Technique::Guess, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
 };
 
 class TechniqueTest : public testing::TestWithParam<TechniqueCase> {};
@@ -189,6 +241,42 @@ TEST(TechniqueOrder, SimplestTechniqueComesFirst) {
     EXPECT_EQ(step->technique, Technique::NakedSingle);
 }
 
+// Chains are read as implications, in order: the grouped chain above from its start to its end, and a
+// contradiction with the singles that follow its assumption and where they fail.
+TEST(TechniqueProofs, ChainsAndContradictionsKeepTheirOrder) {
+    const auto chain = findStep(shaped("r1-5@c1c7c8 c9-5@r3r7"), Technique::GroupedChain);
+    ASSERT_TRUE(chain);
+    const std::vector<ChainNode> expected = {{{cell(1, 1)}, 5, false},
+                                             {{cell(1, 7), cell(1, 8)}, 5, true},
+                                             {{cell(3, 9)}, 5, false},
+                                             {{cell(7, 9)}, 5, true}};
+    EXPECT_EQ(chain->chain, expected);
+    EXPECT_EQ(chain->ratingTenths(), 68); // a short grouped chain on one digit: the technique's own rating
+
+    const auto proof = findStep(shaped("r1c1=12 r1c2=13 r1c3=13"), Technique::Contradiction);
+    ASSERT_TRUE(proof && proof->contradiction);
+    EXPECT_EQ(proof->contradiction->assume, (CellDigit{cell(1, 1), 1}));
+    EXPECT_EQ(proof->contradiction->placements, (std::vector<CellDigit>{{cell(1, 2), 3}}));
+    EXPECT_EQ(proof->contradiction->failCell, cell(1, 3));
+    EXPECT_TRUE(proof->inner.empty());
+    EXPECT_EQ(proof->ratingTenths(), 80);
+}
+
+// The longer a chain, and the more digits it uses, the higher it rates; always within the expert band.
+TEST(TechniqueProofs, ChainsRateByLengthAndDigits) {
+    Step step;
+    step.technique = Technique::ForcingChain;
+    const auto rated = [&](int nodes, int digits) {
+        step.chain.clear();
+        for (int n = 0; n < nodes; ++n) step.chain.push_back({{n}, 1 + n % digits, n % 2 == 1});
+        return step.ratingTenths();
+    };
+    EXPECT_EQ(rated(4, 1), 65);
+    EXPECT_LT(rated(6, 1), rated(10, 1));
+    EXPECT_LT(rated(10, 1), rated(10, 3));
+    EXPECT_EQ(rated(40, 9), 79);
+}
+
 TEST(TechniqueFacts, IdsAreUniqueAndRatingsRiseWithTheOrder) {
     int previous = 0;
     for (const Technique t : allTechniques()) {
@@ -197,7 +285,12 @@ TEST(TechniqueFacts, IdsAreUniqueAndRatingsRiseWithTheOrder) {
         previous = techniqueRatingTenths(t);
     }
     EXPECT_EQ(techniqueRatingTenths(Technique::FullHouse), 10);
-    EXPECT_EQ(techniqueRatingTenths(Technique::Trial), 90);
+    // Every technique below the chains sits in the band the README names for it.
+    EXPECT_EQ(ratingBand(techniqueRatingTenths(Technique::FinnedXWing)), RatingBand::Tough);
+    EXPECT_EQ(ratingBand(techniqueRatingTenths(Technique::WXYZWing)), RatingBand::Tough);
+    EXPECT_EQ(ratingBand(techniqueRatingTenths(Technique::XYChain)), RatingBand::Expert);
+    EXPECT_EQ(ratingBand(techniqueRatingTenths(Technique::Contradiction)), RatingBand::Expert);
+    EXPECT_EQ(techniqueRatingTenths(Technique::Guess), 90);
 }
 
 } // namespace

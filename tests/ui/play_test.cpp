@@ -11,6 +11,7 @@
 #include "announcer.h"
 #include "logicsolver.h"
 #include "boardhistory.h"
+#include "chainoverlay.h"
 #include "editingaids.h"
 #include "playbar.h"
 #include "playfile.h"
@@ -277,6 +278,53 @@ private slots:
         for (int c = 0; c < kCellCount; ++c) QVERIFY(!h->Label1(c)->hintMark());
         undo(h);
         QVERIFY(h->session().puzzle() == before);
+    }
+
+    // A chain's second press draws it on the board in order, strong links told from weak ones, and
+    // reads it in words; a contradiction's shows the assumption and what follows. The third press
+    // takes the drawing away with the marks.
+    void hintDrawsTheChain_data() {
+        QTest::addColumn<QList<int>>("removedMarks"); // cell * 10 + digit
+        QTest::addColumn<QList<int>>("links");        // HintDrawing::Link, in order
+        // Three steps into the path of this puzzle an empty rectangle is next, once two contradictions
+        // have taken 6 and 8 from r1c7; from its givens a contradiction comes first.
+        QTest::newRow("chain") << QList<int>{66, 68}
+                               << QList<int>{int(HintDrawing::Link::Strong), int(HintDrawing::Link::Weak),
+                                             int(HintDrawing::Link::Strong)};
+        QTest::newRow("contradiction") << QList<int>{}
+                                       << QList<int>{int(HintDrawing::Link::Follows),
+                                                     int(HintDrawing::Link::Follows)};
+    }
+    void hintDrawsTheChain() {
+        QFETCH(QList<int>, removedMarks);
+        QFETCH(QList<int>, links);
+        WindowHarness h;
+        startPlaying(h, QStringLiteral("120300004350000100004000000005400200600070000000008090003100500000009070000060008"));
+        game(h).fillPencilMarks();
+        for (const int mark : removedMarks) {
+            QTest::mouseClick(h->Label1(mark / 10), Qt::LeftButton);
+            game(h).togglePencilMark(mark % 10);
+        }
+        const ChainOverlay& overlay = game(h).chainOverlay();
+        game(h).hint();
+        QVERIFY(!overlay.isVisible());
+        game(h).hint();
+        QVERIFY(overlay.isVisible());
+        const HintDrawing& drawing = overlay.drawing();
+        QCOMPARE(drawing.links.size() + 1, drawing.nodes.size());
+        for (int i = 0; i < links.size(); ++i) QCOMPARE(int(drawing.links[i]), links[i]);
+        if (links.front() == int(HintDrawing::Link::Strong)) {
+            QCOMPARE(drawing.nodes.size(), std::size_t(4));
+            QVERIFY(!drawing.nodes.front().on && drawing.nodes.back().on);
+            QCOMPARE(drawing.nodes[2].cells.size(), std::size_t(2)); // r3c1 and r3c2 together
+            QVERIFY2(playLine(h).contains(QStringLiteral("第5列第7行不是 8 ⇒ 第3列第7行是 8")), qPrintable(playLine(h)));
+        } else {
+            QVERIFY(drawing.nodes.front().on);
+            QVERIFY2(playLine(h).contains(QStringLiteral("假設第1列第7行是 6")), qPrintable(playLine(h)));
+            QVERIFY2(playLine(h).endsWith(QStringLiteral("所以第1列第7行不是 6。")), qPrintable(playLine(h)));
+        }
+        game(h).hint();
+        QVERIFY(!overlay.isVisible());
     }
 
     // A wrong digit is named before any reasoning: that there is one, then where, then it goes.

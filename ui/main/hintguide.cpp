@@ -38,6 +38,70 @@ QString stepHeading(const logic::Step& step) {
     return where.isEmpty() ? name : HintGuide::tr("%1：%2").arg(where, name);
 }
 
+// A candidate of a chain: "第9列第2行是 4", "第1列第7行、第1列第8行都不是 5".
+QString nodeText(const std::vector<int>& cells, int digit, bool on) {
+    if (cells.size() == 1)
+        return on ? HintGuide::tr("%1是 %2").arg(hintCellName(cells.front())).arg(digit)
+                  : HintGuide::tr("%1不是 %2").arg(hintCellName(cells.front())).arg(digit);
+    //: A group of cells in a chain: the digit is in one of them.
+    return on ? HintGuide::tr("%1之一是 %2").arg(cellList(cells)).arg(digit)
+              //: A group of cells in a chain: the digit is in none of them.
+              : HintGuide::tr("%1都不是 %2").arg(cellList(cells)).arg(digit);
+}
+
+// Between the links of a chain or the steps of a proof.
+QString implies() {
+    //: Between two steps of a chain: the one before makes the one after true.
+    return HintGuide::tr(" ⇒ ");
+}
+
+QString failText(const logic::Contradiction& proof) {
+    if (proof.failCell >= 0)
+        //: The end of a contradiction: a cell with no digit left.
+        return HintGuide::tr("%1沒有可填的數字").arg(hintCellName(proof.failCell));
+    //: The end of a contradiction: a row, column or box with no place left for a digit.
+    return HintGuide::tr("%1沒有位置可填 %2").arg(TechniqueNames::unit(proof.failUnit)).arg(proof.failDigit);
+}
+
+// The second press of a chain: its candidates in order, drawn and said.
+void showChain(const logic::Step& step, HintView& view) {
+    QStringList words;
+    for (std::size_t i = 0; i < step.chain.size(); ++i) {
+        const logic::ChainNode& node = step.chain[i];
+        view.drawing.nodes.push_back({node.cells, node.digit, node.on});
+        if (i > 0) view.drawing.links.push_back(node.on ? HintDrawing::Link::Strong : HintDrawing::Link::Weak);
+        words << nodeText(node.cells, node.digit, node.on);
+    }
+    //: A hint's second press on a chain: the heading, then the chain read in order.
+    view.text = HintGuide::tr("%1：%2。").arg(stepHeading(step), words.join(implies()));
+}
+
+// The second press of a contradiction: the assumption and what follows from it, to where it fails. The
+// board shows the assumption and its first consequences.
+void showContradiction(const logic::Step& step, HintView& view) {
+    const logic::Contradiction& proof = *step.contradiction;
+    constexpr std::size_t kDrawn = 4;
+    view.drawing.nodes.push_back({{proof.assume.cell}, proof.assume.digit, true});
+    std::vector<logic::CellDigit> follows = proof.placements;
+    for (const logic::Step& inner : step.inner)
+        for (const logic::CellDigit& p : inner.placements) follows.push_back(p);
+    for (std::size_t i = 0; i < follows.size() && i < kDrawn; ++i) {
+        view.drawing.nodes.push_back({{follows[i].cell}, follows[i].digit, true});
+        view.drawing.links.push_back(HintDrawing::Link::Follows);
+    }
+    QStringList words;
+    for (const logic::CellDigit& p : proof.placements) words << nodeText({p.cell}, p.digit, true);
+    if (!step.inner.empty())
+        //: Inside a contradiction: steps of other techniques were needed besides single digits.
+        words << HintGuide::tr("再用 %n 步其他技巧", nullptr, static_cast<int>(step.inner.size()));
+    words << failText(proof);
+    //: A hint's second press on a contradiction: the heading, the assumption, what follows from it in
+    //: order, and then that the assumption is false.
+    view.text = HintGuide::tr("%1：假設%2%3%4，所以%5。")
+                    .arg(stepHeading(step), nodeText({proof.assume.cell}, proof.assume.digit, true), implies(),
+                         words.join(implies()), nodeText({proof.assume.cell}, proof.assume.digit, false));
+}
+
 PuzzleState carriedOut(const PuzzleState& puzzle, const logic::Step& step) {
     PuzzleState after = puzzle;
     for (const logic::CellDigit& p : step.placements) after.placePlayerDigit(p.cell, p.digit);
@@ -163,9 +227,21 @@ HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& sol
         view.text = stepHeading(step);
     } else if (stage_ == 2) {
         view.markedCells = step.cells;
-        //: A hint's second press: the heading, the digits the step is about, the cells marked on the board.
-        view.text = HintGuide::tr("%1，數字 %2，在標示的格子：%3。")
-                        .arg(stepHeading(step), digitList(step.digits), cellList(step.cells));
+        if (!step.chain.empty()) {
+            showChain(step, view);
+        } else if (step.contradiction) {
+            showContradiction(step, view);
+        } else if (step.technique == logic::Technique::Guess) {
+            const logic::CellDigit& e = step.eliminations.front();
+            //: A hint's second press on a guess: no reasoning found the step, only a search.
+            view.text = HintGuide::tr("%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。")
+                            .arg(stepHeading(step), nodeText({e.cell}, e.digit, true),
+                                 nodeText({e.cell}, e.digit, false));
+        } else {
+            //: A hint's second press: the heading, the digits the step is about, the cells marked on the board.
+            view.text = HintGuide::tr("%1，數字 %2，在標示的格子：%3。")
+                            .arg(stepHeading(step), digitList(step.digits), cellList(step.cells));
+        }
     } else {
         view.result = carriedOut(puzzle, step);
         view.text = carriedOutText(step);

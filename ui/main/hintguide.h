@@ -11,11 +11,28 @@
 
 namespace dodoru {
 
+// A chain or a proof as the board shows it: candidates (a digit in one cell, or in any of a group of
+// cells) in order, and what joins each to the next.
+struct HintDrawing {
+    struct Node {
+        std::vector<int> cells;
+        int digit = 0;
+        bool on = false; // the digit is there (a ring), or it is not (a ring struck through)
+    };
+    // Strong: one of the two is true (a solid line); weak: not both (a dashed line); follows: the second
+    // is a single once the first is placed (a solid line, arrowed like the others).
+    enum class Link { Strong, Weak, Follows };
+    std::vector<Node> nodes;
+    std::vector<Link> links; // links[i] joins nodes[i] to nodes[i + 1]
+    bool empty() const { return nodes.empty(); }
+};
+
 // What one press of 提示 shows.
 struct HintView {
     QString text;                      // for the hint line and screen readers
     std::vector<int> markedCells;      // cells the hint points at on the board
     std::vector<int> wrongCells;       // the player's digits it shows as wrong
+    HintDrawing drawing;               // a chain, or an assumption and what follows (second press)
     std::optional<PuzzleState> result; // the board with the hint carried out (third press)
 };
 

@@ -15,6 +15,7 @@
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "celllabel.h"
+#include "chainoverlay.h"
 #include "fonts.h"
 #include "layout.h"
 #include "logicsolver.h"
@@ -74,7 +75,8 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
                    std::unique_ptr<PlayFile> file)
     : window_(window), session_(session), history_(history), cells_(cells), clock_(clock),
       messageBoxes_(messageBoxes), file_(std::move(file)), keep_(new QTimer(this)),
-      writer_(std::make_unique<QThreadPool>()), bar_(new PlayBar(&window)), tick_(new QTimer(this)) {
+      writer_(std::make_unique<QThreadPool>()), bar_(new PlayBar(&window)), tick_(new QTimer(this)),
+      overlay_(new ChainOverlay(cells, cells[0]->parentWidget())) {
     writer_->setMaxThreadCount(1);
     keep_->setSingleShot(true);
     keep_->setInterval(kKeepDelayMs);
@@ -297,6 +299,7 @@ void PlayGame::hint() {
         session_.changeWhilePlaying(*view.result);
     }
     for (const int c : view.markedCells) cells_[static_cast<std::size_t>(c)]->setHintMark(true);
+    if (!view.drawing.empty()) overlay_->draw(view.drawing);
     for (const int c : view.wrongCells) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
     say(view.text);
     lineAboutBoard_ = true;
@@ -370,6 +373,7 @@ void PlayGame::clearMarks() {
         cell->setHintMark(false);
         cell->setMistakeMark(false);
     }
+    overlay_->clear();
 }
 
 // ---- the clock ------------------------------------------------------------------------------------

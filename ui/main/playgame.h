@@ -24,6 +24,7 @@ namespace dodoru {
 class BoardHistory;
 class BoardSession;
 class CellLabel;
+class ChainOverlay;
 class Clock;
 class MessageBoxes;
 class PlayBar;
@@ -64,6 +65,7 @@ public:
     std::int64_t elapsedSeconds() const;
     bool solved() const { return solved_; }
     PlayBar& bar() const { return *bar_; }
+    const ChainOverlay& chainOverlay() const { return *overlay_; }
 
     // Start-up, after the givens are on the board: a kept game of the same givens is played on; a game
     // whose run ended without its close comes back whatever its givens, and the play line says so.
@@ -143,6 +145,7 @@ private:
     std::array<QShortcut*, 9> markKeys_{};
     PlayBar* bar_;
     QTimer* tick_;
+    ChainOverlay* overlay_; // the chain of a hint's second press, drawn over the board
     std::function<void(const QString&)> announce_;
     std::function<void()> gameBegun_;
     QWidget* inFront_ = nullptr;

@@ -1,38 +1,85 @@
 #include "techniquenames.h"
 
-#include <array>
-
 namespace dodoru {
 
 QString TechniqueNames::name(logic::Technique technique) {
-    // In the order of logic::Technique.
-    static const std::array<const char*, logic::kTechniqueCount> names = {
-        QT_TR_NOOP("最後空格"),
-        QT_TR_NOOP("顯性單一"),
-        QT_TR_NOOP("隱性單一"),
-        QT_TR_NOOP("區塊鎖定（宮）"),
-        QT_TR_NOOP("區塊鎖定（行列）"),
-        QT_TR_NOOP("顯性數對"),
-        QT_TR_NOOP("X 翼"),
-        QT_TR_NOOP("隱性數對"),
-        QT_TR_NOOP("顯性三數組"),
-        QT_TR_NOOP("劍魚"),
-        QT_TR_NOOP("隱性三數組"),
-        QT_TR_NOOP("摩天樓"),
-        QT_TR_NOOP("雙線風箏"),
-        QT_TR_NOOP("XY 翼"),
-        QT_TR_NOOP("XYZ 翼"),
-        QT_TR_NOOP("W 翼"),
-        QT_TR_NOOP("唯一矩形"),
-        QT_TR_NOOP("顯性四數組"),
-        QT_TR_NOOP("水母"),
-        QT_TR_NOOP("隱性四數組"),
-        QT_TR_NOOP("簡單著色"),
-        QT_TR_NOOP("XY 鏈"),
-        QT_TR_NOOP("強制鏈"),
-        QT_TR_NOOP("試填"),
-    };
-    return tr(names[static_cast<std::size_t>(technique)]);
+    switch (technique) {
+    case logic::Technique::FullHouse:
+        return tr("最後空格");
+    case logic::Technique::NakedSingle:
+        return tr("顯性單一");
+    case logic::Technique::HiddenSingle:
+        return tr("隱性單一");
+    case logic::Technique::LockedPointing:
+        return tr("區塊鎖定（宮）");
+    case logic::Technique::LockedClaiming:
+        return tr("區塊鎖定（行列）");
+    case logic::Technique::NakedPair:
+        return tr("顯性數對");
+    case logic::Technique::XWing:
+        return tr("X 翼");
+    case logic::Technique::HiddenPair:
+        return tr("隱性數對");
+    case logic::Technique::NakedTriple:
+        return tr("顯性三數組");
+    case logic::Technique::Swordfish:
+        return tr("劍魚");
+    case logic::Technique::HiddenTriple:
+        return tr("隱性三數組");
+    case logic::Technique::FinnedXWing:
+        return tr("鰭 X 翼");
+    case logic::Technique::Skyscraper:
+        return tr("摩天樓");
+    case logic::Technique::TwoStringKite:
+        return tr("雙線風箏");
+    case logic::Technique::XYWing:
+        return tr("XY 翼");
+    case logic::Technique::EmptyRectangle:
+        return tr("空矩形");
+    case logic::Technique::XYZWing:
+        return tr("XYZ 翼");
+    case logic::Technique::WWing:
+        return tr("W 翼");
+    case logic::Technique::UniqueRectangle:
+        return tr("唯一矩形");
+    case logic::Technique::UniqueRectangle2:
+        return tr("唯一矩形（第二型）");
+    case logic::Technique::UniqueRectangle4:
+        return tr("唯一矩形（第四型）");
+    case logic::Technique::NakedQuad:
+        return tr("顯性四數組");
+    case logic::Technique::HiddenRectangle:
+        return tr("隱性矩形");
+    case logic::Technique::Jellyfish:
+        return tr("水母");
+    case logic::Technique::BugPlusOne:
+        return tr("全雙值墳墓 +1");
+    case logic::Technique::HiddenQuad:
+        return tr("隱性四數組");
+    case logic::Technique::FinnedSwordfish:
+        return tr("鰭劍魚");
+    case logic::Technique::SimpleColouring:
+        return tr("簡單著色");
+    case logic::Technique::WXYZWing:
+        return tr("WXYZ 翼");
+    case logic::Technique::Medusa3D:
+        return tr("三維著色");
+    case logic::Technique::XYChain:
+        return tr("XY 鏈");
+    case logic::Technique::AlsXZ:
+        return tr("ALS-XZ");
+    case logic::Technique::AlsXYWing:
+        return tr("ALS-XY 翼");
+    case logic::Technique::ForcingChain:
+        return tr("強制鏈");
+    case logic::Technique::GroupedChain:
+        return tr("分組鏈");
+    case logic::Technique::Contradiction:
+        return tr("矛盾推理");
+    case logic::Technique::Guess:
+        break;
+    }
+    return tr("試填");
 }
 
 QString TechniqueNames::band(logic::RatingBand band) {
