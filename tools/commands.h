@@ -20,6 +20,8 @@ int runGenerate(const std::vector<std::string>& args);
 int runExplain(const std::vector<std::string>& args);
 int runHint(const std::vector<std::string>& args);
 int runRate(const std::vector<std::string>& args);
+// Reads the puzzle in each image given (a photo or a scan).
+int runRead(const std::vector<std::string>& args);
 #ifdef DODORU_HAVE_MANUSCRIPT
 // Sets up the GUI application the manuscript needs (offscreen when no platform is chosen), then runs it.
 int runManuscriptCommand(const std::vector<std::string>& args);
