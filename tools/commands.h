@@ -20,8 +20,11 @@ int runGenerate(const std::vector<std::string>& args);
 int runExplain(const std::vector<std::string>& args);
 int runHint(const std::vector<std::string>& args);
 int runRate(const std::vector<std::string>& args);
-// Reads the puzzle in each image given (a photo or a scan).
+// Reads the puzzle in each image given (a photo or a scan). Runs in dodoru-read, the one program that
+// loads the image libraries.
 int runRead(const std::vector<std::string>& args);
+// Hands `dodoru-cli read ...` over to dodoru-read; returns only when that cannot start.
+int launchRead(int argc, char* argv[]);
 #ifdef DODORU_HAVE_MANUSCRIPT
 // Sets up the GUI application the manuscript needs (offscreen when no platform is chosen), then runs it.
 int runManuscriptCommand(const std::vector<std::string>& args);

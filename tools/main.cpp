@@ -88,18 +88,6 @@ constexpr const char* kUsage =
 
 }  // namespace
 
-namespace dodoru::cli {
-
-bool writeOutput(const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) return true;
-    const int error = errno;
-    if (error == EPIPE) std::_Exit(kExitOk);
-    std::fprintf(stderr, "dodoru-cli: cannot write the output: %s\n", std::strerror(error));
-    return false;
-}
-
-}  // namespace dodoru::cli
-
 int main(int argc, char* argv[]) {
     // A reader that goes away (| head) shows as EPIPE on the next write, which ends the run quietly
     // with status 0, rather than as a signal that kills it with 141.
@@ -124,7 +112,7 @@ int main(int argc, char* argv[]) {
     if (command == "explain") return dodoru::cli::runExplain(args);
     if (command == "hint") return dodoru::cli::runHint(args);
     if (command == "rate") return dodoru::cli::runRate(args);
-    if (command == "read") return dodoru::cli::runRead(args);
+    if (command == "read") return dodoru::cli::launchRead(argc, argv);
 #ifdef DODORU_HAVE_MANUSCRIPT
     if (command == "manuscript") return dodoru::cli::runManuscriptCommand(args);
 #endif
