@@ -12,7 +12,7 @@ namespace dodoru::recognition {
 namespace {
 
 constexpr double kMinDigitHeight = 0.3;  // a digit stands at least this share of the cell's side
-constexpr int kEdge = 2;                 // pixels of a cell's edge left out: the grid's lines
+constexpr double kCentreInset = 0.18;    // share of a cell's side, at each edge, where no digit is centred
 
 }  // namespace
 
@@ -31,13 +31,18 @@ cv::Mat gridInk(const cv::Mat& straightenedGrid) {
     return ink;
 }
 
-CellGlyph glyphOfCell(const cv::Mat& cellInk) {
+namespace {
+
+// The digit whose centre lies in `cell` (a rectangle of `window`); the window reaches past the cell so
+// that a digit printed off centre, or a cell the straightening placed a little off, keeps all its ink.
+CellGlyph glyphInWindow(const cv::Mat& window, const cv::Rect& cell) {
     CellGlyph result;
-    const cv::Rect inner(kEdge, kEdge, cellInk.cols - 2 * kEdge, cellInk.rows - 2 * kEdge);
-    const cv::Mat window = cellInk(inner);
     cv::Mat labels, stats, centroids;
     const int count = cv::connectedComponentsWithStats(window, labels, stats, centroids, 8, CV_32S);
-    const double side = cellInk.rows;
+    const double side = cell.height;
+    // A digit's centre lies well inside its cell; bits of the grid's lines lie along its edges.
+    const double inset = kCentreInset * side;
+    const cv::Rect2d centre(cell.x + inset, cell.y + inset, cell.width - 2 * inset, cell.height - 2 * inset);
     cv::Rect box;
     int kept = 0;
     for (int i = 1; i < count; ++i) {
@@ -45,12 +50,9 @@ CellGlyph glyphOfCell(const cv::Mat& cellInk) {
         const int w = stats.at<int>(i, cv::CC_STAT_WIDTH), h = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         const int area = stats.at<int>(i, cv::CC_STAT_AREA);
         if (area < 12) continue;
-        // Remains of the grid's lines: long and thin, along an edge of the window.
-        const bool alongEdge = x == 0 || y == 0 || x + w == window.cols || y + h == window.rows;
-        if (alongEdge && (w < 4 || h < 4 || w > window.cols * 0.9 || h > window.rows * 0.9)) continue;
-        const double cx = centroids.at<double>(i, 0), cy = centroids.at<double>(i, 1);
-        if (std::abs(cx - window.cols / 2.0) > window.cols * 0.35 || std::abs(cy - window.rows / 2.0) > window.rows * 0.35)
-            continue;
+        if (!centre.contains(cv::Point2d(centroids.at<double>(i, 0), centroids.at<double>(i, 1)))) continue;
+        // What is left of a grid line: long and thin.
+        if ((w <= 3 && h > 0.8 * side) || (h <= 3 && w > 0.8 * side) || w > 1.2 * side || h > 1.2 * side) continue;
         result.inkHeight = std::max(result.inkHeight, h / side);
         if (h < kMinDigitHeight * side) continue;
         box = kept == 0 ? cv::Rect(x, y, w, h) : (box | cv::Rect(x, y, w, h));
@@ -83,11 +85,20 @@ CellGlyph glyphOfCell(const cv::Mat& cellInk) {
     return result;
 }
 
+}  // namespace
+
+CellGlyph glyphOfCell(const cv::Mat& cellInk) {
+    return glyphInWindow(cellInk, cv::Rect(0, 0, cellInk.cols, cellInk.rows));
+}
+
 std::array<CellGlyph, 81> cellGlyphs(const cv::Mat& ink) {
     std::array<CellGlyph, 81> glyphs;
+    const int reach = kCellPixels / 4;
+    const cv::Rect whole(0, 0, ink.cols, ink.rows);
     for (int cell = 0; cell < 81; ++cell) {
         const cv::Rect area((cell % 9) * kCellPixels, (cell / 9) * kCellPixels, kCellPixels, kCellPixels);
-        glyphs[static_cast<std::size_t>(cell)] = glyphOfCell(ink(area));
+        const cv::Rect window = (area + cv::Point(-reach, -reach) + cv::Size(2 * reach, 2 * reach)) & whole;
+        glyphs[static_cast<std::size_t>(cell)] = glyphInWindow(ink(window), area - window.tl());
     }
     return glyphs;
 }

@@ -285,7 +285,7 @@
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>The %2 at %1 repeats %3</translation>
@@ -299,7 +299,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -1025,6 +1025,111 @@ Open it now?</translation>
     </message>
 </context>
 <context>
+    <name>dodoru::PhotoReviewDialog</name>
+    <message>
+        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <source>唯一解</source>
+        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
+        <translation>One solution</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有多組解答</source>
+        <translation>Not unique</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此題無解</source>
+        <translation>Unsolvable</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>核對照片中的題目</source>
+        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
+        <translation>Check the Puzzle Read from the Photo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>照片中的格子</source>
+        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
+        <translation>The grid in the photo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀出的題目</source>
+        <translation>The puzzle read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>清除</source>
+        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
+Enter 放上盤面，Esc 取消。</source>
+        <extracomment>How to correct the puzzle read from a photo.</extracomment>
+        <translation>Arrow keys move, 1–9 write a digit, 0 or Delete clears; cells marked “?” may be read wrong.
+Enter puts the puzzle on the board, Esc cancels.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>放上盤面</source>
+        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
+        <translation>Put on the Board</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>%n 格可能讀錯；%1</source>
+        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
+        <translation>
+            <numerusform>%n cell may be read wrong; %1</numerusform>
+            <numerusform>%n cells may be read wrong; %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoTexts</name>
+    <message>
+        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
+        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
+        <translation>This is not an image that can be read (only JPEG, PNG and BMP are read).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>圖片太大：最多讀 %1 百萬像素。</source>
+        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
+        <translation>The image is too large: at most %1 megapixels are read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片資料不完整，檔案可能被截斷了。</source>
+        <translation>The image data is incomplete; the file may have been cut short.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片中找不到題目的格子。</source>
+        <translation>No puzzle grid was found in the image.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
+        <translation>The puzzle grid runs off the edge of the image: take a photo of the whole grid.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>讀不出這張圖片。</source>
+        <translation>This image cannot be read.</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::PlayFile</name>
     <message>
         <location filename="../ui/main/playfile.cpp" line="+111"/>
@@ -1327,10 +1432,16 @@ The board is cleared; the file is replaced when the program next closes.</transl
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+37"/>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>Puzzle files (*.txt *.sdk);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>題目的照片 (*.jpg *.jpeg *.png *.bmp)</source>
+        <extracomment>The open dialog&apos;s filter for photos and scans of a puzzle; keep the patterns in brackets as they are.</extracomment>
+        <translation>Photos of a puzzle (*.jpg *.jpeg *.png *.bmp)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1410,7 +1521,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>Too large (%1 MB) to be a puzzle; a puzzle file is at most %2 MB.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>複製題目(&amp;C)</source>
         <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
         <translation>&amp;Copy Puzzle</translation>
@@ -1436,12 +1547,12 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>&amp;Save Puzzle As…</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>沒有文字可以讀成題目。</source>
         <translation>There is no text to read a puzzle from.</translation>
     </message>
     <message>
-        <location line="-95"/>
+        <location line="-102"/>
         <source>這是資料夾，不是題目檔。</source>
         <extracomment>A folder was opened or dropped where a puzzle file was expected.</extracomment>
         <translation>This is a folder, not a puzzle file.</translation>
@@ -1453,7 +1564,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>This is not text: no puzzle can be read from it.</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+173"/>
         <source>第 %1 題&#x3000;提示數 %2</source>
         <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
         <translation>Puzzle %1, %2 givens</translation>

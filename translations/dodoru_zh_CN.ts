@@ -285,7 +285,7 @@
         <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>%1的%2與%3重複</source>
         <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
         <translation>%1的%2与%3重复</translation>
@@ -299,7 +299,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+189"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -1019,6 +1019,110 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
 </context>
 <context>
+    <name>dodoru::PhotoReviewDialog</name>
+    <message>
+        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <source>唯一解</source>
+        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
+        <translation>唯一解</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有多組解答</source>
+        <translation>有多组解答</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此題無解</source>
+        <translation>此题无解</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>核對照片中的題目</source>
+        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
+        <translation>核对照片中的题目</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>照片中的格子</source>
+        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
+        <translation>照片中的格子</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀出的題目</source>
+        <translation>读出的题目</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>清除</source>
+        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
+Enter 放上盤面，Esc 取消。</source>
+        <extracomment>How to correct the puzzle read from a photo.</extracomment>
+        <translation>方向键移动，1～9 填入数字，0 或 Delete 清除；标有“?”的格子可能读错了。
+Enter 放上盘面，Esc 取消。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>放上盤面</source>
+        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
+        <translation>放上盘面</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>%n 格可能讀錯；%1</source>
+        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
+        <translation>
+            <numerusform>%n 格可能读错；%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoTexts</name>
+    <message>
+        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
+        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
+        <translation>这不是读得出的图片（只读 JPEG、PNG 和 BMP）。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>圖片太大：最多讀 %1 百萬像素。</source>
+        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
+        <translation>图片太大：最多读 %1 百万像素。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片資料不完整，檔案可能被截斷了。</source>
+        <translation>图片数据不完整，文件可能被截断了。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片中找不到題目的格子。</source>
+        <translation>图片中找不到题目的格子。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
+        <translation>题目的格子超出了图片的边缘：请拍下整个格子。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>讀不出這張圖片。</source>
+        <translation>读不出这张图片。</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::PlayFile</name>
     <message>
         <location filename="../ui/main/playfile.cpp" line="+111"/>
@@ -1320,10 +1424,16 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+37"/>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>题目文件 (*.txt *.sdk);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>題目的照片 (*.jpg *.jpeg *.png *.bmp)</source>
+        <extracomment>The open dialog&apos;s filter for photos and scans of a puzzle; keep the patterns in brackets as they are.</extracomment>
+        <translation>题目的照片 (*.jpg *.jpeg *.png *.bmp)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1403,7 +1513,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>内容太大（%1 MB），不是题目；题目文件最多 %2 MB。</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>複製題目(&amp;C)</source>
         <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
         <translation>复制题目(&amp;C)</translation>
@@ -1429,12 +1539,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>另存题目(&amp;S)…</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>沒有文字可以讀成題目。</source>
         <translation>没有文本可以读成题目。</translation>
     </message>
     <message>
-        <location line="-95"/>
+        <location line="-102"/>
         <source>這是資料夾，不是題目檔。</source>
         <extracomment>A folder was opened or dropped where a puzzle file was expected.</extracomment>
         <translation>这是文件夹，不是题目文件。</translation>
@@ -1446,7 +1556,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>这不是文本，读不出题目。</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+173"/>
         <source>第 %1 題&#x3000;提示數 %2</source>
         <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
         <translation>第 %1 题&#x3000;提示数 %2</translation>

@@ -6,6 +6,7 @@
 // With SAMPLES_CACHE, the samples are kept in that file and read back from it by the next run, which
 // then trains without reading the photos again.
 
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -83,8 +84,10 @@ bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
     static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
     int bestMatch = -1;
     for (int t = 0; t < 4; ++t) {
-        cv::Mat turned = straight;
-        if (t > 0) cv::rotate(straight, turned, kRotations[t - 1]);
+        // A new image for each turn: rotating into one that shares pixels with `straight` would turn those.
+        cv::Mat turned;
+        if (t == 0) turned = straight.clone();
+        else cv::rotate(straight, turned, kRotations[t - 1]);
         const auto glyphs = cellGlyphs(turned);
         int match = 0;
         for (std::size_t i = 0; i < 81; ++i) match += glyphs[i].present == (photo.givens[i] != '0');
@@ -193,7 +196,7 @@ int main(int argc, char* argv[]) {
     cv::setNumThreads(1);
     Samples training, heldOut;
     cv::FileStorage cache;
-    if (argc == 4 && cache.open(argv[3], cv::FileStorage::READ)) {
+    if (argc == 4 && QFile::exists(QString::fromLocal8Bit(argv[3])) && cache.open(argv[3], cv::FileStorage::READ)) {
         cache["training"] >> training.features;
         cache["trainingLabels"] >> training.labels;
         cache["heldOut"] >> heldOut.features;
@@ -215,9 +218,9 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < training.features.rows; ++i) responses.at<float>(i, training.labels[static_cast<std::size_t>(i)]) = 1.0f;
     auto network = cv::ml::ANN_MLP::create();
     network->setLayerSizes(std::vector<int>{kFeatureCount, 48, kClassCount});
-    network->setActivationFunction(cv::ml::ANN_MLP::SIGMOID_SYM, 1, 1);
-    network->setTrainMethod(cv::ml::ANN_MLP::RPROP);
-    network->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER, 400, 0));
+    network->setActivationFunction(cv::ml::ANN_MLP::SIGMOID_SYM);
+    network->setTrainMethod(cv::ml::ANN_MLP::BACKPROP, 0.01, 0.1);
+    network->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER, 300, 0));
     network->train(cv::ml::TrainData::create(training.features, cv::ml::ROW_SAMPLE, responses));
     std::printf("training cells right: %.2f %%; held-out cells with ink right: %.2f %%\n", accuracy(network, training),
                 accuracy(network, heldOut));
