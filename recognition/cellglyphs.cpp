@@ -11,7 +11,8 @@ namespace dodoru::recognition {
 
 namespace {
 
-constexpr double kMinDigitHeight = 0.3;  // a digit stands at least this share of the cell's side
+constexpr double kMinDigitHeight = 0.3;   // a digit stands at least this share of the cell's side
+constexpr double kFaintDigitHeight = 0.18; // a shorter mark may still be a digit, read as a second guess
 constexpr double kCentreInset = 0.18;    // share of a cell's side, at each edge, where no digit is centred
 
 }  // namespace
@@ -43,7 +44,7 @@ CellGlyph glyphInWindow(const cv::Mat& window, const cv::Rect& cell) {
     // A digit's centre lies well inside its cell; bits of the grid's lines lie along its edges.
     const double inset = kCentreInset * side;
     const cv::Rect2d centre(cell.x + inset, cell.y + inset, cell.width - 2 * inset, cell.height - 2 * inset);
-    cv::Rect box;
+    cv::Rect box, tallestShort;
     int kept = 0;
     for (int i = 1; i < count; ++i) {
         const int x = stats.at<int>(i, cv::CC_STAT_LEFT), y = stats.at<int>(i, cv::CC_STAT_TOP);
@@ -53,19 +54,28 @@ CellGlyph glyphInWindow(const cv::Mat& window, const cv::Rect& cell) {
         if (!centre.contains(cv::Point2d(centroids.at<double>(i, 0), centroids.at<double>(i, 1)))) continue;
         // What is left of a grid line: long and thin.
         if ((w <= 3 && h > 0.8 * side) || (h <= 3 && w > 0.8 * side) || w > 1.2 * side || h > 1.2 * side) continue;
+        if (h < kMinDigitHeight * side) {
+            if (h > tallestShort.height) tallestShort = cv::Rect(x, y, w, h);
+            result.inkHeight = std::max(result.inkHeight, h / side);
+            continue;
+        }
         result.inkHeight = std::max(result.inkHeight, h / side);
-        if (h < kMinDigitHeight * side) continue;
         box = kept == 0 ? cv::Rect(x, y, w, h) : (box | cv::Rect(x, y, w, h));
         ++kept;
     }
-    if (kept == 0) return result;
+    if (kept == 0) {
+        // A mark a little short of a digit's height: a faint or small digit, maybe.
+        if (tallestShort.height < kFaintDigitHeight * side) return result;
+        box = tallestShort;
+        result.faint = true;
+    }
     // Small pieces beside the digit (a broken stroke) belong to it.
     for (int i = 1; i < count; ++i) {
         const cv::Rect piece(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
                              stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
         if (stats.at<int>(i, cv::CC_STAT_AREA) >= 6 && (piece & box).area() > piece.area() / 2) box |= piece;
     }
-    result.present = true;
+    result.present = !result.faint;
     result.aspect = static_cast<double>(box.width) / box.height;
     cv::Mat digit = cv::Mat::zeros(box.size(), CV_8U);
     for (int i = 1; i < count; ++i) {

@@ -13,9 +13,10 @@ inline constexpr int kFeatureCount = 16 * 9 + 64 + 1;
 // The ink of one cell: whether it holds a digit, and if so its glyph scaled into kGlyphPixels square.
 struct CellGlyph {
     bool present = false;
+    bool faint = false;    // no digit, but a mark almost tall enough for one: its glyph is kept
     double inkHeight = 0;  // the tallest mark's height, as a share of the cell's side
     double aspect = 0;     // the digit's width against its height, when present
-    cv::Mat glyph;         // CV_32F, 0 paper .. 1 ink, when present
+    cv::Mat glyph;         // CV_32F, 0 paper .. 1 ink, when present or faint
 };
 
 // The ink of the straightened grid without its lines: 255 where dark against its surroundings.

@@ -42,7 +42,7 @@ std::array<CellScores, 81> classifyCells(const cv::Mat& ink, const DigitClassifi
     const auto glyphs = cellGlyphs(ink);
     for (std::size_t i = 0; i < 81; ++i) {
         cells[i].glyph = glyphs[i];
-        if (glyphs[i].present) cells[i].scores = classifier.scores(glyphFeatures(glyphs[i].glyph, glyphs[i].aspect));
+        if (glyphs[i].present || glyphs[i].faint) cells[i].scores = classifier.scores(glyphFeatures(glyphs[i].glyph, glyphs[i].aspect));
     }
     return cells;
 }
@@ -52,6 +52,10 @@ CellReading readCell(const CellScores& cell) {
     if (!cell.glyph.present) {
         // A mark a little shorter than a digit may be a faint or small one.
         reading.confidence = std::clamp((0.3 - cell.glyph.inkHeight) / 0.1, 0.0, 1.0);
+        if (cell.glyph.faint) {
+            const auto best = std::max_element(cell.scores.begin() + 1, cell.scores.end());
+            reading.second = static_cast<int>(best - cell.scores.begin());
+        }
         return reading;
     }
     std::array<int, kClassCount> order;

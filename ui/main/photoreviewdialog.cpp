@@ -53,6 +53,7 @@ ReadingGrid::ReadingGrid(QWidget* parent, const recognition::PhotoReading& readi
     const auto first = std::find(uncertain_.begin(), uncertain_.end(), true);
     selected_ = first == uncertain_.end() ? 0 : static_cast<int>(first - uncertain_.begin());
     setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(sizeHint());
     setToolTip(QStringLiteral("The puzzle read: arrows move, 1-9 write a digit, 0 or Delete clears"));
 }
 
@@ -103,6 +104,7 @@ void ReadingGrid::paintEvent(QPaintEvent*) {
             painter.setPen(QPen(QColor(230, 120, 0), 2, Qt::DashLine));
             painter.drawRect(box.adjusted(3, 3, -3, -3));
             painter.setFont(markFont);
+            painter.setPen(cell == selected_ ? palette().highlightedText().color() : palette().text().color());
             painter.drawText(box.adjusted(0, 1, -3, 0), Qt::AlignRight | Qt::AlignTop, QStringLiteral("?"));
         }
         if (const int digit = digits_[static_cast<std::size_t>(cell)]; digit != 0) {
@@ -164,8 +166,8 @@ PhotoReviewDialog::PhotoReviewDialog(QWidget* parent, const recognition::PhotoRe
         button->setAutoDefault(false);
         button->setObjectName(QStringLiteral("digit%1").arg(digit));
         connect(button, &QPushButton::clicked, this, [this, digit] { grid_->setDigit(digit); });
-        if (digit == 0) pad->addWidget(button, 0, 9);
-        else pad->addWidget(button, 0, digit - 1);
+        if (digit == 0) pad->addWidget(button, 1, 4);
+        else pad->addWidget(button, (digit - 1) / 5, (digit - 1) % 5);
     }
     //: How to correct the puzzle read from a photo.
     auto* help = new QLabel(tr("方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。\n"
@@ -207,7 +209,7 @@ QString PhotoReviewDialog::statusText() const {
 
 void PhotoReviewDialog::updateStatus() {
     const QString verdict = verdictText(recognition::verdictOf(grid_->puzzle()));
-    //: The status of the puzzle read from a photo: %1 the cells that may be read wrong, then the verdict (%2).
+    //: The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.
     const QString text = tr("%n 格可能讀錯；%1", nullptr, uncertainCount_).arg(verdict);
     if (text == status_->text()) return;
     status_->setText(text);
