@@ -17,7 +17,7 @@ namespace dodoru::recognition {
 
 namespace {
 
-constexpr double kCertain = 0.5;           // a cell read with less confidence is uncertain
+constexpr double kCertain = 0.9;           // a cell read with less confidence is uncertain
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
 struct CellScores {
