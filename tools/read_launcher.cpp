@@ -13,16 +13,17 @@ namespace dodoru::cli {
 
 namespace {
 
-// dodoru-read beside this program (the build tree), else where the package installs it.
+// dodoru-read beside this program (the build tree), else where the package installs it, found from
+// this program's folder.
 std::string readProgram() {
     char self[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length > 0) {
-        std::string beside(self, static_cast<std::size_t>(length));
-        beside = beside.substr(0, beside.find_last_of('/') + 1) + "dodoru-read";
-        if (access(beside.c_str(), X_OK) == 0) return beside;
-    }
-    return DODORU_READ_PROGRAM;
+    if (length <= 0) return "dodoru-read";
+    std::string folder(self, static_cast<std::size_t>(length));
+    folder = folder.substr(0, folder.find_last_of('/') + 1);
+    const std::string beside = folder + "dodoru-read";
+    if (access(beside.c_str(), X_OK) == 0) return beside;
+    return folder + DODORU_READ_PROGRAM;
 }
 
 }  // namespace
