@@ -5,8 +5,9 @@ DODORU_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 DODORU_BUILD=${DODORU_BUILD:-$DODORU_ROOT/build}
 
 # Debian packages needed to build and run the program (dpkg-dev for Debian's hardening flags, help2man
-# for dodoru-cli's manual page, Qt's Linguist tools to compile the translations).
-DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+# for dodoru-cli's manual page, Qt's Linguist tools to compile the translations, OpenCV to read puzzles
+# from photos).
+DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libopencv-dev
                        libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev help2man
                        fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n
                        qt6-l10n-tools qt6-tools-dev)

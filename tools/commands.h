@@ -23,6 +23,9 @@ int runRate(const std::vector<std::string>& args);
 // Runs the program `name` installed with dodoru-cli in this one's place, with `args`; returns only when
 // it could not be started (after saying why on standard error).
 int runHelperProgram(const std::string& name, const std::vector<std::string>& args);
+// Reads the puzzle in each image given (a photo or a scan). Runs in dodoru-read, the one program that
+// loads the image libraries.
+int runRead(const std::vector<std::string>& args);
 #ifdef DODORU_HAVE_MANUSCRIPT
 // Sets up the GUI application the manuscript needs (offscreen when no platform is chosen), then runs it.
 int runManuscriptCommand(const std::vector<std::string>& args);

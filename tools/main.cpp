@@ -56,6 +56,13 @@ constexpr const char* kUsage =
     "      The first step of that path only.\n"
     "  dodoru-cli rate BOARD|FILE|- [--json]\n"
     "      One puzzle a line: its rating, its hardest technique and the puzzle.\n"
+    "  dodoru-cli read IMAGE... [--json]\n"
+    "      Reads the puzzle in a photo or a scan (JPEG, PNG or BMP; at most 50 million pixels and\n"
+    "      64 MB): one line per image, the 81 cells ('0' empty), or 'refused:' and the reason (no\n"
+    "      grid found, the grid runs off the image, not an image, a truncated file). --json prints\n"
+    "      one object per image: image, puzzle (null when refused), uncertain (the cells, 0..80 row\n"
+    "      by row, whose reading may be wrong), verdict (as solve gives it, or refused, with a\n"
+    "      reason), ms. Exit status 2 when an image gave no puzzle.\n"
 #ifdef DODORU_HAVE_MANUSCRIPT
     "  dodoru-cli manuscript (--level L | --mix L,L,...) --count N [--per-page K] [--paper NAME]\n"
     "                        [--answers] [--title T] [--seed S] [--log FILE] [--threads N] -o OUT.pdf\n"
@@ -84,7 +91,7 @@ constexpr const char* kUsage =
     "  1  an output was lost: standard output (a full disk), a --log record or a manuscript's PDF\n"
     "     could not be written; the message on standard error says which\n"
     "  2  bad arguments, or a board that cannot be read (also an input file that is missing, not a\n"
-    "     regular file, too large or unreadable)\n";
+    "     regular file, too large or unreadable), or an image that gave no puzzle\n";
 
 }  // namespace
 
@@ -112,6 +119,8 @@ int main(int argc, char* argv[]) {
     if (command == "explain") return dodoru::cli::runExplain(args);
     if (command == "hint") return dodoru::cli::runHint(args);
     if (command == "rate") return dodoru::cli::runRate(args);
+    // Reading images loads the image libraries: their own program, as for manuscripts.
+    if (command == "read") return dodoru::cli::runHelperProgram("dodoru-read", args);
 #ifdef DODORU_HAVE_MANUSCRIPT
     // Manuscripts paint with Qt Gui, which only their own program loads: every other command starts
     // without it.

@@ -4,112 +4,112 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
+        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
         <source>最後空格</source>
         <translation>Full house</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>顯性單一</source>
         <translation>Naked single</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>隱性單一</source>
         <translation>Hidden single</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>區塊鎖定（宮）</source>
         <translation>Locked candidates (pointing)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>區塊鎖定（行列）</source>
         <translation>Locked candidates (claiming)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>顯性數對</source>
         <translation>Naked pair</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>X 翼</source>
         <translation>X-wing</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>隱性數對</source>
         <translation>Hidden pair</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>顯性三數組</source>
         <translation>Naked triple</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>劍魚</source>
         <translation>Swordfish</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>隱性三數組</source>
         <translation>Hidden triple</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>摩天樓</source>
         <translation>Skyscraper</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>雙線風箏</source>
         <translation>Two-string kite</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>XY 翼</source>
         <translation>XY-wing</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>XYZ 翼</source>
         <translation>XYZ-wing</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>W 翼</source>
         <translation>W-wing</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>唯一矩形</source>
         <translation>Unique rectangle</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>顯性四數組</source>
         <translation>Naked quad</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>水母</source>
         <translation>Jellyfish</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>隱性四數組</source>
         <translation>Hidden quad</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>簡單著色</source>
         <translation>Simple colouring</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+48"/>
         <source>矛盾推理</source>
         <translation>Contradiction</translation>
     </message>
@@ -119,28 +119,28 @@
         <translation>Finned X-wing</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+1"/>
         <source>XY 鏈</source>
         <translation>XY-chain</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>強制鏈</source>
         <translation>Forcing chain</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
+        <location line="+1"/>
+        <location line="+18"/>
         <source>試填</source>
         <translation>Trial</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-13"/>
         <source>空矩形</source>
         <translation>Empty rectangle</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+3"/>
         <source>入門</source>
         <translation>easy</translation>
     </message>
@@ -155,17 +155,17 @@
         <translation>tough</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+1"/>
         <source>唯一矩形（第二型）</source>
         <translation>Unique rectangle type 2</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+1"/>
         <source>專家</source>
         <translation>expert</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+1"/>
         <source>唯一矩形（第四型）</source>
         <translation>Unique rectangle type 4</translation>
     </message>
@@ -180,18 +180,18 @@
         <translation>BUG+1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+2"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>Row %1</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="+2"/>
         <source>鰭劍魚</source>
         <translation>Finned swordfish</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+1"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>Column %1</translation>
@@ -203,7 +203,7 @@
         <translation>Box %1</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+0"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ-wing</translation>
     </message>
@@ -218,12 +218,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+2"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2 (%3)</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+0"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY-wing</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+4"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%2 in %1</translation>
@@ -641,7 +641,7 @@
         <translation>Placed %1.</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="+0"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1 has no digit left</translation>
@@ -653,7 +653,7 @@
         <translation>%1 has no place for %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+5"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%2 from %1</translation>
@@ -672,19 +672,19 @@
         </translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="+3"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+6"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>R%1C%2</translation>
     </message>
     <message numerus="yes">
-        <location line="-50"/>
+        <location line="+14"/>
         <source>再用 %n 步其他技巧</source>
         <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
         <translation>
@@ -699,7 +699,7 @@
         <translation>%1: suppose %2%3%4; so %5.</translation>
     </message>
     <message numerus="yes">
-        <location line="+87"/>
+        <location line="+23"/>
         <source>你填的數字中有 %n 個不正確。</source>
         <translation>
             <numerusform>%n of your digits is wrong.</numerusform>
@@ -751,13 +751,13 @@
         <translation>No next step found.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+80"/>
         <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
         <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
         <translation>%1: suppose %2; a search finds no solution, so %3. This step is a guess: no simpler reasoning was found.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-70"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
         <translation>%1, with %2, in the marked cells: %3.</translation>
@@ -1320,7 +1320,7 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location filename="../ui/main/playgame.cpp" line="+81"/>
         <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1341,13 +1341,13 @@ Open it now?</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+184"/>
+        <location line="+183"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-50"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1362,7 +1362,7 @@ Open it now?</translation>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+30"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1375,7 +1375,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>
@@ -1391,13 +1391,13 @@ Open it now?</translation>
 The file is left as it is; this game will not be saved into it.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+75"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>The last run did not end normally; your game in progress has been recovered.</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-26"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>Cannot save the game in progress:
@@ -1603,19 +1603,25 @@ The board is cleared; the file is replaced when the program next closes.</transl
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+37"/>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>Puzzle files (*.txt *.sdk);;All files (*)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>開啟題目檔</source>
         <extracomment>The caption of the file dialog that opens a puzzle file.</extracomment>
         <translation>Open Puzzle File</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
+        <source>題目的照片 (*.jpg *.jpeg *.png *.bmp)</source>
+        <extracomment>The open dialog&apos;s filter for photos and scans of a puzzle; keep the patterns in brackets as they are.</extracomment>
+        <translation>Photos of a puzzle (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>另存題目</source>
         <extracomment>The caption of the file dialog that saves the puzzle.</extracomment>
         <translation>Save Puzzle As</translation>
@@ -1686,7 +1692,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>Too large (%1 MB) to be a puzzle; a puzzle file is at most %2 MB.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>複製題目(&amp;C)</source>
         <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
         <translation>&amp;Copy Puzzle</translation>
@@ -1712,12 +1718,12 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>&amp;Save Puzzle As…</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>沒有文字可以讀成題目。</source>
         <translation>There is no text to read a puzzle from.</translation>
     </message>
     <message>
-        <location line="-95"/>
+        <location line="-102"/>
         <source>這是資料夾，不是題目檔。</source>
         <extracomment>A folder was opened or dropped where a puzzle file was expected.</extracomment>
         <translation>This is a folder, not a puzzle file.</translation>
@@ -1729,7 +1735,7 @@ The board is cleared; the file is replaced when the program next closes.</transl
         <translation>This is not text: no puzzle can be read from it.</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+173"/>
         <source>第 %1 題&#x3000;提示數 %2</source>
         <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
         <translation>Puzzle %1, %2 givens</translation>
@@ -1801,6 +1807,111 @@ Please go to %1 in your browser.</translation>
         <source>正在依解題技巧產生題目…（Esc 取消）</source>
         <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
         <translation>Making a puzzle by solving technique… (Esc cancels)</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoReviewDialog</name>
+    <message>
+        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <source>唯一解</source>
+        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
+        <translation>One solution</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有多組解答</source>
+        <translation>Not unique</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此題無解</source>
+        <translation>Unsolvable</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>核對照片中的題目</source>
+        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
+        <translation>Check the Puzzle Read from the Photo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>照片中的格子</source>
+        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
+        <translation>The grid in the photo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀出的題目</source>
+        <translation>The puzzle read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>清除</source>
+        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
+Enter 放上盤面，Esc 取消。</source>
+        <extracomment>How to correct the puzzle read from a photo.</extracomment>
+        <translation>Arrow keys move, 1–9 write a digit, 0 or Delete clears; cells marked “?” may be read wrong.
+Enter puts the puzzle on the board, Esc cancels.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>放上盤面</source>
+        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
+        <translation>Put on the Board</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>%n 格可能讀錯；%1</source>
+        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
+        <translation>
+            <numerusform>%n cell may be read wrong; %1</numerusform>
+            <numerusform>%n cells may be read wrong; %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoTexts</name>
+    <message>
+        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
+        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
+        <translation>This is not an image that can be read (only JPEG, PNG and BMP are read).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>圖片太大：最多讀 %1 百萬像素。</source>
+        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
+        <translation>The image is too large: at most %1 megapixels are read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片資料不完整，檔案可能被截斷了。</source>
+        <translation>The image data is incomplete; the file may have been cut short.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片中找不到題目的格子。</source>
+        <translation>No puzzle grid was found in the image.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
+        <translation>The puzzle grid runs off the edge of the image: take a photo of the whole grid.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>讀不出這張圖片。</source>
+        <translation>This image cannot be read.</translation>
     </message>
 </context>
 </TS>

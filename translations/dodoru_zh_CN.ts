@@ -4,112 +4,112 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
+        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
         <source>最後空格</source>
         <translation>最后空格</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>顯性單一</source>
         <translation>显性单一</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>隱性單一</source>
         <translation>隐性单一</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>區塊鎖定（宮）</source>
         <translation>区块锁定（宫）</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>區塊鎖定（行列）</source>
         <translation>区块锁定（行列）</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>顯性數對</source>
         <translation>显性数对</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>X 翼</source>
         <translation>X 翼</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>隱性數對</source>
         <translation>隐性数对</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>顯性三數組</source>
         <translation>显性三数组</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>劍魚</source>
         <translation>剑鱼</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>隱性三數組</source>
         <translation>隐性三数组</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>摩天樓</source>
         <translation>摩天楼</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>雙線風箏</source>
         <translation>双线风筝</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>XY 翼</source>
         <translation>XY 翼</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>XYZ 翼</source>
         <translation>XYZ 翼</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>W 翼</source>
         <translation>W 翼</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>唯一矩形</source>
         <translation>唯一矩形</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>顯性四數組</source>
         <translation>显性四数组</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>水母</source>
         <translation>水母</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>隱性四數組</source>
         <translation>隐性四数组</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>簡單著色</source>
         <translation>简单染色</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+48"/>
         <source>矛盾推理</source>
         <translation>矛盾推理</translation>
     </message>
@@ -119,28 +119,28 @@
         <translation>鳍 X 翼</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+1"/>
         <source>XY 鏈</source>
         <translation>XY 链</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>強制鏈</source>
         <translation>强制链</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+16"/>
+        <location line="+1"/>
+        <location line="+18"/>
         <source>試填</source>
         <translation>试填</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-13"/>
         <source>空矩形</source>
         <translation>空矩形</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+3"/>
         <source>入門</source>
         <translation>入门</translation>
     </message>
@@ -155,17 +155,17 @@
         <translation>高阶</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+1"/>
         <source>唯一矩形（第二型）</source>
         <translation>唯一矩形（第二型）</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+1"/>
         <source>專家</source>
         <translation>专家</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+1"/>
         <source>唯一矩形（第四型）</source>
         <translation>唯一矩形（第四型）</translation>
     </message>
@@ -180,18 +180,18 @@
         <translation>全双值坟墓 +1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+2"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="+2"/>
         <source>鰭劍魚</source>
         <translation>鳍剑鱼</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+1"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>第 %1 列</translation>
@@ -203,7 +203,7 @@
         <translation>第 %1 宫</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+0"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ 翼</translation>
     </message>
@@ -218,12 +218,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+2"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2（%3）</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="+0"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY 翼</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+4"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%1填入 %2</translation>
@@ -641,7 +641,7 @@
         <translation>已在%1。</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="+0"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1没有可填的数字</translation>
@@ -653,7 +653,7 @@
         <translation>%1没有位置可填 %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+5"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%1的 %2</translation>
@@ -671,19 +671,19 @@
         </translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="+3"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1：%2。</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+6"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>第%1行第%2列</translation>
     </message>
     <message numerus="yes">
-        <location line="-50"/>
+        <location line="+14"/>
         <source>再用 %n 步其他技巧</source>
         <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
         <translation>
@@ -697,7 +697,7 @@
         <translation>%1：假设%2%3%4，所以%5。</translation>
     </message>
     <message numerus="yes">
-        <location line="+87"/>
+        <location line="+23"/>
         <source>你填的數字中有 %n 個不正確。</source>
         <translation>
             <numerusform>你填的数字中有 %n 个不正确。</numerusform>
@@ -745,13 +745,13 @@
         <translation>找不到下一步。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+80"/>
         <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
         <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
         <translation>%1：假设%2，搜索后发现此题无解，所以%3。这一步是猜测，找不到更简单的推理。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-70"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
         <translation>%1，数字 %2，在标出的格子：%3。</translation>
@@ -1313,7 +1313,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+82"/>
+        <location filename="../ui/main/playgame.cpp" line="+81"/>
         <location line="+84"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1334,13 +1334,13 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+184"/>
+        <location line="+183"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-50"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1355,7 +1355,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+30"/>
         <source>沒有與答案不符的數字。</source>
         <translation>没有与答案不符的数字。</translation>
     </message>
@@ -1367,7 +1367,7 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1383,13 +1383,13 @@ The redo command with the step it makes again (%1).</extracomment>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+75"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>上次没有正常结束；游戏进度已经找回来了。</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-26"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>无法保存游戏进度：
@@ -1595,19 +1595,25 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+37"/>
+        <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>题目文件 (*.txt *.sdk);;所有文件 (*)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>開啟題目檔</source>
         <extracomment>The caption of the file dialog that opens a puzzle file.</extracomment>
         <translation>打开题目文件</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-4"/>
+        <source>題目的照片 (*.jpg *.jpeg *.png *.bmp)</source>
+        <extracomment>The open dialog&apos;s filter for photos and scans of a puzzle; keep the patterns in brackets as they are.</extracomment>
+        <translation>题目的照片 (*.jpg *.jpeg *.png *.bmp)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>另存題目</source>
         <extracomment>The caption of the file dialog that saves the puzzle.</extracomment>
         <translation>另存题目</translation>
@@ -1678,7 +1684,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>内容太大（%1 MB），不是题目；题目文件最多 %2 MB。</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>複製題目(&amp;C)</source>
         <extracomment>Context menu commands; &amp; marks the access key.</extracomment>
         <translation>复制题目(&amp;C)</translation>
@@ -1704,12 +1710,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>另存题目(&amp;S)…</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>沒有文字可以讀成題目。</source>
         <translation>没有文本可以读成题目。</translation>
     </message>
     <message>
-        <location line="-95"/>
+        <location line="-102"/>
         <source>這是資料夾，不是題目檔。</source>
         <extracomment>A folder was opened or dropped where a puzzle file was expected.</extracomment>
         <translation>这是文件夹，不是题目文件。</translation>
@@ -1721,7 +1727,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>这不是文本，读不出题目。</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+173"/>
         <source>第 %1 題&#x3000;提示數 %2</source>
         <extracomment>An entry of the list a puzzle is picked from: its number (%1) and its number of givens (%2).</extracomment>
         <translation>第 %1 题&#x3000;提示数 %2</translation>
@@ -1793,6 +1799,110 @@ The redo command with the step it makes again (%1).</extracomment>
         <source>正在依解題技巧產生題目…（Esc 取消）</source>
         <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
         <translation>正在依解题技巧产生题目…（Esc 取消）</translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoReviewDialog</name>
+    <message>
+        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <source>唯一解</source>
+        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
+        <translation>唯一解</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有多組解答</source>
+        <translation>有多组解答</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此題無解</source>
+        <translation>此题无解</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>核對照片中的題目</source>
+        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
+        <translation>核对照片中的题目</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>照片中的格子</source>
+        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
+        <translation>照片中的格子</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀出的題目</source>
+        <translation>读出的题目</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>清除</source>
+        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
+Enter 放上盤面，Esc 取消。</source>
+        <extracomment>How to correct the puzzle read from a photo.</extracomment>
+        <translation>方向键移动，1～9 填入数字，0 或 Delete 清除；标有“?”的格子可能读错了。
+Enter 放上盘面，Esc 取消。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>放上盤面</source>
+        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
+        <translation>放上盘面</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>%n 格可能讀錯；%1</source>
+        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
+        <translation>
+            <numerusform>%n 格可能读错；%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoTexts</name>
+    <message>
+        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
+        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
+        <translation>这不是读得出的图片（只读 JPEG、PNG 和 BMP）。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>圖片太大：最多讀 %1 百萬像素。</source>
+        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
+        <translation>图片太大：最多读 %1 百万像素。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片資料不完整，檔案可能被截斷了。</source>
+        <translation>图片数据不完整，文件可能被截断了。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片中找不到題目的格子。</source>
+        <translation>图片中找不到题目的格子。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
+        <translation>题目的格子超出了图片的边缘：请拍下整个格子。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>讀不出這張圖片。</source>
+        <translation>读不出这张图片。</translation>
     </message>
 </context>
 </TS>

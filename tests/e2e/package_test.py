@@ -149,6 +149,16 @@ def run(args):
               f"the installed dodoru-cli made no manuscript: {made.stderr.decode(errors='replace')}")
         step("the installed dodoru-cli writes a manuscript through its own manuscript program")
 
+        not_image = os.path.join(session.scratch, "not-an-image.png")
+        with open(not_image, "w") as f:
+            f.write("no picture here\n")
+        read = subprocess.run([os.path.join(bindir, "dodoru-cli"), "read", not_image], env=env, capture_output=True,
+                              timeout=60)
+        check(read.returncode == 2 and b"refused" in read.stdout,
+              f"the installed dodoru-cli read did not refuse a text file ({read.returncode}): "
+              f"{read.stdout.decode(errors='replace')} {read.stderr.decode(errors='replace')}")
+        step("the installed dodoru-cli reads images through its own read program")
+
         for language, name in TRANSLATIONS.items():
             qm = os.path.join(root, TRANSLATIONS_DIR, f"dodoru_{language}.qm")
             check(os.path.isfile(qm) and os.path.getsize(qm) > 0, f"the package lacks /{TRANSLATIONS_DIR}/dodoru_{language}.qm")

@@ -229,8 +229,10 @@ private slots:
         QTest::newRow("a directory") << QStringLiteral("folder") << QByteArray()
                                      << QStringLiteral("這是資料夾，不是題目檔。");
         QTest::newRow("no such file") << QStringLiteral("missing.txt") << QByteArray() << QString();
-        QTest::newRow("binary") << QStringLiteral("picture.txt") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)
+        QTest::newRow("binary") << QStringLiteral("data.txt") << QByteArray("12\0\0\x01", 5)
                                 << QStringLiteral("這不是文字，讀不出題目。");
+        QTest::newRow("a broken picture") << QStringLiteral("picture.txt") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)
+                                          << QStringLiteral("這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。");
         QTest::newRow("a grid cut short")
             << QStringLiteral("short.txt") << QByteArray("123456789\n123456789\n")
             << QStringLiteral("第 1 行開始的題目只有 18 格，題目需要剛好 81 格。");

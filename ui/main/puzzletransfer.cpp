@@ -8,15 +8,18 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
 #include "boardtext.h"
 #include "fileerrors.h"
 #include "messageboxes.h"
+#include "photoimport.h"
 #include "puzzlefile.h"
 #include "regularfile.h"
 #include "textinput.h"
@@ -35,6 +38,10 @@ struct TransferTexts {
 QString fileFilter() {
     //: The file dialogs' filter for puzzle files; keep the patterns in brackets as they are.
     return TransferTexts::tr("題目檔 (*.txt *.sdk);;所有檔案 (*)");
+}
+QString openFilter() {
+    //: The open dialog's filter for photos and scans of a puzzle; keep the patterns in brackets as they are.
+    return fileFilter() + QStringLiteral(";;") + TransferTexts::tr("題目的照片 (*.jpg *.jpeg *.png *.bmp)");
 }
 QString openCaption() {
     //: The caption of the file dialog that opens a puzzle file.
@@ -144,7 +151,8 @@ QString localFileOf(const QMimeData* data) {
 
 PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
                                MessageBoxes& messageBoxes)
-    : window_(window), target_(target), platform_(platform), messageBoxes_(messageBoxes) {
+    : window_(window), target_(target), platform_(platform), messageBoxes_(messageBoxes),
+      photo_(std::make_unique<PhotoImport>(window, target, messageBoxes)) {
     //: Context menu commands; & marks the access key.
     addCommand(QStringLiteral("copyPuzzle"), TransferTexts::tr("複製題目(&C)"), QKeySequence::Copy,
                QStringLiteral("Copy the puzzle (the blue givens) as an 81-character line"),
@@ -167,6 +175,8 @@ PuzzleTransfer::PuzzleTransfer(QWidget& window, TransferTarget& target, Transfer
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
 }
+
+PuzzleTransfer::~PuzzleTransfer() = default;
 
 QAction* PuzzleTransfer::addCommand(const QString& name, const QString& text, const QKeySequence& shortcut,
                                     const QString& tooltip, void (PuzzleTransfer::*command)()) {
@@ -197,7 +207,7 @@ void PuzzleTransfer::pastePuzzle() {
 
 void PuzzleTransfer::openPuzzleFile() {
     const QString path =
-        platform_.openFileName(&window_, openCaption(), platform_.lastDirectory(), fileFilter());
+        platform_.openFileName(&window_, openCaption(), platform_.lastDirectory(), openFilter());
     if (path.isEmpty()) return;
     platform_.setLastDirectory(QFileInfo(path).absolutePath());
     takeFile(path);
@@ -219,6 +229,10 @@ void PuzzleTransfer::takeMimeData(const QMimeData* data, const QString& refused)
         takeFile(path);
         return;
     }
+    if (data != nullptr && data->hasImage() && (!data->hasText() || data->text().trimmed().isEmpty())) {
+        photo_->takeImage(qvariant_cast<QImage>(data->imageData()), refused);
+        return;
+    }
     if (data == nullptr || !data->hasText() || data->text().trimmed().isEmpty()) {
         refuse(refused, TransferTexts::tr("沒有文字可以讀成題目。"));
         return;
@@ -229,9 +243,15 @@ void PuzzleTransfer::takeMimeData(const QMimeData* data, const QString& refused)
 void PuzzleTransfer::takeFile(const QString& path) {
     const QString heading = openRefused(QDir::toNativeSeparators(path));
     // Only a regular file, never waited on: a FIFO or a device is refused before it is opened.
-    const FileRead read = readRegularFile(QFile::encodeName(path).toStdString(), kMaxTextBytes);
+    // A photo of a puzzle may be larger than any puzzle text: text is held to its own limit once read.
+    const FileRead read = readRegularFile(QFile::encodeName(path).toStdString(),
+                                          std::max(kMaxTextBytes, static_cast<qint64>(recognition::kMaxImageBytes)));
     if (!read.ok()) {
         refuse(heading, readFailure(read));
+        return;
+    }
+    if (PhotoImport::isImageData(read.bytes)) {
+        photo_->takeImageData(read.bytes, heading);
         return;
     }
     takeText(QByteArray::fromStdString(read.bytes), heading);
@@ -274,7 +294,8 @@ void PuzzleTransfer::refuse(const QString& heading, const QString& reason) {
 }
 
 bool PuzzleTransfer::acceptsDrop(const QMimeData* data) const {
-    return data != nullptr && !target_.commandRunning() && (data->hasText() || !localFileOf(data).isEmpty());
+    return data != nullptr && !target_.commandRunning() &&
+           (data->hasText() || data->hasImage() || !localFileOf(data).isEmpty());
 }
 
 bool PuzzleTransfer::eventFilter(QObject* watched, QEvent* event) {
@@ -296,6 +317,8 @@ bool PuzzleTransfer::eventFilter(QObject* watched, QEvent* event) {
         auto copy = std::make_shared<QMimeData>();
         if (const QString path = localFileOf(drop->mimeData()); !path.isEmpty())
             copy->setUrls({QUrl::fromLocalFile(path)});
+        else if (drop->mimeData()->hasImage() && !drop->mimeData()->hasText())
+            copy->setImageData(drop->mimeData()->imageData());
         else
             copy->setText(drop->mimeData()->text());
         QMetaObject::invokeMethod(

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "board.h"
@@ -16,6 +17,7 @@ class QWidget;
 namespace dodoru {
 
 class MessageBoxes;
+class PhotoImport;
 class TransferPlatform;
 struct PuzzleText;
 
@@ -38,6 +40,7 @@ class PuzzleTransfer final : public QObject {
 public:
     PuzzleTransfer(QWidget& window, TransferTarget& target, TransferPlatform& platform,
                    MessageBoxes& messageBoxes);
+    ~PuzzleTransfer() override;
 
     // Its commands in the order the menu lists them, a separator among them.
     const QList<QAction*>& actions() const { return actions_; }
@@ -53,6 +56,8 @@ public:
     // A text or a local file, from the clipboard or a drop; `refused` heads the message if it is no puzzle.
     void takeMimeData(const QMimeData* data, const QString& refused);
     void takeFile(const QString& path);
+    // Images (a file, a paste, a drop) go to the photo reader.
+    PhotoImport& photoImport() { return *photo_; }
 
     // Larger texts and files are refused rather than read: no puzzle file comes near it.
     static constexpr qint64 kMaxTextBytes = static_cast<qint64>(kMaxPuzzleTextBytes);
@@ -74,6 +79,7 @@ private:
     TransferPlatform& platform_;
     MessageBoxes& messageBoxes_;
     QList<QAction*> actions_;
+    std::unique_ptr<PhotoImport> photo_;
 };
 
 } // namespace dodoru

@@ -1,0 +1,93 @@
+// Reads the held-out photos (puzzles the classifier never saw) and reports how well: photos read
+// exactly, cells right, silent errors (a wrong puzzle with one solution and none of its wrong cells
+// marked uncertain), time per photo on one core and the peak memory.
+//
+// read_bench [PHOTO_FOLDER] [--all]
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <opencv2/core.hpp>
+
+#include "photoreader.h"
+#include "photoset.h"
+
+using namespace dodoru::recognition;
+
+int main(int argc, char* argv[]) {
+    std::string folder = DODORU_PICTURES_DIR;
+    bool all = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--all") all = true;
+        else folder = arg;
+    }
+    cv::setNumThreads(1);
+    const auto photos = labelledPhotos(folder);
+    if (photos.empty()) {
+        std::fprintf(stderr, "read_bench: no labelled photos in %s\n", folder.c_str());
+        return 2;
+    }
+    int measured = 0, exact = 0, refused = 0, silent = 0, caught = 0;
+    int cells = 0, cellsRight = 0;
+    std::vector<double> times;
+    for (const LabelledPhoto& photo : photos) {
+        if (!photo.heldOut && !all) continue;
+        ++measured;
+        const auto start = std::chrono::steady_clock::now();
+        const PhotoReading reading = readPuzzlePhoto(photo.image);
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        const std::string name = photo.image.substr(photo.image.find_last_of('/') + 1);
+        if (!reading.ok()) {
+            ++refused;
+            std::printf("%s: refused: %s\n", name.c_str(), failureWords(reading.failure));
+            continue;
+        }
+        const std::string read = reading.puzzle();
+        int wrong = 0, wrongMarked = 0;
+        std::string detail;
+        for (int i = 0; i < 81; ++i) {
+            ++cells;
+            if (read[static_cast<std::size_t>(i)] == photo.givens[static_cast<std::size_t>(i)]) {
+                ++cellsRight;
+                continue;
+            }
+            ++wrong;
+            const bool marked = std::binary_search(reading.uncertain.begin(), reading.uncertain.end(), i);
+            wrongMarked += marked;
+            detail += " r" + std::to_string(i / 9 + 1) + "c" + std::to_string(i % 9 + 1) + ":" +
+                      photo.givens[static_cast<std::size_t>(i)] + "->" + read[static_cast<std::size_t>(i)] +
+                      (marked ? "?" : "");
+        }
+        if (wrong == 0) {
+            ++exact;
+            continue;
+        }
+        const bool unique = reading.verdict == dodoru::SolveVerdict::Unique;
+        const bool isSilent = unique && wrongMarked == 0;
+        silent += isSilent;
+        caught += !isSilent;
+        std::printf("%s: %d wrong cell(s)%s; %s%s\n", name.c_str(), wrong, detail.c_str(),
+                    unique ? "one solution" : "no unique solution", isSilent ? "  SILENT" : "");
+    }
+    std::sort(times.begin(), times.end());
+    double total = 0;
+    for (double t : times) total += t;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("\n%s photos: %d (of %zu)\n", all ? "all" : "held-out", measured, photos.size());
+    std::printf("read exactly:   %d (%.1f %%)\n", exact, 100.0 * exact / measured);
+    std::printf("refused:        %d\n", refused);
+    std::printf("wrong, caught:  %d (no unique solution, or a wrong cell marked uncertain)\n", caught);
+    std::printf("silent errors:  %d\n", silent);
+    std::printf("cells right:    %.2f %% of %d cells in grids found\n", cells ? 100.0 * cellsRight / cells : 0.0, cells);
+    std::printf("time per photo: mean %.0f ms, median %.0f ms, max %.0f ms (one thread)\n", total / measured,
+                times[times.size() / 2], times.back());
+    std::printf("peak memory:    %.0f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+    return 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+
+namespace dodoru::recognition {
+
+// The digit classifier's model file (digits.yml), built into the library.
+extern const unsigned char kDigitModel[];
+extern const std::size_t kDigitModelSize;
+
+}  // namespace dodoru::recognition

@@ -1,0 +1,259 @@
+#include "photoreader.h"
+
+#include <algorithm>
+#include <bit>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+
+#include <opencv2/imgproc.hpp>
+
+#include "cellglyphs.h"
+#include "digitclassifier.h"
+#include "gridlocator.h"
+#include "imagedecoding.h"
+
+namespace dodoru::recognition {
+
+namespace {
+
+constexpr double kCertain = 0.9;           // a cell read with less confidence is uncertain
+constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
+
+struct CellScores {
+    CellGlyph glyph;
+    ClassScores scores{};
+};
+
+// How well a turn of the grid reads: upright digits score high, digits on their side or upside down
+// score as marks that are no digit.
+double turnScore(const std::array<CellScores, 81>& cells) {
+    double score = 0;
+    for (const CellScores& cell : cells) {
+        if (!cell.glyph.present) continue;
+        const float best = *std::max_element(cell.scores.begin() + 1, cell.scores.end());
+        score += best - cell.scores[0];
+    }
+    return score;
+}
+
+std::array<CellScores, 81> classifyCells(const cv::Mat& ink, const DigitClassifier& classifier) {
+    std::array<CellScores, 81> cells;
+    const auto glyphs = cellGlyphs(ink);
+    for (std::size_t i = 0; i < 81; ++i) {
+        cells[i].glyph = glyphs[i];
+        if (glyphs[i].present || glyphs[i].faint) cells[i].scores = classifier.scores(glyphFeatures(glyphs[i].glyph, glyphs[i].aspect));
+    }
+    return cells;
+}
+
+CellReading readCell(const CellScores& cell) {
+    CellReading reading;
+    if (!cell.glyph.present) {
+        // A mark a little shorter than a digit may be a faint or small one.
+        reading.confidence = std::clamp((0.3 - cell.glyph.inkHeight) / 0.1, 0.0, 1.0);
+        if (cell.glyph.faint) {
+            const auto best = std::max_element(cell.scores.begin() + 1, cell.scores.end());
+            reading.second = static_cast<int>(best - cell.scores.begin());
+        }
+        return reading;
+    }
+    std::array<int, kClassCount> order;
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return cell.scores[static_cast<std::size_t>(a)] > cell.scores[static_cast<std::size_t>(b)];
+    });
+    reading.digit = order[0];
+    reading.second = order[1];
+    const double margin = cell.scores[static_cast<std::size_t>(order[0])] - cell.scores[static_cast<std::size_t>(order[1])];
+    reading.confidence = std::clamp(margin, 0.0, 1.0);
+    return reading;
+}
+
+void findUncertain(PhotoReading& reading) {
+    reading.uncertain.clear();
+    for (int i = 0; i < kCellCount; ++i)
+        if (reading.cells[static_cast<std::size_t>(i)].confidence < kCertain) reading.uncertain.push_back(i);
+}
+
+// When the reading has no unique solution, the least confident cells' second readings are tried,
+// fewest changes first; the first reading with one solution is kept.
+void trySecondReadings(PhotoReading& reading) {
+    std::vector<int> cells;
+    for (int cell : reading.uncertain) {
+        const CellReading& c = reading.cells[static_cast<std::size_t>(cell)];
+        if (c.second != c.digit) cells.push_back(cell);
+    }
+    std::stable_sort(cells.begin(), cells.end(), [&](int a, int b) {
+        return reading.cells[static_cast<std::size_t>(a)].confidence < reading.cells[static_cast<std::size_t>(b)].confidence;
+    });
+    if (cells.size() > kSecondReadingCells) cells.resize(kSecondReadingCells);
+    const int n = static_cast<int>(cells.size());
+    std::vector<unsigned> subsets;
+    for (unsigned mask = 1; mask < (1u << n); ++mask) subsets.push_back(mask);
+    // Fewer changes first; among as many, the less confident cells first (lower bits).
+    std::stable_sort(subsets.begin(), subsets.end(), [](unsigned a, unsigned b) {
+        const int ca = std::popcount(a), cb = std::popcount(b);
+        return ca != cb ? ca < cb : a < b;
+    });
+    const std::string first = reading.puzzle();
+    for (unsigned mask : subsets) {
+        std::string candidate = first;
+        for (int i = 0; i < n; ++i)
+            if (mask & (1u << i)) {
+                const CellReading& c = reading.cells[static_cast<std::size_t>(cells[static_cast<std::size_t>(i)])];
+                candidate[static_cast<std::size_t>(cells[static_cast<std::size_t>(i)])] = static_cast<char>('0' + c.second);
+            }
+        ++reading.secondReadingsTried;
+        if (verdictOf(candidate) != SolveVerdict::Unique) continue;
+        for (int i = 0; i < n; ++i)
+            if (mask & (1u << i)) {
+                CellReading& c = reading.cells[static_cast<std::size_t>(cells[static_cast<std::size_t>(i)])];
+                std::swap(c.digit, c.second);
+            }
+        reading.verdict = SolveVerdict::Unique;
+        return;
+    }
+}
+
+GreyImage toGreyImage(const cv::Mat& mat) {
+    GreyImage image;
+    image.width = mat.cols;
+    image.height = mat.rows;
+    image.pixels.resize(static_cast<std::size_t>(mat.cols) * static_cast<std::size_t>(mat.rows));
+    for (int y = 0; y < mat.rows; ++y)
+        std::copy_n(mat.ptr<std::uint8_t>(y), mat.cols, image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * mat.cols);
+    return image;
+}
+
+PhotoReading readGrey(const cv::Mat& grey) {
+    PhotoReading reading;
+    const GridOutline outline = locateGrid(grey);
+    for (std::size_t i = 0; i < 4; ++i) {
+        reading.corners[2 * i] = outline.corners[i].x;
+        reading.corners[2 * i + 1] = outline.corners[i].y;
+    }
+    if (outline.failure != ReadFailure::None) {
+        reading.failure = outline.failure;
+        return reading;
+    }
+    const cv::Mat grid = straightenGrid(grey, outline.corners);
+    const cv::Mat ink = gridInk(grid);
+    const DigitClassifier& classifier = DigitClassifier::builtIn();
+    static constexpr std::array<int, 3> kRotations = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    std::array<CellScores, 81> best = classifyCells(ink, classifier);
+    double bestScore = turnScore(best);
+    for (int turns = 1; turns < 4; ++turns) {
+        cv::Mat turned;
+        cv::rotate(ink, turned, kRotations[static_cast<std::size_t>(turns - 1)]);
+        auto cells = classifyCells(turned, classifier);
+        const double score = turnScore(cells);
+        if (score > bestScore) {
+            bestScore = score;
+            best = cells;
+            reading.quarterTurns = turns;
+        }
+    }
+    cv::Mat upright = grid;
+    if (reading.quarterTurns > 0) cv::rotate(grid, upright, kRotations[static_cast<std::size_t>(reading.quarterTurns - 1)]);
+    reading.grid = toGreyImage(upright);
+    // The corner that comes to the top left after t clockwise turns is the t-th before it.
+    const auto corners = reading.corners;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t from = (i + 4 - static_cast<std::size_t>(reading.quarterTurns)) % 4;
+        reading.corners[2 * i] = corners[2 * from];
+        reading.corners[2 * i + 1] = corners[2 * from + 1];
+    }
+    for (std::size_t i = 0; i < 81; ++i) reading.cells[i] = readCell(best[i]);
+    findUncertain(reading);
+    reading.verdict = verdictOf(reading.puzzle());
+    if (reading.verdict != SolveVerdict::Unique) trySecondReadings(reading);
+    return reading;
+}
+
+}  // namespace
+
+std::string PhotoReading::puzzle() const {
+    std::string text(kCellCount, '0');
+    for (std::size_t i = 0; i < cells.size(); ++i) text[i] = static_cast<char>('0' + cells[i].digit);
+    return text;
+}
+
+PhotoReading readPuzzleImageData(const std::vector<std::uint8_t>& data) {
+    const DecodedImage decoded = decodeImage(data);
+    if (decoded.failure != ReadFailure::None) {
+        PhotoReading reading;
+        reading.failure = decoded.failure;
+        return reading;
+    }
+    return readGrey(decoded.grey);
+}
+
+PhotoReading readPuzzlePhoto(const std::string& path) {
+    PhotoReading reading;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        reading.failure = ReadFailure::Unreadable;
+        return reading;
+    }
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) {
+        reading.failure = ReadFailure::Unreadable;
+        return reading;
+    }
+    if (size > static_cast<std::uintmax_t>(kMaxImageBytes)) {
+        reading.failure = ReadFailure::TooLarge;
+        return reading;
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
+    if (!file || !file.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size))) {
+        reading.failure = ReadFailure::Unreadable;
+        return reading;
+    }
+    return readPuzzleImageData(data);
+}
+
+PhotoReading readPuzzleImage(const GreyImage& image) {
+    if (image.empty() || image.pixels.size() < static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
+        PhotoReading reading;
+        reading.failure = ReadFailure::NotAnImage;
+        return reading;
+    }
+    if (std::int64_t{image.width} * image.height > kMaxImagePixels) {
+        PhotoReading reading;
+        reading.failure = ReadFailure::TooLarge;
+        return reading;
+    }
+    const cv::Mat grey(image.height, image.width, CV_8U, const_cast<std::uint8_t*>(image.pixels.data()));
+    return readGrey(grey);
+}
+
+SolveVerdict verdictOf(const std::string& puzzle) {
+    Board board;
+    for (int i = 0; i < kCellCount && i < static_cast<int>(puzzle.size()); ++i) {
+        const int digit = puzzle[static_cast<std::size_t>(i)] - '0';
+        if (digit >= 1 && digit <= 9) board.cell(i).makeGiven(digit);
+        else board.cell(i).clear();
+    }
+    WindowState state;
+    NoEventPump pump;
+    Engine engine(board, state, pump);
+    BoardSnapshot snapshot{};
+    return engine.SolveBoard(snapshot).verdict;
+}
+
+const char* failureWords(ReadFailure failure) {
+    switch (failure) {
+    case ReadFailure::None: return "read";
+    case ReadFailure::Unreadable: return "the file cannot be read";
+    case ReadFailure::NotAnImage: return "not an image (JPEG, PNG or BMP) that decodes";
+    case ReadFailure::TooLarge: return "the image is too large";
+    case ReadFailure::Truncated: return "the image data ends early (a truncated file)";
+    case ReadFailure::NoGrid: return "no puzzle grid found in the image";
+    case ReadFailure::GridCutOff: return "the puzzle grid runs off the edge of the image";
+    }
+    return "unknown";
+}
+
+}  // namespace dodoru::recognition

@@ -1,0 +1,229 @@
+// Trains the digit classifier from the training side of the labelled photos and from digits rendered
+// in the system's fonts, and writes the model file the recognition library builds in.
+//
+// dodoru-train-digits PHOTO_FOLDER MODEL_FILE [SAMPLES_CACHE]
+//
+// With SAMPLES_CACHE, the samples are kept in that file and read back from it by the next run, which
+// then trains without reading the photos again.
+
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <opencv2/imgproc.hpp>
+#include <opencv2/ml.hpp>
+
+#include "cellglyphs.h"
+#include "digitclassifier.h"
+#include "gridlocator.h"
+#include "imagedecoding.h"
+#include "photoset.h"
+
+using namespace dodoru::recognition;
+
+namespace {
+
+struct Samples {
+    cv::Mat features;             // one row per sample
+    std::vector<int> labels;
+
+    void add(const CellGlyph& glyph, int label) {
+        if (!glyph.present) return;
+        const std::vector<float> f = glyphFeatures(glyph.glyph, glyph.aspect);
+        features.push_back(cv::Mat(1, static_cast<int>(f.size()), CV_32F, const_cast<float*>(f.data())).clone());
+        labels.push_back(label);
+    }
+};
+
+// A turned digit that still reads as a digit (an upside-down 6 is a 9) is no example of a turned one.
+bool turnLooksUpright(int digit, int turns) {
+    return turns == 2 && (digit == 1 || digit == 6 || digit == 8 || digit == 9);
+}
+
+// The ink of a cell and its neighbourhood, taken a few pixels off its place.
+cv::Mat cellPatch(const cv::Mat& ink, int cell, int dx, int dy) {
+    const int x = std::clamp((cell % 9) * kCellPixels + dx, 0, kGridPixels - kCellPixels);
+    const int y = std::clamp((cell / 9) * kCellPixels + dy, 0, kGridPixels - kCellPixels);
+    return ink(cv::Rect(x, y, kCellPixels, kCellPixels));
+}
+
+void addCell(Samples& samples, const cv::Mat& patch, int digit, bool turned) {
+    samples.add(glyphOfCell(patch), digit);
+    if (!turned || digit == 0) return;
+    static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    for (int t = 1; t < 4; ++t) {
+        if (turnLooksUpright(digit, t)) continue;
+        cv::Mat rotated;
+        cv::rotate(patch, rotated, kRotations[t - 1]);
+        samples.add(glyphOfCell(rotated), 0);
+    }
+}
+
+// The grid's ink turned upright: the turn whose empty and filled cells best match the givens.
+bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
+    std::vector<std::uint8_t> data;
+    if (FILE* file = std::fopen(photo.image.c_str(), "rb")) {
+        std::uint8_t buffer[65536];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) data.insert(data.end(), buffer, buffer + n);
+        std::fclose(file);
+    }
+    const DecodedImage decoded = decodeImage(data);
+    if (decoded.failure != ReadFailure::None) return false;
+    const GridOutline outline = locateGrid(decoded.grey);
+    if (outline.failure != ReadFailure::None) return false;
+    const cv::Mat grid = straightenGrid(decoded.grey, outline.corners);
+    const cv::Mat straight = gridInk(grid);
+    static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    int bestMatch = -1;
+    for (int t = 0; t < 4; ++t) {
+        // A new image for each turn: rotating into one that shares pixels with `straight` would turn those.
+        cv::Mat turned;
+        if (t == 0) turned = straight.clone();
+        else cv::rotate(straight, turned, kRotations[t - 1]);
+        const auto glyphs = cellGlyphs(turned);
+        int match = 0;
+        for (std::size_t i = 0; i < 81; ++i) match += glyphs[i].present == (photo.givens[i] != '0');
+        if (match > bestMatch) {
+            bestMatch = match;
+            ink = turned;
+        }
+    }
+    return bestMatch >= 76;
+}
+
+void addPhotos(Samples& training, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
+    int used = 0;
+    for (const LabelledPhoto& photo : photos) {
+        cv::Mat ink;
+        if (!uprightInk(photo, ink)) {
+            std::printf("skipped (grid not found or cells not matched): %s\n", photo.image.c_str());
+            continue;
+        }
+        ++used;
+        for (int cell = 0; cell < 81; ++cell) {
+            const int digit = photo.givens[static_cast<std::size_t>(cell)] - '0';
+            if (photo.heldOut) {
+                heldOut.add(glyphOfCell(cellPatch(ink, cell, 0, 0)), digit);
+                continue;
+            }
+            for (int dy = -2; dy <= 2; dy += 2)
+                for (int dx = -2; dx <= 2; dx += 2)
+                    addCell(training, cellPatch(ink, cell, dx, dy), digit, dx == 0 && dy == 0);
+        }
+    }
+    std::printf("photos used: %d of %zu\n", used, photos.size());
+}
+
+// Digits drawn in the system's fonts inside a cell with its lines, blurred and noised a little.
+void addRenderedDigits(Samples& samples) {
+    const char* families[] = {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono", "DejaVu Sans Condensed",
+                              "Nimbus Sans", "Nimbus Roman", "Nimbus Mono PS", "Nimbus Sans Narrow", "C059",
+                              "P052", "URW Bookman", "URW Gothic", "AR PL UMing TW", "AR PL UKai TW"};
+    std::mt19937 random(20141);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const int size = 3 * kCellPixels;
+    for (const char* family : families) {
+        for (int weight : {QFont::Normal, QFont::Bold}) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                for (int variant = 0; variant < 6; ++variant) {
+                    QImage image(size, size, QImage::Format_Grayscale8);
+                    image.fill(200 + static_cast<int>(unit(random) * 55));
+                    QPainter painter(&image);
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    const int lineWidth = 1 + static_cast<int>(unit(random) * 3);
+                    painter.setPen(QPen(QColor(30, 30, 30), lineWidth));
+                    for (int k = 0; k <= 3; ++k) {
+                        painter.drawLine(k * kCellPixels, 0, k * kCellPixels, size);
+                        painter.drawLine(0, k * kCellPixels, size, k * kCellPixels);
+                    }
+                    QFont font(QString::fromLatin1(family));
+                    font.setWeight(static_cast<QFont::Weight>(weight));
+                    font.setPixelSize(static_cast<int>(kCellPixels * (0.6 + 0.3 * unit(random))));
+                    painter.setFont(font);
+                    painter.setPen(QColor(static_cast<int>(unit(random) * 70), 0, 0));
+                    painter.translate(1.5 * kCellPixels + (unit(random) - 0.5) * 6, 1.5 * kCellPixels + (unit(random) - 0.5) * 6);
+                    painter.rotate((unit(random) - 0.5) * 8);
+                    painter.drawText(QRectF(-kCellPixels, -kCellPixels, 2 * kCellPixels, 2 * kCellPixels), Qt::AlignCenter,
+                                     QString::number(digit));
+                    painter.end();
+                    cv::Mat grey(size, size, CV_8U, image.bits(), static_cast<std::size_t>(image.bytesPerLine()));
+                    cv::Mat blurred;
+                    const double sigma = 0.3 + unit(random) * 1.2;
+                    cv::GaussianBlur(grey, blurred, cv::Size(0, 0), sigma);
+                    cv::Mat noise(blurred.size(), CV_8U);
+                    cv::randn(noise, 0, 8);
+                    blurred += noise;
+                    const cv::Mat ink = gridInk(blurred);
+                    addCell(samples, ink(cv::Rect(kCellPixels, kCellPixels, kCellPixels, kCellPixels)), digit, variant < 2);
+                }
+            }
+        }
+    }
+}
+
+int predicted(const cv::Ptr<cv::ml::ANN_MLP>& network, const cv::Mat& row) {
+    cv::Mat out;
+    network->predict(row, out);
+    cv::Point best;
+    cv::minMaxLoc(out, nullptr, nullptr, nullptr, &best);
+    return best.x;
+}
+
+double accuracy(const cv::Ptr<cv::ml::ANN_MLP>& network, const Samples& samples) {
+    int right = 0;
+    for (int i = 0; i < samples.features.rows; ++i)
+        right += predicted(network, samples.features.row(i)) == samples.labels[static_cast<std::size_t>(i)];
+    return samples.features.rows > 0 ? 100.0 * right / samples.features.rows : 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: dodoru-train-digits PHOTO_FOLDER MODEL_FILE [SAMPLES_CACHE]\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    cv::setNumThreads(1);
+    Samples training, heldOut;
+    cv::FileStorage cache;
+    if (argc == 4 && QFile::exists(QString::fromLocal8Bit(argv[3])) && cache.open(argv[3], cv::FileStorage::READ)) {
+        cache["training"] >> training.features;
+        cache["trainingLabels"] >> training.labels;
+        cache["heldOut"] >> heldOut.features;
+        cache["heldOutLabels"] >> heldOut.labels;
+        std::printf("samples read from %s\n", argv[3]);
+    } else {
+        addPhotos(training, heldOut, labelledPhotos(argv[1]));
+        const int fromPhotos = training.features.rows;
+        addRenderedDigits(training);
+        std::printf("samples: %d from photos, %d rendered; %d held-out cells with ink\n", fromPhotos,
+                    training.features.rows - fromPhotos, heldOut.features.rows);
+        if (argc == 4 && cache.open(argv[3], cv::FileStorage::WRITE)) {
+            cache << "training" << training.features << "trainingLabels" << training.labels;
+            cache << "heldOut" << heldOut.features << "heldOutLabels" << heldOut.labels;
+        }
+    }
+    cache.release();
+    cv::Mat responses = cv::Mat::zeros(training.features.rows, kClassCount, CV_32F);
+    for (int i = 0; i < training.features.rows; ++i) responses.at<float>(i, training.labels[static_cast<std::size_t>(i)]) = 1.0f;
+    auto network = cv::ml::ANN_MLP::create();
+    network->setLayerSizes(std::vector<int>{kFeatureCount, 48, kClassCount});
+    network->setActivationFunction(cv::ml::ANN_MLP::SIGMOID_SYM);
+    network->setTrainMethod(cv::ml::ANN_MLP::BACKPROP, 0.01, 0.1);
+    network->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER, 300, 0));
+    network->train(cv::ml::TrainData::create(training.features, cv::ml::ROW_SAMPLE, responses));
+    std::printf("training cells right: %.2f %%; held-out cells with ink right: %.2f %%\n", accuracy(network, training),
+                accuracy(network, heldOut));
+    network->save(argv[2]);
+    return 0;
+}
