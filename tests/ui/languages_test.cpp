@@ -290,6 +290,22 @@ class LanguagesTest : public QObject {
         checkPlayLine(QStringLiteral("a locked candidates hint"));
         if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
             main.grab().save(QDir(pictures).filePath(QStringLiteral("long-hint-%1.png").arg(languageSetting(language))));
+        // A chain read in order, the longest kind of hint: an empty rectangle once two marks are gone.
+        main.Command1_Click(MainWindow::kManualButton);
+        main.session().clearAllCells();
+        enterGivens(main, QStringLiteral(
+                              "120300004350000100004000000005400200600070000000008090003100500000009070000060008"));
+        main.features().play().play();
+        main.features().play().fillPencilMarks();
+        main.session().selectCell(6); // r1c7, whose 6 and 8 two contradictions would take
+        main.features().play().togglePencilMark(6);
+        main.features().play().togglePencilMark(8);
+        main.features().play().hint();
+        main.features().play().hint();
+        QVERIFY2(bar.message().contains(QStringLiteral("⇒")), qPrintable(bar.message()));
+        checkPlayLine(QStringLiteral("a chain hint"));
+        if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
+            main.grab().save(QDir(pictures).filePath(QStringLiteral("chain-hint-%1.png").arg(languageSetting(language))));
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(),
