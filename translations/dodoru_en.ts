@@ -4,112 +4,112 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
+        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
         <source>最後空格</source>
         <translation>Full house</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性單一</source>
         <translation>Naked single</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性單一</source>
         <translation>Hidden single</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（宮）</source>
         <translation>Locked candidates (pointing)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（行列）</source>
         <translation>Locked candidates (claiming)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性數對</source>
         <translation>Naked pair</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>X 翼</source>
         <translation>X-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性數對</source>
         <translation>Hidden pair</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性三數組</source>
         <translation>Naked triple</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>劍魚</source>
         <translation>Swordfish</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性三數組</source>
         <translation>Hidden triple</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>摩天樓</source>
         <translation>Skyscraper</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>雙線風箏</source>
         <translation>Two-string kite</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>XY 翼</source>
         <translation>XY-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>XYZ 翼</source>
         <translation>XYZ-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>W 翼</source>
         <translation>W-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>唯一矩形</source>
         <translation>Unique rectangle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>顯性四數組</source>
         <translation>Naked quad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>水母</source>
         <translation>Jellyfish</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>隱性四數組</source>
         <translation>Hidden quad</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>簡單著色</source>
         <translation>Simple colouring</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+16"/>
         <source>矛盾推理</source>
         <translation>Contradiction</translation>
     </message>
@@ -119,28 +119,28 @@
         <translation>Finned X-wing</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+38"/>
         <source>XY 鏈</source>
         <translation>XY-chain</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>強制鏈</source>
         <translation>Forcing chain</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+18"/>
+        <location line="+8"/>
+        <location line="+16"/>
         <source>試填</source>
         <translation>Trial</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-60"/>
         <source>空矩形</source>
         <translation>Empty rectangle</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+50"/>
         <source>入門</source>
         <translation>easy</translation>
     </message>
@@ -155,17 +155,17 @@
         <translation>tough</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-46"/>
         <source>唯一矩形（第二型）</source>
         <translation>Unique rectangle type 2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+48"/>
         <source>專家</source>
         <translation>expert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-46"/>
         <source>唯一矩形（第四型）</source>
         <translation>Unique rectangle type 4</translation>
     </message>
@@ -180,18 +180,18 @@
         <translation>BUG+1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+49"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>Row %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-45"/>
         <source>鰭劍魚</source>
         <translation>Finned swordfish</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+48"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>Column %1</translation>
@@ -203,7 +203,7 @@
         <translation>Box %1</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-47"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ-wing</translation>
     </message>
@@ -218,12 +218,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+49"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2 (%3)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-47"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY-wing</translation>
     </message>
@@ -233,7 +233,7 @@
         <translation>Grouped chain</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+49"/>
         <source>難度 %1.%2 %3</source>
         <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
         <translation>Difficulty %1.%2 %3</translation>
@@ -263,19 +263,19 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。</source>
         <extracomment>First paragraph of the About box. %1: the puzzle&apos;s name, %2: the mathematician&apos;s name.</extracomment>
         <translation>The %1 (Dodoru), popular all over the world, takes its name from Japanese, but its idea comes from the Latin squares of the 18th-century Swiss mathematician %2.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-6"/>
         <source>程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。</source>
         <extracomment>Second paragraph of the About box: what the program does.</extracomment>
         <translation>The program sets up puzzles, lets you make your own and solves them, and makes sheets of puzzles too.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。</source>
         <extracomment>Third paragraph of the About box. %1: the puzzle&apos;s name.</extracomment>
         <translation>When a %1 on paper has you stuck, enter it and let the program solve it: the answer shows which step went wrong, and you get better with every puzzle.</translation>
@@ -350,25 +350,19 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+25"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>row %1 column %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+33"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>Solved</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>已產生%1題目：提示數字%2個，空格%3個</source>
-        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
-        <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells</translation>
-    </message>
-    <message>
-        <location line="+34"/>
+        <location line="+26"/>
         <source>，與%1重複</source>
         <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
         <translation>, repeats %1</translation>
@@ -404,19 +398,13 @@
         <translation>%1: cannot play</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-38"/>
         <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
         <translation>Generated a puzzle, level %1: %2 givens, %3 empty cells, %4</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>%1的%2與%3重複</source>
-        <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
-        <translation>The %2 at %1 repeats %3</translation>
-    </message>
-    <message>
-        <location line="+0"/>
+        <location line="+19"/>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -424,7 +412,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+241"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>Digit of %1</translation>
@@ -433,7 +421,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+30"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>empty</translation>
@@ -445,73 +433,37 @@
         <translation>Row %1, column %2, %3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>，候選數 %1</source>
         <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
         <translation>, pencil marks %1</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>尚未填入數字</source>
-        <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
-        <translation>No digit yet</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>，題目</source>
         <extracomment>Added to a cell&apos;s name after its digit when the digit is a given of the puzzle (shown in blue). Short: a screen reader says it at every cell.</extracomment>
         <translation>, given</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>題目給定的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell holding a digit of the puzzle (a given, shown in blue).</extracomment>
-        <translation>A given of the puzzle</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>，你填的</source>
         <extracomment>Added to a cell&apos;s name after its digit when the player typed it while playing. Short.</extracomment>
         <translation>, yours</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>你填入的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
-        <translation>Your digit</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>程式解出的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell whose digit the program found by solving.</extracomment>
-        <translation>A digit found by the program</translation>
-    </message>
-    <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>，解答</source>
         <extracomment>Added to a cell&apos;s name after its digit when the program found it by solving. Short.</extracomment>
         <translation>, answer</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>；與同列、同行或同一九宮格的數字重複</source>
-        <extracomment>Added to a cell&apos;s description when its digit repeats another (a given, or while playing also the player&apos;s digit) in its row, column or 3x3 box.</extracomment>
-        <translation>; repeats a digit in its row, column or box</translation>
-    </message>
-    <message>
-        <location line="+0"/>
         <source>，重複</source>
         <extracomment>Added to a cell&apos;s name when its digit repeats another in its row, column or 3x3 box. Short.</extracomment>
         <translation>, repeated</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>；與答案不符</source>
-        <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
-        <translation>; differs from the solution</translation>
-    </message>
-    <message>
-        <location line="+0"/>
         <source>，不對</source>
         <extracomment>Added to a cell&apos;s name when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s. Short.</extracomment>
         <translation>, wrong</translation>
@@ -629,7 +581,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+68"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%2 in %1</translation>
@@ -641,7 +593,7 @@
         <translation>Placed %1.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-64"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1 has no digit left</translation>
@@ -653,7 +605,7 @@
         <translation>%1 has no place for %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+69"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%2 from %1</translation>
@@ -672,19 +624,19 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-61"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+70"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>R%1C%2</translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="-50"/>
         <source>再用 %n 步其他技巧</source>
         <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
         <translation>
@@ -699,7 +651,7 @@
         <translation>%1: suppose %2%3%4; so %5.</translation>
     </message>
     <message numerus="yes">
-        <location line="+23"/>
+        <location line="+87"/>
         <source>你填的數字中有 %n 個不正確。</source>
         <translation>
             <numerusform>%n of your digits is wrong.</numerusform>
@@ -751,13 +703,13 @@
         <translation>No next step found.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+16"/>
         <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
         <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
         <translation>%1: suppose %2; a search finds no solution, so %3. This step is a guess: no simpler reasoning was found.</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="+5"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
         <translation>%1, with %2, in the marked cells: %3.</translation>
@@ -800,7 +752,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Edit Row %1, Column %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+87"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>Read Puzzle</translation>
@@ -866,13 +818,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="-66"/>
         <location filename="../ui/main/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.Manual</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../ui/main/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>Solve</translation>
@@ -884,19 +837,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+178"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>[Own puzzle] Clear a few digits (=0) of a solved board: a new puzzle</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+108"/>
         <source>列印</source>
         <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
         <translation>Print</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+6"/>
         <source>選 1 到 9 填入這一格，0 清除。</source>
         <extracomment>The digit chooser&apos;s description for a screen reader: one short sentence.</extracomment>
         <translation>Choose 1 to 9 for this cell, 0 to clear it.</translation>
@@ -926,19 +879,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Print the window</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="+14"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Unsolvable</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-10"/>
         <source>自動出一題這個等級的題目</source>
         <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
         <translation>Make a puzzle of this level</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="+14"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>Not unique</translation>
@@ -950,15 +903,16 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>Bad puzzle</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+187"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>Warning! Do you really want to clear the puzzle?</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-134"/>
+        <location line="+174"/>
         <source>空格%1</source>
-        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
+        <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
         <translation>Givens %1</translation>
     </message>
 </context>
@@ -1154,24 +1108,24 @@ Open it now?</translation>
         <translation>Levels 1 to 5 separated by commas, given to the puzzles in their order</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>等級：</source>
         <extracomment>The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.</extracomment>
         <translation>Level:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>題數：</source>
         <translation>Puzzles:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-1"/>
         <source>要產生的題數（1 到 1000）</source>
         <extracomment>The number of puzzles described for a screen reader (its tooltip stays English).</extracomment>
         <translation>Puzzles to generate (1 to 1000)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>每頁題數：</source>
         <translation>Per page:</translation>
     </message>
@@ -1295,9 +1249,114 @@ Open it now?</translation>
     </message>
 </context>
 <context>
+    <name>dodoru::PhotoReviewDialog</name>
+    <message>
+        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <source>唯一解</source>
+        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
+        <translation>One solution</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有多組解答</source>
+        <translation>Not unique</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此題無解</source>
+        <translation>Unsolvable</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>核對照片中的題目</source>
+        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
+        <translation>Check the Puzzle Read from the Photo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>照片中的格子</source>
+        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
+        <translation>The grid in the photo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀出的題目</source>
+        <translation>The puzzle read</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>清除</source>
+        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
+Enter 放上盤面，Esc 取消。</source>
+        <extracomment>How to correct the puzzle read from a photo.</extracomment>
+        <translation>Arrow keys move, 1–9 write a digit, 0 or Delete clears; cells marked “?” may be read wrong.
+Enter puts the puzzle on the board, Esc cancels.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>放上盤面</source>
+        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
+        <translation>Put on the Board</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>%n 格可能讀錯；%1</source>
+        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
+        <translation>
+            <numerusform>%n cell may be read wrong; %1</numerusform>
+            <numerusform>%n cells may be read wrong; %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoTexts</name>
+    <message>
+        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
+        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
+        <translation>This is not an image that can be read (only JPEG, PNG and BMP are read).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>圖片太大：最多讀 %1 百萬像素。</source>
+        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
+        <translation>The image is too large: at most %1 megapixels are read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片資料不完整，檔案可能被截斷了。</source>
+        <translation>The image data is incomplete; the file may have been cut short.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片中找不到題目的格子。</source>
+        <translation>No puzzle grid was found in the image.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
+        <translation>The puzzle grid runs off the edge of the image: take a photo of the whole grid.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>讀不出這張圖片。</source>
+        <translation>This image cannot be read.</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+111"/>
+        <location filename="../ui/main/playfile.cpp" line="+117"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>The file does not hold a game in progress.</translation>
     </message>
@@ -1320,34 +1379,34 @@ Open it now?</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
-        <location line="+84"/>
+        <location filename="../ui/main/playgame.cpp" line="+92"/>
+        <location line="+87"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>Play</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+166"/>
+        <location line="-83"/>
+        <location line="+202"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-199"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+222"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-76"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1357,12 +1416,12 @@ Open it now?</translation>
         <translation>Playing: 1–9 digit, 0 clear, Ctrl+1–9 mark, H hint, Ctrl+K check</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+26"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+39"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>
@@ -1375,7 +1434,7 @@ Open it now?</translation>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+82"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>
@@ -1391,13 +1450,13 @@ Open it now?</translation>
 The file is left as it is; this game will not be saved into it.</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+35"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>The last run did not end normally; your game in progress has been recovered.</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="+53"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>Cannot save the game in progress:
@@ -1601,6 +1660,21 @@ The board is cleared; the file is replaced when the program next closes.</transl
     </message>
 </context>
 <context>
+    <name>dodoru::TechniqueLevelCommand</name>
+    <message>
+        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <source>難度依解題技巧</source>
+        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
+        <translation>Difficulty by Solving Technique</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>正在依解題技巧產生題目…（Esc 取消）</source>
+        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
+        <translation>Making a puzzle by solving technique… (Esc cancels)</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::TransferTexts</name>
     <message>
         <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
@@ -1761,7 +1835,7 @@ Please go to %1 in your browser.</translation>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>Window Commands</translation>
@@ -1792,126 +1866,6 @@ Please go to %1 in your browser.</translation>
         <source>Dodoru - %1 (設計:%2 %3  %4 )</source>
         <extracomment>The main window&apos;s caption. %1: the puzzle&apos;s name, %2: the maker, %3: e-mail address, %4: web page.</extracomment>
         <translation>Dodoru - %1 (by %2 %3  %4 )</translation>
-    </message>
-</context>
-<context>
-    <name>dodoru::TechniqueLevelCommand</name>
-    <message>
-        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
-        <source>難度依解題技巧</source>
-        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
-        <translation>Difficulty by Solving Technique</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>正在依解題技巧產生題目…（Esc 取消）</source>
-        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
-        <translation>Making a puzzle by solving technique… (Esc cancels)</translation>
-    </message>
-</context>
-<context>
-    <name>dodoru::PhotoReviewDialog</name>
-    <message>
-        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
-        <source>唯一解</source>
-        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
-        <translation>One solution</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>有多組解答</source>
-        <translation>Not unique</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>此題無解</source>
-        <translation>Unsolvable</translation>
-    </message>
-    <message>
-        <location line="+122"/>
-        <source>核對照片中的題目</source>
-        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
-        <translation>Check the Puzzle Read from the Photo</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>照片中的格子</source>
-        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
-        <translation>The grid in the photo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>讀出的題目</source>
-        <translation>The puzzle read</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>清除</source>
-        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
-        <translation>Clear</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
-Enter 放上盤面，Esc 取消。</source>
-        <extracomment>How to correct the puzzle read from a photo.</extracomment>
-        <translation>Arrow keys move, 1–9 write a digit, 0 or Delete clears; cells marked “?” may be read wrong.
-Enter puts the puzzle on the board, Esc cancels.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>放上盤面</source>
-        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
-        <translation>Put on the Board</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>%n 格可能讀錯；%1</source>
-        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
-        <translation>
-            <numerusform>%n cell may be read wrong; %1</numerusform>
-            <numerusform>%n cells may be read wrong; %1</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dodoru::PhotoTexts</name>
-    <message>
-        <location filename="../ui/main/photoimport.cpp" line="+27"/>
-        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
-        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
-        <translation>This is not an image that can be read (only JPEG, PNG and BMP are read).</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>圖片太大：最多讀 %1 百萬像素。</source>
-        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
-        <translation>The image is too large: at most %1 megapixels are read.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>圖片資料不完整，檔案可能被截斷了。</source>
-        <translation>The image data is incomplete; the file may have been cut short.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>圖片中找不到題目的格子。</source>
-        <translation>No puzzle grid was found in the image.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
-        <translation>The puzzle grid runs off the edge of the image: take a photo of the whole grid.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>讀不出這張圖片。</source>
-        <translation>This image cannot be read.</translation>
     </message>
 </context>
 </TS>

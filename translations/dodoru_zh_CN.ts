@@ -4,112 +4,112 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+10"/>
+        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
         <source>最後空格</source>
         <translation>最后空格</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性單一</source>
         <translation>显性单一</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性單一</source>
         <translation>隐性单一</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（宮）</source>
         <translation>区块锁定（宫）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>區塊鎖定（行列）</source>
         <translation>区块锁定（行列）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性數對</source>
         <translation>显性数对</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>X 翼</source>
         <translation>X 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性數對</source>
         <translation>隐性数对</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>顯性三數組</source>
         <translation>显性三数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>劍魚</source>
         <translation>剑鱼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>隱性三數組</source>
         <translation>隐性三数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>摩天樓</source>
         <translation>摩天楼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>雙線風箏</source>
         <translation>双线风筝</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>XY 翼</source>
         <translation>XY 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>XYZ 翼</source>
         <translation>XYZ 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>W 翼</source>
         <translation>W 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>唯一矩形</source>
         <translation>唯一矩形</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>顯性四數組</source>
         <translation>显性四数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>水母</source>
         <translation>水母</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>隱性四數組</source>
         <translation>隐性四数组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>簡單著色</source>
         <translation>简单染色</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+16"/>
         <source>矛盾推理</source>
         <translation>矛盾推理</translation>
     </message>
@@ -119,28 +119,28 @@
         <translation>鳍 X 翼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+38"/>
         <source>XY 鏈</source>
         <translation>XY 链</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>強制鏈</source>
         <translation>强制链</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+18"/>
+        <location line="+8"/>
+        <location line="+16"/>
         <source>試填</source>
         <translation>试填</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-60"/>
         <source>空矩形</source>
         <translation>空矩形</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+50"/>
         <source>入門</source>
         <translation>入门</translation>
     </message>
@@ -155,17 +155,17 @@
         <translation>高阶</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-46"/>
         <source>唯一矩形（第二型）</source>
         <translation>唯一矩形（第二型）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+48"/>
         <source>專家</source>
         <translation>专家</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-46"/>
         <source>唯一矩形（第四型）</source>
         <translation>唯一矩形（第四型）</translation>
     </message>
@@ -180,18 +180,18 @@
         <translation>全双值坟墓 +1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+49"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-45"/>
         <source>鰭劍魚</source>
         <translation>鳍剑鱼</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+48"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>第 %1 列</translation>
@@ -203,7 +203,7 @@
         <translation>第 %1 宫</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-47"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ 翼</translation>
     </message>
@@ -218,12 +218,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+49"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2（%3）</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-47"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY 翼</translation>
     </message>
@@ -233,7 +233,7 @@
         <translation>分组链</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+49"/>
         <source>難度 %1.%2 %3</source>
         <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
         <translation>难度 %1.%2 %3</translation>
@@ -263,19 +263,19 @@
         <translation>版本 %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>世界最近流行的「%1」（Dodoru）來自日文，但概念源自「拉丁方塊」，是十八世紀瑞士數學家%2發明的。</source>
         <extracomment>First paragraph of the About box. %1: the puzzle&apos;s name, %2: the mathematician&apos;s name.</extracomment>
         <translation>世界最近流行的“%1”（Dodoru）来自日文，但概念源自“拉丁方块”，是十八世纪瑞士数学家%2发明的。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-6"/>
         <source>程式可〔設定題目／自創題目／自動解答〕，還可用來產生題庫手稿。</source>
         <extracomment>Second paragraph of the About box: what the program does.</extracomment>
         <translation>程序可〔设置题目／自创题目／自动解答〕，还可用来产生题库手稿。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>尤其是當您用紙筆在玩%1玩到頭很大，還解不出來時，把題目輸入程式〔自動解答〕提供正確答案，比對解答就能知道自己哪個步驟錯誤，進而學習改進，如此就會越解功力越強。</source>
         <extracomment>Third paragraph of the About box. %1: the puzzle&apos;s name.</extracomment>
         <translation>尤其是当您用纸笔在玩%1玩到头很大，还解不出来时，把题目输入程序〔自动解答〕提供正确答案，比对解答就能知道自己哪个步骤错误，进而学习改进，如此就会越解功力越强。</translation>
@@ -350,25 +350,19 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+14"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+25"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>第%1行第%2列</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+33"/>
         <source>已解出</source>
         <extracomment>Told to a screen reader when a solve found the one solution (the window shows no message).</extracomment>
         <translation>已解出</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>已產生%1題目：提示數字%2個，空格%3個</source>
-        <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells.</extracomment>
-        <translation>已产生%1题目：提示数字%2个，空格%3个</translation>
-    </message>
-    <message>
-        <location line="+34"/>
+        <location line="+26"/>
         <source>，與%1重複</source>
         <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
         <translation>，与%1重复</translation>
@@ -404,19 +398,13 @@
         <translation>%1，不能作答</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-38"/>
         <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
         <translation>已产生%1题目：提示数字%2个，空格%3个，%4</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>%1的%2與%3重複</source>
-        <extracomment>A digit typed into a cell repeats the digit of other cells: cell, digit, the other cells (、).</extracomment>
-        <translation>%1的%2与%3重复</translation>
-    </message>
-    <message>
-        <location line="+0"/>
+        <location line="+19"/>
         <source>、</source>
         <translation>、</translation>
     </message>
@@ -424,7 +412,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+188"/>
+        <location filename="../ui/main/cellkeyboard.cpp" line="+241"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -433,7 +421,7 @@
 <context>
     <name>dodoru::CellLabel</name>
     <message>
-        <location filename="../ui/toolkit/celllabel.cpp" line="+25"/>
+        <location filename="../ui/toolkit/celllabel.cpp" line="+30"/>
         <source>空格</source>
         <extracomment>What a screen reader says of an empty cell.</extracomment>
         <translation>空格</translation>
@@ -445,73 +433,37 @@
         <translation>第%1行第%2列，%3</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>，候選數 %1</source>
         <extracomment>Added to an empty cell&apos;s name when it holds pencil marks: the digits, separated by spaces.</extracomment>
         <translation>，候选数 %1</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>尚未填入數字</source>
-        <extracomment>A screen reader&apos;s description of an empty cell.</extracomment>
-        <translation>尚未填入数字</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>，題目</source>
         <extracomment>Added to a cell&apos;s name after its digit when the digit is a given of the puzzle (shown in blue). Short: a screen reader says it at every cell.</extracomment>
         <translation>，题目</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>題目給定的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell holding a digit of the puzzle (a given, shown in blue).</extracomment>
-        <translation>题目给定的数字</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>，你填的</source>
         <extracomment>Added to a cell&apos;s name after its digit when the player typed it while playing. Short.</extracomment>
         <translation>，你填的</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>你填入的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell holding a digit the player entered while playing.</extracomment>
-        <translation>你填入的数字</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>程式解出的數字</source>
-        <extracomment>A screen reader&apos;s description of a cell whose digit the program found by solving.</extracomment>
-        <translation>程序解出的数字</translation>
-    </message>
-    <message>
-        <location line="+0"/>
+        <location line="+4"/>
         <source>，解答</source>
         <extracomment>Added to a cell&apos;s name after its digit when the program found it by solving. Short.</extracomment>
         <translation>，解答</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>；與同列、同行或同一九宮格的數字重複</source>
-        <extracomment>Added to a cell&apos;s description when its digit repeats another (a given, or while playing also the player&apos;s digit) in its row, column or 3x3 box.</extracomment>
-        <translation>；与同行、同列或同一九宫格的数字重复</translation>
-    </message>
-    <message>
-        <location line="+0"/>
         <source>，重複</source>
         <extracomment>Added to a cell&apos;s name when its digit repeats another in its row, column or 3x3 box. Short.</extracomment>
         <translation>，重复</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>；與答案不符</source>
-        <extracomment>Added to a cell&apos;s description when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s.</extracomment>
-        <translation>；与答案不符</translation>
-    </message>
-    <message>
-        <location line="+0"/>
         <source>，不對</source>
         <extracomment>Added to a cell&apos;s name when 檢查 (check) found that the player&apos;s digit is not the solution&apos;s. Short.</extracomment>
         <translation>，不对</translation>
@@ -629,7 +581,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+68"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%1填入 %2</translation>
@@ -641,7 +593,7 @@
         <translation>已在%1。</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-64"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1没有可填的数字</translation>
@@ -653,7 +605,7 @@
         <translation>%1没有位置可填 %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+69"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%1的 %2</translation>
@@ -671,19 +623,19 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-61"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1：%2。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+70"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>第%1行第%2列</translation>
     </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="-50"/>
         <source>再用 %n 步其他技巧</source>
         <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
         <translation>
@@ -697,7 +649,7 @@
         <translation>%1：假设%2%3%4，所以%5。</translation>
     </message>
     <message numerus="yes">
-        <location line="+23"/>
+        <location line="+87"/>
         <source>你填的數字中有 %n 個不正確。</source>
         <translation>
             <numerusform>你填的数字中有 %n 个不正确。</numerusform>
@@ -745,13 +697,13 @@
         <translation>找不到下一步。</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+16"/>
         <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
         <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
         <translation>%1：假设%2，搜索后发现此题无解，所以%3。这一步是猜测，找不到更简单的推理。</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="+5"/>
         <source>%1，數字 %2，在標示的格子：%3。</source>
         <extracomment>A hint&apos;s second press: the heading, the digits the step is about, the cells marked on the board.</extracomment>
         <translation>%1，数字 %2，在标出的格子：%3。</translation>
@@ -794,7 +746,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+76"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+87"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -860,13 +812,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
+        <location filename="../ui/main/boardannouncements.cpp" line="-66"/>
         <location filename="../ui/main/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.手动</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../ui/main/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>自动解题</translation>
@@ -878,19 +831,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+160"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+178"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+108"/>
         <source>列印</source>
         <extracomment>The print button&apos;s name for a screen reader (it shows only a picture).</extracomment>
         <translation>打印</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+6"/>
         <source>選 1 到 9 填入這一格，0 清除。</source>
         <extracomment>The digit chooser&apos;s description for a screen reader: one short sentence.</extracomment>
         <translation>选 1 到 9 填入这一格，0 清除。</translation>
@@ -920,19 +873,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>打印窗口</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="+14"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-10"/>
         <source>自動出一題這個等級的題目</source>
         <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
         <translation>自动出一道这个等级的题目</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="+14"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>有多组解答</translation>
@@ -944,15 +897,16 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+187"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-134"/>
+        <location line="+174"/>
         <source>空格%1</source>
-        <extracomment>The small count at the top right after a generation: the number of givens of the new puzzle (%1).</extracomment>
+        <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
         <translation>空格%1</translation>
     </message>
 </context>
@@ -1147,24 +1101,24 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>等级 1 到 5，以逗号分隔，依次分配到各题</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>等級：</source>
         <extracomment>The rows of the sheet dialog: levels, number of puzzles, puzzles per page, paper, title, seed, output.</extracomment>
         <translation>等级：</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>題數：</source>
         <translation>题数：</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-1"/>
         <source>要產生的題數（1 到 1000）</source>
         <extracomment>The number of puzzles described for a screen reader (its tooltip stays English).</extracomment>
         <translation>要生成的题数（1 到 1000）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>每頁題數：</source>
         <translation>每页题数：</translation>
     </message>
@@ -1288,9 +1242,113 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
 </context>
 <context>
+    <name>dodoru::PhotoReviewDialog</name>
+    <message>
+        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <source>唯一解</source>
+        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
+        <translation>唯一解</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有多組解答</source>
+        <translation>有多组解答</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此題無解</source>
+        <translation>此题无解</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>核對照片中的題目</source>
+        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
+        <translation>核对照片中的题目</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>照片中的格子</source>
+        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
+        <translation>照片中的格子</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>讀出的題目</source>
+        <translation>读出的题目</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>清除</source>
+        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
+Enter 放上盤面，Esc 取消。</source>
+        <extracomment>How to correct the puzzle read from a photo.</extracomment>
+        <translation>方向键移动，1～9 填入数字，0 或 Delete 清除；标有“?”的格子可能读错了。
+Enter 放上盘面，Esc 取消。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>放上盤面</source>
+        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
+        <translation>放上盘面</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>%n 格可能讀錯；%1</source>
+        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
+        <translation>
+            <numerusform>%n 格可能读错；%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dodoru::PhotoTexts</name>
+    <message>
+        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
+        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
+        <translation>这不是读得出的图片（只读 JPEG、PNG 和 BMP）。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>圖片太大：最多讀 %1 百萬像素。</source>
+        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
+        <translation>图片太大：最多读 %1 百万像素。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片資料不完整，檔案可能被截斷了。</source>
+        <translation>图片数据不完整，文件可能被截断了。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>圖片中找不到題目的格子。</source>
+        <translation>图片中找不到题目的格子。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
+        <translation>题目的格子超出了图片的边缘：请拍下整个格子。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>讀不出這張圖片。</source>
+        <translation>读不出这张图片。</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+111"/>
+        <location filename="../ui/main/playfile.cpp" line="+117"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>文件的内容不是游戏进度。</translation>
     </message>
@@ -1313,34 +1371,34 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+81"/>
-        <location line="+84"/>
+        <location filename="../ui/main/playgame.cpp" line="+92"/>
+        <location line="+87"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>作答</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <location line="+166"/>
+        <location line="-83"/>
+        <location line="+202"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-199"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+183"/>
+        <location line="+222"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-76"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1350,12 +1408,12 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>作答中：1–9 填入数字，0 清除，Ctrl+1–9 候选数，H 提示，Ctrl+K 检查。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+26"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+39"/>
         <source>沒有與答案不符的數字。</source>
         <translation>没有与答案不符的数字。</translation>
     </message>
@@ -1367,7 +1425,7 @@ The redo command with the step it makes again (%1).</extracomment>
         </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+82"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1383,13 +1441,13 @@ The redo command with the step it makes again (%1).</extracomment>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+35"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>上次没有正常结束；游戏进度已经找回来了。</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="+53"/>
         <source>無法儲存遊戲進度：
 %1</source>
         <translation>无法保存游戏进度：
@@ -1593,6 +1651,21 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
 </context>
 <context>
+    <name>dodoru::TechniqueLevelCommand</name>
+    <message>
+        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <source>難度依解題技巧</source>
+        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
+        <translation>难度依解题技巧</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>正在依解題技巧產生題目…（Esc 取消）</source>
+        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
+        <translation>正在依解题技巧产生题目…（Esc 取消）</translation>
+    </message>
+</context>
+<context>
     <name>dodoru::TransferTexts</name>
     <message>
         <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
@@ -1753,7 +1826,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+46"/>
+        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>窗口命令</translation>
@@ -1784,125 +1857,6 @@ The redo command with the step it makes again (%1).</extracomment>
         <source>Dodoru - %1 (設計:%2 %3  %4 )</source>
         <extracomment>The main window&apos;s caption. %1: the puzzle&apos;s name, %2: the maker, %3: e-mail address, %4: web page.</extracomment>
         <translation>Dodoru - %1 (设计:%2 %3  %4 )</translation>
-    </message>
-</context>
-<context>
-    <name>dodoru::TechniqueLevelCommand</name>
-    <message>
-        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
-        <source>難度依解題技巧</source>
-        <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
-        <translation>难度依解题技巧</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>正在依解題技巧產生題目…（Esc 取消）</source>
-        <extracomment>The play line while a puzzle is being made by solving technique.</extracomment>
-        <translation>正在依解题技巧产生题目…（Esc 取消）</translation>
-    </message>
-</context>
-<context>
-    <name>dodoru::PhotoReviewDialog</name>
-    <message>
-        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
-        <source>唯一解</source>
-        <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
-        <translation>唯一解</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>有多組解答</source>
-        <translation>有多组解答</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>此題無解</source>
-        <translation>此题无解</translation>
-    </message>
-    <message>
-        <location line="+122"/>
-        <source>核對照片中的題目</source>
-        <extracomment>The caption of the dialog that shows a puzzle read from a photo, to check before it is set up.</extracomment>
-        <translation>核对照片中的题目</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>照片中的格子</source>
-        <extracomment>What a screen reader says of the straightened photo in the dialog.</extracomment>
-        <translation>照片中的格子</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>讀出的題目</source>
-        <translation>读出的题目</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>清除</source>
-        <extracomment>The button that clears the selected cell of the puzzle read from a photo.</extracomment>
-        <translation>清除</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>方向鍵移動，1～9 填入數字，0 或 Delete 清除；標有「?」的格子可能讀錯了。
-Enter 放上盤面，Esc 取消。</source>
-        <extracomment>How to correct the puzzle read from a photo.</extracomment>
-        <translation>方向键移动，1～9 填入数字，0 或 Delete 清除；标有“?”的格子可能读错了。
-Enter 放上盘面，Esc 取消。</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>放上盤面</source>
-        <extracomment>The button that sets up the puzzle read from a photo on the board.</extracomment>
-        <translation>放上盘面</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>%n 格可能讀錯；%1</source>
-        <extracomment>The status of the puzzle read from a photo: %n cells may be read wrong; %1 the verdict of the puzzle as it stands.</extracomment>
-        <translation>
-            <numerusform>%n 格可能读错；%1</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>dodoru::PhotoTexts</name>
-    <message>
-        <location filename="../ui/main/photoimport.cpp" line="+27"/>
-        <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
-        <extracomment>An image that could not be read as a puzzle photo.</extracomment>
-        <translation>这不是读得出的图片（只读 JPEG、PNG 和 BMP）。</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>圖片太大：最多讀 %1 百萬像素。</source>
-        <extracomment>%1: the most pixels a photo may have, in millions.</extracomment>
-        <translation>图片太大：最多读 %1 百万像素。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>圖片資料不完整，檔案可能被截斷了。</source>
-        <translation>图片数据不完整，文件可能被截断了。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>圖片中找不到題目的格子。</source>
-        <translation>图片中找不到题目的格子。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>題目的格子超出了圖片的邊緣：請拍下整個格子。</source>
-        <translation>题目的格子超出了图片的边缘：请拍下整个格子。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>讀不出這張圖片。</source>
-        <translation>读不出这张图片。</translation>
     </message>
 </context>
 </TS>
