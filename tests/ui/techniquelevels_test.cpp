@@ -121,13 +121,15 @@ private slots:
         if (byTechnique) {
             QVERIFY2(techniqueLevelBand(level).holds(rating.ratingTenths), qPrintable(QString::number(rating.ratingTenths)));
             for (std::size_t c = 0; c < 81; ++c) QCOMPARE(digits[c] == 0, digits[80 - c] == 0);
-            QCOMPARE(h->Label3()->text(), QStringLiteral("空格%1").arg(h->session().puzzle().givenCount()));
+            QCOMPARE(h->Label3()->text(), QStringLiteral("空格%1").arg(81 - h->session().puzzle().givenCount()));
             QVERIFY(h->Label3()->isVisible());
         }
         QVERIFY(!bar(h).isVisible());
         h->features().play().hint();
         QVERIFY(bar(h).isVisible());
         QCOMPARE(bar(h).rating(), TechniqueNames::difficulty(rating.ratingTenths));
+        if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty() && byTechnique)
+            h->grab().save(QDir(pictures).filePath(QStringLiteral("level%1-by-technique.png").arg(level)));
         // one undo step gives the board before it back
         h->features().history().undo();
         QCOMPARE(boardDigits(h.window()), kPuzzle);

@@ -585,8 +585,9 @@ void MainWindow::showTechniquePuzzle(int level, const RatedPuzzle& puzzle) {
     setCellTooltips(QString());
     session_->showGeneratedPuzzle(puzzle.puzzle, puzzle.ratingTenths);
     for (ColourLabel* cell : cells_) cell->show();
-    count_->setCaption(tr("空格%1").arg(session_->puzzle().givenCount()));
-    count_->show();
+    showCount();
+    // The keyboard is for the new puzzle, as after a designed generation.
+    features_->editing().keyboard().focusFirstEmptyCell();
 }
 
 // ---- cell editing -------------------------------------------------------------------------------
