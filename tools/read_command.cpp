@@ -3,19 +3,12 @@
 #include <string>
 
 #include "commands.h"
+#include "verdictword.h"
 #include "photoreader.h"
 
 namespace dodoru::cli {
 
 namespace {
-
-const char* verdictWord(SolveVerdict verdict) {
-    switch (verdict) {
-    case SolveVerdict::Unique: return "unique";
-    case SolveVerdict::Several: return "several";
-    default: return "none";
-    }
-}
 
 std::string jsonString(const std::string& text) {
     std::string out = "\"";

@@ -7,6 +7,7 @@
 
 #include "boardtext.h"
 #include "commands.h"
+#include "verdictword.h"
 #include "engine.h"
 #include "texterrors.h"
 #include "textinput.h"
@@ -14,14 +15,6 @@
 namespace dodoru::cli {
 
 namespace {
-
-const char* verdictWord(SolveVerdict verdict) {
-    switch (verdict) {
-    case SolveVerdict::Unique: return "unique";
-    case SolveVerdict::Several: return "several";
-    default: return "none";
-    }
-}
 
 // The JSON's "message" is the text of the window's message label, as the window shows it.
 const char* messageLabelText(BoardMessage message) {
