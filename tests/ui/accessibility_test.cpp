@@ -370,7 +370,7 @@ private slots:
         enterGivens(h.window(), kUniquePuzzle);
         QTest::mouseClick(h->Label1(2), Qt::LeftButton);
         const QRegularExpression english(QStringLiteral("[A-Za-z]{2}"));
-        for (short index : {0, 1, 2, 3, 4, 5, 6, 7, 99}) {
+        for (const short index : std::initializer_list<short>{0, 1, 2, 3, 4, 5, 6, 7, 99}) {
             const QString description = face(h->Command1(index))->text(QAccessible::Description);
             QVERIFY2(!description.isEmpty() && !description.contains(english), qPrintable(description));
             QVERIFY(!h->Command1(index)->toolTip().isEmpty());
@@ -390,7 +390,7 @@ private slots:
         h->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&h.window()));
         h->Command1(2)->setFocus(Qt::TabFocusReason);
-        for (short index : {3, 4, 5, 6, 7, 99}) {
+        for (const short index : std::initializer_list<short>{3, 4, 5, 6, 7, 99}) {
             press(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), h->Command1(index));
         }
