@@ -5,17 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "gridgeometry.h"
+
 namespace dodoru {
 
 // Colours are 0x00BBGGRR values.
 using Colour = std::uint32_t;
 inline constexpr Colour kGivenColour = 0xFF0000;   // blue: the digit is part of the puzzle
 inline constexpr Colour kPlainColour = 0x000000;   // black: cleared or computed by the program
-inline constexpr int kCellCount = 81;
-
-constexpr int rowOf(int cell) { return cell / 9; }
-constexpr int columnOf(int cell) { return cell % 9; }
-constexpr int boxOf(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
 
 // One cell label: its text ("" or one digit 1..9) and its text colour. A colour that was never set
 // is the label's default colour; like every colour but blue it marks the cell as not a given.

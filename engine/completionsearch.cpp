@@ -9,37 +9,6 @@ namespace {
 using Digits = CompletionSearch::Digits;
 constexpr Digits kAllDigits = 0x3FE;
 
-// The 27 units (rows, columns, boxes) and the 20 peers of each cell.
-struct Geometry {
-    std::array<std::array<std::uint8_t, 9>, 27> units{};
-    std::array<std::uint32_t, kCellCount> unitsOf{}; // bits of the row, column and box of a cell
-    std::array<std::array<std::uint8_t, 20>, kCellCount> peers{};
-};
-
-constexpr Geometry makeGeometry() {
-    Geometry g{};
-    for (int i = 0; i < 9; ++i)
-        for (int j = 0; j < 9; ++j) {
-            g.units[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =
-                static_cast<std::uint8_t>(9 * i + j);
-            g.units[static_cast<std::size_t>(9 + i)][static_cast<std::size_t>(j)] =
-                static_cast<std::uint8_t>(9 * j + i);
-            g.units[static_cast<std::size_t>(18 + i)][static_cast<std::size_t>(j)] =
-                static_cast<std::uint8_t>(27 * (i / 3) + 3 * (i % 3) + 9 * (j / 3) + j % 3);
-        }
-    for (int c = 0; c < kCellCount; ++c) {
-        g.unitsOf[static_cast<std::size_t>(c)] =
-            (1u << rowOf(c)) | (1u << (9 + columnOf(c))) | (1u << (18 + boxOf(c)));
-        std::size_t n = 0;
-        for (int p = 0; p < kCellCount; ++p)
-            if (p != c && (rowOf(p) == rowOf(c) || columnOf(p) == columnOf(c) || boxOf(p) == boxOf(c)))
-                g.peers[static_cast<std::size_t>(c)][n++] = static_cast<std::uint8_t>(p);
-    }
-    return g;
-}
-
-constexpr Geometry kGeometry = makeGeometry();
-
 // Digits in a set, looked up: the build targets processors without a population-count instruction.
 constexpr std::array<std::uint8_t, 1024> makeDigitCounts() {
     std::array<std::uint8_t, 1024> counts{};
@@ -82,19 +51,19 @@ bool CompletionSearch::propagate(Marks& marks, Pending& pending, int pendingCoun
         while (pendingCount > 0) {
             const int c = pending[static_cast<std::size_t>(--pendingCount)];
             const Digits d = digits[static_cast<std::size_t>(c)];
-            for (const std::uint8_t p : kGeometry.peers[static_cast<std::size_t>(c)]) {
+            for (const std::uint8_t p : peersOf(c)) {
                 Digits& other = digits[p];
                 if ((other & d) == 0) continue;
                 other = static_cast<Digits>(other & ~d);
                 if (other == 0) return false;
-                dirty |= kGeometry.unitsOf[p];
+                dirty |= unitMaskOf(p);
                 if (single(other)) pending[static_cast<std::size_t>(pendingCount++)] = p;
             }
         }
         if (dirty == 0) return true;
         const int u = std::countr_zero(dirty);
         dirty &= dirty - 1;
-        const auto& unit = kGeometry.units[static_cast<std::size_t>(u)];
+        const auto& unit = unitCells(u);
         Digits once = 0, twice = 0;
         for (const std::uint8_t c : unit) {
             twice = static_cast<Digits>(twice | (once & digits[c]));
@@ -109,7 +78,7 @@ bool CompletionSearch::propagate(Marks& marks, Pending& pending, int pendingCoun
                 if ((digits[c] & bit) == 0) continue;
                 if (digits[c] != bit) {
                     digits[c] = bit;
-                    dirty |= kGeometry.unitsOf[c];
+                    dirty |= unitMaskOf(c);
                     pending[static_cast<std::size_t>(pendingCount++)] = c;
                 }
                 break;
@@ -133,7 +102,7 @@ bool CompletionSearch::place(Marks& marks, int cell, Digits digit) {
     marks.digits[static_cast<std::size_t>(cell)] = digit;
     Pending pending;
     pending[0] = static_cast<std::uint8_t>(cell);
-    return propagate(marks, pending, 1, kGeometry.unitsOf[static_cast<std::size_t>(cell)]);
+    return propagate(marks, pending, 1, unitMaskOf(cell));
 }
 
 bool CompletionSearch::complete(const Marks& marks, int limit) {

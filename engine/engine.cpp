@@ -21,20 +21,13 @@ std::uint32_t digitBit(int value) { return (value > 0 && value < 32) ? (1u << va
 }  // namespace
 
 void Engine::檢查合理性(std::int16_t& result) const {
+    // A digit repeated in a row, a column or a box makes the board unreasonable.
     const auto& grid = state_.Grid;
-    auto at = [&grid](int row, int column) { return grid[static_cast<std::size_t>(9 * row + column)]; };
-    for (int a = 0; a < 9; ++a) {
-        for (int b = 0; b < 9; ++b) {
-            const std::int16_t v = at(a, b);
-            if (v == 0) continue;
-            for (int i = 0; i < 9; ++i)
-                if (i != b && at(a, i) == v) { result = 0; return; }
-            for (int f = 0; f < 9; ++f)
-                if (f != a && at(f, b) == v) { result = 0; return; }
-            for (int j = 3 * (b / 3); j < 3 * (b / 3) + 3; ++j)
-                for (int k = 3 * (a / 3); k < 3 * (a / 3) + 3; ++k)
-                    if (j != b && k != a && at(k, j) == v) { result = 0; return; }
-        }
+    for (int c = 0; c < kCellCount; ++c) {
+        const std::int16_t v = grid[static_cast<std::size_t>(c)];
+        if (v == 0) continue;
+        for (const std::uint8_t p : peersOf(c))
+            if (grid[p] == v) { result = 0; return; }
     }
     result = -1;
 }
@@ -147,9 +140,9 @@ bool Engine::searchNodeByNode(int step, std::int16_t& abort, std::uint64_t budge
         const int c = row[10];
         std::uint32_t candidates = 0;
         for (int k = 1; k <= row[0] && k <= 9; ++k) candidates |= digitBit(row[static_cast<std::size_t>(k)]);
-        steps[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(rowOf(c)),
-                                              static_cast<std::uint8_t>(9 + columnOf(c)),
-                                              static_cast<std::uint8_t>(18 + boxOf(c)), candidates & 0x3FEu};
+        const CellUnits& units = unitsOfCell(c);
+        steps[static_cast<std::size_t>(s)] = {static_cast<std::uint8_t>(c), units[0], units[1], units[2],
+                                              candidates & 0x3FEu};
         searched[static_cast<std::size_t>(c)] = true;
     }
     // Entries of cells the search does not own take part in every check.
@@ -157,8 +150,8 @@ bool Engine::searchNodeByNode(int step, std::int16_t& abort, std::uint64_t budge
     for (int c = 0; c < kCellCount; ++c) {
         const std::uint32_t bit = digitBit(grid[static_cast<std::size_t>(c)]);
         if (searched[static_cast<std::size_t>(c)] || bit == 0) continue;
-        const auto r = static_cast<std::size_t>(rowOf(c)), k = static_cast<std::size_t>(9 + columnOf(c)),
-                   b = static_cast<std::size_t>(18 + boxOf(c));
+        const CellUnits& units = unitsOfCell(c);
+        const std::size_t r = units[0], k = units[1], b = units[2];
         if ((used[r] | used[k] | used[b]) & bit) prefixConsistent = false;
         used[r] |= bit;
         used[k] |= bit;

@@ -38,10 +38,6 @@ void PuzzleState::setPencilMarks(int cell, PencilMarks marks) {
 
 namespace {
 
-bool sameUnit(int a, int b) {
-    return rowOf(a) == rowOf(b) || columnOf(a) == columnOf(b) || boxOf(a) == boxOf(b);
-}
-
 PencilMarks markOf(int digit) {
     return static_cast<PencilMarks>(1u << (digit - 1));
 }
@@ -52,17 +48,15 @@ void PuzzleState::placePlayerDigit(int cell, int digit) {
     if (digit < 1 || digit > 9 || isGiven(cell)) return;
     setCell(cell, digit, CellKind::Player);
     setPencilMarks(cell, 0);
-    for (int other = 0; other < kCellCount; ++other)
-        if (other != cell && sameUnit(cell, other))
-            setPencilMarks(other, static_cast<PencilMarks>(pencilMarks(other) & ~markOf(digit)));
+    for (const int other : peersOf(cell))
+        setPencilMarks(other, static_cast<PencilMarks>(pencilMarks(other) & ~markOf(digit)));
 }
 
 PencilMarks PuzzleState::possibleDigits(int cell) const {
     if (digit(cell) != 0) return 0;
     PencilMarks possible = kAllPencilMarks;
-    for (int other = 0; other < kCellCount; ++other)
-        if (other != cell && digit(other) != 0 && sameUnit(cell, other))
-            possible = static_cast<PencilMarks>(possible & ~markOf(digit(other)));
+    for (const int other : peersOf(cell))
+        if (digit(other) != 0) possible = static_cast<PencilMarks>(possible & ~markOf(digit(other)));
     return possible;
 }
 
@@ -70,12 +64,12 @@ bool PuzzleState::repeatEachOther(int a, int b, bool playerDigits) const {
     const auto counts = [&](int c) {
         return kind(c) == CellKind::Given || (playerDigits && kind(c) == CellKind::Player);
     };
-    return a != b && counts(a) && counts(b) && digit(a) == digit(b) && sameUnit(a, b);
+    return a != b && counts(a) && counts(b) && digit(a) == digit(b) && sees(a, b);
 }
 
 std::vector<int> PuzzleState::repeatsOf(int cell, bool playerDigits) const {
     std::vector<int> repeats;
-    for (int other = 0; other < kCellCount; ++other)
+    for (const int other : peersOf(cell)) // ascending: reading order
         if (repeatEachOther(cell, other, playerDigits)) repeats.push_back(other);
     return repeats;
 }

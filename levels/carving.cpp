@@ -17,10 +17,6 @@ int below(SeededRandom& random, int n) {
     return static_cast<int>(random.nextBits() % static_cast<std::uint64_t>(n));
 }
 
-int boxOf(int cell) {
-    return (cell / 27) * 3 + (cell % 9) / 3;
-}
-
 // Fills the grid by a search that takes the cell with fewest digits left and tries them in random order.
 class GridFiller {
 public:
@@ -33,15 +29,16 @@ public:
 
 private:
     unsigned open(int cell) const {
-        return 0x3FEu & ~(rows_[static_cast<std::size_t>(cell / 9)] | columns_[static_cast<std::size_t>(cell % 9)] |
+        return 0x3FEu & ~(rows_[static_cast<std::size_t>(rowOf(cell))] |
+                          columns_[static_cast<std::size_t>(columnOf(cell))] |
                           boxes_[static_cast<std::size_t>(boxOf(cell))]);
     }
 
     void set(int cell, int digit, bool on) {
         const unsigned bit = 1u << digit;
         auto flip = [&](unsigned& mask) { mask = on ? mask | bit : mask & ~bit; };
-        flip(rows_[static_cast<std::size_t>(cell / 9)]);
-        flip(columns_[static_cast<std::size_t>(cell % 9)]);
+        flip(rows_[static_cast<std::size_t>(rowOf(cell))]);
+        flip(columns_[static_cast<std::size_t>(columnOf(cell))]);
         flip(boxes_[static_cast<std::size_t>(boxOf(cell))]);
         grid_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(on ? digit : 0);
     }
@@ -88,29 +85,25 @@ bool solvedBySingles(DigitGrid grid) {
             ++empty;
             continue;
         }
-        rows[static_cast<std::size_t>(c / 9)] |= bit;
-        columns[static_cast<std::size_t>(c % 9)] |= bit;
+        rows[static_cast<std::size_t>(rowOf(c))] |= bit;
+        columns[static_cast<std::size_t>(columnOf(c))] |= bit;
         boxes[static_cast<std::size_t>(boxOf(c))] |= bit;
     }
     const auto open = [&](int c) {
-        return 0x3FEu & ~(rows[static_cast<std::size_t>(c / 9)] | columns[static_cast<std::size_t>(c % 9)] |
-                          boxes[static_cast<std::size_t>(boxOf(c))]);
+        return 0x3FEu &
+               ~(rows[static_cast<std::size_t>(rowOf(c))] | columns[static_cast<std::size_t>(columnOf(c))] |
+                 boxes[static_cast<std::size_t>(boxOf(c))]);
     };
     const auto place = [&](int c, int digit) {
         const unsigned bit = 1u << digit;
         grid[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(digit);
-        rows[static_cast<std::size_t>(c / 9)] |= bit;
-        columns[static_cast<std::size_t>(c % 9)] |= bit;
+        rows[static_cast<std::size_t>(rowOf(c))] |= bit;
+        columns[static_cast<std::size_t>(columnOf(c))] |= bit;
         boxes[static_cast<std::size_t>(boxOf(c))] |= bit;
         --empty;
     };
-    // The cells of unit u: rows 0..8, columns 9..17, boxes 18..26.
-    const auto cellOf = [](int u, int i) {
-        if (u < 9) return u * 9 + i;
-        if (u < 18) return i * 9 + (u - 9);
-        const int box = u - 18;
-        return (box / 3) * 27 + (box % 3) * 3 + (i / 3) * 9 + i % 3;
-    };
+    // The i-th cell of unit u: rows 0..8, columns 9..17, boxes 18..26.
+    const auto cellOf = [](int u, int i) { return int{unitCells(u)[static_cast<std::size_t>(i)]}; };
     for (bool progress = true; progress && empty > 0;) {
         progress = false;
         for (int c = 0; c < 81; ++c) {

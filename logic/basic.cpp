@@ -89,19 +89,20 @@ std::optional<Step> findHiddenSingle(const Scan& scan) {
 }
 
 std::optional<Step> findPointing(const Scan& scan) {
-    for (int b = 18; b < kUnitCount; ++b)
+    for (int b = boxUnit(0); b < kUnitCount; ++b)
         for (int d = 1; d <= 9; ++d) {
             const unsigned mask = scan.where[at(b)][at(d)];
             if (mask == 0) continue;
             const std::vector<int> cells = cellsOf(b, mask);
-            for (const int line : {rowOf(cells.front()), 9 + columnOf(cells.front())}) {
+            for (const int line : {rowUnit(rowOf(cells.front())), columnUnit(columnOf(cells.front()))}) {
                 const bool inLine = std::all_of(cells.begin(), cells.end(), [&](int c) {
                     return unitsOfCell(c)[0] == line || unitsOfCell(c)[1] == line;
                 });
                 if (!inLine) continue;
                 Step step{Technique::LockedPointing, unitOf(b), cells, digitBit(d), {}, {}};
                 for (const int c : unitCells(line))
-                    if (boxOf(c) != b - 18 && scan.position.has(c, d)) step.eliminations.push_back({c, d});
+                    if (boxUnit(boxOf(c)) != b && scan.position.has(c, d))
+                        step.eliminations.push_back({c, d});
                 if (auto found = finished(step)) return found;
             }
         }
@@ -117,7 +118,7 @@ std::optional<Step> findClaiming(const Scan& scan) {
             const int box = boxOf(cells.front());
             if (!std::all_of(cells.begin(), cells.end(), [&](int c) { return boxOf(c) == box; })) continue;
             Step step{Technique::LockedClaiming, unitOf(line), cells, digitBit(d), {}, {}};
-            for (const int c : unitCells(18 + box))
+            for (const int c : unitCells(boxUnit(box)))
                 if (unitsOfCell(c)[0] != line && unitsOfCell(c)[1] != line && scan.position.has(c, d))
                     step.eliminations.push_back({c, d});
             if (auto found = finished(step)) return found;

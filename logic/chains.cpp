@@ -46,8 +46,9 @@ public:
                     const int n = kCandidates + ((d - 1) * 9 + b) * 6 + k;
                     digit_[at(n)] = d;
                     std::vector<int>& cells = cells_[at(n)];
-                    for (const int c : unitCells(18 + b)) {
-                        const bool inLine = k < 3 ? rowOf(c) == 3 * (b / 3) + k : columnOf(c) == 3 * (b % 3) + k - 3;
+                    for (const int c : unitCells(boxUnit(b))) {
+                        const bool inLine =
+                            k < 3 ? rowOf(c) == boxTopRow(b) + k : columnOf(c) == boxLeftColumn(b) + k - 3;
                         if (inLine && p.has(c, d)) cells.push_back(c);
                     }
                     if (cells.size() < 2) cells.clear();
@@ -345,9 +346,9 @@ void keepNeeded(const Position& start, Contradiction& proof) {
         for (Digits ds = start.candidates(proof.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
             need(takenBy(proof.failCell, lowestDigit(ds), count));
     } else {
-        const int u = proof.failUnit.kind == UnitKind::Row      ? proof.failUnit.index
-                      : proof.failUnit.kind == UnitKind::Column ? 9 + proof.failUnit.index
-                                                                : 18 + proof.failUnit.index;
+        const int u = proof.failUnit.kind == UnitKind::Row      ? rowUnit(proof.failUnit.index)
+                      : proof.failUnit.kind == UnitKind::Column ? columnUnit(proof.failUnit.index)
+                                                                : boxUnit(proof.failUnit.index);
         for (const int c : unitCells(u))
             if (start.has(c, proof.failDigit)) need(takenBy(c, proof.failDigit, count));
     }

@@ -214,13 +214,13 @@ std::optional<Step> findEmptyRectangle(const Scan& scan) {
         for (int b = 0; b < 9; ++b) {
             const std::vector<int> places = [&] {
                 std::vector<int> cells;
-                for (const int c : unitCells(18 + b))
+                for (const int c : unitCells(boxUnit(b)))
                     if (p.has(c, d)) cells.push_back(c);
                 return cells;
             }();
             if (places.size() < 2) continue;
-            for (int r = 3 * (b / 3); r < 3 * (b / 3) + 3; ++r)
-                for (int k = 3 * (b % 3); k < 3 * (b % 3) + 3; ++k) {
+            for (int r = boxTopRow(b); r < boxTopRow(b) + 3; ++r)
+                for (int k = boxLeftColumn(b); k < boxLeftColumn(b) + 3; ++k) {
                     // Every place of d in the box lies in row r or column k, and some lie off each.
                     std::vector<int> inRow, inColumn, rowOnly, columnOnly;
                     bool cross = true;
@@ -238,18 +238,24 @@ std::optional<Step> findEmptyRectangle(const Scan& scan) {
                         const std::vector<int>& near = turn == 0 ? inRow : inColumn; // cells the link's end sees
                         const std::vector<int>& far = turn == 0 ? columnOnly : rowOnly;
                         for (int line = 0; line < 9; ++line) {
-                            if (turn == 0 ? line / 3 == b % 3 : line / 3 == b / 3) continue;
-                            const int u = turn == 0 ? 9 + line : line;
+                            if (turn == 0 ? stackOf(line) == boxStack(b) : bandOf(line) == boxBand(b))
+                                continue;
+                            const int u = turn == 0 ? columnUnit(line) : rowUnit(line);
                             const unsigned mask = scan.where[at(u)][at(d)];
                             if (std::popcount(mask) != 2) continue;
+                            const std::array<int, 2> ends = {unitCells(u)[at(std::countr_zero(mask))],
+                                                             unitCells(u)[at(31 - std::countl_zero(mask))]};
                             for (int e = 0; e < 2; ++e) {
-                                const int a = unitCells(u)[at(e == 0 ? std::countr_zero(mask) : 31 - std::countl_zero(mask))];
-                                const int other = unitCells(u)[at(e == 1 ? std::countr_zero(mask) : 31 - std::countl_zero(mask))];
+                                const int a = ends[at(e)], other = ends[at(1 - e)];
                                 if (turn == 0 ? rowOf(a) != r : columnOf(a) != k) continue;
-                                if (turn == 0 ? rowOf(other) / 3 == b / 3 : columnOf(other) / 3 == b % 3) continue;
-                                const int target = turn == 0 ? 9 * rowOf(other) + k : 9 * r + columnOf(other);
+                                if (turn == 0 ? bandOf(rowOf(other)) == boxBand(b)
+                                              : stackOf(columnOf(other)) == boxStack(b))
+                                    continue;
+                                const int target =
+                                    turn == 0 ? cellAt(rowOf(other), k) : cellAt(r, columnOf(other));
                                 if (!p.has(target, d)) continue;
-                                Step step{Technique::EmptyRectangle, unitOf(18 + b), places, digitBit(d), {}, {{target, d}}};
+                                const Unit box = unitOf(boxUnit(b));
+                                Step step{Technique::EmptyRectangle, box, places, digitBit(d), {}, {{target, d}}};
                                 step.cells.push_back(a);
                                 step.cells.push_back(other);
                                 step.chain = {node(other, d, false), node(a, d, true), ChainNode{near, d, false},

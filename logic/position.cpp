@@ -10,71 +10,12 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-struct UnitTables {
-    std::array<std::array<int, 9>, kUnitCount> cells{};
-    std::array<std::array<int, 3>, kCellCount> unitsOfCell{};
-    std::array<std::array<int, 20>, kCellCount> peers{};
-    std::array<std::array<bool, kCellCount>, kCellCount> sees{};
-
-    UnitTables() {
-        for (int u = 0; u < 9; ++u)
-            for (int k = 0; k < 9; ++k) {
-                cells[at(u)][at(k)] = 9 * u + k;
-                cells[at(9 + u)][at(k)] = 9 * k + u;
-                cells[at(18 + u)][at(k)] = 27 * (u / 3) + 3 * (u % 3) + 9 * (k / 3) + k % 3;
-            }
-        for (int c = 0; c < kCellCount; ++c) {
-            unitsOfCell[at(c)] = {rowOf(c), 9 + columnOf(c), 18 + boxOf(c)};
-            int n = 0;
-            for (int o = 0; o < kCellCount; ++o) {
-                const bool peer =
-                    o != c && (rowOf(o) == rowOf(c) || columnOf(o) == columnOf(c) || boxOf(o) == boxOf(c));
-                sees[at(c)][at(o)] = peer;
-                if (peer) peers[at(c)][at(n++)] = o;
-            }
-        }
-    }
-};
-
-const UnitTables& tables() {
-    static const UnitTables instance;
-    return instance;
-}
-
 } // namespace
-
-const std::array<int, 9>& unitCells(int unit) {
-    return tables().cells[at(unit)];
-}
 
 Unit unitOf(int unit) {
     if (unit < 9) return {UnitKind::Row, unit};
     if (unit < 18) return {UnitKind::Column, unit - 9};
     return {UnitKind::Box, unit - 18};
-}
-
-int unitNumber(Unit unit) {
-    switch (unit.kind) {
-    case UnitKind::Row:
-        return unit.index;
-    case UnitKind::Column:
-        return 9 + unit.index;
-    case UnitKind::Box:
-        return 18 + unit.index;
-    case UnitKind::None:
-        break;
-    }
-    return -1;
-}
-
-const std::array<int, 3>& unitsOfCell(int cell) {
-    return tables().unitsOfCell[at(cell)];
-}
-const std::array<int, 20>& peersOf(int cell) {
-    return tables().peers[at(cell)];
-}
-bool sees(int a, int b) {
-    return tables().sees[at(a)][at(b)];
 }
 
 Position Position::fromDigits(const DigitGrid& digits) {

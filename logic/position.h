@@ -24,22 +24,16 @@ constexpr int lowestDigit(Digits digits) {
     return std::countr_zero(static_cast<unsigned>(digits));
 }
 
-// The 27 units: rows 0..8, columns 9..17, boxes 18..26; their cells in reading order.
+// A unit as a step names it: a row, a column or a box and its number within its kind.
 enum class UnitKind { None, Row, Column, Box };
 struct Unit {
     UnitKind kind = UnitKind::None;
     int index = 0; // 0..8 within its kind
     bool operator==(const Unit&) const = default;
 };
-inline constexpr int kUnitCount = 27;
-const std::array<int, 9>& unitCells(int unit);
+// The unit numbered `unit` (0..26) by its kind. The cells, units and peers are the grid's own
+// (gridgeometry.h).
 Unit unitOf(int unit);
-int unitNumber(Unit unit); // 0..26
-// The three units of a cell: its row, column and box numbers.
-const std::array<int, 3>& unitsOfCell(int cell);
-// The 20 cells that share a unit with `cell`.
-const std::array<int, 20>& peersOf(int cell);
-bool sees(int a, int b); // distinct cells sharing a unit
 
 struct CellDigit {
     int cell = 0;

@@ -125,8 +125,9 @@ std::optional<Step> findUniqueRectangle(const Scan& scan) {
             for (int c1 = 0; c1 < 9; ++c1)
                 for (int c2 = c1 + 1; c2 < 9; ++c2) {
                     // Two boxes exactly: the rows in one band or the columns in one stack, not both.
-                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
-                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2};
+                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
+                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
+                                                        cellAt(r2, c2)};
                     int extra = -1;
                     Digits pair = 0;
                     int bivalue = 0;
@@ -237,8 +238,9 @@ template <typename Visit> std::optional<Step> forEachRectangle(const Scan& scan,
         for (int r2 = r1 + 1; r2 < 9; ++r2)
             for (int c1 = 0; c1 < 9; ++c1)
                 for (int c2 = c1 + 1; c2 < 9; ++c2) {
-                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
-                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c2, 9 * r2 + c1};
+                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
+                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c2),
+                                                        cellAt(r2, c1)};
                     bool empty = true;
                     for (const int c : corners) empty = empty && p.digit(c) == 0;
                     if (!empty) continue;
@@ -505,8 +507,9 @@ std::optional<Step> findHiddenRectangle(const Scan& scan) {
         for (int r2 = r1 + 1; r2 < 9; ++r2)
             for (int c1 = 0; c1 < 9; ++c1)
                 for (int c2 = c1 + 1; c2 < 9; ++c2) {
-                    if ((r1 / 3 == r2 / 3) == (c1 / 3 == c2 / 3)) continue;
-                    const std::array<int, 4> corners = {9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2};
+                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
+                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
+                                                        cellAt(r2, c2)};
                     for (int i = 0; i < 4; ++i) {
                         // A bivalue corner, and the corner across from it.
                         const int floor = corners[at(i)], across = corners[at(3 - i)];

@@ -57,7 +57,7 @@ private:
 
 QRectF cellRect(const QRectF& grid, int cell) {
     const double side = grid.width() / 9;
-    return QRectF(grid.left() + side * (cell % 9), grid.top() + side * (cell / 9), side, side);
+    return QRectF(grid.left() + side * columnOf(cell), grid.top() + side * rowOf(cell), side, side);
 }
 
 void drawGridLines(QPainter& painter, const DeviceScale& scale, const QRectF& grid) {
@@ -68,7 +68,7 @@ void drawGridLines(QPainter& painter, const DeviceScale& scale, const QRectF& gr
         pen.setCapStyle(Qt::SquareCap);
         painter.setPen(pen);
         for (int i = 0; i <= 9; ++i) {
-            if ((i % 3 == 0) != thick) continue;
+            if (isBoxEdge(i) != thick) continue;
             painter.drawLine(QPointF(g.left() + step * i, g.top()), QPointF(g.left() + step * i, g.bottom()));
             painter.drawLine(QPointF(g.left(), g.top() + step * i), QPointF(g.right(), g.top() + step * i));
         }

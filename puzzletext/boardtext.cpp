@@ -151,7 +151,7 @@ std::string writeGrid(const Board& board, CellsWritten which) {
     for (int r = 0; r < 9; ++r) {
         for (int k = 0; k < 9; ++k) {
             if (k > 0) out += k % 3 == 0 ? " | " : " ";
-            out += shownDigit(board, 9 * r + k, which, '.');
+            out += shownDigit(board, cellAt(r, k), which, '.');
         }
         out += '\n';
     }
@@ -165,7 +165,7 @@ std::string writeMarkedGrid(const Board& board) {
         if (r % 3 == 0) out += rule;
         for (int k = 0; k < 9; ++k) {
             if (k % 3 == 0) out += "| ";
-            const Cell& cell = board.cell(9 * r + k);
+            const Cell& cell = board.cell(cellAt(r, k));
             out += cell.empty() ? '.' : static_cast<char>('0' + cell.value());
             out += cell.isGiven() ? '*' : ' ';
         }

@@ -139,7 +139,7 @@ std::string detailWords(const Step& step) {
         for (const int c : step.cells) {
             bool covered = false;
             for (const logic::Unit& line : step.coverLines)
-                covered = covered || (line.kind == UnitKind::Row ? c / 9 : c % 9) == line.index;
+                covered = covered || (line.kind == UnitKind::Row ? rowOf(c) : columnOf(c)) == line.index;
             if (!covered) fins.push_back(c);
         }
         if (!fins.empty()) out += ", fins " + cellList(fins);
@@ -316,7 +316,7 @@ std::string ratingText(int tenths) {
 }
 
 std::string cellName(int cell) {
-    return "r" + std::to_string(cell / 9 + 1) + "c" + std::to_string(cell % 9 + 1);
+    return "r" + std::to_string(rowOf(cell) + 1) + "c" + std::to_string(columnOf(cell) + 1);
 }
 
 std::string stepWords(const Step& step) {

@@ -5,19 +5,6 @@
 namespace dodoru {
 namespace {
 
-TEST(CellNumbering, RowsColumnsAndBoxes) {
-    EXPECT_EQ(rowOf(0), 0);
-    EXPECT_EQ(columnOf(8), 8);
-    EXPECT_EQ(rowOf(9), 1);
-    EXPECT_EQ(columnOf(9), 0);
-    EXPECT_EQ(rowOf(80), 8);
-    EXPECT_EQ(columnOf(80), 8);
-    EXPECT_EQ(boxOf(40), 4);
-    EXPECT_EQ(boxOf(20), 0);
-    EXPECT_EQ(boxOf(33), 5);
-    EXPECT_EQ(boxOf(60), 8);
-}
-
 TEST(CellState, OnlyBlueIsAGiven) {
     Cell cell;
     EXPECT_FALSE(cell.isGiven()) << "a label whose colour was never set is not a given";

@@ -41,7 +41,7 @@ Position shaped(const std::string& spec) {
                     p.eliminate(cell(row, column), d);
         } else if (item[0] == 'b') {
             const int box = item[1] - '1', d = item[3] - '0';
-            for (const int c : unitCells(18 + box)) {
+            for (const int c : dodoru::unitCells(dodoru::boxUnit(box))) {
                 const std::string name = "r" + std::to_string(c / 9 + 1) + "c" + std::to_string(c % 9 + 1);
                 if (item.find(name, 4) == std::string::npos) p.eliminate(c, d);
             }

@@ -44,8 +44,6 @@ public:
     CellKeyboard(QWidget& window, const std::array<CellLabel*, kCellCount>& cells, DigitChooser& chooser,
                  BoardSession& session);
 
-    // The cell that takes the focus when the grid gets it.
-    int tabStop() const { return tabStop_; }
     bool gridHasFocus() const;
     // A new puzzle to play: the grid takes the keyboard focus on its first empty cell, with nothing
     // selected and its focus mark held until the first key, so the board looks as it did. Where the grid
@@ -79,7 +77,7 @@ private:
     std::array<CellLabel*, kCellCount> cells_;
     DigitChooser& chooser_;
     BoardSession& session_;
-    int tabStop_ = 0;
+    int tabStop_ = 0; // the cell that takes the focus when the grid gets it
     bool quietFocus_ = false; // the focus comes to the grid without selecting
     // The chooser's label for assistive technology, which on Linux names a combo box by its text.
     QLabel* chooserLabel_;

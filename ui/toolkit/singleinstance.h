@@ -35,10 +35,6 @@ public:
     Start start();
 
     QString lockFilePath() const { return lockPath_; }
-    // The local socket's path: the same for every copy that uses this save file, in a folder only this
-    // user may enter ($XDG_RUNTIME_DIR, else a folder of mode 700 of the user's in the temporary
-    // folder); empty when there is no such folder.
-    QString serverName() const { return serverName_; }
     // Why the first copy does not listen (no private folder, or the socket could not be made); empty
     // when it listens. A later start then cannot find it.
     QString listenError() const { return listenError_; }
@@ -55,6 +51,9 @@ private:
     void listen();
 
     QString lockPath_;
+    // The local socket's path: the same for every copy that uses this save file, in a folder only this
+    // user may enter ($XDG_RUNTIME_DIR, else a folder of mode 700 of the user's in the temporary
+    // folder); empty when there is no such folder.
     QString serverName_;
     QString listenError_;
     QLockFile lock_;

@@ -1,7 +1,6 @@
 #include "windowcommand.h"
 
 #include <QAction>
-#include <QWidget>
 
 namespace dodoru {
 
@@ -11,13 +10,6 @@ QAction* makeWindowCommand(QObject* owner, const QString& text, const QList<QKey
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
     action->setToolTip(tooltip);
-    return action;
-}
-
-QAction* addWindowCommand(QWidget& window, QObject* owner, const QString& text,
-                          const QList<QKeySequence>& shortcuts, const QString& tooltip) {
-    QAction* action = makeWindowCommand(owner, text, shortcuts, tooltip);
-    window.addAction(action);
     return action;
 }
 

@@ -6,7 +6,6 @@
 
 class QAction;
 class QObject;
-class QWidget;
 
 namespace dodoru {
 
@@ -14,9 +13,5 @@ namespace dodoru {
 // shortcuts work wherever the focus is in the window, and the window's context menu lists it.
 QAction* makeWindowCommand(QObject* owner, const QString& text, const QList<QKeySequence>& shortcuts,
                            const QString& tooltip);
-
-// The same, added to `window` at once.
-QAction* addWindowCommand(QWidget& window, QObject* owner, const QString& text,
-                          const QList<QKeySequence>& shortcuts, const QString& tooltip);
 
 } // namespace dodoru
