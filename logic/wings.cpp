@@ -28,6 +28,22 @@ void eliminateSeeingAll(const Scan& scan, int d, const std::vector<int>& targets
     }
 }
 
+// Calls `visit(corners)`, corners r1c1, r1c2, r2c1, r2c2, for each rectangle of cells in exactly two
+// boxes (its rows in one band or its columns in one stack, not both), rows before columns in order,
+// until it gives a step.
+template <typename Visit> std::optional<Step> forEachTwoBoxRectangle(Visit&& visit) {
+    for (int r1 = 0; r1 < 9; ++r1)
+        for (int r2 = r1 + 1; r2 < 9; ++r2)
+            for (int c1 = 0; c1 < 9; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
+                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
+                                                        cellAt(r2, c2)};
+                    if (auto step = visit(corners)) return step;
+                }
+    return std::nullopt;
+}
+
 std::vector<int> cellsWithCount(const Position& position, int count) {
     std::vector<int> cells;
     for (int c = 0; c < kCellCount; ++c)
@@ -120,36 +136,28 @@ std::optional<Step> findWWing(const Scan& scan) {
 std::optional<Step> findUniqueRectangle(const Scan& scan) {
     if (!scan.uniqueSolution) return std::nullopt;
     const Position& p = scan.position;
-    for (int r1 = 0; r1 < 9; ++r1)
-        for (int r2 = r1 + 1; r2 < 9; ++r2)
-            for (int c1 = 0; c1 < 9; ++c1)
-                for (int c2 = c1 + 1; c2 < 9; ++c2) {
-                    // Two boxes exactly: the rows in one band or the columns in one stack, not both.
-                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
-                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
-                                                        cellAt(r2, c2)};
-                    int extra = -1;
-                    Digits pair = 0;
-                    int bivalue = 0;
-                    for (const int c : corners) {
-                        if (p.digit(c) != 0) break;
-                        if (digitCount(p.candidates(c)) == 2) {
-                            if (pair != 0 && pair != p.candidates(c)) break;
-                            pair = p.candidates(c);
-                            ++bivalue;
-                        } else {
-                            extra = c;
-                        }
-                    }
-                    if (bivalue != 3 || extra < 0 || (p.candidates(extra) & pair) != pair) continue;
-                    // The four corners holding only the pair would let its two digits swap: a second
-                    // solution. So the fourth corner holds neither.
-                    Step step{Technique::UniqueRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {}};
-                    for (Digits ds = pair; ds != 0; ds &= static_cast<Digits>(ds - 1))
-                        step.eliminations.push_back({extra, lowestDigit(ds)});
-                    if (auto found = finished(step)) return found;
-                }
-    return std::nullopt;
+    return forEachTwoBoxRectangle([&](const std::array<int, 4>& corners) -> std::optional<Step> {
+        int extra = -1;
+        Digits pair = 0;
+        int bivalue = 0;
+        for (const int c : corners) {
+            if (p.digit(c) != 0) break;
+            if (digitCount(p.candidates(c)) == 2) {
+                if (pair != 0 && pair != p.candidates(c)) break;
+                pair = p.candidates(c);
+                ++bivalue;
+            } else {
+                extra = c;
+            }
+        }
+        if (bivalue != 3 || extra < 0 || (p.candidates(extra) & pair) != pair) return std::nullopt;
+        // The four corners holding only the pair would let its two digits swap: a second
+        // solution. So the fourth corner holds neither.
+        Step step{Technique::UniqueRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {}};
+        for (Digits ds = pair; ds != 0; ds &= static_cast<Digits>(ds - 1))
+            step.eliminations.push_back({extra, lowestDigit(ds)});
+        return finished(step);
+    });
 }
 
 std::optional<Step> findSimpleColouring(const Scan& scan) {
@@ -234,28 +242,23 @@ namespace {
 // corners (in one row or one column) hold just the same two digits and whose roof corners hold both.
 template <typename Visit> std::optional<Step> forEachRectangle(const Scan& scan, Visit&& visit) {
     const Position& p = scan.position;
-    for (int r1 = 0; r1 < 9; ++r1)
-        for (int r2 = r1 + 1; r2 < 9; ++r2)
-            for (int c1 = 0; c1 < 9; ++c1)
-                for (int c2 = c1 + 1; c2 < 9; ++c2) {
-                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
-                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c2),
-                                                        cellAt(r2, c1)};
-                    bool empty = true;
-                    for (const int c : corners) empty = empty && p.digit(c) == 0;
-                    if (!empty) continue;
-                    // Floors: two neighbouring corners of the cycle.
-                    for (int i = 0; i < 4; ++i) {
-                        const std::array<int, 2> floor = {corners[at(i)], corners[at((i + 1) % 4)]};
-                        const std::array<int, 2> roof = {corners[at((i + 3) % 4)], corners[at((i + 2) % 4)]};
-                        const Digits pair = p.candidates(floor[0]);
-                        if (digitCount(pair) != 2 || p.candidates(floor[1]) != pair) continue;
-                        if ((p.candidates(roof[0]) & pair) != pair || (p.candidates(roof[1]) & pair) != pair) continue;
-                        if (p.candidates(roof[0]) == pair || p.candidates(roof[1]) == pair) continue;
-                        if (auto step = visit(floor, roof, pair)) return step;
-                    }
-                }
-    return std::nullopt;
+    return forEachTwoBoxRectangle([&](const std::array<int, 4>& square) -> std::optional<Step> {
+        // The corners as a cycle: r1c1, r1c2, r2c2, r2c1.
+        const std::array<int, 4> corners = {square[0], square[1], square[3], square[2]};
+        for (const int c : corners)
+            if (p.digit(c) != 0) return std::nullopt;
+        // Floors: two neighbouring corners of the cycle.
+        for (int i = 0; i < 4; ++i) {
+            const std::array<int, 2> floor = {corners[at(i)], corners[at((i + 1) % 4)]};
+            const std::array<int, 2> roof = {corners[at((i + 3) % 4)], corners[at((i + 2) % 4)]};
+            const Digits pair = p.candidates(floor[0]);
+            if (digitCount(pair) != 2 || p.candidates(floor[1]) != pair) continue;
+            if ((p.candidates(roof[0]) & pair) != pair || (p.candidates(roof[1]) & pair) != pair) continue;
+            if (p.candidates(roof[0]) == pair || p.candidates(roof[1]) == pair) continue;
+            if (auto step = visit(floor, roof, pair)) return step;
+        }
+        return std::nullopt;
+    });
 }
 
 Step rectangleStep(Technique technique, const std::array<int, 2>& floor, const std::array<int, 2>& roof,
@@ -503,37 +506,31 @@ namespace dodoru::logic::detail {
 std::optional<Step> findHiddenRectangle(const Scan& scan) {
     if (!scan.uniqueSolution) return std::nullopt;
     const Position& p = scan.position;
-    for (int r1 = 0; r1 < 9; ++r1)
-        for (int r2 = r1 + 1; r2 < 9; ++r2)
-            for (int c1 = 0; c1 < 9; ++c1)
-                for (int c2 = c1 + 1; c2 < 9; ++c2) {
-                    if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
-                    const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
-                                                        cellAt(r2, c2)};
-                    for (int i = 0; i < 4; ++i) {
-                        // A bivalue corner, and the corner across from it.
-                        const int floor = corners[at(i)], across = corners[at(3 - i)];
-                        const Digits pair = p.candidates(floor);
-                        if (p.digit(floor) != 0 || digitCount(pair) != 2) continue;
-                        bool all = true;
-                        for (const int c : corners) all = all && p.digit(c) == 0 && (p.candidates(c) & pair) == pair;
-                        if (!all) continue;
-                        for (Digits xs = pair; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
-                            const int x = lowestDigit(xs);
-                            const int y = lowestDigit(static_cast<Digits>(pair & ~digitBit(x)));
-                            // x has no other place in the far corner's row and column than the rectangle: were
-                            // the far corner y, x would fill the two corners beside it and the pair the rest,
-                            // free to swap.
-                            if (std::popcount(static_cast<unsigned>(scan.where[at(rowOf(across))][at(x)])) != 2 ||
-                                std::popcount(static_cast<unsigned>(scan.where[at(9 + columnOf(across))][at(x)])) != 2)
-                                continue;
-                            Step step{Technique::HiddenRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {{across, y}}};
-                            step.linkDigit = x;
-                            if (auto found = finished(step)) return found;
-                        }
-                    }
-                }
-    return std::nullopt;
+    return forEachTwoBoxRectangle([&](const std::array<int, 4>& corners) -> std::optional<Step> {
+        for (int i = 0; i < 4; ++i) {
+            // A bivalue corner, and the corner across from it.
+            const int floor = corners[at(i)], across = corners[at(3 - i)];
+            const Digits pair = p.candidates(floor);
+            if (p.digit(floor) != 0 || digitCount(pair) != 2) continue;
+            bool all = true;
+            for (const int c : corners) all = all && p.digit(c) == 0 && (p.candidates(c) & pair) == pair;
+            if (!all) continue;
+            for (Digits xs = pair; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
+                const int x = lowestDigit(xs);
+                const int y = lowestDigit(static_cast<Digits>(pair & ~digitBit(x)));
+                // x has no other place in the far corner's row and column than the rectangle: were
+                // the far corner y, x would fill the two corners beside it and the pair the rest,
+                // free to swap.
+                if (std::popcount(static_cast<unsigned>(scan.where[at(rowOf(across))][at(x)])) != 2 ||
+                    std::popcount(static_cast<unsigned>(scan.where[at(9 + columnOf(across))][at(x)])) != 2)
+                    continue;
+                Step step{Technique::HiddenRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {{across, y}}};
+                step.linkDigit = x;
+                if (auto found = finished(step)) return found;
+            }
+        }
+        return std::nullopt;
+    });
 }
 
 } // namespace dodoru::logic::detail
