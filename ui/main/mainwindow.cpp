@@ -565,10 +565,7 @@ void MainWindow::generate(int level) {
     pump_->startCommand();
     const GenerationResult result = session_->generate(level, *services_.random, services_.puzzleLog.get());
     if (result.outcome != GenerationOutcome::Accepted) return; // the window is closing
-    for (ColourLabel* cell : cells_) cell->show();
-    showCount();
-    // The keyboard is for the new puzzle; the window looks as it did until the first key.
-    features_->editing().keyboard().focusFirstEmptyCell();
+    showNewPuzzle();
     if (!result.log.ok)
         services_.messageBoxes->show(this, logFailedText(result.log), MessageButtons::Ok, MessageIcon::Warning);
 }
@@ -584,9 +581,13 @@ void MainWindow::showTechniquePuzzle(int level, const RatedPuzzle& puzzle) {
     setCellPointers(MousePointer::Default);
     setCellTooltips(QString());
     session_->showGeneratedPuzzle(puzzle.puzzle, puzzle.ratingTenths);
+    showNewPuzzle();
+}
+
+void MainWindow::showNewPuzzle() {
     for (ColourLabel* cell : cells_) cell->show();
     showCount();
-    // The keyboard is for the new puzzle, as after a designed generation.
+    // The keyboard is for the new puzzle; the window looks as it did until the first key.
     features_->editing().keyboard().focusFirstEmptyCell();
 }
 

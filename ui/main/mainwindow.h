@@ -123,6 +123,8 @@ private:
     void generate(int level);
     // A puzzle made by solving technique away from the window's thread, shown as a generation ends.
     void showTechniquePuzzle(int level, const RatedPuzzle& puzzle);
+    // A generation's new puzzle on the board: every cell shown, its count, the keyboard on its first empty cell.
+    void showNewPuzzle();
 
     void showAboutBox();
     void loadSaveFile();

@@ -231,14 +231,18 @@ void PlayGame::engage() {
     showBar();
 }
 
-void PlayGame::showBar() {
-    if (!bar_->isHidden()) return;
+void PlayGame::placeBar() {
     // Across the banner up to the count, or across the whole line when no count is shown.
     const bool count = inFront_ != nullptr && !inFront_->isHidden();
     bar_->setGeometry(0, 0, count ? inFront_->x() : window_.width(), bar_->height());
     bar_->show();
     bar_->raise();
     if (inFront_) inFront_->raise();
+}
+
+void PlayGame::showBar() {
+    if (!bar_->isHidden()) return;
+    placeBar();
     showTime();
     bar_->setRating(TechniqueNames::difficulty(session_.ratingTenths()));
     say(restingText());
@@ -335,11 +339,7 @@ void PlayGame::showBusy(const QString& text) {
     shownForBusy_ = bar_->isHidden();
     messageBeforeBusy_ = bar_->message();
     if (shownForBusy_) {
-        const bool count = inFront_ != nullptr && !inFront_->isHidden();
-        bar_->setGeometry(0, 0, count ? inFront_->x() : window_.width(), bar_->height());
-        bar_->show();
-        bar_->raise();
-        if (inFront_) inFront_->raise();
+        placeBar();
         bar_->setTime(QString());
         bar_->setRating(QString());
     }

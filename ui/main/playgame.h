@@ -106,6 +106,8 @@ private:
     // played from the moment it is shown, but the line waits for the first move, so that a user who
     // only generates puzzles sees the window as it always was.
     void engage();
+    // Puts the line on the window, in front of the board, the count still in front of it.
+    void placeBar();
     void showBar();
     void checkSolved();
     // The line as it stands between commands: the keys, or that the puzzle is done.
