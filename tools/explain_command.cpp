@@ -8,6 +8,7 @@
 
 #include "boardtext.h"
 #include "commands.h"
+#include "jsonwriter.h"
 #include "logicsolver.h"
 #include "options.h"
 #include "stepwords.h"
@@ -62,13 +63,20 @@ std::string verdictWords(PuzzleVerdict verdict) {
 std::string refusal(const char* command, PuzzleVerdict verdict, bool json) {
     const std::string need = std::string(command) + " needs a puzzle with one solution";
     if (!json) return verdictWords(verdict) + "; " + need + ".\n";
-    return std::string("{\"verdict\": \"") + verdictId(verdict) +
-           "\", \"puzzle_error\": " + (verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
-           ", \"solved\": false, \"error\": \"" + need + "\"}\n";
+    Json answer;
+    answer["verdict"] = verdictId(verdict);
+    answer["puzzle_error"] = verdict == PuzzleVerdict::PuzzleError;
+    answer["solved"] = false;
+    answer["error"] = need;
+    return writeJson(answer) + "\n";
 }
 
 std::string hardestId(const std::optional<logic::Technique>& hardest) {
     return hardest ? std::string(logic::techniqueId(*hardest)) : std::string("none");
+}
+
+Json hardestJson(const std::optional<logic::Technique>& hardest) {
+    return hardest ? Json(logic::techniqueId(*hardest)) : Json(nullptr);
 }
 
 std::string explainText(const Board& board, bool json) {
@@ -78,16 +86,18 @@ std::string explainText(const Board& board, bool json) {
     int number = 0;
     for (const logic::Step& step : e.steps) {
         ++number;
-        out += json ? stepJson(step, number) + "\n" : std::to_string(number) + ". " + stepWords(step) + "\n";
+        out += json ? writeJson(stepJson(step, number)) + "\n" : std::to_string(number) + ". " + stepWords(step) + "\n";
     }
-    const std::string rating = ratingText(e.ratingTenths);
-    if (json)
-        return out + "{\"rating\": " + rating +
-               ", \"hardest\": " + (e.hardest ? "\"" + hardestId(e.hardest) + "\"" : std::string("null")) +
-               ", \"steps\": " + std::to_string(e.steps.size()) +
-               ", \"solved\": " + (e.solved ? "true" : "false") + "}\n";
-    out +=
-        "Rating " + rating + " (" + std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
+    if (json) {
+        Json closing;
+        closing["rating"] = ratingJson(e.ratingTenths);
+        closing["hardest"] = hardestJson(e.hardest);
+        closing["steps"] = e.steps.size();
+        closing["solved"] = e.solved;
+        return out + writeJson(closing) + "\n";
+    }
+    out += "Rating " + ratingText(e.ratingTenths) + " (" +
+           std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
     if (e.hardest) out += ", hardest step: " + techniqueName(*e.hardest);
     out += "; " + std::to_string(e.steps.size()) + (e.steps.size() == 1 ? " step" : " steps");
     return out + (e.solved ? ", solved.\n" : ", not solved.\n");
@@ -96,29 +106,34 @@ std::string explainText(const Board& board, bool json) {
 std::string hintText(const Board& board, bool json) {
     const logic::Hint h = logic::hint(digitsOf(board));
     if (h.verdict != PuzzleVerdict::Unique) return refusal("hint", h.verdict, json);
-    if (!h.step) return json ? "{\"solved\": true}\n" : "The board is solved.\n";
-    return json ? stepJson(*h.step, 1) + "\n" : stepWords(*h.step) + "\n";
+    if (!h.step) return json ? writeJson(Json{{"solved", true}}) + "\n" : "The board is solved.\n";
+    return json ? writeJson(stepJson(*h.step, 1)) + "\n" : stepWords(*h.step) + "\n";
 }
 
 std::string rateText(const Board& board, bool json) {
     const logic::DigitGrid digits = digitsOf(board);
     const logic::Rating r = logic::rate(digits);
     const std::string puzzle = digitText(digits);
+    Json answer;
+    answer["puzzle"] = puzzle;
     if (r.verdict != PuzzleVerdict::Unique) {
-        if (json)
-            return "{\"puzzle\": \"" + puzzle + "\", \"verdict\": \"" + verdictId(r.verdict) +
-                   "\", \"puzzle_error\": " + (r.verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
-                   "}\n";
+        if (json) {
+            answer["verdict"] = verdictId(r.verdict);
+            answer["puzzle_error"] = r.verdict == PuzzleVerdict::PuzzleError;
+            return writeJson(answer) + "\n";
+        }
         const char* word = r.verdict == PuzzleVerdict::Several       ? "several_solutions"
                            : r.verdict == PuzzleVerdict::PuzzleError ? "puzzle_error"
                                                                      : "no_solution";
         return std::string("- ") + word + " " + puzzle + "\n";
     }
-    const std::string band(logic::ratingBandId(logic::ratingBand(r.ratingTenths)));
-    if (json)
-        return "{\"puzzle\": \"" + puzzle + "\", \"rating\": " + ratingText(r.ratingTenths) +
-               ", \"hardest\": " + (r.hardest ? "\"" + hardestId(r.hardest) + "\"" : std::string("null")) +
-               ", \"band\": \"" + band + "\", \"steps\": " + std::to_string(r.steps) + "}\n";
+    if (json) {
+        answer["rating"] = ratingJson(r.ratingTenths);
+        answer["hardest"] = hardestJson(r.hardest);
+        answer["band"] = logic::ratingBandId(logic::ratingBand(r.ratingTenths));
+        answer["steps"] = r.steps;
+        return writeJson(answer) + "\n";
+    }
     return ratingText(r.ratingTenths) + " " + hardestId(r.hardest) + " " + puzzle + "\n";
 }
 

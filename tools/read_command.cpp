@@ -3,6 +3,7 @@
 #include <string>
 
 #include "commands.h"
+#include "jsonwriter.h"
 #include "verdictword.h"
 #include "photoreader.h"
 
@@ -10,39 +11,21 @@ namespace dodoru::cli {
 
 namespace {
 
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 std::string jsonLine(const std::string& image, const recognition::PhotoReading& reading, long long ms) {
-    std::string out = "{\"image\": " + jsonString(image) + ", \"puzzle\": ";
+    Json line;
+    line["image"] = image;
     if (!reading.ok()) {
-        out += "null, \"uncertain\": [], \"verdict\": \"refused\", \"reason\": " +
-               jsonString(recognition::failureWords(reading.failure));
+        line["puzzle"] = nullptr;
+        line["uncertain"] = Json::array();
+        line["verdict"] = "refused";
+        line["reason"] = recognition::failureWords(reading.failure);
     } else {
-        out += jsonString(reading.puzzle()) + ", \"uncertain\": [";
-        for (std::size_t i = 0; i < reading.uncertain.size(); ++i) {
-            if (i > 0) out += ", ";
-            out += std::to_string(reading.uncertain[i]);
-        }
-        out += "], \"verdict\": \"";
-        out += verdictWord(reading.verdict);
-        out += "\"";
+        line["puzzle"] = reading.puzzle();
+        line["uncertain"] = reading.uncertain;
+        line["verdict"] = verdictWord(reading.verdict);
     }
-    return out + ", \"ms\": " + std::to_string(ms) + "}\n";
+    line["ms"] = ms;
+    return writeJson(line) + "\n";
 }
 
 }  // namespace

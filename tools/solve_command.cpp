@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "verdictword.h"
 #include "engine.h"
+#include "jsonwriter.h"
 #include "texterrors.h"
 #include "textinput.h"
 
@@ -27,24 +28,19 @@ const char* messageLabelText(BoardMessage message) {
 }
 
 std::string jsonAnswer(const Board& board, const SolveReport& report) {
-    std::string out = "{\"verdict\": \"";
-    out += verdictWord(report.verdict);
-    out += "\", \"message\": \"";
-    if (board.message().visible) out += messageLabelText(board.message().text);
-    out += "\", \"puzzle_error\": ";
-    out += report.puzzleError ? "true" : "false";
-    out += ", \"board\": \"" + board.digits() + "\", \"givens\": \"" + board.givenMask() + "\", \"added\": [";
-    for (int i = 0; i < report.addedCount; ++i) {
-        if (i > 0) out += ", ";
-        out += std::to_string(report.added[static_cast<std::size_t>(i)]);
-    }
-    out += "], \"searches\": [";
-    for (int i = 0; i < report.searches; ++i) {
-        if (i > 0) out += ", ";
-        out += std::to_string(report.calls[static_cast<std::size_t>(i)]);
-    }
-    out += "]}\n";
-    return out;
+    Json added = Json::array();
+    for (int i = 0; i < report.addedCount; ++i) added.push_back(report.added[static_cast<std::size_t>(i)]);
+    Json searches = Json::array();
+    for (int i = 0; i < report.searches; ++i) searches.push_back(report.calls[static_cast<std::size_t>(i)]);
+    Json answer;
+    answer["verdict"] = verdictWord(report.verdict);
+    answer["message"] = board.message().visible ? messageLabelText(board.message().text) : "";
+    answer["puzzle_error"] = report.puzzleError;
+    answer["board"] = board.digits();
+    answer["givens"] = board.givenMask();
+    answer["added"] = added;
+    answer["searches"] = searches;
+    return writeJson(answer) + "\n";
 }
 
 std::string humanAnswer(const Board& board, const SolveReport& report) {
