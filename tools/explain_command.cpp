@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "boardtext.h"
+#include "commandoptions.h"
 #include "commands.h"
 #include "jsonwriter.h"
 #include "logicsolver.h"
@@ -140,15 +141,16 @@ std::string rateText(const Board& board, bool json) {
 using Answer = std::function<std::string(const Board&, bool json)>;
 
 struct Command {
-    const char* name;
+    const CommandOptions& options;
     Answer answer;
     bool files; // takes a puzzle file as well as a board
+    const char* name() const { return options.name.data(); } // a literal: its text ends in a NUL
 };
 
 int answerBoard(const Command& command, const std::string& text, bool json, const std::string& where) {
     auto parsed = readBoard(text);
     if (const auto* error = std::get_if<TextError>(&parsed)) {
-        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name, where.c_str(),
+        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name(), where.c_str(),
                      describeBoardError(*error).c_str());
         return kExitBadInput;
     }
@@ -157,33 +159,35 @@ int answerBoard(const Command& command, const std::string& text, bool json, cons
 
 int run(const Command& command, const std::vector<std::string>& args) {
     bool json = false;
-    const std::string* boardArg = nullptr;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
+    std::optional<std::string> boardArg;
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
+        if (name == "--json") {
             json = true;
-        } else if (arg.size() > 1 && arg.front() == '-') {
-            return usageError(command.name, "unknown option '" + arg + "'");
-        } else if (boardArg == nullptr) {
-            boardArg = &arg;
+        } else if (boardArg) {
+            return "give one BOARD (quote a grid that contains blanks)";
         } else {
-            return usageError(command.name, "give one BOARD (quote a grid that contains blanks)");
+            boardArg = value;
         }
-    }
-    if (boardArg == nullptr)
-        return usageError(command.name, std::string("missing ") + (command.files ? "BOARD, FILE" : "BOARD") +
-                                            " or '-' to read boards from stdin");
+        return std::nullopt;
+    };
+    const OptionsRead asked = readOptions(args, command.options, take);
+    if (asked.help) return showCommandHelp(command.options);
+    if (asked.error) return usageError(command.name(), *asked.error);
+    if (!boardArg)
+        return usageError(command.name(), std::string("missing ") + (command.files ? "BOARD, FILE" : "BOARD") +
+                                              " or '-' to read boards from stdin");
     if (*boardArg != "-") {
         std::error_code error;
         if (command.files && std::filesystem::exists(std::filesystem::path(*boardArg), error)) {
             const auto read = readPuzzleFile(*boardArg);
             if (const auto* message = std::get_if<std::string>(&read)) {
-                std::fprintf(stderr, "dodoru-cli %s: %s\n", command.name, message->c_str());
+                std::fprintf(stderr, "dodoru-cli %s: %s\n", command.name(), message->c_str());
                 return kExitBadInput;
             }
             bool firstPuzzle = true;
             for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(read)) {
                 // The paths of several puzzles are set apart by a blank line.
-                const bool separate = !firstPuzzle && !json && std::string(command.name) == "explain";
+                const bool separate = !firstPuzzle && !json && std::string(command.name()) == "explain";
                 firstPuzzle = false;
                 if (separate && !writeOutput("\n")) return kExitIncomplete;
                 if (!writeOutput(command.answer(puzzle.givens(), json))) return kExitIncomplete;
@@ -195,13 +199,13 @@ int run(const Command& command, const std::vector<std::string>& args) {
                               boardArg->find(".txt") != std::string::npos ||
                               boardArg->find(".sdk") != std::string::npos;
         if (command.files && fileName && std::holds_alternative<TextError>(readBoard(*boardArg))) {
-            std::fprintf(stderr, "dodoru-cli %s: cannot read '%s': %s\n", command.name, boardArg->c_str(),
+            std::fprintf(stderr, "dodoru-cli %s: cannot read '%s': %s\n", command.name(), boardArg->c_str(),
                          std::strerror(ENOENT));
             return kExitBadInput;
         }
         return answerBoard(command, *boardArg, json, "");
     }
-    return answerStream(command.name, [&](const std::string& line, const std::string& where) {
+    return answerStream(command.name(), [&](const std::string& line, const std::string& where) {
         return answerBoard(command, line, json, where);
     });
 }
@@ -209,13 +213,13 @@ int run(const Command& command, const std::vector<std::string>& args) {
 } // namespace
 
 int runExplain(const std::vector<std::string>& args) {
-    return run({"explain", explainText, true}, args);
+    return run({kExplainOptions, explainText, true}, args);
 }
 int runHint(const std::vector<std::string>& args) {
-    return run({"hint", hintText, false}, args);
+    return run({kHintOptions, hintText, false}, args);
 }
 int runRate(const std::vector<std::string>& args) {
-    return run({"rate", rateText, true}, args);
+    return run({kRateOptions, rateText, true}, args);
 }
 
 } // namespace dodoru::cli

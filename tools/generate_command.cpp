@@ -7,6 +7,7 @@
 
 #include "boardtext.h"
 #include "clockrandom.h"
+#include "commandoptions.h"
 #include "commands.h"
 #include "engine.h"
 #include "filepuzzlelog.h"
@@ -43,8 +44,8 @@ std::optional<OutputFormat> formatNamed(const std::string& name) {
     return std::nullopt;
 }
 
-// Parses the arguments into `options`; returns an error message when they are wrong.
-std::optional<std::string> parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
+// Parses the arguments into `options`: what is wrong with them, or that --help was asked for.
+OptionsRead parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
     bool levelGiven = false;
     std::optional<std::string> formatGiven;  // the option that chose the format, to catch two that disagree
     const auto chooseFormat = [&](OutputFormat format, const std::string& option) -> std::optional<std::string> {
@@ -53,9 +54,6 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         formatGiven = option;
         return std::nullopt;
     };
-    const OptionNames names{
-        {"--json", "--by-technique"},
-        {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating", "--threads"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--json") return chooseFormat(OutputFormat::Json, name);
         if (name == "--by-technique") {
@@ -94,16 +92,16 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         }
         return std::nullopt;
     };
-    if (auto error = readOptions(args, names, take)) return error;
-    if (!levelGiven) return "missing --level L (1 very easy .. 5 very hard)";
+    if (auto read = readOptions(args, kGenerateOptions, take); read.help || read.error) return read;
+    if (!levelGiven) return {false, "missing --level L (1 very easy .. 5 very hard)"};
     if (options.byTechnique && options.logPath)
-        return "--log records the designed levels' puzzles; it takes no --by-technique";
-    if (auto error = checkRatingRange(options.ratings)) return error;
+        return {false, "--log records the designed levels' puzzles; it takes no --by-technique"};
+    if (auto error = checkRatingRange(options.ratings)) return {false, error};
     if (options.byTechnique && options.ratings.limited &&
         intersect(techniqueLevelBand(options.level), RatingBounds{options.ratings.least, options.ratings.most}).empty())
-        return "level " + std::to_string(options.level) + " by technique has no puzzle rated " +
-               ratingText(options.ratings.least) + " to " + ratingText(options.ratings.most);
-    return std::nullopt;
+        return {false, "level " + std::to_string(options.level) + " by technique has no puzzle rated " +
+                           ratingText(options.ratings.least) + " to " + ratingText(options.ratings.most)};
+    return {};
 }
 
 std::string snapshotDigits(const BoardSnapshot& snapshot) {
@@ -280,7 +278,9 @@ int runRated(const GenerateOptions& options) {
 
 int runGenerate(const std::vector<std::string>& args) {
     GenerateOptions options;
-    if (const auto error = parseOptions(args, options)) return usageError("generate", *error);
+    const OptionsRead asked = parseOptions(args, options);
+    if (asked.help) return showCommandHelp(kGenerateOptions);
+    if (asked.error) return usageError("generate", *asked.error);
     // A range of the whole scale keeps every puzzle: the designed run, as without one.
     if (options.byTechnique || RatingBounds{options.ratings.least, options.ratings.most}.limited())
         return runRated(options);

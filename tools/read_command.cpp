@@ -1,7 +1,9 @@
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "commandoptions.h"
 #include "commands.h"
 #include "jsonwriter.h"
 #include "verdictword.h"
@@ -33,16 +35,14 @@ std::string jsonLine(const std::string& image, const recognition::PhotoReading& 
 int runRead(const std::vector<std::string>& args) {
     bool json = false;
     std::vector<std::string> images;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "dodoru-cli read: unknown option '%s' (see dodoru-cli --help)\n", arg.c_str());
-            return kExitBadInput;
-        } else {
-            images.push_back(arg);
-        }
-    }
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
+        if (name == "--json") json = true;
+        else images.push_back(value);
+        return std::nullopt;
+    };
+    const OptionsRead asked = readOptions(args, kReadOptions, take);
+    if (asked.help) return showCommandHelp(kReadOptions);
+    if (asked.error) return usageError("read", *asked.error);
     if (images.empty()) {
         std::fprintf(stderr, "dodoru-cli read: missing IMAGE (a photo or a scan of a puzzle)\n");
         return kExitBadInput;
