@@ -76,10 +76,6 @@ std::string hardestId(const std::optional<logic::Technique>& hardest) {
     return hardest ? std::string(logic::techniqueId(*hardest)) : std::string("none");
 }
 
-Json hardestJson(const std::optional<logic::Technique>& hardest) {
-    return hardest ? Json(logic::techniqueId(*hardest)) : Json(nullptr);
-}
-
 std::string explainText(const Board& board, bool json) {
     const logic::Explanation e = logic::explain(digitsOf(board));
     if (e.verdict != PuzzleVerdict::Unique) return refusal("explain", e.verdict, json);

@@ -116,10 +116,6 @@ std::string millisecondsText(double ms) {
     return text;
 }
 
-Json hardestJson(const std::optional<logic::Technique>& hardest) {
-    return hardest ? Json(logic::techniqueId(*hardest)) : Json(nullptr);
-}
-
 // "solution" is the puzzle's one solution, "grid" the full grid it was carved from; they differ where a
 // check added a given. A puzzle kept for its rating adds the draws it took.
 std::string jsonLine(const Board& board, const GenerationResult& result, double ms, int ratingTenths,

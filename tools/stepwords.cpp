@@ -365,6 +365,10 @@ Json stepJson(const Step& step, int number) {
     return stepObject(step, number);
 }
 
+Json hardestJson(const std::optional<Technique>& hardest) {
+    return hardest ? Json(logic::techniqueId(*hardest)) : Json(nullptr);
+}
+
 } // namespace dodoru::cli
 
 namespace dodoru::cli {

@@ -16,6 +16,8 @@ std::string cellName(int cell);     // "r1c1" .. "r9c9"
 std::string stepWords(const logic::Step& step);
 // One step as a JSON object: step, technique, unit, placements, eliminations, cells, digits, rating.
 Json stepJson(const logic::Step& step, int number);
+// A hardest technique as JSON: its id, or null when there is none.
+Json hardestJson(const std::optional<logic::Technique>& hardest);
 
 } // namespace dodoru::cli
 
