@@ -6,9 +6,9 @@ DODORU_BUILD=${DODORU_BUILD:-$DODORU_ROOT/build}
 
 # Debian packages needed to build and run the program (dpkg-dev for Debian's hardening flags, help2man
 # for dodoru-cli's manual page, Qt's Linguist tools to compile the translations, OpenCV to read puzzles
-# from photos).
+# from photos, a JSON library for the command line's output).
 DODORU_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libopencv-dev
-                       libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev help2man
+                       libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev help2man nlohmann-json3-dev
                        fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n
                        qt6-l10n-tools qt6-tools-dev)
 # What makes and checks the Debian package.

@@ -7,7 +7,9 @@
 #include <variant>
 
 #include "boardtext.h"
+#include "commandoptions.h"
 #include "commands.h"
+#include "jsonwriter.h"
 #include "logicsolver.h"
 #include "options.h"
 #include "stepwords.h"
@@ -62,9 +64,12 @@ std::string verdictWords(PuzzleVerdict verdict) {
 std::string refusal(const char* command, PuzzleVerdict verdict, bool json) {
     const std::string need = std::string(command) + " needs a puzzle with one solution";
     if (!json) return verdictWords(verdict) + "; " + need + ".\n";
-    return std::string("{\"verdict\": \"") + verdictId(verdict) +
-           "\", \"puzzle_error\": " + (verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
-           ", \"solved\": false, \"error\": \"" + need + "\"}\n";
+    Json answer;
+    answer["verdict"] = verdictId(verdict);
+    answer["puzzle_error"] = verdict == PuzzleVerdict::PuzzleError;
+    answer["solved"] = false;
+    answer["error"] = need;
+    return writeJson(answer) + "\n";
 }
 
 std::string hardestId(const std::optional<logic::Technique>& hardest) {
@@ -78,16 +83,18 @@ std::string explainText(const Board& board, bool json) {
     int number = 0;
     for (const logic::Step& step : e.steps) {
         ++number;
-        out += json ? stepJson(step, number) + "\n" : std::to_string(number) + ". " + stepWords(step) + "\n";
+        out += json ? writeJson(stepJson(step, number)) + "\n" : std::to_string(number) + ". " + stepWords(step) + "\n";
     }
-    const std::string rating = ratingText(e.ratingTenths);
-    if (json)
-        return out + "{\"rating\": " + rating +
-               ", \"hardest\": " + (e.hardest ? "\"" + hardestId(e.hardest) + "\"" : std::string("null")) +
-               ", \"steps\": " + std::to_string(e.steps.size()) +
-               ", \"solved\": " + (e.solved ? "true" : "false") + "}\n";
-    out +=
-        "Rating " + rating + " (" + std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
+    if (json) {
+        Json closing;
+        closing["rating"] = ratingJson(e.ratingTenths);
+        closing["hardest"] = hardestJson(e.hardest);
+        closing["steps"] = e.steps.size();
+        closing["solved"] = e.solved;
+        return out + writeJson(closing) + "\n";
+    }
+    out += "Rating " + ratingText(e.ratingTenths) + " (" +
+           std::string(logic::ratingBandId(logic::ratingBand(e.ratingTenths))) + ")";
     if (e.hardest) out += ", hardest step: " + techniqueName(*e.hardest);
     out += "; " + std::to_string(e.steps.size()) + (e.steps.size() == 1 ? " step" : " steps");
     return out + (e.solved ? ", solved.\n" : ", not solved.\n");
@@ -96,44 +103,50 @@ std::string explainText(const Board& board, bool json) {
 std::string hintText(const Board& board, bool json) {
     const logic::Hint h = logic::hint(digitsOf(board));
     if (h.verdict != PuzzleVerdict::Unique) return refusal("hint", h.verdict, json);
-    if (!h.step) return json ? "{\"solved\": true}\n" : "The board is solved.\n";
-    return json ? stepJson(*h.step, 1) + "\n" : stepWords(*h.step) + "\n";
+    if (!h.step) return json ? writeJson(Json{{"solved", true}}) + "\n" : "The board is solved.\n";
+    return json ? writeJson(stepJson(*h.step, 1)) + "\n" : stepWords(*h.step) + "\n";
 }
 
 std::string rateText(const Board& board, bool json) {
     const logic::DigitGrid digits = digitsOf(board);
     const logic::Rating r = logic::rate(digits);
     const std::string puzzle = digitText(digits);
+    Json answer;
+    answer["puzzle"] = puzzle;
     if (r.verdict != PuzzleVerdict::Unique) {
-        if (json)
-            return "{\"puzzle\": \"" + puzzle + "\", \"verdict\": \"" + verdictId(r.verdict) +
-                   "\", \"puzzle_error\": " + (r.verdict == PuzzleVerdict::PuzzleError ? "true" : "false") +
-                   "}\n";
+        if (json) {
+            answer["verdict"] = verdictId(r.verdict);
+            answer["puzzle_error"] = r.verdict == PuzzleVerdict::PuzzleError;
+            return writeJson(answer) + "\n";
+        }
         const char* word = r.verdict == PuzzleVerdict::Several       ? "several_solutions"
                            : r.verdict == PuzzleVerdict::PuzzleError ? "puzzle_error"
                                                                      : "no_solution";
         return std::string("- ") + word + " " + puzzle + "\n";
     }
-    const std::string band(logic::ratingBandId(logic::ratingBand(r.ratingTenths)));
-    if (json)
-        return "{\"puzzle\": \"" + puzzle + "\", \"rating\": " + ratingText(r.ratingTenths) +
-               ", \"hardest\": " + (r.hardest ? "\"" + hardestId(r.hardest) + "\"" : std::string("null")) +
-               ", \"band\": \"" + band + "\", \"steps\": " + std::to_string(r.steps) + "}\n";
+    if (json) {
+        answer["rating"] = ratingJson(r.ratingTenths);
+        answer["hardest"] = hardestJson(r.hardest);
+        answer["band"] = logic::ratingBandId(logic::ratingBand(r.ratingTenths));
+        answer["steps"] = r.steps;
+        return writeJson(answer) + "\n";
+    }
     return ratingText(r.ratingTenths) + " " + hardestId(r.hardest) + " " + puzzle + "\n";
 }
 
 using Answer = std::function<std::string(const Board&, bool json)>;
 
 struct Command {
-    const char* name;
+    const CommandOptions& options;
     Answer answer;
     bool files; // takes a puzzle file as well as a board
+    const char* name() const { return options.name.data(); } // a literal: its text ends in a NUL
 };
 
 int answerBoard(const Command& command, const std::string& text, bool json, const std::string& where) {
     auto parsed = readBoard(text);
     if (const auto* error = std::get_if<TextError>(&parsed)) {
-        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name, where.c_str(),
+        std::fprintf(stderr, "dodoru-cli %s: %s%s\n", command.name(), where.c_str(),
                      describeBoardError(*error).c_str());
         return kExitBadInput;
     }
@@ -142,33 +155,35 @@ int answerBoard(const Command& command, const std::string& text, bool json, cons
 
 int run(const Command& command, const std::vector<std::string>& args) {
     bool json = false;
-    const std::string* boardArg = nullptr;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
+    std::optional<std::string> boardArg;
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
+        if (name == "--json") {
             json = true;
-        } else if (arg.size() > 1 && arg.front() == '-') {
-            return usageError(command.name, "unknown option '" + arg + "'");
-        } else if (boardArg == nullptr) {
-            boardArg = &arg;
+        } else if (boardArg) {
+            return "give one BOARD (quote a grid that contains blanks)";
         } else {
-            return usageError(command.name, "give one BOARD (quote a grid that contains blanks)");
+            boardArg = value;
         }
-    }
-    if (boardArg == nullptr)
-        return usageError(command.name, std::string("missing ") + (command.files ? "BOARD, FILE" : "BOARD") +
-                                            " or '-' to read boards from stdin");
+        return std::nullopt;
+    };
+    const OptionsRead asked = readOptions(args, command.options, take);
+    if (asked.help) return showCommandHelp(command.options);
+    if (asked.error) return usageError(command.name(), *asked.error);
+    if (!boardArg)
+        return usageError(command.name(), std::string("missing ") + (command.files ? "BOARD, FILE" : "BOARD") +
+                                              " or '-' to read boards from stdin");
     if (*boardArg != "-") {
         std::error_code error;
         if (command.files && std::filesystem::exists(std::filesystem::path(*boardArg), error)) {
             const auto read = readPuzzleFile(*boardArg);
             if (const auto* message = std::get_if<std::string>(&read)) {
-                std::fprintf(stderr, "dodoru-cli %s: %s\n", command.name, message->c_str());
+                std::fprintf(stderr, "dodoru-cli %s: %s\n", command.name(), message->c_str());
                 return kExitBadInput;
             }
             bool firstPuzzle = true;
             for (const PuzzleText& puzzle : std::get<std::vector<PuzzleText>>(read)) {
                 // The paths of several puzzles are set apart by a blank line.
-                const bool separate = !firstPuzzle && !json && std::string(command.name) == "explain";
+                const bool separate = !firstPuzzle && !json && std::string(command.name()) == "explain";
                 firstPuzzle = false;
                 if (separate && !writeOutput("\n")) return kExitIncomplete;
                 if (!writeOutput(command.answer(puzzle.givens(), json))) return kExitIncomplete;
@@ -180,13 +195,13 @@ int run(const Command& command, const std::vector<std::string>& args) {
                               boardArg->find(".txt") != std::string::npos ||
                               boardArg->find(".sdk") != std::string::npos;
         if (command.files && fileName && std::holds_alternative<TextError>(readBoard(*boardArg))) {
-            std::fprintf(stderr, "dodoru-cli %s: cannot read '%s': %s\n", command.name, boardArg->c_str(),
+            std::fprintf(stderr, "dodoru-cli %s: cannot read '%s': %s\n", command.name(), boardArg->c_str(),
                          std::strerror(ENOENT));
             return kExitBadInput;
         }
         return answerBoard(command, *boardArg, json, "");
     }
-    return answerStream(command.name, [&](const std::string& line, const std::string& where) {
+    return answerStream(command.name(), [&](const std::string& line, const std::string& where) {
         return answerBoard(command, line, json, where);
     });
 }
@@ -194,13 +209,13 @@ int run(const Command& command, const std::vector<std::string>& args) {
 } // namespace
 
 int runExplain(const std::vector<std::string>& args) {
-    return run({"explain", explainText, true}, args);
+    return run({kExplainOptions, explainText, true}, args);
 }
 int runHint(const std::vector<std::string>& args) {
-    return run({"hint", hintText, false}, args);
+    return run({kHintOptions, hintText, false}, args);
 }
 int runRate(const std::vector<std::string>& args) {
-    return run({"rate", rateText, true}, args);
+    return run({kRateOptions, rateText, true}, args);
 }
 
 } // namespace dodoru::cli

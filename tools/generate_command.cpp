@@ -7,10 +7,12 @@
 
 #include "boardtext.h"
 #include "clockrandom.h"
+#include "commandoptions.h"
 #include "commands.h"
 #include "engine.h"
 #include "filepuzzlelog.h"
 #include "generator.h"
+#include "jsonwriter.h"
 #include "logicsolver.h"
 #include "options.h"
 #include "ratedgeneration.h"
@@ -42,8 +44,8 @@ std::optional<OutputFormat> formatNamed(const std::string& name) {
     return std::nullopt;
 }
 
-// Parses the arguments into `options`; returns an error message when they are wrong.
-std::optional<std::string> parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
+// Parses the arguments into `options`: what is wrong with them, or that --help was asked for.
+OptionsRead parseOptions(const std::vector<std::string>& args, GenerateOptions& options) {
     bool levelGiven = false;
     std::optional<std::string> formatGiven;  // the option that chose the format, to catch two that disagree
     const auto chooseFormat = [&](OutputFormat format, const std::string& option) -> std::optional<std::string> {
@@ -52,9 +54,6 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         formatGiven = option;
         return std::nullopt;
     };
-    const OptionNames names{
-        {"--json", "--by-technique"},
-        {"--level", "--count", "--seed", "--log", "--format", "--min-rating", "--max-rating", "--threads"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--json") return chooseFormat(OutputFormat::Json, name);
         if (name == "--by-technique") {
@@ -93,16 +92,16 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Ge
         }
         return std::nullopt;
     };
-    if (auto error = readOptions(args, names, take)) return error;
-    if (!levelGiven) return "missing --level L (1 very easy .. 5 very hard)";
+    if (auto read = readOptions(args, kGenerateOptions, take); read.help || read.error) return read;
+    if (!levelGiven) return {false, "missing --level L (1 very easy .. 5 very hard)"};
     if (options.byTechnique && options.logPath)
-        return "--log records the designed levels' puzzles; it takes no --by-technique";
-    if (auto error = checkRatingRange(options.ratings)) return error;
+        return {false, "--log records the designed levels' puzzles; it takes no --by-technique"};
+    if (auto error = checkRatingRange(options.ratings)) return {false, error};
     if (options.byTechnique && options.ratings.limited &&
         intersect(techniqueLevelBand(options.level), RatingBounds{options.ratings.least, options.ratings.most}).empty())
-        return "level " + std::to_string(options.level) + " by technique has no puzzle rated " +
-               ratingText(options.ratings.least) + " to " + ratingText(options.ratings.most);
-    return std::nullopt;
+        return {false, "level " + std::to_string(options.level) + " by technique has no puzzle rated " +
+                           ratingText(options.ratings.least) + " to " + ratingText(options.ratings.most)};
+    return {};
 }
 
 std::string snapshotDigits(const BoardSnapshot& snapshot) {
@@ -118,22 +117,23 @@ std::string millisecondsText(double ms) {
 }
 
 // "solution" is the puzzle's one solution, "grid" the full grid it was carved from; they differ where a
-// check added a given.
-std::string jsonLine(const Board& board, const GenerationResult& result, double ms,
-                     const logic::Rating& rating) {
-    std::string out = "{\"level\": " + std::to_string(result.level) + ", \"puzzle\": \"" + board.digits() +
-                      "\", \"solution\": \"" + snapshotDigits(result.puzzleSolution) + "\", \"grid\": \"" +
-                      snapshotDigits(result.solution) + "\", \"clues\": " + std::to_string(result.clueCount) + ", \"tally\": [";
-    for (std::size_t n = 0; n < result.tally.size(); ++n) {
-        if (n > 0) out += ", ";
-        out += std::to_string(result.tally[n]);
-    }
-    out += "], \"tries\": " + std::to_string(result.tries) + ", \"grids\": " + std::to_string(result.grids) +
-           ", \"rating\": " + ratingText(rating.ratingTenths) + ", \"hardest\": " +
-           (rating.hardest ? "\"" + std::string(logic::techniqueId(*rating.hardest)) + "\""
-                           : std::string("null")) +
-           ", \"ms\": " + millisecondsText(ms) + "}\n";
-    return out;
+// check added a given. A puzzle kept for its rating adds the draws it took.
+std::string jsonLine(const Board& board, const GenerationResult& result, double ms, int ratingTenths,
+                     const std::optional<logic::Technique>& hardest, std::optional<long> draws = std::nullopt) {
+    Json line;
+    line["level"] = result.level;
+    line["puzzle"] = board.digits();
+    line["solution"] = snapshotDigits(result.puzzleSolution);
+    line["grid"] = snapshotDigits(result.solution);
+    line["clues"] = result.clueCount;
+    line["tally"] = result.tally;
+    line["tries"] = result.tries;
+    line["grids"] = result.grids;
+    line["rating"] = ratingJson(ratingTenths);
+    line["hardest"] = hardestJson(hardest);
+    if (draws) line["draws"] = *draws;
+    line["ms"] = fixedJson(ms, 3);
+    return writeJson(line) + "\n";
 }
 
 std::string digitsText(const logic::DigitGrid& digits) {
@@ -148,31 +148,29 @@ int clueCount(const logic::DigitGrid& digits) {
     return count;
 }
 
-std::string hardestJson(const std::optional<logic::Technique>& hardest) {
-    return hardest ? "\"" + std::string(logic::techniqueId(*hardest)) + "\"" : std::string("null");
-}
-
 std::string bandId(int tenths) {
     return std::string(logic::ratingBandId(logic::ratingBand(tenths)));
 }
 
 // A designed puzzle kept for its rating: the designed record with the draws it took.
 std::string rangedJsonLine(const Board& board, const RatedPuzzle& puzzle, double ms) {
-    std::string out = jsonLine(board, puzzle.designed, ms,
-                               logic::Rating{logic::PuzzleVerdict::Unique, puzzle.ratingTenths, puzzle.hardest, 0, false});
-    const auto at = out.rfind(", \"ms\": ");
-    out.insert(at, ", \"draws\": " + std::to_string(puzzle.draws));
-    return out;
+    return jsonLine(board, puzzle.designed, ms, puzzle.ratingTenths, puzzle.hardest, puzzle.draws);
 }
 
 // A puzzle carved by solving technique: no tally, tries or full grid of the designed generator.
 std::string techniqueJsonLine(int level, const RatedPuzzle& puzzle, double ms) {
-    return "{\"level\": " + std::to_string(level) + ", \"by_technique\": true, \"puzzle\": \"" +
-           digitsText(puzzle.puzzle) + "\", \"solution\": \"" + digitsText(puzzle.solution) +
-           "\", \"clues\": " + std::to_string(clueCount(puzzle.puzzle)) + ", \"rating\": " +
-           ratingText(puzzle.ratingTenths) + ", \"hardest\": " + hardestJson(puzzle.hardest) + ", \"band\": \"" +
-           bandId(puzzle.ratingTenths) + "\", \"draws\": " + std::to_string(puzzle.draws) +
-           ", \"ms\": " + millisecondsText(ms) + "}\n";
+    Json line;
+    line["level"] = level;
+    line["by_technique"] = true;
+    line["puzzle"] = digitsText(puzzle.puzzle);
+    line["solution"] = digitsText(puzzle.solution);
+    line["clues"] = clueCount(puzzle.puzzle);
+    line["rating"] = ratingJson(puzzle.ratingTenths);
+    line["hardest"] = hardestJson(puzzle.hardest);
+    line["band"] = bandId(puzzle.ratingTenths);
+    line["draws"] = puzzle.draws;
+    line["ms"] = fixedJson(ms, 3);
+    return writeJson(line) + "\n";
 }
 
 std::string techniqueHumanText(const Board& board, int level, const RatedPuzzle& puzzle, double ms, long number,
@@ -276,7 +274,9 @@ int runRated(const GenerateOptions& options) {
 
 int runGenerate(const std::vector<std::string>& args) {
     GenerateOptions options;
-    if (const auto error = parseOptions(args, options)) return usageError("generate", *error);
+    const OptionsRead asked = parseOptions(args, options);
+    if (asked.help) return showCommandHelp(kGenerateOptions);
+    if (asked.error) return usageError("generate", *asked.error);
     // A range of the whole scale keeps every puzzle: the designed run, as without one.
     if (options.byTechnique || RatingBounds{options.ratings.least, options.ratings.most}.limited())
         return runRated(options);
@@ -320,7 +320,7 @@ int runGenerate(const std::vector<std::string>& args) {
         case OutputFormat::Line: text = writeLine(board) + "\n"; break;
         case OutputFormat::Grid: text = (number > 1 ? "\n" : "") + writeGrid(board); break;
         case OutputFormat::Json:
-            text = jsonLine(board, result, ms, *rating);
+            text = jsonLine(board, result, ms, rating->ratingTenths, rating->hardest);
             break;
         }
         if (!writeOutput(text)) return kExitIncomplete;

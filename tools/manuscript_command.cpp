@@ -12,6 +12,7 @@
 
 #include "batchgeneration.h"
 #include "boardtext.h"
+#include "commandoptions.h"
 #include "commands.h"
 #include "filepuzzlelog.h"
 #include "levelrules.h"
@@ -41,12 +42,9 @@ struct ManuscriptArgs {
     bool byTechnique = false;
 };
 
-std::optional<std::string> parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
+// Parses the arguments into `out`: what is wrong with them, or that --help was asked for.
+OptionsRead parseArgs(const std::vector<std::string>& args, ManuscriptArgs& out) {
     bool countGiven = false;
-    const OptionNames names{{"--answers", "--rating", "--by-technique"},
-                            {"--level", "--mix", "--count", "--per-page", "--paper", "--title", "--seed",
-                             "--from", "--log", "-o", "--output", "--threads", "--min-rating",
-                             "--max-rating"}};
     const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
         if (name == "--min-rating" || name == "--max-rating")
             return takeRatingOption(name, value, out.ratingRange);
@@ -110,24 +108,24 @@ std::optional<std::string> parseArgs(const std::vector<std::string>& args, Manus
         }
         return std::nullopt;
     };
-    if (auto error = readOptions(args, names, take)) return error;
-    if (auto error = checkRatingRange(out.ratingRange)) return error;
-    if (out.output.empty()) return "missing -o OUT.pdf";
+    if (auto read = readOptions(args, kManuscriptOptions, take); read.help || read.error) return read;
+    if (auto error = checkRatingRange(out.ratingRange)) return {false, error};
+    if (out.output.empty()) return {false, "missing -o OUT.pdf"};
     if (out.from) {
         if (!out.mix.empty() || countGiven || out.seed || out.logPath || out.byTechnique)
-            return "--from typesets a file's puzzles; it takes no --level, --mix, --count, --seed, --log or "
-                   "--by-technique";
-        return std::nullopt;
+            return {false, "--from typesets a file's puzzles; it takes no --level, --mix, --count, --seed, --log or "
+                   "--by-technique"};
+        return {};
     }
-    if (out.mix.empty()) return "missing --level L or --mix L,L,... (1 very easy .. 5 very hard)";
-    if (!countGiven) return "missing --count N";
-    if (out.byTechnique && out.logPath) return "--log records the designed levels' puzzles; it takes no --by-technique";
+    if (out.mix.empty()) return {false, "missing --level L or --mix L,L,... (1 very easy .. 5 very hard)"};
+    if (!countGiven) return {false, "missing --count N"};
+    if (out.byTechnique && out.logPath) return {false, "--log records the designed levels' puzzles; it takes no --by-technique"};
     if (out.byTechnique && out.ratingRange.limited)
         for (const int level : out.mix)
             if (intersect(techniqueLevelBand(level), RatingBounds{out.ratingRange.least, out.ratingRange.most}).empty())
-                return "level " + std::to_string(level) + " by technique has no puzzle rated " +
-                       ratingText(out.ratingRange.least) + " to " + ratingText(out.ratingRange.most);
-    return std::nullopt;
+                return {false, "level " + std::to_string(level) + " by technique has no puzzle rated " +
+                                   ratingText(out.ratingRange.least) + " to " + ratingText(out.ratingRange.most)};
+    return {};
 }
 
 const char* verdictText(SolutionVerdict verdict) {
@@ -188,12 +186,7 @@ std::string writeFailure(const std::string& path, const ManuscriptWriteResult& w
     return "cannot write '" + path + "': the PDF could not be made";
 }
 
-} // namespace
-
-int runManuscript(const std::vector<std::string>& args) {
-    ManuscriptArgs options;
-    if (const auto error = parseArgs(args, options)) return usageError("manuscript", *error);
-
+int runManuscript(const ManuscriptArgs& options) {
     // Only a regular file is replaced by the sheet: anything else is refused before the work begins.
     if (const PathKind kind = examinePath(options.output); !isUsableKind(kind.kind, true)) {
         std::fprintf(stderr, "dodoru-cli manuscript: cannot write '%s': %s\n", options.output.c_str(),
@@ -261,6 +254,8 @@ int runManuscript(const std::vector<std::string>& args) {
     return status;
 }
 
+} // namespace
+
 int runManuscriptCommand(const std::vector<std::string>& args) {
     // Fonts need a GUI application, never a display: the offscreen platform serves, whatever the
     // environment asks for (a platform without its display would end the program). Qt's own notes
@@ -270,11 +265,15 @@ int runManuscriptCommand(const std::vector<std::string>& args) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             std::fprintf(stderr, "dodoru-cli manuscript: %s\n", message.toLocal8Bit().constData());
     });
+    ManuscriptArgs options;
+    const OptionsRead asked = parseArgs(args, options);
+    if (asked.help) return showCommandHelp(kManuscriptOptions);
+    if (asked.error) return usageError("manuscript", *asked.error);
     static int argc = 1;
     static char name[] = "dodoru-cli";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return runManuscript(args);
+    return runManuscript(options);
 }
 
 } // namespace dodoru::cli

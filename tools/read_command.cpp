@@ -1,8 +1,11 @@
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "commandoptions.h"
 #include "commands.h"
+#include "jsonwriter.h"
 #include "verdictword.h"
 #include "photoreader.h"
 
@@ -10,39 +13,21 @@ namespace dodoru::cli {
 
 namespace {
 
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 std::string jsonLine(const std::string& image, const recognition::PhotoReading& reading, long long ms) {
-    std::string out = "{\"image\": " + jsonString(image) + ", \"puzzle\": ";
+    Json line;
+    line["image"] = image;
     if (!reading.ok()) {
-        out += "null, \"uncertain\": [], \"verdict\": \"refused\", \"reason\": " +
-               jsonString(recognition::failureWords(reading.failure));
+        line["puzzle"] = nullptr;
+        line["uncertain"] = Json::array();
+        line["verdict"] = "refused";
+        line["reason"] = recognition::failureWords(reading.failure);
     } else {
-        out += jsonString(reading.puzzle()) + ", \"uncertain\": [";
-        for (std::size_t i = 0; i < reading.uncertain.size(); ++i) {
-            if (i > 0) out += ", ";
-            out += std::to_string(reading.uncertain[i]);
-        }
-        out += "], \"verdict\": \"";
-        out += verdictWord(reading.verdict);
-        out += "\"";
+        line["puzzle"] = reading.puzzle();
+        line["uncertain"] = reading.uncertain;
+        line["verdict"] = verdictWord(reading.verdict);
     }
-    return out + ", \"ms\": " + std::to_string(ms) + "}\n";
+    line["ms"] = ms;
+    return writeJson(line) + "\n";
 }
 
 }  // namespace
@@ -50,16 +35,14 @@ std::string jsonLine(const std::string& image, const recognition::PhotoReading& 
 int runRead(const std::vector<std::string>& args) {
     bool json = false;
     std::vector<std::string> images;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
-            json = true;
-        } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "dodoru-cli read: unknown option '%s' (see dodoru-cli --help)\n", arg.c_str());
-            return kExitBadInput;
-        } else {
-            images.push_back(arg);
-        }
-    }
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
+        if (name == "--json") json = true;
+        else images.push_back(value);
+        return std::nullopt;
+    };
+    const OptionsRead asked = readOptions(args, kReadOptions, take);
+    if (asked.help) return showCommandHelp(kReadOptions);
+    if (asked.error) return usageError("read", *asked.error);
     if (images.empty()) {
         std::fprintf(stderr, "dodoru-cli read: missing IMAGE (a photo or a scan of a puzzle)\n");
         return kExitBadInput;

@@ -1,14 +1,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <variant>
 
 #include "boardtext.h"
+#include "commandoptions.h"
 #include "commands.h"
 #include "verdictword.h"
 #include "engine.h"
+#include "jsonwriter.h"
 #include "texterrors.h"
 #include "textinput.h"
 
@@ -27,24 +30,19 @@ const char* messageLabelText(BoardMessage message) {
 }
 
 std::string jsonAnswer(const Board& board, const SolveReport& report) {
-    std::string out = "{\"verdict\": \"";
-    out += verdictWord(report.verdict);
-    out += "\", \"message\": \"";
-    if (board.message().visible) out += messageLabelText(board.message().text);
-    out += "\", \"puzzle_error\": ";
-    out += report.puzzleError ? "true" : "false";
-    out += ", \"board\": \"" + board.digits() + "\", \"givens\": \"" + board.givenMask() + "\", \"added\": [";
-    for (int i = 0; i < report.addedCount; ++i) {
-        if (i > 0) out += ", ";
-        out += std::to_string(report.added[static_cast<std::size_t>(i)]);
-    }
-    out += "], \"searches\": [";
-    for (int i = 0; i < report.searches; ++i) {
-        if (i > 0) out += ", ";
-        out += std::to_string(report.calls[static_cast<std::size_t>(i)]);
-    }
-    out += "]}\n";
-    return out;
+    Json added = Json::array();
+    for (int i = 0; i < report.addedCount; ++i) added.push_back(report.added[static_cast<std::size_t>(i)]);
+    Json searches = Json::array();
+    for (int i = 0; i < report.searches; ++i) searches.push_back(report.calls[static_cast<std::size_t>(i)]);
+    Json answer;
+    answer["verdict"] = verdictWord(report.verdict);
+    answer["message"] = board.message().visible ? messageLabelText(board.message().text) : "";
+    answer["puzzle_error"] = report.puzzleError;
+    answer["board"] = board.digits();
+    answer["givens"] = board.givenMask();
+    answer["added"] = added;
+    answer["searches"] = searches;
+    return writeJson(answer) + "\n";
 }
 
 std::string humanAnswer(const Board& board, const SolveReport& report) {
@@ -118,23 +116,29 @@ bool looksLikeAFileName(const std::string& argument) {
 int runSolve(const std::vector<std::string>& args) {
     bool json = false;
     SearchMethod method = SearchMethod::Fast;
-    const std::string* boardArg = nullptr;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
+    std::optional<std::string> boardArg;
+    bool twoBoards = false;
+    const auto take = [&](const std::string& name, const std::string& value) -> std::optional<std::string> {
+        if (name == "--json") {
             json = true;
-        } else if (arg == "--exact") {
+        } else if (name == "--exact") {
             method = SearchMethod::Exact;
-        } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "dodoru-cli solve: unknown option '%s' (see dodoru-cli --help)\n", arg.c_str());
-            return kExitBadInput;
-        } else if (boardArg == nullptr) {
-            boardArg = &arg;
+        } else if (!boardArg) {
+            boardArg = value;
         } else {
-            std::fprintf(stderr, "dodoru-cli solve: give one BOARD (quote a grid that contains blanks)\n");
-            return kExitBadInput;
+            twoBoards = true;
+            return "give one BOARD (quote a grid that contains blanks)";
         }
+        return std::nullopt;
+    };
+    const OptionsRead asked = readOptions(args, kSolveOptions, take);
+    if (asked.help) return showCommandHelp(kSolveOptions);
+    if (asked.error && twoBoards) {
+        std::fprintf(stderr, "dodoru-cli solve: %s\n", asked.error->c_str());
+        return kExitBadInput;
     }
-    if (boardArg == nullptr) {
+    if (asked.error) return usageError("solve", *asked.error);
+    if (!boardArg) {
         std::fprintf(stderr, "dodoru-cli solve: missing BOARD (81 cells, or '-' to read boards from stdin)\n");
         return kExitBadInput;
     }

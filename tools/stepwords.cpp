@@ -50,12 +50,10 @@ std::string digitList(Digits digits, const char* separator) {
     return out;
 }
 
-std::string pairsJson(const std::vector<CellDigit>& pairs) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        out += (i > 0 ? ", [" : "[") + std::to_string(pairs[i].cell) + ", " + std::to_string(pairs[i].digit) +
-               "]";
-    return out + "]";
+Json pairsJson(const std::vector<CellDigit>& pairs) {
+    Json out = Json::array();
+    for (const CellDigit& pair : pairs) out.push_back(Json::array({pair.cell, pair.digit}));
+    return out;
 }
 
 bool restsOnOneCell(Technique technique) {
@@ -63,15 +61,15 @@ bool restsOnOneCell(Technique technique) {
            technique == Technique::HiddenSingle || technique == Technique::BugPlusOne;
 }
 
-std::string unitJson(const logic::Unit& unit) {
-    return "{\"kind\": \"" + std::string(unitKindId(unit.kind)) + "\", \"index\": " + std::to_string(unit.index) +
-           "}";
+Json unitJson(const logic::Unit& unit) {
+    Json out;
+    out["kind"] = unitKindId(unit.kind);
+    out["index"] = unit.index;
+    return out;
 }
 
-std::string cellsJson(const std::vector<int>& cells) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < cells.size(); ++i) out += (i > 0 ? ", " : "") + std::to_string(cells[i]);
-    return out + "]";
+Json cellsJson(const std::vector<int>& cells) {
+    return Json(cells);
 }
 
 std::string cellList(const std::vector<int>& cells) {
@@ -172,61 +170,79 @@ std::string contradictionWords(const Step& step) {
     return out + " ⇒ " + failWords(proof) + ";";
 }
 
-std::string stepObject(const Step& step, const std::string& head);
+Json stepObject(const Step& step, int number);
 
-std::string innerJson(const std::vector<Step>& inner) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < inner.size(); ++i)
-        out += (i > 0 ? ", " : "") + stepObject(inner[i], "{\"step\": " + std::to_string(i + 1) + ", ");
-    return out + "]";
+Json innerJson(const std::vector<Step>& inner) {
+    Json out = Json::array();
+    for (std::size_t i = 0; i < inner.size(); ++i) out.push_back(stepObject(inner[i], static_cast<int>(i + 1)));
+    return out;
+}
+
+Json digitsJson(Digits digits) {
+    Json out = Json::array();
+    for (int d = 1; d <= 9; ++d)
+        if (digits & logic::digitBit(d)) out.push_back(d);
+    return out;
 }
 
 // The fields every step has, in their usual order, then what chains, fish, wings and proofs add.
-std::string stepObject(const Step& step, const std::string& head) {
-    std::string out = head + "\"technique\": \"" + std::string(logic::techniqueId(step.technique)) + "\"";
-    if (step.unit.kind != UnitKind::None) out += ", \"unit\": " + unitJson(step.unit);
-    out += ", \"placements\": " + pairsJson(step.placements) + ", \"eliminations\": " + pairsJson(step.eliminations);
-    out += ", \"cells\": " + cellsJson(step.cells) + ", \"digits\": [" + digitList(step.digits, ", ") +
-           "], \"rating\": " + ratingText(step.ratingTenths());
+Json stepObject(const Step& step, int number) {
+    Json out;
+    out["step"] = number;
+    out["technique"] = logic::techniqueId(step.technique);
+    if (step.unit.kind != UnitKind::None) out["unit"] = unitJson(step.unit);
+    out["placements"] = pairsJson(step.placements);
+    out["eliminations"] = pairsJson(step.eliminations);
+    out["cells"] = cellsJson(step.cells);
+    out["digits"] = digitsJson(step.digits);
+    out["rating"] = ratingJson(step.ratingTenths());
     if (!step.chain.empty()) {
-        out += ", \"chain\": [";
-        for (std::size_t i = 0; i < step.chain.size(); ++i)
-            out += std::string(i > 0 ? ", " : "") + "{\"cells\": " + cellsJson(step.chain[i].cells) +
-                   ", \"digit\": " + std::to_string(step.chain[i].digit) +
-                   ", \"on\": " + (step.chain[i].on ? "true" : "false") + "}";
-        out += "]";
+        Json chain = Json::array();
+        for (const logic::ChainNode& node : step.chain) {
+            Json link;
+            link["cells"] = cellsJson(node.cells);
+            link["digit"] = node.digit;
+            link["on"] = node.on;
+            chain.push_back(link);
+        }
+        out["chain"] = chain;
     }
     const auto linesJson = [](const std::vector<logic::Unit>& lines) {
-        std::string list = "[";
-        for (std::size_t i = 0; i < lines.size(); ++i) list += (i > 0 ? ", " : "") + unitJson(lines[i]);
-        return list + "]";
+        Json list = Json::array();
+        for (const logic::Unit& line : lines) list.push_back(unitJson(line));
+        return list;
     };
-    if (!step.baseLines.empty()) out += ", \"base\": " + linesJson(step.baseLines);
-    if (!step.coverLines.empty()) out += ", \"cover\": " + linesJson(step.coverLines);
+    if (!step.baseLines.empty()) out["base"] = linesJson(step.baseLines);
+    if (!step.coverLines.empty()) out["cover"] = linesJson(step.coverLines);
     if (!step.sets.empty()) {
-        out += ", \"sets\": [";
-        for (std::size_t i = 0; i < step.sets.size(); ++i) out += (i > 0 ? ", " : "") + cellsJson(step.sets[i]);
-        out += "]";
+        Json sets = Json::array();
+        for (const std::vector<int>& set : step.sets) sets.push_back(cellsJson(set));
+        out["sets"] = sets;
     }
-    if (step.linkDigit != 0) out += ", \"link_digit\": " + std::to_string(step.linkDigit);
-    if (step.colourRule != logic::ColourRule::None)
-        out += ", \"colours\": [" +
-               (step.candidateColours[0].empty()
-                    ? cellsJson(step.colours[0]) + ", " + cellsJson(step.colours[1])
-                    : pairsJson(step.candidateColours[0]) + ", " + pairsJson(step.candidateColours[1])) +
-               "], \"rule\": \"" + (step.colourRule == logic::ColourRule::Wrap ? "wrap" : "trap") + "\"";
+    if (step.linkDigit != 0) out["link_digit"] = step.linkDigit;
+    if (step.colourRule != logic::ColourRule::None) {
+        out["colours"] = step.candidateColours[0].empty()
+                             ? Json::array({cellsJson(step.colours[0]), cellsJson(step.colours[1])})
+                             : Json::array({pairsJson(step.candidateColours[0]), pairsJson(step.candidateColours[1])});
+        out["rule"] = step.colourRule == logic::ColourRule::Wrap ? "wrap" : "trap";
+    }
     if (step.contradiction) {
         const logic::Contradiction& proof = *step.contradiction;
-        out += ", \"contradiction\": {\"assume\": [" + std::to_string(proof.assume.cell) + ", " +
-               std::to_string(proof.assume.digit) + "], \"placements\": " + pairsJson(proof.placements) +
-               ", \"fails\": " +
-               (proof.failCell >= 0 ? "{\"cell\": " + std::to_string(proof.failCell) + "}"
-                                    : "{\"unit\": " + unitJson(proof.failUnit) +
-                                          ", \"digit\": " + std::to_string(proof.failDigit) + "}") +
-               "}";
-        if (!step.inner.empty()) out += ", \"inner\": " + innerJson(step.inner);
+        Json fails;
+        if (proof.failCell >= 0) {
+            fails["cell"] = proof.failCell;
+        } else {
+            fails["unit"] = unitJson(proof.failUnit);
+            fails["digit"] = proof.failDigit;
+        }
+        Json contradiction;
+        contradiction["assume"] = Json::array({proof.assume.cell, proof.assume.digit});
+        contradiction["placements"] = pairsJson(proof.placements);
+        contradiction["fails"] = fails;
+        out["contradiction"] = contradiction;
+        if (!step.inner.empty()) out["inner"] = innerJson(step.inner);
     }
-    return out + "}";
+    return out;
 }
 
 } // namespace
@@ -345,8 +361,12 @@ std::string stepWords(const Step& step) {
     return out + ":" + effectWords(step);
 }
 
-std::string stepJson(const Step& step, int number) {
-    return stepObject(step, "{\"step\": " + std::to_string(number) + ", ");
+Json stepJson(const Step& step, int number) {
+    return stepObject(step, number);
+}
+
+Json hardestJson(const std::optional<Technique>& hardest) {
+    return hardest ? Json(logic::techniqueId(*hardest)) : Json(nullptr);
 }
 
 } // namespace dodoru::cli

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "jsonwriter.h"
 #include "logicsolver.h"
 
 namespace dodoru::cli {
@@ -13,9 +14,10 @@ std::string ratingText(int tenths); // "4.4"
 std::string cellName(int cell);     // "r1c1" .. "r9c9"
 // One step in words, without its number: "hidden single in box 4: r5c2 = 3".
 std::string stepWords(const logic::Step& step);
-// One step as a JSON object (no newline): step, technique, unit, placements, eliminations, cells,
-// digits, rating.
-std::string stepJson(const logic::Step& step, int number);
+// One step as a JSON object: step, technique, unit, placements, eliminations, cells, digits, rating.
+Json stepJson(const logic::Step& step, int number);
+// A hardest technique as JSON: its id, or null when there is none.
+Json hardestJson(const std::optional<logic::Technique>& hardest);
 
 } // namespace dodoru::cli
 
