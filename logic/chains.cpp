@@ -247,8 +247,8 @@ bool failure(const Position& p, Contradiction& out) {
     return false;
 }
 
-// Places singles one at a time, each a single at its turn, until the position fails or none is left;
-// true when it fails. The placements and the failure go into `out`.
+} // namespace
+
 bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
     while (true) {
         // One pass: a cell without candidates or a unit without a place for a digit ends it; else the first
@@ -295,6 +295,8 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
     }
 }
 
+namespace {
+
 // Whether the position can still be completed: singles, then the cell with fewest candidates tried.
 bool hasCompletion(Position p) {
     Contradiction ignored;
@@ -325,11 +327,12 @@ std::vector<int> trialOrder(const Position& p) {
 // The techniques a contradiction may use between its singles: everything below the chains.
 constexpr Technique kHardestInner = Technique::WWing;
 
-// Keeps only the singles that the failure rests on, in their order: each kept single is still a single
-// at its turn with the others gone, since what made it one was an earlier kept placement.
-void keepNeeded(const Position& start, Contradiction& proof) {
-    std::vector<CellDigit> made = {proof.assume};
-    made.insert(made.end(), proof.placements.begin(), proof.placements.end());
+} // namespace
+
+std::vector<CellDigit> neededSingles(const Position& start, const CellDigit& assume,
+                                     const std::vector<CellDigit>& placements, const SinglesTarget& target) {
+    std::vector<CellDigit> made = {assume};
+    made.insert(made.end(), placements.begin(), placements.end());
     const int count = static_cast<int>(made.size());
     // The first placement before `before` that takes d from `cell`: d in a peer, or a digit in the cell.
     const auto takenBy = [&](int cell, int d, int before) {
@@ -342,15 +345,19 @@ void keepNeeded(const Position& start, Contradiction& proof) {
     const auto need = [&](int i) {
         if (i >= 0) needed[at(i)] = true;
     };
-    if (proof.failCell >= 0) {
-        for (Digits ds = start.candidates(proof.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
-            need(takenBy(proof.failCell, lowestDigit(ds), count));
-    } else {
-        const int u = proof.failUnit.kind == UnitKind::Row      ? rowUnit(proof.failUnit.index)
-                      : proof.failUnit.kind == UnitKind::Column ? columnUnit(proof.failUnit.index)
-                                                                : boxUnit(proof.failUnit.index);
+    for (const CellDigit& x : target.placed)
+        for (int k = 0; k < count; ++k)
+            if (made[at(k)] == x) need(k);
+    for (const CellDigit& x : target.removed) need(takenBy(x.cell, x.digit, count));
+    if (target.failCell >= 0) {
+        for (Digits ds = start.candidates(target.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            need(takenBy(target.failCell, lowestDigit(ds), count));
+    } else if (target.failUnit.kind != UnitKind::None) {
+        const int u = target.failUnit.kind == UnitKind::Row      ? rowUnit(target.failUnit.index)
+                      : target.failUnit.kind == UnitKind::Column ? columnUnit(target.failUnit.index)
+                                                                 : boxUnit(target.failUnit.index);
         for (const int c : unitCells(u))
-            if (start.has(c, proof.failDigit)) need(takenBy(c, proof.failDigit, count));
+            if (start.has(c, target.failDigit)) need(takenBy(c, target.failDigit, count));
     }
     for (int k = count - 1; k >= 1; --k) {
         if (!needed[at(k)]) continue;
@@ -380,7 +387,19 @@ void keepNeeded(const Position& start, Contradiction& proof) {
     std::vector<CellDigit> kept;
     for (int k = 1; k < count; ++k)
         if (needed[at(k)]) kept.push_back(made[at(k)]);
-    proof.placements = std::move(kept);
+    return kept;
+}
+
+namespace {
+
+// Keeps only the singles that the failure rests on, in their order: each kept single is still a single
+// at its turn with the others gone, since what made it one was an earlier kept placement.
+void keepNeeded(const Position& start, Contradiction& proof) {
+    SinglesTarget target;
+    target.failCell = proof.failCell;
+    target.failUnit = proof.failUnit;
+    target.failDigit = proof.failDigit;
+    proof.placements = neededSingles(start, proof.assume, proof.placements, target);
 }
 
 // The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,

@@ -57,6 +57,8 @@ constexpr std::array<TechniqueRow, kTechniqueCount> kTable = {{
     {Technique::AlsXYWing, "als_xy_wing", 63, findAlsXYWing},
     {Technique::ForcingChain, "forcing_chain", 65, findForcingChain},
     {Technique::GroupedChain, "grouped_chain", 68, findGroupedChain},
+    {Technique::CellForcingChain, "cell_forcing_chain", 70, findCellForcingChain},
+    {Technique::UnitForcingChain, "unit_forcing_chain", 72, findUnitForcingChain},
     {Technique::Contradiction, "contradiction", 80, findContradiction},
     {Technique::Guess, "guess", 90, findGuess},
 }};
@@ -113,6 +115,15 @@ int Step::ratingTenths() const {
         // A tenth for every two links past the fifth, and one for each digit past the first: 6.5 .. 7.9
         // (grouped 6.8 ..).
         return std::min(79, base + std::clamp((nodes - 6) / 2, 0, 8) + digitCount(chainDigits) - 1);
+    case Technique::CellForcingChain:
+    case Technique::UnitForcingChain: {
+        // A tenth for every four singles the branches hold past the first four, and one for each branch
+        // past the second: 7.0 .. 7.9 (unit 7.2 ..).
+        int singles = 0;
+        for (const Branch& branch : branches) singles += static_cast<int>(branch.placements.size());
+        const int spread = static_cast<int>(branches.size()) - 2;
+        return std::min(79, base + std::clamp((singles - 1) / 4, 0, 7) + std::max(0, spread));
+    }
     case Technique::Contradiction: {
         // Singles alone: 8.0 .. 8.5 by the number of singles; with steps between them: 8.6 .. 8.9.
         if (inner.empty())

@@ -46,6 +46,8 @@ enum class Technique {
     AlsXYWing,
     ForcingChain,
     GroupedChain,
+    CellForcingChain,
+    UnitForcingChain,
     Contradiction,
     Guess,
 };

@@ -174,6 +174,16 @@ std::string contradictionWords(const Step& step) {
 
 std::string stepObject(const Step& step, const std::string& head);
 
+// A forcing chain's branches, each an assumption and its singles, then what holds either way.
+std::string branchWords(const Step& step) {
+    std::string out;
+    for (const logic::Branch& branch : step.branches) {
+        out += (out.empty() ? "if " : "; if ") + cellName(branch.assume.cell) + " = " + std::to_string(branch.assume.digit);
+        for (const CellDigit& p : branch.placements) out += " ⇒ " + cellName(p.cell) + " = " + std::to_string(p.digit);
+    }
+    return out + "; either way" + effectWords(step);
+}
+
 std::string innerJson(const std::vector<Step>& inner) {
     std::string out = "[";
     for (std::size_t i = 0; i < inner.size(); ++i)
@@ -225,6 +235,14 @@ std::string stepObject(const Step& step, const std::string& head) {
                                           ", \"digit\": " + std::to_string(proof.failDigit) + "}") +
                "}";
         if (!step.inner.empty()) out += ", \"inner\": " + innerJson(step.inner);
+    }
+    if (!step.branches.empty()) {
+        out += ", \"branches\": [";
+        for (std::size_t i = 0; i < step.branches.size(); ++i)
+            out += std::string(i > 0 ? ", " : "") + "{\"assume\": [" + std::to_string(step.branches[i].assume.cell) +
+                   ", " + std::to_string(step.branches[i].assume.digit) +
+                   "], \"placements\": " + pairsJson(step.branches[i].placements) + "}";
+        out += "]";
     }
     return out + "}";
 }
@@ -303,6 +321,10 @@ std::string techniqueName(Technique technique) {
         return "forcing chain";
     case Technique::GroupedChain:
         return "grouped chain";
+    case Technique::CellForcingChain:
+        return "cell forcing chain";
+    case Technique::UnitForcingChain:
+        return "unit forcing chain";
     case Technique::Contradiction:
         return "contradiction";
     case Technique::Guess:
@@ -328,6 +350,9 @@ std::string stepWords(const Step& step) {
                " leaves no solution, found by a search rather than by reasoning; removes it";
     }
     if (step.contradiction) return out + ": " + contradictionWords(step) + effectWords(step);
+    if (!step.branches.empty())
+        return out + " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
+               digitList(step.digits, " ") + "): " + branchWords(step);
     if (!step.chain.empty()) {
         out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
                digitList(step.digits, " ") + detailWords(step) + "): " + chainWords(step.chain);
