@@ -14,8 +14,10 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// At most this many candidates in the cell, or places in the unit, so that the branches stay few.
+// At most this many candidates in the cell, or places in the unit, so that the branches stay few; and
+// at most this many singles a branch, so that each stays short enough to follow (and the search quick).
 constexpr int kMostBranches = 4;
+constexpr std::size_t kMostSingles = 24;
 
 // One branch followed to its end: when each candidate was placed (0) or removed (its turn), by the
 // assumption at turn 1 and the singles after it; -1 while still open.
@@ -30,7 +32,7 @@ bool follow(const Position& p, const CellDigit& assume, Run& run) {
     run.after = p;
     run.after.place(assume.cell, assume.digit);
     run.singles = Contradiction{assume, {}};
-    if (singlesFail(run.after, run.singles, kCellCount)) return false;
+    if (singlesFail(run.after, run.singles, kMostSingles)) return false;
     for (auto& row : run.placedAt) row.fill(-1);
     for (auto& row : run.removedAt) row.fill(-1);
     std::vector<CellDigit> made = {assume};
