@@ -31,13 +31,20 @@ enum class ChainKind {
     Grouped, // as Any, where either side of a strong link in a unit may be a group
 };
 
+// The cell of each candidate node, the same in every position, made once.
+const std::array<std::vector<int>, kCandidates>& candidateCells() {
+    static const std::array<std::vector<int>, kCandidates> cells = [] {
+        std::array<std::vector<int>, kCandidates> made;
+        for (int n = 0; n < kCandidates; ++n) made[at(n)] = {n / 9};
+        return made;
+    }();
+    return cells;
+}
+
 class ChainSearch {
 public:
     ChainSearch(const Scan& scan, ChainKind kind) : scan_(scan), kind_(kind) {
-        for (int n = 0; n < kCandidates; ++n) {
-            cells_[at(n)] = {n / 9};
-            digit_[at(n)] = n % 9 + 1;
-        }
+        for (int n = 0; n < kCandidates; ++n) digit_[at(n)] = n % 9 + 1;
         if (kind_ != ChainKind::Grouped) return;
         const Position& p = scan_.position;
         for (int d = 1; d <= 9; ++d)
@@ -45,7 +52,7 @@ public:
                 for (int k = 0; k < 6; ++k) {
                     const int n = kCandidates + ((d - 1) * 9 + b) * 6 + k;
                     digit_[at(n)] = d;
-                    std::vector<int>& cells = cells_[at(n)];
+                    std::vector<int>& cells = groupCells_[at(n - kCandidates)];
                     for (const int c : unitCells(boxUnit(b))) {
                         const bool inLine =
                             k < 3 ? rowOf(c) == boxTopRow(b) + k : columnOf(c) == boxLeftColumn(b) + k - 3;
@@ -86,12 +93,17 @@ private:
                 if (n == start) {
                     if (kind_ == ChainKind::XY) continue;
                     Step step = chainStep(literal);
-                    step.placements.push_back({cells_[at(start)].front(), digit_[at(start)]});
+                    step.placements.push_back({cellsOf(start).front(), digit_[at(start)]});
                     return finished(step);
                 }
-                Step step = chainStep(literal);
-                addEliminations(start, n, step);
-                if (auto found = finished(step)) return found;
+                // The step is built only for a chain that lets something go.
+                eliminations_.clear();
+                addEliminations(start, n, eliminations_);
+                if (!eliminations_.empty()) {
+                    Step step = chainStep(literal);
+                    step.eliminations = eliminations_;
+                    if (auto found = finished(step)) return found;
+                }
                 forEachWeak(n, [&](int o) { visit(2 * o, literal); });
             } else {
                 forEachStrong(n, [&](int o) { visit(2 * o + 1, literal); });
@@ -109,13 +121,13 @@ private:
     // The group node whose cells are exactly `cells` (two or more cells of one box and one line), or -1.
     int groupWith(int d, const std::vector<int>& cells) const {
         for (const int g : groupsOf_[at(d)])
-            if (cells_[at(g)] == cells) return g;
+            if (cellsOf(g) == cells) return g;
         return -1;
     }
 
     template <typename F> void forEachStrong(int n, F&& f) const {
         const Position& p = scan_.position;
-        const std::vector<int>& mine = cells_[at(n)];
+        const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
         if (mine.size() == 1) {
             const Digits ds = p.candidates(mine.front());
@@ -143,13 +155,17 @@ private:
         }
     }
 
+    const std::vector<int>& cellsOf(int n) const {
+        return n < kCandidates ? candidateCells()[at(n)] : groupCells_[at(n - kCandidates)];
+    }
+
     bool seesAll(int cell, const std::vector<int>& cells) const {
         return std::all_of(cells.begin(), cells.end(), [&](int c) { return sees(cell, c); });
     }
 
     template <typename F> void forEachWeak(int n, F&& f) const {
         const Position& p = scan_.position;
-        const std::vector<int>& mine = cells_[at(n)];
+        const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
         if (mine.size() == 1) {
             const int cell = mine.front();
@@ -167,7 +183,7 @@ private:
         if (kind_ != ChainKind::Grouped) return;
         for (const int g : groupsOf_[at(d)]) {
             if (g == n) continue;
-            const std::vector<int>& theirs = cells_[at(g)];
+            const std::vector<int>& theirs = cellsOf(g);
             if (std::all_of(theirs.begin(), theirs.end(), [&](int c) {
                     return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
                 }))
@@ -176,10 +192,10 @@ private:
     }
 
     // Candidates that are false when `a` or `b` is true: those that see both.
-    void addEliminations(int a, int b, Step& step) const {
+    void addEliminations(int a, int b, std::vector<CellDigit>& eliminations) const {
         const Position& p = scan_.position;
-        const std::vector<int>& as = cells_[at(a)];
-        const std::vector<int>& bs = cells_[at(b)];
+        const std::vector<int>& as = cellsOf(a);
+        const std::vector<int>& bs = cellsOf(b);
         const int da = digit_[at(a)], db = digit_[at(b)];
         const bool singles = as.size() == 1 && bs.size() == 1;
         if (kind_ == ChainKind::XY && (da != db || as == bs)) return;
@@ -187,17 +203,17 @@ private:
             const int ca = as.front();
             for (Digits ds = static_cast<Digits>(p.candidates(ca) & ~digitBit(da) & ~digitBit(db)); ds != 0;
                  ds &= static_cast<Digits>(ds - 1))
-                step.eliminations.push_back({ca, lowestDigit(ds)});
+                eliminations.push_back({ca, lowestDigit(ds)});
         } else if (da == db) {
             for (int c = 0; c < kCellCount; ++c) {
                 if (!p.has(c, da) || !seesAll(c, as) || !seesAll(c, bs)) continue;
                 if (std::find(as.begin(), as.end(), c) != as.end() || std::find(bs.begin(), bs.end(), c) != bs.end())
                     continue;
-                step.eliminations.push_back({c, da});
+                eliminations.push_back({c, da});
             }
         } else if (singles && sees(as.front(), bs.front())) {
-            if (p.has(as.front(), db)) step.eliminations.push_back({as.front(), db});
-            if (p.has(bs.front(), da)) step.eliminations.push_back({bs.front(), da});
+            if (p.has(as.front(), db)) eliminations.push_back({as.front(), db});
+            if (p.has(bs.front(), da)) eliminations.push_back({bs.front(), da});
         }
     }
 
@@ -209,8 +225,8 @@ private:
         Step step{technique, {}, {}, 0, {}, {}};
         for (int l = literal; l >= 0; l = parent_[at(l)]) {
             const int n = l / 2;
-            step.chain.push_back(ChainNode{cells_[at(n)], digit_[at(n)], (l & 1) != 0});
-            for (const int c : cells_[at(n)]) step.cells.push_back(c);
+            step.chain.push_back(ChainNode{cellsOf(n), digit_[at(n)], (l & 1) != 0});
+            for (const int c : cellsOf(n)) step.cells.push_back(c);
             step.digits |= digitBit(digit_[at(n)]);
         }
         std::reverse(step.chain.begin(), step.chain.end());
@@ -219,11 +235,12 @@ private:
 
     const Scan& scan_;
     ChainKind kind_;
-    std::array<std::vector<int>, kNodes> cells_{};
+    std::array<std::vector<int>, kGroups> groupCells_{};
     std::array<int, kNodes> digit_{};
     std::array<std::vector<int>, 10> groupsOf_{};
     std::array<int, 2 * kNodes> parent_{}; // -2 unvisited, -1 the start
     std::vector<int> queue_;
+    std::vector<CellDigit> eliminations_;
 };
 
 // Where a position has nothing left: a cell without candidates, else a unit without a place for a

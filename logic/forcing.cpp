@@ -2,7 +2,9 @@
 // assumed in turn and followed by singles. One of them is true, so whatever every branch places or
 // removes holds. A branch that fails is left to the contradictions: here each branch must stand.
 #include <algorithm>
+#include <cstdint>
 #include <limits>
+#include <memory>
 
 #include "techniques.h"
 
@@ -16,41 +18,67 @@ std::size_t at(int index) {
 
 // At most this many candidates in the cell, or places in the unit, so that the branches stay few; and
 // at most this many singles a branch, so that each stays short enough to follow (and the search quick).
-constexpr int kMostBranches = 4;
-constexpr std::size_t kMostSingles = 24;
+constexpr int kMostBranches = 9;
+constexpr std::size_t kMostSingles = 16;
 
-// One branch followed to its end: when each candidate was placed (0) or removed (its turn), by the
-// assumption at turn 1 and the singles after it; -1 while still open.
+// One branch followed to its end: when each candidate was placed or removed, by the assumption at
+// turn 1 and the singles after it; 0 while still open.
 struct Run {
+    bool fails = false;
     Contradiction singles;
-    Position after;
-    std::array<std::array<int, 10>, kCellCount> placedAt{};
-    std::array<std::array<int, 10>, kCellCount> removedAt{};
+    std::array<std::array<std::int8_t, 10>, kCellCount> placedAt{};
+    std::array<std::array<std::int8_t, 10>, kCellCount> removedAt{};
 };
 
-bool follow(const Position& p, const CellDigit& assume, Run& run) {
-    run.after = p;
-    run.after.place(assume.cell, assume.digit);
+Run follow(const Position& p, const CellDigit& assume) {
+    Run run;
+    Position after = p;
+    after.place(assume.cell, assume.digit);
     run.singles = Contradiction{assume, {}};
-    if (singlesFail(run.after, run.singles, kMostSingles)) return false;
-    for (auto& row : run.placedAt) row.fill(-1);
-    for (auto& row : run.removedAt) row.fill(-1);
+    run.fails = singlesFail(after, run.singles, kMostSingles);
+    if (run.fails) return run;
     std::vector<CellDigit> made = {assume};
     made.insert(made.end(), run.singles.placements.begin(), run.singles.placements.end());
     for (std::size_t turn = 0; turn < made.size(); ++turn) {
         const CellDigit x = made[turn];
-        const int when = static_cast<int>(turn) + 1;
+        const auto when = static_cast<std::int8_t>(turn + 1);
         run.placedAt[at(x.cell)][at(x.digit)] = when;
         const auto remove = [&](int cell, int digit) {
-            int& slot = run.removedAt[at(cell)][at(digit)];
-            if (slot < 0 && p.has(cell, digit)) slot = when;
+            std::int8_t& slot = run.removedAt[at(cell)][at(digit)];
+            if (slot == 0 && p.has(cell, digit)) slot = when;
         };
         for (Digits ds = static_cast<Digits>(p.candidates(x.cell) & ~digitBit(x.digit)); ds != 0;
              ds &= static_cast<Digits>(ds - 1))
             remove(x.cell, lowestDigit(ds));
         for (const int peer : peersOf(x.cell)) remove(peer, x.digit);
     }
-    return true;
+    return run;
+}
+
+// The runs of one position, each candidate's made once and shared by the cell and the unit search
+// (a candidate stands in one cell and three units).
+class Runs {
+public:
+    const Run& of(const Position& p, const CellDigit& assume) {
+        if (p.digits() != digits_ || p.candidateGrid() != candidates_) {
+            digits_ = p.digits();
+            candidates_ = p.candidateGrid();
+            for (auto& run : runs_) run.reset();
+        }
+        std::unique_ptr<Run>& run = runs_[at(assume.cell * 9 + assume.digit - 1)];
+        if (!run) run = std::make_unique<Run>(follow(p, assume));
+        return *run;
+    }
+
+private:
+    DigitGrid digits_{};
+    CandidateGrid candidates_{};
+    std::array<std::unique_ptr<Run>, kCellCount * 9> runs_{};
+};
+
+Runs& runsOfThisThread() {
+    thread_local Runs runs;
+    return runs;
 }
 
 struct Conclusion {
@@ -60,7 +88,7 @@ struct Conclusion {
 };
 
 // The conclusion the branches reach soonest, placements before removals on a tie.
-Conclusion soonest(const Position& p, const std::vector<Run>& runs) {
+Conclusion soonest(const Position& p, const std::vector<const Run*>& runs) {
     Conclusion best;
     for (int c = 0; c < kCellCount; ++c) {
         if (p.digit(c) != 0) continue;
@@ -68,9 +96,9 @@ Conclusion soonest(const Position& p, const std::vector<Run>& runs) {
             const int d = lowestDigit(ds);
             for (const bool placed : {true, false}) {
                 int cost = 0;
-                for (const Run& run : runs) {
-                    const int when = placed ? run.placedAt[at(c)][at(d)] : run.removedAt[at(c)][at(d)];
-                    if (when < 0) {
+                for (const Run* run : runs) {
+                    const int when = placed ? run->placedAt[at(c)][at(d)] : run->removedAt[at(c)][at(d)];
+                    if (when == 0) {
                         cost = -1;
                         break;
                     }
@@ -85,15 +113,14 @@ Conclusion soonest(const Position& p, const std::vector<Run>& runs) {
 
 // Builds the step of the best conclusion: each branch cut to the singles it needs, and every
 // placement and removal that all the cut branches make.
-std::optional<Step> forcingStep(const Position& p, Technique technique, const std::vector<Run>& runs,
+std::optional<Step> forcingStep(const Position& p, Technique technique, const std::vector<const Run*>& runs,
                                 const Conclusion& conclusion) {
     SinglesTarget target;
     (conclusion.placed ? target.placed : target.removed).push_back(conclusion.candidate);
     Step step{technique, {}, {}, 0, {}, {}};
     std::vector<Position> ends;
-    for (const Run& run : runs) {
-        Branch branch{run.singles.assume,
-                      neededSingles(p, run.singles.assume, run.singles.placements, target)};
+    for (const Run* run : runs) {
+        Branch branch{run->singles.assume, neededSingles(p, run->singles.assume, run->singles.placements, target)};
         Position end = p;
         end.place(branch.assume.cell, branch.assume.digit);
         for (const CellDigit& x : branch.placements) end.place(x.cell, x.digit);
@@ -121,13 +148,17 @@ std::optional<Step> forcingStep(const Position& p, Technique technique, const st
 // Tries every set of assumptions `each` offers (one of each set is true) and keeps the one whose
 // branches reach a conclusion soonest.
 template <typename Each> std::optional<Step> bestForcing(const Position& p, Technique technique, Each&& each) {
-    std::vector<Run> runs, bestRuns;
+    Runs& cache = runsOfThisThread();
+    std::vector<const Run*> runs, bestRuns;
     Conclusion best;
     Unit bestUnit;
     each([&](const std::vector<CellDigit>& assumptions, const Unit& unit) {
-        runs.resize(assumptions.size());
-        for (std::size_t i = 0; i < assumptions.size(); ++i)
-            if (!follow(p, assumptions[i], runs[i])) return;
+        runs.clear();
+        for (const CellDigit& assume : assumptions) {
+            const Run& run = cache.of(p, assume);
+            if (run.fails) return;
+            runs.push_back(&run);
+        }
         const Conclusion found = soonest(p, runs);
         if (found.cost >= best.cost) return;
         best = found;
