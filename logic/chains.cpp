@@ -283,7 +283,6 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
         for (int n = 0; n < kUnitCount; ++n) {
             const int u = (n + 18) % kUnitCount;
             Digits covered = 0, once = 0, twice = 0;
-            std::array<int, 10> where{};
             for (const int c : unitCells(u)) {
                 if (p.digit(c) != 0) {
                     covered |= digitBit(p.digit(c));
@@ -293,8 +292,6 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
                 twice |= once & ds;
                 once |= ds;
                 covered |= ds;
-                if (!hidden)
-                    for (Digits e = ds; e != 0; e &= static_cast<Digits>(e - 1)) where[at(lowestDigit(e))] = c;
             }
             if (covered != kAllDigits) {
                 out.failUnit = unitOf(u);
@@ -302,7 +299,11 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
                 return true;
             }
             const Digits single = static_cast<Digits>(once & ~twice);
-            if (!hidden && single != 0) hidden = CellDigit{where[at(lowestDigit(single))], lowestDigit(single)};
+            if (!hidden && single != 0) {
+                const int d = lowestDigit(single);
+                for (const int c : unitCells(u))
+                    if (p.has(c, d)) hidden = CellDigit{c, d};
+            }
         }
         if (out.placements.size() >= limit) return false;
         const std::optional<CellDigit> next = naked ? naked : hidden;
