@@ -199,7 +199,7 @@ const TechniqueCase kCases[] = {
     // Row 1's 5 is in r1c1 or in r1c7/r1c8 together, which see r3c9.
     {"GroupedChain", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7", "r7c1-5"},
     {"GroupedChainLoose", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7r8", ""},
-    // r1c2 = 3 makes r2c1 2 and then r1c1 1: either way 1 is in r1c1 or r1c2, and the rest of row 1 and
+    // r1c1 = 2 makes r2c1 3 and then r1c2 1: either way 1 is in r1c1 or r1c2, and the rest of row 1 and
     // box 1 lose it.
     {"CellForcingChain", Technique::CellForcingChain, "r1c1=12 r1c2=13 r2c1=23",
      "r1c3-1 r1c4-1 r1c5-1 r1c6-1 r1c7-1 r1c8-1 r1c9-1 r2c2-1 r2c3-1 r3c1-1 r3c2-1 r3c3-1"},
@@ -269,6 +269,14 @@ TEST(TechniqueProofs, ChainsAndContradictionsKeepTheirOrder) {
     EXPECT_EQ(proof->contradiction->failCell, cell(1, 3));
     EXPECT_TRUE(proof->inner.empty());
     EXPECT_EQ(proof->ratingTenths(), 80);
+
+    // A cell forcing chain keeps one branch a candidate, each with the singles it needs, in order.
+    const auto forcing = findStep(shaped("r1c1=12 r1c2=13 r2c1=23"), Technique::CellForcingChain);
+    ASSERT_TRUE(forcing);
+    const std::vector<Branch> branches = {{{cell(1, 1), 1}, {}},
+                                          {{cell(1, 1), 2}, {{cell(2, 1), 3}, {cell(1, 2), 1}}}};
+    EXPECT_EQ(forcing->branches, branches);
+    EXPECT_EQ(forcing->ratingTenths(), 70);
 }
 
 // The longer a chain, and the more digits it uses, the higher it rates; always within the expert band.
