@@ -29,6 +29,7 @@ enum class ChainKind {
     XY,      // strong links inside bivalue cells, weak links between bivalue cells on one digit
     Any,     // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
     Grouped, // as Any, where either side of a strong link in a unit may be a group
+    Als,     // as Grouped, with almost locked sets: a digit out of the set locks each of its other digits in
 };
 
 // The cell of each candidate node, the same in every position, made once.
@@ -44,8 +45,11 @@ const std::array<std::vector<int>, kCandidates>& candidateCells() {
 class ChainSearch {
 public:
     ChainSearch(const Scan& scan, ChainKind kind) : scan_(scan), kind_(kind) {
+        digit_.assign(at(kNodes), 0);
         for (int n = 0; n < kCandidates; ++n) digit_[at(n)] = n % 9 + 1;
-        if (kind_ != ChainKind::Grouped) return;
+        if (kind_ == ChainKind::Als) addAlmostLockedSets();
+        parent_.assign(at(2 * static_cast<int>(digit_.size())), -2);
+        if (!grouped()) return;
         const Position& p = scan_.position;
         for (int d = 1; d <= 9; ++d)
             for (int b = 0; b < 9; ++b)
@@ -61,6 +65,61 @@ public:
                     if (cells.size() < 2) cells.clear();
                     else groupsOf_[at(d)].push_back(n);
                 }
+    }
+
+    bool grouped() const { return kind_ == ChainKind::Grouped || kind_ == ChainKind::Als; }
+    bool isAls(int n) const { return n >= kNodes; }
+
+    // Almost locked sets of two or three cells of one unit: one node for each of their digits, the set's
+    // cells that hold it. A candidate that sees all of a node's cells links to it weakly.
+    void addAlmostLockedSets() {
+        const Position& p = scan_.position;
+        std::vector<std::vector<int>> seen;
+        for (int n = 0; n < kUnitCount; ++n) {
+            const int u = (n + 18) % kUnitCount;
+            std::vector<int> open;
+            for (const int c : unitCells(u))
+                if (p.digit(c) == 0) open.push_back(c);
+            for (int size = 2; size <= 3 && size < static_cast<int>(open.size()); ++size)
+                forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+                    std::vector<int> cells;
+                    Digits digits = 0;
+                    for (int i = 0; i < size; ++i) {
+                        cells.push_back(open[at(pick[at(i)])]);
+                        digits |= p.candidates(cells.back());
+                    }
+                    if (digitCount(digits) != size + 1) return false;
+                    std::sort(cells.begin(), cells.end());
+                    if (std::find(seen.begin(), seen.end(), cells) != seen.end()) return false;
+                    seen.push_back(cells);
+                    const int set = static_cast<int>(alsSets_.size());
+                    alsSets_.push_back(cells);
+                    alsFirst_.push_back(static_cast<int>(digit_.size()));
+                    for (Digits ds = digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                        const int d = lowestDigit(ds);
+                        std::vector<int> with;
+                        for (const int c : cells)
+                            if (p.has(c, d)) with.push_back(c);
+                        const int node = static_cast<int>(digit_.size());
+                        digit_.push_back(d);
+                        alsCells_.push_back(with);
+                        alsSetOf_.push_back(set);
+                        alsOfDigit_[at(d)].push_back(node);
+                        for (int c = 0; c < kCellCount; ++c)
+                            if (p.has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end() &&
+                                seesAll(c, with))
+                                weakAls_[at(candidateOf(c, d))].push_back(node);
+                    }
+                    return false;
+                });
+        }
+    }
+
+    // Whether the chain that ends at `literal` goes through an almost locked set.
+    bool throughAls(int literal) const {
+        for (int l = literal; l >= 0; l = parent_[at(l)])
+            if (isAls(l / 2)) return true;
+        return false;
     }
 
     std::optional<Step> find() {
@@ -81,7 +140,8 @@ private:
     // into an off. At the first "end is on" that lets something go: start or end is true, so whatever
     // sees both is false; reaching "start is on" proves start.
     std::optional<Step> fromStart(int start) {
-        parent_.fill(-2);
+        // Only what the last search visited is marked: clear just that.
+        for (const int visited : queue_) parent_[at(visited)] = -2;
         queue_.clear();
         const int first = 2 * start;
         parent_[at(first)] = -1;
@@ -91,7 +151,7 @@ private:
             const int n = literal / 2;
             if ((literal & 1) != 0) {
                 if (n == start) {
-                    if (kind_ == ChainKind::XY) continue;
+                    if (kind_ == ChainKind::XY || (kind_ == ChainKind::Als && !throughAls(literal))) continue;
                     Step step = chainStep(literal);
                     step.placements.push_back({cellsOf(start).front(), digit_[at(start)]});
                     return finished(step);
@@ -99,7 +159,7 @@ private:
                 // The step is built only for a chain that lets something go.
                 eliminations_.clear();
                 addEliminations(start, n, eliminations_);
-                if (!eliminations_.empty()) {
+                if (!eliminations_.empty() && (kind_ != ChainKind::Als || throughAls(literal))) {
                     Step step = chainStep(literal);
                     step.eliminations = eliminations_;
                     if (auto found = finished(step)) return found;
@@ -129,6 +189,13 @@ private:
         const Position& p = scan_.position;
         const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
+        if (isAls(n)) {
+            // Without d the set's other digits are locked in it: each of them is in its cells.
+            const int set = alsSetOf_[at(n - kNodes)];
+            for (int m = alsFirst_[at(set)]; m < static_cast<int>(digit_.size()) && alsSetOf_[at(m - kNodes)] == set; ++m)
+                if (m != n) f(m);
+            return;
+        }
         if (mine.size() == 1) {
             const Digits ds = p.candidates(mine.front());
             if (digitCount(ds) == 2)
@@ -137,7 +204,8 @@ private:
         if (kind_ == ChainKind::XY) return;
         for (const int u : unitsOfCell(mine.front())) {
             const unsigned mask = scan_.where[at(u)][at(d)];
-            std::vector<int> rest;
+            std::vector<int>& rest = rest_;
+            rest.clear();
             bool holdsAll = true;
             for (const int c : mine) holdsAll = holdsAll && std::find(unitCells(u).begin(), unitCells(u).end(), c) != unitCells(u).end();
             if (!holdsAll) continue;
@@ -148,7 +216,7 @@ private:
             if (rest.empty()) continue;
             if (rest.size() == 1) {
                 f(candidateOf(rest.front(), d));
-            } else if (kind_ == ChainKind::Grouped) {
+            } else if (grouped()) {
                 const int g = groupWith(d, rest);
                 if (g >= 0) f(g);
             }
@@ -156,7 +224,9 @@ private:
     }
 
     const std::vector<int>& cellsOf(int n) const {
-        return n < kCandidates ? candidateCells()[at(n)] : groupCells_[at(n - kCandidates)];
+        return n < kCandidates ? candidateCells()[at(n)]
+               : n < kNodes    ? groupCells_[at(n - kCandidates)]
+                               : alsCells_[at(n - kNodes)];
     }
 
     bool seesAll(int cell, const std::vector<int>& cells) const {
@@ -180,7 +250,20 @@ private:
             for (int c = 0; c < kCellCount; ++c)
                 if (p.has(c, d) && seesAll(c, mine)) f(candidateOf(c, d));
         }
-        if (kind_ != ChainKind::Grouped) return;
+        if (!grouped()) return;
+        if (kind_ == ChainKind::Als) {
+            if (mine.size() == 1) {
+                for (const int m : weakAls_[at(candidateOf(mine.front(), d))]) f(m);
+            } else {
+                for (const int m : alsOfDigit_[at(d)]) {
+                    const std::vector<int>& theirs = cellsOf(m);
+                    if (m != n && std::all_of(theirs.begin(), theirs.end(), [&](int c) {
+                            return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
+                        }))
+                        f(m);
+                }
+            }
+        }
         for (const int g : groupsOf_[at(d)]) {
             if (g == n) continue;
             const std::vector<int>& theirs = cellsOf(g);
@@ -221,6 +304,7 @@ private:
     Step chainStep(int literal) const {
         const Technique technique = kind_ == ChainKind::XY    ? Technique::XYChain
                                     : kind_ == ChainKind::Any ? Technique::ForcingChain
+                                    : kind_ == ChainKind::Als ? Technique::AlsChain
                                                               : Technique::GroupedChain;
         Step step{technique, {}, {}, 0, {}, {}};
         for (int l = literal; l >= 0; l = parent_[at(l)]) {
@@ -230,17 +314,34 @@ private:
             step.digits |= digitBit(digit_[at(n)]);
         }
         std::reverse(step.chain.begin(), step.chain.end());
+        // The almost locked sets the chain passes through, in its order.
+        std::vector<int> path;
+        for (int l = literal; l >= 0; l = parent_[at(l)]) path.push_back(l / 2);
+        std::reverse(path.begin(), path.end());
+        int last = -1;
+        for (const int n : path) {
+            if (!isAls(n) || alsSetOf_[at(n - kNodes)] == last) continue;
+            last = alsSetOf_[at(n - kNodes)];
+            step.sets.push_back(alsSets_[at(last)]);
+        }
         return step;
     }
 
     const Scan& scan_;
     ChainKind kind_;
     std::array<std::vector<int>, kGroups> groupCells_{};
-    std::array<int, kNodes> digit_{};
+    std::vector<int> digit_;
+    std::vector<std::vector<int>> alsSets_;  // each almost locked set's cells
+    std::vector<int> alsFirst_;              // each set's first node
+    std::vector<std::vector<int>> alsCells_; // each set node's cells, from kNodes on
+    std::vector<int> alsSetOf_;              // each set node's set
+    std::array<std::vector<int>, 10> alsOfDigit_{};
+    std::array<std::vector<int>, kCandidates> weakAls_{}; // the set nodes each candidate sees entirely
     std::array<std::vector<int>, 10> groupsOf_{};
-    std::array<int, 2 * kNodes> parent_{}; // -2 unvisited, -1 the start
+    std::vector<int> parent_; // -2 unvisited, -1 the start
     std::vector<int> queue_;
     std::vector<CellDigit> eliminations_;
+    mutable std::vector<int> rest_; // the other places of a digit in a unit, while linking strongly
 };
 
 // Where a position has nothing left: a cell without candidates, else a unit without a place for a
@@ -472,6 +573,10 @@ std::optional<Step> findForcingChain(const Scan& scan) {
 
 std::optional<Step> findGroupedChain(const Scan& scan) {
     return ChainSearch(scan, ChainKind::Grouped).find();
+}
+
+std::optional<Step> findAlsChain(const Scan& scan) {
+    return ChainSearch(scan, ChainKind::Als).find();
 }
 
 std::optional<Step> findContradiction(const Scan& scan) {

@@ -57,6 +57,7 @@ constexpr std::array<TechniqueRow, kTechniqueCount> kTable = {{
     {Technique::AlsXYWing, "als_xy_wing", 63, findAlsXYWing},
     {Technique::ForcingChain, "forcing_chain", 65, findForcingChain},
     {Technique::GroupedChain, "grouped_chain", 68, findGroupedChain},
+    {Technique::AlsChain, "als_chain", 69, findAlsChain},
     {Technique::CellForcingChain, "cell_forcing_chain", 70, findCellForcingChain},
     {Technique::UnitForcingChain, "unit_forcing_chain", 72, findUnitForcingChain},
     {Technique::Contradiction, "contradiction", 80, findContradiction},
@@ -112,8 +113,9 @@ int Step::ratingTenths() const {
         return base + std::clamp(nodes / 2 - 3, 0, 4);
     case Technique::ForcingChain:
     case Technique::GroupedChain:
+    case Technique::AlsChain:
         // A tenth for every two links past the fifth, and one for each digit past the first: 6.5 .. 7.9
-        // (grouped 6.8 ..).
+        // (grouped 6.8 .., through almost locked sets 6.9 ..).
         return std::min(79, base + std::clamp((nodes - 6) / 2, 0, 8) + digitCount(chainDigits) - 1);
     case Technique::CellForcingChain:
     case Technique::UnitForcingChain: {

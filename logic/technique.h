@@ -46,6 +46,7 @@ enum class Technique {
     AlsXYWing,
     ForcingChain,
     GroupedChain,
+    AlsChain,
     CellForcingChain,
     UnitForcingChain,
     Contradiction,

@@ -101,6 +101,7 @@ std::optional<Step> findAlsXZ(const Scan& scan);
 std::optional<Step> findAlsXYWing(const Scan& scan);
 std::optional<Step> findForcingChain(const Scan& scan);
 std::optional<Step> findGroupedChain(const Scan& scan);
+std::optional<Step> findAlsChain(const Scan& scan);
 std::optional<Step> findCellForcingChain(const Scan& scan);
 std::optional<Step> findUnitForcingChain(const Scan& scan);
 std::optional<Step> findContradiction(const Scan& scan);

@@ -321,6 +321,8 @@ std::string techniqueName(Technique technique) {
         return "forcing chain";
     case Technique::GroupedChain:
         return "grouped chain";
+    case Technique::AlsChain:
+        return "ALS chain";
     case Technique::CellForcingChain:
         return "cell forcing chain";
     case Technique::UnitForcingChain:

@@ -110,6 +110,11 @@
     </message>
     <message>
         <location line="+16"/>
+        <source>ALS 鏈</source>
+        <translation>ALS chain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>單格強制鏈</source>
         <translation>Cell forcing chain</translation>
     </message>
@@ -124,7 +129,7 @@
         <translation>Contradiction</translation>
     </message>
     <message>
-        <location line="-52"/>
+        <location line="-54"/>
         <source>鰭 X 翼</source>
         <translation>Finned X-wing</translation>
     </message>
@@ -139,18 +144,18 @@
         <translation>Forcing chain</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <location line="+16"/>
         <source>試填</source>
         <translation>Trial</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-66"/>
         <source>空矩形</source>
         <translation>Empty rectangle</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <source>入門</source>
         <translation>easy</translation>
     </message>
@@ -165,17 +170,17 @@
         <translation>tough</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-52"/>
         <source>唯一矩形（第二型）</source>
         <translation>Unique rectangle type 2</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>專家</source>
         <translation>expert</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-52"/>
         <source>唯一矩形（第四型）</source>
         <translation>Unique rectangle type 4</translation>
     </message>
@@ -190,18 +195,18 @@
         <translation>BUG+1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>Row %1</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>鰭劍魚</source>
         <translation>Finned swordfish</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>Column %1</translation>
@@ -213,7 +218,7 @@
         <translation>Box %1</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ-wing</translation>
     </message>
@@ -228,12 +233,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2 (%3)</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY-wing</translation>
     </message>
@@ -243,7 +248,7 @@
         <translation>Grouped chain</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>難度 %1.%2 %3</source>
         <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
         <translation>Difficulty %1.%2 %3</translation>

@@ -110,6 +110,11 @@
     </message>
     <message>
         <location line="+16"/>
+        <source>ALS 鏈</source>
+        <translation>ALS 链</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>單格強制鏈</source>
         <translation>单格强制链</translation>
     </message>
@@ -124,7 +129,7 @@
         <translation>矛盾推理</translation>
     </message>
     <message>
-        <location line="-52"/>
+        <location line="-54"/>
         <source>鰭 X 翼</source>
         <translation>鳍 X 翼</translation>
     </message>
@@ -139,18 +144,18 @@
         <translation>强制链</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <location line="+16"/>
         <source>試填</source>
         <translation>试填</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-66"/>
         <source>空矩形</source>
         <translation>空矩形</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <source>入門</source>
         <translation>入门</translation>
     </message>
@@ -165,17 +170,17 @@
         <translation>高阶</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-52"/>
         <source>唯一矩形（第二型）</source>
         <translation>唯一矩形（第二型）</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>專家</source>
         <translation>专家</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-52"/>
         <source>唯一矩形（第四型）</source>
         <translation>唯一矩形（第四型）</translation>
     </message>
@@ -190,18 +195,18 @@
         <translation>全双值坟墓 +1</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-51"/>
         <source>鰭劍魚</source>
         <translation>鳍剑鱼</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>第 %1 列</translation>
@@ -213,7 +218,7 @@
         <translation>第 %1 宫</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ 翼</translation>
     </message>
@@ -228,12 +233,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2（%3）</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-53"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY 翼</translation>
     </message>
@@ -243,7 +248,7 @@
         <translation>分组链</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>難度 %1.%2 %3</source>
         <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
         <translation>难度 %1.%2 %3</translation>

@@ -47,6 +47,24 @@ bool strong(const Position& p, const ChainNode& a, const ChainNode& b) {
     return false;
 }
 
+// A strong link through an almost locked set of the step (n cells, n + 1 digits): without the first
+// node's digit the set's other digits are locked in it, so the second node's digit is in its cells.
+bool alsLink(const Position& p, const std::vector<std::vector<int>>& sets, const ChainNode& a, const ChainNode& b) {
+    for (const std::vector<int>& set : sets) {
+        Digits digits = 0;
+        for (const int c : set) digits |= p.candidates(c);
+        if (a.digit == b.digit || digitCount(digits) != static_cast<int>(set.size()) + 1) continue;
+        const auto with = [&](int d) {
+            std::vector<int> cells;
+            for (const int c : set)
+                if (p.has(c, d)) cells.push_back(c);
+            return cells;
+        };
+        if (with(a.digit) == a.cells && with(b.digit) == b.cells) return true;
+    }
+    return false;
+}
+
 // A weak link: the two nodes are not both true.
 bool weak(const ChainNode& a, const ChainNode& b) {
     if (a.cells.size() == 1 && a.cells == b.cells) return a.digit != b.digit;
@@ -69,7 +87,8 @@ std::string chainFault(const Position& p, const Step& step) {
     if (chain.size() < 2 || chain.front().on || !chain.back().on) return "chain ends";
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
         if (chain[i].on == chain[i + 1].on) return "chain does not alternate at node " + std::to_string(i + 1);
-        const bool link = chain[i].on ? weak(chain[i], chain[i + 1]) : strong(p, chain[i], chain[i + 1]);
+        const bool link = chain[i].on ? weak(chain[i], chain[i + 1])
+                                      : strong(p, chain[i], chain[i + 1]) || alsLink(p, step.sets, chain[i], chain[i + 1]);
         if (!link) return "no link after node " + std::to_string(i + 1);
     }
     for (const CellDigit& x : step.eliminations)

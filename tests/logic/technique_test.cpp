@@ -199,6 +199,9 @@ const TechniqueCase kCases[] = {
     // Row 1's 5 is in r1c1 or in r1c7/r1c8 together, which see r3c9.
     {"GroupedChain", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7", "r7c1-5"},
     {"GroupedChainLoose", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7r8", ""},
+    // r5c2 is not 2 ⇒ it is 3 ⇒ r1c2 is not 3 ⇒ the set r1c1 r1c2 holds 1 and 2 ⇒ 2 is in r1c1 or r1c2.
+    {"AlsChain", Technique::AlsChain, "r1c1=12 r1c2=123 r5c2=23", "r2c2-2 r3c2-2"},
+    {"AlsChainNoSet", Technique::AlsChain, "r1c1=124 r1c2=123 r5c2=23", ""},
     // r1c1 = 2 makes r2c1 3 and then r1c2 1: either way 1 is in r1c1 or r1c2, and the rest of row 1 and
     // box 1 lose it.
     {"CellForcingChain", Technique::CellForcingChain, "r1c1=12 r1c2=13 r2c1=23",
