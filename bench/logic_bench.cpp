@@ -1,7 +1,8 @@
 // The logical solver's speed: rating seeded puzzles of every level and the hard set, and hints.
 // Puzzles come from seed 1000·L + i; each rating is checked (a path that ends solved) before its time
 // counts. Times are the thread's CPU time, so that other load on the machine does not count.
-// Usage: dodoru_logic_bench [PUZZLES_PER_LEVEL] [HARD_PUZZLES_FILE]   (default 1000 and the test's set)
+// Usage: dodoru_logic_bench [PUZZLES_PER_LEVEL] [HARD_PUZZLES_FILE] [MADE_SET_FILE]
+// (default 1000, the test's hard set and the hundred hard puzzles made from it in bench/data)
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -92,8 +93,9 @@ void print(const char* name, const Figures& f) {
 int main(int argc, char* argv[]) {
     const long perLevel = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1000;
     const std::string hardFile = argc > 2 ? argv[2] : DODORU_HARD_PUZZLES;
+    const std::string madeFile = argc > 3 ? argv[3] : DODORU_MADE_HARD_SET;
     if (perLevel < 1) {
-        std::fprintf(stderr, "usage: dodoru_logic_bench [PUZZLES_PER_LEVEL] [HARD_PUZZLES_FILE]\n");
+        std::fprintf(stderr, "usage: dodoru_logic_bench [PUZZLES_PER_LEVEL] [HARD_PUZZLES_FILE] [MADE_SET_FILE]\n");
         return 2;
     }
     std::printf(
@@ -149,6 +151,18 @@ int main(int argc, char* argv[]) {
     }
     print("hard set", hard);
     failures += hard.failures;
+    // The made set: plain lines of 81 characters, comments skipped.
+    Figures made;
+    std::ifstream madeIn(madeFile);
+    while (std::getline(madeIn, line)) {
+        if (line.size() < 81 || line[0] == '#') continue;
+        logic::DigitGrid givens{};
+        for (std::size_t c = 0; c < 81; ++c)
+            givens[c] = static_cast<std::uint8_t>(line[c] >= '1' && line[c] <= '9' ? line[c] - '0' : 0);
+        measure(givens, made, true);
+    }
+    if (!made.rateMs.empty()) print("made set", made);
+    failures += made.failures;
     if (failures > 0) std::fprintf(stderr, "%d puzzles or hints failed\n", failures);
     return failures == 0 ? 0 : 1;
 }

@@ -29,23 +29,34 @@ enum class ChainKind {
     XY,      // strong links inside bivalue cells, weak links between bivalue cells on one digit
     Any,     // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
     Grouped, // as Any, where either side of a strong link in a unit may be a group
+    Als,     // as Grouped, with almost locked sets: a digit out of the set locks each of its other digits in
 };
+
+// The cell of each candidate node, the same in every position, made once.
+const std::array<std::vector<int>, kCandidates>& candidateCells() {
+    static const std::array<std::vector<int>, kCandidates> cells = [] {
+        std::array<std::vector<int>, kCandidates> made;
+        for (int n = 0; n < kCandidates; ++n) made[at(n)] = {n / 9};
+        return made;
+    }();
+    return cells;
+}
 
 class ChainSearch {
 public:
     ChainSearch(const Scan& scan, ChainKind kind) : scan_(scan), kind_(kind) {
-        for (int n = 0; n < kCandidates; ++n) {
-            cells_[at(n)] = {n / 9};
-            digit_[at(n)] = n % 9 + 1;
-        }
-        if (kind_ != ChainKind::Grouped) return;
+        digit_.assign(at(kNodes), 0);
+        for (int n = 0; n < kCandidates; ++n) digit_[at(n)] = n % 9 + 1;
+        if (kind_ == ChainKind::Als) addAlmostLockedSets();
+        parent_.assign(at(2 * static_cast<int>(digit_.size())), -2);
+        if (!grouped()) return;
         const Position& p = scan_.position;
         for (int d = 1; d <= 9; ++d)
             for (int b = 0; b < 9; ++b)
                 for (int k = 0; k < 6; ++k) {
                     const int n = kCandidates + ((d - 1) * 9 + b) * 6 + k;
                     digit_[at(n)] = d;
-                    std::vector<int>& cells = cells_[at(n)];
+                    std::vector<int>& cells = groupCells_[at(n - kCandidates)];
                     for (const int c : unitCells(boxUnit(b))) {
                         const bool inLine =
                             k < 3 ? rowOf(c) == boxTopRow(b) + k : columnOf(c) == boxLeftColumn(b) + k - 3;
@@ -54,6 +65,61 @@ public:
                     if (cells.size() < 2) cells.clear();
                     else groupsOf_[at(d)].push_back(n);
                 }
+    }
+
+    bool grouped() const { return kind_ == ChainKind::Grouped || kind_ == ChainKind::Als; }
+    bool isAls(int n) const { return n >= kNodes; }
+
+    // Almost locked sets of two or three cells of one unit: one node for each of their digits, the set's
+    // cells that hold it. A candidate that sees all of a node's cells links to it weakly.
+    void addAlmostLockedSets() {
+        const Position& p = scan_.position;
+        std::vector<std::vector<int>> seen;
+        for (int n = 0; n < kUnitCount; ++n) {
+            const int u = (n + 18) % kUnitCount;
+            std::vector<int> open;
+            for (const int c : unitCells(u))
+                if (p.digit(c) == 0) open.push_back(c);
+            for (int size = 2; size <= 3 && size < static_cast<int>(open.size()); ++size)
+                forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+                    std::vector<int> cells;
+                    Digits digits = 0;
+                    for (int i = 0; i < size; ++i) {
+                        cells.push_back(open[at(pick[at(i)])]);
+                        digits |= p.candidates(cells.back());
+                    }
+                    if (digitCount(digits) != size + 1) return false;
+                    std::sort(cells.begin(), cells.end());
+                    if (std::find(seen.begin(), seen.end(), cells) != seen.end()) return false;
+                    seen.push_back(cells);
+                    const int set = static_cast<int>(alsSets_.size());
+                    alsSets_.push_back(cells);
+                    alsFirst_.push_back(static_cast<int>(digit_.size()));
+                    for (Digits ds = digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                        const int d = lowestDigit(ds);
+                        std::vector<int> with;
+                        for (const int c : cells)
+                            if (p.has(c, d)) with.push_back(c);
+                        const int node = static_cast<int>(digit_.size());
+                        digit_.push_back(d);
+                        alsCells_.push_back(with);
+                        alsSetOf_.push_back(set);
+                        alsOfDigit_[at(d)].push_back(node);
+                        for (int c = 0; c < kCellCount; ++c)
+                            if (p.has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end() &&
+                                seesAll(c, with))
+                                weakAls_[at(candidateOf(c, d))].push_back(node);
+                    }
+                    return false;
+                });
+        }
+    }
+
+    // Whether the chain that ends at `literal` goes through an almost locked set.
+    bool throughAls(int literal) const {
+        for (int l = literal; l >= 0; l = parent_[at(l)])
+            if (isAls(l / 2)) return true;
+        return false;
     }
 
     std::optional<Step> find() {
@@ -74,7 +140,8 @@ private:
     // into an off. At the first "end is on" that lets something go: start or end is true, so whatever
     // sees both is false; reaching "start is on" proves start.
     std::optional<Step> fromStart(int start) {
-        parent_.fill(-2);
+        // Only what the last search visited is marked: clear just that.
+        for (const int visited : queue_) parent_[at(visited)] = -2;
         queue_.clear();
         const int first = 2 * start;
         parent_[at(first)] = -1;
@@ -84,14 +151,19 @@ private:
             const int n = literal / 2;
             if ((literal & 1) != 0) {
                 if (n == start) {
-                    if (kind_ == ChainKind::XY) continue;
+                    if (kind_ == ChainKind::XY || (kind_ == ChainKind::Als && !throughAls(literal))) continue;
                     Step step = chainStep(literal);
-                    step.placements.push_back({cells_[at(start)].front(), digit_[at(start)]});
+                    step.placements.push_back({cellsOf(start).front(), digit_[at(start)]});
                     return finished(step);
                 }
-                Step step = chainStep(literal);
-                addEliminations(start, n, step);
-                if (auto found = finished(step)) return found;
+                // The step is built only for a chain that lets something go.
+                eliminations_.clear();
+                addEliminations(start, n, eliminations_);
+                if (!eliminations_.empty() && (kind_ != ChainKind::Als || throughAls(literal))) {
+                    Step step = chainStep(literal);
+                    step.eliminations = eliminations_;
+                    if (auto found = finished(step)) return found;
+                }
                 forEachWeak(n, [&](int o) { visit(2 * o, literal); });
             } else {
                 forEachStrong(n, [&](int o) { visit(2 * o + 1, literal); });
@@ -109,14 +181,21 @@ private:
     // The group node whose cells are exactly `cells` (two or more cells of one box and one line), or -1.
     int groupWith(int d, const std::vector<int>& cells) const {
         for (const int g : groupsOf_[at(d)])
-            if (cells_[at(g)] == cells) return g;
+            if (cellsOf(g) == cells) return g;
         return -1;
     }
 
     template <typename F> void forEachStrong(int n, F&& f) const {
         const Position& p = scan_.position;
-        const std::vector<int>& mine = cells_[at(n)];
+        const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
+        if (isAls(n)) {
+            // Without d the set's other digits are locked in it: each of them is in its cells.
+            const int set = alsSetOf_[at(n - kNodes)];
+            for (int m = alsFirst_[at(set)]; m < static_cast<int>(digit_.size()) && alsSetOf_[at(m - kNodes)] == set; ++m)
+                if (m != n) f(m);
+            return;
+        }
         if (mine.size() == 1) {
             const Digits ds = p.candidates(mine.front());
             if (digitCount(ds) == 2)
@@ -125,7 +204,8 @@ private:
         if (kind_ == ChainKind::XY) return;
         for (const int u : unitsOfCell(mine.front())) {
             const unsigned mask = scan_.where[at(u)][at(d)];
-            std::vector<int> rest;
+            std::vector<int>& rest = rest_;
+            rest.clear();
             bool holdsAll = true;
             for (const int c : mine) holdsAll = holdsAll && std::find(unitCells(u).begin(), unitCells(u).end(), c) != unitCells(u).end();
             if (!holdsAll) continue;
@@ -136,11 +216,17 @@ private:
             if (rest.empty()) continue;
             if (rest.size() == 1) {
                 f(candidateOf(rest.front(), d));
-            } else if (kind_ == ChainKind::Grouped) {
+            } else if (grouped()) {
                 const int g = groupWith(d, rest);
                 if (g >= 0) f(g);
             }
         }
+    }
+
+    const std::vector<int>& cellsOf(int n) const {
+        return n < kCandidates ? candidateCells()[at(n)]
+               : n < kNodes    ? groupCells_[at(n - kCandidates)]
+                               : alsCells_[at(n - kNodes)];
     }
 
     bool seesAll(int cell, const std::vector<int>& cells) const {
@@ -149,7 +235,7 @@ private:
 
     template <typename F> void forEachWeak(int n, F&& f) const {
         const Position& p = scan_.position;
-        const std::vector<int>& mine = cells_[at(n)];
+        const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
         if (mine.size() == 1) {
             const int cell = mine.front();
@@ -164,10 +250,23 @@ private:
             for (int c = 0; c < kCellCount; ++c)
                 if (p.has(c, d) && seesAll(c, mine)) f(candidateOf(c, d));
         }
-        if (kind_ != ChainKind::Grouped) return;
+        if (!grouped()) return;
+        if (kind_ == ChainKind::Als) {
+            if (mine.size() == 1) {
+                for (const int m : weakAls_[at(candidateOf(mine.front(), d))]) f(m);
+            } else {
+                for (const int m : alsOfDigit_[at(d)]) {
+                    const std::vector<int>& theirs = cellsOf(m);
+                    if (m != n && std::all_of(theirs.begin(), theirs.end(), [&](int c) {
+                            return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
+                        }))
+                        f(m);
+                }
+            }
+        }
         for (const int g : groupsOf_[at(d)]) {
             if (g == n) continue;
-            const std::vector<int>& theirs = cells_[at(g)];
+            const std::vector<int>& theirs = cellsOf(g);
             if (std::all_of(theirs.begin(), theirs.end(), [&](int c) {
                     return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
                 }))
@@ -176,10 +275,10 @@ private:
     }
 
     // Candidates that are false when `a` or `b` is true: those that see both.
-    void addEliminations(int a, int b, Step& step) const {
+    void addEliminations(int a, int b, std::vector<CellDigit>& eliminations) const {
         const Position& p = scan_.position;
-        const std::vector<int>& as = cells_[at(a)];
-        const std::vector<int>& bs = cells_[at(b)];
+        const std::vector<int>& as = cellsOf(a);
+        const std::vector<int>& bs = cellsOf(b);
         const int da = digit_[at(a)], db = digit_[at(b)];
         const bool singles = as.size() == 1 && bs.size() == 1;
         if (kind_ == ChainKind::XY && (da != db || as == bs)) return;
@@ -187,17 +286,17 @@ private:
             const int ca = as.front();
             for (Digits ds = static_cast<Digits>(p.candidates(ca) & ~digitBit(da) & ~digitBit(db)); ds != 0;
                  ds &= static_cast<Digits>(ds - 1))
-                step.eliminations.push_back({ca, lowestDigit(ds)});
+                eliminations.push_back({ca, lowestDigit(ds)});
         } else if (da == db) {
             for (int c = 0; c < kCellCount; ++c) {
                 if (!p.has(c, da) || !seesAll(c, as) || !seesAll(c, bs)) continue;
                 if (std::find(as.begin(), as.end(), c) != as.end() || std::find(bs.begin(), bs.end(), c) != bs.end())
                     continue;
-                step.eliminations.push_back({c, da});
+                eliminations.push_back({c, da});
             }
         } else if (singles && sees(as.front(), bs.front())) {
-            if (p.has(as.front(), db)) step.eliminations.push_back({as.front(), db});
-            if (p.has(bs.front(), da)) step.eliminations.push_back({bs.front(), da});
+            if (p.has(as.front(), db)) eliminations.push_back({as.front(), db});
+            if (p.has(bs.front(), da)) eliminations.push_back({bs.front(), da});
         }
     }
 
@@ -205,25 +304,44 @@ private:
     Step chainStep(int literal) const {
         const Technique technique = kind_ == ChainKind::XY    ? Technique::XYChain
                                     : kind_ == ChainKind::Any ? Technique::ForcingChain
+                                    : kind_ == ChainKind::Als ? Technique::AlsChain
                                                               : Technique::GroupedChain;
         Step step{technique, {}, {}, 0, {}, {}};
         for (int l = literal; l >= 0; l = parent_[at(l)]) {
             const int n = l / 2;
-            step.chain.push_back(ChainNode{cells_[at(n)], digit_[at(n)], (l & 1) != 0});
-            for (const int c : cells_[at(n)]) step.cells.push_back(c);
+            step.chain.push_back(ChainNode{cellsOf(n), digit_[at(n)], (l & 1) != 0});
+            for (const int c : cellsOf(n)) step.cells.push_back(c);
             step.digits |= digitBit(digit_[at(n)]);
         }
         std::reverse(step.chain.begin(), step.chain.end());
+        // The almost locked sets the chain passes through, in its order.
+        std::vector<int> path;
+        for (int l = literal; l >= 0; l = parent_[at(l)]) path.push_back(l / 2);
+        std::reverse(path.begin(), path.end());
+        int last = -1;
+        for (const int n : path) {
+            if (!isAls(n) || alsSetOf_[at(n - kNodes)] == last) continue;
+            last = alsSetOf_[at(n - kNodes)];
+            step.sets.push_back(alsSets_[at(last)]);
+        }
         return step;
     }
 
     const Scan& scan_;
     ChainKind kind_;
-    std::array<std::vector<int>, kNodes> cells_{};
-    std::array<int, kNodes> digit_{};
+    std::array<std::vector<int>, kGroups> groupCells_{};
+    std::vector<int> digit_;
+    std::vector<std::vector<int>> alsSets_;  // each almost locked set's cells
+    std::vector<int> alsFirst_;              // each set's first node
+    std::vector<std::vector<int>> alsCells_; // each set node's cells, from kNodes on
+    std::vector<int> alsSetOf_;              // each set node's set
+    std::array<std::vector<int>, 10> alsOfDigit_{};
+    std::array<std::vector<int>, kCandidates> weakAls_{}; // the set nodes each candidate sees entirely
     std::array<std::vector<int>, 10> groupsOf_{};
-    std::array<int, 2 * kNodes> parent_{}; // -2 unvisited, -1 the start
+    std::vector<int> parent_; // -2 unvisited, -1 the start
     std::vector<int> queue_;
+    std::vector<CellDigit> eliminations_;
+    mutable std::vector<int> rest_; // the other places of a digit in a unit, while linking strongly
 };
 
 // Where a position has nothing left: a cell without candidates, else a unit without a place for a
@@ -247,8 +365,8 @@ bool failure(const Position& p, Contradiction& out) {
     return false;
 }
 
-// Places singles one at a time, each a single at its turn, until the position fails or none is left;
-// true when it fails. The placements and the failure go into `out`.
+} // namespace
+
 bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
     while (true) {
         // One pass: a cell without candidates or a unit without a place for a digit ends it; else the first
@@ -266,7 +384,6 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
         for (int n = 0; n < kUnitCount; ++n) {
             const int u = (n + 18) % kUnitCount;
             Digits covered = 0, once = 0, twice = 0;
-            std::array<int, 10> where{};
             for (const int c : unitCells(u)) {
                 if (p.digit(c) != 0) {
                     covered |= digitBit(p.digit(c));
@@ -276,8 +393,6 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
                 twice |= once & ds;
                 once |= ds;
                 covered |= ds;
-                if (!hidden)
-                    for (Digits e = ds; e != 0; e &= static_cast<Digits>(e - 1)) where[at(lowestDigit(e))] = c;
             }
             if (covered != kAllDigits) {
                 out.failUnit = unitOf(u);
@@ -285,7 +400,11 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
                 return true;
             }
             const Digits single = static_cast<Digits>(once & ~twice);
-            if (!hidden && single != 0) hidden = CellDigit{where[at(lowestDigit(single))], lowestDigit(single)};
+            if (!hidden && single != 0) {
+                const int d = lowestDigit(single);
+                for (const int c : unitCells(u))
+                    if (p.has(c, d)) hidden = CellDigit{c, d};
+            }
         }
         if (out.placements.size() >= limit) return false;
         const std::optional<CellDigit> next = naked ? naked : hidden;
@@ -294,6 +413,8 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
         p.place(next->cell, next->digit);
     }
 }
+
+namespace {
 
 // Whether the position can still be completed: singles, then the cell with fewest candidates tried.
 bool hasCompletion(Position p) {
@@ -325,11 +446,12 @@ std::vector<int> trialOrder(const Position& p) {
 // The techniques a contradiction may use between its singles: everything below the chains.
 constexpr Technique kHardestInner = Technique::WWing;
 
-// Keeps only the singles that the failure rests on, in their order: each kept single is still a single
-// at its turn with the others gone, since what made it one was an earlier kept placement.
-void keepNeeded(const Position& start, Contradiction& proof) {
-    std::vector<CellDigit> made = {proof.assume};
-    made.insert(made.end(), proof.placements.begin(), proof.placements.end());
+} // namespace
+
+std::vector<CellDigit> neededSingles(const Position& start, const CellDigit& assume,
+                                     const std::vector<CellDigit>& placements, const SinglesTarget& target) {
+    std::vector<CellDigit> made = {assume};
+    made.insert(made.end(), placements.begin(), placements.end());
     const int count = static_cast<int>(made.size());
     // The first placement before `before` that takes d from `cell`: d in a peer, or a digit in the cell.
     const auto takenBy = [&](int cell, int d, int before) {
@@ -342,15 +464,19 @@ void keepNeeded(const Position& start, Contradiction& proof) {
     const auto need = [&](int i) {
         if (i >= 0) needed[at(i)] = true;
     };
-    if (proof.failCell >= 0) {
-        for (Digits ds = start.candidates(proof.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
-            need(takenBy(proof.failCell, lowestDigit(ds), count));
-    } else {
-        const int u = proof.failUnit.kind == UnitKind::Row      ? rowUnit(proof.failUnit.index)
-                      : proof.failUnit.kind == UnitKind::Column ? columnUnit(proof.failUnit.index)
-                                                                : boxUnit(proof.failUnit.index);
+    for (const CellDigit& x : target.placed)
+        for (int k = 0; k < count; ++k)
+            if (made[at(k)] == x) need(k);
+    for (const CellDigit& x : target.removed) need(takenBy(x.cell, x.digit, count));
+    if (target.failCell >= 0) {
+        for (Digits ds = start.candidates(target.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            need(takenBy(target.failCell, lowestDigit(ds), count));
+    } else if (target.failUnit.kind != UnitKind::None) {
+        const int u = target.failUnit.kind == UnitKind::Row      ? rowUnit(target.failUnit.index)
+                      : target.failUnit.kind == UnitKind::Column ? columnUnit(target.failUnit.index)
+                                                                 : boxUnit(target.failUnit.index);
         for (const int c : unitCells(u))
-            if (start.has(c, proof.failDigit)) need(takenBy(c, proof.failDigit, count));
+            if (start.has(c, target.failDigit)) need(takenBy(c, target.failDigit, count));
     }
     for (int k = count - 1; k >= 1; --k) {
         if (!needed[at(k)]) continue;
@@ -380,7 +506,19 @@ void keepNeeded(const Position& start, Contradiction& proof) {
     std::vector<CellDigit> kept;
     for (int k = 1; k < count; ++k)
         if (needed[at(k)]) kept.push_back(made[at(k)]);
-    proof.placements = std::move(kept);
+    return kept;
+}
+
+namespace {
+
+// Keeps only the singles that the failure rests on, in their order: each kept single is still a single
+// at its turn with the others gone, since what made it one was an earlier kept placement.
+void keepNeeded(const Position& start, Contradiction& proof) {
+    SinglesTarget target;
+    target.failCell = proof.failCell;
+    target.failUnit = proof.failUnit;
+    target.failDigit = proof.failDigit;
+    proof.placements = neededSingles(start, proof.assume, proof.placements, target);
 }
 
 // The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,
@@ -435,6 +573,10 @@ std::optional<Step> findForcingChain(const Scan& scan) {
 
 std::optional<Step> findGroupedChain(const Scan& scan) {
     return ChainSearch(scan, ChainKind::Grouped).find();
+}
+
+std::optional<Step> findAlsChain(const Scan& scan) {
+    return ChainSearch(scan, ChainKind::Als).find();
 }
 
 std::optional<Step> findContradiction(const Scan& scan) {

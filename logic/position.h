@@ -17,8 +17,13 @@ inline constexpr Digits kAllDigits = 0x3FE;
 constexpr Digits digitBit(int digit) {
     return static_cast<Digits>(1u << digit);
 }
+// Counted by halves rather than with std::popcount, which without a popcount instruction is a library call.
 constexpr int digitCount(Digits digits) {
-    return std::popcount(static_cast<unsigned>(digits));
+    unsigned x = digits;
+    x = x - ((x >> 1) & 0x5555u);
+    x = (x & 0x3333u) + ((x >> 2) & 0x3333u);
+    x = (x + (x >> 4)) & 0x0F0Fu;
+    return static_cast<int>((x + (x >> 8)) & 0x1Fu);
 }
 constexpr int lowestDigit(Digits digits) {
     return std::countr_zero(static_cast<unsigned>(digits));

@@ -31,6 +31,13 @@ struct Contradiction {
     bool operator==(const Contradiction&) const = default;
 };
 
+// One branch of a forcing chain: a candidate assumed true and the singles that follow from it, in order.
+struct Branch {
+    CellDigit assume;
+    std::vector<CellDigit> placements;
+    bool operator==(const Branch&) const = default;
+};
+
 // One step of reasoning, as a value: the words, the highlight and the JSON are views of it.
 struct Step {
     Technique technique = Technique::FullHouse;
@@ -52,6 +59,9 @@ struct Step {
     std::vector<std::vector<int>> sets; // almost locked sets: the cells of each, the pivot last
     std::optional<Contradiction> contradiction; // the assumption that fails, and how
     std::vector<Step> inner; // steps needed between the singles of a contradiction, in order
+    // A cell or unit forcing chain: one branch for each candidate of the cell (or each place of the digit
+    // in the unit); every branch ends with what the step places and removes.
+    std::vector<Branch> branches;
 
     int ratingTenths() const;
     bool operator==(const Step&) const = default;

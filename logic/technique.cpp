@@ -57,6 +57,9 @@ constexpr std::array<TechniqueRow, kTechniqueCount> kTable = {{
     {Technique::AlsXYWing, "als_xy_wing", 63, findAlsXYWing},
     {Technique::ForcingChain, "forcing_chain", 65, findForcingChain},
     {Technique::GroupedChain, "grouped_chain", 68, findGroupedChain},
+    {Technique::AlsChain, "als_chain", 69, findAlsChain},
+    {Technique::CellForcingChain, "cell_forcing_chain", 70, findCellForcingChain},
+    {Technique::UnitForcingChain, "unit_forcing_chain", 72, findUnitForcingChain},
     {Technique::Contradiction, "contradiction", 80, findContradiction},
     {Technique::Guess, "guess", 90, findGuess},
 }};
@@ -110,9 +113,19 @@ int Step::ratingTenths() const {
         return base + std::clamp(nodes / 2 - 3, 0, 4);
     case Technique::ForcingChain:
     case Technique::GroupedChain:
+    case Technique::AlsChain:
         // A tenth for every two links past the fifth, and one for each digit past the first: 6.5 .. 7.9
-        // (grouped 6.8 ..).
+        // (grouped 6.8 .., through almost locked sets 6.9 ..).
         return std::min(79, base + std::clamp((nodes - 6) / 2, 0, 8) + digitCount(chainDigits) - 1);
+    case Technique::CellForcingChain:
+    case Technique::UnitForcingChain: {
+        // A tenth for every four singles the branches hold past the first four, and one for each branch
+        // past the second: 7.0 .. 7.9 (unit 7.2 ..).
+        int singles = 0;
+        for (const Branch& branch : branches) singles += static_cast<int>(branch.placements.size());
+        const int spread = static_cast<int>(branches.size()) - 2;
+        return std::min(79, base + std::clamp((singles - 1) / 4, 0, 7) + std::max(0, spread));
+    }
     case Technique::Contradiction: {
         // Singles alone: 8.0 .. 8.5 by the number of singles; with steps between them: 8.6 .. 8.9.
         if (inner.empty())

@@ -46,6 +46,9 @@ enum class Technique {
     AlsXYWing,
     ForcingChain,
     GroupedChain,
+    AlsChain,
+    CellForcingChain,
+    UnitForcingChain,
     Contradiction,
     Guess,
 };

@@ -45,6 +45,26 @@ template <typename Visit> bool forEachCombination(int n, int k, Visit&& visit) {
     return false;
 }
 
+// Places singles one at a time, each a single at its turn (the first cell with one candidate, else the
+// first digit with one place in a unit, boxes first), until the position fails or none is left or
+// `limit` singles are placed; true when it fails. The placements and the failure go into `out`.
+bool singlesFail(Position& p, Contradiction& out, std::size_t limit);
+
+// What a list of singles is kept for: digits it places, candidates it removes, or a failure.
+struct SinglesTarget {
+    std::vector<CellDigit> placed;
+    std::vector<CellDigit> removed;
+    int failCell = -1;
+    Unit failUnit;
+    int failDigit = 0;
+};
+
+// The singles, of those that followed `assume` from `start`, that the target rests on, in their order:
+// each kept single is still a single at its turn with the others gone, since what made it one was an
+// earlier kept placement.
+std::vector<CellDigit> neededSingles(const Position& start, const CellDigit& assume,
+                                     const std::vector<CellDigit>& placements, const SinglesTarget& target);
+
 // The finder of `technique` from the technique table.
 std::optional<Step> findWith(const Scan& scan, Technique technique);
 
@@ -81,6 +101,9 @@ std::optional<Step> findAlsXZ(const Scan& scan);
 std::optional<Step> findAlsXYWing(const Scan& scan);
 std::optional<Step> findForcingChain(const Scan& scan);
 std::optional<Step> findGroupedChain(const Scan& scan);
+std::optional<Step> findAlsChain(const Scan& scan);
+std::optional<Step> findCellForcingChain(const Scan& scan);
+std::optional<Step> findUnitForcingChain(const Scan& scan);
 std::optional<Step> findContradiction(const Scan& scan);
 std::optional<Step> findGuess(const Scan& scan);
 

@@ -172,6 +172,16 @@ std::string contradictionWords(const Step& step) {
 
 Json stepObject(const Step& step, int number);
 
+// A forcing chain's branches, each an assumption and its singles, then what holds either way.
+std::string branchWords(const Step& step) {
+    std::string out;
+    for (const logic::Branch& branch : step.branches) {
+        out += (out.empty() ? "if " : "; if ") + cellName(branch.assume.cell) + " = " + std::to_string(branch.assume.digit);
+        for (const CellDigit& p : branch.placements) out += " ⇒ " + cellName(p.cell) + " = " + std::to_string(p.digit);
+    }
+    return out + "; either way" + effectWords(step);
+}
+
 Json innerJson(const std::vector<Step>& inner) {
     Json out = Json::array();
     for (std::size_t i = 0; i < inner.size(); ++i) out.push_back(stepObject(inner[i], static_cast<int>(i + 1)));
@@ -241,6 +251,16 @@ Json stepObject(const Step& step, int number) {
         contradiction["fails"] = fails;
         out["contradiction"] = contradiction;
         if (!step.inner.empty()) out["inner"] = innerJson(step.inner);
+    }
+    if (!step.branches.empty()) {
+        Json branches = Json::array();
+        for (const logic::Branch& branch : step.branches) {
+            Json one;
+            one["assume"] = Json::array({branch.assume.cell, branch.assume.digit});
+            one["placements"] = pairsJson(branch.placements);
+            branches.push_back(one);
+        }
+        out["branches"] = branches;
     }
     return out;
 }
@@ -319,6 +339,12 @@ std::string techniqueName(Technique technique) {
         return "forcing chain";
     case Technique::GroupedChain:
         return "grouped chain";
+    case Technique::AlsChain:
+        return "ALS chain";
+    case Technique::CellForcingChain:
+        return "cell forcing chain";
+    case Technique::UnitForcingChain:
+        return "unit forcing chain";
     case Technique::Contradiction:
         return "contradiction";
     case Technique::Guess:
@@ -344,6 +370,9 @@ std::string stepWords(const Step& step) {
                " leaves no solution, found by a search rather than by reasoning; removes it";
     }
     if (step.contradiction) return out + ": " + contradictionWords(step) + effectWords(step);
+    if (!step.branches.empty())
+        return out + " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
+               digitList(step.digits, " ") + "): " + branchWords(step);
     if (!step.chain.empty()) {
         out += " (" + std::string(step.digits & (step.digits - 1) ? "digits " : "digit ") +
                digitList(step.digits, " ") + detailWords(step) + "): " + chainWords(step.chain);

@@ -110,11 +110,26 @@
     </message>
     <message>
         <location line="+16"/>
+        <source>ALS 鏈</source>
+        <translation>ALS chain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>單格強制鏈</source>
+        <translation>Cell forcing chain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>單位強制鏈</source>
+        <translation>Unit forcing chain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>矛盾推理</source>
         <translation>Contradiction</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-54"/>
         <source>鰭 X 翼</source>
         <translation>Finned X-wing</translation>
     </message>
@@ -129,18 +144,18 @@
         <translation>Forcing chain</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <location line="+16"/>
         <source>試填</source>
         <translation>Trial</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-66"/>
         <source>空矩形</source>
         <translation>Empty rectangle</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>入門</source>
         <translation>easy</translation>
     </message>
@@ -155,17 +170,17 @@
         <translation>tough</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-52"/>
         <source>唯一矩形（第二型）</source>
         <translation>Unique rectangle type 2</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>專家</source>
         <translation>expert</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-52"/>
         <source>唯一矩形（第四型）</source>
         <translation>Unique rectangle type 4</translation>
     </message>
@@ -180,18 +195,18 @@
         <translation>BUG+1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>Row %1</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-51"/>
         <source>鰭劍魚</source>
         <translation>Finned swordfish</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>Column %1</translation>
@@ -203,7 +218,7 @@
         <translation>Box %1</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-53"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ-wing</translation>
     </message>
@@ -218,12 +233,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2 (%3)</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-53"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY-wing</translation>
     </message>
@@ -233,7 +248,7 @@
         <translation>Grouped chain</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>難度 %1.%2 %3</source>
         <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
         <translation>Difficulty %1.%2 %3</translation>
@@ -910,7 +925,6 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
     <message>
         <location line="-134"/>
-        <location line="+174"/>
         <source>空格%1</source>
         <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
         <translation>Givens %1</translation>
@@ -1387,20 +1401,20 @@ Enter puts the puzzle on the board, Esc cancels.</translation>
     </message>
     <message>
         <location line="-83"/>
-        <location line="+202"/>
+        <location line="+206"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>Hint</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-203"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>Check</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+222"/>
+        <location line="+226"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
@@ -1434,7 +1448,7 @@ Enter puts the puzzle on the board, Esc cancels.</translation>
         </translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+78"/>
         <source>用時 %1</source>
         <translation>Time %1</translation>
     </message>

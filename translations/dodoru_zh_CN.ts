@@ -110,11 +110,26 @@
     </message>
     <message>
         <location line="+16"/>
+        <source>ALS 鏈</source>
+        <translation>ALS 链</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>單格強制鏈</source>
+        <translation>单格强制链</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>單位強制鏈</source>
+        <translation>单位强制链</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>矛盾推理</source>
         <translation>矛盾推理</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-54"/>
         <source>鰭 X 翼</source>
         <translation>鳍 X 翼</translation>
     </message>
@@ -129,18 +144,18 @@
         <translation>强制链</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+14"/>
         <location line="+16"/>
         <source>試填</source>
         <translation>试填</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-66"/>
         <source>空矩形</source>
         <translation>空矩形</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>入門</source>
         <translation>入门</translation>
     </message>
@@ -155,17 +170,17 @@
         <translation>高阶</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-52"/>
         <source>唯一矩形（第二型）</source>
         <translation>唯一矩形（第二型）</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>專家</source>
         <translation>专家</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-52"/>
         <source>唯一矩形（第四型）</source>
         <translation>唯一矩形（第四型）</translation>
     </message>
@@ -180,18 +195,18 @@
         <translation>全双值坟墓 +1</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>第 %1 列</source>
         <extracomment>A row of the board, counted from the top: 第 3 列</extracomment>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-51"/>
         <source>鰭劍魚</source>
         <translation>鳍剑鱼</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>第 %1 行</source>
         <extracomment>A column of the board, counted from the left: 第 5 行</extracomment>
         <translation>第 %1 列</translation>
@@ -203,7 +218,7 @@
         <translation>第 %1 宫</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-53"/>
         <source>WXYZ 翼</source>
         <translation>WXYZ 翼</translation>
     </message>
@@ -218,12 +233,12 @@
         <translation>ALS-XZ</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>%1.%2（%3）</source>
         <translation>%1.%2（%3）</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-53"/>
         <source>ALS-XY 翼</source>
         <translation>ALS-XY 翼</translation>
     </message>
@@ -233,7 +248,7 @@
         <translation>分组链</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>難度 %1.%2 %3</source>
         <extracomment>A puzzle&apos;s rating (%1.%2, as 6.0) and band (%3, as 專家), on the play line and told when a generation ends.</extracomment>
         <translation>难度 %1.%2 %3</translation>
@@ -904,7 +919,6 @@ The redo command with the step it makes again (%1).</extracomment>
     </message>
     <message>
         <location line="-134"/>
-        <location line="+174"/>
         <source>空格%1</source>
         <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
         <translation>空格%1</translation>
@@ -1379,20 +1393,20 @@ Enter 放上盘面，Esc 取消。</translation>
     </message>
     <message>
         <location line="-83"/>
-        <location line="+202"/>
+        <location line="+206"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-203"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+222"/>
+        <location line="+226"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
@@ -1425,7 +1439,7 @@ Enter 放上盘面，Esc 取消。</translation>
         </translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+78"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>

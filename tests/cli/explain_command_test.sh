@@ -62,11 +62,15 @@ grep -Eq '^[0-9]+\. contradiction: if r[1-9]c[1-9] = [1-9]( ⇒ r[1-9]c[1-9] = [
     "$work/escargot.txt" || fail "no contradiction in words: $(grep contradiction "$work/escargot.txt" | head -1)"
 grep -Eq '^[0-9]+\. [A-Za-z -]*(chain|wing|skyscraper|kite|rectangle)[^:]*: r[1-9]c[1-9] is not [1-9] ⇒ r[1-9]c[1-9] is [1-9] ⇒ ' \
     "$work/escargot.txt" || fail "no chain read in order: $(grep -i chain "$work/escargot.txt" | head -1)"
+grep -Eq '^[0-9]+\. cell forcing chain \(digits [1-9 ]+\): if r[1-9]c[1-9] = [1-9]( ⇒ r[1-9]c[1-9] = [1-9])*(; if r[1-9]c[1-9] = [1-9]( ⇒ r[1-9]c[1-9] = [1-9])*)+; either way' \
+    "$work/escargot.txt" || fail "no cell forcing chain in words: $(grep 'forcing chain (' "$work/escargot.txt" | head -1)"
 "$cli" explain "$escargot" --json >"$work/escargot.json"
 grep -Eq '"chain": \[\{"cells": \[[0-9]+\], "digit": [1-9], "on": false\}, \{"cells": \[[0-9, ]+\], "digit": [1-9], "on": true\}' \
     "$work/escargot.json" || fail "no chain in JSON"
 grep -Eq '"technique": "contradiction".*"contradiction": \{"assume": \[[0-9]+, [1-9]\], "placements": \[(\[[0-9]+, [1-9]\](, )?)*\], "fails": \{"(cell|unit)": ' \
     "$work/escargot.json" || fail "no contradiction in JSON"
+grep -Eq '"technique": "cell_forcing_chain".*"branches": \[\{"assume": \[[0-9]+, [1-9]\], "placements": \[' \
+    "$work/escargot.json" || fail "no forcing chain branches in JSON"
 printf '%s\n%s\n' "$easy" "$empty" | "$cli" rate - --json >"$work/rates.json"
 sed -n 1p "$work/rates.json" | grep -Eq "^\{\"puzzle\": \"$easy\", \"rating\": 1\.[025], \"hardest\": \"[a-z_]+\", \"band\": \"easy\", \"steps\": [0-9]+\}$" ||
     fail "rate --json: $(cat "$work/rates.json")"

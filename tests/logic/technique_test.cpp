@@ -199,6 +199,18 @@ const TechniqueCase kCases[] = {
     // Row 1's 5 is in r1c1 or in r1c7/r1c8 together, which see r3c9.
     {"GroupedChain", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7", "r7c1-5"},
     {"GroupedChainLoose", Technique::GroupedChain, "r1-5@c1c7c8 c9-5@r3r7r8", ""},
+    // r5c2 is not 2 ⇒ it is 3 ⇒ r1c2 is not 3 ⇒ the set r1c1 r1c2 holds 1 and 2 ⇒ 2 is in r1c1 or r1c2.
+    {"AlsChain", Technique::AlsChain, "r1c1=12 r1c2=123 r5c2=23", "r2c2-2 r3c2-2"},
+    {"AlsChainNoSet", Technique::AlsChain, "r1c1=124 r1c2=123 r5c2=23", ""},
+    // r1c1 = 2 makes r2c1 3 and then r1c2 1: either way 1 is in r1c1 or r1c2, and the rest of row 1 and
+    // box 1 lose it.
+    {"CellForcingChain", Technique::CellForcingChain, "r1c1=12 r1c2=13 r2c1=23",
+     "r1c3-1 r1c4-1 r1c5-1 r1c6-1 r1c7-1 r1c8-1 r1c9-1 r2c2-1 r2c3-1 r3c1-1 r3c2-1 r3c3-1"},
+    {"CellForcingChainOpen", Technique::CellForcingChain, "r1c1=12 r1c2=134 r2c1=23", ""},
+    // Row 1's 5 in r1c1 makes r2c2 7; in r1c5 it makes r3c6 7; either way the cells seeing both lose 7.
+    {"UnitForcingChain", Technique::UnitForcingChain, "r1-5@c1c5 r2c2=57 r3c6=57",
+     "r2c4-7 r2c5-7 r2c6-7 r3c1-7 r3c2-7 r3c3-7"},
+    {"UnitForcingChainOpen", Technique::UnitForcingChain, "r1-5@c1c5 r2c2=57 r3c6=578", ""},
     // r1c1 = 1 would leave r1c2 and r1c3 both 3.
     {"Contradiction", Technique::Contradiction, "r1c1=12 r1c2=13 r1c3=13", "r1c1-1"},
     // The search that a guess rests on finds the same.
@@ -260,6 +272,14 @@ TEST(TechniqueProofs, ChainsAndContradictionsKeepTheirOrder) {
     EXPECT_EQ(proof->contradiction->failCell, cell(1, 3));
     EXPECT_TRUE(proof->inner.empty());
     EXPECT_EQ(proof->ratingTenths(), 80);
+
+    // A cell forcing chain keeps one branch a candidate, each with the singles it needs, in order.
+    const auto forcing = findStep(shaped("r1c1=12 r1c2=13 r2c1=23"), Technique::CellForcingChain);
+    ASSERT_TRUE(forcing);
+    const std::vector<Branch> branches = {{{cell(1, 1), 1}, {}},
+                                          {{cell(1, 1), 2}, {{cell(2, 1), 3}, {cell(1, 2), 1}}}};
+    EXPECT_EQ(forcing->branches, branches);
+    EXPECT_EQ(forcing->ratingTenths(), 70);
 }
 
 // The longer a chain, and the more digits it uses, the higher it rates; always within the expert band.

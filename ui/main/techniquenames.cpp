@@ -74,6 +74,12 @@ QString TechniqueNames::name(logic::Technique technique) {
         return tr("強制鏈");
     case logic::Technique::GroupedChain:
         return tr("分組鏈");
+    case logic::Technique::AlsChain:
+        return tr("ALS 鏈");
+    case logic::Technique::CellForcingChain:
+        return tr("單格強制鏈");
+    case logic::Technique::UnitForcingChain:
+        return tr("單位強制鏈");
     case logic::Technique::Contradiction:
         return tr("矛盾推理");
     case logic::Technique::Guess:
