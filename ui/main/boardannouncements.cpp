@@ -5,6 +5,7 @@
 
 #include "announcer.h"
 #include "boardsession.h"
+#include "celldigitkind.h"
 #include "celllabel.h"
 #include "mainwindow.h"
 #include "manuscriptpuzzle.h"
@@ -72,11 +73,8 @@ QString BoardAnnouncements::generatedText(const BoardSession& session) {
 QString BoardAnnouncements::editText(const BoardSession& session, int cell) {
     const PuzzleState& puzzle = session.puzzle();
     const int digit = puzzle.digit(cell);
-    const CellDigitKind kind = puzzle.isGiven(cell)                      ? CellDigitKind::Given
-                               : puzzle.kind(cell) == CellKind::Player ? CellDigitKind::Player
-                                                                       : CellDigitKind::Answer;
     QString text = cellAccessibleName(rowOf(cell), columnOf(cell), digit == 0 ? QString() : QString::number(digit),
-                                      puzzle.pencilMarks(cell), kind);
+                                      puzzle.pencilMarks(cell), cellDigitKind(puzzle, cell));
     // In manual set-up the givens count; while playing the player's digits count with them.
     QStringList others;
     for (const int c : puzzle.repeatsOf(cell, session.playing())) others << cellPlace(c);
