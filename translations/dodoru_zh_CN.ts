@@ -350,7 +350,7 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+25"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="+26"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>第%1行第%2列</translation>
@@ -362,7 +362,7 @@
         <translation>已解出</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>，與%1重複</source>
         <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
         <translation>，与%1重复</translation>
@@ -398,13 +398,13 @@
         <translation>%1，不能作答</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-35"/>
         <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
         <translation>已产生%1题目：提示数字%2个，空格%3个，%4</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+16"/>
         <source>、</source>
         <translation>、</translation>
     </message>
@@ -712,8 +712,8 @@
 <context>
     <name>dodoru::HistoryTexts</name>
     <message>
-        <location filename="../ui/main/boardhistory.cpp" line="+91"/>
-        <location line="+16"/>
+        <location filename="../ui/main/boardhistory.cpp" line="+56"/>
+        <location line="+54"/>
         <source>復原</source>
         <extracomment>The command that takes back the last change to the board (Ctrl+Z).
 ----------
@@ -721,8 +721,8 @@ The undo command with the step it takes back (%1, such as 讀入題目).</extrac
         <translation>撤销</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+17"/>
+        <location line="-50"/>
+        <location line="+53"/>
         <source>重做</source>
         <extracomment>The command that makes a change taken back again (Ctrl+Shift+Z, Ctrl+Y).
 ----------
@@ -730,23 +730,23 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>重做</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-2"/>
         <source>復原：%1</source>
         <translation>撤销：%1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>重做：%1</source>
         <translation>重做：%1</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+18"/>
         <source>編輯第%1列第%2行</source>
         <extracomment>An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+87"/>
+        <location filename="../ui/main/windowfeatures.cpp" line="+107"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -812,7 +812,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="-66"/>
+        <location filename="../ui/main/boardannouncements.cpp" line="-63"/>
         <location filename="../ui/main/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
@@ -831,7 +831,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+178"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+168"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
@@ -873,19 +873,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>打印窗口</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/main/verdicttext.cpp" line="+13"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+4"/>
         <source>自動出一題這個等級的題目</source>
         <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
         <translation>自动出一道这个等级的题目</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/main/verdicttext.cpp" line="+4"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>有多组解答</translation>
@@ -897,14 +897,13 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location filename="../ui/main/mainwindow.cpp" line="+200"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
     </message>
     <message>
         <location line="-134"/>
-        <location line="+174"/>
         <source>空格%1</source>
         <extracomment>The small count at the top right after a generation: the number of empty cells of the new puzzle (%1).</extracomment>
         <translation>空格%1</translation>
@@ -1371,34 +1370,34 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+92"/>
-        <location line="+87"/>
+        <location filename="../ui/main/playgame.cpp" line="+83"/>
+        <location line="+91"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>作答</translation>
     </message>
     <message>
-        <location line="-83"/>
-        <location line="+202"/>
+        <location line="-87"/>
+        <location line="+199"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-196"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+222"/>
+        <location line="+219"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-69"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1408,7 +1407,7 @@ Enter 放上盘面，Esc 取消。</translation>
         <translation>作答中：1–9 填入数字，0 清除，Ctrl+1–9 候选数，H 提示，Ctrl+K 检查。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+19"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
@@ -1425,7 +1424,7 @@ Enter 放上盘面，Esc 取消。</translation>
         </translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+68"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1441,7 +1440,7 @@ Enter 放上盘面，Esc 取消。</translation>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+30"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>上次没有正常结束；游戏进度已经找回来了。</translation>

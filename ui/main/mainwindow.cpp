@@ -21,6 +21,7 @@
 #include "keycodes.h"
 #include "layout.h"
 #include "logfailuretext.h"
+#include "verdicttext.h"
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
 #include "playfile.h"
@@ -332,22 +333,7 @@ QString MainWindow::buttonDescription(short index) {
 // ---- mirroring the model ------------------------------------------------------------------------
 
 QString MainWindow::verdictText(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::NoSolution:
-        //: A verdict shown in very large letters across the board: the puzzle has no solution. At most 480
-        //: pixels wide at 72 points: keep it short.
-        return tr("此題無解");
-    case Verdict::SeveralSolutions:
-        //: A verdict shown in very large letters across the board: the puzzle has more than one solution.
-        //: At most 480 pixels wide at 72 points: keep it short.
-        return tr("有多組解答");
-    case Verdict::PuzzleError:
-    case Verdict::None:
-        break;
-    }
-    //: A verdict shown in very large letters across the board: an empty cell can take no digit. At most 480
-    //: pixels wide at 72 points: keep it short.
-    return tr("題目錯誤");
+    return boardVerdictText(verdict);
 }
 
 void MainWindow::mirrorCell(int index) {
