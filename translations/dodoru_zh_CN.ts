@@ -4,7 +4,7 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
+        <location filename="../ui/main/play/techniquenames.cpp" line="+8"/>
         <source>最後空格</source>
         <translation>最后空格</translation>
     </message>
@@ -242,7 +242,7 @@
 <context>
     <name>dodoru::AboutCommand</name>
     <message>
-        <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
+        <location filename="../ui/main/window/aboutcommand.cpp" line="+15"/>
         <source>關於 %1…</source>
         <extracomment>The context menu command that shows the About box again (F1). %1: the program&apos;s full name.</extracomment>
         <translation>关于 %1…</translation>
@@ -350,7 +350,7 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+26"/>
+        <location filename="../ui/main/board/boardannouncements.cpp" line="+26"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>第%1行第%2列</translation>
@@ -412,7 +412,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+241"/>
+        <location filename="../ui/main/board/cellkeyboard.cpp" line="+241"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -541,7 +541,7 @@
 <context>
     <name>dodoru::HintGuide</name>
     <message>
-        <location filename="../ui/main/hintguide.cpp" line="+16"/>
+        <location filename="../ui/main/play/hintguide.cpp" line="+16"/>
         <source>、</source>
         <extracomment>Between the items of a list (cells, digits) in a hint.</extracomment>
         <translation>、</translation>
@@ -712,7 +712,7 @@
 <context>
     <name>dodoru::HistoryTexts</name>
     <message>
-        <location filename="../ui/main/boardhistory.cpp" line="+56"/>
+        <location filename="../ui/main/board/boardhistory.cpp" line="+56"/>
         <location line="+54"/>
         <source>復原</source>
         <extracomment>The command that takes back the last change to the board (Ctrl+Z).
@@ -746,7 +746,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+107"/>
+        <location filename="../ui/main/window/windowfeatures.cpp" line="+107"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -790,7 +790,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::LogTexts</name>
     <message>
-        <location filename="../ui/main/logfailuretext.cpp" line="+19"/>
+        <location filename="../ui/main/window/logfailuretext.cpp" line="+19"/>
         <source>這是一個符號連結，但它指向的檔案不存在</source>
         <translation>这是一个符号链接，但它指向的文件不存在</translation>
     </message>
@@ -812,14 +812,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="-63"/>
-        <location filename="../ui/main/layout.h" line="+49"/>
+        <location filename="../ui/main/board/boardannouncements.cpp" line="-63"/>
+        <location filename="../ui/main/window/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.手动</translation>
     </message>
     <message>
-        <location filename="../ui/main/layout.h" line="+2"/>
+        <location filename="../ui/main/window/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>自动解题</translation>
@@ -831,7 +831,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+168"/>
+        <location filename="../ui/main/window/mainwindow.cpp" line="+168"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
@@ -873,19 +873,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>打印窗口</translation>
     </message>
     <message>
-        <location filename="../ui/main/verdicttext.cpp" line="+13"/>
+        <location filename="../ui/main/board/verdicttext.cpp" line="+13"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+4"/>
+        <location filename="../ui/main/window/mainwindow.cpp" line="+4"/>
         <source>自動出一題這個等級的題目</source>
         <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
         <translation>自动出一道这个等级的题目</translation>
     </message>
     <message>
-        <location filename="../ui/main/verdicttext.cpp" line="+4"/>
+        <location filename="../ui/main/board/verdicttext.cpp" line="+4"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>有多组解答</translation>
@@ -897,7 +897,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+200"/>
+        <location filename="../ui/main/window/mainwindow.cpp" line="+200"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
@@ -984,7 +984,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::ManuscriptCommand</name>
     <message>
-        <location filename="../ui/main/manuscriptcommand.cpp" line="+35"/>
+        <location filename="../ui/main/printing/manuscriptcommand.cpp" line="+35"/>
         <source>列印手稿</source>
         <extracomment>The caption of the print dialog of a sheet of puzzles.</extracomment>
         <translation>打印手稿</translation>
@@ -1070,7 +1070,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::ManuscriptDialog</name>
     <message>
-        <location filename="../ui/main/manuscriptdialog.cpp" line="+28"/>
+        <location filename="../ui/main/printing/manuscriptdialog.cpp" line="+28"/>
         <source>印製手稿</source>
         <extracomment>The caption of the dialog that makes a sheet of puzzles with their answers (a manuscript).</extracomment>
         <translation>打印手稿</translation>
@@ -1243,7 +1243,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PhotoReviewDialog</name>
     <message>
-        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <location filename="../ui/main/transfer/photoreviewdialog.cpp" line="+25"/>
         <source>唯一解</source>
         <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
         <translation>唯一解</translation>
@@ -1312,7 +1312,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PhotoTexts</name>
     <message>
-        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <location filename="../ui/main/transfer/photoimport.cpp" line="+27"/>
         <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
         <extracomment>An image that could not be read as a puzzle photo.</extracomment>
         <translation>这不是读得出的图片（只读 JPEG、PNG 和 BMP）。</translation>
@@ -1347,7 +1347,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+117"/>
+        <location filename="../ui/main/files/playfile.cpp" line="+117"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>文件的内容不是游戏进度。</translation>
     </message>
@@ -1370,7 +1370,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+83"/>
+        <location filename="../ui/main/play/playgame.cpp" line="+83"/>
         <location line="+91"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
@@ -1456,13 +1456,13 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PrintTexts</name>
     <message>
-        <location filename="../ui/main/printerfactory.cpp" line="+15"/>
+        <location filename="../ui/main/printing/printerfactory.cpp" line="+15"/>
         <source>系統中沒有設定任何印表機。</source>
         <extracomment>Why the window cannot be printed.</extracomment>
         <translation>系统中没有设置任何打印机。</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowprinter.cpp" line="+69"/>
+        <location filename="../ui/main/printing/windowprinter.cpp" line="+69"/>
         <source>注意!請問您是否要列印本題目?</source>
         <extracomment>Asked before the print button prints the window.</extracomment>
         <translation>注意!请问您是否要打印本题目?</translation>
@@ -1497,7 +1497,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::SaveFileTexts</name>
     <message>
-        <location filename="../ui/main/boardfilekeeper.cpp" line="+21"/>
+        <location filename="../ui/main/files/boardfilekeeper.cpp" line="+21"/>
         <source>題目.txt</source>
         <extracomment>The file name a saved puzzle is offered under.</extracomment>
         <translation>题目.txt</translation>
@@ -1592,7 +1592,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::SaveReasons</name>
     <message>
-        <location filename="../ui/main/savefile.cpp" line="+26"/>
+        <location filename="../ui/main/files/savefile.cpp" line="+26"/>
         <source>無法開啟檔案：%1</source>
         <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
         <translation>无法打开文件：%1</translation>
@@ -1652,7 +1652,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::TechniqueLevelCommand</name>
     <message>
-        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <location filename="../ui/main/play/techniquelevelcommand.cpp" line="+20"/>
         <source>難度依解題技巧</source>
         <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
         <translation>难度依解题技巧</translation>
@@ -1667,7 +1667,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
+        <location filename="../ui/main/transfer/puzzletransfer.cpp" line="+40"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>题目文件 (*.txt *.sdk);;所有文件 (*)</translation>
@@ -1805,7 +1805,7 @@ Enter 放上盘面，Esc 取消。</translation>
         <translation>第 %1 题&#x3000;提示数 %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/transferplatform.cpp" line="+53"/>
+        <location filename="../ui/main/transfer/transferplatform.cpp" line="+53"/>
         <source>選擇題目</source>
         <extracomment>The caption of the list a puzzle is picked from, when a file holds several.</extracomment>
         <translation>选择题目</translation>
@@ -1825,7 +1825,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
+        <location filename="../ui/main/window/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>窗口命令</translation>
