@@ -90,13 +90,13 @@ GameSnapshot BoardHistory::current() const {
 
 void BoardHistory::undo() {
     if (session_.running()) return;
-    if (const std::optional<GameSnapshot> before = session_.playedGame().history().undo()) apply(*before);
+    if (const std::optional<GameSnapshot> before = session_.undoStep()) apply(*before);
     showHistory();
 }
 
 void BoardHistory::redo() {
     if (session_.running()) return;
-    if (const std::optional<GameSnapshot> after = session_.playedGame().history().redo()) apply(*after);
+    if (const std::optional<GameSnapshot> after = session_.redoStep()) apply(*after);
     showHistory();
 }
 
@@ -135,7 +135,7 @@ void BoardHistory::recordEdit(int cell) {
 
 void BoardHistory::push(const GameSnapshot& before, const GameSnapshot& after, const QString& text,
                         int cell) {
-    session_.playedGame().history().push(before, after, text.toStdString(), cell);
+    session_.recordStep(before, after, text.toStdString(), cell);
     known_ = after;
     showHistory();
 }

@@ -4,6 +4,7 @@
 
 #include <bitset>
 #include <optional>
+#include <string>
 
 #include "board.h"
 #include "engine.h"
@@ -112,9 +113,23 @@ public:
     void addMark(int cell, CellMark mark);
     void clearMarks(CellMark mark);
 
-    // The game played (its solution, clock and solved flag) and the undo history: the features that
-    // keep them change them here.
-    Game& playedGame() { return game_; }
+    // The game played (Game::begin, Game::resume), its clock, and whether it is solved
+    // (Game::updateSolved) and was told so.
+    void beginGame(const CellDigits& givens, const CellDigits& solution) { game_.begin(givens, solution); }
+    void resumeGame(const CellDigits& givens, const CellDigits& solution, std::int64_t seconds, bool solved) {
+        game_.resume(givens, solution, seconds, solved);
+    }
+    void startGameClock() { game_.startClock(); }
+    void stopGameClock() { game_.stopClock(); }
+    bool updateSolved() { return game_.updateSolved(); }
+    void setCongratulated() { game_.setCongratulated(); }
+
+    // The undo history: a step made, and the snapshots undo and redo go to (none at either end).
+    void recordStep(GameSnapshot before, GameSnapshot after, std::string text, int cell) {
+        game_.history().push(std::move(before), std::move(after), std::move(text), cell);
+    }
+    std::optional<GameSnapshot> undoStep() { return game_.history().undo(); }
+    std::optional<GameSnapshot> redoStep() { return game_.history().redo(); }
 
 signals:
     void modeChanged();

@@ -64,7 +64,7 @@ QString playTimeText(std::int64_t seconds) {
 PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history,
                    const std::array<CellLabel*, kCellCount>& cells, MessageBoxes& messageBoxes,
                    std::unique_ptr<PlayFile> file)
-    : window_(window), session_(session), game_(session.playedGame()), history_(history),
+    : window_(window), session_(session), game_(session.game()), history_(history),
       messageBoxes_(messageBoxes), file_(std::move(file)), keep_(new QTimer(this)),
       writer_(std::make_unique<QThreadPool>()), bar_(new PlayBar(&window)), tick_(new QTimer(this)),
       overlay_(new ChainOverlay(cells, cells[0]->parentWidget())) {
@@ -189,7 +189,7 @@ void PlayGame::playingChanged(bool playing) {
     guide_.reset();
     keepSoon();
     if (!playing) {
-        game_.stopClock();
+        session_.stopGameClock();
         tick_->stop();
         bar_->hide();
         return;
@@ -197,10 +197,10 @@ void PlayGame::playingChanged(bool playing) {
     const logic::DigitGrid givens = session_.game().givens();
     // Another puzzle: its own clock and solution.
     if (!game_.isGameOf(givens)) {
-        game_.begin(givens, logic::checkPuzzle(givens).solution);
+        session_.beginGame(givens, logic::checkPuzzle(givens).solution);
         engaged_ = false;
     }
-    if (!game_.solved()) game_.startClock();
+    if (!game_.solved()) session_.startGameClock();
     tick_->start();
     if (engaged_) showBar();
     checkSolved();
@@ -253,7 +253,7 @@ void PlayGame::restLine() {
 }
 
 void PlayGame::checkSolved() {
-    if (!game_.updateSolved()) return;
+    if (!session_.updateSolved()) return;
     if (!game_.solved()) {
         // A digit of the finished board was changed or taken back: the game is open again.
         showTime();
@@ -268,7 +268,7 @@ void PlayGame::checkSolved() {
         say(text);
         return;
     }
-    game_.setCongratulated();
+    session_.setCongratulated();
     bar_->setMessage(text);
     // After the edit that solved it has been handled in full.
     QTimer::singleShot(0, this, [this, text] {
@@ -406,7 +406,7 @@ void PlayGame::restoreAtStartUp(QWidget* parent) {
         restored.setPencilMarks(c, record.puzzle.pencilMarks(c));
     }
     restored.setVerdict(Verdict::None);
-    game_.resume(givens, verdict.solution, record.seconds, record.solved);
+    session_.resumeGame(givens, verdict.solution, record.seconds, record.solved);
     engaged_ = true;
     fileHoldsGame_ = true;
     history_.apply(GameSnapshot{restored, Mode::Play, 0, true});

@@ -127,7 +127,7 @@ private:
 
     QWidget& window_;
     BoardSession& session_;
-    Game& game_; // the session's
+    const Game& game_; // the session's
     BoardHistory& history_;
     MessageBoxes& messageBoxes_;
     std::unique_ptr<PlayFile> file_;
