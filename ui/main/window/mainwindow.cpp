@@ -134,10 +134,15 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
                                                  *services_.messageBoxes, services_.puzzleLog.get(),
                                                  std::move(playFile));
-    if (files_) files_->setGameSaver([this](QWidget* over, bool mayAsk) { features_->saveGameAtShutdown(over, mayAsk); });
+    if (files_)
+        files_->setGameSaver([this](QWidget* over, bool mayAsk) {
+            if (features_) features_->saveGameAtShutdown(over, mayAsk);
+        });
 }
 
 MainWindow::~MainWindow() {
+    // The files save no game once the features are gone.
+    if (files_) files_->setGameSaver({});
     features_.reset();
     // The About box refers to the platform this window owns.
     delete about_.data();
