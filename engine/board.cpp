@@ -2,6 +2,18 @@
 
 namespace dodoru {
 
+std::optional<Colour> Cell::colour() const {
+    switch (ink_) {
+    case Ink::Default:
+        return std::nullopt;
+    case Ink::Plain:
+        return kPlainColour;
+    case Ink::Given:
+        return kGivenColour;
+    }
+    return std::nullopt;
+}
+
 int Board::givenCount() const {
     int count = 0;
     for (const Cell& c : cells_) count += c.isGiven() ? 1 : 0;

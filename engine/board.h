@@ -14,28 +14,34 @@ using Colour = std::uint32_t;
 inline constexpr Colour kGivenColour = 0xFF0000;   // blue: the digit is part of the puzzle
 inline constexpr Colour kPlainColour = 0x000000;   // black: cleared or computed by the program
 
-// One cell label: its text ("" or one digit 1..9) and its text colour. A colour that was never set
-// is the label's default colour; like every colour but blue it marks the cell as not a given.
+// One cell label: its text ("" or one digit 1..9), whether it is a given, and its ink, which follows from
+// that: blue for a given, black for any other cell once a given or a clear has inked it. A cell never
+// inked keeps the label's default ink, and is no given.
 class Cell {
 public:
     int value() const { return digit_; }  // numeric value of the text; "" reads as 0
     std::string text() const { return digit_ == 0 ? std::string() : std::string(1, char('0' + digit_)); }
     bool empty() const { return digit_ == 0; }
-    std::optional<Colour> colour() const { return colour_; }
-    bool isGiven() const { return colour_ == kGivenColour; }
+    bool isGiven() const { return ink_ == Ink::Given; }
+    // True while nothing has inked the cell.
+    bool defaultInk() const { return ink_ == Ink::Default; }
+    // The text colour: none for the default ink.
+    std::optional<Colour> colour() const;
 
     // Digits outside 1..9 clear the text: a cell never shows anything but "" or one digit.
     void setValue(int digit) { digit_ = (digit >= 1 && digit <= 9) ? static_cast<std::uint8_t>(digit) : 0; }
-    void setColour(Colour colour) { colour_ = colour; }
+    // A given, or no longer one (then inked black); the digit stays.
+    void setGiven(bool given) { ink_ = given ? Ink::Given : Ink::Plain; }
 
-    void makeGiven(int digit) { setValue(digit); setColour(kGivenColour); }
-    void clear() { setValue(0); setColour(kPlainColour); }
+    void makeGiven(int digit) { setValue(digit); setGiven(true); }
+    void clear() { setValue(0); setGiven(false); }
 
     bool operator==(const Cell&) const = default;
 
 private:
+    enum class Ink : std::uint8_t { Default, Plain, Given };
     std::uint8_t digit_ = 0;
-    std::optional<Colour> colour_;
+    Ink ink_ = Ink::Default;
 };
 
 // What the large red label over the board says: the solve routine's verdicts. Each front end words them

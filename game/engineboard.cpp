@@ -7,10 +7,7 @@ Board toBoard(const PuzzleState& state) {
     for (int c = 0; c < kCellCount; ++c) {
         Cell& cell = board.cell(c);
         cell.setValue(state.digit(c));
-        if (state.isGiven(c))
-            cell.setColour(kGivenColour);
-        else if (!state.defaultInk(c))
-            cell.setColour(kPlainColour);
+        if (state.isGiven(c) || !state.defaultInk(c)) cell.setGiven(state.isGiven(c));
     }
     switch (state.verdict()) {
     case Verdict::None:
@@ -33,7 +30,7 @@ PuzzleState fromBoard(const Board& board, const PuzzleState& before) {
     for (int c = 0; c < kCellCount; ++c) {
         const Cell& cell = board.cell(c);
         state.setCell(c, cell.value(), cell.isGiven() ? CellKind::Given : CellKind::Answer);
-        state.setDefaultInk(c, !cell.colour().has_value());
+        state.setDefaultInk(c, cell.defaultInk());
         state.setPencilMarks(c, before.pencilMarks(c));
     }
     const MessageLabel& message = board.message();

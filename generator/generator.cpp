@@ -251,10 +251,11 @@ void Generator::showAcceptedPuzzle(GenerationResult& result) {
     int clueCount = 0;
     for (int c = 0; c < kCellCount; ++c) {
         Cell& cell = board.cell(c);
-        if (cell.colour() == kPlainColour) {
+        // Cells the removal inked black are emptied; every other one is a given.
+        if (!cell.isGiven() && !cell.defaultInk()) {
             cell.setValue(0);
         } else {
-            cell.setColour(kGivenColour);
+            cell.setGiven(true);
             ++clueCount;
         }
     }

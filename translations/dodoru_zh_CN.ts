@@ -4,7 +4,7 @@
 <context>
     <name>TechniqueNames</name>
     <message>
-        <location filename="../ui/main/techniquenames.cpp" line="+8"/>
+        <location filename="../ui/main/play/techniquenames.cpp" line="+8"/>
         <source>最後空格</source>
         <translation>最后空格</translation>
     </message>
@@ -257,7 +257,7 @@
 <context>
     <name>dodoru::AboutCommand</name>
     <message>
-        <location filename="../ui/main/aboutcommand.cpp" line="+15"/>
+        <location filename="../ui/main/window/aboutcommand.cpp" line="+15"/>
         <source>關於 %1…</source>
         <extracomment>The context menu command that shows the About box again (F1). %1: the program&apos;s full name.</extracomment>
         <translation>关于 %1…</translation>
@@ -365,7 +365,7 @@
 <context>
     <name>dodoru::BoardAnnouncements</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="+25"/>
+        <location filename="../ui/main/board/boardannouncements.cpp" line="+26"/>
         <source>第%1列第%2行</source>
         <extracomment>Where a cell is: row (列), column (行), from 1.</extracomment>
         <translation>第%1行第%2列</translation>
@@ -377,7 +377,7 @@
         <translation>已解出</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>，與%1重複</source>
         <extracomment>Added to a cell as told after an edit when its digit repeats the digit of other cells (、 between).</extracomment>
         <translation>，与%1重复</translation>
@@ -413,13 +413,13 @@
         <translation>%1，不能作答</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-35"/>
         <source>已產生%1題目：提示數字%2個，空格%3個，%4</source>
         <extracomment>Told when a generation ends: level name (1.極易 …), number of givens, number of empty cells, and the puzzle&apos;s difficulty (難度 6.0 專家).</extracomment>
         <translation>已产生%1题目：提示数字%2个，空格%3个，%4</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+16"/>
         <source>、</source>
         <translation>、</translation>
     </message>
@@ -427,7 +427,7 @@
 <context>
     <name>dodoru::CellKeyboard</name>
     <message>
-        <location filename="../ui/main/cellkeyboard.cpp" line="+241"/>
+        <location filename="../ui/main/board/cellkeyboard.cpp" line="+241"/>
         <source>%1的數字</source>
         <extracomment>The digit chooser, named for the cell it edits (第2列第3行).</extracomment>
         <translation>%1的数字</translation>
@@ -556,7 +556,7 @@
 <context>
     <name>dodoru::HintGuide</name>
     <message>
-        <location filename="../ui/main/hintguide.cpp" line="+16"/>
+        <location filename="../ui/main/play/hintguide.cpp" line="+16"/>
         <source>、</source>
         <extracomment>Between the items of a list (cells, digits) in a hint.</extracomment>
         <translation>、</translation>
@@ -727,8 +727,8 @@
 <context>
     <name>dodoru::HistoryTexts</name>
     <message>
-        <location filename="../ui/main/boardhistory.cpp" line="+91"/>
-        <location line="+16"/>
+        <location filename="../ui/main/board/boardhistory.cpp" line="+56"/>
+        <location line="+54"/>
         <source>復原</source>
         <extracomment>The command that takes back the last change to the board (Ctrl+Z).
 ----------
@@ -736,8 +736,8 @@ The undo command with the step it takes back (%1, such as 讀入題目).</extrac
         <translation>撤销</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+17"/>
+        <location line="-50"/>
+        <location line="+53"/>
         <source>重做</source>
         <extracomment>The command that makes a change taken back again (Ctrl+Shift+Z, Ctrl+Y).
 ----------
@@ -745,23 +745,23 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>重做</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-2"/>
         <source>復原：%1</source>
         <translation>撤销：%1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>重做：%1</source>
         <translation>重做：%1</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+18"/>
         <source>編輯第%1列第%2行</source>
         <extracomment>An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.</extracomment>
         <translation>编辑第%1行第%2列</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowfeatures.cpp" line="+87"/>
+        <location filename="../ui/main/window/windowfeatures.cpp" line="+107"/>
         <source>讀入題目</source>
         <extracomment>An undo step: a puzzle read in from the clipboard, a file or a drop.</extracomment>
         <translation>读入题目</translation>
@@ -805,7 +805,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::LogTexts</name>
     <message>
-        <location filename="../ui/main/logfailuretext.cpp" line="+19"/>
+        <location filename="../ui/main/window/logfailuretext.cpp" line="+19"/>
         <source>這是一個符號連結，但它指向的檔案不存在</source>
         <translation>这是一个符号链接，但它指向的文件不存在</translation>
     </message>
@@ -827,14 +827,14 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::MainWindow</name>
     <message>
-        <location filename="../ui/main/boardannouncements.cpp" line="-66"/>
-        <location filename="../ui/main/layout.h" line="+49"/>
+        <location filename="../ui/main/board/boardannouncements.cpp" line="-63"/>
+        <location filename="../ui/main/window/layout.h" line="+49"/>
         <source>0.手動</source>
         <extracomment>The button of manual set-up mode, in which every digit entered is a given. At most 80 pixels wide.</extracomment>
         <translation>0.手动</translation>
     </message>
     <message>
-        <location filename="../ui/main/layout.h" line="+2"/>
+        <location filename="../ui/main/window/layout.h" line="+2"/>
         <source>自動解題</source>
         <extracomment>The button that solves the board. At most 150 pixels wide.</extracomment>
         <translation>自动解题</translation>
@@ -846,7 +846,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>清除重来</translation>
     </message>
     <message>
-        <location filename="../ui/main/mainwindow.cpp" line="+178"/>
+        <location filename="../ui/main/window/mainwindow.cpp" line="+173"/>
         <source>〔自創題目〕只需要(解出的答案)上面任意清除幾個數字(=0),就能夠拿來當手稿</source>
         <extracomment>The hint line at the top of the window: to make a puzzle of your own, clear a few digits (=0) of a solved board and use it as a puzzle sheet. One line of 552 pixels at most.</extracomment>
         <translation>〔自创题目〕只需要(解出的答案)上面任意清除几个数字(=0),就能够拿来当手稿</translation>
@@ -888,19 +888,19 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>打印窗口</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/main/board/verdicttext.cpp" line="+13"/>
         <source>此題無解</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has no solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>此题无解</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location filename="../ui/main/window/mainwindow.cpp" line="+4"/>
         <source>自動出一題這個等級的題目</source>
         <extracomment>A level button&apos;s description for a screen reader (1.極易 … 5.極難).</extracomment>
         <translation>自动出一道这个等级的题目</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/main/board/verdicttext.cpp" line="+4"/>
         <source>有多組解答</source>
         <extracomment>A verdict shown in very large letters across the board: the puzzle has more than one solution. At most 480 pixels wide at 72 points: keep it short.</extracomment>
         <translation>有多组解答</translation>
@@ -912,7 +912,7 @@ The redo command with the step it makes again (%1).</extracomment>
         <translation>题目错误</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location filename="../ui/main/window/mainwindow.cpp" line="+200"/>
         <source>警告!請確定您是否要清除掉題目?</source>
         <extracomment>Asked before the clear button empties the board.</extracomment>
         <translation>警告!请确定您是否要清除掉题目?</translation>
@@ -999,7 +999,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::ManuscriptCommand</name>
     <message>
-        <location filename="../ui/main/manuscriptcommand.cpp" line="+35"/>
+        <location filename="../ui/main/printing/manuscriptcommand.cpp" line="+35"/>
         <source>列印手稿</source>
         <extracomment>The caption of the print dialog of a sheet of puzzles.</extracomment>
         <translation>打印手稿</translation>
@@ -1085,7 +1085,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::ManuscriptDialog</name>
     <message>
-        <location filename="../ui/main/manuscriptdialog.cpp" line="+28"/>
+        <location filename="../ui/main/printing/manuscriptdialog.cpp" line="+28"/>
         <source>印製手稿</source>
         <extracomment>The caption of the dialog that makes a sheet of puzzles with their answers (a manuscript).</extracomment>
         <translation>打印手稿</translation>
@@ -1258,7 +1258,7 @@ The redo command with the step it makes again (%1).</extracomment>
 <context>
     <name>dodoru::PhotoReviewDialog</name>
     <message>
-        <location filename="../ui/main/photoreviewdialog.cpp" line="+25"/>
+        <location filename="../ui/main/transfer/photoreviewdialog.cpp" line="+25"/>
         <source>唯一解</source>
         <extracomment>The verdict of the puzzle read from a photo, as corrected so far.</extracomment>
         <translation>唯一解</translation>
@@ -1327,7 +1327,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PhotoTexts</name>
     <message>
-        <location filename="../ui/main/photoimport.cpp" line="+27"/>
+        <location filename="../ui/main/transfer/photoimport.cpp" line="+27"/>
         <source>這不是讀得出的圖片（只讀 JPEG、PNG 和 BMP）。</source>
         <extracomment>An image that could not be read as a puzzle photo.</extracomment>
         <translation>这不是读得出的图片（只读 JPEG、PNG 和 BMP）。</translation>
@@ -1362,7 +1362,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PlayFile</name>
     <message>
-        <location filename="../ui/main/playfile.cpp" line="+117"/>
+        <location filename="../ui/main/files/playfile.cpp" line="+117"/>
         <source>檔案的內容不是遊戲進度。</source>
         <translation>文件的内容不是游戏进度。</translation>
     </message>
@@ -1385,34 +1385,34 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PlayGame</name>
     <message>
-        <location filename="../ui/main/playgame.cpp" line="+92"/>
-        <location line="+87"/>
+        <location filename="../ui/main/play/playgame.cpp" line="+83"/>
+        <location line="+91"/>
         <source>作答</source>
         <extracomment>Context-menu command: start playing the puzzle on the board (answer it yourself).</extracomment>
         <translation>作答</translation>
     </message>
     <message>
-        <location line="-83"/>
-        <location line="+206"/>
+        <location line="-87"/>
+        <location line="+199"/>
         <source>提示</source>
         <extracomment>Context-menu command: a hint for the next step while playing.</extracomment>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-196"/>
         <source>檢查</source>
         <extracomment>Context-menu command: mark the player&apos;s digits that differ from the solution.</extracomment>
         <translation>检查</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+226"/>
+        <location line="+219"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>填入候选数</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-69"/>
         <source>這一題已經完成了。</source>
         <translation>这一题已经完成了。</translation>
     </message>
@@ -1422,7 +1422,7 @@ Enter 放上盘面，Esc 取消。</translation>
         <translation>作答中：1–9 填入数字，0 清除，Ctrl+1–9 候选数，H 提示，Ctrl+K 检查。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+19"/>
         <source>恭喜！這一題完成了，用時 %1。</source>
         <translation>恭喜！这一题完成了，用时 %1。</translation>
     </message>
@@ -1439,7 +1439,7 @@ Enter 放上盘面，Esc 取消。</translation>
         </translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+68"/>
         <source>用時 %1</source>
         <translation>用时 %1</translation>
     </message>
@@ -1455,7 +1455,7 @@ Enter 放上盘面，Esc 取消。</translation>
 这个文件会原封不动地保留，这次的游戏进度不会存进这个文件。</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+30"/>
         <source>上次沒有正常結束；遊戲進度已經找回來了。</source>
         <extracomment>The play line at start-up when the last run ended without closing (killed, a crash, a power loss) and the game it was playing has been brought back.</extracomment>
         <translation>上次没有正常结束；游戏进度已经找回来了。</translation>
@@ -1471,13 +1471,13 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::PrintTexts</name>
     <message>
-        <location filename="../ui/main/printerfactory.cpp" line="+15"/>
+        <location filename="../ui/main/printing/printerfactory.cpp" line="+15"/>
         <source>系統中沒有設定任何印表機。</source>
         <extracomment>Why the window cannot be printed.</extracomment>
         <translation>系统中没有设置任何打印机。</translation>
     </message>
     <message>
-        <location filename="../ui/main/windowprinter.cpp" line="+69"/>
+        <location filename="../ui/main/printing/windowprinter.cpp" line="+69"/>
         <source>注意!請問您是否要列印本題目?</source>
         <extracomment>Asked before the print button prints the window.</extracomment>
         <translation>注意!请问您是否要打印本题目?</translation>
@@ -1512,7 +1512,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::SaveFileTexts</name>
     <message>
-        <location filename="../ui/main/boardfilekeeper.cpp" line="+21"/>
+        <location filename="../ui/main/files/boardfilekeeper.cpp" line="+21"/>
         <source>題目.txt</source>
         <extracomment>The file name a saved puzzle is offered under.</extracomment>
         <translation>题目.txt</translation>
@@ -1607,7 +1607,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::SaveReasons</name>
     <message>
-        <location filename="../ui/main/savefile.cpp" line="+26"/>
+        <location filename="../ui/main/files/savefile.cpp" line="+26"/>
         <source>無法開啟檔案：%1</source>
         <extracomment>Why the save file cannot be used. %1: the system&apos;s reason.</extracomment>
         <translation>无法打开文件：%1</translation>
@@ -1667,7 +1667,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::TechniqueLevelCommand</name>
     <message>
-        <location filename="../ui/main/techniquelevelcommand.cpp" line="+20"/>
+        <location filename="../ui/main/play/techniquelevelcommand.cpp" line="+20"/>
         <source>難度依解題技巧</source>
         <extracomment>Context-menu command (checkable): the level buttons make puzzles whose difficulty is measured by the solving techniques they need.</extracomment>
         <translation>难度依解题技巧</translation>
@@ -1682,7 +1682,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::TransferTexts</name>
     <message>
-        <location filename="../ui/main/puzzletransfer.cpp" line="+40"/>
+        <location filename="../ui/main/transfer/puzzletransfer.cpp" line="+40"/>
         <source>題目檔 (*.txt *.sdk);;所有檔案 (*)</source>
         <extracomment>The file dialogs&apos; filter for puzzle files; keep the patterns in brackets as they are.</extracomment>
         <translation>题目文件 (*.txt *.sdk);;所有文件 (*)</translation>
@@ -1820,7 +1820,7 @@ Enter 放上盘面，Esc 取消。</translation>
         <translation>第 %1 题&#x3000;提示数 %2</translation>
     </message>
     <message>
-        <location filename="../ui/main/transferplatform.cpp" line="+53"/>
+        <location filename="../ui/main/transfer/transferplatform.cpp" line="+53"/>
         <source>選擇題目</source>
         <extracomment>The caption of the list a puzzle is picked from, when a file holds several.</extracomment>
         <translation>选择题目</translation>
@@ -1840,7 +1840,7 @@ Enter 放上盘面，Esc 取消。</translation>
 <context>
     <name>dodoru::WindowContextMenu</name>
     <message>
-        <location filename="../ui/main/contextmenu.cpp" line="+49"/>
+        <location filename="../ui/main/window/contextmenu.cpp" line="+49"/>
         <source>視窗指令</source>
         <extracomment>The context menu&apos;s name for a screen reader.</extracomment>
         <translation>窗口命令</translation>

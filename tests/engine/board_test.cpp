@@ -5,19 +5,24 @@
 namespace dodoru {
 namespace {
 
-TEST(CellState, OnlyBlueIsAGiven) {
+TEST(CellState, TheInkFollowsWhetherTheCellIsAGiven) {
     Cell cell;
-    EXPECT_FALSE(cell.isGiven()) << "a label whose colour was never set is not a given";
+    EXPECT_FALSE(cell.isGiven()) << "a label never inked is not a given";
+    EXPECT_TRUE(cell.defaultInk());
     EXPECT_FALSE(cell.colour().has_value());
     cell.setValue(5);
     EXPECT_FALSE(cell.isGiven());
-    cell.setColour(0xFE0000);
-    EXPECT_FALSE(cell.isGiven());
-    cell.setColour(kGivenColour);
+    EXPECT_FALSE(cell.colour().has_value()) << "a digit alone does not ink the cell";
+    cell.setGiven(true);
     EXPECT_TRUE(cell.isGiven());
+    EXPECT_EQ(cell.colour(), kGivenColour);
     cell.setValue(0);
-    EXPECT_TRUE(cell.isGiven()) << "a blue cell with an empty text is still blue";
+    EXPECT_TRUE(cell.isGiven()) << "a given with an empty text is still a given";
     EXPECT_EQ(cell.value(), 0);
+    cell.setGiven(false);
+    EXPECT_FALSE(cell.isGiven());
+    EXPECT_FALSE(cell.defaultInk());
+    EXPECT_EQ(cell.colour(), kPlainColour);
 }
 
 TEST(CellState, TextIsEmptyOrOneDigit) {

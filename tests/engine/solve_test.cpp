@@ -65,7 +65,7 @@ TEST_P(SolveRoutine, UniquePuzzleShowsItsSolutionInTheCellsOwnColour) {
     setGivens(kUniquePuzzle);
     board.cell(2).setValue(9);                 // a stale computed digit, default colour
     board.cell(3).setValue(1);
-    board.cell(3).setColour(kPlainColour);     // and one in black
+    board.cell(3).setGiven(false);             // and one in black
     const SolveReport report = solve();
     EXPECT_EQ(report.verdict, SolveVerdict::Unique);
     EXPECT_EQ(report.addedCount, 0);

@@ -166,9 +166,9 @@ private slots:
         board.cell(0).makeGiven(5);
         board.cell(80).makeGiven(9);
         board.cell(10).setValue(4); // a solved digit in black
-        board.cell(10).setColour(kPlainColour);
+        board.cell(10).setGiven(false);
         board.cell(11).setValue(6);             // a digit whose colour was never set
-        board.cell(12).setColour(kGivenColour); // blue but empty
+        board.cell(12).setGiven(true); // a given but empty
         const SaveFileResult result = SaveFile(path_).save(board);
         QCOMPARE(result.status, SaveFileStatus::Saved);
         QCOMPARE(readAll(path_), cellBytes({{0, 5}, {80, 9}}));

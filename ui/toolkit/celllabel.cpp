@@ -131,8 +131,7 @@ void CellLabel::shownTextChanged() {
 }
 
 QString CellLabel::spokenName() const {
-    const CellDigitKind kind = foreColor() == kGivenTextColour ? CellDigitKind::Given : kind_;
-    return cellAccessibleName(row_, column_, text(), pencilMarks_, kind, conflictMark_, mistakeMark_);
+    return cellAccessibleName(row_, column_, text(), pencilMarks_, kind_, conflictMark_, mistakeMark_);
 }
 
 void CellLabel::describe() {

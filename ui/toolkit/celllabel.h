@@ -38,8 +38,8 @@ public:
     // Bit d - 1 for digit d.
     void setPencilMarks(std::uint16_t marks);
     std::uint16_t pencilMarks() const { return pencilMarks_; }
-    // Told apart by colour on screen; said in words to assistive technology. A blue digit is a given
-    // whatever this says.
+    // Told apart by colour on screen; said in words to assistive technology. The window sets it from
+    // the game, with the colour.
     void setDigitKind(CellDigitKind kind);
 
     void setTabStop(bool on);

@@ -22,8 +22,9 @@ private:
 
 } // namespace
 
-BoardSession::BoardSession(EventPump& pump, QObject* parent)
-    : QObject(parent), board_(toBoard(puzzle_)), engine_(board_, state_, pump) {}
+BoardSession::BoardSession(EventPump& pump, TimeSource now, QObject* parent)
+    : QObject(parent), game_(std::move(now)), puzzle_(game_.puzzle()), board_(toBoard(puzzle_)),
+      engine_(board_, state_, pump) {}
 
 void BoardSession::setMode(Mode mode, int level) {
     mode_ = mode;
@@ -232,6 +233,18 @@ void BoardSession::restore(const PuzzleState& puzzle, Mode mode, int level, bool
     if (!editable()) selectedCell_ = kNoCell;
     emit selectionChanged();
     emit restored();
+}
+
+void BoardSession::setMarks(CellMark mark, const std::bitset<kCellCount>& cells) {
+    if (game_.setMarks(mark, cells)) emit marksChanged();
+}
+
+void BoardSession::addMark(int cell, CellMark mark) {
+    if (cell >= 0 && cell < kCellCount && game_.addMark(cell, mark)) emit marksChanged();
+}
+
+void BoardSession::clearMarks(CellMark mark) {
+    if (game_.clearMarks(mark)) emit marksChanged();
 }
 
 } // namespace dodoru

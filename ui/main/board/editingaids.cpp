@@ -8,7 +8,7 @@ namespace dodoru {
 
 EditingAids::EditingAids(QWidget& window, BoardSession& session,
                          const std::array<CellLabel*, kCellCount>& cells, DigitChooser& chooser)
-    : marks_(std::make_unique<ConflictMarks>(session, cells)),
+    : marks_(std::make_unique<ConflictMarks>(session)),
       keyboard_(std::make_unique<CellKeyboard>(window, cells, chooser, session)),
       history_(std::make_unique<BoardHistory>(window, session)) {}
 

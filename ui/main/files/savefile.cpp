@@ -100,7 +100,7 @@ SaveFileResult SaveFile::load(Board& board) const {
         const std::uint8_t FileByte = c < bytes.size() ? static_cast<std::uint8_t>(bytes[c]) : std::uint8_t{0};
         if (FileByte >= 1 && FileByte <= 9) {
             Cell& cell = loaded.cell(c);
-            cell.setColour(kGivenColour);
+            cell.setGiven(true);
             cell.setValue(FileByte);
         }
     }

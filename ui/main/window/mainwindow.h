@@ -25,7 +25,7 @@ class AboutDialog;
 class AboutPlatform;
 class BoardSession;
 class WindowEventPump;
-class BoardFileKeeper;
+class GameFiles;
 class WindowPrinter;
 class WindowFeatures;
 struct RatedPuzzle;
@@ -109,11 +109,14 @@ private:
     void buildControls();
     void placeTwips(QWidget* widget, int left, int top, int width, int height);
     void mirrorCell(int index);
+    void mirrorMarks(int index);
     void mirrorMessage();
     void mirrorMode();
     void mirrorSelection();
     // Label3 shows how many cells the puzzle leaves empty.
     void showCount();
+    // A digit picked or typed into the chooser, for the selected cell: 0 empties it.
+    void chooseDigit(int number);
     void setCellPointers(MousePointer style);
     void setCellTooltips(const QString& tooltip);
 
@@ -137,9 +140,9 @@ private:
     TwipsScale scale_;
     std::unique_ptr<WindowEventPump> pump_;
     std::unique_ptr<BoardSession> session_;
+    std::unique_ptr<GameFiles> files_; // none: nothing is kept between runs
     std::unique_ptr<AboutPlatform> aboutPlatform_;
     std::unique_ptr<WindowPrinter> printer_;
-    std::unique_ptr<BoardFileKeeper> keeper_;
     QPointer<AboutDialog> about_;
     std::unique_ptr<WindowFeatures> features_;
 

@@ -2,36 +2,39 @@
 
 #include <QObject>
 
+#include <bitset>
 #include <optional>
+#include <string>
 
 #include "board.h"
 #include "engine.h"
+#include "game.h"
 #include "generator.h"
 #include "position.h"
 #include "puzzlestate.h"
 
 namespace dodoru {
 
-// What the command panel is set to: the command given last. The window highlights that command's
-// button; None (a button index that names no command) highlights none, and so does Play (作答: the
-// givens of manual set-up locked as a puzzle to play).
-enum class Mode { None, ManualSetUp, Solve, Clear, Generate, Play };
-
-// The game behind the main window, and the one way to change it: the puzzle state, the engine and its
-// state, the mode and the generation level, the selected cell, and whether a solve or a generation
-// runs. Every change is announced. The engine works on a board of its own, taken from the puzzle state
-// when a command starts and brought back into it after the command and before each event pass.
+// The one door to the game behind the main window: the game (puzzle state, marks, undo history, the
+// game played and its clock), the engine and its state, the mode and the generation level, the
+// selected cell, and whether a solve or a generation runs. Every change is announced. The engine works
+// on a board of its own, taken from the puzzle state when a command starts and brought back into it
+// after the command and before each event pass.
 class BoardSession : public QObject {
     Q_OBJECT
 public:
     static constexpr int kNoCell = -1;
 
-    explicit BoardSession(EventPump& pump, QObject* parent = nullptr);
+    // `now` times the game played.
+    BoardSession(EventPump& pump, TimeSource now, QObject* parent = nullptr);
 
-    const PuzzleState& puzzle() const { return puzzle_; }
+    const Game& game() const { return game_; }
+    const PuzzleState& puzzle() const { return game_.puzzle(); }
     // The puzzle the save file keeps: during a generation the one from before it began, since the
     // generator's working givens are not the user's.
-    const PuzzleState& puzzleToKeep() const { return beforeGeneration_ ? *beforeGeneration_ : puzzle_; }
+    const PuzzleState& puzzleToKeep() const {
+        return beforeGeneration_ ? *beforeGeneration_ : game_.puzzle();
+    }
     // The engine's state as the last command left it.
     const WindowState& engineState() const { return state_; }
 
@@ -104,6 +107,30 @@ public:
     // editable.
     void restore(const PuzzleState& puzzle, Mode mode, int level, bool playing = false);
 
+    // The marks on the cells, announced with marksChanged() when they change: `mark` on exactly
+    // `cells`, on one more cell, or on none.
+    void setMarks(CellMark mark, const std::bitset<kCellCount>& cells);
+    void addMark(int cell, CellMark mark);
+    void clearMarks(CellMark mark);
+
+    // The game played (Game::begin, Game::resume), its clock, and whether it is solved
+    // (Game::updateSolved) and was told so.
+    void beginGame(const CellDigits& givens, const CellDigits& solution) { game_.begin(givens, solution); }
+    void resumeGame(const CellDigits& givens, const CellDigits& solution, std::int64_t seconds, bool solved) {
+        game_.resume(givens, solution, seconds, solved);
+    }
+    void startGameClock() { game_.startClock(); }
+    void stopGameClock() { game_.stopClock(); }
+    bool updateSolved() { return game_.updateSolved(); }
+    void setCongratulated() { game_.setCongratulated(); }
+
+    // The undo history: a step made, and the snapshots undo and redo go to (none at either end).
+    void recordStep(GameSnapshot before, GameSnapshot after, std::string text, int cell) {
+        game_.history().push(std::move(before), std::move(after), std::move(text), cell);
+    }
+    std::optional<GameSnapshot> undoStep() { return game_.history().undo(); }
+    std::optional<GameSnapshot> redoStep() { return game_.history().redo(); }
+
 signals:
     void modeChanged();
     void cellChanged(int index);
@@ -120,12 +147,15 @@ signals:
     void puzzleShown();
     // The puzzle and mode were put back by restore(): the window shows the mode as its command left it.
     void restored();
+    // The marks of one or more cells changed.
+    void marksChanged();
 
 private:
     void setRunning(bool running);
     void takeEngineBoard();
 
-    PuzzleState puzzle_;
+    Game game_;
+    PuzzleState& puzzle_; // the game's
     std::optional<PuzzleState> beforeGeneration_;
     struct KnownRating {
         logic::DigitGrid givens{};

@@ -25,7 +25,7 @@ class BoardHistory;
 class BoardSession;
 class CellLabel;
 class ChainOverlay;
-class Clock;
+class Game;
 class MessageBoxes;
 class PlayBar;
 class PlayFile;
@@ -45,7 +45,7 @@ class PlayGame final : public QObject {
 
 public:
     PlayGame(QWidget& window, BoardSession& session, BoardHistory& history,
-             const std::array<CellLabel*, kCellCount>& cells, Clock& clock, MessageBoxes& messageBoxes,
+             const std::array<CellLabel*, kCellCount>& cells, MessageBoxes& messageBoxes,
              std::unique_ptr<PlayFile> file);
     ~PlayGame() override;
 
@@ -63,7 +63,7 @@ public:
     void togglePencilMark(int digit);
 
     std::int64_t elapsedSeconds() const;
-    bool solved() const { return solved_; }
+    bool solved() const;
     PlayBar& bar() const { return *bar_; }
     const ChainOverlay& chainOverlay() const { return *overlay_; }
 
@@ -118,18 +118,17 @@ private:
     PlayRecord record(bool atClose) const;
     void keepSoon();
     void keepNow();
+    // Whether 作答 may begin a game now: in manual set-up, while nothing runs and nothing is played.
+    bool canPlay() const;
     void updateCommands();
     void say(const QString& text);
     void clearMarks();
     void showTime();
-    void startClock();
-    void stopClock();
 
     QWidget& window_;
     BoardSession& session_;
+    const Game& game_; // the session's
     BoardHistory& history_;
-    std::array<CellLabel*, kCellCount> cells_;
-    Clock& clock_;
     MessageBoxes& messageBoxes_;
     std::unique_ptr<PlayFile> file_;
     bool fileUnread_ = false;
@@ -153,13 +152,6 @@ private:
     QWidget* inFront_ = nullptr;
 
     HintGuide guide_;
-    // The puzzle whose clock and solution these are: its givens, 0 elsewhere.
-    std::optional<logic::DigitGrid> givens_;
-    logic::DigitGrid solution_{};
-    std::int64_t playedNs_ = 0;                // before the clock last started
-    std::optional<std::int64_t> runningSince_; // while the clock runs
-    bool solved_ = false;
-    bool congratulated_ = false; // the solved message was shown for this puzzle
     bool engaged_ = false;
     bool lineAboutBoard_ = false; // the line says what a hint or a check found on the board
     bool busy_ = false;

@@ -5,10 +5,11 @@
 
 #include "announcer.h"
 #include "boardsession.h"
+#include "celldigitkind.h"
 #include "celllabel.h"
-#include "mainwindow.h"
 #include "manuscriptpuzzle.h"
 #include "techniquenames.h"
+#include "verdicttext.h"
 
 namespace dodoru {
 
@@ -55,7 +56,7 @@ void BoardAnnouncements::tellRefusedPlay(Verdict verdict) {
 QString BoardAnnouncements::solveResultText(const BoardSession& session) {
     const Verdict verdict = session.puzzle().verdict();
     //: Told to a screen reader when a solve found the one solution (the window shows no message).
-    return verdict == Verdict::None ? tr("已解出") : MainWindow::verdictText(verdict);
+    return verdict == Verdict::None ? tr("已解出") : boardVerdictText(verdict);
 }
 
 QString BoardAnnouncements::generatedText(const BoardSession& session) {
@@ -72,11 +73,8 @@ QString BoardAnnouncements::generatedText(const BoardSession& session) {
 QString BoardAnnouncements::editText(const BoardSession& session, int cell) {
     const PuzzleState& puzzle = session.puzzle();
     const int digit = puzzle.digit(cell);
-    const CellDigitKind kind = puzzle.isGiven(cell)                      ? CellDigitKind::Given
-                               : puzzle.kind(cell) == CellKind::Player ? CellDigitKind::Player
-                                                                       : CellDigitKind::Answer;
     QString text = cellAccessibleName(rowOf(cell), columnOf(cell), digit == 0 ? QString() : QString::number(digit),
-                                      puzzle.pencilMarks(cell), kind);
+                                      puzzle.pencilMarks(cell), cellDigitKind(puzzle, cell));
     // In manual set-up the givens count; while playing the player's digits count with them.
     QStringList others;
     for (const int c : puzzle.repeatsOf(cell, session.playing())) others << cellPlace(c);
@@ -100,7 +98,7 @@ QString BoardAnnouncements::refusedDigitText(const BoardSession& session, int ce
 
 QString BoardAnnouncements::refusedPlayText(Verdict verdict) {
     //: Told when 作答 (play) is refused: the verdict (有多組解答 …), then why nothing else happened.
-    return tr("%1，不能作答").arg(MainWindow::verdictText(verdict));
+    return tr("%1，不能作答").arg(boardVerdictText(verdict));
 }
 
 } // namespace dodoru

@@ -31,17 +31,8 @@ namespace dodoru {
 
 namespace {
 
-constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 // The play line's height over the banner (twips of the client area); its width is set when it shows.
 constexpr int kBarHeight = 390;
-
-logic::DigitGrid givensOf(const PuzzleState& puzzle) {
-    logic::DigitGrid givens{};
-    for (int c = 0; c < kCellCount; ++c)
-        givens[static_cast<std::size_t>(c)] =
-            static_cast<std::uint8_t>(puzzle.isGiven(c) ? puzzle.digit(c) : 0);
-    return givens;
-}
 
 Verdict verdictOf(logic::PuzzleVerdict verdict) {
     switch (verdict) {
@@ -71,9 +62,9 @@ QString playTimeText(std::int64_t seconds) {
 }
 
 PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history,
-                   const std::array<CellLabel*, kCellCount>& cells, Clock& clock, MessageBoxes& messageBoxes,
+                   const std::array<CellLabel*, kCellCount>& cells, MessageBoxes& messageBoxes,
                    std::unique_ptr<PlayFile> file)
-    : window_(window), session_(session), history_(history), cells_(cells), clock_(clock),
+    : window_(window), session_(session), game_(session.game()), history_(history),
       messageBoxes_(messageBoxes), file_(std::move(file)), keep_(new QTimer(this)),
       writer_(std::make_unique<QThreadPool>()), bar_(new PlayBar(&window)), tick_(new QTimer(this)),
       overlay_(new ChainOverlay(cells, cells[0]->parentWidget())) {
@@ -145,9 +136,13 @@ PlayGame::~PlayGame() {
     writer_->waitForDone();
 }
 
+bool PlayGame::canPlay() const {
+    return !session_.playing() && !session_.running() && session_.mode() == Mode::ManualSetUp;
+}
+
 void PlayGame::updateCommands() {
     const bool playing = session_.playing();
-    play_->setEnabled(!playing && !session_.running() && session_.mode() == Mode::ManualSetUp);
+    play_->setEnabled(canPlay());
     for (QAction* action : {hint_, check_, fill_}) action->setEnabled(playing);
     for (QShortcut* shortcut : markKeys_) shortcut->setEnabled(playing);
 }
@@ -167,8 +162,8 @@ bool PlayGame::eventFilter(QObject* watched, QEvent* event) {
 // ---- entering and leaving ---------------------------------------------------------------------------
 
 void PlayGame::play() {
-    if (!play_->isEnabled()) return;
-    const logic::DigitGrid givens = givensOf(session_.puzzle());
+    if (!canPlay()) return;
+    const logic::DigitGrid givens = session_.game().givens();
     const logic::PuzzleCheck verdict = logic::checkPuzzle(givens);
     if (verdict.verdict != logic::PuzzleVerdict::Unique) {
         session_.showVerdict(verdictOf(verdict.verdict));
@@ -194,23 +189,18 @@ void PlayGame::playingChanged(bool playing) {
     guide_.reset();
     keepSoon();
     if (!playing) {
-        stopClock();
+        session_.stopGameClock();
         tick_->stop();
         bar_->hide();
         return;
     }
-    const logic::DigitGrid givens = givensOf(session_.puzzle());
-    if (givens_ != givens) {
-        // Another puzzle: its own clock and solution.
-        givens_ = givens;
-        solution_ = logic::checkPuzzle(givens).solution;
-        playedNs_ = 0;
-        runningSince_.reset();
-        solved_ = false;
-        congratulated_ = false;
+    const logic::DigitGrid givens = session_.game().givens();
+    // Another puzzle: its own clock and solution.
+    if (!game_.isGameOf(givens)) {
+        session_.beginGame(givens, logic::checkPuzzle(givens).solution);
         engaged_ = false;
     }
-    if (!solved_) startClock();
+    if (!game_.solved()) session_.startGameClock();
     tick_->start();
     if (engaged_) showBar();
     checkSolved();
@@ -249,9 +239,10 @@ void PlayGame::showBar() {
 }
 
 QString PlayGame::restingText() const {
-    return solved_ ? tr("這一題已經完成了。")
-                   //: The play line's help while playing; keep it short, it shares a line with the clock.
-                   : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。");
+    return game_.solved()
+               ? tr("這一題已經完成了。")
+               //: The play line's help while playing; keep it short, it shares a line with the clock.
+               : tr("作答中：1–9 填入數字，0 清除，Ctrl+1–9 候選數，H 提示，Ctrl+K 檢查。");
 }
 
 void PlayGame::restLine() {
@@ -262,29 +253,22 @@ void PlayGame::restLine() {
 }
 
 void PlayGame::checkSolved() {
-    if (!givens_) return;
-    bool solvedNow = true;
-    for (int c = 0; c < kCellCount && solvedNow; ++c)
-        solvedNow = session_.puzzle().digit(c) == solution_[static_cast<std::size_t>(c)];
-    if (solvedNow == solved_) return;
-    solved_ = solvedNow;
-    if (!solved_) {
+    if (!session_.updateSolved()) return;
+    if (!game_.solved()) {
         // A digit of the finished board was changed or taken back: the game is open again.
-        startClock();
         showTime();
         say(restingText());
         return;
     }
-    stopClock();
     showTime();
-    const QString text = tr("恭喜！這一題完成了，用時 %1。").arg(playTimeText(elapsedSeconds()));
+    const QString text = tr("恭喜！這一題完成了，用時 %1。").arg(playTimeText(game_.elapsedSeconds()));
     // Once per puzzle a message box tells it, and a screen reader hears it as the box opens: the line only
     // shows it. Finished again after an undo, the line alone says it.
-    if (congratulated_) {
+    if (game_.congratulated()) {
         say(text);
         return;
     }
-    congratulated_ = true;
+    session_.setCongratulated();
     bar_->setMessage(text);
     // After the edit that solved it has been handled in full.
     QTimer::singleShot(0, this, [this, text] {
@@ -295,26 +279,26 @@ void PlayGame::checkSolved() {
 // ---- the commands -------------------------------------------------------------------------------
 
 void PlayGame::hint() {
-    if (!session_.playing() || !givens_) return;
+    if (!session_.playing() || !game_.hasGame()) return;
     engage();
-    const HintView view = guide_.press(session_.puzzle(), solution_);
+    const HintView view = guide_.press(session_.puzzle(), game_.solution());
     if (view.result) {
         const BoardHistory::Step step(history_, tr("提示"), BoardHistory::UndoMode::AsBefore);
         session_.changeWhilePlaying(*view.result);
     }
-    for (const int c : view.markedCells) cells_[static_cast<std::size_t>(c)]->setHintMark(true);
+    for (const int c : view.markedCells) session_.addMark(c, CellMark::Hint);
     if (!view.drawing.empty()) overlay_->draw(view.drawing);
-    for (const int c : view.wrongCells) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
+    for (const int c : view.wrongCells) session_.addMark(c, CellMark::Mistake);
     say(view.text);
     lineAboutBoard_ = true;
 }
 
 void PlayGame::check() {
-    if (!session_.playing() || !givens_) return;
+    if (!session_.playing() || !game_.hasGame()) return;
     engage();
     clearMarks();
-    const std::vector<int> wrong = wrongPlayerDigits(session_.puzzle(), solution_);
-    for (const int c : wrong) cells_[static_cast<std::size_t>(c)]->setMistakeMark(true);
+    const std::vector<int> wrong = wrongPlayerDigits(session_.puzzle(), game_.solution());
+    for (const int c : wrong) session_.addMark(c, CellMark::Mistake);
     say(wrong.empty()
             ? tr("沒有與答案不符的數字。")
             : tr("有 %n 個數字與答案不符，已用紅框標出。", nullptr, static_cast<int>(wrong.size())));
@@ -369,33 +353,23 @@ void PlayGame::say(const QString& text) {
 }
 
 void PlayGame::clearMarks() {
-    for (CellLabel* cell : cells_) {
-        cell->setHintMark(false);
-        cell->setMistakeMark(false);
-    }
+    session_.clearMarks(CellMark::Hint);
+    session_.clearMarks(CellMark::Mistake);
     overlay_->clear();
 }
 
 // ---- the clock ------------------------------------------------------------------------------------
 
 std::int64_t PlayGame::elapsedSeconds() const {
-    std::int64_t ns = playedNs_;
-    if (runningSince_) ns += clock_.nanoseconds() - *runningSince_;
-    return ns / kNsPerSecond;
+    return game_.elapsedSeconds();
 }
 
-void PlayGame::startClock() {
-    if (!runningSince_) runningSince_ = clock_.nanoseconds();
-}
-
-void PlayGame::stopClock() {
-    if (!runningSince_) return;
-    playedNs_ += clock_.nanoseconds() - *runningSince_;
-    runningSince_.reset();
+bool PlayGame::solved() const {
+    return game_.solved();
 }
 
 void PlayGame::showTime() {
-    bar_->setTime(tr("用時 %1").arg(playTimeText(elapsedSeconds())));
+    bar_->setTime(tr("用時 %1").arg(playTimeText(game_.elapsedSeconds())));
 }
 
 // ---- kept between runs ------------------------------------------------------------------------------
@@ -419,7 +393,7 @@ void PlayGame::restoreAtStartUp(QWidget* parent) {
     const PuzzleState& board = session_.puzzle();
     const logic::DigitGrid givens = givensOf(record.puzzle);
     const bool recovered = !record.atClose;
-    if (!recovered && givens != givensOf(board)) return;
+    if (!recovered && givens != session_.game().givens()) return;
     const logic::PuzzleCheck verdict = logic::checkPuzzle(givens);
     if (verdict.verdict != logic::PuzzleVerdict::Unique) return;
 
@@ -432,15 +406,10 @@ void PlayGame::restoreAtStartUp(QWidget* parent) {
         restored.setPencilMarks(c, record.puzzle.pencilMarks(c));
     }
     restored.setVerdict(Verdict::None);
-    givens_ = givens;
-    solution_ = verdict.solution;
-    playedNs_ = record.seconds * kNsPerSecond;
-    runningSince_.reset();
-    solved_ = record.solved;
-    congratulated_ = record.solved;
+    session_.resumeGame(givens, verdict.solution, record.seconds, record.solved);
     engaged_ = true;
     fileHoldsGame_ = true;
-    history_.apply(BoardState{restored, Mode::Play, 0, true});
+    history_.apply(GameSnapshot{restored, Mode::Play, 0, true});
     //: The play line at start-up when the last run ended without closing (killed, a crash, a power loss)
     //: and the game it was playing has been brought back.
     if (recovered) say(tr("上次沒有正常結束；遊戲進度已經找回來了。"));
@@ -456,8 +425,8 @@ PlayRecord PlayGame::record(bool atClose) const {
             record.puzzle.setCell(c, board.digit(c), CellKind::Player);
         record.puzzle.setPencilMarks(c, board.pencilMarks(c));
     }
-    record.seconds = std::min(elapsedSeconds(), kMaxPlaySeconds);
-    record.solved = solved_;
+    record.seconds = std::min(game_.elapsedSeconds(), kMaxPlaySeconds);
+    record.solved = game_.solved();
     record.atClose = atClose;
     return record;
 }

@@ -1,10 +1,9 @@
 #include "boardhistory.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QUndoStack>
 #include <QWidget>
 
 #include "windowcommand.h"
@@ -19,41 +18,9 @@ struct HistoryTexts {
 };
 
 // The verdict alone makes no step: every command hides it.
-bool sameCells(const BoardState& a, const BoardState& b) {
+bool sameCells(const GameSnapshot& a, const GameSnapshot& b) {
     return a.puzzle.sameCells(b.puzzle);
 }
-
-// One step: the state before and after it. Pushed once the change has been made, so its first redo
-// has nothing to do.
-class SnapshotCommand final : public QUndoCommand {
-public:
-    SnapshotCommand(BoardHistory& history, BoardState before, BoardState after, const QString& text, int cell)
-        : QUndoCommand(text), history_(history), before_(std::move(before)), after_(std::move(after)),
-          cell_(cell) {}
-
-    void undo() override { history_.apply(before_); }
-    void redo() override {
-        if (pushed_) history_.apply(after_);
-        pushed_ = true;
-    }
-    // Edits of one cell in a row join into one step.
-    int id() const override { return cell_ >= 0 ? cell_ + 1 : -1; }
-    bool mergeWith(const QUndoCommand* other) override {
-        const auto* next = static_cast<const SnapshotCommand*>(other);
-        if (next->cell_ != cell_) return false;
-        after_ = next->after_;
-        // Typed and taken back: no step at all.
-        if (sameCells(before_, after_)) setObsolete(true);
-        return true;
-    }
-
-private:
-    BoardHistory& history_;
-    BoardState before_;
-    BoardState after_;
-    int cell_; // the edited cell, -1 for a step of another kind
-    bool pushed_ = false;
-};
 
 } // namespace
 
@@ -70,8 +37,8 @@ BoardHistory::Step::~Step() {
     BoardHistory& history = *history_;
     --history.openSteps_;
     if (!outermost_) return;
-    BoardState before = history.stepBefore_;
-    const BoardState after = history.current();
+    GameSnapshot before = history.stepBefore_;
+    const GameSnapshot after = history.current();
     if (sameCells(before, after)) {
         history.known_ = after; // a change of mode alone is no step
         return;
@@ -84,33 +51,21 @@ BoardHistory::Step::~Step() {
     history.push(before, after, history.stepText_, -1);
 }
 
-BoardHistory::BoardHistory(QWidget& window, BoardSession& session)
-    : window_(window), session_(session), stack_(new QUndoStack(this)) {
-    stack_->setUndoLimit(kLimit);
+BoardHistory::BoardHistory(QWidget& window, BoardSession& session) : window_(window), session_(session) {
     //: The command that takes back the last change to the board (Ctrl+Z).
     undo_ = makeWindowCommand(&window, HistoryTexts::tr("復原"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                             QStringLiteral("Undo the last change to the board"));
+                              QStringLiteral("Undo the last change to the board"));
     //: The command that makes a change taken back again (Ctrl+Shift+Z, Ctrl+Y).
-    redo_ = makeWindowCommand(&window, HistoryTexts::tr("重做"),
-                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-                             QStringLiteral("Redo the change undone last"));
+    redo_ = makeWindowCommand(
+        &window, HistoryTexts::tr("重做"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        QStringLiteral("Redo the change undone last"));
     undo_->setEnabled(false);
     redo_->setEnabled(false);
     undo_->setObjectName(QStringLiteral("undoAction"));
     redo_->setObjectName(QStringLiteral("redoAction"));
     connect(undo_, &QAction::triggered, this, [this] { undo(); });
     connect(redo_, &QAction::triggered, this, [this] { redo(); });
-    connect(stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
-    connect(stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
-    connect(stack_, &QUndoStack::undoTextChanged, undo_, [this](const QString& text) {
-        //: The undo command with the step it takes back (%1, such as 讀入題目).
-        undo_->setText(text.isEmpty() ? HistoryTexts::tr("復原") : HistoryTexts::tr("復原：%1").arg(text));
-    });
-    connect(stack_, &QUndoStack::redoTextChanged, redo_, [this](const QString& text) {
-        //: The redo command with the step it makes again (%1).
-        redo_->setText(text.isEmpty() ? HistoryTexts::tr("重做") : HistoryTexts::tr("重做：%1").arg(text));
-    });
-
     known_ = current();
     connect(&session_, &BoardSession::cellChanged, this, [this](int cell) { recordEdit(cell); });
     connect(&session_, &BoardSession::boardChanged, this, [this] { recordEdit(-1); });
@@ -129,21 +84,37 @@ BoardHistory::~BoardHistory() {
     delete redo_;
 }
 
-BoardState BoardHistory::current() const {
+GameSnapshot BoardHistory::current() const {
     return {session_.puzzle(), session_.mode(), session_.level(), session_.playing()};
 }
 
 void BoardHistory::undo() {
     if (session_.running()) return;
-    stack_->undo();
+    if (const std::optional<GameSnapshot> before = session_.undoStep()) apply(*before);
+    showHistory();
 }
 
 void BoardHistory::redo() {
     if (session_.running()) return;
-    stack_->redo();
+    if (const std::optional<GameSnapshot> after = session_.redoStep()) apply(*after);
+    showHistory();
 }
 
-void BoardHistory::apply(const BoardState& state) {
+void BoardHistory::showHistory() {
+    const GameHistory& history = session_.game().history();
+    undo_->setEnabled(history.canUndo());
+    redo_->setEnabled(history.canRedo());
+    const QString undoText = QString::fromStdString(history.undoText());
+    const QString redoText = QString::fromStdString(history.redoText());
+    //: The undo command with the step it takes back (%1, such as 讀入題目).
+    undo_->setText(undoText.isEmpty() ? HistoryTexts::tr("復原")
+                                      : HistoryTexts::tr("復原：%1").arg(undoText));
+    //: The redo command with the step it makes again (%1).
+    redo_->setText(redoText.isEmpty() ? HistoryTexts::tr("重做")
+                                      : HistoryTexts::tr("重做：%1").arg(redoText));
+}
+
+void BoardHistory::apply(const GameSnapshot& state) {
     applying_ = true;
     session_.restore(state.puzzle, state.mode, state.level, state.playing);
     applying_ = false;
@@ -154,7 +125,7 @@ void BoardHistory::recordEdit(int cell) {
     // Steps record their own changes, and a long command's are recorded by its step.
     if (openSteps_ > 0 || applying_) return;
     if (session_.running()) return;
-    const BoardState now = current();
+    const GameSnapshot now = current();
     if (sameCells(now, known_)) return;
     QString text;
     //: An undo step: typing in one cell. %1: its row, %2: its column, both counted from 1 at the top left.
@@ -162,11 +133,11 @@ void BoardHistory::recordEdit(int cell) {
     push(known_, now, text, cell);
 }
 
-void BoardHistory::push(const BoardState& before, const BoardState& after, const QString& text, int cell) {
-    // `before` may be known_ itself.
-    auto* command = new SnapshotCommand(*this, before, after, text, cell);
+void BoardHistory::push(const GameSnapshot& before, const GameSnapshot& after, const QString& text,
+                        int cell) {
+    session_.recordStep(before, after, text.toStdString(), cell);
     known_ = after;
-    stack_->push(command);
+    showHistory();
 }
 
 bool BoardHistory::eventFilter(QObject* watched, QEvent* event) {

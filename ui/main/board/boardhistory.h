@@ -4,32 +4,20 @@
 #include <QPointer>
 #include <QString>
 #include "boardsession.h"
-#include "puzzlestate.h"
+#include "gamehistory.h"
 
 class QAction;
-class QUndoStack;
 class QWidget;
 
 namespace dodoru {
 
-// All that undo takes back: the puzzle (cells and verdict), the mode and the play state.
-struct BoardState {
-    PuzzleState puzzle;
-    Mode mode = Mode::ManualSetUp;
-    int level = 0;
-    bool playing = false;
-    bool operator==(const BoardState&) const = default;
-};
-
-// The board's undo history, as snapshots of the whole board before and after each step, up to 100
-// steps. A step is a cell edit (typing on in the same cell joins the step), a pencil mark, or whatever one command or
+// Undo and redo in the window over the game's history of snapshots (up to GameHistory::kLimit
+// steps). A step is a cell edit (typing on in the same cell joins the step), a pencil mark, or whatever one command or
 // transfer changes, announced or not, between opening and closing a step. Undo and Redo are actions of
 // the window (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) that do nothing while a long command runs. A state is
 // put back through the session, which tells the window.
 class BoardHistory final : public QObject {
 public:
-    static constexpr int kLimit = 100;
-
     // How undoing a step sets the mode.
     enum class UndoMode {
         AsBefore,    // the mode the step began in
@@ -56,15 +44,14 @@ public:
 
     QAction* undoAction() const { return undo_; }
     QAction* redoAction() const { return redo_; }
-    QUndoStack& stack() { return *stack_; }
 
     void undo();
     void redo();
 
     // The state as it is now.
-    BoardState current() const;
+    GameSnapshot current() const;
     // Puts `state` on the board and in the window without making a step of it.
-    void apply(const BoardState& state);
+    void apply(const GameSnapshot& state);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,18 +59,19 @@ protected:
 private:
     // `cell` is the cell typed in (edits of one cell in a row join), -1 for a step of its own.
     void recordEdit(int cell);
-    void push(const BoardState& before, const BoardState& after, const QString& text, int cell);
+    void push(const GameSnapshot& before, const GameSnapshot& after, const QString& text, int cell);
+    // The actions' state and names as the history now has them.
+    void showHistory();
 
     QWidget& window_;
     BoardSession& session_;
-    QUndoStack* stack_;
     QAction* undo_;
     QAction* redo_;
 
     // The state every step since the last was made from; single-cell edits start from it.
-    BoardState known_;
+    GameSnapshot known_;
     int openSteps_ = 0;
-    BoardState stepBefore_;
+    GameSnapshot stepBefore_;
     QString stepText_;
     UndoMode stepUndoMode_ = UndoMode::AsBefore;
     bool applying_ = false;

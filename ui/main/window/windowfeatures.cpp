@@ -24,7 +24,7 @@ namespace dodoru {
 
 WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
                                std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes,
-                               PuzzleLog* log, Clock& clock, std::unique_ptr<PlayFile> playFile)
+                               PuzzleLog* log, std::unique_ptr<PlayFile> playFile)
     : session_(session), controls_(std::move(controls)), platform_(std::move(platform)),
       announcer_(new Announcer(&window)) {
     if (!platform_) platform_ = std::make_unique<QtTransferPlatform>();
@@ -35,7 +35,7 @@ WindowFeatures::WindowFeatures(QWidget& window, BoardSession& session, FeatureCo
     announcements_ = std::make_unique<BoardAnnouncements>(session_, *announcer_);
     QObject::connect(&editing_->keyboard(), &CellKeyboard::digitRefused, announcements_.get(),
                      &BoardAnnouncements::tellRefusedDigit);
-    play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, clock, messageBoxes,
+    play_ = std::make_unique<PlayGame>(window, session_, editing_->history(), controls_.cells, messageBoxes,
                                        std::move(playFile));
     play_->keepInFront(controls_.countLabel);
     play_->setGameBegun([this] { editing_->keyboard().focusFirstEmptyCell(); });
@@ -75,6 +75,26 @@ WindowFeatures::~WindowFeatures() {
 
 BoardHistory& WindowFeatures::history() {
     return editing_->history();
+}
+
+bool WindowFeatures::gridHasFocus() const {
+    return editing_->keyboard().gridHasFocus();
+}
+
+void WindowFeatures::focusFirstEmptyCell() {
+    editing_->keyboard().focusFirstEmptyCell();
+}
+
+void WindowFeatures::refuseDigit(int cell) {
+    editing_->keyboard().refuse(cell);
+}
+
+void WindowFeatures::restoreGameAtStartUp(QWidget* parent) {
+    play_->restoreAtStartUp(parent);
+}
+
+void WindowFeatures::saveGameAtShutdown(QWidget* parent, bool mayAsk) {
+    play_->saveAtShutdown(parent, mayAsk);
 }
 
 Board WindowFeatures::shownBoard() const {

@@ -1,10 +1,6 @@
 #include "mainwindow.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QSessionManager>
 #include <QPainter>
 #include <QTimer>
 #include <stdexcept>
@@ -14,17 +10,18 @@
 #include "accessibility.h"
 #include "appinfo.h"
 #include "artwork.h"
-#include "boardfilekeeper.h"
+#include "gamefiles.h"
 #include "boardhistory.h"
 #include "boardsession.h"
 #include "commandfocus.h"
-#include "cellkeyboard.h"
+#include "celldigitkind.h"
 #include "editingaids.h"
 #include "engineboard.h"
 #include "fonts.h"
 #include "keycodes.h"
 #include "layout.h"
 #include "logfailuretext.h"
+#include "verdicttext.h"
 #include "manuscriptpuzzle.h"
 #include "windoweventpump.h"
 #include "playfile.h"
@@ -85,24 +82,18 @@ short buttonOfMode(Mode mode, int level) {
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
     if (!services_.complete()) throw std::invalid_argument("MainWindow needs every service");
-    if (services_.saveFile) {
-        keeper_ = std::make_unique<BoardFileKeeper>(std::move(services_.saveFile), *services_.messageBoxes,
-                                                    *services_.saveChooser);
-        // A logout saves the givens as a close does; the program ends later, when the session ends it.
-        if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-                const bool mayAsk = manager.allowsInteraction();
-                keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), mayAsk, this);
-                features_->play().saveAtShutdown(this, mayAsk);
-                if (mayAsk) manager.release();
-            });
-    }
     aboutPlatform_ = std::make_unique<AboutPlatform>(*services_.messageBoxes, std::move(services_.browser));
     printer_ = std::make_unique<WindowPrinter>(*services_.messageBoxes, *services_.screenGrabber, *services_.printers);
 
     scale_ = TwipsScale::forScreen(screen());
     pump_ = std::make_unique<WindowEventPump>(*services_.clock, *services_.eventPass);
-    session_ = std::make_unique<BoardSession>(*pump_);
+    session_ = std::make_unique<BoardSession>(*pump_, [clock = services_.clock.get()] { return clock->nanoseconds(); });
+    if (services_.saveFile)
+        files_ = std::make_unique<GameFiles>(std::move(services_.saveFile), *services_.messageBoxes,
+                                             *services_.saveChooser, *session_, *this);
+    connect(session_.get(), &BoardSession::marksChanged, this, [this] {
+        for (int c = 0; c < kCellCount; ++c) mirrorMarks(c);
+    });
     connect(session_.get(), &BoardSession::cellChanged, this, [this](int index) { mirrorCell(index); });
     connect(session_.get(), &BoardSession::pencilMarksChanged, this, [this](int index) { mirrorCell(index); });
     connect(session_.get(), &BoardSession::boardChanged, this, [this] { mirrorBoard(); });
@@ -124,8 +115,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildControls();
     // The game in progress is kept beside the givens.
     std::unique_ptr<PlayFile> playFile;
-    if (keeper_)
-        playFile = std::make_unique<PlayFile>(QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("play.json")));
+    if (files_) playFile = std::make_unique<PlayFile>(files_->playFilePath());
     FeatureControls controls;
     controls.cells = cells_;
     controls.chooser = chooser_;
@@ -133,8 +123,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     controls.enterManualSetUp = [this] { Command1_Click(kManualButton); };
     controls.reopenAboutBox = [this] { reopenAboutBox(); };
     // The window's own choices are kept beside the givens too.
-    if (keeper_)
-        controls.settingsPath = QFileInfo(keeper_->file().path()).dir().filePath(QStringLiteral("settings.json"));
+    if (files_) controls.settingsPath = files_->settingsPath();
     controls.nextSeed = [this] {
         const auto draw = [this] { return static_cast<std::uint64_t>(scaledDraw(services_.random->next(), 1 << 24)); };
         const std::uint64_t high = draw() << 40;
@@ -143,11 +132,17 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     };
     controls.showTechniquePuzzle = [this](int level, const RatedPuzzle& puzzle) { showTechniquePuzzle(level, puzzle); };
     features_ = std::make_unique<WindowFeatures>(*this, *session_, std::move(controls), std::move(services_.transfer),
-                                                 *services_.messageBoxes, services_.puzzleLog.get(), *services_.clock,
+                                                 *services_.messageBoxes, services_.puzzleLog.get(),
                                                  std::move(playFile));
+    if (files_)
+        files_->setGameSaver([this](QWidget* over, bool mayAsk) {
+            if (features_) features_->saveGameAtShutdown(over, mayAsk);
+        });
 }
 
 MainWindow::~MainWindow() {
+    // The files save no game once the features are gone.
+    if (files_) files_->setGameSaver({});
     features_.reset();
     // The About box refers to the platform this window owns.
     delete about_.data();
@@ -343,22 +338,7 @@ QString MainWindow::buttonDescription(short index) {
 // ---- mirroring the model ------------------------------------------------------------------------
 
 QString MainWindow::verdictText(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::NoSolution:
-        //: A verdict shown in very large letters across the board: the puzzle has no solution. At most 480
-        //: pixels wide at 72 points: keep it short.
-        return tr("此題無解");
-    case Verdict::SeveralSolutions:
-        //: A verdict shown in very large letters across the board: the puzzle has more than one solution.
-        //: At most 480 pixels wide at 72 points: keep it short.
-        return tr("有多組解答");
-    case Verdict::PuzzleError:
-    case Verdict::None:
-        break;
-    }
-    //: A verdict shown in very large letters across the board: an empty cell can take no digit. At most 480
-    //: pixels wide at 72 points: keep it short.
-    return tr("題目錯誤");
+    return boardVerdictText(verdict);
 }
 
 void MainWindow::mirrorCell(int index) {
@@ -366,9 +346,8 @@ void MainWindow::mirrorCell(int index) {
     CellLabel* label = cells_[static_cast<std::size_t>(index)];
     label->setCaption(cellText(puzzle, index));
     label->setPencilMarks(puzzle.pencilMarks(index));
-    label->setDigitKind(puzzle.isGiven(index)                      ? CellDigitKind::Given
-                        : puzzle.kind(index) == CellKind::Player ? CellDigitKind::Player
-                                                                 : CellDigitKind::Answer);
+    label->setDigitKind(cellDigitKind(puzzle, index));
+    mirrorMarks(index);
     // Blue marks a given, dark green the player's digits; other digits are black, or in the label's
     // own colour where nothing has coloured the cell yet.
     if (puzzle.isGiven(index))
@@ -379,6 +358,14 @@ void MainWindow::mirrorCell(int index) {
         label->resetForeColor();
     else
         label->setForeColor(kPlainColour);
+}
+
+void MainWindow::mirrorMarks(int index) {
+    const Game& game = session_->game();
+    CellLabel* label = cells_[static_cast<std::size_t>(index)];
+    label->setConflictMark(game.hasMark(index, CellMark::Conflict));
+    label->setHintMark(game.hasMark(index, CellMark::Hint));
+    label->setMistakeMark(game.hasMark(index, CellMark::Mistake));
 }
 
 void MainWindow::mirrorMessage() {
@@ -451,11 +438,11 @@ void MainWindow::Form_Load() {
     showAboutBox();
     services_.random->reseedFromClock();
     chooser_->clear();
-    for (int digit = 0; digit <= 9; ++digit) chooser_->addItem(QString::number(digit));
+    for (int digit = 0; digit <= 9; ++digit) chooser_->addItem(QString::number(digit), digit);
     chooser_->setChooserText(QString());
     loadSaveFile();
     Command1_Click(kManualButton);
-    features_->play().restoreAtStartUp(this);
+    features_->restoreGameAtStartUp(this);
     // A start-up message leaves the main window in front; the About box belongs in front of it.
     if (about_ && about_->isVisible()) {
         about_->raise();
@@ -508,7 +495,7 @@ void MainWindow::Command1_Click(short Index) {
         return;
     }
     // The focus goes back to the button pressed, or to the cell it was on in the grid.
-    const CommandFocus focusReturn(this, features_->editing().keyboard().gridHasFocus() ? nullptr : Command1(Index));
+    const CommandFocus focusReturn(this, features_->gridHasFocus() ? nullptr : Command1(Index));
     // Everything the command changes is one undo step; an undone solve goes back to manual set-up
     // mode, so that its puzzle can be worked on.
     // A solve from the play state is undone into it again.
@@ -588,7 +575,7 @@ void MainWindow::showNewPuzzle() {
     for (ColourLabel* cell : cells_) cell->show();
     showCount();
     // The keyboard is for the new puzzle; the window looks as it did until the first key.
-    features_->editing().keyboard().focusFirstEmptyCell();
+    features_->focusFirstEmptyCell();
 }
 
 // ---- cell editing -------------------------------------------------------------------------------
@@ -606,18 +593,20 @@ void MainWindow::Label1_MouseDown(short Index, short Button, short /*Shift*/, in
 }
 
 void MainWindow::Combo1_Click() {
-    const QString text = chooser_->chooserText().trimmed();
+    // The entry picked from the list: its digit is the entry's data.
+    bool isNumber = false;
+    const int number = chooser_->currentData().toInt(&isNumber);
+    if (isNumber) chooseDigit(number);
+}
+
+void MainWindow::chooseDigit(int number) {
     const int selected = session_->selectedCell();
     if (selected == BoardSession::kNoCell) return;
-    // Only one digit ever reaches here (a list entry or the digit of a key); anything else is left alone.
-    bool isNumber = false;
-    const int number = text.isEmpty() ? 0 : text.toInt(&isNumber);
-    if (!text.isEmpty() && !isNumber) return;
     if (number < 0 || number > 9) return;
     if (!session_->takesDigit(selected)) {
         // A given keeps its digit while playing, and the chooser shows it again.
         if (session_->editable()) chooser_->setChooserText(cellText(session_->puzzle(), selected));
-        features_->editing().keyboard().refuse(selected);
+        features_->refuseDigit(selected);
         return;
     }
     session_->enterDigit(selected, number);
@@ -629,7 +618,7 @@ void MainWindow::Combo1_KeyUp(short KeyCode, short /*Shift*/) {
         KeyCode < kKeypadDigitKey0 ? KeyCode : KeyCode - (kKeypadDigitKey0 - kDigitKey0));
     if (character < '0' || character > '9') return;
     chooser_->setChooserText(QString(QChar(character)));
-    Combo1_Click();
+    chooseDigit(character - '0');
 }
 
 // ---- the live display ---------------------------------------------------------------------------
@@ -668,22 +657,16 @@ AboutDialog* MainWindow::aboutBox() const {
 void MainWindow::loadSaveFile() {
     // The file's givens come onto the board through the session, which announces them.
     Board loaded = toBoard(session_->puzzle());
-    if (keeper_) keeper_->loadAtStartUp(loaded, this);
+    if (files_) files_->loadAtStartUp(loaded);
     session_->replacePuzzle(fromBoard(loaded, session_->puzzle()));
 }
 
 void MainWindow::writeSaveFile() {
-    if (!keeper_) return;
-    if (mayAsk_)
-        keeper_->saveAtShutdown(toBoard(session_->puzzleToKeep()), this);
-    else
-        keeper_->saveForSessionEnd(toBoard(session_->puzzleToKeep()), false, this);
-    // The game in progress goes beside the givens.
-    features_->play().saveAtShutdown(this, mayAsk_);
+    if (files_) files_->saveAtShutdown(mayAsk_);
 }
 
 void MainWindow::deleteSaveFile() {
-    if (keeper_) keeper_->deleteForClear(this);
+    if (files_) files_->deleteForClear();
 }
 
 void MainWindow::printWindow() {

@@ -15,7 +15,6 @@ class BoardAnnouncements;
 class BoardHistory;
 class BoardSession;
 class CellLabel;
-class Clock;
 class PlayFile;
 class PlayGame;
 class DigitChooser;
@@ -52,7 +51,7 @@ public:
     // `playFile` keeps the game in progress between runs; none keeps nothing.
     WindowFeatures(QWidget& window, BoardSession& session, FeatureControls controls,
                    std::unique_ptr<TransferPlatform> platform, MessageBoxes& messageBoxes, PuzzleLog* log,
-                   Clock& clock, std::unique_ptr<PlayFile> playFile);
+                   std::unique_ptr<PlayFile> playFile);
     ~WindowFeatures() override;
 
     EditingAids& editing() { return *editing_; }
@@ -64,6 +63,15 @@ public:
     TechniqueLevelCommand& techniqueLevels() { return *techniqueLevels_; }
     // Tells a screen reader news at once: any feature's results and hints go through it.
     Announcer& announcer() { return *announcer_; }
+
+    // The keyboard in the grid.
+    bool gridHasFocus() const;
+    void focusFirstEmptyCell();
+    // A digit the cell does not take: told, and the cell stays as it is.
+    void refuseDigit(int cell);
+    // The game in progress kept between runs (PlayGame::restoreAtStartUp, PlayGame::saveAtShutdown).
+    void restoreGameAtStartUp(QWidget* parent);
+    void saveGameAtShutdown(QWidget* parent, bool mayAsk);
 
     Board shownBoard() const override;
     void setUpPuzzle(const Board& givens) override;
