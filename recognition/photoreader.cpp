@@ -37,9 +37,9 @@ double turnScore(const std::array<CellScores, 81>& cells) {
     return score;
 }
 
-std::array<CellScores, 81> classifyCells(const cv::Mat& ink, const DigitClassifier& classifier) {
+std::array<CellScores, 81> classifyCells(const GridPixels& pixels, const DigitClassifier& classifier) {
     std::array<CellScores, 81> cells;
-    const auto glyphs = cellGlyphs(ink);
+    const auto glyphs = cellGlyphs(pixels);
     for (std::size_t i = 0; i < 81; ++i) {
         cells[i].glyph = glyphs[i];
         if (glyphs[i].present || glyphs[i].faint) cells[i].scores = classifier.scores(glyphFeatures(glyphs[i].glyph, glyphs[i].aspect));
@@ -138,15 +138,13 @@ PhotoReading readGrey(const cv::Mat& grey) {
         return reading;
     }
     const cv::Mat grid = straightenGrid(grey, outline.corners);
-    const cv::Mat ink = gridInk(grid);
+    const GridPixels pixels = gridPixels(grid);
     const DigitClassifier& classifier = DigitClassifier::builtIn();
     static constexpr std::array<int, 3> kRotations = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
-    std::array<CellScores, 81> best = classifyCells(ink, classifier);
+    std::array<CellScores, 81> best = classifyCells(pixels, classifier);
     double bestScore = turnScore(best);
     for (int turns = 1; turns < 4; ++turns) {
-        cv::Mat turned;
-        cv::rotate(ink, turned, kRotations[static_cast<std::size_t>(turns - 1)]);
-        auto cells = classifyCells(turned, classifier);
+        auto cells = classifyCells(turned(pixels, turns), classifier);
         const double score = turnScore(cells);
         if (score > bestScore) {
             bestScore = score;

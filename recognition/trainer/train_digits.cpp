@@ -48,26 +48,24 @@ bool turnLooksUpright(int digit, int turns) {
 }
 
 // The ink of a cell and its neighbourhood, taken a few pixels off its place.
-cv::Mat cellPatch(const cv::Mat& ink, int cell, int dx, int dy) {
+GridPixels cellPatch(const GridPixels& grid, int cell, int dx, int dy) {
     const int x = std::clamp((cell % 9) * kCellPixels + dx, 0, kGridPixels - kCellPixels);
     const int y = std::clamp((cell / 9) * kCellPixels + dy, 0, kGridPixels - kCellPixels);
-    return ink(cv::Rect(x, y, kCellPixels, kCellPixels));
+    const cv::Rect area(x, y, kCellPixels, kCellPixels);
+    return {grid.grey(area), grid.ink(area)};
 }
 
-void addCell(Samples& samples, const cv::Mat& patch, int digit, bool turned) {
+void addCell(Samples& samples, const GridPixels& patch, int digit, bool withTurns) {
     samples.add(glyphOfCell(patch), digit);
-    if (!turned || digit == 0) return;
-    static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    if (!withTurns || digit == 0) return;
     for (int t = 1; t < 4; ++t) {
         if (turnLooksUpright(digit, t)) continue;
-        cv::Mat rotated;
-        cv::rotate(patch, rotated, kRotations[t - 1]);
-        samples.add(glyphOfCell(rotated), 0);
+        samples.add(glyphOfCell(turned(patch, t)), 0);
     }
 }
 
 // The grid's ink turned upright: the turn whose empty and filled cells best match the givens.
-bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
+bool uprightGrid(const LabelledPhoto& photo, GridPixels& upright) {
     std::vector<std::uint8_t> data;
     if (FILE* file = std::fopen(photo.image.c_str(), "rb")) {
         std::uint8_t buffer[65536];
@@ -80,20 +78,17 @@ bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
     const GridOutline outline = locateGrid(decoded.grey);
     if (outline.failure != ReadFailure::None) return false;
     const cv::Mat grid = straightenGrid(decoded.grey, outline.corners);
-    const cv::Mat straight = gridInk(grid);
-    static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    const GridPixels straight = gridPixels(grid);
     int bestMatch = -1;
     for (int t = 0; t < 4; ++t) {
-        // A new image for each turn: rotating into one that shares pixels with `straight` would turn those.
-        cv::Mat turned;
-        if (t == 0) turned = straight.clone();
-        else cv::rotate(straight, turned, kRotations[t - 1]);
-        const auto glyphs = cellGlyphs(turned);
+        // New pixels for each turn: a turn into pixels shared with `straight` would turn those.
+        const GridPixels candidate = turned(straight, t);
+        const auto glyphs = cellGlyphs(candidate);
         int match = 0;
         for (std::size_t i = 0; i < 81; ++i) match += glyphs[i].present == (photo.givens[i] != '0');
         if (match > bestMatch) {
             bestMatch = match;
-            ink = turned;
+            upright = candidate;
         }
     }
     return bestMatch >= 76;
@@ -102,8 +97,8 @@ bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
 void addPhotos(Samples& training, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
     int used = 0;
     for (const LabelledPhoto& photo : photos) {
-        cv::Mat ink;
-        if (!uprightInk(photo, ink)) {
+        GridPixels ink;
+        if (!uprightGrid(photo, ink)) {
             std::printf("skipped (grid not found or cells not matched): %s\n", photo.image.c_str());
             continue;
         }
@@ -161,8 +156,9 @@ void addRenderedDigits(Samples& samples) {
                     cv::Mat noise(blurred.size(), CV_8U);
                     cv::randn(noise, 0, 8);
                     blurred += noise;
-                    const cv::Mat ink = gridInk(blurred);
-                    addCell(samples, ink(cv::Rect(kCellPixels, kCellPixels, kCellPixels, kCellPixels)), digit, variant < 2);
+                    const GridPixels pixels = gridPixels(blurred);
+                    const cv::Rect middle(kCellPixels, kCellPixels, kCellPixels, kCellPixels);
+                    addCell(samples, {pixels.grey(middle), pixels.ink(middle)}, digit, variant < 2);
                 }
             }
         }
