@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 
 #include <opencv2/imgproc.hpp>
 
@@ -22,17 +22,18 @@ constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells who
 
 struct CellScores {
     CellGlyph glyph;
-    ClassScores scores{};
+    Classification classified;
 };
 
-// How well a turn of the grid reads: upright digits score high, digits on their side or upside down
-// score as marks that are no digit.
+// How well a turn of the grid reads: upright digits are read as digits, and clearly; digits on their
+// side or upside down are read as marks that are no digit, or as digits only narrowly (an upside-down
+// 6 reads as a 9, but not as clearly as an upright one).
 double turnScore(const std::array<CellScores, 81>& cells) {
     double score = 0;
     for (const CellScores& cell : cells) {
         if (!cell.glyph.present) continue;
-        const float best = *std::max_element(cell.scores.begin() + 1, cell.scores.end());
-        score += best - cell.scores[0];
+        const double clearly = std::tanh(std::max(0.0, static_cast<double>(cell.classified.margin)));
+        score += cell.classified.best != 0 ? clearly : -clearly;
     }
     return score;
 }
@@ -40,33 +41,33 @@ double turnScore(const std::array<CellScores, 81>& cells) {
 std::array<CellScores, 81> classifyCells(const GridPixels& pixels, const DigitClassifier& classifier) {
     std::array<CellScores, 81> cells;
     const auto glyphs = cellGlyphs(pixels);
+    cv::Mat rows;
+    std::vector<std::size_t> inked;
     for (std::size_t i = 0; i < 81; ++i) {
         cells[i].glyph = glyphs[i];
-        if (glyphs[i].present || glyphs[i].faint) cells[i].scores = classifier.scores(glyphFeatures(glyphs[i].glyph, glyphs[i].aspect));
+        if (!glyphs[i].present && !glyphs[i].faint) continue;
+        const std::vector<float> features = glyphFeatures(glyphs[i].glyph, glyphs[i].aspect);
+        rows.push_back(cv::Mat(1, static_cast<int>(features.size()), CV_32F, const_cast<float*>(features.data())));
+        inked.push_back(i);
     }
+    if (inked.empty()) return cells;
+    const std::vector<Classification> classified = classifier.classifyRows(rows);
+    for (std::size_t k = 0; k < inked.size(); ++k) cells[inked[k]].classified = classified[k];
     return cells;
 }
 
 CellReading readCell(const CellScores& cell) {
     CellReading reading;
+    const ClassScores& scores = cell.classified.scores;
     if (!cell.glyph.present) {
         // A mark a little shorter than a digit may be a faint or small one.
         reading.confidence = std::clamp((0.3 - cell.glyph.inkHeight) / 0.1, 0.0, 1.0);
-        if (cell.glyph.faint) {
-            const auto best = std::max_element(cell.scores.begin() + 1, cell.scores.end());
-            reading.second = static_cast<int>(best - cell.scores.begin());
-        }
+        if (cell.glyph.faint) reading.second = static_cast<int>(std::max_element(scores.begin() + 1, scores.end()) - scores.begin());
         return reading;
     }
-    std::array<int, kClassCount> order;
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return cell.scores[static_cast<std::size_t>(a)] > cell.scores[static_cast<std::size_t>(b)];
-    });
-    reading.digit = order[0];
-    reading.second = order[1];
-    const double margin = cell.scores[static_cast<std::size_t>(order[0])] - cell.scores[static_cast<std::size_t>(order[1])];
-    reading.confidence = std::clamp(margin, 0.0, 1.0);
+    reading.digit = cell.classified.best;
+    reading.second = cell.classified.runnerUp;
+    reading.confidence = std::tanh(std::max(0.0, static_cast<double>(cell.classified.margin)));
     return reading;
 }
 

@@ -94,7 +94,7 @@ bool uprightGrid(const LabelledPhoto& photo, GridPixels& upright) {
     return bestMatch >= 76;
 }
 
-void addPhotos(Samples& training, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
+void addPhotos(Samples& training, Samples& validation, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
     int used = 0;
     for (const LabelledPhoto& photo : photos) {
         GridPixels ink;
@@ -105,8 +105,8 @@ void addPhotos(Samples& training, Samples& heldOut, const std::vector<LabelledPh
         ++used;
         for (int cell = 0; cell < 81; ++cell) {
             const int digit = photo.givens[static_cast<std::size_t>(cell)] - '0';
-            if (photo.heldOut) {
-                heldOut.add(glyphOfCell(cellPatch(ink, cell, 0, 0)), digit);
+            if (photo.heldOut || photo.validation) {
+                (photo.heldOut ? heldOut : validation).add(glyphOfCell(cellPatch(ink, cell, 0, 0)), digit);
                 continue;
             }
             for (int dy = -2; dy <= 2; dy += 2)
@@ -165,19 +165,22 @@ void addRenderedDigits(Samples& samples) {
     }
 }
 
-int predicted(const cv::Ptr<cv::ml::ANN_MLP>& network, const cv::Mat& row) {
-    cv::Mat out;
-    network->predict(row, out);
-    cv::Point best;
-    cv::minMaxLoc(out, nullptr, nullptr, nullptr, &best);
-    return best.x;
+double accuracy(const DigitClassifier& classifier, const Samples& samples) {
+    int right = 0;
+    for (int i = 0; i < samples.features.rows; ++i) {
+        const float* row = samples.features.ptr<float>(i);
+        const std::vector<float> features(row, row + samples.features.cols);
+        right += classifier.classify(features).best == samples.labels[static_cast<std::size_t>(i)];
+    }
+    return samples.features.rows > 0 ? 100.0 * right / samples.features.rows : 0;
 }
 
-double accuracy(const cv::Ptr<cv::ml::ANN_MLP>& network, const Samples& samples) {
-    int right = 0;
-    for (int i = 0; i < samples.features.rows; ++i)
-        right += predicted(network, samples.features.row(i)) == samples.labels[static_cast<std::size_t>(i)];
-    return samples.features.rows > 0 ? 100.0 * right / samples.features.rows : 0;
+void writeModel(const cv::Ptr<cv::ml::SVM>& machine, const char* path) {
+    // The support vectors in base64 keep the model file a few megabytes.
+    cv::FileStorage storage(path, cv::FileStorage::WRITE | cv::FileStorage::BASE64);
+    storage << "digits" << "{";
+    machine->write(storage);
+    storage << "}";
 }
 
 }  // namespace
@@ -190,36 +193,56 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     cv::setNumThreads(1);
-    Samples training, heldOut;
+    Samples training, validation, heldOut;
     cv::FileStorage cache;
     if (argc == 4 && QFile::exists(QString::fromLocal8Bit(argv[3])) && cache.open(argv[3], cv::FileStorage::READ)) {
         cache["training"] >> training.features;
         cache["trainingLabels"] >> training.labels;
+        cache["validation"] >> validation.features;
+        cache["validationLabels"] >> validation.labels;
         cache["heldOut"] >> heldOut.features;
         cache["heldOutLabels"] >> heldOut.labels;
         std::printf("samples read from %s\n", argv[3]);
     } else {
-        addPhotos(training, heldOut, labelledPhotos(argv[1]));
+        addPhotos(training, validation, heldOut, labelledPhotos(argv[1]));
         const int fromPhotos = training.features.rows;
         addRenderedDigits(training);
-        std::printf("samples: %d from photos, %d rendered; %d held-out cells with ink\n", fromPhotos,
-                    training.features.rows - fromPhotos, heldOut.features.rows);
+        std::printf("samples: %d from photos, %d rendered; %d validation and %d held-out cells with ink\n", fromPhotos,
+                    training.features.rows - fromPhotos, validation.features.rows, heldOut.features.rows);
         if (argc == 4 && cache.open(argv[3], cv::FileStorage::WRITE)) {
             cache << "training" << training.features << "trainingLabels" << training.labels;
+            cache << "validation" << validation.features << "validationLabels" << validation.labels;
             cache << "heldOut" << heldOut.features << "heldOutLabels" << heldOut.labels;
         }
     }
     cache.release();
-    cv::Mat responses = cv::Mat::zeros(training.features.rows, kClassCount, CV_32F);
-    for (int i = 0; i < training.features.rows; ++i) responses.at<float>(i, training.labels[static_cast<std::size_t>(i)]) = 1.0f;
-    auto network = cv::ml::ANN_MLP::create();
-    network->setLayerSizes(std::vector<int>{kFeatureCount, 48, kClassCount});
-    network->setActivationFunction(cv::ml::ANN_MLP::SIGMOID_SYM);
-    network->setTrainMethod(cv::ml::ANN_MLP::BACKPROP, 0.01, 0.1);
-    network->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER, 300, 0));
-    network->train(cv::ml::TrainData::create(training.features, cv::ml::ROW_SAMPLE, responses));
-    std::printf("training cells right: %.2f %%; held-out cells with ink right: %.2f %%\n", accuracy(network, training),
-                accuracy(network, heldOut));
-    network->save(argv[2]);
+    std::fflush(stdout);
+    const auto data = cv::ml::TrainData::create(training.features, cv::ml::ROW_SAMPLE, cv::Mat(training.labels, true));
+    // A small grid of the kernel's width and the penalty, chosen by the validation photos' cells.
+    cv::Ptr<cv::ml::SVM> best;
+    double bestAccuracy = -1;
+    for (const double gamma : {0.05, 0.15}) {
+        for (const double penalty : {3.0, 30.0}) {
+            auto machine = cv::ml::SVM::create();
+            machine->setType(cv::ml::SVM::C_SVC);
+            machine->setKernel(cv::ml::SVM::RBF);
+            machine->setGamma(gamma);
+            machine->setC(penalty);
+            machine->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER | cv::TermCriteria::EPS, 20000, 1e-3));
+            machine->train(data);
+            const double right = accuracy(DigitClassifier::fromMachine(machine), validation);
+            std::printf("gamma %.2f, C %.0f: %d support vectors, validation cells with ink right: %.2f %%\n", gamma, penalty,
+                        machine->getSupportVectors().rows, right);
+            std::fflush(stdout);
+            if (right > bestAccuracy) {
+                bestAccuracy = right;
+                best = machine;
+            }
+        }
+    }
+    const DigitClassifier classifier = DigitClassifier::fromMachine(best);
+    std::printf("kept gamma %.2f, C %.0f; training cells right: %.2f %%; held-out cells with ink right: %.2f %%\n",
+                best->getGamma(), best->getC(), accuracy(classifier, training), accuracy(classifier, heldOut));
+    writeModel(best, argv[2]);
     return 0;
 }

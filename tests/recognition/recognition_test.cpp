@@ -120,24 +120,42 @@ TEST_F(PhotoTest, ClassifierReadsHeldOutCells) {
 // Photos of the same puzzle are never split between training and measuring.
 TEST_F(PhotoTest, SplitKeepsEachPuzzleOnOneSide) {
     const auto photos = labelledPhotos(kPictures);
-    std::map<std::string, bool> side;
-    int held = 0;
+    std::map<std::string, int> side;
+    int held = 0, validation = 0;
     for (const LabelledPhoto& photo : photos) {
-        const auto [it, inserted] = side.emplace(photo.givens, photo.heldOut);
-        EXPECT_EQ(it->second, photo.heldOut) << photo.image;
+        EXPECT_FALSE(photo.heldOut && photo.validation) << photo.image;
+        const int sideOfPhoto = photo.heldOut ? 2 : photo.validation ? 1 : 0;
+        const auto [it, inserted] = side.emplace(photo.givens, sideOfPhoto);
+        EXPECT_EQ(it->second, sideOfPhoto) << photo.image;
         held += photo.heldOut;
+        validation += photo.validation;
     }
     EXPECT_GE(held * 4, static_cast<int>(photos.size()));
     EXPECT_LT(held * 2, static_cast<int>(photos.size()));
+    EXPECT_GT(validation, 0);
+    EXPECT_LT(validation * 3, static_cast<int>(photos.size()) - held);
 }
 
+// A grid the photo's edge cuts through is refused; one whose outer line merely touches the edge is read.
 TEST_F(PhotoTest, GridRunningOffTheEdgeIsRefused) {
     const DecodedImage decoded = decodeImage(fileBytes(kPictures + "/photo001.jpg"));
     const GridOutline outline = locateGrid(decoded.grey);
-    // Cut through the grid's middle.
-    const int middle = static_cast<int>((outline.corners[0].x + outline.corners[1].x) / 2);
-    const cv::Mat cut = decoded.grey(cv::Rect(0, 0, middle, decoded.grey.rows)).clone();
-    EXPECT_EQ(readPuzzleImageData(encoded(cut, ".png")).failure, ReadFailure::GridCutOff);
+    const float left = std::min(outline.corners[0].x, outline.corners[3].x);
+    const struct {
+        int cutAt;
+        ReadFailure failure;
+    } cuts[] = {
+        {static_cast<int>((outline.corners[0].x + outline.corners[1].x) / 2), ReadFailure::GridCutOff},  // the middle
+        {static_cast<int>(left) + 1, ReadFailure::None},  // through the grid's outer line
+    };
+    for (const auto& cut : cuts) {
+        const cv::Mat kept = decoded.grey(cv::Rect(cut.cutAt, 0, decoded.grey.cols - cut.cutAt, decoded.grey.rows)).clone();
+        const PhotoReading reading = readPuzzleImageData(encoded(kept, ".png"));
+        EXPECT_EQ(reading.failure, cut.failure) << "cut at x = " << cut.cutAt;
+        if (reading.ok()) {
+            EXPECT_EQ(reading.puzzle(), givensOf("photo001"));
+        }
+    }
 }
 
 TEST_F(PhotoTest, TruncatedJpegIsRefused) {
