@@ -4,9 +4,10 @@
 //
 // The wrong cells are counted by where they go wrong: a digit missed or a mark taken for one (finding
 // the ink, deciding empty or digit) and a digit taken for another (the classifier). Thresholds are
-// chosen with --validation, on the training side's photos kept out of training.
+// chosen with --validation, on the training side's photos kept out of training (--training: the whole
+// training side, mostly photos the classifier learnt from).
 //
-// read_bench [PHOTO_FOLDER] [--all | --validation]
+// read_bench [PHOTO_FOLDER] [--all | --training | --validation]
 
 #include <sys/resource.h>
 
@@ -25,11 +26,12 @@ using namespace dodoru::recognition;
 
 int main(int argc, char* argv[]) {
     std::string folder = DODORU_PICTURES_DIR;
-    bool all = false, validation = false;
+    bool all = false, validation = false, training = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--all") all = true;
         else if (arg == "--validation") validation = true;
+        else if (arg == "--training") training = true;
         else folder = arg;
     }
     cv::setNumThreads(1);
@@ -42,7 +44,8 @@ int main(int argc, char* argv[]) {
     int cells = 0, cellsRight = 0, missed = 0, invented = 0, mistaken = 0;
     std::vector<double> times;
     for (const LabelledPhoto& photo : photos) {
-        if (!all && (validation ? !photo.validation : !photo.heldOut)) continue;
+        const bool measure = all || (validation ? photo.validation : training ? !photo.heldOut : photo.heldOut);
+        if (!measure) continue;
         ++measured;
         // The processor time spent on the photo: the machine may be shared, and this is one thread.
         const std::clock_t start = std::clock();
@@ -91,7 +94,7 @@ int main(int argc, char* argv[]) {
     for (double t : times) total += t;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("\n%s photos: %d (of %zu)\n", all ? "all" : validation ? "validation" : "held-out", measured, photos.size());
+    std::printf("\n%s photos: %d (of %zu)\n", all ? "all" : validation ? "validation" : training ? "training side" : "held-out", measured, photos.size());
     std::printf("read exactly:   %d (%.1f %%)\n", exact, 100.0 * exact / measured);
     std::printf("refused:        %d\n", refused);
     std::printf("wrong, caught:  %d (no unique solution, or a wrong cell marked uncertain)\n", caught);

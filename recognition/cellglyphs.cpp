@@ -19,9 +19,13 @@ constexpr double kCentreInset = 0.18;    // share of a cell's side, at each edge
 }  // namespace
 
 cv::Mat gridInk(const cv::Mat& straightenedGrid) {
-    cv::Mat blurred, ink;
+    cv::Mat blurred, padded, ink;
     cv::GaussianBlur(straightenedGrid, blurred, cv::Size(3, 3), 0);
-    cv::adaptiveThreshold(blurred, ink, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 2 * kCellPixels + 1, 4);
+    // The surroundings of an edge cell are mirrored from the grid's inside: repeating the grid's outer
+    // line outwards would darken them until a faint digit beside that line is lost.
+    cv::copyMakeBorder(blurred, padded, kCellPixels, kCellPixels, kCellPixels, kCellPixels, cv::BORDER_REFLECT_101);
+    cv::adaptiveThreshold(padded, padded, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 2 * kCellPixels + 1, 4);
+    ink = padded(cv::Rect(kCellPixels, kCellPixels, blurred.cols, blurred.rows)).clone();
     // The grid's lines are the ink that runs straight for most of a cell's side; no digit does.
     const int run = kCellPixels * 3 / 4;
     cv::Mat across, down;

@@ -82,14 +82,13 @@ std::vector<Classification> DigitClassifier::classifyRows(const cv::Mat& rows) c
 
 Classification DigitClassifier::decide(const std::vector<double>& kernel) const {
     Classification result;
-    // decided[a][b]: how clearly a beat b (negative when b beat a).
-    std::array<std::array<double, kClassCount>, kClassCount> decided{};
+    auto& decided = result.decided;
     for (const Decision& decision : decisions_) {
         double sum = -decision.rho;
         for (std::size_t k = 0; k < decision.vectors.size(); ++k)
             sum += decision.alpha[k] * kernel[static_cast<std::size_t>(decision.vectors[k])];
-        decided[static_cast<std::size_t>(decision.first)][static_cast<std::size_t>(decision.second)] = sum;
-        decided[static_cast<std::size_t>(decision.second)][static_cast<std::size_t>(decision.first)] = -sum;
+        decided[static_cast<std::size_t>(decision.first)][static_cast<std::size_t>(decision.second)] = static_cast<float>(sum);
+        decided[static_cast<std::size_t>(decision.second)][static_cast<std::size_t>(decision.first)] = static_cast<float>(-sum);
     }
     for (std::size_t a = 0; a < kClassCount; ++a) {
         double score = 0;
@@ -99,13 +98,13 @@ Classification DigitClassifier::decide(const std::vector<double>& kernel) const 
         if (result.scores[a] > result.scores[static_cast<std::size_t>(result.best)]) result.best = static_cast<int>(a);
     }
     const auto& ofBest = decided[static_cast<std::size_t>(result.best)];
-    double closest = 1e300;
+    float closest = 1e30f;
     for (std::size_t b = 0; b < kClassCount; ++b) {
         if (static_cast<int>(b) == result.best || ofBest[b] >= closest) continue;
         closest = ofBest[b];
         result.runnerUp = static_cast<int>(b);
     }
-    result.margin = static_cast<float>(closest);
+    result.margin = closest;
     return result;
 }
 

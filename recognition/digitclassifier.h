@@ -19,6 +19,8 @@ struct Classification {
     int best = 0;          // the class with the highest score
     int runnerUp = 0;      // the class that came closest to beating it
     float margin = 0;      // how clearly the best beat the runner-up; 0 or less when it did not
+    // decided[a][b]: how clearly class a beat class b (negative when b beat a).
+    std::array<std::array<float, kClassCount>, kClassCount> decided{};
 };
 
 // A support vector machine with a radial kernel over glyph features, one decision between each two

@@ -18,6 +18,7 @@ namespace dodoru::recognition {
 namespace {
 
 constexpr double kCertain = 0.9;           // a cell read with less confidence is uncertain
+constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
 struct CellScores {
@@ -65,9 +66,26 @@ CellReading readCell(const CellScores& cell) {
         if (cell.glyph.faint) reading.second = static_cast<int>(std::max_element(scores.begin() + 1, scores.end()) - scores.begin());
         return reading;
     }
-    reading.digit = cell.classified.best;
-    reading.second = cell.classified.runnerUp;
-    reading.confidence = std::tanh(std::max(0.0, static_cast<double>(cell.classified.margin)));
+    // Ink as tall as a digit in an upright grid is nearly always one: the likeliest digit is read
+    // unless the mark that is no digit beats it clearly.
+    const auto& decided = cell.classified.decided;
+    int digit = 1;
+    for (int d = 2; d < kClassCount; ++d)
+        if (scores[static_cast<std::size_t>(d)] > scores[static_cast<std::size_t>(digit)]) digit = d;
+    const auto& ofDigit = decided[static_cast<std::size_t>(digit)];
+    int runnerUp = digit == 1 ? 2 : 1;
+    for (int d = 1; d < kClassCount; ++d)
+        if (d != digit && ofDigit[static_cast<std::size_t>(d)] < ofDigit[static_cast<std::size_t>(runnerUp)]) runnerUp = d;
+    const double overDigits = ofDigit[static_cast<std::size_t>(runnerUp)];
+    const double overMark = ofDigit[0];
+    if (overMark < -kMarkAllowance) {
+        reading.second = digit;
+        reading.confidence = std::tanh(-overMark - kMarkAllowance);
+        return reading;
+    }
+    reading.digit = digit;
+    reading.second = overMark < overDigits ? 0 : runnerUp;
+    reading.confidence = std::tanh(std::max(0.0, std::min(overDigits, overMark)));
     return reading;
 }
 
