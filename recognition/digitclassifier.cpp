@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "digitmodel.h"
 
@@ -14,15 +15,82 @@ const DigitClassifier& DigitClassifier::builtIn() {
     return classifier;
 }
 
+// The model file: the kernel's width, the support vectors stored a byte per feature (each feature
+// scaled by its largest value), and each decision's threshold, weights and the vectors it weighs.
 DigitClassifier DigitClassifier::fromText(const std::string& text) {
+    DigitClassifier classifier;
     try {
         cv::FileStorage storage(text, cv::FileStorage::READ | cv::FileStorage::MEMORY);
-        auto machine = cv::ml::SVM::create();
-        machine->read(storage.getFirstTopLevelNode());
-        return fromMachine(machine);
+        const cv::FileNode model = storage["digits"];
+        if (model.empty()) return {};
+        cv::Mat scales, bytes, rho, counts, indices, alphas;
+        model["scales"] >> scales;
+        model["vectors"] >> bytes;
+        model["rho"] >> rho;
+        model["counts"] >> counts;
+        model["indices"] >> indices;
+        model["alphas"] >> alphas;
+        const int decisionCount = kClassCount * (kClassCount - 1) / 2;
+        if (bytes.type() != CV_8U || scales.type() != CV_32F || static_cast<int>(scales.total()) != bytes.cols ||
+            rho.type() != CV_64F || counts.type() != CV_32S || indices.type() != CV_32S || alphas.type() != CV_32F ||
+            static_cast<int>(rho.total()) != decisionCount || static_cast<int>(counts.total()) != decisionCount ||
+            indices.total() != alphas.total())
+            return {};
+        classifier.gamma_ = static_cast<double>(model["gamma"]);
+        classifier.supportVectors_.create(bytes.rows, bytes.cols, CV_32F);
+        for (int v = 0; v < bytes.rows; ++v)
+            for (int f = 0; f < bytes.cols; ++f)
+                classifier.supportVectors_.at<float>(v, f) = bytes.at<std::uint8_t>(v, f) * scales.at<float>(f);
+        std::size_t next = 0;
+        int index = 0;
+        for (int first = 0; first < kClassCount; ++first) {
+            for (int second = first + 1; second < kClassCount; ++second, ++index) {
+                Decision decision{first, second, rho.at<double>(index), {}, {}};
+                const auto count = static_cast<std::size_t>(counts.at<int>(index));
+                if (next + count > indices.total()) return {};
+                for (std::size_t k = next; k < next + count; ++k) {
+                    const int vector = indices.at<int>(static_cast<int>(k));
+                    if (vector < 0 || vector >= bytes.rows) return {};
+                    decision.vectors.push_back(vector);
+                    decision.alpha.push_back(alphas.at<float>(static_cast<int>(k)));
+                }
+                next += count;
+                classifier.decisions_.push_back(std::move(decision));
+            }
+        }
     } catch (const cv::Exception&) {
         return {};
     }
+    for (int v = 0; v < classifier.supportVectors_.rows; ++v)
+        classifier.squaredNorms_.push_back(classifier.supportVectors_.row(v).dot(classifier.supportVectors_.row(v)));
+    return classifier;
+}
+
+std::string DigitClassifier::modelText() const {
+    if (!valid()) return {};
+    cv::Mat scales(1, supportVectors_.cols, CV_32F), bytes(supportVectors_.rows, supportVectors_.cols, CV_8U);
+    for (int f = 0; f < supportVectors_.cols; ++f) {
+        double largest = 0;
+        cv::minMaxLoc(cv::abs(supportVectors_.col(f)), nullptr, &largest);
+        scales.at<float>(f) = static_cast<float>(largest > 0 ? largest / 255.0 : 1.0);
+        for (int v = 0; v < supportVectors_.rows; ++v)
+            bytes.at<std::uint8_t>(v, f) = cv::saturate_cast<std::uint8_t>(supportVectors_.at<float>(v, f) / scales.at<float>(f));
+    }
+    cv::Mat rho(static_cast<int>(decisions_.size()), 1, CV_64F), counts(static_cast<int>(decisions_.size()), 1, CV_32S);
+    std::vector<int> indices;
+    std::vector<float> alphas;
+    for (std::size_t d = 0; d < decisions_.size(); ++d) {
+        rho.at<double>(static_cast<int>(d)) = decisions_[d].rho;
+        counts.at<int>(static_cast<int>(d)) = static_cast<int>(decisions_[d].vectors.size());
+        indices.insert(indices.end(), decisions_[d].vectors.begin(), decisions_[d].vectors.end());
+        for (double a : decisions_[d].alpha) alphas.push_back(static_cast<float>(a));
+    }
+    cv::FileStorage storage(".yml", cv::FileStorage::WRITE | cv::FileStorage::MEMORY | cv::FileStorage::BASE64);
+    storage << "digits" << "{";
+    storage << "gamma" << gamma_ << "scales" << scales << "vectors" << bytes << "rho" << rho << "counts" << counts;
+    storage << "indices" << cv::Mat(indices, true) << "alphas" << cv::Mat(alphas, true);
+    storage << "}";
+    return storage.releaseAndGetString();
 }
 
 DigitClassifier DigitClassifier::fromMachine(const cv::Ptr<cv::ml::SVM>& machine) {

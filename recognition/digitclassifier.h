@@ -35,6 +35,8 @@ public:
     static DigitClassifier fromText(const std::string& text);
     // A classifier from a trained machine (of kClassCount classes, labelled 0..kClassCount - 1).
     static DigitClassifier fromMachine(const cv::Ptr<cv::ml::SVM>& machine);
+    // The text of its model file (what fromText reads); its support vectors a byte per feature.
+    std::string modelText() const;
 
     bool valid() const { return !decisions_.empty(); }
     Classification classify(const std::vector<float>& features) const;

@@ -21,6 +21,25 @@ constexpr double kCertain = 0.9;           // a cell read with less confidence i
 constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
+// The verdict of the solve routine for 81 digits, and the solution when it is the only one.
+SolveVerdict solve(const std::string& puzzle, std::string& solution) {
+    Board board;
+    for (int i = 0; i < kCellCount && i < static_cast<int>(puzzle.size()); ++i) {
+        const int digit = puzzle[static_cast<std::size_t>(i)] - '0';
+        if (digit >= 1 && digit <= 9) board.cell(i).makeGiven(digit);
+        else board.cell(i).clear();
+    }
+    WindowState state;
+    NoEventPump pump;
+    Engine engine(board, state, pump);
+    BoardSnapshot snapshot{};
+    const SolveVerdict verdict = engine.SolveBoard(snapshot).verdict;
+    solution.clear();
+    if (verdict == SolveVerdict::Unique)
+        for (int i = 0; i < kCellCount; ++i) solution += static_cast<char>('0' + board.cell(i).value());
+    return verdict;
+}
+
 struct CellScores {
     CellGlyph glyph;
     Classification classified;
@@ -135,6 +154,18 @@ void trySecondReadings(PhotoReading& reading) {
     }
 }
 
+// A cell read empty whose second reading is a digit, the very digit the one solution puts there, is
+// taken to hold it: a faint digit, or one the classifier narrowly took for a mark, agrees with the
+// solution far more often than a speck's chance reading does, and the puzzle keeps its one solution.
+void takeDigitsTheSolutionConfirms(PhotoReading& reading) {
+    std::string solution;
+    if (solve(reading.puzzle(), solution) != SolveVerdict::Unique) return;
+    for (int cell : reading.uncertain) {
+        CellReading& c = reading.cells[static_cast<std::size_t>(cell)];
+        if (c.digit == 0 && c.second != 0 && solution[static_cast<std::size_t>(cell)] == '0' + c.second) std::swap(c.digit, c.second);
+    }
+}
+
 GreyImage toGreyImage(const cv::Mat& mat) {
     GreyImage image;
     image.width = mat.cols;
@@ -185,6 +216,7 @@ PhotoReading readGrey(const cv::Mat& grey) {
     findUncertain(reading);
     reading.verdict = verdictOf(reading.puzzle());
     if (reading.verdict != SolveVerdict::Unique) trySecondReadings(reading);
+    if (reading.verdict == SolveVerdict::Unique) takeDigitsTheSolutionConfirms(reading);
     return reading;
 }
 
@@ -247,17 +279,8 @@ PhotoReading readPuzzleImage(const GreyImage& image) {
 }
 
 SolveVerdict verdictOf(const std::string& puzzle) {
-    Board board;
-    for (int i = 0; i < kCellCount && i < static_cast<int>(puzzle.size()); ++i) {
-        const int digit = puzzle[static_cast<std::size_t>(i)] - '0';
-        if (digit >= 1 && digit <= 9) board.cell(i).makeGiven(digit);
-        else board.cell(i).clear();
-    }
-    WindowState state;
-    NoEventPump pump;
-    Engine engine(board, state, pump);
-    BoardSnapshot snapshot{};
-    return engine.SolveBoard(snapshot).verdict;
+    std::string solution;
+    return solve(puzzle, solution);
 }
 
 const char* failureWords(ReadFailure failure) {

@@ -94,6 +94,24 @@ bool uprightGrid(const LabelledPhoto& photo, GridPixels& upright) {
     return bestMatch >= 76;
 }
 
+// The straightened grid as another photo might have shown it: more blurred, turned and scaled a
+// little, its strokes thicker or thinner.
+std::vector<GridPixels> variants(const cv::Mat& grey, int index) {
+    std::vector<GridPixels> result;
+    cv::Mat changed;
+    cv::GaussianBlur(grey, changed, cv::Size(0, 0), 1.2);
+    result.push_back(gridPixels(changed));
+    const double angle = index % 2 == 0 ? 1.5 : -1.5, scale = index % 3 == 0 ? 0.95 : 1.04;
+    const cv::Mat turn = cv::getRotationMatrix2D(cv::Point2f(kGridPixels / 2.0f, kGridPixels / 2.0f), angle, scale);
+    cv::warpAffine(grey, changed, turn, grey.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+    result.push_back(gridPixels(changed));
+    const cv::Mat square = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(2, 2));
+    if (index % 2 == 0) cv::erode(grey, changed, square);  // dark strokes grow
+    else cv::dilate(grey, changed, square);
+    result.push_back(gridPixels(changed));
+    return result;
+}
+
 void addPhotos(Samples& training, Samples& validation, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
     int used = 0;
     for (const LabelledPhoto& photo : photos) {
@@ -113,6 +131,10 @@ void addPhotos(Samples& training, Samples& validation, Samples& heldOut, const s
                 for (int dx = -2; dx <= 2; dx += 2)
                     addCell(training, cellPatch(ink, cell, dx, dy), digit, dx == 0 && dy == 0);
         }
+        if (photo.heldOut || photo.validation) continue;
+        for (const GridPixels& variant : variants(ink.grey, used))
+            for (int cell = 0; cell < 81; ++cell)
+                addCell(training, cellPatch(variant, cell, 0, 0), photo.givens[static_cast<std::size_t>(cell)] - '0', false);
     }
     std::printf("photos used: %d of %zu\n", used, photos.size());
 }
@@ -175,14 +197,6 @@ double accuracy(const DigitClassifier& classifier, const Samples& samples) {
     return samples.features.rows > 0 ? 100.0 * right / samples.features.rows : 0;
 }
 
-void writeModel(const cv::Ptr<cv::ml::SVM>& machine, const char* path) {
-    // The support vectors in base64 keep the model file a few megabytes.
-    cv::FileStorage storage(path, cv::FileStorage::WRITE | cv::FileStorage::BASE64);
-    storage << "digits" << "{";
-    machine->write(storage);
-    storage << "}";
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -240,9 +254,17 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    const DigitClassifier classifier = DigitClassifier::fromMachine(best);
-    std::printf("kept gamma %.2f, C %.0f; training cells right: %.2f %%; held-out cells with ink right: %.2f %%\n",
-                best->getGamma(), best->getC(), accuracy(classifier, training), accuracy(classifier, heldOut));
-    writeModel(best, argv[2]);
+    // What is written is what the library reads back: support vectors a byte per feature.
+    const std::string text = DigitClassifier::fromMachine(best).modelText();
+    const DigitClassifier classifier = DigitClassifier::fromText(text);
+    std::printf("kept gamma %.2f, C %.0f, as written: validation cells with ink right: %.2f %%; training cells right: "
+                "%.2f %%; held-out cells with ink right: %.2f %%\n",
+                best->getGamma(), best->getC(), accuracy(classifier, validation), accuracy(classifier, training),
+                accuracy(classifier, heldOut));
+    QFile file(QString::fromLocal8Bit(argv[2]));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
     return 0;
 }
