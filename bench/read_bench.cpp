@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     int measured = 0, exact = 0, refused = 0, silent = 0, caught = 0;
-    int cells = 0, cellsRight = 0, missed = 0, invented = 0, mistaken = 0;
+    int cells = 0, cellsRight = 0, missed = 0, invented = 0, mistaken = 0, uncertain = 0, read = 0;
     std::vector<double> times;
     for (const LabelledPhoto& photo : photos) {
         const bool measure = all || (validation ? photo.validation : training ? !photo.heldOut : photo.heldOut);
@@ -57,25 +57,27 @@ int main(int argc, char* argv[]) {
             std::printf("%s: refused: %s\n", name.c_str(), failureWords(reading.failure));
             continue;
         }
-        const std::string read = reading.puzzle();
+        ++read;
+        uncertain += static_cast<int>(reading.uncertain.size());
+        const std::string puzzle = reading.puzzle();
         int wrong = 0, wrongMarked = 0;
         std::string detail;
         for (int i = 0; i < 81; ++i) {
             ++cells;
-            if (read[static_cast<std::size_t>(i)] == photo.givens[static_cast<std::size_t>(i)]) {
+            if (puzzle[static_cast<std::size_t>(i)] == photo.givens[static_cast<std::size_t>(i)]) {
                 ++cellsRight;
                 continue;
             }
             ++wrong;
             const char given = photo.givens[static_cast<std::size_t>(i)];
-            const char got = read[static_cast<std::size_t>(i)];
+            const char got = puzzle[static_cast<std::size_t>(i)];
             missed += got == '0';
             invented += given == '0';
             mistaken += given != '0' && got != '0';
             const bool marked = std::binary_search(reading.uncertain.begin(), reading.uncertain.end(), i);
             wrongMarked += marked;
             detail += " r" + std::to_string(i / 9 + 1) + "c" + std::to_string(i % 9 + 1) + ":" +
-                      photo.givens[static_cast<std::size_t>(i)] + "->" + read[static_cast<std::size_t>(i)] +
+                      photo.givens[static_cast<std::size_t>(i)] + "->" + puzzle[static_cast<std::size_t>(i)] +
                       (marked ? "?" : "");
         }
         if (wrong == 0) {
@@ -102,6 +104,7 @@ int main(int argc, char* argv[]) {
     std::printf("cells right:    %.2f %% of %d cells in grids found\n", cells ? 100.0 * cellsRight / cells : 0.0, cells);
     std::printf("wrong cells:    %d digit(s) missed, %d mark(s) taken for a digit, %d digit(s) taken for another\n", missed,
                 invented, mistaken);
+    std::printf("uncertain:      %.1f cells a photo read\n", read ? static_cast<double>(uncertain) / read : 0.0);
     std::printf("time per photo: mean %.0f ms, median %.0f ms, max %.0f ms (processor time, one thread)\n", total / measured,
                 times[times.size() / 2], times.back());
     std::printf("peak memory:    %.0f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);

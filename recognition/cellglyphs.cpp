@@ -32,6 +32,8 @@ cv::Mat gridInk(const cv::Mat& straightenedGrid) {
     cv::morphologyEx(ink, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(run, 1)));
     cv::morphologyEx(ink, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, run)));
     cv::Mat lines = across | down;
+    // A line's blurred edge is a pixel wider than its run: left in, its bits join the digit beside it.
+    cv::dilate(lines, lines, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
 
     ink.setTo(0, lines);
     return ink;
@@ -151,7 +153,15 @@ std::array<CellGlyph, 81> cellGlyphs(const GridPixels& grid) {
     for (int cell = 0; cell < 81; ++cell) {
         const cv::Rect area((cell % 9) * kCellPixels, (cell / 9) * kCellPixels, kCellPixels, kCellPixels);
         const cv::Rect window = (area + cv::Point(-reach, -reach) + cv::Size(2 * reach, 2 * reach)) & whole;
-        glyphs[static_cast<std::size_t>(cell)] = glyphInWindow({grid.grey(window), ink(window)}, area - window.tl());
+        CellGlyph& glyph = glyphs[static_cast<std::size_t>(cell)];
+        glyph = glyphInWindow({grid.grey(window), ink(window)}, area - window.tl());
+        // The middle of the cell, clear of its lines, smoothed so that a single dark pixel does not count.
+        const int inset = kCellPixels / 5;
+        cv::Mat middle;
+        cv::blur(grid.grey(area - cv::Point(-inset, -inset) - cv::Size(2 * inset, 2 * inset)), middle, cv::Size(3, 3));
+        double darkest = 0;
+        cv::minMaxLoc(middle, &darkest);
+        glyph.darkness = std::max(0.0, paperLevel(grid.grey(window)) - darkest);
     }
     return glyphs;
 }

@@ -16,6 +16,7 @@ struct CellGlyph {
     bool faint = false;    // no digit, but a mark almost tall enough for one: its glyph is kept
     double inkHeight = 0;  // the tallest mark's height, as a share of the cell's side
     double aspect = 0;     // the digit's width against its height, when present
+    double darkness = 0;   // grey levels the darkest spot of the cell's middle lies below the paper
     cv::Mat glyph;         // CV_32F, 0 paper .. 1 ink, when present or faint
 };
 

@@ -17,7 +17,7 @@ namespace dodoru::recognition {
 
 namespace {
 
-constexpr double kCertain = 0.9;           // a cell read with less confidence is uncertain
+constexpr double kCertain = 1.0;           // a cell read with less confidence is uncertain
 constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
@@ -99,13 +99,31 @@ CellReading readCell(const CellScores& cell) {
     const double overMark = ofDigit[0];
     if (overMark < -kMarkAllowance) {
         reading.second = digit;
-        reading.confidence = std::tanh(-overMark - kMarkAllowance);
+        reading.confidence = std::clamp(-overMark - kMarkAllowance, 0.0, 1.0);
         return reading;
     }
     reading.digit = digit;
     reading.second = overMark < overDigits ? 0 : runnerUp;
-    reading.confidence = std::tanh(std::max(0.0, std::min(overDigits, overMark)));
+    // A digit read inside the machine's margin (its decision under 1 against another class) is a
+    // close call.
+    reading.confidence = std::clamp(std::min(overDigits, overMark), 0.0, 1.0);
     return reading;
+}
+
+// A cell read empty whose middle is nearly as dark as the grid's digits may hold a digit its ink lost
+// (faint, thin, or broken up): it is not read empty for sure.
+void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScores, 81>& cells) {
+    std::vector<double> digits;
+    for (const CellScores& cell : cells)
+        if (cell.glyph.present) digits.push_back(cell.glyph.darkness);
+    if (digits.empty()) return;
+    const auto middle = digits.begin() + static_cast<std::ptrdiff_t>(digits.size() / 2);
+    std::nth_element(digits.begin(), middle, digits.end());
+    constexpr double kShare = 0.5;  // of the median darkness of the cells read as digits
+    for (std::size_t i = 0; i < 81; ++i) {
+        CellReading& cell = reading.cells[i];
+        if (cell.digit == 0 && cells[i].glyph.darkness > kShare * *middle) cell.confidence = std::min(cell.confidence, 0.5);
+    }
 }
 
 void findUncertain(PhotoReading& reading) {
@@ -213,6 +231,7 @@ PhotoReading readGrey(const cv::Mat& grey) {
         reading.corners[2 * i + 1] = corners[2 * from + 1];
     }
     for (std::size_t i = 0; i < 81; ++i) reading.cells[i] = readCell(best[i]);
+    doubtEmptyCellsThatAreDark(reading, best);
     findUncertain(reading);
     reading.verdict = verdictOf(reading.puzzle());
     if (reading.verdict != SolveVerdict::Unique) trySecondReadings(reading);

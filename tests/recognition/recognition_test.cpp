@@ -9,6 +9,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include "cellglyphs.h"
+#include "digitclassifier.h"
 #include "gridlocator.h"
 #include "imagedecoding.h"
 #include "photoreader.h"
@@ -187,6 +188,28 @@ TEST(BadImages, AreRefusedWithTheirReason) {
     EXPECT_EQ(readPuzzleImageData(encoded(page, ".jpg")).failure, ReadFailure::NoGrid);
     EXPECT_EQ(readPuzzlePhoto("/nonexistent/photo.jpg").failure, ReadFailure::Unreadable);
     EXPECT_EQ(readPuzzleImage(GreyImage{}).failure, ReadFailure::NotAnImage);
+}
+
+// The model as the trainer writes it (support vectors a byte per feature) decides as the one built in,
+// and text that is no model gives no classifier.
+TEST(DigitModel, WrittenAndReadBackDecidesAlike) {
+    const DigitClassifier& builtIn = DigitClassifier::builtIn();
+    ASSERT_TRUE(builtIn.valid());
+    const DigitClassifier copy = DigitClassifier::fromText(builtIn.modelText());
+    ASSERT_TRUE(copy.valid());
+    for (int digit = 1; digit <= 9; ++digit) {
+        cv::Mat grey(3 * kCellPixels, 3 * kCellPixels, CV_8U, cv::Scalar(230));
+        cv::putText(grey, std::to_string(digit), {kCellPixels + 12, kCellPixels + 30}, cv::FONT_HERSHEY_SIMPLEX, 0.9, 30, 2);
+        const cv::Rect middle(kCellPixels, kCellPixels, kCellPixels, kCellPixels);
+        const CellGlyph glyph = glyphOfCell({grey(middle), gridInk(grey)(middle)});
+        ASSERT_TRUE(glyph.present) << digit;
+        const std::vector<float> features = glyphFeatures(glyph.glyph, glyph.aspect);
+        const Classification a = builtIn.classify(features), b = copy.classify(features);
+        EXPECT_EQ(a.best, b.best) << digit;
+        for (int c = 0; c < kClassCount; ++c) EXPECT_NEAR(a.scores[static_cast<std::size_t>(c)], b.scores[static_cast<std::size_t>(c)], 1e-4) << digit;
+    }
+    for (const std::string text : {"", "%YAML:1.0\n---\ndigits: 3\n", "not a model"})
+        EXPECT_FALSE(DigitClassifier::fromText(text).valid()) << text;
 }
 
 TEST(Verdict, IsTheSolveRoutines) {
