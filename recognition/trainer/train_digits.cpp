@@ -99,8 +99,10 @@ bool uprightGrid(const LabelledPhoto& photo, GridPixels& upright) {
 std::vector<GridPixels> variants(const cv::Mat& grey, int index) {
     std::vector<GridPixels> result;
     cv::Mat changed;
-    cv::GaussianBlur(grey, changed, cv::Size(0, 0), 1.2);
-    result.push_back(gridPixels(changed));
+    for (const double sigma : {1.2, 2.0}) {
+        cv::GaussianBlur(grey, changed, cv::Size(0, 0), sigma);
+        result.push_back(gridPixels(changed));
+    }
     const double angle = index % 2 == 0 ? 1.5 : -1.5, scale = index % 3 == 0 ? 0.95 : 1.04;
     const cv::Mat turn = cv::getRotationMatrix2D(cv::Point2f(kGridPixels / 2.0f, kGridPixels / 2.0f), angle, scale);
     cv::warpAffine(grey, changed, turn, grey.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
