@@ -110,7 +110,7 @@ CellReading readCell(const CellScores& cell) {
     return reading;
 }
 
-// A cell read empty whose middle is nearly as dark as the grid's digits may hold a digit its ink lost
+// A cell read empty whose middle is a fifth as dark as the grid's digits may hold a digit its ink lost
 // (faint, thin, or broken up): it is not read empty for sure.
 void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScores, 81>& cells) {
     std::vector<double> digits;
@@ -119,7 +119,7 @@ void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScor
     if (digits.empty()) return;
     const auto middle = digits.begin() + static_cast<std::ptrdiff_t>(digits.size() / 2);
     std::nth_element(digits.begin(), middle, digits.end());
-    constexpr double kShare = 0.5;  // of the median darkness of the cells read as digits
+    constexpr double kShare = 0.2;  // of the median darkness of the cells read as digits
     for (std::size_t i = 0; i < 81; ++i) {
         CellReading& cell = reading.cells[i];
         if (cell.digit == 0 && cells[i].glyph.darkness > kShare * *middle) cell.confidence = std::min(cell.confidence, 0.5);
