@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include <opencv2/imgproc.hpp>
 
@@ -18,26 +19,57 @@ constexpr double kCentreInset = 0.18;    // share of a cell's side, at each edge
 }  // namespace
 
 cv::Mat gridInk(const cv::Mat& straightenedGrid) {
-    cv::Mat blurred, ink;
+    cv::Mat blurred, padded, ink;
     cv::GaussianBlur(straightenedGrid, blurred, cv::Size(3, 3), 0);
-    cv::adaptiveThreshold(blurred, ink, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 2 * kCellPixels + 1, 4);
+    // The surroundings of an edge cell are mirrored from the grid's inside: repeating the grid's outer
+    // line outwards would darken them until a faint digit beside that line is lost.
+    cv::copyMakeBorder(blurred, padded, kCellPixels, kCellPixels, kCellPixels, kCellPixels, cv::BORDER_REFLECT_101);
+    cv::adaptiveThreshold(padded, padded, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 2 * kCellPixels + 1, 4);
+    ink = padded(cv::Rect(kCellPixels, kCellPixels, blurred.cols, blurred.rows)).clone();
     // The grid's lines are the ink that runs straight for most of a cell's side; no digit does.
     const int run = kCellPixels * 3 / 4;
     cv::Mat across, down;
     cv::morphologyEx(ink, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(run, 1)));
     cv::morphologyEx(ink, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, run)));
     cv::Mat lines = across | down;
+    // A line's blurred edge is a pixel wider than its run: left in, its bits join the digit beside it.
+    cv::dilate(lines, lines, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
 
     ink.setTo(0, lines);
     return ink;
 }
 
+GridPixels gridPixels(const cv::Mat& straightenedGrid) {
+    return {straightenedGrid, gridInk(straightenedGrid)};
+}
+
+GridPixels turned(const GridPixels& grid, int quarterTurns) {
+    static constexpr std::array<int, 3> kRotations = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    GridPixels result;
+    if (quarterTurns % 4 == 0) return {grid.grey.clone(), grid.ink.clone()};
+    const int rotation = kRotations[static_cast<std::size_t>(quarterTurns % 4 - 1)];
+    cv::rotate(grid.grey, result.grey, rotation);
+    cv::rotate(grid.ink, result.ink, rotation);
+    return result;
+}
+
 namespace {
+
+// The grey of the paper: most of a cell's surroundings are paper; ink and lines are darker.
+double paperLevel(const cv::Mat& grey) {
+    std::vector<std::uint8_t> values;
+    values.reserve(grey.total());
+    for (int y = 0; y < grey.rows; ++y) values.insert(values.end(), grey.ptr<std::uint8_t>(y), grey.ptr<std::uint8_t>(y) + grey.cols);
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() * 3 / 5);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
 
 // The digit whose centre lies in `cell` (a rectangle of `window`); the window reaches past the cell so
 // that a digit printed off centre, or a cell the straightening placed a little off, keeps all its ink.
-CellGlyph glyphInWindow(const cv::Mat& window, const cv::Rect& cell) {
+CellGlyph glyphInWindow(const GridPixels& pixels, const cv::Rect& cell) {
     CellGlyph result;
+    const cv::Mat& window = pixels.ink;
     cv::Mat labels, stats, centroids;
     const int count = cv::connectedComponentsWithStats(window, labels, stats, centroids, 8, CV_32S);
     const double side = cell.height;
@@ -83,32 +115,53 @@ CellGlyph glyphInWindow(const cv::Mat& window, const cv::Rect& cell) {
                              stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
         if ((piece & box) == piece) digit.setTo(255, labels(box) == i);
     }
+    // The digit's shading: how much darker than the paper around it, up to its darkest, within its
+    // ink and a pixel beyond.
+    cv::Mat near;
+    cv::dilate(digit, near, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    cv::Mat grey;
+    pixels.grey(box).convertTo(grey, CV_32F);
+    const double paper = paperLevel(pixels.grey);
+    double darkest = paper;
+    cv::minMaxLoc(grey, &darkest, nullptr, nullptr, nullptr, near);
+    cv::Mat shaded = (paper - grey) / std::max(paper - darkest, 8.0);
+    cv::threshold(shaded, shaded, 1.0, 1.0, cv::THRESH_TRUNC);
+    cv::threshold(shaded, shaded, 0.0, 0.0, cv::THRESH_TOZERO);
+    shaded.setTo(0, near == 0);
     // Scaled to fit kGlyphPixels - 4 on its longer side, centred.
     const int fit = kGlyphPixels - 4;
     const double scale = static_cast<double>(fit) / std::max(box.width, box.height);
     const int w = std::max(1, static_cast<int>(std::lround(box.width * scale)));
     const int h = std::max(1, static_cast<int>(std::lround(box.height * scale)));
-    cv::Mat scaled;
-    cv::resize(digit, scaled, cv::Size(w, h), 0, 0, cv::INTER_AREA);
     result.glyph = cv::Mat::zeros(kGlyphPixels, kGlyphPixels, CV_32F);
-    scaled.convertTo(result.glyph(cv::Rect((kGlyphPixels - w) / 2, (kGlyphPixels - h) / 2, w, h)), CV_32F, 1.0 / 255);
+    cv::resize(shaded, result.glyph(cv::Rect((kGlyphPixels - w) / 2, (kGlyphPixels - h) / 2, w, h)), cv::Size(w, h), 0, 0,
+               cv::INTER_AREA);
     return result;
 }
 
 }  // namespace
 
-CellGlyph glyphOfCell(const cv::Mat& cellInk) {
-    return glyphInWindow(cellInk, cv::Rect(0, 0, cellInk.cols, cellInk.rows));
+CellGlyph glyphOfCell(const GridPixels& cell) {
+    return glyphInWindow(cell, cv::Rect(0, 0, cell.ink.cols, cell.ink.rows));
 }
 
-std::array<CellGlyph, 81> cellGlyphs(const cv::Mat& ink) {
+std::array<CellGlyph, 81> cellGlyphs(const GridPixels& grid) {
+    const cv::Mat& ink = grid.ink;
     std::array<CellGlyph, 81> glyphs;
     const int reach = kCellPixels / 4;
     const cv::Rect whole(0, 0, ink.cols, ink.rows);
     for (int cell = 0; cell < 81; ++cell) {
         const cv::Rect area((cell % 9) * kCellPixels, (cell / 9) * kCellPixels, kCellPixels, kCellPixels);
         const cv::Rect window = (area + cv::Point(-reach, -reach) + cv::Size(2 * reach, 2 * reach)) & whole;
-        glyphs[static_cast<std::size_t>(cell)] = glyphInWindow(ink(window), area - window.tl());
+        CellGlyph& glyph = glyphs[static_cast<std::size_t>(cell)];
+        glyph = glyphInWindow({grid.grey(window), ink(window)}, area - window.tl());
+        // The middle of the cell, clear of its lines, smoothed so that a single dark pixel does not count.
+        const int inset = kCellPixels / 5;
+        cv::Mat middle;
+        cv::blur(grid.grey(area - cv::Point(-inset, -inset) - cv::Size(2 * inset, 2 * inset)), middle, cv::Size(3, 3));
+        double darkest = 0;
+        cv::minMaxLoc(middle, &darkest);
+        glyph.darkness = std::max(0.0, paperLevel(grid.grey(window)) - darkest);
     }
     return glyphs;
 }

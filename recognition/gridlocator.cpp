@@ -51,6 +51,30 @@ std::vector<cv::Point> extremeCorners(const std::vector<cv::Point>& hull) {
     return quad;
 }
 
+// Whether the straightened grid's inner lines lie where nine even rows and columns put them. A grid the
+// photo's edge cuts through is stretched over the part that shows, and its lines fall between those
+// places; a grid whose outer line merely touches the edge keeps them.
+bool innerLinesInPlace(const cv::Mat& grid) {
+    cv::Mat ink;
+    cv::adaptiveThreshold(grid, ink, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 2 * kCellPixels + 1, 4);
+    const int run = 2 * kCellPixels;
+    for (const cv::Size along : {cv::Size(run, 1), cv::Size(1, run)}) {
+        cv::Mat lines, profile;
+        cv::morphologyEx(ink, lines, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, along));
+        // Ink per row for lines across, per column for lines down.
+        cv::reduce(lines, profile, along.width > 1 ? 1 : 0, cv::REDUCE_SUM, CV_32S);
+        profile = profile.reshape(1, 1);
+        int inPlace = 0;
+        for (int k = 1; k < 9; ++k) {
+            int strongest = 0;
+            for (int at = k * kCellPixels - 5; at <= k * kCellPixels + 5; ++at) strongest = std::max(strongest, profile.at<int>(0, at));
+            inPlace += strongest >= 255 * kGridPixels * 35 / 100;
+        }
+        if (inPlace < 6) return false;  // a line or two may be faint, bent or hidden
+    }
+    return true;
+}
+
 }  // namespace
 
 GridOutline locateGrid(const cv::Mat& grey) {
@@ -86,11 +110,12 @@ GridOutline locateGrid(const cv::Mat& grey) {
         if (cv::contourArea(quad) < hullArea * 0.85) continue;
         const cv::Rect box = cv::boundingRect(contours[i]);
         GridOutline outline;
-        if (box.x < margin || box.y < margin || box.x + box.width > small.cols - margin ||
-            box.y + box.height > small.rows - margin)
-            outline.failure = ReadFailure::GridCutOff;
         outline.corners = clockwise(quad);
         for (cv::Point2f& corner : outline.corners) corner *= static_cast<float>(1.0 / scale);
+        if ((box.x < margin || box.y < margin || box.x + box.width > small.cols - margin ||
+             box.y + box.height > small.rows - margin) &&
+            !innerLinesInPlace(straightenGrid(grey, outline.corners)))
+            outline.failure = ReadFailure::GridCutOff;
         return outline;
     }
     return {ReadFailure::NoGrid, {}};

@@ -16,8 +16,9 @@ struct GridOutline {
     std::array<cv::Point2f, 4> corners{};  // in the image given, clockwise from the top left
 };
 
-// Finds the grid's outline: the largest four-sided blob of ink that is roughly square. Refuses one
-// that touches the image's edge (cut off) and an image without one.
+// Finds the grid's outline: the largest four-sided blob of ink that is roughly square. Refuses an image
+// without one, and one that the image's edge cuts off: it touches the edge and, straightened, its
+// inner lines are not where nine even rows and columns put them.
 GridOutline locateGrid(const cv::Mat& grey);
 
 // The grid straightened to kGridPixels square, its corners taken in order as top left, top right,

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 
 #include <opencv2/imgproc.hpp>
 
@@ -17,57 +17,113 @@ namespace dodoru::recognition {
 
 namespace {
 
-constexpr double kCertain = 0.9;           // a cell read with less confidence is uncertain
+constexpr double kCertain = 1.0;           // a cell read with less confidence is uncertain
+constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
+
+// The verdict of the solve routine for 81 digits, and the solution when it is the only one.
+SolveVerdict solve(const std::string& puzzle, std::string& solution) {
+    Board board;
+    for (int i = 0; i < kCellCount && i < static_cast<int>(puzzle.size()); ++i) {
+        const int digit = puzzle[static_cast<std::size_t>(i)] - '0';
+        if (digit >= 1 && digit <= 9) board.cell(i).makeGiven(digit);
+        else board.cell(i).clear();
+    }
+    WindowState state;
+    NoEventPump pump;
+    Engine engine(board, state, pump);
+    BoardSnapshot snapshot{};
+    const SolveVerdict verdict = engine.SolveBoard(snapshot).verdict;
+    solution.clear();
+    if (verdict == SolveVerdict::Unique)
+        for (int i = 0; i < kCellCount; ++i) solution += static_cast<char>('0' + board.cell(i).value());
+    return verdict;
+}
 
 struct CellScores {
     CellGlyph glyph;
-    ClassScores scores{};
+    Classification classified;
 };
 
-// How well a turn of the grid reads: upright digits score high, digits on their side or upside down
-// score as marks that are no digit.
+// How well a turn of the grid reads: upright digits are read as digits, and clearly; digits on their
+// side or upside down are read as marks that are no digit, or as digits only narrowly (an upside-down
+// 6 reads as a 9, but not as clearly as an upright one).
 double turnScore(const std::array<CellScores, 81>& cells) {
     double score = 0;
     for (const CellScores& cell : cells) {
         if (!cell.glyph.present) continue;
-        const float best = *std::max_element(cell.scores.begin() + 1, cell.scores.end());
-        score += best - cell.scores[0];
+        const double clearly = std::tanh(std::max(0.0, static_cast<double>(cell.classified.margin)));
+        score += cell.classified.best != 0 ? clearly : -clearly;
     }
     return score;
 }
 
-std::array<CellScores, 81> classifyCells(const cv::Mat& ink, const DigitClassifier& classifier) {
+std::array<CellScores, 81> classifyCells(const GridPixels& pixels, const DigitClassifier& classifier) {
     std::array<CellScores, 81> cells;
-    const auto glyphs = cellGlyphs(ink);
+    const auto glyphs = cellGlyphs(pixels);
+    cv::Mat rows;
+    std::vector<std::size_t> inked;
     for (std::size_t i = 0; i < 81; ++i) {
         cells[i].glyph = glyphs[i];
-        if (glyphs[i].present || glyphs[i].faint) cells[i].scores = classifier.scores(glyphFeatures(glyphs[i].glyph, glyphs[i].aspect));
+        if (!glyphs[i].present && !glyphs[i].faint) continue;
+        const std::vector<float> features = glyphFeatures(glyphs[i].glyph, glyphs[i].aspect);
+        rows.push_back(cv::Mat(1, static_cast<int>(features.size()), CV_32F, const_cast<float*>(features.data())));
+        inked.push_back(i);
     }
+    if (inked.empty()) return cells;
+    const std::vector<Classification> classified = classifier.classifyRows(rows);
+    for (std::size_t k = 0; k < inked.size(); ++k) cells[inked[k]].classified = classified[k];
     return cells;
 }
 
 CellReading readCell(const CellScores& cell) {
     CellReading reading;
+    const ClassScores& scores = cell.classified.scores;
     if (!cell.glyph.present) {
         // A mark a little shorter than a digit may be a faint or small one.
         reading.confidence = std::clamp((0.3 - cell.glyph.inkHeight) / 0.1, 0.0, 1.0);
-        if (cell.glyph.faint) {
-            const auto best = std::max_element(cell.scores.begin() + 1, cell.scores.end());
-            reading.second = static_cast<int>(best - cell.scores.begin());
-        }
+        if (cell.glyph.faint) reading.second = static_cast<int>(std::max_element(scores.begin() + 1, scores.end()) - scores.begin());
         return reading;
     }
-    std::array<int, kClassCount> order;
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return cell.scores[static_cast<std::size_t>(a)] > cell.scores[static_cast<std::size_t>(b)];
-    });
-    reading.digit = order[0];
-    reading.second = order[1];
-    const double margin = cell.scores[static_cast<std::size_t>(order[0])] - cell.scores[static_cast<std::size_t>(order[1])];
-    reading.confidence = std::clamp(margin, 0.0, 1.0);
+    // Ink as tall as a digit in an upright grid is nearly always one: the likeliest digit is read
+    // unless the mark that is no digit beats it clearly.
+    const auto& decided = cell.classified.decided;
+    int digit = 1;
+    for (int d = 2; d < kClassCount; ++d)
+        if (scores[static_cast<std::size_t>(d)] > scores[static_cast<std::size_t>(digit)]) digit = d;
+    const auto& ofDigit = decided[static_cast<std::size_t>(digit)];
+    int runnerUp = digit == 1 ? 2 : 1;
+    for (int d = 1; d < kClassCount; ++d)
+        if (d != digit && ofDigit[static_cast<std::size_t>(d)] < ofDigit[static_cast<std::size_t>(runnerUp)]) runnerUp = d;
+    const double overDigits = ofDigit[static_cast<std::size_t>(runnerUp)];
+    const double overMark = ofDigit[0];
+    if (overMark < -kMarkAllowance) {
+        reading.second = digit;
+        reading.confidence = std::clamp(-overMark - kMarkAllowance, 0.0, 1.0);
+        return reading;
+    }
+    reading.digit = digit;
+    reading.second = overMark < overDigits ? 0 : runnerUp;
+    // A digit read inside the machine's margin (its decision under 1 against another class) is a
+    // close call.
+    reading.confidence = std::clamp(std::min(overDigits, overMark), 0.0, 1.0);
     return reading;
+}
+
+// A cell read empty whose middle is a fifth as dark as the grid's digits may hold a digit its ink lost
+// (faint, thin, or broken up): it is not read empty for sure.
+void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScores, 81>& cells) {
+    std::vector<double> digits;
+    for (const CellScores& cell : cells)
+        if (cell.glyph.present) digits.push_back(cell.glyph.darkness);
+    if (digits.empty()) return;
+    const auto middle = digits.begin() + static_cast<std::ptrdiff_t>(digits.size() / 2);
+    std::nth_element(digits.begin(), middle, digits.end());
+    constexpr double kShare = 0.2;  // of the median darkness of the cells read as digits
+    for (std::size_t i = 0; i < 81; ++i) {
+        CellReading& cell = reading.cells[i];
+        if (cell.digit == 0 && cells[i].glyph.darkness > kShare * *middle) cell.confidence = std::min(cell.confidence, 0.5);
+    }
 }
 
 void findUncertain(PhotoReading& reading) {
@@ -116,6 +172,18 @@ void trySecondReadings(PhotoReading& reading) {
     }
 }
 
+// A cell read empty whose second reading is a digit, the very digit the one solution puts there, is
+// taken to hold it: a faint digit, or one the classifier narrowly took for a mark, agrees with the
+// solution far more often than a speck's chance reading does, and the puzzle keeps its one solution.
+void takeDigitsTheSolutionConfirms(PhotoReading& reading) {
+    std::string solution;
+    if (solve(reading.puzzle(), solution) != SolveVerdict::Unique) return;
+    for (int cell : reading.uncertain) {
+        CellReading& c = reading.cells[static_cast<std::size_t>(cell)];
+        if (c.digit == 0 && c.second != 0 && solution[static_cast<std::size_t>(cell)] == '0' + c.second) std::swap(c.digit, c.second);
+    }
+}
+
 GreyImage toGreyImage(const cv::Mat& mat) {
     GreyImage image;
     image.width = mat.cols;
@@ -138,15 +206,13 @@ PhotoReading readGrey(const cv::Mat& grey) {
         return reading;
     }
     const cv::Mat grid = straightenGrid(grey, outline.corners);
-    const cv::Mat ink = gridInk(grid);
+    const GridPixels pixels = gridPixels(grid);
     const DigitClassifier& classifier = DigitClassifier::builtIn();
     static constexpr std::array<int, 3> kRotations = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
-    std::array<CellScores, 81> best = classifyCells(ink, classifier);
+    std::array<CellScores, 81> best = classifyCells(pixels, classifier);
     double bestScore = turnScore(best);
     for (int turns = 1; turns < 4; ++turns) {
-        cv::Mat turned;
-        cv::rotate(ink, turned, kRotations[static_cast<std::size_t>(turns - 1)]);
-        auto cells = classifyCells(turned, classifier);
+        auto cells = classifyCells(turned(pixels, turns), classifier);
         const double score = turnScore(cells);
         if (score > bestScore) {
             bestScore = score;
@@ -165,9 +231,11 @@ PhotoReading readGrey(const cv::Mat& grey) {
         reading.corners[2 * i + 1] = corners[2 * from + 1];
     }
     for (std::size_t i = 0; i < 81; ++i) reading.cells[i] = readCell(best[i]);
+    doubtEmptyCellsThatAreDark(reading, best);
     findUncertain(reading);
     reading.verdict = verdictOf(reading.puzzle());
     if (reading.verdict != SolveVerdict::Unique) trySecondReadings(reading);
+    if (reading.verdict == SolveVerdict::Unique) takeDigitsTheSolutionConfirms(reading);
     return reading;
 }
 
@@ -230,17 +298,8 @@ PhotoReading readPuzzleImage(const GreyImage& image) {
 }
 
 SolveVerdict verdictOf(const std::string& puzzle) {
-    Board board;
-    for (int i = 0; i < kCellCount && i < static_cast<int>(puzzle.size()); ++i) {
-        const int digit = puzzle[static_cast<std::size_t>(i)] - '0';
-        if (digit >= 1 && digit <= 9) board.cell(i).makeGiven(digit);
-        else board.cell(i).clear();
-    }
-    WindowState state;
-    NoEventPump pump;
-    Engine engine(board, state, pump);
-    BoardSnapshot snapshot{};
-    return engine.SolveBoard(snapshot).verdict;
+    std::string solution;
+    return solve(puzzle, solution);
 }
 
 const char* failureWords(ReadFailure failure) {

@@ -43,11 +43,15 @@ std::vector<LabelledPhoto> labelledPhotos(const std::string& folder) {
     std::sort(photos.begin(), photos.end(), [](const auto& a, const auto& b) { return a.image < b.image; });
     std::map<std::uint64_t, std::vector<std::size_t>> byPuzzle;
     for (std::size_t i = 0; i < photos.size(); ++i) byPuzzle[fnv1a(photos[i].givens)].push_back(i);
-    std::size_t held = 0;
+    std::size_t held = 0, trainingPuzzles = 0;
     for (const auto& [hash, members] : byPuzzle) {
-        if (4 * held >= photos.size()) break;
-        for (std::size_t i : members) photos[i].heldOut = true;
-        held += members.size();
+        const bool hold = 4 * held < photos.size();
+        const bool validate = !hold && trainingPuzzles++ % 5 == 0;
+        for (std::size_t i : members) {
+            photos[i].heldOut = hold;
+            photos[i].validation = validate;
+        }
+        if (hold) held += members.size();
     }
     return photos;
 }

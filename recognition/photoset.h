@@ -11,11 +11,13 @@ struct LabelledPhoto {
     std::string image;
     std::string givens;  // 81 characters
     bool heldOut = false;
+    bool validation = false;  // on the training side, but kept out of training to choose thresholds on
 };
 
 // The labelled photos of a folder, by name. Photos of the same puzzle fall on the same side: the
 // puzzles, ordered by a hash of their givens, are held out from the first until a quarter of the
-// photos are, and the classifier is trained on the others.
+// photos are, and the classifier is trained on the others. Of the training side's puzzles, every fifth
+// in the same order is set aside for validation.
 std::vector<LabelledPhoto> labelledPhotos(const std::string& folder);
 
 }  // namespace dodoru::recognition

@@ -48,26 +48,24 @@ bool turnLooksUpright(int digit, int turns) {
 }
 
 // The ink of a cell and its neighbourhood, taken a few pixels off its place.
-cv::Mat cellPatch(const cv::Mat& ink, int cell, int dx, int dy) {
+GridPixels cellPatch(const GridPixels& grid, int cell, int dx, int dy) {
     const int x = std::clamp((cell % 9) * kCellPixels + dx, 0, kGridPixels - kCellPixels);
     const int y = std::clamp((cell / 9) * kCellPixels + dy, 0, kGridPixels - kCellPixels);
-    return ink(cv::Rect(x, y, kCellPixels, kCellPixels));
+    const cv::Rect area(x, y, kCellPixels, kCellPixels);
+    return {grid.grey(area), grid.ink(area)};
 }
 
-void addCell(Samples& samples, const cv::Mat& patch, int digit, bool turned) {
+void addCell(Samples& samples, const GridPixels& patch, int digit, bool withTurns) {
     samples.add(glyphOfCell(patch), digit);
-    if (!turned || digit == 0) return;
-    static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    if (!withTurns || digit == 0) return;
     for (int t = 1; t < 4; ++t) {
         if (turnLooksUpright(digit, t)) continue;
-        cv::Mat rotated;
-        cv::rotate(patch, rotated, kRotations[t - 1]);
-        samples.add(glyphOfCell(rotated), 0);
+        samples.add(glyphOfCell(turned(patch, t)), 0);
     }
 }
 
 // The grid's ink turned upright: the turn whose empty and filled cells best match the givens.
-bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
+bool uprightGrid(const LabelledPhoto& photo, GridPixels& upright) {
     std::vector<std::uint8_t> data;
     if (FILE* file = std::fopen(photo.image.c_str(), "rb")) {
         std::uint8_t buffer[65536];
@@ -80,44 +78,65 @@ bool uprightInk(const LabelledPhoto& photo, cv::Mat& ink) {
     const GridOutline outline = locateGrid(decoded.grey);
     if (outline.failure != ReadFailure::None) return false;
     const cv::Mat grid = straightenGrid(decoded.grey, outline.corners);
-    const cv::Mat straight = gridInk(grid);
-    static constexpr int kRotations[] = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
+    const GridPixels straight = gridPixels(grid);
     int bestMatch = -1;
     for (int t = 0; t < 4; ++t) {
-        // A new image for each turn: rotating into one that shares pixels with `straight` would turn those.
-        cv::Mat turned;
-        if (t == 0) turned = straight.clone();
-        else cv::rotate(straight, turned, kRotations[t - 1]);
-        const auto glyphs = cellGlyphs(turned);
+        // New pixels for each turn: a turn into pixels shared with `straight` would turn those.
+        const GridPixels candidate = turned(straight, t);
+        const auto glyphs = cellGlyphs(candidate);
         int match = 0;
         for (std::size_t i = 0; i < 81; ++i) match += glyphs[i].present == (photo.givens[i] != '0');
         if (match > bestMatch) {
             bestMatch = match;
-            ink = turned;
+            upright = candidate;
         }
     }
     return bestMatch >= 76;
 }
 
-void addPhotos(Samples& training, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
+// The straightened grid as another photo might have shown it: more blurred, turned and scaled a
+// little, its strokes thicker or thinner.
+std::vector<GridPixels> variants(const cv::Mat& grey, int index) {
+    std::vector<GridPixels> result;
+    cv::Mat changed;
+    for (const double sigma : {1.2, 2.0}) {
+        cv::GaussianBlur(grey, changed, cv::Size(0, 0), sigma);
+        result.push_back(gridPixels(changed));
+    }
+    const double angle = index % 2 == 0 ? 1.5 : -1.5, scale = index % 3 == 0 ? 0.95 : 1.04;
+    const cv::Mat turn = cv::getRotationMatrix2D(cv::Point2f(kGridPixels / 2.0f, kGridPixels / 2.0f), angle, scale);
+    cv::warpAffine(grey, changed, turn, grey.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+    result.push_back(gridPixels(changed));
+    const cv::Mat square = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(2, 2));
+    if (index % 2 == 0) cv::erode(grey, changed, square);  // dark strokes grow
+    else cv::dilate(grey, changed, square);
+    result.push_back(gridPixels(changed));
+    return result;
+}
+
+void addPhotos(Samples& training, Samples& validation, Samples& heldOut, const std::vector<LabelledPhoto>& photos) {
     int used = 0;
     for (const LabelledPhoto& photo : photos) {
-        cv::Mat ink;
-        if (!uprightInk(photo, ink)) {
+        GridPixels ink;
+        if (!uprightGrid(photo, ink)) {
             std::printf("skipped (grid not found or cells not matched): %s\n", photo.image.c_str());
             continue;
         }
         ++used;
         for (int cell = 0; cell < 81; ++cell) {
             const int digit = photo.givens[static_cast<std::size_t>(cell)] - '0';
-            if (photo.heldOut) {
-                heldOut.add(glyphOfCell(cellPatch(ink, cell, 0, 0)), digit);
+            if (photo.heldOut || photo.validation) {
+                (photo.heldOut ? heldOut : validation).add(glyphOfCell(cellPatch(ink, cell, 0, 0)), digit);
                 continue;
             }
             for (int dy = -2; dy <= 2; dy += 2)
                 for (int dx = -2; dx <= 2; dx += 2)
                     addCell(training, cellPatch(ink, cell, dx, dy), digit, dx == 0 && dy == 0);
         }
+        if (photo.heldOut || photo.validation) continue;
+        for (const GridPixels& variant : variants(ink.grey, used))
+            for (int cell = 0; cell < 81; ++cell)
+                addCell(training, cellPatch(variant, cell, 0, 0), photo.givens[static_cast<std::size_t>(cell)] - '0', false);
     }
     std::printf("photos used: %d of %zu\n", used, photos.size());
 }
@@ -161,26 +180,22 @@ void addRenderedDigits(Samples& samples) {
                     cv::Mat noise(blurred.size(), CV_8U);
                     cv::randn(noise, 0, 8);
                     blurred += noise;
-                    const cv::Mat ink = gridInk(blurred);
-                    addCell(samples, ink(cv::Rect(kCellPixels, kCellPixels, kCellPixels, kCellPixels)), digit, variant < 2);
+                    const GridPixels pixels = gridPixels(blurred);
+                    const cv::Rect middle(kCellPixels, kCellPixels, kCellPixels, kCellPixels);
+                    addCell(samples, {pixels.grey(middle), pixels.ink(middle)}, digit, variant < 2);
                 }
             }
         }
     }
 }
 
-int predicted(const cv::Ptr<cv::ml::ANN_MLP>& network, const cv::Mat& row) {
-    cv::Mat out;
-    network->predict(row, out);
-    cv::Point best;
-    cv::minMaxLoc(out, nullptr, nullptr, nullptr, &best);
-    return best.x;
-}
-
-double accuracy(const cv::Ptr<cv::ml::ANN_MLP>& network, const Samples& samples) {
+double accuracy(const DigitClassifier& classifier, const Samples& samples) {
     int right = 0;
-    for (int i = 0; i < samples.features.rows; ++i)
-        right += predicted(network, samples.features.row(i)) == samples.labels[static_cast<std::size_t>(i)];
+    for (int i = 0; i < samples.features.rows; ++i) {
+        const float* row = samples.features.ptr<float>(i);
+        const std::vector<float> features(row, row + samples.features.cols);
+        right += classifier.classify(features).best == samples.labels[static_cast<std::size_t>(i)];
+    }
     return samples.features.rows > 0 ? 100.0 * right / samples.features.rows : 0;
 }
 
@@ -194,36 +209,64 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     cv::setNumThreads(1);
-    Samples training, heldOut;
+    Samples training, validation, heldOut;
     cv::FileStorage cache;
     if (argc == 4 && QFile::exists(QString::fromLocal8Bit(argv[3])) && cache.open(argv[3], cv::FileStorage::READ)) {
         cache["training"] >> training.features;
         cache["trainingLabels"] >> training.labels;
+        cache["validation"] >> validation.features;
+        cache["validationLabels"] >> validation.labels;
         cache["heldOut"] >> heldOut.features;
         cache["heldOutLabels"] >> heldOut.labels;
         std::printf("samples read from %s\n", argv[3]);
     } else {
-        addPhotos(training, heldOut, labelledPhotos(argv[1]));
+        addPhotos(training, validation, heldOut, labelledPhotos(argv[1]));
         const int fromPhotos = training.features.rows;
         addRenderedDigits(training);
-        std::printf("samples: %d from photos, %d rendered; %d held-out cells with ink\n", fromPhotos,
-                    training.features.rows - fromPhotos, heldOut.features.rows);
+        std::printf("samples: %d from photos, %d rendered; %d validation and %d held-out cells with ink\n", fromPhotos,
+                    training.features.rows - fromPhotos, validation.features.rows, heldOut.features.rows);
         if (argc == 4 && cache.open(argv[3], cv::FileStorage::WRITE)) {
             cache << "training" << training.features << "trainingLabels" << training.labels;
+            cache << "validation" << validation.features << "validationLabels" << validation.labels;
             cache << "heldOut" << heldOut.features << "heldOutLabels" << heldOut.labels;
         }
     }
     cache.release();
-    cv::Mat responses = cv::Mat::zeros(training.features.rows, kClassCount, CV_32F);
-    for (int i = 0; i < training.features.rows; ++i) responses.at<float>(i, training.labels[static_cast<std::size_t>(i)]) = 1.0f;
-    auto network = cv::ml::ANN_MLP::create();
-    network->setLayerSizes(std::vector<int>{kFeatureCount, 48, kClassCount});
-    network->setActivationFunction(cv::ml::ANN_MLP::SIGMOID_SYM);
-    network->setTrainMethod(cv::ml::ANN_MLP::BACKPROP, 0.01, 0.1);
-    network->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER, 300, 0));
-    network->train(cv::ml::TrainData::create(training.features, cv::ml::ROW_SAMPLE, responses));
-    std::printf("training cells right: %.2f %%; held-out cells with ink right: %.2f %%\n", accuracy(network, training),
-                accuracy(network, heldOut));
-    network->save(argv[2]);
+    std::fflush(stdout);
+    const auto data = cv::ml::TrainData::create(training.features, cv::ml::ROW_SAMPLE, cv::Mat(training.labels, true));
+    // A small grid of the kernel's width and the penalty, chosen by the validation photos' cells.
+    cv::Ptr<cv::ml::SVM> best;
+    double bestAccuracy = -1;
+    for (const double gamma : {0.05, 0.15}) {
+        for (const double penalty : {3.0, 30.0}) {
+            auto machine = cv::ml::SVM::create();
+            machine->setType(cv::ml::SVM::C_SVC);
+            machine->setKernel(cv::ml::SVM::RBF);
+            machine->setGamma(gamma);
+            machine->setC(penalty);
+            machine->setTermCriteria(cv::TermCriteria(cv::TermCriteria::MAX_ITER | cv::TermCriteria::EPS, 20000, 1e-3));
+            machine->train(data);
+            const double right = accuracy(DigitClassifier::fromMachine(machine), validation);
+            std::printf("gamma %.2f, C %.0f: %d support vectors, validation cells with ink right: %.2f %%\n", gamma, penalty,
+                        machine->getSupportVectors().rows, right);
+            std::fflush(stdout);
+            if (right > bestAccuracy) {
+                bestAccuracy = right;
+                best = machine;
+            }
+        }
+    }
+    // What is written is what the library reads back: support vectors a byte per feature.
+    const std::string text = DigitClassifier::fromMachine(best).modelText();
+    const DigitClassifier classifier = DigitClassifier::fromText(text);
+    std::printf("kept gamma %.2f, C %.0f, as written: validation cells with ink right: %.2f %%; training cells right: "
+                "%.2f %%; held-out cells with ink right: %.2f %%\n",
+                best->getGamma(), best->getC(), accuracy(classifier, validation), accuracy(classifier, training),
+                accuracy(classifier, heldOut));
+    QFile file(QString::fromLocal8Bit(argv[2]));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include "cellglyphs.h"
+#include "digitclassifier.h"
 #include "gridlocator.h"
 #include "imagedecoding.h"
 #include "photoreader.h"
@@ -100,7 +102,7 @@ TEST_F(PhotoTest, OrientationIsVotedByTheDigits) {
 }
 
 // Digits of puzzles the classifier never saw (a digit missed counts as wrong): the model committed reads
-// 96.6 % of them right; a model or a glyph change that reads fewer than 95 % is a regression.
+// 98.4 % of them right; a model or a glyph change that reads fewer than 97 % is a regression.
 TEST_F(PhotoTest, ClassifierReadsHeldOutCells) {
     int digits = 0, right = 0;
     for (const LabelledPhoto& photo : labelledPhotos(kPictures)) {
@@ -114,30 +116,70 @@ TEST_F(PhotoTest, ClassifierReadsHeldOutCells) {
         }
     }
     ASSERT_GT(digits, 500);
-    EXPECT_GE(static_cast<double>(right) / digits, 0.95) << right << " of " << digits;
+    EXPECT_GE(static_cast<double>(right) / digits, 0.97) << right << " of " << digits;
+}
+
+// A digit faded until the ink barely shows is read or marked uncertain, never silently read empty.
+TEST_F(PhotoTest, FadedDigitIsNeverSilentlyLost) {
+    const std::string givens = givensOf("photo001");
+    const PhotoReading photo = readPuzzlePhoto(kPictures + "/photo001.jpg");
+    ASSERT_TRUE(photo.ok());
+    const cv::Mat grid(photo.grid.height, photo.grid.width, CV_8U, const_cast<std::uint8_t*>(photo.grid.pixels.data()));
+    const int cell = static_cast<int>(givens.find_first_not_of('0'));
+    for (const double fade : {0.5, 0.7, 0.8}) {
+        cv::Mat faded = grid.clone();
+        const cv::Rect area((cell % 9) * kCellPixels + 4, (cell / 9) * kCellPixels + 4, kCellPixels - 8, kCellPixels - 8);
+        cv::Mat inside = faded(area);
+        const double paper = cv::mean(grid)[0];
+        inside.convertTo(inside, CV_8U, 1 - fade, fade * paper);
+        GreyImage image{faded.cols, faded.rows, std::vector<std::uint8_t>(faded.datastart, faded.dataend)};
+        const PhotoReading reading = readPuzzleImage(image);
+        ASSERT_TRUE(reading.ok()) << fade;
+        const bool marked = std::binary_search(reading.uncertain.begin(), reading.uncertain.end(), cell);
+        EXPECT_TRUE(reading.cells[static_cast<std::size_t>(cell)].digit == givens[static_cast<std::size_t>(cell)] - '0' || marked)
+            << "faded by " << fade << ": read " << reading.cells[static_cast<std::size_t>(cell)].digit;
+    }
 }
 
 // Photos of the same puzzle are never split between training and measuring.
 TEST_F(PhotoTest, SplitKeepsEachPuzzleOnOneSide) {
     const auto photos = labelledPhotos(kPictures);
-    std::map<std::string, bool> side;
-    int held = 0;
+    std::map<std::string, int> side;
+    int held = 0, validation = 0;
     for (const LabelledPhoto& photo : photos) {
-        const auto [it, inserted] = side.emplace(photo.givens, photo.heldOut);
-        EXPECT_EQ(it->second, photo.heldOut) << photo.image;
+        EXPECT_FALSE(photo.heldOut && photo.validation) << photo.image;
+        const int sideOfPhoto = photo.heldOut ? 2 : photo.validation ? 1 : 0;
+        const auto [it, inserted] = side.emplace(photo.givens, sideOfPhoto);
+        EXPECT_EQ(it->second, sideOfPhoto) << photo.image;
         held += photo.heldOut;
+        validation += photo.validation;
     }
     EXPECT_GE(held * 4, static_cast<int>(photos.size()));
     EXPECT_LT(held * 2, static_cast<int>(photos.size()));
+    EXPECT_GT(validation, 0);
+    EXPECT_LT(validation * 3, static_cast<int>(photos.size()) - held);
 }
 
+// A grid the photo's edge cuts through is refused; one whose outer line merely touches the edge is read.
 TEST_F(PhotoTest, GridRunningOffTheEdgeIsRefused) {
     const DecodedImage decoded = decodeImage(fileBytes(kPictures + "/photo001.jpg"));
     const GridOutline outline = locateGrid(decoded.grey);
-    // Cut through the grid's middle.
-    const int middle = static_cast<int>((outline.corners[0].x + outline.corners[1].x) / 2);
-    const cv::Mat cut = decoded.grey(cv::Rect(0, 0, middle, decoded.grey.rows)).clone();
-    EXPECT_EQ(readPuzzleImageData(encoded(cut, ".png")).failure, ReadFailure::GridCutOff);
+    const float left = std::min(outline.corners[0].x, outline.corners[3].x);
+    const struct {
+        int cutAt;
+        ReadFailure failure;
+    } cuts[] = {
+        {static_cast<int>((outline.corners[0].x + outline.corners[1].x) / 2), ReadFailure::GridCutOff},  // the middle
+        {static_cast<int>(left) + 1, ReadFailure::None},  // through the grid's outer line
+    };
+    for (const auto& cut : cuts) {
+        const cv::Mat kept = decoded.grey(cv::Rect(cut.cutAt, 0, decoded.grey.cols - cut.cutAt, decoded.grey.rows)).clone();
+        const PhotoReading reading = readPuzzleImageData(encoded(kept, ".png"));
+        EXPECT_EQ(reading.failure, cut.failure) << "cut at x = " << cut.cutAt;
+        if (reading.ok()) {
+            EXPECT_EQ(reading.puzzle(), givensOf("photo001"));
+        }
+    }
 }
 
 TEST_F(PhotoTest, TruncatedJpegIsRefused) {
@@ -169,6 +211,28 @@ TEST(BadImages, AreRefusedWithTheirReason) {
     EXPECT_EQ(readPuzzleImageData(encoded(page, ".jpg")).failure, ReadFailure::NoGrid);
     EXPECT_EQ(readPuzzlePhoto("/nonexistent/photo.jpg").failure, ReadFailure::Unreadable);
     EXPECT_EQ(readPuzzleImage(GreyImage{}).failure, ReadFailure::NotAnImage);
+}
+
+// The model as the trainer writes it (support vectors a byte per feature) decides as the one built in,
+// and text that is no model gives no classifier.
+TEST(DigitModel, WrittenAndReadBackDecidesAlike) {
+    const DigitClassifier& builtIn = DigitClassifier::builtIn();
+    ASSERT_TRUE(builtIn.valid());
+    const DigitClassifier copy = DigitClassifier::fromText(builtIn.modelText());
+    ASSERT_TRUE(copy.valid());
+    for (int digit = 1; digit <= 9; ++digit) {
+        cv::Mat grey(3 * kCellPixels, 3 * kCellPixels, CV_8U, cv::Scalar(230));
+        cv::putText(grey, std::to_string(digit), {kCellPixels + 12, kCellPixels + 30}, cv::FONT_HERSHEY_SIMPLEX, 0.9, 30, 2);
+        const cv::Rect middle(kCellPixels, kCellPixels, kCellPixels, kCellPixels);
+        const CellGlyph glyph = glyphOfCell({grey(middle), gridInk(grey)(middle)});
+        ASSERT_TRUE(glyph.present) << digit;
+        const std::vector<float> features = glyphFeatures(glyph.glyph, glyph.aspect);
+        const Classification a = builtIn.classify(features), b = copy.classify(features);
+        EXPECT_EQ(a.best, b.best) << digit;
+        for (int c = 0; c < kClassCount; ++c) EXPECT_NEAR(a.scores[static_cast<std::size_t>(c)], b.scores[static_cast<std::size_t>(c)], 1e-4) << digit;
+    }
+    for (const std::string text : {"", "%YAML:1.0\n---\ndigits: 3\n", "not a model"})
+        EXPECT_FALSE(DigitClassifier::fromText(text).valid()) << text;
 }
 
 TEST(Verdict, IsTheSolveRoutines) {
