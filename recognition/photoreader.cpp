@@ -19,6 +19,7 @@ namespace {
 
 constexpr double kCertain = 1.0;           // a cell read with less confidence is uncertain
 constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
+constexpr double kFaintOverMark = 0.0;     // how clearly a second look's digit must beat "no digit"
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
 // The verdict of the solve routine for 81 digits, and the solution when it is the only one.
@@ -126,6 +127,30 @@ void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScor
     }
 }
 
+// A doubtful cell read empty is looked at again with an ink threshold set by its own contrast; the
+// digit its ink then reads as, when it beats "no digit", becomes the cell's second reading, tried
+// when the puzzle has no one solution and taken when the one solution confirms it.
+void secondLookAtDoubtfulEmptyCells(PhotoReading& reading, const GridPixels& pixels, const DigitClassifier& classifier) {
+    cv::Mat rows;
+    std::vector<std::size_t> looked;
+    for (std::size_t i = 0; i < 81; ++i) {
+        const CellReading& cell = reading.cells[i];
+        if (cell.digit != 0 || cell.second != 0 || cell.confidence >= kCertain) continue;
+        const CellGlyph glyph = faintGlyph(pixels, static_cast<int>(i));
+        if (glyph.glyph.empty()) continue;
+        const std::vector<float> features = glyphFeatures(glyph.glyph, glyph.aspect);
+        rows.push_back(cv::Mat(1, static_cast<int>(features.size()), CV_32F, const_cast<float*>(features.data())));
+        looked.push_back(i);
+    }
+    if (looked.empty()) return;
+    const std::vector<Classification> classified = classifier.classifyRows(rows);
+    for (std::size_t k = 0; k < looked.size(); ++k) {
+        const ClassScores& scores = classified[k].scores;
+        const int digit = static_cast<int>(std::max_element(scores.begin() + 1, scores.end()) - scores.begin());
+        if (classified[k].decided[static_cast<std::size_t>(digit)][0] > kFaintOverMark) reading.cells[looked[k]].second = digit;
+    }
+}
+
 void findUncertain(PhotoReading& reading) {
     reading.uncertain.clear();
     for (int i = 0; i < kCellCount; ++i)
@@ -211,12 +236,15 @@ PhotoReading readGrey(const cv::Mat& grey) {
     static constexpr std::array<int, 3> kRotations = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
     std::array<CellScores, 81> best = classifyCells(pixels, classifier);
     double bestScore = turnScore(best);
+    GridPixels uprightPixels = pixels;
     for (int turns = 1; turns < 4; ++turns) {
-        auto cells = classifyCells(turned(pixels, turns), classifier);
+        GridPixels turnedPixels = turned(pixels, turns);
+        auto cells = classifyCells(turnedPixels, classifier);
         const double score = turnScore(cells);
         if (score > bestScore) {
             bestScore = score;
             best = cells;
+            uprightPixels = turnedPixels;
             reading.quarterTurns = turns;
         }
     }
@@ -232,6 +260,7 @@ PhotoReading readGrey(const cv::Mat& grey) {
     }
     for (std::size_t i = 0; i < 81; ++i) reading.cells[i] = readCell(best[i]);
     doubtEmptyCellsThatAreDark(reading, best);
+    secondLookAtDoubtfulEmptyCells(reading, uprightPixels, classifier);
     findUncertain(reading);
     reading.verdict = verdictOf(reading.puzzle());
     if (reading.verdict != SolveVerdict::Unique) trySecondReadings(reading);
