@@ -34,7 +34,10 @@ SolveVerdict solve(const std::string& puzzle, std::string& solution) {
     NoEventPump pump;
     Engine engine(board, state, pump);
     BoardSnapshot snapshot{};
-    const SolveVerdict verdict = engine.SolveBoard(snapshot).verdict;
+    const SolveReport report = engine.SolveBoard(snapshot);
+    // The solve routine meets a second solution by making a cell where the two differ a given and
+    // solving again; a puzzle that needed such a given has several solutions as read.
+    const SolveVerdict verdict = report.addedCount > 0 && report.verdict == SolveVerdict::Unique ? SolveVerdict::Several : report.verdict;
     solution.clear();
     if (verdict == SolveVerdict::Unique)
         for (int i = 0; i < kCellCount; ++i) solution += static_cast<char>('0' + board.cell(i).value());
