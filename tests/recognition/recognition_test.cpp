@@ -141,6 +141,30 @@ TEST_F(PhotoTest, FadedDigitIsNeverSilentlyLost) {
     }
 }
 
+// A given faded and blurred until the grid's ink loses it is found again by a second look at the
+// cell with its own contrast, and read as itself; a plain empty cell shows no digit to that look.
+TEST_F(PhotoTest, SecondLookFindsADigitTheGridsInkLost) {
+    const std::string givens = givensOf("photo001");
+    const PhotoReading photo = readPuzzlePhoto(kPictures + "/photo001.jpg");
+    ASSERT_TRUE(photo.ok());
+    const cv::Mat grid(photo.grid.height, photo.grid.width, CV_8U, const_cast<std::uint8_t*>(photo.grid.pixels.data()));
+    const int cell = static_cast<int>(givens.find_first_not_of('0'));
+    const int digit = givens[static_cast<std::size_t>(cell)] - '0';
+    const double paper = cv::mean(grid)[0];
+    for (const double fade : {0.80, 0.85}) {
+        cv::Mat faded = grid.clone();
+        cv::Mat inside = faded(cv::Rect((cell % 9) * kCellPixels + 4, (cell / 9) * kCellPixels + 4, kCellPixels - 8, kCellPixels - 8));
+        cv::GaussianBlur(inside, inside, cv::Size(0, 0), 1.5);
+        inside.convertTo(inside, CV_8U, 1 - fade, fade * paper);
+        const CellGlyph first = cellGlyphs(gridPixels(faded))[static_cast<std::size_t>(cell)];
+        EXPECT_FALSE(first.present || first.faint) << fade;
+        const PhotoReading reading = readPuzzleImage({faded.cols, faded.rows, std::vector<std::uint8_t>(faded.datastart, faded.dataend)});
+        EXPECT_EQ(reading.cells[static_cast<std::size_t>(cell)].digit, digit) << fade;
+    }
+    const int empty = static_cast<int>(givens.find('0'));
+    EXPECT_TRUE(faintGlyph(gridPixels(grid), empty).glyph.empty());
+}
+
 // Photos of the same puzzle are never split between training and measuring.
 TEST_F(PhotoTest, SplitKeepsEachPuzzleOnOneSide) {
     const auto photos = labelledPhotos(kPictures);
