@@ -20,8 +20,8 @@ namespace {
 constexpr double kCertain = 1.0;           // a cell read with less confidence is uncertain
 constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
 constexpr double kLookShare = 0.1;         // an empty cell this share as dark as the digits is looked at again
-constexpr double kFaintOverMark = 0.0;
-constexpr double kPaleOverMark = 1.0;     // how clearly a second look's digit must beat "no digit"
+constexpr double kFaintOverMark = 0.0;     // how clearly a second look's digit must beat "no digit" in a doubtful cell
+constexpr double kPaleOverMark = 1.0;      // ... and in a cell that was read empty for sure
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
 // The verdict of the solve routine for 81 digits, and the solution when it is the only one.
