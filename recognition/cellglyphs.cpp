@@ -166,6 +166,32 @@ std::array<CellGlyph, 81> cellGlyphs(const GridPixels& grid) {
     return glyphs;
 }
 
+CellGlyph faintGlyph(const GridPixels& grid, int cell) {
+    const int reach = kCellPixels / 4;
+    const cv::Rect whole(0, 0, grid.grey.cols, grid.grey.rows);
+    const cv::Rect area((cell % 9) * kCellPixels, (cell / 9) * kCellPixels, kCellPixels, kCellPixels);
+    const cv::Rect window = (area + cv::Point(-reach, -reach) + cv::Size(2 * reach, 2 * reach)) & whole;
+    cv::Mat grey;
+    cv::GaussianBlur(grid.grey(window), grey, cv::Size(3, 3), 0);
+    const int inset = kCellPixels / 5;
+    const cv::Rect middle = (area - window.tl()) - cv::Point(-inset, -inset) - cv::Size(2 * inset, 2 * inset);
+    double darkest = 0;
+    cv::minMaxLoc(grey(middle), &darkest);
+    const double paper = paperLevel(grey);
+    constexpr double kLeastContrast = 6;  // grey levels; less is the paper's own grain
+    if (paper - darkest < kLeastContrast) return {};
+    cv::Mat ink;
+    cv::threshold(grey, ink, (paper + darkest) / 2, 255, cv::THRESH_BINARY_INV);
+    const int run = kCellPixels * 3 / 4;
+    cv::Mat across, down;
+    cv::morphologyEx(ink, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(run, 1)));
+    cv::morphologyEx(ink, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, run)));
+    cv::Mat lines = across | down;
+    cv::dilate(lines, lines, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    ink.setTo(0, lines);
+    return glyphInWindow({grid.grey(window), ink}, area - window.tl());
+}
+
 std::vector<float> glyphFeatures(const cv::Mat& glyph, double aspect) {
     std::vector<float> features;
     features.reserve(kFeatureCount);

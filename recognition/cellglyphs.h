@@ -42,6 +42,11 @@ std::array<CellGlyph, 81> cellGlyphs(const GridPixels& grid);
 // shrunk to 8 by 8, and its width against its height.
 std::vector<float> glyphFeatures(const cv::Mat& glyph, double aspect);
 
+// A second look at one cell (0..80) that the grid's ink left empty: its ink is what lies darker than
+// half way from the paper to the darkest spot of the cell's middle, the cell's own contrast, so that a
+// faint or blurred digit the grid-wide threshold lost is found. Lines are taken out as in gridInk.
+CellGlyph faintGlyph(const GridPixels& grid, int cell);
+
 // The glyph of one cell's pixels (kCellPixels square), or an absent one.
 CellGlyph glyphOfCell(const GridPixels& cell);
 

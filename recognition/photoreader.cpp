@@ -19,6 +19,9 @@ namespace {
 
 constexpr double kCertain = 1.0;           // a cell read with less confidence is uncertain
 constexpr double kMarkAllowance = 1.0;     // how far a digit may lose to a mark that is no digit and still be read
+constexpr double kLookShare = 0.1;         // an empty cell this share as dark as the digits is looked at again
+constexpr double kFaintOverMark = 0.0;     // how clearly a second look's digit must beat "no digit" in a doubtful cell
+constexpr double kPaleOverMark = 1.0;      // ... and in a cell that was read empty for sure
 constexpr std::size_t kSecondReadingCells = 6;  // the least confident cells whose second readings are tried
 
 // The verdict of the solve routine for 81 digits, and the solution when it is the only one.
@@ -33,7 +36,10 @@ SolveVerdict solve(const std::string& puzzle, std::string& solution) {
     NoEventPump pump;
     Engine engine(board, state, pump);
     BoardSnapshot snapshot{};
-    const SolveVerdict verdict = engine.SolveBoard(snapshot).verdict;
+    const SolveReport report = engine.SolveBoard(snapshot);
+    // The solve routine meets a second solution by making a cell where the two differ a given and
+    // solving again; a puzzle that needed such a given has several solutions as read.
+    const SolveVerdict verdict = report.addedCount > 0 && report.verdict == SolveVerdict::Unique ? SolveVerdict::Several : report.verdict;
     solution.clear();
     if (verdict == SolveVerdict::Unique)
         for (int i = 0; i < kCellCount; ++i) solution += static_cast<char>('0' + board.cell(i).value());
@@ -110,19 +116,55 @@ CellReading readCell(const CellScores& cell) {
     return reading;
 }
 
-// A cell read empty whose middle is a fifth as dark as the grid's digits may hold a digit its ink lost
-// (faint, thin, or broken up): it is not read empty for sure.
-void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScores, 81>& cells) {
+// The median darkness of the cells read as digits (0 when none is).
+double digitDarkness(const std::array<CellScores, 81>& cells) {
     std::vector<double> digits;
     for (const CellScores& cell : cells)
         if (cell.glyph.present) digits.push_back(cell.glyph.darkness);
-    if (digits.empty()) return;
+    if (digits.empty()) return 0;
     const auto middle = digits.begin() + static_cast<std::ptrdiff_t>(digits.size() / 2);
     std::nth_element(digits.begin(), middle, digits.end());
+    return *middle;
+}
+
+// A cell read empty whose middle is a fifth as dark as the grid's digits may hold a digit its ink lost
+// (faint, thin, or broken up): it is not read empty for sure.
+void doubtEmptyCellsThatAreDark(PhotoReading& reading, const std::array<CellScores, 81>& cells, double digitDark) {
     constexpr double kShare = 0.2;  // of the median darkness of the cells read as digits
     for (std::size_t i = 0; i < 81; ++i) {
         CellReading& cell = reading.cells[i];
-        if (cell.digit == 0 && cells[i].glyph.darkness > kShare * *middle) cell.confidence = std::min(cell.confidence, 0.5);
+        if (cell.digit == 0 && cells[i].glyph.darkness > kShare * digitDark) cell.confidence = std::min(cell.confidence, 0.5);
+    }
+}
+
+// A cell read empty that is doubtful, or that is a little darker than paper, is looked at again with an
+// ink threshold set by its own contrast; the digit its ink then reads as, when it beats "no digit",
+// becomes the cell's second reading (the cell is then doubtful), tried when the puzzle has no one
+// solution and taken when the one solution confirms it.
+void secondLookAtEmptyCells(PhotoReading& reading, const std::array<CellScores, 81>& cells, double digitDark,
+                            const GridPixels& pixels, const DigitClassifier& classifier) {
+    cv::Mat rows;
+    std::vector<std::size_t> looked;
+    for (std::size_t i = 0; i < 81; ++i) {
+        const CellReading& cell = reading.cells[i];
+        if (cell.digit != 0 || cell.second != 0) continue;
+        if (cell.confidence >= kCertain && cells[i].glyph.darkness <= kLookShare * digitDark) continue;
+        const CellGlyph glyph = faintGlyph(pixels, static_cast<int>(i));
+        if (glyph.glyph.empty()) continue;
+        const std::vector<float> features = glyphFeatures(glyph.glyph, glyph.aspect);
+        rows.push_back(cv::Mat(1, static_cast<int>(features.size()), CV_32F, const_cast<float*>(features.data())));
+        looked.push_back(i);
+    }
+    if (looked.empty()) return;
+    const std::vector<Classification> classified = classifier.classifyRows(rows);
+    for (std::size_t k = 0; k < looked.size(); ++k) {
+        const ClassScores& scores = classified[k].scores;
+        const int digit = static_cast<int>(std::max_element(scores.begin() + 1, scores.end()) - scores.begin());
+        CellReading& cell = reading.cells[looked[k]];
+        const double needed = cell.confidence < kCertain ? kFaintOverMark : kPaleOverMark;
+        if (classified[k].decided[static_cast<std::size_t>(digit)][0] <= needed) continue;
+        cell.second = digit;
+        cell.confidence = std::min(cell.confidence, 0.5);
     }
 }
 
@@ -211,12 +253,15 @@ PhotoReading readGrey(const cv::Mat& grey) {
     static constexpr std::array<int, 3> kRotations = {cv::ROTATE_90_CLOCKWISE, cv::ROTATE_180, cv::ROTATE_90_COUNTERCLOCKWISE};
     std::array<CellScores, 81> best = classifyCells(pixels, classifier);
     double bestScore = turnScore(best);
+    GridPixels uprightPixels = pixels;
     for (int turns = 1; turns < 4; ++turns) {
-        auto cells = classifyCells(turned(pixels, turns), classifier);
+        GridPixels turnedPixels = turned(pixels, turns);
+        auto cells = classifyCells(turnedPixels, classifier);
         const double score = turnScore(cells);
         if (score > bestScore) {
             bestScore = score;
             best = cells;
+            uprightPixels = turnedPixels;
             reading.quarterTurns = turns;
         }
     }
@@ -231,7 +276,9 @@ PhotoReading readGrey(const cv::Mat& grey) {
         reading.corners[2 * i + 1] = corners[2 * from + 1];
     }
     for (std::size_t i = 0; i < 81; ++i) reading.cells[i] = readCell(best[i]);
-    doubtEmptyCellsThatAreDark(reading, best);
+    const double digitDark = digitDarkness(best);
+    doubtEmptyCellsThatAreDark(reading, best, digitDark);
+    secondLookAtEmptyCells(reading, best, digitDark, uprightPixels, classifier);
     findUncertain(reading);
     reading.verdict = verdictOf(reading.puzzle());
     if (reading.verdict != SolveVerdict::Unique) trySecondReadings(reading);

@@ -103,6 +103,10 @@ std::vector<GridPixels> variants(const cv::Mat& grey, int index) {
         cv::GaussianBlur(grey, changed, cv::Size(0, 0), sigma);
         result.push_back(gridPixels(changed));
     }
+    // Badly blurred and faded, as a shaky photo of a grey print shows it.
+    cv::GaussianBlur(grey, changed, cv::Size(0, 0), 2.6);
+    changed.convertTo(changed, CV_8U, 0.6, 0.4 * cv::mean(changed)[0]);
+    result.push_back(gridPixels(changed));
     const double angle = index % 2 == 0 ? 1.5 : -1.5, scale = index % 3 == 0 ? 0.95 : 1.04;
     const cv::Mat turn = cv::getRotationMatrix2D(cv::Point2f(kGridPixels / 2.0f, kGridPixels / 2.0f), angle, scale);
     cv::warpAffine(grey, changed, turn, grey.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
