@@ -306,6 +306,21 @@ class LanguagesTest : public QObject {
         checkPlayLine(QStringLiteral("a chain hint"));
         if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
             main.grab().save(QDir(pictures).filePath(QStringLiteral("chain-hint-%1.png").arg(languageSetting(language))));
+        // A forcing chain's branches and an ALS chain's sets, on AI Escargot's path.
+        for (const auto& [technique, picture] :
+             {std::pair{logic::Technique::UnitForcingChain, QStringLiteral("forcing-chain-hint")},
+              std::pair{logic::Technique::AlsChain, QStringLiteral("als-chain-hint")}}) {
+            main.Command1_Click(MainWindow::kManualButton);
+            main.session().clearAllCells();
+            enterGivens(main, QStringLiteral("100007090030020008009600500005300900010080002600004000300000010040000007007000300"));
+            main.features().play().play();
+            QVERIFY(playUpTo(main, technique));
+            main.features().play().hint();
+            main.features().play().hint();
+            checkPlayLine(picture);
+            if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
+                main.grab().save(QDir(pictures).filePath(picture + QStringLiteral("-%1.png").arg(languageSetting(language))));
+        }
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(),

@@ -327,6 +327,63 @@ private slots:
         QVERIFY(!overlay.isVisible());
     }
 
+    // On AI Escargot's path: a forcing chain's second press draws each branch from its assumption
+    // through its first singles in order and marks what they all reach, and the words read the
+    // branches in order; an ALS chain's outlines its sets and marks what it removes. A screen reader is
+    // told the words.
+    void hintDrawsBranchesAndSets_data() {
+        QTest::addColumn<int>("technique");
+        QTest::newRow("unit forcing chain") << int(logic::Technique::UnitForcingChain);
+        QTest::newRow("cell forcing chain") << int(logic::Technique::CellForcingChain);
+        QTest::newRow("ALS chain") << int(logic::Technique::AlsChain);
+    }
+    void hintDrawsBranchesAndSets() {
+        QFETCH(int, technique);
+        const QString puzzle =
+            QStringLiteral("100007090030020008009600500005300900010080002600004000300000010040000007007000300");
+        WindowHarness h;
+        startPlaying(h, puzzle);
+        activate(h);
+        const std::optional<logic::Step> step = playUpTo(h.window(), logic::Technique(technique));
+        QVERIFY(step);
+        QVERIFY(!step->branches.empty() || !step->sets.empty());
+        game(h).hint();
+        QVERIFY2(playLine(h).endsWith(TechniqueNames::name(step->technique)), qPrintable(playLine(h)));
+        QCoreApplication::processEvents(); // the first press is told before the second
+        game(h).hint();
+        QCOMPARE(h->features().announcer().message(), playLine(h));
+        const HintDrawing& drawing = game(h).chainOverlay().drawing();
+        QCOMPARE(drawing.sets, step->sets);
+        QCOMPARE(drawing.branches.size(), step->branches.size());
+        qsizetype read = 0; // the words read the branches in order
+        for (std::size_t b = 0; b < step->branches.size(); ++b) {
+            const logic::Branch& branch = step->branches[b];
+            const std::vector<HintDrawing::Node>& drawn = drawing.branches[b];
+            QCOMPARE(drawn.size(), 1 + std::min<std::size_t>(branch.placements.size(), 4));
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                const logic::CellDigit& expected = i == 0 ? branch.assume : branch.placements[i - 1];
+                QCOMPARE(drawn[i].cells, std::vector<int>{expected.cell});
+                QCOMPARE(drawn[i].digit, expected.digit);
+            }
+            read = playLine(h).indexOf(
+                QStringLiteral("（%1）假設%2是 %3").arg(b + 1).arg(hintCellName(branch.assume.cell)).arg(branch.assume.digit),
+                read);
+            QVERIFY2(read >= 0, qPrintable(playLine(h)));
+        }
+        std::vector<HintDrawing::Node> conclusion;
+        for (const logic::CellDigit& p : step->placements) conclusion.push_back({{p.cell}, p.digit, true});
+        for (const logic::CellDigit& e : step->eliminations) conclusion.push_back({{e.cell}, e.digit, false});
+        QCOMPARE(drawing.conclusion.size(), conclusion.size());
+        for (std::size_t i = 0; i < drawing.conclusion.size(); ++i) {
+            QCOMPARE(drawing.conclusion[i].cells, conclusion[i].cells);
+            QCOMPARE(drawing.conclusion[i].digit, conclusion[i].digit);
+            QCOMPARE(drawing.conclusion[i].on, conclusion[i].on);
+        }
+        if (!step->sets.empty())
+            QVERIFY2(playLine(h).contains(QStringLiteral("幾乎鎖定集：") + hintCellName(step->sets.front().front())),
+                     qPrintable(playLine(h)));
+    }
+
     // A wrong digit is named before any reasoning: that there is one, then where, then it goes.
     void hintNamesWrongDigitFirst() {
         WindowHarness h;

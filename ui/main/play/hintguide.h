@@ -24,7 +24,15 @@ struct HintDrawing {
     enum class Link { Strong, Weak, Follows };
     std::vector<Node> nodes;
     std::vector<Link> links; // links[i] joins nodes[i] to nodes[i + 1]
-    bool empty() const { return nodes.empty(); }
+    // A forcing chain: each branch is an assumption and the singles that follow from it in order (the
+    // first few of a long one), each joined to the next as `Follows`; branches are numbered from 1.
+    std::vector<std::vector<Node>> branches;
+    // What a chain or every branch of a forcing chain reaches: candidates removed (off) or digits
+    // placed (on), marked apart from the rest.
+    std::vector<Node> conclusion;
+    // Almost locked sets a chain passes through: the cells of each, outlined.
+    std::vector<std::vector<int>> sets;
+    bool empty() const { return nodes.empty() && branches.empty(); }
 };
 
 // What one press of 提示 shows.
