@@ -18,6 +18,7 @@ struct HintDrawing {
         std::vector<int> cells;
         int digit = 0;
         bool on = false; // the digit is there (a ring), or it is not (a ring struck through)
+        bool operator==(const Node&) const = default;
     };
     // Strong: one of the two is true (a solid line); weak: not both (a dashed line); follows: the second
     // is a single once the first is placed (a solid line, arrowed like the others).
