@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <limits>
+
 #include "logicsolver.h"
 #include "techniquenames.h"
 
@@ -105,29 +107,48 @@ void showChain(const logic::Step& step, HintView& view) {
 }
 
 // The second press of a cell or unit forcing chain: each branch numbered, its assumption and the singles
-// that follow, then what they all reach. The board draws the first few singles of each branch.
+// that follow, then what they all reach. The board draws the first few singles of each branch. Shorter
+// forms, for a line too small for the whole, keep of each branch the first few singles, then only the
+// last, before the one the conclusion rests on.
 void showBranches(const logic::Step& step, HintView& view) {
     constexpr std::size_t kDrawn = 4;
-    QStringList branches;
     for (std::size_t b = 0; b < step.branches.size(); ++b) {
         const logic::Branch& branch = step.branches[b];
         std::vector<HintDrawing::Node> drawn{{{branch.assume.cell}, branch.assume.digit, true}};
-        QStringList words{nodeText({branch.assume.cell}, branch.assume.digit, true)};
-        for (std::size_t i = 0; i < branch.placements.size(); ++i) {
-            const logic::CellDigit& p = branch.placements[i];
-            if (i < kDrawn) drawn.push_back({{p.cell}, p.digit, true});
-            words << nodeText({p.cell}, p.digit, true);
-        }
+        for (std::size_t i = 0; i < branch.placements.size() && i < kDrawn; ++i)
+            drawn.push_back({{branch.placements[i].cell}, branch.placements[i].digit, true});
         view.drawing.branches.push_back(std::move(drawn));
-        //: One branch of a forcing chain: its number (as drawn on the board), then the assumption and
-        //: what follows from it, joined by arrows.
-        branches << HintGuide::tr("（%1）假設%2").arg(b + 1).arg(words.join(implies()));
     }
     const QStringList reached = markConclusion(step, view);
-    //: A hint's second press on a forcing chain: the heading, the numbered branches (separated by
-    //: semicolons), then what every branch leads to.
-    view.text = HintGuide::tr("%1：%2；無論哪一種，都得出%3。")
-                    .arg(stepHeading(step), branches.join(semicolon()), reached.join(listSeparator()));
+    // The words with at most `kept` singles of a branch before its last.
+    const auto words = [&](std::size_t kept) {
+        QStringList branches;
+        for (std::size_t b = 0; b < step.branches.size(); ++b) {
+            const logic::Branch& branch = step.branches[b];
+            QStringList nodes{nodeText({branch.assume.cell}, branch.assume.digit, true)};
+            const std::size_t count = branch.placements.size();
+            for (std::size_t i = 0; i < count; ++i) {
+                if (i >= kept && i + 1 < count) {
+                    //: In a shortened branch of a forcing chain: singles left out before the last.
+                    nodes << HintGuide::tr("…");
+                    i = count - 2;
+                    continue;
+                }
+                nodes << nodeText({branch.placements[i].cell}, branch.placements[i].digit, true);
+            }
+            //: One branch of a forcing chain: its number (as drawn on the board), then the assumption and
+            //: what follows from it, joined by arrows.
+            branches << HintGuide::tr("（%1）假設%2").arg(b + 1).arg(nodes.join(implies()));
+        }
+        //: A hint's second press on a forcing chain: the heading, the numbered branches (separated by
+        //: semicolons), then what every branch leads to.
+        return HintGuide::tr("%1：%2；無論哪一種，都得出%3。")
+            .arg(stepHeading(step), branches.join(semicolon()), reached.join(listSeparator()));
+    };
+    view.text = words(std::numeric_limits<std::size_t>::max());
+    for (const std::size_t kept : {kDrawn, std::size_t{0}})
+        if (const QString shorter = words(kept); shorter != view.text && !view.shorterTexts.contains(shorter))
+            view.shorterTexts << shorter;
 }
 
 // The second press of a contradiction: the assumption and what follows from it, to where it fails. The

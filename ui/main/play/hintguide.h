@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -39,6 +40,7 @@ struct HintDrawing {
 // What one press of 提示 shows.
 struct HintView {
     QString text;                      // for the hint line and screen readers
+    QStringList shorterTexts;          // shorter forms of text, the fullest first, for a line too small
     std::vector<int> markedCells;      // cells the hint points at on the board
     std::vector<int> wrongCells;       // the player's digits it shows as wrong
     HintDrawing drawing;               // a chain, or an assumption and what follows (second press)
