@@ -329,7 +329,8 @@ class LanguagesTest : public QObject {
             QCOMPARE(bar.messageLabel()->accessibleName().contains(QStringLiteral("…")), false);
             QCOMPARE(bar.messageLabel()->accessibleName().size() > bar.message().size(), shortened);
             if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
-                main.grab().save(QDir(pictures).filePath(picture + QStringLiteral("-%1.png").arg(languageSetting(language))));
+                main.grab().save(QDir(pictures).filePath(picture + QLatin1Char('-') + languageSetting(language) +
+                                                         QStringLiteral(".png")));
         }
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();

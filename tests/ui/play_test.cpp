@@ -360,7 +360,8 @@ private slots:
         for (std::size_t b = 0; b < step->branches.size(); ++b) {
             const logic::Branch& branch = step->branches[b];
             std::vector<HintDrawing::Node> drawn{node(branch.assume, true)}; // and the first four singles
-            for (std::size_t i = 0; i < branch.placements.size() && i < 4; ++i) drawn.push_back(node(branch.placements[i], true));
+            for (std::size_t i = 0; i < branch.placements.size() && i < 4; ++i)
+                drawn.push_back(node(branch.placements[i], true));
             QVERIFY(drawing.branches[b] == drawn);
             read = playLine(h).indexOf(QStringLiteral("（%1）假設").arg(b + 1) + hintCellName(branch.assume.cell), read);
             QVERIFY2(read >= 0, qPrintable(playLine(h)));
