@@ -556,13 +556,13 @@
 <context>
     <name>dodoru::HintGuide</name>
     <message>
-        <location filename="../ui/main/play/hintguide.cpp" line="+16"/>
+        <location filename="../ui/main/play/hintguide.cpp" line="+18"/>
         <source>、</source>
         <extracomment>Between the items of a list (cells, digits) in a hint.</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
         <source>%1：%2</source>
         <extracomment>A hint&apos;s heading: where the step is (a row, column, box or cell), then the technique&apos;s name.</extracomment>
         <translation>%1: %2</translation>
@@ -596,7 +596,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+135"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%2 in %1</translation>
@@ -608,7 +608,7 @@
         <translation>Placed %1.</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-131"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1 has no digit left</translation>
@@ -620,7 +620,7 @@
         <translation>%1 has no place for %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+136"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%2 from %1</translation>
@@ -639,13 +639,13 @@
         </translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-113"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+122"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>R%1C%2</translation>
@@ -660,7 +660,37 @@
         </translation>
     </message>
     <message>
+        <location line="-147"/>
+        <source>；</source>
+        <extracomment>Between the larger parts of a hint (branches of a forcing chain, almost locked sets).</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>幾乎鎖定集：%1。</source>
+        <extracomment>After an ALS chain&apos;s words: the almost locked sets it passes through, each a list of cells, separated by semicolons.</extracomment>
+        <translation> Almost locked sets: %1.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>…</source>
+        <extracomment>In a shortened branch of a forcing chain: singles left out before the last.</extracomment>
+        <translation>…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>（%1）假設%2</source>
+        <extracomment>One branch of a forcing chain: its number (as drawn on the board), then the assumption and what follows from it, joined by arrows.</extracomment>
+        <translation>(%1) suppose %2</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>%1：%2；無論哪一種，都得出%3。</source>
+        <extracomment>A hint&apos;s second press on a forcing chain: the heading, the numbered branches (separated by semicolons), then what every branch leads to.</extracomment>
+        <translation>%1: %2; either way, %3.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>%1：假設%2%3%4，所以%5。</source>
         <extracomment>A hint&apos;s second press on a contradiction: the heading, the assumption, what follows from it in order, and then that the assumption is false.</extracomment>
         <translation>%1: suppose %2%3%4; so %5.</translation>
@@ -718,7 +748,7 @@
         <translation>No next step found.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>%1：假設%2，搜尋後發現此題無解，所以%3。這一步是猜測，找不到更簡單的推理。</source>
         <extracomment>A hint&apos;s second press on a guess: no reasoning found the step, only a search.</extracomment>
         <translation>%1: suppose %2; a search finds no solution, so %3. This step is a guess: no simpler reasoning was found.</translation>
@@ -1414,13 +1444,13 @@ Enter puts the puzzle on the board, Esc cancels.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+219"/>
+        <location line="+225"/>
         <source>填入候選數</source>
         <extracomment>Context-menu command: fill every empty cell with the pencil marks still possible there.</extracomment>
         <translation>Fill In Pencil Marks</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-75"/>
         <source>這一題已經完成了。</source>
         <translation>This puzzle is done.</translation>
     </message>
@@ -1435,7 +1465,7 @@ Enter puts the puzzle on the board, Esc cancels.</translation>
         <translation>Well done! Solved in %1.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+45"/>
         <source>沒有與答案不符的數字。</source>
         <translation>No digit differs from the solution.</translation>
     </message>

@@ -306,6 +306,32 @@ class LanguagesTest : public QObject {
         checkPlayLine(QStringLiteral("a chain hint"));
         if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
             main.grab().save(QDir(pictures).filePath(QStringLiteral("chain-hint-%1.png").arg(languageSetting(language))));
+        // A forcing chain's branches and an ALS chain's sets, on AI Escargot's path; a forcing chain too
+        // long for the line is shown shorter, its singles elided, and screen readers get it whole.
+        const QString escargot =
+            QStringLiteral("100007090030020008009600500005300900010080002600004000300000010040000007007000300");
+        const QString longChain =
+            QStringLiteral("020400700000500032000000004040200070800050000000001000500004900030900007001008600");
+        for (const auto& [givens, technique, picture] :
+             {std::tuple{escargot, logic::Technique::UnitForcingChain, QStringLiteral("forcing-chain-hint")},
+              std::tuple{escargot, logic::Technique::AlsChain, QStringLiteral("als-chain-hint")},
+              std::tuple{longChain, logic::Technique::UnitForcingChain, QStringLiteral("long-forcing-chain-hint")}}) {
+            main.Command1_Click(MainWindow::kManualButton);
+            main.session().clearAllCells();
+            enterGivens(main, givens);
+            main.features().play().play();
+            QVERIFY(playUpTo(main, technique));
+            main.features().play().hint();
+            main.features().play().hint();
+            checkPlayLine(picture);
+            const bool shortened = givens == longChain;
+            QVERIFY2(bar.message().contains(QStringLiteral("…")) == shortened, qPrintable(picture + bar.message()));
+            QCOMPARE(bar.messageLabel()->accessibleName().contains(QStringLiteral("…")), false);
+            QCOMPARE(bar.messageLabel()->accessibleName().size() > bar.message().size(), shortened);
+            if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
+                main.grab().save(QDir(pictures).filePath(picture + QLatin1Char('-') + languageSetting(language) +
+                                                         QStringLiteral(".png")));
+        }
         QCoreApplication::removeTranslator(&recording);
         installFontSubstitutions();
         QVERIFY2(recording.untranslated.isEmpty(),

@@ -327,6 +327,54 @@ private slots:
         QVERIFY(!overlay.isVisible());
     }
 
+    // On AI Escargot's path: a forcing chain's second press draws each branch from its assumption
+    // through its first singles in order and marks what they all reach, and the words read the
+    // branches in order; an ALS chain's outlines its sets and marks what it removes. A screen reader is
+    // told the words.
+    void hintDrawsBranchesAndSets_data() {
+        QTest::addColumn<int>("technique");
+        QTest::newRow("unit forcing chain") << int(logic::Technique::UnitForcingChain);
+        QTest::newRow("cell forcing chain") << int(logic::Technique::CellForcingChain);
+        QTest::newRow("ALS chain") << int(logic::Technique::AlsChain);
+    }
+    void hintDrawsBranchesAndSets() {
+        QFETCH(int, technique);
+        const QString puzzle =
+            QStringLiteral("100007090030020008009600500005300900010080002600004000300000010040000007007000300");
+        WindowHarness h;
+        startPlaying(h, puzzle);
+        activate(h);
+        const std::optional<logic::Step> step = playUpTo(h.window(), logic::Technique(technique));
+        QVERIFY(step);
+        QVERIFY(!step->branches.empty() || !step->sets.empty());
+        game(h).hint();
+        QVERIFY2(playLine(h).endsWith(TechniqueNames::name(step->technique)), qPrintable(playLine(h)));
+        QCoreApplication::processEvents(); // the first press is told before the second
+        game(h).hint();
+        QCOMPARE(h->features().announcer().message(), playLine(h));
+        const HintDrawing& drawing = game(h).chainOverlay().drawing();
+        QCOMPARE(drawing.sets, step->sets);
+        const auto node = [](const logic::CellDigit& c, bool on) { return HintDrawing::Node{{c.cell}, c.digit, on}; };
+        QCOMPARE(drawing.branches.size(), step->branches.size());
+        qsizetype read = 0; // the words read the branches in order
+        for (std::size_t b = 0; b < step->branches.size(); ++b) {
+            const logic::Branch& branch = step->branches[b];
+            std::vector<HintDrawing::Node> drawn{node(branch.assume, true)}; // and the first four singles
+            for (std::size_t i = 0; i < branch.placements.size() && i < 4; ++i)
+                drawn.push_back(node(branch.placements[i], true));
+            QVERIFY(drawing.branches[b] == drawn);
+            read = playLine(h).indexOf(QStringLiteral("（%1）假設").arg(b + 1) + hintCellName(branch.assume.cell), read);
+            QVERIFY2(read >= 0, qPrintable(playLine(h)));
+        }
+        std::vector<HintDrawing::Node> conclusion;
+        for (const logic::CellDigit& p : step->placements) conclusion.push_back(node(p, true));
+        for (const logic::CellDigit& e : step->eliminations) conclusion.push_back(node(e, false));
+        QVERIFY(drawing.conclusion == conclusion);
+        if (!step->sets.empty())
+            QVERIFY2(playLine(h).contains(QStringLiteral("幾乎鎖定集：") + hintCellName(step->sets.front().front())),
+                     qPrintable(playLine(h)));
+    }
+
     // A wrong digit is named before any reasoning: that there is one, then where, then it goes.
     void hintNamesWrongDigitFirst() {
         WindowHarness h;

@@ -93,3 +93,31 @@ void enterGivens(MainWindow& window, const QString& cells) {
 }
 
 } // namespace dodoru::testing
+
+namespace dodoru::testing {
+
+std::optional<logic::Step> playUpTo(MainWindow& window, logic::Technique technique) {
+    PuzzleState board = window.session().puzzle();
+    logic::DigitGrid givens{};
+    for (int c = 0; c < kCellCount; ++c)
+        if (board.kind(c) == CellKind::Given)
+            givens[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(board.digit(c));
+    const logic::Explanation path = logic::explain(givens);
+    logic::Position position = logic::Position::fromDigits(givens);
+    for (const logic::Step& step : path.steps) {
+        if (step.technique != technique) {
+            logic::applyStep(position, step);
+            continue;
+        }
+        for (int c = 0; c < kCellCount; ++c)
+            if (board.digit(c) == 0 && position.digit(c) != 0) board.placePlayerDigit(c, position.digit(c));
+        for (int c = 0; c < kCellCount; ++c)
+            if (board.digit(c) == 0)
+                board.setPencilMarks(c, static_cast<PencilMarks>(position.candidates(c) >> 1));
+        window.session().changeWhilePlaying(board);
+        return step;
+    }
+    return std::nullopt;
+}
+
+} // namespace dodoru::testing

@@ -6,9 +6,11 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "fakeplatform.h"
 #include "boardsession.h"
+#include "logicsolver.h"
 #include "mainwindow.h"
 #include "scriptedmessageboxes.h"
 #include "windoweventpump.h"
@@ -60,5 +62,9 @@ QString blueMask(const MainWindow& window);
 int pixelsNear(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 40);
 // Makes givens from 81 characters through the board session, as edits are made.
 void enterGivens(MainWindow& window, const QString& cells);
+// While playing: the board as the logical path from its givens leaves it just before the path's first
+// step of `technique` (the digits placed so far as the player's, every open cell's candidates as its
+// pencil marks), and that step; nothing, and the board as it was, when the path has no such step.
+std::optional<logic::Step> playUpTo(MainWindow& window, logic::Technique technique);
 
 } // namespace dodoru::testing

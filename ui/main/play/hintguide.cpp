@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <limits>
+
 #include "logicsolver.h"
 #include "techniquenames.h"
 
@@ -14,6 +16,12 @@ namespace {
 QString listSeparator() {
     //: Between the items of a list (cells, digits) in a hint.
     return HintGuide::tr("、");
+}
+
+// Between the larger parts of a hint: the branches of a forcing chain, the sets of an ALS chain.
+QString semicolon() {
+    //: Between the larger parts of a hint (branches of a forcing chain, almost locked sets).
+    return HintGuide::tr("；");
 }
 
 QString cellList(const std::vector<int>& cells) {
@@ -63,6 +71,20 @@ QString failText(const logic::Contradiction& proof) {
     return HintGuide::tr("%1沒有位置可填 %2").arg(TechniqueNames::unit(proof.failUnit)).arg(proof.failDigit);
 }
 
+// What the step places and removes, marked on the board apart from the chain; and in words.
+QStringList markConclusion(const logic::Step& step, HintView& view) {
+    QStringList reached;
+    for (const logic::CellDigit& p : step.placements) {
+        view.drawing.conclusion.push_back({{p.cell}, p.digit, true});
+        reached << nodeText({p.cell}, p.digit, true);
+    }
+    for (const logic::CellDigit& e : step.eliminations) {
+        view.drawing.conclusion.push_back({{e.cell}, e.digit, false});
+        reached << nodeText({e.cell}, e.digit, false);
+    }
+    return reached;
+}
+
 // The second press of a chain: its candidates in order, drawn and said.
 void showChain(const logic::Step& step, HintView& view) {
     QStringList words;
@@ -72,8 +94,61 @@ void showChain(const logic::Step& step, HintView& view) {
         if (i > 0) view.drawing.links.push_back(node.on ? HintDrawing::Link::Strong : HintDrawing::Link::Weak);
         words << nodeText(node.cells, node.digit, node.on);
     }
+    markConclusion(step, view);
     //: A hint's second press on a chain: the heading, then the chain read in order.
     view.text = HintGuide::tr("%1：%2。").arg(stepHeading(step), words.join(implies()));
+    if (step.sets.empty()) return;
+    view.drawing.sets = step.sets;
+    QStringList sets;
+    for (const std::vector<int>& set : step.sets) sets << cellList(set);
+    //: After an ALS chain's words: the almost locked sets it passes through, each a list of cells,
+    //: separated by semicolons.
+    view.text += HintGuide::tr("幾乎鎖定集：%1。").arg(sets.join(semicolon()));
+}
+
+// The second press of a cell or unit forcing chain: each branch numbered, its assumption and the singles
+// that follow, then what they all reach. The board draws the first few singles of each branch. Shorter
+// forms, for a line too small for the whole, keep of each branch the first few singles, then only the
+// last, before the one the conclusion rests on.
+void showBranches(const logic::Step& step, HintView& view) {
+    constexpr std::size_t kDrawn = 4;
+    for (std::size_t b = 0; b < step.branches.size(); ++b) {
+        const logic::Branch& branch = step.branches[b];
+        std::vector<HintDrawing::Node> drawn{{{branch.assume.cell}, branch.assume.digit, true}};
+        for (std::size_t i = 0; i < branch.placements.size() && i < kDrawn; ++i)
+            drawn.push_back({{branch.placements[i].cell}, branch.placements[i].digit, true});
+        view.drawing.branches.push_back(std::move(drawn));
+    }
+    const QStringList reached = markConclusion(step, view);
+    // The words with at most `kept` singles of a branch before its last.
+    const auto words = [&](std::size_t kept) {
+        QStringList branches;
+        for (std::size_t b = 0; b < step.branches.size(); ++b) {
+            const logic::Branch& branch = step.branches[b];
+            QStringList nodes{nodeText({branch.assume.cell}, branch.assume.digit, true)};
+            const std::size_t count = branch.placements.size();
+            for (std::size_t i = 0; i < count; ++i) {
+                if (i >= kept && i + 1 < count) {
+                    //: In a shortened branch of a forcing chain: singles left out before the last.
+                    nodes << HintGuide::tr("…");
+                    i = count - 2;
+                    continue;
+                }
+                nodes << nodeText({branch.placements[i].cell}, branch.placements[i].digit, true);
+            }
+            //: One branch of a forcing chain: its number (as drawn on the board), then the assumption and
+            //: what follows from it, joined by arrows.
+            branches << HintGuide::tr("（%1）假設%2").arg(b + 1).arg(nodes.join(implies()));
+        }
+        //: A hint's second press on a forcing chain: the heading, the numbered branches (separated by
+        //: semicolons), then what every branch leads to.
+        return HintGuide::tr("%1：%2；無論哪一種，都得出%3。")
+            .arg(stepHeading(step), branches.join(semicolon()), reached.join(listSeparator()));
+    };
+    view.text = words(std::numeric_limits<std::size_t>::max());
+    for (const std::size_t kept : {kDrawn, std::size_t{0}})
+        if (const QString shorter = words(kept); shorter != view.text && !view.shorterTexts.contains(shorter))
+            view.shorterTexts << shorter;
 }
 
 // The second press of a contradiction: the assumption and what follows from it, to where it fails. The
@@ -227,7 +302,9 @@ HintView HintGuide::press(const PuzzleState& puzzle, const logic::DigitGrid& sol
         view.text = stepHeading(step);
     } else if (stage_ == 2) {
         view.markedCells = step.cells;
-        if (!step.chain.empty()) {
+        if (!step.branches.empty()) {
+            showBranches(step, view);
+        } else if (!step.chain.empty()) {
             showChain(step, view);
         } else if (step.contradiction) {
             showContradiction(step, view);

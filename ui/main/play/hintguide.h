@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -18,18 +19,28 @@ struct HintDrawing {
         std::vector<int> cells;
         int digit = 0;
         bool on = false; // the digit is there (a ring), or it is not (a ring struck through)
+        bool operator==(const Node&) const = default;
     };
     // Strong: one of the two is true (a solid line); weak: not both (a dashed line); follows: the second
     // is a single once the first is placed (a solid line, arrowed like the others).
     enum class Link { Strong, Weak, Follows };
     std::vector<Node> nodes;
     std::vector<Link> links; // links[i] joins nodes[i] to nodes[i + 1]
-    bool empty() const { return nodes.empty(); }
+    // A forcing chain: each branch is an assumption and the singles that follow from it in order (the
+    // first few of a long one), each joined to the next as `Follows`; branches are numbered from 1.
+    std::vector<std::vector<Node>> branches;
+    // What a chain or every branch of a forcing chain reaches: candidates removed (off) or digits
+    // placed (on), marked apart from the rest.
+    std::vector<Node> conclusion;
+    // Almost locked sets a chain passes through: the cells of each, outlined.
+    std::vector<std::vector<int>> sets;
+    bool empty() const { return nodes.empty() && branches.empty(); }
 };
 
 // What one press of 提示 shows.
 struct HintView {
     QString text;                      // for the hint line and screen readers
+    QStringList shorterTexts;          // shorter forms of text, the fullest first, for a line too small
     std::vector<int> markedCells;      // cells the hint points at on the board
     std::vector<int> wrongCells;       // the player's digits it shows as wrong
     HintDrawing drawing;               // a chain, or an assumption and what follows (second press)

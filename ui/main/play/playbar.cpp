@@ -48,6 +48,11 @@ void PlayBar::setMessage(const QString& text) {
     fit();
 }
 
+void PlayBar::setShorterMessage(const QString& text, const QString& whole) {
+    setMessage(text);
+    messageLabel_->setAccessibleName(whole);
+}
+
 void PlayBar::setTime(const QString& text) {
     timeLabel_->setText(text);
 }

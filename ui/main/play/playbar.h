@@ -22,6 +22,8 @@ public:
     // keep it within the line's height, but no smaller than kSmallestPoints; what is longer still makes
     // the line taller, down over the command panel, until the message changes.
     void setMessage(const QString& text);
+    // A shorter form of what was said, shown in its place; assistive technology keeps the whole.
+    void setShorterMessage(const QString& text, const QString& whole);
     QString message() const { return message_; }
     void setTime(const QString& text);
     QString time() const;

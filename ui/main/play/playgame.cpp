@@ -67,7 +67,7 @@ PlayGame::PlayGame(QWidget& window, BoardSession& session, BoardHistory& history
     : window_(window), session_(session), game_(session.game()), history_(history),
       messageBoxes_(messageBoxes), file_(std::move(file)), keep_(new QTimer(this)),
       writer_(std::make_unique<QThreadPool>()), bar_(new PlayBar(&window)), tick_(new QTimer(this)),
-      overlay_(new ChainOverlay(cells, cells[0]->parentWidget())) {
+      overlay_(new ChainOverlay(cells, cells[0]->parentWidget())), firstCell_(cells[0]) {
     writer_->setMaxThreadCount(1);
     keep_->setSingleShot(true);
     keep_->setInterval(kKeepDelayMs);
@@ -290,6 +290,12 @@ void PlayGame::hint() {
     if (!view.drawing.empty()) overlay_->draw(view.drawing);
     for (const int c : view.wrongCells) session_.addMark(c, CellMark::Mistake);
     say(view.text);
+    // A hint that would run onto the board shows a shorter form; screen readers have the whole.
+    const int boardTop = firstCell_->mapTo(&window_, QPoint(0, 0)).y();
+    for (const QString& shorter : view.shorterTexts) {
+        if (bar_->geometry().bottom() < boardTop) break;
+        bar_->setShorterMessage(shorter, view.text);
+    }
     lineAboutBoard_ = true;
 }
 

@@ -147,6 +147,7 @@ private:
     PlayBar* bar_;
     QTimer* tick_;
     ChainOverlay* overlay_; // the chain of a hint's second press, drawn over the board
+    QWidget* firstCell_;    // the board's top left cell: the play line stays above it
     std::function<void(const QString&)> announce_;
     std::function<void()> gameBegun_;
     QWidget* inFront_ = nullptr;
