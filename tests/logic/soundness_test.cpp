@@ -111,12 +111,32 @@ bool isSingle(const Position& p, const CellDigit& x) {
     return false;
 }
 
-// Replays a contradiction: the assumption, each placement a single at its turn, each inner step the
-// one its technique finds there (an inner contradiction replayed the same way), and the failure it
-// ends in.
+int unitNumber(const Unit& unit) {
+    return unit.kind == UnitKind::Row      ? unit.index
+           : unit.kind == UnitKind::Column ? 9 + unit.index
+                                           : 18 + unit.index;
+}
+
+// Whether an inner single is the single it names: the cell's last candidate, the digit's last place in
+// the unit, or the unit's last empty cell.
+bool innerSingleHolds(const Position& p, const Step& step) {
+    const CellDigit& x = step.placements.at(0);
+    if (step.placements.size() != 1 || !step.eliminations.empty() || p.digit(x.cell) != 0 ||
+        !p.has(x.cell, x.digit))
+        return false;
+    if (step.technique == Technique::NakedSingle) return p.candidates(x.cell) == digitBit(x.digit);
+    for (const int c : unitCells(unitNumber(step.unit)))
+        if (c != x.cell && (step.technique == Technique::FullHouse ? p.digit(c) == 0 : p.has(c, x.digit))) return false;
+    return true;
+}
+
+// Replays a contradiction: the assumption, each placement a single at its turn, each inner step a
+// single where it stands or the one its technique finds there (an inner contradiction replayed the
+// same way), and the failure it ends in.
 std::string contradictionFault(Position p, const Step& step) {
     const Contradiction& proof = *step.contradiction;
     if (step.eliminations != std::vector<CellDigit>{proof.assume}) return "removes other than its assumption";
+    if (!p.has(proof.assume.cell, proof.assume.digit)) return "assumes what is not there";
     p.place(proof.assume.cell, proof.assume.digit);
     for (const CellDigit& x : proof.placements) {
         if (!isSingle(p, x)) return "placement r" + std::to_string(x.cell / 9 + 1) + "c" +
@@ -127,16 +147,17 @@ std::string contradictionFault(Position p, const Step& step) {
         if (inner.contradiction) {
             const std::string fault = contradictionFault(p, inner);
             if (!fault.empty()) return "inner: " + fault;
+        } else if (inner.technique == Technique::FullHouse || inner.technique == Technique::NakedSingle ||
+                   inner.technique == Technique::HiddenSingle) {
+            if (!innerSingleHolds(p, inner)) return "inner single is not one";
         } else if (findStep(p, inner.technique, StepOptions{true}) != inner) {
             return "inner step not found there";
         }
         applyStep(p, inner);
     }
-    if (proof.failCell >= 0) return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0 ? "" : "cell not empty";
-    const int u = proof.failUnit.kind == UnitKind::Row ? proof.failUnit.index
-                  : proof.failUnit.kind == UnitKind::Column ? 9 + proof.failUnit.index
-                                                            : 18 + proof.failUnit.index;
-    for (const int c : unitCells(u))
+    if (proof.failCell >= 0)
+        return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0 ? "" : "cell not empty";
+    for (const int c : unitCells(unitNumber(proof.failUnit)))
         if (p.digit(c) == proof.failDigit || p.has(c, proof.failDigit)) return "unit still has a place";
     return "";
 }
@@ -279,6 +300,68 @@ TEST(Soundness, MadeHardSet) {
     // Cell and unit forcing chains take part.
     EXPECT_NE(used & bit(Technique::CellForcingChain), 0u);
     EXPECT_NE(used & bit(Technique::UnitForcingChain), 0u);
+}
+
+// A contradiction keeps exactly what its failure rests on: its proof stands, and without any one of its
+// placements, inner steps or a nested contradiction's placements it no longer does.
+TEST(Soundness, ContradictionsKeepOnlyWhatTheyRestOn) {
+    struct Row {
+        const char* name;
+        const char* puzzle;
+    };
+    const Row rows[] = {
+        {"Easter Monster",
+         "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1"},
+        {"AI Escargot", "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3.."},
+        {"hard set 8", ".2.4.37.........32........4.4.2...7.8...5.........1...5.....9...3.9....7..1..86.."},
+    };
+    for (const Row& row : rows) {
+        DigitGrid givens{};
+        for (std::size_t c = 0; c < 81; ++c)
+            givens[c] = static_cast<std::uint8_t>(row.puzzle[c] == '.' ? 0 : row.puzzle[c] - '0');
+        const Explanation e = explain(givens);
+        Position position = Position::fromDigits(givens);
+        int checked = 0, withInner = 0;
+        for (const Step& step : e.steps) {
+            if (step.contradiction && checked < 3) {
+                ++checked;
+                withInner += step.inner.empty() ? 0 : 1;
+                EXPECT_EQ(contradictionFault(position, step), "") << row.name;
+                const auto expectNeeded = [&](Step without, auto&& drop, const std::string& what) {
+                    drop(without);
+                    EXPECT_NE(contradictionFault(position, without), "")
+                        << row.name << ": " << what << " is not needed";
+                };
+                for (std::size_t k = 0; k < step.contradiction->placements.size(); ++k)
+                    expectNeeded(
+                        step,
+                        [k](Step& s) {
+                            s.contradiction->placements.erase(s.contradiction->placements.begin() +
+                                                              static_cast<std::ptrdiff_t>(k));
+                        },
+                        "placement " + std::to_string(k + 1));
+                for (std::size_t i = 0; i < step.inner.size(); ++i) {
+                    expectNeeded(
+                        step,
+                        [i](Step& s) { s.inner.erase(s.inner.begin() + static_cast<std::ptrdiff_t>(i)); },
+                        "inner step " + std::to_string(i + 1));
+                    for (std::size_t k = 0;
+                         step.inner[i].contradiction && k < step.inner[i].contradiction->placements.size();
+                         ++k)
+                        expectNeeded(
+                            step,
+                            [i, k](Step& s) {
+                                auto& placements = s.inner[i].contradiction->placements;
+                                placements.erase(placements.begin() + static_cast<std::ptrdiff_t>(k));
+                            },
+                            "inner step " + std::to_string(i + 1) + " placement " + std::to_string(k + 1));
+                }
+            }
+            applyStep(position, step);
+        }
+        EXPECT_GT(checked, 0) << row.name;
+        EXPECT_GT(withInner, 0) << row.name;
+    }
 }
 
 } // namespace
