@@ -21,11 +21,67 @@ std::size_t at(int index) {
 constexpr int kMostBranches = 9;
 constexpr std::size_t kMostSingles = 16;
 
+// The steps a forcing net may take inside a branch where its singles stall.
+constexpr std::array kNetSteps = {Technique::LockedPointing, Technique::LockedClaiming, Technique::NakedPair,
+                                  Technique::HiddenPair};
+
+// A single as a step of its own: the cell's last candidate, else the digit's last place in a unit; none
+// when it is neither.
+std::optional<Step> singleStep(const Position& p, const CellDigit& x) {
+    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return std::nullopt;
+    if (p.candidates(x.cell) == digitBit(x.digit))
+        return Step{Technique::NakedSingle, {}, {x.cell}, digitBit(x.digit), {x}, {}};
+    for (const int u : unitsOfCell(x.cell)) {
+        int places = 0;
+        for (const int c : unitCells(u)) places += p.has(c, x.digit) ? 1 : 0;
+        if (places == 1) return Step{Technique::HiddenSingle, unitOf(u), {x.cell}, digitBit(x.digit), {x}, {}};
+    }
+    return std::nullopt;
+}
+
+// Whether a net's branch stands from `p`: each placement a single at its turn, each inner single the
+// single it names, each other inner step the one its technique finds there, nothing failing, and the
+// conclusion reached (the candidate placed, or removed) at its end.
+bool branchHolds(const Position& p, const Branch& branch, const CellDigit& conclusion, bool placed) {
+    Position q = p;
+    if (!q.has(branch.assume.cell, branch.assume.digit)) return false;
+    q.place(branch.assume.cell, branch.assume.digit);
+    for (const CellDigit& x : branch.placements) {
+        if (!singleStep(q, x)) return false;
+        q.place(x.cell, x.digit);
+    }
+    for (const Step& inner : branch.inner) {
+        const bool single = inner.placements.size() == 1 && inner.eliminations.empty();
+        if (single ? singleStep(q, inner.placements[0]) != inner : findWith(Scan(q, false), inner.technique) != inner)
+            return false;
+        applyStep(q, inner);
+    }
+    if (q.broken()) return false;
+    return placed ? q.digit(conclusion.cell) == conclusion.digit
+                  : q.digit(conclusion.cell) != conclusion.digit && !q.has(conclusion.cell, conclusion.digit);
+}
+
+// Cuts a net's branch to what its conclusion rests on: inner steps and placements, latest first, are
+// dropped whenever the branch still stands without them.
+void pruneBranch(const Position& p, Branch& branch, const CellDigit& conclusion, bool placed) {
+    for (std::size_t i = branch.inner.size(); i-- > 0;) {
+        Branch trial = branch;
+        trial.inner.erase(trial.inner.begin() + static_cast<std::ptrdiff_t>(i));
+        if (branchHolds(p, trial, conclusion, placed)) branch = std::move(trial);
+    }
+    for (std::size_t k = branch.placements.size(); k-- > 0;) {
+        Branch trial = branch;
+        trial.placements.erase(trial.placements.begin() + static_cast<std::ptrdiff_t>(k));
+        if (branchHolds(p, trial, conclusion, placed)) branch = std::move(trial);
+    }
+}
+
 // One branch followed to its end: when each candidate was placed or removed, by the assumption at
 // turn 1 and the singles after it; 0 while still open.
 struct Run {
     bool fails = false;
     Contradiction singles;
+    std::vector<Step> inner; // a net's steps after its singles
     std::array<std::array<std::int8_t, 10>, kCellCount> placedAt{};
     std::array<std::array<std::int8_t, 10>, kCellCount> removedAt{};
 };
@@ -37,20 +93,53 @@ Run follow(const Position& p, const CellDigit& assume) {
     run.singles = Contradiction{assume, {}};
     run.fails = singlesFail(after, run.singles, kMostSingles);
     if (run.fails) return run;
-    std::vector<CellDigit> made = {assume};
-    made.insert(made.end(), run.singles.placements.begin(), run.singles.placements.end());
-    for (std::size_t turn = 0; turn < made.size(); ++turn) {
-        const CellDigit x = made[turn];
-        const auto when = static_cast<std::int8_t>(turn + 1);
-        run.placedAt[at(x.cell)][at(x.digit)] = when;
-        const auto remove = [&](int cell, int digit) {
-            std::int8_t& slot = run.removedAt[at(cell)][at(digit)];
-            if (slot == 0 && p.has(cell, digit)) slot = when;
-        };
-        for (Digits ds = static_cast<Digits>(p.candidates(x.cell) & ~digitBit(x.digit)); ds != 0;
-             ds &= static_cast<Digits>(ds - 1))
-            remove(x.cell, lowestDigit(ds));
-        for (const int peer : peersOf(x.cell)) remove(peer, x.digit);
+    std::int8_t turn = 0;
+    Position before = p;
+    // Marks what one turn placed and removed: the difference between the positions before and after it.
+    const auto mark = [&](const Position& now) {
+        ++turn;
+        for (int c = 0; c < kCellCount; ++c) {
+            if (p.digit(c) != 0) continue;
+            if (now.digit(c) != 0 && before.digit(c) == 0) run.placedAt[at(c)][at(now.digit(c))] = turn;
+            for (Digits ds = static_cast<Digits>(p.candidates(c) & before.candidates(c) & ~now.candidates(c)); ds != 0;
+                 ds &= static_cast<Digits>(ds - 1)) {
+                std::int8_t& slot = run.removedAt[at(c)][at(lowestDigit(ds))];
+                if (slot == 0 && !(now.digit(c) == lowestDigit(ds))) slot = turn;
+            }
+        }
+        before = now;
+    };
+    Position replay = p;
+    replay.place(assume.cell, assume.digit);
+    mark(replay);
+    for (const CellDigit& x : run.singles.placements) {
+        replay.place(x.cell, x.digit);
+        mark(replay);
+    }
+    // Where singles stall, a net goes on with locked candidates and pairs, and the singles they open.
+    std::size_t turns = run.singles.placements.size();
+    while (turns < kMostSingles) {
+        const Scan scan(after, false);
+        std::optional<Step> step;
+        for (const Technique t : kNetSteps)
+            if ((step = findWith(scan, t))) break;
+        if (!step) break;
+        applyStep(after, *step);
+        run.inner.push_back(*step);
+        mark(after);
+        ++turns;
+        Contradiction more{assume, {}};
+        if (singlesFail(after, more, kMostSingles - turns)) {
+            run.fails = true;
+            return run;
+        }
+        for (const CellDigit& x : more.placements) {
+            run.inner.push_back(*singleStep(before, x));
+            Position next = before;
+            next.place(x.cell, x.digit);
+            mark(next);
+            ++turns;
+        }
     }
     return run;
 }
@@ -120,10 +209,17 @@ std::optional<Step> forcingStep(const Position& p, Technique technique, const st
     Step step{technique, {}, {}, 0, {}, {}};
     std::vector<Position> ends;
     for (const Run* run : runs) {
-        Branch branch{run->singles.assume, neededSingles(p, run->singles.assume, run->singles.placements, target)};
+        Branch branch{run->singles.assume, run->singles.placements, run->inner};
+        if (branch.inner.empty()) {
+            branch.placements = neededSingles(p, branch.assume, branch.placements, target);
+        } else {
+            // A net's branch, cut where its conclusion no longer needs it (only singles are cut above).
+            pruneBranch(p, branch, conclusion.candidate, conclusion.placed);
+        }
         Position end = p;
         end.place(branch.assume.cell, branch.assume.digit);
         for (const CellDigit& x : branch.placements) end.place(x.cell, x.digit);
+        for (const Step& inner : branch.inner) applyStep(end, inner);
         ends.push_back(end);
         step.cells.push_back(branch.assume.cell);
         step.digits |= digitBit(branch.assume.digit);
