@@ -20,6 +20,7 @@ std::size_t at(int index) {
 // At most this many candidates in the cell, or places in the unit, so that the branches stay few; and
 // at most this many singles a branch, so that each stays short enough to follow (and the search quick).
 constexpr int kMostBranches = 9;
+constexpr int kMostNetBranches = 4; // a net is followed for fewer, its branches being longer
 constexpr std::size_t kMostSingles = 16;
 
 // The steps a forcing net may take inside a branch where its singles stall.
@@ -300,7 +301,7 @@ std::optional<Step> bestForcing(const Position& p, Technique technique, bool net
 std::optional<Step> cellForcing(const Scan& scan, bool net) {
     const Position& p = scan.position;
     return bestForcing(p, Technique::CellForcingChain, net, [&](auto&& take) {
-        for (int count = 2; count <= kMostBranches; ++count)
+        for (int count = 2; count <= (net ? kMostNetBranches : kMostBranches); ++count)
             for (int c = 0; c < kCellCount; ++c) {
                 if (p.digit(c) != 0 || digitCount(p.candidates(c)) != count) continue;
                 std::vector<CellDigit> assumptions;
@@ -314,7 +315,7 @@ std::optional<Step> cellForcing(const Scan& scan, bool net) {
 std::optional<Step> unitForcing(const Scan& scan, bool net) {
     const Position& p = scan.position;
     return bestForcing(p, Technique::UnitForcingChain, net, [&](auto&& take) {
-        for (int count = 2; count <= kMostBranches; ++count)
+        for (int count = 2; count <= (net ? kMostNetBranches : kMostBranches); ++count)
             for (int u = 0; u < kUnitCount; ++u)
                 for (int d = 1; d <= 9; ++d) {
                     const std::uint16_t where = scan.where[at(u)][at(d)];
