@@ -20,7 +20,7 @@ std::size_t at(int index) {
 // At most this many candidates in the cell, or places in the unit, so that the branches stay few; and
 // at most this many singles a branch, so that each stays short enough to follow (and the search quick).
 constexpr int kMostBranches = 9;
-constexpr int kMostNetBranches = 4; // a net is followed for fewer, its branches being longer
+constexpr int kMostNetBranches = 3; // a net is followed for fewer, its branches being longer (and slower)
 constexpr std::size_t kMostSingles = 16;
 
 // The steps a forcing net may take inside a branch where its singles stall.
