@@ -541,6 +541,93 @@ std::optional<Step> singlesContradiction(const Position& p, bool shortest) {
     return best;
 }
 
+// The unit's number among the 27.
+int unitNumber(const Unit& unit) {
+    return unit.kind == UnitKind::Row      ? rowUnit(unit.index)
+           : unit.kind == UnitKind::Column ? columnUnit(unit.index)
+                                           : boxUnit(unit.index);
+}
+
+bool isSingleAt(const Position& p, const CellDigit& x) {
+    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return false;
+    if (p.candidates(x.cell) == digitBit(x.digit)) return true;
+    for (const int u : unitsOfCell(x.cell)) {
+        int places = 0;
+        for (const int c : unitCells(u)) places += p.has(c, x.digit) ? 1 : 0;
+        if (places == 1) return true;
+    }
+    return false;
+}
+
+// Whether a single inside a proof is still the single it says where it stands: the unit's last empty
+// cell, the cell's last candidate, or the digit's last place in the unit.
+bool singleHolds(const Position& p, const Step& step) {
+    const CellDigit& x = step.placements.front();
+    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return false;
+    if (step.technique == Technique::NakedSingle) return p.candidates(x.cell) == digitBit(x.digit);
+    for (const int c : unitCells(unitNumber(step.unit))) {
+        if (c == x.cell) continue;
+        if (step.technique == Technique::FullHouse ? p.digit(c) == 0 : p.has(c, x.digit)) return false;
+    }
+    return true;
+}
+
+bool isSingleStep(const Step& step) {
+    return step.technique == Technique::FullHouse || step.technique == Technique::NakedSingle ||
+           step.technique == Technique::HiddenSingle;
+}
+
+// Whether a contradiction's proof stands from `start`: its assumption a candidate, each placement a
+// single at its turn, each inner step found there (a single as a single, a nested contradiction by its
+// own proof, any other step as its technique finds it), and the failure it names reached at the end.
+bool proofHolds(Position p, const Step& step, bool uniqueSolution) {
+    const Contradiction& proof = *step.contradiction;
+    if (!p.has(proof.assume.cell, proof.assume.digit)) return false;
+    p.place(proof.assume.cell, proof.assume.digit);
+    for (const CellDigit& x : proof.placements) {
+        if (!isSingleAt(p, x)) return false;
+        p.place(x.cell, x.digit);
+    }
+    for (const Step& inner : step.inner) {
+        const bool holds = inner.contradiction ? proofHolds(p, inner, uniqueSolution)
+                           : isSingleStep(inner)
+                               ? singleHolds(p, inner)
+                               : findWith(Scan(p, uniqueSolution), inner.technique) == inner;
+        if (!holds) return false;
+        applyStep(p, inner);
+    }
+    if (proof.failCell >= 0) return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0;
+    for (const int c : unitCells(unitNumber(proof.failUnit)))
+        if (p.digit(c) == proof.failDigit || p.has(c, proof.failDigit)) return false;
+    return true;
+}
+
+// Cuts a contradiction's proof down to what its failure rests on: each inner step, each placement and
+// each placement of a nested contradiction, latest first, is dropped when the proof still stands
+// without it. What is left needs every piece: without any one of them the proof no longer stands.
+void pruneProof(const Position& start, Step& step, bool uniqueSolution) {
+    const auto tryWithout = [&](auto&& drop) {
+        Step trial = step;
+        drop(trial);
+        if (proofHolds(start, trial, uniqueSolution)) step = std::move(trial);
+    };
+    for (std::size_t i = step.inner.size(); i-- > 0;) {
+        const std::size_t before = step.inner.size();
+        tryWithout([i](Step& s) { s.inner.erase(s.inner.begin() + static_cast<std::ptrdiff_t>(i)); });
+        if (step.inner.size() < before || !step.inner[i].contradiction) continue;
+        for (std::size_t k = step.inner[i].contradiction->placements.size(); k-- > 0;)
+            tryWithout([i, k](Step& s) {
+                auto& placements = s.inner[i].contradiction->placements;
+                placements.erase(placements.begin() + static_cast<std::ptrdiff_t>(k));
+            });
+    }
+    for (std::size_t k = step.contradiction->placements.size(); k-- > 0;)
+        tryWithout([k](Step& s) {
+            auto& placements = s.contradiction->placements;
+            placements.erase(placements.begin() + static_cast<std::ptrdiff_t>(k));
+        });
+}
+
 // Follows an assumption with the solver's own steps below the chains (and, when `nested`, with the
 // first contradiction of singles found where they stall) until the position fails; the steps go into `inner`. False when
 // it does not fail.
@@ -583,7 +670,10 @@ std::optional<Step> findContradiction(const Scan& scan) {
     const Position& p = scan.position;
     // First the candidate whose singles fail soonest; then the first whose steps fail, and then the
     // first whose steps with contradictions inside fail.
-    if (auto step = singlesContradiction(p, true)) return step;
+    if (auto step = singlesContradiction(p, true)) {
+        pruneProof(p, *step, scan.uniqueSolution);
+        return step;
+    }
     const std::vector<int> cells = trialOrder(p);
     for (const bool nested : {false, true})
         for (const int cell : cells)
@@ -597,6 +687,7 @@ std::optional<Step> findContradiction(const Scan& scan) {
                 Step step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
                 step.contradiction = proof;
                 step.inner = std::move(inner);
+                pruneProof(p, step, scan.uniqueSolution);
                 return step;
             }
     return std::nullopt;

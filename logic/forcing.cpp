@@ -1,6 +1,7 @@
 // Cell and unit forcing chains: every candidate of a cell, or every place of a digit in a unit, is
-// assumed in turn and followed by singles. One of them is true, so whatever every branch places or
-// removes holds. A branch that fails is left to the contradictions: here each branch must stand.
+// assumed in turn and followed by singles (a net goes on with locked candidates and pairs where the
+// singles stall). One of them is true, so whatever every branch places or removes holds. A branch that
+// fails is left to the contradictions: here each branch must stand.
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -19,13 +20,75 @@ std::size_t at(int index) {
 // At most this many candidates in the cell, or places in the unit, so that the branches stay few; and
 // at most this many singles a branch, so that each stays short enough to follow (and the search quick).
 constexpr int kMostBranches = 9;
+constexpr int kMostNetBranches = 3; // a net is followed for fewer, its branches being longer (and slower)
 constexpr std::size_t kMostSingles = 16;
+
+// The steps a forcing net may take inside a branch where its singles stall.
+constexpr std::array kNetSteps = {Technique::LockedPointing, Technique::LockedClaiming, Technique::NakedPair,
+                                  Technique::HiddenPair};
+
+// A single as a step of its own: the cell's last candidate, else the digit's last place in a unit; none
+// when it is neither.
+std::optional<Step> singleStep(const Position& p, const CellDigit& x) {
+    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return std::nullopt;
+    if (p.candidates(x.cell) == digitBit(x.digit))
+        return Step{Technique::NakedSingle, {}, {x.cell}, digitBit(x.digit), {x}, {}};
+    for (const int u : unitsOfCell(x.cell)) {
+        int places = 0;
+        for (const int c : unitCells(u)) places += p.has(c, x.digit) ? 1 : 0;
+        if (places == 1)
+            return Step{Technique::HiddenSingle, unitOf(u), {x.cell}, digitBit(x.digit), {x}, {}};
+    }
+    return std::nullopt;
+}
+
+// Whether a net's branch stands from `p`: each placement a single at its turn, each inner single the
+// single it names, each other inner step the one its technique finds there, nothing failing, and the
+// conclusion reached (the candidate placed, or removed) at its end.
+bool branchHolds(const Position& p, const Branch& branch, const CellDigit& conclusion, bool placed) {
+    Position q = p;
+    if (!q.has(branch.assume.cell, branch.assume.digit)) return false;
+    q.place(branch.assume.cell, branch.assume.digit);
+    for (const CellDigit& x : branch.placements) {
+        if (!singleStep(q, x)) return false;
+        q.place(x.cell, x.digit);
+    }
+    for (const Step& inner : branch.inner) {
+        const bool single = inner.placements.size() == 1 && inner.eliminations.empty();
+        if (single ? singleStep(q, inner.placements[0]) != inner
+                   : findWith(Scan(q, false), inner.technique) != inner)
+            return false;
+        applyStep(q, inner);
+    }
+    if (q.broken()) return false;
+    return placed ? q.digit(conclusion.cell) == conclusion.digit
+                  : q.digit(conclusion.cell) != conclusion.digit && !q.has(conclusion.cell, conclusion.digit);
+}
+
+// Cuts a net's branch to what its conclusion rests on: inner steps and placements, latest first, are
+// dropped whenever the branch still stands without them.
+void pruneBranch(const Position& p, Branch& branch, const CellDigit& conclusion, bool placed) {
+    for (std::size_t i = branch.inner.size(); i-- > 0;) {
+        Branch trial = branch;
+        trial.inner.erase(trial.inner.begin() + static_cast<std::ptrdiff_t>(i));
+        if (branchHolds(p, trial, conclusion, placed)) branch = std::move(trial);
+    }
+    for (std::size_t k = branch.placements.size(); k-- > 0;) {
+        Branch trial = branch;
+        trial.placements.erase(trial.placements.begin() + static_cast<std::ptrdiff_t>(k));
+        if (branchHolds(p, trial, conclusion, placed)) branch = std::move(trial);
+    }
+}
 
 // One branch followed to its end: when each candidate was placed or removed, by the assumption at
 // turn 1 and the singles after it; 0 while still open.
 struct Run {
     bool fails = false;
     Contradiction singles;
+    std::vector<Step> inner; // a net's steps after its singles
+    bool netDone = false;    // the net was followed
+    bool netFails = false;   // the net's steps bring it down
+    std::int8_t singleTurns = 0; // the assumption's turn and its singles'
     std::array<std::array<std::int8_t, 10>, kCellCount> placedAt{};
     std::array<std::array<std::int8_t, 10>, kCellCount> removedAt{};
 };
@@ -52,14 +115,66 @@ Run follow(const Position& p, const CellDigit& assume) {
             remove(x.cell, lowestDigit(ds));
         for (const int peer : peersOf(x.cell)) remove(peer, x.digit);
     }
+    run.singleTurns = static_cast<std::int8_t>(made.size());
     return run;
+}
+
+// Where a branch's singles stall, a net goes on with locked candidates and pairs, and the singles they
+// open, for as many turns as a branch may take.
+void extendToNet(const Position& p, Run& run) {
+    run.netDone = true;
+    if (run.fails || run.singles.placements.size() >= kMostSingles) return;
+    const CellDigit assume = run.singles.assume;
+    Position before = p;
+    before.place(assume.cell, assume.digit);
+    for (const CellDigit& x : run.singles.placements) before.place(x.cell, x.digit);
+    Position after = before;
+    std::int8_t turn = run.singleTurns;
+    // Marks what one turn placed and removed: the difference between the positions before and after it.
+    const auto mark = [&](const Position& now) {
+        ++turn;
+        for (int c = 0; c < kCellCount; ++c) {
+            if (p.digit(c) != 0) continue;
+            if (now.digit(c) != 0 && before.digit(c) == 0) run.placedAt[at(c)][at(now.digit(c))] = turn;
+            for (Digits ds = static_cast<Digits>(p.candidates(c) & before.candidates(c) & ~now.candidates(c));
+                 ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                std::int8_t& slot = run.removedAt[at(c)][at(lowestDigit(ds))];
+                if (slot == 0 && now.digit(c) != lowestDigit(ds)) slot = turn;
+            }
+        }
+        before = now;
+    };
+    std::size_t turns = run.singles.placements.size();
+    while (turns < kMostSingles) {
+        const Scan scan(after, false);
+        std::optional<Step> step;
+        for (const Technique t : kNetSteps)
+            if ((step = findWith(scan, t))) break;
+        if (!step) break;
+        applyStep(after, *step);
+        run.inner.push_back(*step);
+        mark(after);
+        ++turns;
+        Contradiction more{assume, {}};
+        if (singlesFail(after, more, kMostSingles - turns)) {
+            run.netFails = true;
+            return;
+        }
+        for (const CellDigit& x : more.placements) {
+            run.inner.push_back(*singleStep(before, x));
+            Position next = before;
+            next.place(x.cell, x.digit);
+            mark(next);
+            ++turns;
+        }
+    }
 }
 
 // The runs of one position, each candidate's made once and shared by the cell and the unit search
 // (a candidate stands in one cell and three units).
 class Runs {
 public:
-    const Run& of(const Position& p, const CellDigit& assume) {
+    const Run& of(const Position& p, const CellDigit& assume, bool net) {
         if (p.digits() != digits_ || p.candidateGrid() != candidates_) {
             digits_ = p.digits();
             candidates_ = p.candidateGrid();
@@ -67,6 +182,7 @@ public:
         }
         std::unique_ptr<Run>& run = runs_[at(assume.cell * 9 + assume.digit - 1)];
         if (!run) run = std::make_unique<Run>(follow(p, assume));
+        if (net && !run->netDone) extendToNet(p, *run);
         return *run;
     }
 
@@ -88,7 +204,7 @@ struct Conclusion {
 };
 
 // The conclusion the branches reach soonest, placements before removals on a tie.
-Conclusion soonest(const Position& p, const std::vector<const Run*>& runs) {
+Conclusion soonest(const Position& p, const std::vector<const Run*>& runs, bool singlesOnly) {
     Conclusion best;
     for (int c = 0; c < kCellCount; ++c) {
         if (p.digit(c) != 0) continue;
@@ -98,7 +214,7 @@ Conclusion soonest(const Position& p, const std::vector<const Run*>& runs) {
                 int cost = 0;
                 for (const Run* run : runs) {
                     const int when = placed ? run->placedAt[at(c)][at(d)] : run->removedAt[at(c)][at(d)];
-                    if (when == 0) {
+                    if (when == 0 || (singlesOnly && when > run->singleTurns)) {
                         cost = -1;
                         break;
                     }
@@ -114,16 +230,23 @@ Conclusion soonest(const Position& p, const std::vector<const Run*>& runs) {
 // Builds the step of the best conclusion: each branch cut to the singles it needs, and every
 // placement and removal that all the cut branches make.
 std::optional<Step> forcingStep(const Position& p, Technique technique, const std::vector<const Run*>& runs,
-                                const Conclusion& conclusion) {
+                                const Conclusion& conclusion, bool singlesOnly) {
     SinglesTarget target;
     (conclusion.placed ? target.placed : target.removed).push_back(conclusion.candidate);
     Step step{technique, {}, {}, 0, {}, {}};
     std::vector<Position> ends;
     for (const Run* run : runs) {
-        Branch branch{run->singles.assume, neededSingles(p, run->singles.assume, run->singles.placements, target)};
+        Branch branch{run->singles.assume, run->singles.placements, singlesOnly ? std::vector<Step>{} : run->inner};
+        if (branch.inner.empty()) {
+            branch.placements = neededSingles(p, branch.assume, branch.placements, target);
+        } else {
+            // A net's branch, cut where its conclusion no longer needs it (only singles are cut above).
+            pruneBranch(p, branch, conclusion.candidate, conclusion.placed);
+        }
         Position end = p;
         end.place(branch.assume.cell, branch.assume.digit);
         for (const CellDigit& x : branch.placements) end.place(x.cell, x.digit);
+        for (const Step& inner : branch.inner) applyStep(end, inner);
         ends.push_back(end);
         step.cells.push_back(branch.assume.cell);
         step.digits |= digitBit(branch.assume.digit);
@@ -147,36 +270,38 @@ std::optional<Step> forcingStep(const Position& p, Technique technique, const st
 
 // Tries every set of assumptions `each` offers (one of each set is true) and keeps the one whose
 // branches reach a conclusion soonest.
-template <typename Each> std::optional<Step> bestForcing(const Position& p, Technique technique, Each&& each) {
+template <typename Each>
+std::optional<Step> bestForcing(const Position& p, Technique technique, bool net, Each&& each) {
     Runs& cache = runsOfThisThread();
     std::vector<const Run*> runs, bestRuns;
     Conclusion best;
     Unit bestUnit;
-    each([&](const std::vector<CellDigit>& assumptions, const Unit& unit) {
-        runs.clear();
-        for (const CellDigit& assume : assumptions) {
-            const Run& run = cache.of(p, assume);
-            if (run.fails) return;
-            runs.push_back(&run);
-        }
-        const Conclusion found = soonest(p, runs);
-        if (found.cost >= best.cost) return;
-        best = found;
-        bestRuns = runs;
-        bestUnit = unit;
-    });
+    const bool singlesOnly = !net;
+    {
+        each([&](const std::vector<CellDigit>& assumptions, const Unit& unit) {
+            runs.clear();
+            for (const CellDigit& assume : assumptions) {
+                const Run& run = cache.of(p, assume, !singlesOnly);
+                if (run.fails || (!singlesOnly && run.netFails)) return;
+                runs.push_back(&run);
+            }
+            const Conclusion found = soonest(p, runs, singlesOnly);
+            if (found.cost >= best.cost) return;
+            best = found;
+            bestRuns = runs;
+            bestUnit = unit;
+        });
+    }
     if (bestRuns.empty()) return std::nullopt;
-    auto step = forcingStep(p, technique, bestRuns, best);
+    auto step = forcingStep(p, technique, bestRuns, best, singlesOnly);
     if (step) step->unit = bestUnit;
     return step;
 }
 
-} // namespace
-
-std::optional<Step> findCellForcingChain(const Scan& scan) {
+std::optional<Step> cellForcing(const Scan& scan, bool net) {
     const Position& p = scan.position;
-    return bestForcing(p, Technique::CellForcingChain, [&](auto&& take) {
-        for (int count = 2; count <= kMostBranches; ++count)
+    return bestForcing(p, Technique::CellForcingChain, net, [&](auto&& take) {
+        for (int count = 2; count <= (net ? kMostNetBranches : kMostBranches); ++count)
             for (int c = 0; c < kCellCount; ++c) {
                 if (p.digit(c) != 0 || digitCount(p.candidates(c)) != count) continue;
                 std::vector<CellDigit> assumptions;
@@ -187,10 +312,10 @@ std::optional<Step> findCellForcingChain(const Scan& scan) {
     });
 }
 
-std::optional<Step> findUnitForcingChain(const Scan& scan) {
+std::optional<Step> unitForcing(const Scan& scan, bool net) {
     const Position& p = scan.position;
-    return bestForcing(p, Technique::UnitForcingChain, [&](auto&& take) {
-        for (int count = 2; count <= kMostBranches; ++count)
+    return bestForcing(p, Technique::UnitForcingChain, net, [&](auto&& take) {
+        for (int count = 2; count <= (net ? kMostNetBranches : kMostBranches); ++count)
             for (int u = 0; u < kUnitCount; ++u)
                 for (int d = 1; d <= 9; ++d) {
                     const std::uint16_t where = scan.where[at(u)][at(d)];
@@ -201,6 +326,19 @@ std::optional<Step> findUnitForcingChain(const Scan& scan) {
                     take(assumptions, unitOf(u));
                 }
     });
+}
+
+} // namespace
+
+std::optional<Step> findCellForcingChain(const Scan& scan) {
+    return cellForcing(scan, false);
+}
+
+// Nets come after every forcing chain of singles, of cells and of units alike.
+std::optional<Step> findUnitForcingChain(const Scan& scan) {
+    if (auto step = unitForcing(scan, false)) return step;
+    if (auto step = cellForcing(scan, true)) return step;
+    return unitForcing(scan, true);
 }
 
 } // namespace dodoru::logic::detail

@@ -31,11 +31,15 @@ struct Contradiction {
     bool operator==(const Contradiction&) const = default;
 };
 
-// One branch of a forcing chain: a candidate assumed true and the singles that follow from it, in order.
+struct Step;
+
+// One branch of a forcing chain: a candidate assumed true and the singles that follow from it, in order;
+// in a forcing net, then the steps (locked candidates, pairs and the singles they open) that follow.
 struct Branch {
     CellDigit assume;
     std::vector<CellDigit> placements;
-    bool operator==(const Branch&) const = default;
+    std::vector<Step> inner;
+    bool operator==(const Branch&) const;
 };
 
 // One step of reasoning, as a value: the words, the highlight and the JSON are views of it.
@@ -66,6 +70,8 @@ struct Step {
     int ratingTenths() const;
     bool operator==(const Step&) const = default;
 };
+
+inline bool Branch::operator==(const Branch&) const = default;
 
 // Applies the step's placements (each removing its digit from the peers) and eliminations.
 void applyStep(Position& position, const Step& step);

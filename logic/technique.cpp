@@ -121,8 +121,14 @@ int Step::ratingTenths() const {
     case Technique::UnitForcingChain: {
         // A tenth for every four singles the branches hold past the first four, and one for each branch
         // past the second: 7.0 .. 7.9 (unit 7.2 ..).
-        int singles = 0;
-        for (const Branch& branch : branches) singles += static_cast<int>(branch.placements.size());
+        int singles = 0, netTurns = 0;
+        for (const Branch& branch : branches) {
+            singles += static_cast<int>(branch.placements.size());
+            netTurns += static_cast<int>(branch.inner.size());
+        }
+        // A net (a branch that needs more than singles) rates 7.6, a tenth more for every eight turns its
+        // branches take past the first eight, at most 7.9.
+        if (netTurns > 0) return std::min(79, 76 + std::max(0, (singles + netTurns - 1) / 8 - 1));
         const int spread = static_cast<int>(branches.size()) - 2;
         return std::min(79, base + std::clamp((singles - 1) / 4, 0, 7) + std::max(0, spread));
     }

@@ -178,6 +178,7 @@ std::string branchWords(const Step& step) {
     for (const logic::Branch& branch : step.branches) {
         out += (out.empty() ? "if " : "; if ") + cellName(branch.assume.cell) + " = " + std::to_string(branch.assume.digit);
         for (const CellDigit& p : branch.placements) out += " ⇒ " + cellName(p.cell) + " = " + std::to_string(p.digit);
+        for (const Step& inner : branch.inner) out += " ⇒ [" + stepWords(inner) + "]";
     }
     return out + "; either way" + effectWords(step);
 }
@@ -258,6 +259,7 @@ Json stepObject(const Step& step, int number) {
             Json one;
             one["assume"] = Json::array({branch.assume.cell, branch.assume.digit});
             one["placements"] = pairsJson(branch.placements);
+            if (!branch.inner.empty()) one["inner"] = innerJson(branch.inner);
             branches.push_back(one);
         }
         out["branches"] = branches;

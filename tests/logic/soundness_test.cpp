@@ -19,6 +19,10 @@ using namespace dodoru::logic;
 
 constexpr int kPuzzlesPerLevel = 400;
 
+std::size_t at(std::ptrdiff_t i) {
+    return static_cast<std::size_t>(i);
+}
+
 bool holds(const std::vector<int>& cells, int cell) {
     return std::find(cells.begin(), cells.end(), cell) != cells.end();
 }
@@ -111,12 +115,33 @@ bool isSingle(const Position& p, const CellDigit& x) {
     return false;
 }
 
-// Replays a contradiction: the assumption, each placement a single at its turn, each inner step the
-// one its technique finds there (an inner contradiction replayed the same way), and the failure it
-// ends in.
+int unitNumber(const Unit& unit) {
+    return unit.kind == UnitKind::Row      ? unit.index
+           : unit.kind == UnitKind::Column ? 9 + unit.index
+                                           : 18 + unit.index;
+}
+
+// Whether an inner single is the single it names: the cell's last candidate, the digit's last place in
+// the unit, or the unit's last empty cell.
+bool innerSingleHolds(const Position& p, const Step& step) {
+    const CellDigit& x = step.placements.at(0);
+    if (step.placements.size() != 1 || !step.eliminations.empty() || p.digit(x.cell) != 0 ||
+        !p.has(x.cell, x.digit))
+        return false;
+    if (step.technique == Technique::NakedSingle) return p.candidates(x.cell) == digitBit(x.digit);
+    for (const int c : unitCells(unitNumber(step.unit)))
+        if (c != x.cell && (step.technique == Technique::FullHouse ? p.digit(c) == 0 : p.has(c, x.digit)))
+            return false;
+    return true;
+}
+
+// Replays a contradiction: the assumption, each placement a single at its turn, each inner step a
+// single where it stands or the one its technique finds there (an inner contradiction replayed the
+// same way), and the failure it ends in.
 std::string contradictionFault(Position p, const Step& step) {
     const Contradiction& proof = *step.contradiction;
     if (step.eliminations != std::vector<CellDigit>{proof.assume}) return "removes other than its assumption";
+    if (!p.has(proof.assume.cell, proof.assume.digit)) return "assumes what is not there";
     p.place(proof.assume.cell, proof.assume.digit);
     for (const CellDigit& x : proof.placements) {
         if (!isSingle(p, x)) return "placement r" + std::to_string(x.cell / 9 + 1) + "c" +
@@ -127,23 +152,24 @@ std::string contradictionFault(Position p, const Step& step) {
         if (inner.contradiction) {
             const std::string fault = contradictionFault(p, inner);
             if (!fault.empty()) return "inner: " + fault;
+        } else if (inner.technique == Technique::FullHouse || inner.technique == Technique::NakedSingle ||
+                   inner.technique == Technique::HiddenSingle) {
+            if (!innerSingleHolds(p, inner)) return "inner single is not one";
         } else if (findStep(p, inner.technique, StepOptions{true}) != inner) {
             return "inner step not found there";
         }
         applyStep(p, inner);
     }
-    if (proof.failCell >= 0) return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0 ? "" : "cell not empty";
-    const int u = proof.failUnit.kind == UnitKind::Row ? proof.failUnit.index
-                  : proof.failUnit.kind == UnitKind::Column ? 9 + proof.failUnit.index
-                                                            : 18 + proof.failUnit.index;
-    for (const int c : unitCells(u))
+    if (proof.failCell >= 0)
+        return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0 ? "" : "cell not empty";
+    for (const int c : unitCells(unitNumber(proof.failUnit)))
         if (p.digit(c) == proof.failDigit || p.has(c, proof.failDigit)) return "unit still has a place";
     return "";
 }
 
 // Replays a forcing chain: its assumptions are every candidate of one cell or every place of one digit
-// in one unit; in each branch every placement is a single at its turn, nothing fails, and what the step
-// places and removes is placed and removed at the branch's end.
+// in one unit; in each branch every placement is a single at its turn, every step of a net found there,
+// nothing fails, and what the step places and removes is placed and removed at the branch's end.
 std::string branchFault(const Position& p, const Step& step) {
     std::vector<CellDigit> assumed;
     for (const Branch& branch : step.branches) assumed.push_back(branch.assume);
@@ -167,6 +193,13 @@ std::string branchFault(const Position& p, const Step& step) {
             if (!isSingle(q, x)) return "branch placement is not a single";
             q.place(x.cell, x.digit);
         }
+        for (const Step& inner : branch.inner) {
+            const bool single =
+                inner.technique == Technique::NakedSingle || inner.technique == Technique::HiddenSingle;
+            if (single ? !innerSingleHolds(q, inner) : findStep(q, inner.technique) != inner)
+                return "branch step not found there";
+            applyStep(q, inner);
+        }
         if (q.broken()) return "branch fails";
         for (const CellDigit& x : step.placements)
             if (q.digit(x.cell) != x.digit) return "placement not made in a branch";
@@ -175,6 +208,8 @@ std::string branchFault(const Position& p, const Step& step) {
     }
     return "";
 }
+
+int netBranches = 0; // branches of forcing nets replayed so far
 
 // Checks one puzzle's path; returns the techniques it used, as a bit set.
 std::uint64_t checkPath(const DigitGrid& givens, const std::string& name) {
@@ -207,6 +242,7 @@ std::uint64_t checkPath(const DigitGrid& givens, const std::string& name) {
         }
         if (!step.branches.empty()) {
             EXPECT_EQ(branchFault(position, step), "") << name << " step " << n + 1;
+            for (const Branch& branch : step.branches) netBranches += branch.inner.empty() ? 0 : 1;
         }
         if (testing::Test::HasFailure()) return used;
         applyStep(position, step);
@@ -276,9 +312,58 @@ TEST(Soundness, HardSet) {
 // A quarter of the made set keeps the suite quick; the benchmark explains all of it.
 TEST(Soundness, MadeHardSet) {
     const std::uint64_t used = checkFile(DODORU_MADE_HARD_SET, 25, 4);
-    // Cell and unit forcing chains take part.
+    // Cell and unit forcing chains take part, nets among them.
+    EXPECT_GT(netBranches, 0);
     EXPECT_NE(used & bit(Technique::CellForcingChain), 0u);
     EXPECT_NE(used & bit(Technique::UnitForcingChain), 0u);
+}
+
+// A contradiction keeps exactly what its failure rests on: its proof stands, and without any one of its
+// placements, inner steps or a nested contradiction's placements it no longer does. Easter Monster, AI
+// Escargot and one of the other seven of the hard set.
+TEST(Soundness, ContradictionsKeepOnlyWhatTheyRestOn) {
+    for (const char* puzzle :
+         {"1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1",
+          "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..",
+          ".2.4.37.........32........4.4.2...7.8...5.........1...5.....9...3.9....7..1..86.."}) {
+        DigitGrid givens{};
+        for (std::size_t c = 0; c < 81; ++c)
+            givens[c] = static_cast<std::uint8_t>(puzzle[c] == '.' ? 0 : puzzle[c] - '0');
+        Position position = Position::fromDigits(givens);
+        int checked = 0, withInner = 0;
+        for (const Step& step : explain(givens).steps) {
+            if (step.contradiction && checked++ < 3) {
+                withInner += step.inner.empty() ? 0 : 1;
+                EXPECT_EQ(contradictionFault(position, step), "") << puzzle;
+                // The fault without inner step i (or the top-level placement k when i < 0, or inner step
+                // i's placement k).
+                const auto without = [&](std::ptrdiff_t i, std::ptrdiff_t k) {
+                    Step cut = step;
+                    if (k < 0) {
+                        cut.inner.erase(cut.inner.begin() + i);
+                    } else {
+                        auto& list = i < 0 ? cut.contradiction->placements
+                                           : cut.inner[at(i)].contradiction->placements;
+                        list.erase(list.begin() + k);
+                    }
+                    return contradictionFault(position, cut);
+                };
+                const auto count = [](const Step& s) {
+                    return static_cast<std::ptrdiff_t>(s.contradiction->placements.size());
+                };
+                for (std::ptrdiff_t k = 0; k < count(step); ++k)
+                    EXPECT_NE(without(-1, k), "") << puzzle << " " << k;
+                for (std::ptrdiff_t i = 0; i < static_cast<std::ptrdiff_t>(step.inner.size()); ++i) {
+                    EXPECT_NE(without(i, -1), "") << puzzle << " inner " << i;
+                    for (std::ptrdiff_t k = 0;
+                         step.inner[at(i)].contradiction && k < count(step.inner[at(i)]); ++k)
+                        EXPECT_NE(without(i, k), "") << puzzle << " inner " << i << " " << k;
+                }
+            }
+            applyStep(position, step);
+        }
+        EXPECT_GT(withInner, 0) << puzzle;
+    }
 }
 
 } // namespace

@@ -276,8 +276,8 @@ TEST(TechniqueProofs, ChainsAndContradictionsKeepTheirOrder) {
     // A cell forcing chain keeps one branch a candidate, each with the singles it needs, in order.
     const auto forcing = findStep(shaped("r1c1=12 r1c2=13 r2c1=23"), Technique::CellForcingChain);
     ASSERT_TRUE(forcing);
-    const std::vector<Branch> branches = {{{cell(1, 1), 1}, {}},
-                                          {{cell(1, 1), 2}, {{cell(2, 1), 3}, {cell(1, 2), 1}}}};
+    const std::vector<Branch> branches = {{{cell(1, 1), 1}, {}, {}},
+                                          {{cell(1, 1), 2}, {{cell(2, 1), 3}, {cell(1, 2), 1}}, {}}};
     EXPECT_EQ(forcing->branches, branches);
     EXPECT_EQ(forcing->ratingTenths(), 70);
 }
