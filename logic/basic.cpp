@@ -203,4 +203,17 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
     return found;
 }
 
+std::optional<Step> singleStep(const Position& p, const CellDigit& x) {
+    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return std::nullopt;
+    if (p.candidates(x.cell) == digitBit(x.digit))
+        return Step{Technique::NakedSingle, {}, {x.cell}, digitBit(x.digit), {x}, {}};
+    for (const int u : unitsOfCell(x.cell)) {
+        int places = 0;
+        for (const int c : unitCells(u)) places += p.has(c, x.digit) ? 1 : 0;
+        if (places == 1)
+            return Step{Technique::HiddenSingle, unitOf(u), {x.cell}, digitBit(x.digit), {x}, {}};
+    }
+    return std::nullopt;
+}
+
 } // namespace dodoru::logic::detail

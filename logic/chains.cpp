@@ -472,10 +472,7 @@ std::vector<CellDigit> neededSingles(const Position& start, const CellDigit& ass
         for (Digits ds = start.candidates(target.failCell); ds != 0; ds &= static_cast<Digits>(ds - 1))
             need(takenBy(target.failCell, lowestDigit(ds), count));
     } else if (target.failUnit.kind != UnitKind::None) {
-        const int u = target.failUnit.kind == UnitKind::Row      ? rowUnit(target.failUnit.index)
-                      : target.failUnit.kind == UnitKind::Column ? columnUnit(target.failUnit.index)
-                                                                 : boxUnit(target.failUnit.index);
-        for (const int c : unitCells(u))
+        for (const int c : unitCells(unitNumber(target.failUnit)))
             if (start.has(c, target.failDigit)) need(takenBy(c, target.failDigit, count));
     }
     for (int k = count - 1; k >= 1; --k) {
@@ -541,24 +538,6 @@ std::optional<Step> singlesContradiction(const Position& p, bool shortest) {
     return best;
 }
 
-// The unit's number among the 27.
-int unitNumber(const Unit& unit) {
-    return unit.kind == UnitKind::Row      ? rowUnit(unit.index)
-           : unit.kind == UnitKind::Column ? columnUnit(unit.index)
-                                           : boxUnit(unit.index);
-}
-
-bool isSingleAt(const Position& p, const CellDigit& x) {
-    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return false;
-    if (p.candidates(x.cell) == digitBit(x.digit)) return true;
-    for (const int u : unitsOfCell(x.cell)) {
-        int places = 0;
-        for (const int c : unitCells(u)) places += p.has(c, x.digit) ? 1 : 0;
-        if (places == 1) return true;
-    }
-    return false;
-}
-
 // Whether a single inside a proof is still the single it says where it stands: the unit's last empty
 // cell, the cell's last candidate, or the digit's last place in the unit.
 bool singleHolds(const Position& p, const Step& step) {
@@ -585,7 +564,7 @@ bool proofHolds(Position p, const Step& step, bool uniqueSolution) {
     if (!p.has(proof.assume.cell, proof.assume.digit)) return false;
     p.place(proof.assume.cell, proof.assume.digit);
     for (const CellDigit& x : proof.placements) {
-        if (!isSingleAt(p, x)) return false;
+        if (!singleStep(p, x)) return false;
         p.place(x.cell, x.digit);
     }
     for (const Step& inner : step.inner) {

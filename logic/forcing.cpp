@@ -27,21 +27,6 @@ constexpr std::size_t kMostSingles = 16;
 constexpr std::array kNetSteps = {Technique::LockedPointing, Technique::LockedClaiming, Technique::NakedPair,
                                   Technique::HiddenPair};
 
-// A single as a step of its own: the cell's last candidate, else the digit's last place in a unit; none
-// when it is neither.
-std::optional<Step> singleStep(const Position& p, const CellDigit& x) {
-    if (p.digit(x.cell) != 0 || !p.has(x.cell, x.digit)) return std::nullopt;
-    if (p.candidates(x.cell) == digitBit(x.digit))
-        return Step{Technique::NakedSingle, {}, {x.cell}, digitBit(x.digit), {x}, {}};
-    for (const int u : unitsOfCell(x.cell)) {
-        int places = 0;
-        for (const int c : unitCells(u)) places += p.has(c, x.digit) ? 1 : 0;
-        if (places == 1)
-            return Step{Technique::HiddenSingle, unitOf(u), {x.cell}, digitBit(x.digit), {x}, {}};
-    }
-    return std::nullopt;
-}
-
 // Whether a net's branch stands from `p`: each placement a single at its turn, each inner single the
 // single it names, each other inner step the one its technique finds there, nothing failing, and the
 // conclusion reached (the candidate placed, or removed) at its end.

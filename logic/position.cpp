@@ -18,6 +18,12 @@ Unit unitOf(int unit) {
     return {UnitKind::Box, unit - 18};
 }
 
+int unitNumber(const Unit& unit) {
+    return unit.kind == UnitKind::Row      ? rowUnit(unit.index)
+           : unit.kind == UnitKind::Column ? columnUnit(unit.index)
+                                           : boxUnit(unit.index);
+}
+
 Position Position::fromDigits(const DigitGrid& digits) {
     CandidateGrid all;
     all.fill(kAllDigits);

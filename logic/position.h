@@ -39,6 +39,8 @@ struct Unit {
 // The unit numbered `unit` (0..26) by its kind. The cells, units and peers are the grid's own
 // (gridgeometry.h).
 Unit unitOf(int unit);
+// The number (0..26) of a unit that names one.
+int unitNumber(const Unit& unit);
 
 struct CellDigit {
     int cell = 0;

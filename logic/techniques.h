@@ -65,6 +65,10 @@ struct SinglesTarget {
 std::vector<CellDigit> neededSingles(const Position& start, const CellDigit& assume,
                                      const std::vector<CellDigit>& placements, const SinglesTarget& target);
 
+// The placement `x` as the single it is: the cell's last candidate, else the digit's last place in a unit;
+// none when it is neither.
+std::optional<Step> singleStep(const Position& p, const CellDigit& x);
+
 // The finder of `technique` from the technique table.
 std::optional<Step> findWith(const Scan& scan, Technique technique);
 

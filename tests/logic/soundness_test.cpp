@@ -115,12 +115,6 @@ bool isSingle(const Position& p, const CellDigit& x) {
     return false;
 }
 
-int unitNumber(const Unit& unit) {
-    return unit.kind == UnitKind::Row      ? unit.index
-           : unit.kind == UnitKind::Column ? 9 + unit.index
-                                           : 18 + unit.index;
-}
-
 // Whether an inner single is the single it names: the cell's last candidate, the digit's last place in
 // the unit, or the unit's last empty cell.
 bool innerSingleHolds(const Position& p, const Step& step) {
