@@ -13,7 +13,33 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-using CellSet = std::bitset<kCellCount>;
+// A digit of both sets whose cells in one all see its cells in the other: it is in one set at most.
+bool restricted(const Als& a, const Als& b, int d) {
+    return (a.digits & b.digits & digitBit(d)) != 0 && (b.with[at(d)] & ~a.seeing[at(d)]).none();
+}
+
+// Removes `z` from the cells that see every z of the sets, besides the sets' own cells.
+void eliminateZ(const Position& p, int z, const std::vector<const Als*>& holders, const CellSet& besides, Step& step) {
+    CellSet targets;
+    targets.set();
+    for (const Als* als : holders) targets &= als->seeing[at(z)];
+    targets &= ~besides;
+    for (int c = 0; c < kCellCount; ++c)
+        if (targets.test(at(c)) && p.has(c, z)) step.eliminations.push_back({c, z});
+}
+
+Step alsStep(Technique technique, const std::vector<const Als*>& sets, int link) {
+    Step step{technique, {}, {}, 0, {}, {}};
+    for (const Als* als : sets) {
+        step.sets.push_back(als->cells);
+        step.cells.insert(step.cells.end(), als->cells.begin(), als->cells.end());
+        step.digits |= als->digits;
+    }
+    step.linkDigit = link;
+    return step;
+}
+
+} // namespace
 
 const std::array<CellSet, kCellCount>& peerSets() {
     static const std::array<CellSet, kCellCount> sets = [] {
@@ -25,16 +51,7 @@ const std::array<CellSet, kCellCount>& peerSets() {
     return sets;
 }
 
-struct Als {
-    std::vector<int> cells;
-    CellSet all;
-    Digits digits = 0;
-    std::array<CellSet, 10> with{};    // its cells that hold each digit
-    std::array<CellSet, 10> seeing{};  // the cells that see every one of them
-};
-
-// Every almost locked set of one to four cells, each set of cells once, in the order of the units.
-std::vector<Als> almostLockedSets(const Scan& scan) {
+std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest) {
     const Position& p = scan.position;
     std::vector<Als> out;
     std::vector<CellSet> seen;
@@ -43,7 +60,7 @@ std::vector<Als> almostLockedSets(const Scan& scan) {
         std::vector<int> open;
         for (const int c : unitCells(u))
             if (p.digit(c) == 0) open.push_back(c);
-        for (int size = 1; size <= 4 && size < static_cast<int>(open.size()); ++size)
+        for (int size = smallest; size <= largest && size < static_cast<int>(open.size()); ++size)
             forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
                 Als als;
                 for (int i = 0; i < size; ++i) {
@@ -73,37 +90,9 @@ std::vector<Als> almostLockedSets(const Scan& scan) {
     return out;
 }
 
-// A digit of both sets whose cells in one all see its cells in the other: it is in one set at most.
-bool restricted(const Als& a, const Als& b, int d) {
-    return (a.digits & b.digits & digitBit(d)) != 0 && (b.with[at(d)] & ~a.seeing[at(d)]).none();
-}
-
-// Removes `z` from the cells that see every z of the sets, besides the sets' own cells.
-void eliminateZ(const Position& p, int z, const std::vector<const Als*>& holders, const CellSet& besides, Step& step) {
-    CellSet targets;
-    targets.set();
-    for (const Als* als : holders) targets &= als->seeing[at(z)];
-    targets &= ~besides;
-    for (int c = 0; c < kCellCount; ++c)
-        if (targets.test(at(c)) && p.has(c, z)) step.eliminations.push_back({c, z});
-}
-
-Step alsStep(Technique technique, const std::vector<const Als*>& sets, int link) {
-    Step step{technique, {}, {}, 0, {}, {}};
-    for (const Als* als : sets) {
-        step.sets.push_back(als->cells);
-        step.cells.insert(step.cells.end(), als->cells.begin(), als->cells.end());
-        step.digits |= als->digits;
-    }
-    step.linkDigit = link;
-    return step;
-}
-
-} // namespace
-
 std::optional<Step> findAlsXZ(const Scan& scan) {
     const Position& p = scan.position;
-    const std::vector<Als> sets = almostLockedSets(scan);
+    const std::vector<Als> sets = almostLockedSets(scan, 1, 4);
     for (std::size_t i = 0; i < sets.size(); ++i)
         for (std::size_t j = i + 1; j < sets.size(); ++j) {
             const Als& a = sets[i];
@@ -127,7 +116,7 @@ std::optional<Step> findAlsXZ(const Scan& scan) {
 
 std::optional<Step> findAlsXYWing(const Scan& scan) {
     const Position& p = scan.position;
-    const std::vector<Als> sets = almostLockedSets(scan);
+    const std::vector<Als> sets = almostLockedSets(scan, 1, 4);
     for (const Als& pivot : sets) {
         // The sets linked to the pivot, each with its restricted common digit.
         std::vector<std::pair<const Als*, int>> linked;

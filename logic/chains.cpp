@@ -74,44 +74,23 @@ public:
     // cells that hold it. A candidate that sees all of a node's cells links to it weakly.
     void addAlmostLockedSets() {
         const Position& p = scan_.position;
-        std::vector<std::vector<int>> seen;
-        for (int n = 0; n < kUnitCount; ++n) {
-            const int u = (n + 18) % kUnitCount;
-            std::vector<int> open;
-            for (const int c : unitCells(u))
-                if (p.digit(c) == 0) open.push_back(c);
-            for (int size = 2; size <= 3 && size < static_cast<int>(open.size()); ++size)
-                forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
-                    std::vector<int> cells;
-                    Digits digits = 0;
-                    for (int i = 0; i < size; ++i) {
-                        cells.push_back(open[at(pick[at(i)])]);
-                        digits |= p.candidates(cells.back());
-                    }
-                    if (digitCount(digits) != size + 1) return false;
-                    std::sort(cells.begin(), cells.end());
-                    if (std::find(seen.begin(), seen.end(), cells) != seen.end()) return false;
-                    seen.push_back(cells);
-                    const int set = static_cast<int>(alsSets_.size());
-                    alsSets_.push_back(cells);
-                    alsFirst_.push_back(static_cast<int>(digit_.size()));
-                    for (Digits ds = digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                        const int d = lowestDigit(ds);
-                        std::vector<int> with;
-                        for (const int c : cells)
-                            if (p.has(c, d)) with.push_back(c);
-                        const int node = static_cast<int>(digit_.size());
-                        digit_.push_back(d);
-                        alsCells_.push_back(with);
-                        alsSetOf_.push_back(set);
-                        alsOfDigit_[at(d)].push_back(node);
-                        for (int c = 0; c < kCellCount; ++c)
-                            if (p.has(c, d) && std::find(cells.begin(), cells.end(), c) == cells.end() &&
-                                seesAll(c, with))
-                                weakAls_[at(candidateOf(c, d))].push_back(node);
-                    }
-                    return false;
-                });
+        for (const Als& als : almostLockedSets(scan_, 2, 3)) {
+            const int set = static_cast<int>(alsSets_.size());
+            alsSets_.push_back(als.cells);
+            alsFirst_.push_back(static_cast<int>(digit_.size()));
+            for (Digits ds = als.digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int d = lowestDigit(ds);
+                std::vector<int> with;
+                for (const int c : als.cells)
+                    if (p.has(c, d)) with.push_back(c);
+                const int node = static_cast<int>(digit_.size());
+                digit_.push_back(d);
+                alsCells_.push_back(with);
+                alsSetOf_.push_back(set);
+                alsOfDigit_[at(d)].push_back(node);
+                for (int c = 0; c < kCellCount; ++c)
+                    if (p.has(c, d) && als.seeing[at(d)].test(at(c))) weakAls_[at(candidateOf(c, d))].push_back(node);
+            }
         }
     }
 

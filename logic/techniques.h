@@ -5,7 +5,9 @@
 // or nothing.
 
 #include <array>
+#include <bitset>
 #include <optional>
+#include <vector>
 
 #include "step.h"
 
@@ -20,6 +22,23 @@ struct Scan {
     std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
     std::array<Digits, kUnitCount> placed{}; // digits already in each unit
 };
+
+// A set of cells as bits, bit c for cell c.
+using CellSet = std::bitset<kCellCount>;
+// Each cell's 20 peers as a set.
+const std::array<CellSet, kCellCount>& peerSets();
+
+// An almost locked set: n cells of one unit that hold n + 1 digits between them.
+struct Als {
+    std::vector<int> cells; // in the unit's order
+    CellSet all;
+    Digits digits = 0;
+    std::array<CellSet, 10> with{};    // its cells that hold each digit
+    std::array<CellSet, 10> seeing{};  // the cells that see every one of them
+};
+// Every almost locked set of `smallest` to `largest` cells, each set of cells once, in the order of the
+// units (boxes first) and then of their sizes.
+std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest);
 
 // Sorts the step's cells and eliminations and drops repeats; nothing when it eliminates and places nothing.
 std::optional<Step> finished(Step step);
