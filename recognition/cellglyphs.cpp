@@ -16,6 +16,18 @@ constexpr double kMinDigitHeight = 0.3;   // a digit stands at least this share 
 constexpr double kFaintDigitHeight = 0.18; // a shorter mark may still be a digit, read as a second guess
 constexpr double kCentreInset = 0.18;    // share of a cell's side, at each edge, where no digit is centred
 
+// Takes the grid's lines out of `ink`: the ink that runs straight for most of a cell's side, as no digit
+// does, with the pixel of blurred edge beside it (left in, its bits would join the digit beside it).
+void removeLines(cv::Mat& ink) {
+    const int run = kCellPixels * 3 / 4;
+    cv::Mat across, down;
+    cv::morphologyEx(ink, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(run, 1)));
+    cv::morphologyEx(ink, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, run)));
+    cv::Mat lines = across | down;
+    cv::dilate(lines, lines, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    ink.setTo(0, lines);
+}
+
 }  // namespace
 
 cv::Mat gridInk(const cv::Mat& straightenedGrid) {
@@ -26,16 +38,7 @@ cv::Mat gridInk(const cv::Mat& straightenedGrid) {
     cv::copyMakeBorder(blurred, padded, kCellPixels, kCellPixels, kCellPixels, kCellPixels, cv::BORDER_REFLECT_101);
     cv::adaptiveThreshold(padded, padded, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 2 * kCellPixels + 1, 4);
     ink = padded(cv::Rect(kCellPixels, kCellPixels, blurred.cols, blurred.rows)).clone();
-    // The grid's lines are the ink that runs straight for most of a cell's side; no digit does.
-    const int run = kCellPixels * 3 / 4;
-    cv::Mat across, down;
-    cv::morphologyEx(ink, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(run, 1)));
-    cv::morphologyEx(ink, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, run)));
-    cv::Mat lines = across | down;
-    // A line's blurred edge is a pixel wider than its run: left in, its bits join the digit beside it.
-    cv::dilate(lines, lines, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
-
-    ink.setTo(0, lines);
+    removeLines(ink);
     return ink;
 }
 
@@ -182,13 +185,7 @@ CellGlyph faintGlyph(const GridPixels& grid, int cell) {
     if (paper - darkest < kLeastContrast) return {};
     cv::Mat ink;
     cv::threshold(grey, ink, (paper + darkest) / 2, 255, cv::THRESH_BINARY_INV);
-    const int run = kCellPixels * 3 / 4;
-    cv::Mat across, down;
-    cv::morphologyEx(ink, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(run, 1)));
-    cv::morphologyEx(ink, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, run)));
-    cv::Mat lines = across | down;
-    cv::dilate(lines, lines, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
-    ink.setTo(0, lines);
+    removeLines(ink);
     return glyphInWindow({grid.grey(window), ink}, area - window.tl());
 }
 
