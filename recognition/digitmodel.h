@@ -4,7 +4,7 @@
 
 namespace dodoru::recognition {
 
-// The digit classifier's model file (digits.yml), built into the library.
+// The digit classifier's model file (digits.yml, unpacked from model/digits.tar.xz), built into the library.
 extern const unsigned char kDigitModel[];
 extern const std::size_t kDigitModelSize;
 

@@ -1,5 +1,9 @@
-# Writes INPUT's bytes as a C++ array into OUTPUT.
-file(READ ${INPUT} bytes HEX)
+# Writes the bytes of digits.yml, unpacked from the archive INPUT, as a C++ array into OUTPUT.
+get_filename_component(unpacked ${OUTPUT} DIRECTORY)
+set(unpacked ${unpacked}/digitmodel)
+file(REMOVE_RECURSE ${unpacked})
+file(ARCHIVE_EXTRACT INPUT ${INPUT} DESTINATION ${unpacked})
+file(READ ${unpacked}/digits.yml bytes HEX)
 string(LENGTH "${bytes}" digits)
 math(EXPR size "${digits} / 2")
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${bytes}")
