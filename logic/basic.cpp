@@ -24,6 +24,34 @@ std::vector<int> cellsOf(int unit, unsigned mask) {
     return cells;
 }
 
+// The places of a digit in a box's row (0..2) or column (0..2) of cells, and in a row's or column's
+// box (0..2), as bits of the unit's cells.
+constexpr unsigned kThreeInARow = 0x7u;
+constexpr unsigned kThreeInAColumn = 0x49u;
+
+// Whether the places `mask` of d in a box lie in one of its rows or columns that holds d outside
+// the box: a quick test before the pointing step is built.
+bool pointingRemoves(const Scan& scan, int box, int d, unsigned mask) {
+    const int first = std::countr_zero(mask);
+    const unsigned row = kThreeInARow << (3 * (first / 3)), column = kThreeInAColumn << (first % 3);
+    const unsigned rowOutside = scan.where[at(rowUnit(boxTopRow(box) + first / 3))][at(d)] &
+                                ~(kThreeInARow << (3 * boxStack(box)));
+    const unsigned columnOutside = scan.where[at(columnUnit(boxLeftColumn(box) + first % 3))][at(d)] &
+                                   ~(kThreeInARow << (3 * boxBand(box)));
+    return ((mask & ~row) == 0 && rowOutside != 0) || ((mask & ~column) == 0 && columnOutside != 0);
+}
+
+// Whether the places `mask` of d in a row or column lie in one box that holds d outside the line.
+bool claimingRemoves(const Scan& scan, int line, int d, unsigned mask) {
+    const int third = std::countr_zero(mask) / 3;
+    if ((mask & ~(kThreeInARow << (3 * third))) != 0) return false;
+    const bool isRow = line < 9;
+    const int index = isRow ? line : line - 9;
+    const int box = isRow ? 3 * bandOf(index) + third : 3 * third + stackOf(index);
+    const unsigned inLine = isRow ? kThreeInARow << (3 * (index % 3)) : kThreeInAColumn << (index % 3);
+    return (scan.where[at(boxUnit(box))][at(d)] & ~inLine) != 0;
+}
+
 } // namespace
 
 Scan::Scan(const Position& position_, bool uniqueSolution_)
@@ -92,7 +120,7 @@ std::optional<Step> findPointing(const Scan& scan) {
     for (int b = boxUnit(0); b < kUnitCount; ++b)
         for (int d = 1; d <= 9; ++d) {
             const unsigned mask = scan.where[at(b)][at(d)];
-            if (mask == 0) continue;
+            if (mask == 0 || !pointingRemoves(scan, b - boxUnit(0), d, mask)) continue;
             const std::vector<int> cells = cellsOf(b, mask);
             for (const int line : {rowUnit(rowOf(cells.front())), columnUnit(columnOf(cells.front()))}) {
                 const bool inLine = std::all_of(cells.begin(), cells.end(), [&](int c) {
@@ -113,7 +141,7 @@ std::optional<Step> findClaiming(const Scan& scan) {
     for (int line = 0; line < 18; ++line)
         for (int d = 1; d <= 9; ++d) {
             const unsigned mask = scan.where[at(line)][at(d)];
-            if (mask == 0) continue;
+            if (mask == 0 || !claimingRemoves(scan, line, d, mask)) continue;
             const std::vector<int> cells = cellsOf(line, mask);
             const int box = boxOf(cells.front());
             if (!std::all_of(cells.begin(), cells.end(), [&](int c) { return boxOf(c) == box; })) continue;
@@ -141,23 +169,30 @@ std::optional<Step> findNakedSubset(const Scan& scan, int size) {
     std::optional<Step> found;
     for (int n = 0; n < kUnitCount && !found; ++n) {
         const int u = (n + 18) % kUnitCount;
-        std::vector<int> open; // empty cells with 2..size candidates
-        int empty = 0;
+        std::array<int, 9> open{}; // empty cells with 2..size candidates
+        int openCount = 0, empty = 0;
         for (const int c : unitCells(u)) {
             if (scan.position.digit(c) != 0) continue;
             ++empty;
             const int count = digitCount(scan.position.candidates(c));
-            if (count >= 2 && count <= size) open.push_back(c);
+            if (count >= 2 && count <= size) open[at(openCount++)] = c;
         }
-        if (empty <= size || static_cast<int>(open.size()) < size) continue;
-        forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+        if (empty <= size || openCount < size) continue;
+        forEachCombination(openCount, size, [&](const std::array<int, 4>& pick) {
             Digits all = 0;
-            std::vector<int> cells;
-            for (int i = 0; i < size; ++i) {
-                cells.push_back(open[at(pick[at(i)])]);
-                all |= scan.position.candidates(cells.back());
-            }
+            for (int i = 0; i < size; ++i) all |= scan.position.candidates(open[at(pick[at(i)])]);
             if (digitCount(all) != size) return false;
+            // Only a subset that removes something becomes a step.
+            bool removes = false;
+            for (const int c : unitCells(u)) {
+                if ((scan.position.candidates(c) & all) == 0) continue;
+                bool inSubset = false;
+                for (int i = 0; i < size; ++i) inSubset = inSubset || open[at(pick[at(i)])] == c;
+                removes = removes || !inSubset;
+            }
+            if (!removes) return false;
+            std::vector<int> cells;
+            for (int i = 0; i < size; ++i) cells.push_back(open[at(pick[at(i)])]);
             Step step{nakedTechnique(size), unitOf(u), cells, all, {}, {}};
             for (const int c : unitCells(u)) {
                 if (std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
@@ -176,13 +211,14 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
     std::optional<Step> found;
     for (int n = 0; n < kUnitCount && !found; ++n) {
         const int u = (n + 18) % kUnitCount;
-        std::vector<int> open; // digits with 2..size places
+        std::array<int, 9> open{}; // digits with 2..size places
+        int openCount = 0;
         for (int d = 1; d <= 9; ++d) {
             const int count = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(d)]));
-            if (count >= 2 && count <= size) open.push_back(d);
+            if (count >= 2 && count <= size) open[at(openCount++)] = d;
         }
-        if (9 - digitCount(scan.placed[at(u)]) <= size || static_cast<int>(open.size()) < size) continue;
-        forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+        if (9 - digitCount(scan.placed[at(u)]) <= size || openCount < size) continue;
+        forEachCombination(openCount, size, [&](const std::array<int, 4>& pick) {
             unsigned places = 0;
             Digits digits = 0;
             for (int i = 0; i < size; ++i) {
@@ -191,6 +227,11 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
                 places |= scan.where[at(u)][at(d)];
             }
             if (std::popcount(places) != size) return false;
+            // Only a subset whose cells hold other candidates becomes a step.
+            Digits others = 0;
+            for (int k = 0; k < 9; ++k)
+                if ((places >> k) & 1u) others |= scan.position.candidates(cellAt(u, k));
+            if ((others & static_cast<Digits>(~digits)) == 0) return false;
             Step step{hiddenTechnique(size), unitOf(u), cellsOf(u, places), digits, {}, {}};
             for (const int c : step.cells)
                 for (Digits ds = scan.position.candidates(c) & static_cast<Digits>(~digits); ds != 0;

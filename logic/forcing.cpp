@@ -1,7 +1,7 @@
 // Cell and unit forcing chains: every candidate of a cell, or every place of a digit in a unit, is
 // assumed in turn and followed by singles (a net goes on with locked candidates and pairs where the
 // singles stall). One of them is true, so whatever every branch places or removes holds. A branch that
-// fails is left to the contradictions: here each branch must stand.
+// runs into a contradiction is followed only up to it, so that every branch shown stands.
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -20,8 +20,9 @@ std::size_t at(int index) {
 // At most this many candidates in the cell, or places in the unit, so that the branches stay few; and
 // at most this many singles a branch, so that each stays short enough to follow (and the search quick).
 constexpr int kMostBranches = 9;
-constexpr int kMostNetBranches = 3; // a net is followed for fewer, its branches being longer (and slower)
+constexpr int kMostNetBranches = 5; // a net is followed for fewer, its branches being longer (and slower)
 constexpr std::size_t kMostSingles = 16;
+constexpr std::size_t kMostNetTurns = 24; // a net's singles and steps together
 
 // The steps a forcing net may take inside a branch where its singles stall.
 constexpr std::array kNetSteps = {Technique::LockedPointing, Technique::LockedClaiming, Technique::NakedPair,
@@ -72,7 +73,6 @@ struct Run {
     Contradiction singles;
     std::vector<Step> inner; // a net's steps after its singles
     bool netDone = false;    // the net was followed
-    bool netFails = false;   // the net's steps bring it down
     std::int8_t singleTurns = 0; // the assumption's turn and its singles'
     std::array<std::array<std::int8_t, 10>, kCellCount> placedAt{};
     std::array<std::array<std::int8_t, 10>, kCellCount> removedAt{};
@@ -84,7 +84,12 @@ Run follow(const Position& p, const CellDigit& assume) {
     after.place(assume.cell, assume.digit);
     run.singles = Contradiction{assume, {}};
     run.fails = singlesFail(after, run.singles, kMostSingles);
-    if (run.fails) return run;
+    // A branch whose singles run into a contradiction is kept up to the placement that brings it down:
+    // what it reached before still follows from its assumption.
+    if (run.fails) {
+        if (run.singles.placements.empty()) return run;
+        run.singles.placements.pop_back();
+    }
     std::vector<CellDigit> made = {assume};
     made.insert(made.end(), run.singles.placements.begin(), run.singles.placements.end());
     for (std::size_t turn = 0; turn < made.size(); ++turn) {
@@ -129,8 +134,15 @@ void extendToNet(const Position& p, Run& run) {
         }
         before = now;
     };
+    // Takes back what the latest turn marked.
+    const auto unmark = [&] {
+        for (auto* marks : {&run.placedAt, &run.removedAt})
+            for (auto& cell : *marks)
+                for (std::int8_t& slot : cell)
+                    if (slot == turn) slot = 0;
+    };
     std::size_t turns = run.singles.placements.size();
-    while (turns < kMostSingles) {
+    while (turns < kMostNetTurns) {
         const Scan scan(after, false);
         std::optional<Step> step;
         for (const Technique t : kNetSteps)
@@ -141,9 +153,15 @@ void extendToNet(const Position& p, Run& run) {
         mark(after);
         ++turns;
         Contradiction more{assume, {}};
-        if (singlesFail(after, more, kMostSingles - turns)) {
-            run.netFails = true;
-            return;
+        const bool fails = singlesFail(after, more, kMostNetTurns - turns);
+        if (fails) {
+            // Like a branch of singles, a net that fails is kept up to the turn that brought it down.
+            if (more.placements.empty()) {
+                unmark();
+                run.inner.pop_back();
+                return;
+            }
+            more.placements.pop_back();
         }
         for (const CellDigit& x : more.placements) {
             run.inner.push_back(*singleStep(before, x));
@@ -152,6 +170,7 @@ void extendToNet(const Position& p, Run& run) {
             mark(next);
             ++turns;
         }
+        if (fails) return;
     }
 }
 
@@ -265,11 +284,7 @@ std::optional<Step> bestForcing(const Position& p, Technique technique, bool net
     {
         each([&](const std::vector<CellDigit>& assumptions, const Unit& unit) {
             runs.clear();
-            for (const CellDigit& assume : assumptions) {
-                const Run& run = cache.of(p, assume, !singlesOnly);
-                if (run.fails || (!singlesOnly && run.netFails)) return;
-                runs.push_back(&run);
-            }
+            for (const CellDigit& assume : assumptions) runs.push_back(&cache.of(p, assume, !singlesOnly));
             const Conclusion found = soonest(p, runs, singlesOnly);
             if (found.cost >= best.cost) return;
             best = found;
