@@ -13,16 +13,6 @@
 
 namespace dodoru::logic::detail {
 
-// What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
-// for the unit's k-th cell).
-struct Scan {
-    explicit Scan(const Position& position, bool uniqueSolution);
-    const Position& position;
-    bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
-    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
-    std::array<Digits, kUnitCount> placed{}; // digits already in each unit
-};
-
 // A set of cells as bits, bit c for cell c.
 using CellSet = std::bitset<kCellCount>;
 // Each cell's 20 peers as a set.
@@ -36,8 +26,24 @@ struct Als {
     std::array<CellSet, 10> with{};    // its cells that hold each digit
     std::array<CellSet, 10> seeing{};  // the cells that see every one of them
 };
-// Every almost locked set of `smallest` to `largest` cells, each set of cells once, in the order of the
-// units (boxes first) and then of their sizes.
+
+// What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
+// for the unit's k-th cell).
+struct Scan {
+    explicit Scan(const Position& position, bool uniqueSolution);
+    const Position& position;
+    bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
+    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
+    std::array<Digits, kUnitCount> placed{}; // digits already in each unit
+    // The almost locked sets of the position, found when a finder first asks for them and kept for the
+    // finders after it.
+    mutable std::optional<std::vector<Als>> knownAls;
+};
+
+// Every almost locked set of one to four cells, each set of cells once, in the order of the units
+// (boxes first, then rows, then columns) and then of their sizes.
+const std::vector<Als>& almostLockedSets(const Scan& scan);
+// Those of `smallest` to `largest` cells (within 1..4), in the same order.
 std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest);
 
 // Sorts the step's cells and eliminations and drops repeats; nothing when it eliminates and places nothing.
