@@ -108,7 +108,7 @@ std::optional<Step> findHiddenSingle(const Scan& scan) {
         const int u = (n + 18) % kUnitCount;
         for (int d = 1; d <= 9; ++d) {
             const unsigned mask = scan.where[at(u)][at(d)];
-            if (std::popcount(mask) != 1) continue;
+            if (placeCount(mask) != 1) continue;
             const int c = cellAt(u, std::countr_zero(mask));
             return Step{Technique::HiddenSingle, unitOf(u), {c}, digitBit(d), {{c, d}}, {}};
         }
@@ -214,7 +214,7 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
         std::array<int, 9> open{}; // digits with 2..size places
         int openCount = 0;
         for (int d = 1; d <= 9; ++d) {
-            const int count = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(d)]));
+            const int count = placeCount(scan.where[at(u)][at(d)]);
             if (count >= 2 && count <= size) open[at(openCount++)] = d;
         }
         if (9 - digitCount(scan.placed[at(u)]) <= size || openCount < size) continue;
@@ -226,7 +226,7 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
                 digits |= digitBit(d);
                 places |= scan.where[at(u)][at(d)];
             }
-            if (std::popcount(places) != size) return false;
+            if (placeCount(places) != size) return false;
             // Only a subset whose cells hold other candidates becomes a step.
             Digits others = 0;
             for (int k = 0; k < 9; ++k)

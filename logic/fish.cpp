@@ -53,7 +53,7 @@ std::optional<Step> findFinnedFish(const Scan& scan, int size) {
             };
             std::vector<int> lines;
             for (int i = 0; i < 9; ++i) {
-                const int count = std::popcount(along(i));
+                const int count = placeCount(along(i));
                 if (count >= 2 && count <= size + 3) lines.push_back(i);
             }
             if (static_cast<int>(lines.size()) < size) continue;
@@ -63,7 +63,7 @@ std::optional<Step> findFinnedFish(const Scan& scan, int size) {
                     all |= along(lines[at(pick[at(i)])]);
                     baseMask |= 1u << lines[at(pick[at(i)])];
                 }
-                if (std::popcount(all) <= size) return false; // a plain fish, or less
+                if (placeCount(all) <= size) return false; // a plain fish, or less
                 // Cover lines that leave fins (base cells outside them) in one box only: either a fin holds
                 // d, or the fish does, so what sees the fins and lies in a cover line goes.
                 const auto tryCover = [&](unsigned cover) {
@@ -97,9 +97,9 @@ std::optional<Step> findFinnedFish(const Scan& scan, int size) {
                 for (int finStack = 0; finStack < 3; ++finStack) {
                     const unsigned inStack = all & (7u << (3 * finStack));
                     const unsigned required = all & ~inStack;
-                    if (std::popcount(required) > size) continue;
+                    if (placeCount(required) > size) continue;
                     for (unsigned extra = inStack;; extra = (extra - 1) & inStack) {
-                        if (std::popcount(required | extra) == size && tryCover(required | extra)) return true;
+                        if (placeCount(required | extra) == size && tryCover(required | extra)) return true;
                         if (extra == 0) break;
                     }
                 }
@@ -115,7 +115,7 @@ std::optional<Step> findFish(const Scan& scan, int size) {
         for (int base = 0; base < 2 && !found; ++base) { // 0: rows are the base lines, 1: columns
             std::vector<int> lines;
             for (int i = 0; i < 9; ++i) {
-                const int count = std::popcount(static_cast<unsigned>(scan.where[at(9 * base + i)][at(d)]));
+                const int count = placeCount(scan.where[at(9 * base + i)][at(d)]);
                 if (count >= 2 && count <= size) lines.push_back(i);
             }
             if (static_cast<int>(lines.size()) < size) continue;
@@ -127,7 +127,7 @@ std::optional<Step> findFish(const Scan& scan, int size) {
                     cover |= scan.where[at(9 * base + line)][at(d)];
                     baseMask |= 1u << line;
                 }
-                if (std::popcount(cover) != size) return false;
+                if (placeCount(cover) != size) return false;
                 Step step{fishTechnique(size), {}, {}, digitBit(d), {}, {}};
                 nameLines(step, base, baseMask, cover);
                 for (int line = 0; line < 9; ++line) {
@@ -153,10 +153,10 @@ std::optional<Step> findSkyscraper(const Scan& scan) {
         for (int base = 0; base < 2; ++base)
             for (int l1 = 0; l1 < 9; ++l1) {
                 const unsigned m1 = scan.where[at(9 * base + l1)][at(d)];
-                if (std::popcount(m1) != 2) continue;
+                if (placeCount(m1) != 2) continue;
                 for (int l2 = l1 + 1; l2 < 9; ++l2) {
                     const unsigned m2 = scan.where[at(9 * base + l2)][at(d)];
-                    if (std::popcount(m2) != 2 || std::popcount(m1 & m2) != 1) continue;
+                    if (placeCount(m2) != 2 || placeCount(m1 & m2) != 1) continue;
                     // The shared position is the tower's foot; the other two ends see each other's peers.
                     const int end1 = cellOfLine(9 * base + l1, std::countr_zero(m1 & ~m2));
                     const int end2 = cellOfLine(9 * base + l2, std::countr_zero(m2 & ~m1));
@@ -177,10 +177,10 @@ std::optional<Step> findTwoStringKite(const Scan& scan) {
     for (int d = 1; d <= 9; ++d)
         for (int row = 0; row < 9; ++row) {
             const unsigned rm = scan.where[at(row)][at(d)];
-            if (std::popcount(rm) != 2) continue;
+            if (placeCount(rm) != 2) continue;
             for (int column = 0; column < 9; ++column) {
                 const unsigned cm = scan.where[at(9 + column)][at(d)];
-                if (std::popcount(cm) != 2) continue;
+                if (placeCount(cm) != 2) continue;
                 const int r[2] = {cellOfLine(row, std::countr_zero(rm)),
                                   cellOfLine(row, 31 - std::countl_zero(rm))};
                 const int c[2] = {cellOfLine(9 + column, std::countr_zero(cm)),
@@ -242,7 +242,7 @@ std::optional<Step> findEmptyRectangle(const Scan& scan) {
                                 continue;
                             const int u = turn == 0 ? columnUnit(line) : rowUnit(line);
                             const unsigned mask = scan.where[at(u)][at(d)];
-                            if (std::popcount(mask) != 2) continue;
+                            if (placeCount(mask) != 2) continue;
                             const std::array<int, 2> ends = {unitCells(u)[at(std::countr_zero(mask))],
                                                              unitCells(u)[at(31 - std::countl_zero(mask))]};
                             for (int e = 0; e < 2; ++e) {

@@ -13,6 +13,12 @@
 
 namespace dodoru::logic::detail {
 
+// The number of places in a mask of a unit's cells (bit k for its k-th cell), counted as digitCount
+// counts: std::popcount without a popcount instruction is a library call.
+constexpr int placeCount(unsigned places) {
+    return digitCount(static_cast<Digits>(places));
+}
+
 // A set of cells as bits, bit c for cell c.
 using CellSet = std::bitset<kCellCount>;
 // Each cell's 20 peers as a set.
