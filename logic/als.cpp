@@ -13,16 +13,7 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// The cells that hold each digit as a candidate.
 using DigitPlaces = std::array<CellSet, 10>;
-
-DigitPlaces digitPlaces(const Position& p) {
-    DigitPlaces places{};
-    for (int c = 0; c < kCellCount; ++c)
-        for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
-            places[at(lowestDigit(ds))].set(at(c));
-    return places;
-}
 
 // A digit of both sets whose cells in one all see its cells in the other: it is in one set at most.
 bool restricted(const Als& a, const Als& b, int d) {
@@ -127,6 +118,14 @@ const std::array<CellSet, kCellCount>& peerSets() {
         return out;
     }();
     return sets;
+}
+
+std::array<CellSet, 10> digitPlaces(const Position& p) {
+    std::array<CellSet, 10> places{};
+    for (int c = 0; c < kCellCount; ++c)
+        for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            places[at(lowestDigit(ds))].set(at(c));
+    return places;
 }
 
 const std::vector<Als>& almostLockedSets(const Scan& scan) {

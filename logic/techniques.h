@@ -23,6 +23,8 @@ constexpr int placeCount(unsigned places) {
 using CellSet = std::bitset<kCellCount>;
 // Each cell's 20 peers as a set.
 const std::array<CellSet, kCellCount>& peerSets();
+// The cells that hold each digit as a candidate.
+std::array<CellSet, 10> digitPlaces(const Position& position);
 
 // An almost locked set: n cells of one unit that hold n + 1 digits between them.
 struct Als {

@@ -342,18 +342,20 @@ std::optional<Step> findBugPlusOne(const Scan& scan) {
 
 std::optional<Step> findWXYZWing(const Scan& scan) {
     const Position& p = scan.position;
+    const std::array<CellSet, 10> places = digitPlaces(p);
     std::optional<Step> found;
     for (int pivot = 0; pivot < kCellCount && !found; ++pivot) {
         const Digits mine = p.candidates(pivot);
         if (p.digit(pivot) != 0 || digitCount(mine) < 2 || digitCount(mine) > 4) continue;
-        std::vector<int> wings;
+        std::array<int, kPeerCount> wings{};
+        int wingCount = 0;
         for (const int c : peersOf(pivot)) {
             const Digits theirs = p.candidates(c);
             if (p.digit(c) == 0 && digitCount(theirs) >= 2 && digitCount(static_cast<Digits>(theirs | mine)) <= 4)
-                wings.push_back(c);
+                wings[at(wingCount++)] = c;
         }
-        if (wings.size() < 3) continue;
-        forEachCombination(static_cast<int>(wings.size()), 3, [&](const std::array<int, 4>& pick) {
+        if (wingCount < 3) continue;
+        forEachCombination(wingCount, 3, [&](const std::array<int, 4>& pick) {
             const std::array<int, 4> cells = {pivot, wings[at(pick[0])], wings[at(pick[1])], wings[at(pick[2])]};
             Digits all = 0;
             for (const int c : cells) all |= p.candidates(c);
@@ -373,14 +375,19 @@ std::optional<Step> findWXYZWing(const Scan& scan) {
                 }
             }
             if (loose == 0) return false;
-            std::vector<int> holders;
-            for (const int c : cells)
-                if (p.has(c, loose)) holders.push_back(c);
+            // What goes: the loose digit wherever it sees each of the cells that hold it.
+            CellSet targets = places[at(loose)];
+            for (const int c : cells) {
+                if (p.has(c, loose)) targets &= peerSets()[at(c)];
+                targets.reset(at(c));
+            }
+            if (targets.none()) return false;
             Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
             step.linkDigit = loose;
-            eliminateSeeingAll(scan, loose, holders, {cells.begin(), cells.end()}, step);
+            for (int c = 0; c < kCellCount; ++c)
+                if (targets.test(at(c))) step.eliminations.push_back({c, loose});
             found = finished(step);
-            return found.has_value();
+            return true;
         });
     }
     return found;
