@@ -53,6 +53,19 @@ Step alsStep(Technique technique, std::initializer_list<const Als*> sets, int li
     return step;
 }
 
+// What the loops over pairs of sets read first, packed close together.
+struct AlsKey {
+    CellSet all;
+    Digits digits = 0;
+};
+
+std::vector<AlsKey> keysOf(const std::vector<Als>& sets) {
+    std::vector<AlsKey> keys;
+    keys.reserve(sets.size());
+    for (const Als& als : sets) keys.push_back({als.all, als.digits});
+    return keys;
+}
+
 // The units in the order the sets are listed: boxes, then rows, then columns.
 int unitRank(int unit) {
     return unit >= 18 ? 0 : unit < 9 ? 1 : 2;
@@ -144,13 +157,14 @@ std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest) {
 
 std::optional<Step> findAlsXZ(const Scan& scan) {
     const std::vector<Als>& sets = almostLockedSets(scan);
+    const std::vector<AlsKey> keys = keysOf(sets);
     const DigitPlaces places = digitPlaces(scan.position);
     for (std::size_t i = 0; i < sets.size(); ++i)
         for (std::size_t j = i + 1; j < sets.size(); ++j) {
+            const Digits common = keys[i].digits & keys[j].digits;
+            if (digitCount(common) < 2 || (keys[i].all & keys[j].all).any()) continue;
             const Als& a = sets[i];
             const Als& b = sets[j];
-            const Digits common = a.digits & b.digits;
-            if (digitCount(common) < 2 || (a.all & b.all).any()) continue;
             for (Digits xs = common; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
                 const int x = lowestDigit(xs);
                 if (!restricted(a, b, x)) continue;
@@ -166,28 +180,36 @@ std::optional<Step> findAlsXZ(const Scan& scan) {
 
 std::optional<Step> findAlsXYWing(const Scan& scan) {
     const std::vector<Als>& sets = almostLockedSets(scan);
+    const std::vector<AlsKey> keys = keysOf(sets);
     const DigitPlaces places = digitPlaces(scan.position);
     // The sets linked to the pivot, each with its restricted common digit.
-    std::vector<std::pair<const Als*, int>> linked;
-    for (const Als& pivot : sets) {
+    struct Link {
+        AlsKey key;
+        int digit = 0;
+        const Als* set = nullptr;
+    };
+    std::vector<Link> linked;
+    for (std::size_t n = 0; n < sets.size(); ++n) {
+        const Als& pivot = sets[n];
         linked.clear();
-        for (const Als& other : sets) {
-            const Digits common = other.digits & pivot.digits;
-            if (common == 0 || &other == &pivot || (other.all & pivot.all).any()) continue;
+        for (std::size_t o = 0; o < sets.size(); ++o) {
+            const Digits common = keys[o].digits & keys[n].digits;
+            if (common == 0 || o == n || (keys[o].all & keys[n].all).any()) continue;
             for (Digits ds = common; ds != 0; ds &= static_cast<Digits>(ds - 1))
-                if (restricted(pivot, other, lowestDigit(ds))) linked.emplace_back(&other, lowestDigit(ds));
+                if (restricted(pivot, sets[o], lowestDigit(ds))) linked.push_back({keys[o], lowestDigit(ds), &sets[o]});
         }
         for (std::size_t i = 0; i < linked.size(); ++i)
             for (std::size_t j = i + 1; j < linked.size(); ++j) {
-                const auto [a, x] = linked[i];
-                const auto [b, y] = linked[j];
-                if (x == y || a == b) continue;
+                const Link& a = linked[i];
+                const Link& b = linked[j];
+                if (a.digit == b.digit || a.set == b.set) continue;
                 // The pivot is locked without x or without y: so one of a and b is locked, and a digit z
                 // that both hold is in one of them.
-                const Digits zs = static_cast<Digits>(a->digits & b->digits & ~digitBit(x) & ~digitBit(y));
-                if (zs == 0 || (a->all & b->all).any()) continue;
-                const auto gone = zEliminations(places, zs, *a, *b, a->all | b->all | pivot.all);
-                if (gone) return finished(alsStep(Technique::AlsXYWing, {a, b, &pivot}, x, *gone));
+                const Digits zs =
+                    static_cast<Digits>(a.key.digits & b.key.digits & ~digitBit(a.digit) & ~digitBit(b.digit));
+                if (zs == 0 || (a.key.all & b.key.all).any()) continue;
+                const auto gone = zEliminations(places, zs, *a.set, *b.set, a.key.all | b.key.all | pivot.all);
+                if (gone) return finished(alsStep(Technique::AlsXYWing, {a.set, b.set, &pivot}, a.digit, *gone));
             }
     }
     return std::nullopt;
