@@ -155,61 +155,83 @@ std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest) {
     return out;
 }
 
-std::optional<Step> findAlsXZ(const Scan& scan) {
+const AlsLinks& almostLockedSetLinks(const Scan& scan) {
+    if (scan.knownAlsLinks) return *scan.knownAlsLinks;
     const std::vector<Als>& sets = almostLockedSets(scan);
     const std::vector<AlsKey> keys = keysOf(sets);
-    const DigitPlaces places = digitPlaces(scan.position);
+    // Each pair once, the first set before the second; then each set's links in the order of the pairs,
+    // which is the order of the other set.
+    struct Pair {
+        std::size_t first, second;
+        int digit;
+    };
+    std::vector<Pair> pairs;
+    std::vector<int> count(sets.size() + 1, 0);
     for (std::size_t i = 0; i < sets.size(); ++i)
         for (std::size_t j = i + 1; j < sets.size(); ++j) {
             const Digits common = keys[i].digits & keys[j].digits;
-            if (digitCount(common) < 2 || (keys[i].all & keys[j].all).any()) continue;
+            if (common == 0 || (keys[i].all & keys[j].all).any()) continue;
+            for (Digits ds = common; ds != 0; ds &= static_cast<Digits>(ds - 1))
+                if (restricted(sets[i], sets[j], lowestDigit(ds))) {
+                    pairs.push_back({i, j, lowestDigit(ds)});
+                    ++count[i];
+                    ++count[j];
+                }
+        }
+    AlsLinks& out = scan.knownAlsLinks.emplace();
+    out.first.assign(sets.size() + 1, 0);
+    for (std::size_t n = 0; n < sets.size(); ++n) out.first[n + 1] = out.first[n] + count[n];
+    out.links.resize(2 * pairs.size());
+    std::vector<int> next(out.first.begin(), out.first.end() - 1);
+    for (const Pair& pair : pairs) {
+        out.links[at(next[pair.first]++)] = {static_cast<int>(pair.second), pair.digit};
+        out.links[at(next[pair.second]++)] = {static_cast<int>(pair.first), pair.digit};
+    }
+    return out;
+}
+
+std::optional<Step> findAlsXZ(const Scan& scan) {
+    const std::vector<Als>& sets = almostLockedSets(scan);
+    const AlsLinks& links = almostLockedSetLinks(scan);
+    const DigitPlaces places = digitPlaces(scan.position);
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        for (const AlsLink& link : links.of(i)) {
             const Als& a = sets[i];
-            const Als& b = sets[j];
-            for (Digits xs = common; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
-                const int x = lowestDigit(xs);
-                if (!restricted(a, b, x)) continue;
-                // x is in one set at most, so the other is locked without x: a digit z of both is in one
-                // of them, and whatever sees all their z goes.
-                const auto gone =
-                    zEliminations(places, static_cast<Digits>(common & ~digitBit(x)), a, b, a.all | b.all);
-                if (gone) return finished(alsStep(Technique::AlsXZ, {&a, &b}, x, *gone));
-            }
+            const Als& b = sets[at(link.other)];
+            const Digits common = a.digits & b.digits;
+            if (at(link.other) <= i || digitCount(common) < 2) continue;
+            // x is in one set at most, so the other is locked without x: a digit z of both is in one of them,
+            // and whatever sees all their z goes.
+            const int x = link.digit;
+            const auto gone = zEliminations(places, static_cast<Digits>(common & ~digitBit(x)), a, b, a.all | b.all);
+            if (gone) return finished(alsStep(Technique::AlsXZ, {&a, &b}, x, *gone));
         }
     return std::nullopt;
 }
 
 std::optional<Step> findAlsXYWing(const Scan& scan) {
     const std::vector<Als>& sets = almostLockedSets(scan);
+    const AlsLinks& links = almostLockedSetLinks(scan);
     const std::vector<AlsKey> keys = keysOf(sets);
     const DigitPlaces places = digitPlaces(scan.position);
-    // The sets linked to the pivot, each with its restricted common digit.
-    struct Link {
-        AlsKey key;
-        int digit = 0;
-        const Als* set = nullptr;
-    };
-    std::vector<Link> linked;
     for (std::size_t n = 0; n < sets.size(); ++n) {
+        // The sets linked to the pivot, each by a restricted common digit.
         const Als& pivot = sets[n];
-        linked.clear();
-        for (std::size_t o = 0; o < sets.size(); ++o) {
-            const Digits common = keys[o].digits & keys[n].digits;
-            if (common == 0 || o == n || (keys[o].all & keys[n].all).any()) continue;
-            for (Digits ds = common; ds != 0; ds &= static_cast<Digits>(ds - 1))
-                if (restricted(pivot, sets[o], lowestDigit(ds))) linked.push_back({keys[o], lowestDigit(ds), &sets[o]});
-        }
+        const std::span<const AlsLink> linked = links.of(n);
         for (std::size_t i = 0; i < linked.size(); ++i)
             for (std::size_t j = i + 1; j < linked.size(); ++j) {
-                const Link& a = linked[i];
-                const Link& b = linked[j];
-                if (a.digit == b.digit || a.set == b.set) continue;
+                const int x = linked[i].digit, y = linked[j].digit;
+                const AlsKey& a = keys[at(linked[i].other)];
+                const AlsKey& b = keys[at(linked[j].other)];
+                if (x == y || linked[i].other == linked[j].other) continue;
                 // The pivot is locked without x or without y: so one of a and b is locked, and a digit z
                 // that both hold is in one of them.
-                const Digits zs =
-                    static_cast<Digits>(a.key.digits & b.key.digits & ~digitBit(a.digit) & ~digitBit(b.digit));
-                if (zs == 0 || (a.key.all & b.key.all).any()) continue;
-                const auto gone = zEliminations(places, zs, *a.set, *b.set, a.key.all | b.key.all | pivot.all);
-                if (gone) return finished(alsStep(Technique::AlsXYWing, {a.set, b.set, &pivot}, a.digit, *gone));
+                const Digits zs = static_cast<Digits>(a.digits & b.digits & ~digitBit(x) & ~digitBit(y));
+                if (zs == 0 || (a.all & b.all).any()) continue;
+                const Als& first = sets[at(linked[i].other)];
+                const Als& second = sets[at(linked[j].other)];
+                const auto gone = zEliminations(places, zs, first, second, a.all | b.all | pivot.all);
+                if (gone) return finished(alsStep(Technique::AlsXYWing, {&first, &second, &pivot}, x, *gone));
             }
     }
     return std::nullopt;

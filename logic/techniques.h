@@ -7,6 +7,7 @@
 #include <array>
 #include <bitset>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "step.h"
@@ -35,6 +36,22 @@ struct Als {
     std::array<CellSet, 10> seeing{};  // the cells that see every one of them
 };
 
+// A restricted common digit of two almost locked sets without a common cell: both hold it, and each cell
+// of one that holds it sees each cell of the other that does, so it is in one of them at most.
+struct AlsLink {
+    int other = 0; // the other set, by its place in the list of sets
+    int digit = 0;
+};
+// The links of each set, by the other set's place in the list and then by digit.
+struct AlsLinks {
+    std::vector<AlsLink> links;
+    std::vector<int> first; // set n's links are links[first[n]] up to links[first[n + 1]]
+    std::span<const AlsLink> of(std::size_t set) const {
+        return std::span<const AlsLink>(links).subspan(static_cast<std::size_t>(first[set]),
+                                                       static_cast<std::size_t>(first[set + 1] - first[set]));
+    }
+};
+
 // What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
 // for the unit's k-th cell).
 struct Scan {
@@ -43,9 +60,10 @@ struct Scan {
     bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
     std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
     std::array<Digits, kUnitCount> placed{}; // digits already in each unit
-    // The almost locked sets of the position, found when a finder first asks for them and kept for the
-    // finders after it.
+    // The almost locked sets of the position and their links, found when a finder first asks for them and
+    // kept for the finders after it.
     mutable std::optional<std::vector<Als>> knownAls;
+    mutable std::optional<AlsLinks> knownAlsLinks;
 };
 
 // Every almost locked set of one to four cells, each set of cells once, in the order of the units
@@ -53,6 +71,8 @@ struct Scan {
 const std::vector<Als>& almostLockedSets(const Scan& scan);
 // Those of `smallest` to `largest` cells (within 1..4), in the same order.
 std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest);
+// The links between the sets almostLockedSets(scan) lists.
+const AlsLinks& almostLockedSetLinks(const Scan& scan);
 
 // Sorts the step's cells and eliminations and drops repeats; nothing when it eliminates and places nothing.
 std::optional<Step> finished(Step step);
