@@ -472,12 +472,23 @@ std::optional<Step> findMedusa(const Scan& scan) {
         // Else an uncoloured candidate that is false whichever colour is true: it sees both colours of
         // its digit, its cell holds both colours, or its cell holds one colour and it sees its digit in
         // the other. The first one found goes, with the chain between the two colours it meets.
+        // Where each colour lies: the cells of each digit, and the digits of each cell.
+        std::array<std::array<CellSet, 10>, 2> colourCells{};
+        std::array<std::array<Digits, kCellCount>, 2> colourDigits{};
+        for (const int n : cluster) {
+            colourCells[at(colour[at(n)])][at(n % 9 + 1)].set(at(n / 9));
+            colourDigits[at(colour[at(n)])][at(n / 9)] |= digitBit(n % 9 + 1);
+        }
         CellDigit trapped;
         int from = -1, to = -1;
         for (int c = 0; c < kCellCount && wrong < 0 && from < 0; ++c)
             for (Digits ds = p.candidates(c); ds != 0 && from < 0; ds &= static_cast<Digits>(ds - 1)) {
                 const int d = lowestDigit(ds);
                 if (coloured(c, d) >= 0) continue;
+                const bool sees0 = (peerSets()[at(c)] & colourCells[0][at(d)]).any();
+                const bool sees1 = (peerSets()[at(c)] & colourCells[1][at(d)]).any();
+                const bool holds0 = colourDigits[0][at(c)] != 0, holds1 = colourDigits[1][at(c)] != 0;
+                if (!((sees0 && sees1) || (holds0 && holds1) || (holds0 && sees1) || (holds1 && sees0))) continue;
                 std::array<int, 2> here{-1, -1}, there{-1, -1}; // a candidate of each colour in the cell, and seen
                 for (Digits es = p.candidates(c); es != 0; es &= static_cast<Digits>(es - 1)) {
                     const int k = coloured(c, lowestDigit(es));
