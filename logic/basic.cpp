@@ -56,13 +56,21 @@ bool claimingRemoves(const Scan& scan, int line, int d, unsigned mask) {
 
 Scan::Scan(const Position& position_, bool uniqueSolution_)
     : position(position_), uniqueSolution(uniqueSolution_) {
-    for (int u = 0; u < kUnitCount; ++u)
-        for (int k = 0; k < 9; ++k) {
-            const int c = cellAt(u, k);
-            if (position.digit(c) != 0) placed[at(u)] |= digitBit(position.digit(c));
-            for (Digits ds = position.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
-                where[at(u)][at(lowestDigit(ds))] |= static_cast<std::uint16_t>(1u << k);
+    // Cell by cell, each into its row, column and box at once.
+    for (int c = 0; c < kCellCount; ++c) {
+        const int row = rowOf(c), column = columnOf(c), box = boxOf(c);
+        const int inBox = 3 * (row % 3) + column % 3;
+        const Digits digit = static_cast<Digits>(digitBit(position.digit(c)) & kAllDigits); // none when empty
+        placed[at(rowUnit(row))] |= digit;
+        placed[at(columnUnit(column))] |= digit;
+        placed[at(boxUnit(box))] |= digit;
+        for (Digits ds = position.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+            const int d = lowestDigit(ds);
+            where[at(rowUnit(row))][at(d)] |= static_cast<std::uint16_t>(1u << column);
+            where[at(columnUnit(column))][at(d)] |= static_cast<std::uint16_t>(1u << row);
+            where[at(boxUnit(box))][at(d)] |= static_cast<std::uint16_t>(1u << inBox);
         }
+    }
 }
 
 std::optional<Step> finished(Step step) {
