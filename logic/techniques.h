@@ -14,10 +14,16 @@
 
 namespace dodoru::logic::detail {
 
-// The number of places in a mask of a unit's cells (bit k for its k-th cell), counted as digitCount
-// counts: std::popcount without a popcount instruction is a library call.
+// The number of places in a mask of a unit's cells (bit k for its k-th cell), read from a table:
+// std::popcount without a popcount instruction is a library call.
+inline constexpr std::array<std::uint8_t, 512> kPlaceCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (std::size_t mask = 1; mask < counts.size(); ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask >> 1] + (mask & 1u));
+    return counts;
+}();
 constexpr int placeCount(unsigned places) {
-    return digitCount(static_cast<Digits>(places));
+    return kPlaceCounts[places & 0x1FFu];
 }
 
 // A set of cells as bits, bit c for cell c.
