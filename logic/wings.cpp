@@ -343,8 +343,37 @@ std::optional<Step> findBugPlusOne(const Scan& scan) {
 std::optional<Step> findWXYZWing(const Scan& scan) {
     const Position& p = scan.position;
     const std::array<CellSet, 10> places = digitPlaces(p);
-    std::optional<Step> found;
-    for (int pivot = 0; pivot < kCellCount && !found; ++pivot) {
+    // The step of the pivot and three wings with four digits between them, when it removes something.
+    const auto wingStep = [&](const std::array<int, 4>& cells, Digits all) -> std::optional<Step> {
+        // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
+        // that digit is in one of its cells.
+        int loose = 0;
+        for (Digits ds = all; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+            const int d = lowestDigit(ds);
+            bool restricted = true;
+            for (const int a : cells)
+                for (const int b : cells)
+                    if (a < b && p.has(a, d) && p.has(b, d) && !sees(a, b)) restricted = false;
+            if (!restricted) {
+                if (loose != 0) return std::nullopt;
+                loose = d;
+            }
+        }
+        if (loose == 0) return std::nullopt;
+        // What goes: the loose digit wherever it sees each of the cells that hold it.
+        CellSet targets = places[at(loose)];
+        for (const int c : cells) {
+            if (p.has(c, loose)) targets &= peerSets()[at(c)];
+            targets.reset(at(c));
+        }
+        if (targets.none()) return std::nullopt;
+        Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
+        step.linkDigit = loose;
+        for (int c = 0; c < kCellCount; ++c)
+            if (targets.test(at(c))) step.eliminations.push_back({c, loose});
+        return finished(step);
+    };
+    for (int pivot = 0; pivot < kCellCount; ++pivot) {
         const Digits mine = p.candidates(pivot);
         if (p.digit(pivot) != 0 || digitCount(mine) < 2 || digitCount(mine) > 4) continue;
         std::array<int, kPeerCount> wings{};
@@ -354,43 +383,19 @@ std::optional<Step> findWXYZWing(const Scan& scan) {
             if (p.digit(c) == 0 && digitCount(theirs) >= 2 && digitCount(static_cast<Digits>(theirs | mine)) <= 4)
                 wings[at(wingCount++)] = c;
         }
-        if (wingCount < 3) continue;
-        forEachCombination(wingCount, 3, [&](const std::array<int, 4>& pick) {
-            const std::array<int, 4> cells = {pivot, wings[at(pick[0])], wings[at(pick[1])], wings[at(pick[2])]};
-            Digits all = 0;
-            for (const int c : cells) all |= p.candidates(c);
-            if (digitCount(all) != 4) return false;
-            // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
-            // that digit is in one of its cells.
-            int loose = 0;
-            for (Digits ds = all; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                const int d = lowestDigit(ds);
-                bool restricted = true;
-                for (const int a : cells)
-                    for (const int b : cells)
-                        if (a < b && p.has(a, d) && p.has(b, d) && !sees(a, b)) restricted = false;
-                if (!restricted) {
-                    if (loose != 0) return false;
-                    loose = d;
+        // Three wings in the order of the peers; two wings that already bring a fifth digit take no third.
+        for (int i = 0; i < wingCount; ++i)
+            for (int j = i + 1; j < wingCount; ++j) {
+                const Digits two = mine | p.candidates(wings[at(i)]) | p.candidates(wings[at(j)]);
+                if (digitCount(two) > 4) continue;
+                for (int k = j + 1; k < wingCount; ++k) {
+                    const Digits all = two | p.candidates(wings[at(k)]);
+                    if (digitCount(all) != 4) continue;
+                    if (auto step = wingStep({pivot, wings[at(i)], wings[at(j)], wings[at(k)]}, all)) return step;
                 }
             }
-            if (loose == 0) return false;
-            // What goes: the loose digit wherever it sees each of the cells that hold it.
-            CellSet targets = places[at(loose)];
-            for (const int c : cells) {
-                if (p.has(c, loose)) targets &= peerSets()[at(c)];
-                targets.reset(at(c));
-            }
-            if (targets.none()) return false;
-            Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
-            step.linkDigit = loose;
-            for (int c = 0; c < kCellCount; ++c)
-                if (targets.test(at(c))) step.eliminations.push_back({c, loose});
-            found = finished(step);
-            return true;
-        });
     }
-    return found;
+    return std::nullopt;
 }
 
 } // namespace dodoru::logic::detail
