@@ -77,6 +77,7 @@ std::vector<Als> findAlmostLockedSets(const Position& p) {
     for (int u = 0; u < kUnitCount; ++u)
         for (const int c : unitCells(u))
             if (p.digit(c) == 0) open[at(u)][at(openCount[at(u)]++)] = c;
+    const std::array<CellSet, kCellCount>& peers = peerSets();
     std::vector<Als> out;
     for (int n = 0; n < kUnitCount; ++n) {
         const int u = (n + 18) % kUnitCount;
@@ -110,7 +111,7 @@ std::vector<Als> findAlmostLockedSets(const Position& p) {
                     for (const int c : als.cells)
                         if (p.has(c, d)) {
                             als.with[at(d)].set(at(c));
-                            sees &= peerSets()[at(c)];
+                            sees &= peers[at(c)];
                         }
                     als.seeing[at(d)] = sees;
                 }
@@ -162,10 +163,10 @@ const AlsLinks& almostLockedSetLinks(const Scan& scan) {
     // Each pair once, the first set before the second; then each set's links in the order of the pairs,
     // which is the order of the other set.
     struct Pair {
-        std::size_t first, second;
-        int digit;
+        int first, second, digit;
     };
     std::vector<Pair> pairs;
+    pairs.reserve(8 * sets.size()); // about as many as a hard position has
     std::vector<int> count(sets.size() + 1, 0);
     for (std::size_t i = 0; i < sets.size(); ++i)
         for (std::size_t j = i + 1; j < sets.size(); ++j) {
@@ -173,7 +174,7 @@ const AlsLinks& almostLockedSetLinks(const Scan& scan) {
             if (common == 0 || (keys[i].all & keys[j].all).any()) continue;
             for (Digits ds = common; ds != 0; ds &= static_cast<Digits>(ds - 1))
                 if (restricted(sets[i], sets[j], lowestDigit(ds))) {
-                    pairs.push_back({i, j, lowestDigit(ds)});
+                    pairs.push_back({static_cast<int>(i), static_cast<int>(j), lowestDigit(ds)});
                     ++count[i];
                     ++count[j];
                 }
@@ -184,8 +185,8 @@ const AlsLinks& almostLockedSetLinks(const Scan& scan) {
     out.links.resize(2 * pairs.size());
     std::vector<int> next(out.first.begin(), out.first.end() - 1);
     for (const Pair& pair : pairs) {
-        out.links[at(next[pair.first]++)] = {static_cast<int>(pair.second), pair.digit};
-        out.links[at(next[pair.second]++)] = {static_cast<int>(pair.first), pair.digit};
+        out.links[at(next[at(pair.first)]++)] = {pair.second, pair.digit};
+        out.links[at(next[at(pair.second)]++)] = {pair.first, pair.digit};
     }
     return out;
 }
