@@ -204,7 +204,8 @@ std::optional<Step> findAlsXZ(const Scan& scan) {
             // x is in one set at most, so the other is locked without x: a digit z of both is in one of them,
             // and whatever sees all their z goes.
             const int x = link.digit;
-            const auto gone = zEliminations(places, static_cast<Digits>(common & ~digitBit(x)), a, b, a.all | b.all);
+            const auto gone =
+                zEliminations(places, static_cast<Digits>(common & ~digitBit(x)), a, b, a.all | b.all);
             if (gone) return finished(alsStep(Technique::AlsXZ, {&a, &b}, x, *gone));
         }
     return std::nullopt;

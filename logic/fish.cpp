@@ -95,13 +95,14 @@ std::optional<Step> findFinnedFish(const Scan& scan, int size) {
                         return false;
                     bool removes = false;
                     for (int line = 3 * band; line < 3 * band + 3; ++line)
-                        removes = removes ||
-                                  (!((baseMask >> line) & 1u) && (along[at(line)] & cover & (7u << (3 * stack))) != 0);
+                        removes = removes || (!((baseMask >> line) & 1u) &&
+                                              (along[at(line)] & cover & (7u << (3 * stack))) != 0);
                     if (!removes) return false;
                     Step step{technique, {}, {}, digitBit(d), {}, {}};
                     for (int k = 3 * stack; k < 3 * stack + 3; ++k)
                         for (int line = 3 * band; line < 3 * band + 3; ++line)
-                            if (((cover >> k) & 1u) && !((baseMask >> line) & 1u) && ((along[at(line)] >> k) & 1u))
+                            if (((cover >> k) & 1u) && !((baseMask >> line) & 1u) &&
+                                ((along[at(line)] >> k) & 1u))
                                 step.eliminations.push_back({cellOfLine(9 * base + line, k), d});
                     for (int line = 0; line < 9; ++line)
                         for (int k = 0; k < 9; ++k)
@@ -263,8 +264,12 @@ std::optional<Step> findEmptyRectangle(const Scan& scan) {
                                     turn == 0 ? cellAt(rowOf(other), k) : cellAt(r, columnOf(other));
                                 if (!p.has(target, d)) continue;
                                 const int box = boxUnit(b);
-                                Step step{Technique::EmptyRectangle, unitOf(box), cellsOf(box, places), digitBit(d),
-                                          {}, {{target, d}}};
+                                Step step{Technique::EmptyRectangle,
+                                          unitOf(box),
+                                          cellsOf(box, places),
+                                          digitBit(d),
+                                          {},
+                                          {{target, d}}};
                                 step.cells.push_back(a);
                                 step.cells.push_back(other);
                                 step.chain = {node(other, d, false), node(a, d, true),

@@ -391,7 +391,8 @@ std::optional<Step> findWXYZWing(const Scan& scan) {
                 for (int k = j + 1; k < wingCount; ++k) {
                     const Digits all = two | p.candidates(wings[at(k)]);
                     if (digitCount(all) != 4) continue;
-                    if (auto step = wingStep({pivot, wings[at(i)], wings[at(j)], wings[at(k)]}, all)) return step;
+                    if (auto step = wingStep({pivot, wings[at(i)], wings[at(j)], wings[at(k)]}, all))
+                        return step;
                 }
             }
     }
@@ -493,7 +494,8 @@ std::optional<Step> findMedusa(const Scan& scan) {
                 const bool sees0 = (peerSets()[at(c)] & colourCells[0][at(d)]).any();
                 const bool sees1 = (peerSets()[at(c)] & colourCells[1][at(d)]).any();
                 const bool holds0 = colourDigits[0][at(c)] != 0, holds1 = colourDigits[1][at(c)] != 0;
-                if (!((sees0 && sees1) || (holds0 && holds1) || (holds0 && sees1) || (holds1 && sees0))) continue;
+                if (!((sees0 && sees1) || (holds0 && holds1) || (holds0 && sees1) || (holds1 && sees0)))
+                    continue;
                 std::array<int, 2> here{-1, -1}, there{-1, -1}; // a candidate of each colour in the cell, and seen
                 for (Digits es = p.candidates(c); es != 0; es &= static_cast<Digits>(es - 1)) {
                     const int k = coloured(c, lowestDigit(es));

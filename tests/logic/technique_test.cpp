@@ -321,31 +321,34 @@ TEST(TechniqueFacts, IdsAreUniqueAndRatingsRiseWithTheOrder) {
 // its cells in the other. Positions along the path of a hard puzzle.
 TEST(AlmostLockedSets, EachSetOnceAndEveryRestrictedDigitLinked) {
     DigitGrid givens{};
-    const std::string puzzle = "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
+    const std::string puzzle =
+        "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
     for (std::size_t c = 0; c < 81; ++c)
         givens[c] = static_cast<std::uint8_t>(puzzle[c] == '.' ? 0 : puzzle[c] - '0');
     Position p = Position::fromDigits(givens);
     for (int turn = 0; turn < 6; ++turn) {
         const detail::Scan scan(p, true);
         std::vector<std::vector<int>> expected;
-        for (const int u : {18, 19, 20, 21, 22, 23, 24, 25, 26, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14,
-                            15, 16, 17}) {
+        for (int n = 0; n < 27; ++n) {
+            const int u = (n + 18) % 27; // boxes, rows, columns
             std::vector<int> open;
             for (const int c : dodoru::unitCells(u))
                 if (p.digit(c) == 0) open.push_back(c);
             for (int size = 1; size <= 4 && size < static_cast<int>(open.size()); ++size)
-                detail::forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
-                    std::vector<int> cells;
-                    Digits digits = 0;
-                    for (int i = 0; i < size; ++i) {
-                        cells.push_back(open[static_cast<std::size_t>(pick[static_cast<std::size_t>(i)])]);
-                        digits |= p.candidates(cells.back());
-                    }
-                    if (digitCount(digits) == size + 1 &&
-                        std::find(expected.begin(), expected.end(), cells) == expected.end())
-                        expected.push_back(cells);
-                    return false;
-                });
+                detail::forEachCombination(
+                    static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+                        std::vector<int> cells;
+                        Digits digits = 0;
+                        for (int i = 0; i < size; ++i) {
+                            cells.push_back(
+                                open[static_cast<std::size_t>(pick[static_cast<std::size_t>(i)])]);
+                            digits |= p.candidates(cells.back());
+                        }
+                        if (digitCount(digits) == size + 1 &&
+                            std::find(expected.begin(), expected.end(), cells) == expected.end())
+                            expected.push_back(cells);
+                        return false;
+                    });
         }
         const std::vector<detail::Als>& sets = detail::almostLockedSets(scan);
         std::vector<std::vector<int>> found;
