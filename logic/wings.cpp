@@ -29,14 +29,19 @@ void eliminateSeeingAll(const Scan& scan, int d, const std::vector<int>& targets
     }
 }
 
-// Calls `visit(corners)`, corners r1c1, r1c2, r2c1, r2c2, for each rectangle of cells in exactly two
-// boxes (its rows in one band or its columns in one stack, not both), rows before columns in order,
+// Calls `visit(corners)`, corners r1c1, r1c2, r2c1, r2c2, for each rectangle of empty cells in exactly
+// two boxes (its rows in one band or its columns in one stack, not both), rows before columns in order,
 // until it gives a step.
-template <typename Visit> std::optional<Step> forEachTwoBoxRectangle(Visit&& visit) {
+template <typename Visit> std::optional<Step> forEachTwoBoxRectangle(const Position& p, Visit&& visit) {
+    std::array<unsigned, 9> emptyColumns{}; // per row
+    for (int c = 0; c < kCellCount; ++c)
+        if (p.digit(c) == 0) emptyColumns[at(rowOf(c))] |= 1u << columnOf(c);
     for (int r1 = 0; r1 < 9; ++r1)
         for (int r2 = r1 + 1; r2 < 9; ++r2)
             for (int c1 = 0; c1 < 9; ++c1)
                 for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    const unsigned columns = (1u << c1) | (1u << c2);
+                    if ((emptyColumns[at(r1)] & emptyColumns[at(r2)] & columns) != columns) continue;
                     if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
                     const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
                                                         cellAt(r2, c2)};
@@ -137,12 +142,11 @@ std::optional<Step> findWWing(const Scan& scan) {
 std::optional<Step> findUniqueRectangle(const Scan& scan) {
     if (!scan.uniqueSolution) return std::nullopt;
     const Position& p = scan.position;
-    return forEachTwoBoxRectangle([&](const std::array<int, 4>& corners) -> std::optional<Step> {
+    return forEachTwoBoxRectangle(p, [&](const std::array<int, 4>& corners) -> std::optional<Step> {
         int extra = -1;
         Digits pair = 0;
         int bivalue = 0;
         for (const int c : corners) {
-            if (p.digit(c) != 0) break;
             if (digitCount(p.candidates(c)) == 2) {
                 if (pair != 0 && pair != p.candidates(c)) break;
                 pair = p.candidates(c);
@@ -243,11 +247,9 @@ namespace {
 // corners (in one row or one column) hold just the same two digits and whose roof corners hold both.
 template <typename Visit> std::optional<Step> forEachRectangle(const Scan& scan, Visit&& visit) {
     const Position& p = scan.position;
-    return forEachTwoBoxRectangle([&](const std::array<int, 4>& square) -> std::optional<Step> {
+    return forEachTwoBoxRectangle(p, [&](const std::array<int, 4>& square) -> std::optional<Step> {
         // The corners as a cycle: r1c1, r1c2, r2c2, r2c1.
         const std::array<int, 4> corners = {square[0], square[1], square[3], square[2]};
-        for (const int c : corners)
-            if (p.digit(c) != 0) return std::nullopt;
         // Floors: two neighbouring corners of the cycle.
         for (int i = 0; i < 4; ++i) {
             const std::array<int, 2> floor = {corners[at(i)], corners[at((i + 1) % 4)]};
@@ -553,14 +555,14 @@ namespace dodoru::logic::detail {
 std::optional<Step> findHiddenRectangle(const Scan& scan) {
     if (!scan.uniqueSolution) return std::nullopt;
     const Position& p = scan.position;
-    return forEachTwoBoxRectangle([&](const std::array<int, 4>& corners) -> std::optional<Step> {
+    return forEachTwoBoxRectangle(p, [&](const std::array<int, 4>& corners) -> std::optional<Step> {
         for (int i = 0; i < 4; ++i) {
             // A bivalue corner, and the corner across from it.
             const int floor = corners[at(i)], across = corners[at(3 - i)];
             const Digits pair = p.candidates(floor);
             if (p.digit(floor) != 0 || digitCount(pair) != 2) continue;
             bool all = true;
-            for (const int c : corners) all = all && p.digit(c) == 0 && (p.candidates(c) & pair) == pair;
+            for (const int c : corners) all = all && (p.candidates(c) & pair) == pair;
             if (!all) continue;
             for (Digits xs = pair; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
                 const int x = lowestDigit(xs);
