@@ -81,9 +81,15 @@ std::vector<Als> findAlmostLockedSets(const Position& p) {
     std::vector<Als> out;
     for (int n = 0; n < kUnitCount; ++n) {
         const int u = (n + 18) % kUnitCount;
-        const std::array<int, 9>& cells = open[at(u)];
-        for (int size = 1; size <= 4 && size < openCount[at(u)]; ++size)
-            forEachCombination(openCount[at(u)], size, [&](const std::array<int, 4>& pick) {
+        for (int size = 1; size <= 4 && size < openCount[at(u)]; ++size) {
+            // A cell with more than size + 1 candidates is in no set of this size: the combinations of the
+            // others come in the same order.
+            std::array<int, 9> cells{};
+            int cellCount = 0;
+            for (int i = 0; i < openCount[at(u)]; ++i)
+                if (digitCount(p.candidates(open[at(u)][at(i)])) <= size + 1)
+                    cells[at(cellCount++)] = open[at(u)][at(i)];
+            forEachCombination(cellCount, size, [&](const std::array<int, 4>& pick) {
                 Digits digits = 0;
                 std::uint32_t units = ~0u;
                 for (int i = 0; i < size; ++i) {
@@ -118,6 +124,7 @@ std::vector<Als> findAlmostLockedSets(const Position& p) {
                 out.push_back(std::move(als));
                 return false;
             });
+        }
     }
     return out;
 }
