@@ -57,12 +57,18 @@ Step alsStep(Technique technique, std::initializer_list<const Als*> sets, int li
 struct AlsKey {
     CellSet all;
     Digits digits = 0;
+    CellSet reach; // the cells that see every cell of the set holding one of its digits
 };
 
 std::vector<AlsKey> keysOf(const std::vector<Als>& sets) {
     std::vector<AlsKey> keys;
     keys.reserve(sets.size());
-    for (const Als& als : sets) keys.push_back({als.all, als.digits});
+    for (const Als& als : sets) {
+        CellSet reach;
+        for (Digits ds = als.digits; ds != 0; ds &= static_cast<Digits>(ds - 1))
+            reach |= als.seeing[at(lowestDigit(ds))];
+        keys.push_back({als.all, als.digits, reach});
+    }
     return keys;
 }
 
@@ -177,8 +183,10 @@ const AlsLinks& almostLockedSetLinks(const Scan& scan) {
     std::vector<int> count(sets.size() + 1, 0);
     for (std::size_t i = 0; i < sets.size(); ++i)
         for (std::size_t j = i + 1; j < sets.size(); ++j) {
+            // A linked set has its cells of the digit, so some cell, where the first set reaches.
             const Digits common = keys[i].digits & keys[j].digits;
-            if (common == 0 || (keys[i].all & keys[j].all).any()) continue;
+            if (common == 0 || (keys[i].all & keys[j].all).any() || (keys[i].reach & keys[j].all).none())
+                continue;
             for (Digits ds = common; ds != 0; ds &= static_cast<Digits>(ds - 1))
                 if (restricted(sets[i], sets[j], lowestDigit(ds))) {
                     pairs.push_back({static_cast<int>(i), static_cast<int>(j), lowestDigit(ds)});
