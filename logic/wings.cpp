@@ -348,20 +348,14 @@ std::optional<Step> findWXYZWing(const Scan& scan) {
     // The step of the pivot and three wings with four digits between them, when it removes something.
     const auto wingStep = [&](const std::array<int, 4>& cells, Digits all) -> std::optional<Step> {
         // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
-        // that digit is in one of its cells.
-        int loose = 0;
-        for (Digits ds = all; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-            const int d = lowestDigit(ds);
-            bool restricted = true;
-            for (const int a : cells)
-                for (const int b : cells)
-                    if (a < b && p.has(a, d) && p.has(b, d) && !sees(a, b)) restricted = false;
-            if (!restricted) {
-                if (loose != 0) return std::nullopt;
-                loose = d;
-            }
-        }
-        if (loose == 0) return std::nullopt;
+        // that digit is in one of its cells. Such a digit is one that two cells apart both hold.
+        Digits apart = 0;
+        for (std::size_t a = 0; a < cells.size(); ++a)
+            for (std::size_t b = a + 1; b < cells.size(); ++b)
+                if (!sees(cells[a], cells[b]))
+                    apart |= static_cast<Digits>(p.candidates(cells[a]) & p.candidates(cells[b]));
+        if (digitCount(apart) != 1) return std::nullopt;
+        const int loose = lowestDigit(apart);
         // What goes: the loose digit wherever it sees each of the cells that hold it.
         CellSet targets = places[at(loose)];
         for (const int c : cells) {
