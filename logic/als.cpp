@@ -1,7 +1,7 @@
 // Almost locked sets: n cells of one unit that hold n + 1 digits between them. Take one digit away and
 // the rest are locked. ALS-XZ joins two of them by a restricted common digit, ALS-XY-wing three.
-#include <algorithm>
-#include <bitset>
+#include <bit>
+#include <initializer_list>
 
 #include "techniques.h"
 
@@ -13,22 +13,33 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
+using DigitPlaces = std::array<CellSet, 10>;
+
 // A digit of both sets whose cells in one all see its cells in the other: it is in one set at most.
 bool restricted(const Als& a, const Als& b, int d) {
     return (a.digits & b.digits & digitBit(d)) != 0 && (b.with[at(d)] & ~a.seeing[at(d)]).none();
 }
 
-// Removes `z` from the cells that see every z of the sets, besides the sets' own cells.
-void eliminateZ(const Position& p, int z, const std::vector<const Als*>& holders, const CellSet& besides, Step& step) {
-    CellSet targets;
-    targets.set();
-    for (const Als* als : holders) targets &= als->seeing[at(z)];
-    targets &= ~besides;
-    for (int c = 0; c < kCellCount; ++c)
-        if (targets.test(at(c)) && p.has(c, z)) step.eliminations.push_back({c, z});
+// The candidates of `z` in the cells that see every z of both sets, besides `besides`.
+CellSet zTargets(const DigitPlaces& places, int z, const Als& a, const Als& b, const CellSet& besides) {
+    return places[at(z)] & a.seeing[at(z)] & b.seeing[at(z)] & ~besides;
 }
 
-Step alsStep(Technique technique, const std::vector<const Als*>& sets, int link) {
+// What each of the digits `zs` loses; nothing when none loses anything.
+std::optional<DigitPlaces> zEliminations(const DigitPlaces& places, Digits zs, const Als& a, const Als& b,
+                                         const CellSet& besides) {
+    DigitPlaces gone{};
+    bool any = false;
+    for (Digits z = zs; z != 0; z &= static_cast<Digits>(z - 1)) {
+        const int d = lowestDigit(z);
+        gone[at(d)] = zTargets(places, d, a, b, besides);
+        any = any || gone[at(d)].any();
+    }
+    if (!any) return std::nullopt;
+    return gone;
+}
+
+Step alsStep(Technique technique, std::initializer_list<const Als*> sets, int link, const DigitPlaces& gone) {
     Step step{technique, {}, {}, 0, {}, {}};
     for (const Als* als : sets) {
         step.sets.push_back(als->cells);
@@ -36,7 +47,92 @@ Step alsStep(Technique technique, const std::vector<const Als*>& sets, int link)
         step.digits |= als->digits;
     }
     step.linkDigit = link;
+    for (int d = 1; d <= 9; ++d)
+        for (int c = 0; c < kCellCount; ++c)
+            if (gone[at(d)].test(at(c))) step.eliminations.push_back({c, d});
     return step;
+}
+
+// What the loops over pairs of sets read first, packed close together.
+struct AlsKey {
+    CellSet all;
+    Digits digits = 0;
+    CellSet reach; // the cells that see every cell of the set holding one of its digits
+};
+
+std::vector<AlsKey> keysOf(const std::vector<Als>& sets) {
+    std::vector<AlsKey> keys;
+    keys.reserve(sets.size());
+    for (const Als& als : sets) {
+        CellSet reach;
+        for (Digits ds = als.digits; ds != 0; ds &= static_cast<Digits>(ds - 1))
+            reach |= als.seeing[at(lowestDigit(ds))];
+        keys.push_back({als.all, als.digits, reach});
+    }
+    return keys;
+}
+
+// The units in the order the sets are listed: boxes, then rows, then columns.
+int unitRank(int unit) {
+    return unit >= 18 ? 0 : unit < 9 ? 1 : 2;
+}
+
+std::vector<Als> findAlmostLockedSets(const Position& p) {
+    std::array<std::array<int, 9>, kUnitCount> open{};
+    std::array<int, kUnitCount> openCount{};
+    for (int u = 0; u < kUnitCount; ++u)
+        for (const int c : unitCells(u))
+            if (p.digit(c) == 0) open[at(u)][at(openCount[at(u)]++)] = c;
+    const std::array<CellSet, kCellCount>& peers = peerSets();
+    std::vector<Als> out;
+    for (int n = 0; n < kUnitCount; ++n) {
+        const int u = (n + 18) % kUnitCount;
+        for (int size = 1; size <= 4 && size < openCount[at(u)]; ++size) {
+            // A cell with more than size + 1 candidates is in no set of this size: the combinations of the
+            // others come in the same order.
+            std::array<int, 9> cells{};
+            int cellCount = 0;
+            for (int i = 0; i < openCount[at(u)]; ++i)
+                if (digitCount(p.candidates(open[at(u)][at(i)])) <= size + 1)
+                    cells[at(cellCount++)] = open[at(u)][at(i)];
+            forEachCombination(cellCount, size, [&](const std::array<int, 4>& pick) {
+                Digits digits = 0;
+                std::uint32_t units = ~0u;
+                for (int i = 0; i < size; ++i) {
+                    const int c = cells[at(pick[at(i)])];
+                    digits |= p.candidates(c);
+                    units &= unitMaskOf(c);
+                }
+                if (digitCount(digits) != size + 1) return false;
+                // A set that an earlier unit holds with more open cells besides was listed there.
+                for (std::uint32_t us = units & ~(1u << u); us != 0; us &= us - 1) {
+                    const int other = std::countr_zero(us);
+                    if (unitRank(other) < unitRank(u) && openCount[at(other)] > size) return false;
+                }
+                Als als;
+                als.digits = digits;
+                for (int i = 0; i < size; ++i) {
+                    const int c = cells[at(pick[at(i)])];
+                    als.cells.push_back(c);
+                    als.all.set(at(c));
+                }
+                for (Digits ds = digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+                    const int d = lowestDigit(ds);
+                    CellSet sees;
+                    sees.set();
+                    for (const int c : als.cells)
+                        if (p.has(c, d)) {
+                            als.with[at(d)].set(at(c));
+                            sees &= peers[at(c)];
+                        }
+                    als.seeing[at(d)] = sees;
+                }
+                out.push_back(std::move(als));
+                return false;
+            });
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -51,93 +147,108 @@ const std::array<CellSet, kCellCount>& peerSets() {
     return sets;
 }
 
+std::array<CellSet, 10> digitPlaces(const Position& p) {
+    std::array<CellSet, 10> places{};
+    for (int c = 0; c < kCellCount; ++c)
+        for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            places[at(lowestDigit(ds))].set(at(c));
+    return places;
+}
+
+const std::vector<Als>& almostLockedSets(const Scan& scan) {
+    if (!scan.knownAls) scan.knownAls = findAlmostLockedSets(scan.position);
+    return *scan.knownAls;
+}
+
 std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest) {
-    const Position& p = scan.position;
     std::vector<Als> out;
-    std::vector<CellSet> seen;
-    for (int n = 0; n < kUnitCount; ++n) {
-        const int u = (n + 18) % kUnitCount;
-        std::vector<int> open;
-        for (const int c : unitCells(u))
-            if (p.digit(c) == 0) open.push_back(c);
-        for (int size = smallest; size <= largest && size < static_cast<int>(open.size()); ++size)
-            forEachCombination(static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
-                Als als;
-                for (int i = 0; i < size; ++i) {
-                    const int c = open[at(pick[at(i)])];
-                    als.cells.push_back(c);
-                    als.all.set(at(c));
-                    als.digits |= p.candidates(c);
+    for (const Als& als : almostLockedSets(scan)) {
+        const int size = static_cast<int>(als.cells.size());
+        if (size >= smallest && size <= largest) out.push_back(als);
+    }
+    return out;
+}
+
+const AlsLinks& almostLockedSetLinks(const Scan& scan) {
+    if (scan.knownAlsLinks) return *scan.knownAlsLinks;
+    const std::vector<Als>& sets = almostLockedSets(scan);
+    const std::vector<AlsKey> keys = keysOf(sets);
+    // Each pair once, the first set before the second; then each set's links in the order of the pairs,
+    // which is the order of the other set.
+    struct Pair {
+        int first, second, digit;
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve(8 * sets.size()); // about as many as a hard position has
+    std::vector<int> count(sets.size() + 1, 0);
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        for (std::size_t j = i + 1; j < sets.size(); ++j) {
+            // A linked set has its cells of the digit, so some cell, where the first set reaches.
+            const Digits common = keys[i].digits & keys[j].digits;
+            if (common == 0 || (keys[i].all & keys[j].all).any() || (keys[i].reach & keys[j].all).none())
+                continue;
+            for (Digits ds = common; ds != 0; ds &= static_cast<Digits>(ds - 1))
+                if (restricted(sets[i], sets[j], lowestDigit(ds))) {
+                    pairs.push_back({static_cast<int>(i), static_cast<int>(j), lowestDigit(ds)});
+                    ++count[i];
+                    ++count[j];
                 }
-                if (digitCount(als.digits) != size + 1) return false;
-                if (std::find(seen.begin(), seen.end(), als.all) != seen.end()) return false;
-                seen.push_back(als.all);
-                for (Digits ds = als.digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                    const int d = lowestDigit(ds);
-                    CellSet sees;
-                    sees.set();
-                    for (const int c : als.cells)
-                        if (p.has(c, d)) {
-                            als.with[at(d)].set(at(c));
-                            sees &= peerSets()[at(c)];
-                        }
-                    als.seeing[at(d)] = sees;
-                }
-                out.push_back(std::move(als));
-                return false;
-            });
+        }
+    AlsLinks& out = scan.knownAlsLinks.emplace();
+    out.first.assign(sets.size() + 1, 0);
+    for (std::size_t n = 0; n < sets.size(); ++n) out.first[n + 1] = out.first[n] + count[n];
+    out.links.resize(2 * pairs.size());
+    std::vector<int> next(out.first.begin(), out.first.end() - 1);
+    for (const Pair& pair : pairs) {
+        out.links[at(next[at(pair.first)]++)] = {pair.second, pair.digit};
+        out.links[at(next[at(pair.second)]++)] = {pair.first, pair.digit};
     }
     return out;
 }
 
 std::optional<Step> findAlsXZ(const Scan& scan) {
-    const Position& p = scan.position;
-    const std::vector<Als> sets = almostLockedSets(scan, 1, 4);
+    const std::vector<Als>& sets = almostLockedSets(scan);
+    const AlsLinks& links = almostLockedSetLinks(scan);
+    const DigitPlaces places = digitPlaces(scan.position);
     for (std::size_t i = 0; i < sets.size(); ++i)
-        for (std::size_t j = i + 1; j < sets.size(); ++j) {
+        for (const AlsLink& link : links.of(i)) {
             const Als& a = sets[i];
-            const Als& b = sets[j];
-            if ((a.all & b.all).any()) continue;
+            const Als& b = sets[at(link.other)];
             const Digits common = a.digits & b.digits;
-            if (digitCount(common) < 2) continue;
-            for (Digits xs = common; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
-                const int x = lowestDigit(xs);
-                if (!restricted(a, b, x)) continue;
-                // x is in one set at most, so the other is locked without x: a digit z of both is in one
-                // of them, and whatever sees all their z goes.
-                Step step = alsStep(Technique::AlsXZ, {&a, &b}, x);
-                for (Digits zs = static_cast<Digits>(common & ~digitBit(x)); zs != 0; zs &= static_cast<Digits>(zs - 1))
-                    eliminateZ(p, lowestDigit(zs), {&a, &b}, a.all | b.all, step);
-                if (auto found = finished(step)) return found;
-            }
+            if (at(link.other) <= i || digitCount(common) < 2) continue;
+            // x is in one set at most, so the other is locked without x: a digit z of both is in one of them,
+            // and whatever sees all their z goes.
+            const int x = link.digit;
+            const auto gone =
+                zEliminations(places, static_cast<Digits>(common & ~digitBit(x)), a, b, a.all | b.all);
+            if (gone) return finished(alsStep(Technique::AlsXZ, {&a, &b}, x, *gone));
         }
     return std::nullopt;
 }
 
 std::optional<Step> findAlsXYWing(const Scan& scan) {
-    const Position& p = scan.position;
-    const std::vector<Als> sets = almostLockedSets(scan, 1, 4);
-    for (const Als& pivot : sets) {
-        // The sets linked to the pivot, each with its restricted common digit.
-        std::vector<std::pair<const Als*, int>> linked;
-        for (const Als& other : sets) {
-            if (&other == &pivot || (other.all & pivot.all).any()) continue;
-            for (Digits ds = other.digits & pivot.digits; ds != 0; ds &= static_cast<Digits>(ds - 1))
-                if (restricted(pivot, other, lowestDigit(ds))) linked.emplace_back(&other, lowestDigit(ds));
-        }
+    const std::vector<Als>& sets = almostLockedSets(scan);
+    const AlsLinks& links = almostLockedSetLinks(scan);
+    const std::vector<AlsKey> keys = keysOf(sets);
+    const DigitPlaces places = digitPlaces(scan.position);
+    for (std::size_t n = 0; n < sets.size(); ++n) {
+        // The sets linked to the pivot, each by a restricted common digit.
+        const Als& pivot = sets[n];
+        const std::span<const AlsLink> linked = links.of(n);
         for (std::size_t i = 0; i < linked.size(); ++i)
             for (std::size_t j = i + 1; j < linked.size(); ++j) {
-                const auto [a, x] = linked[i];
-                const auto [b, y] = linked[j];
-                if (x == y || a == b || (a->all & b->all).any()) continue;
+                const int x = linked[i].digit, y = linked[j].digit;
+                const AlsKey& a = keys[at(linked[i].other)];
+                const AlsKey& b = keys[at(linked[j].other)];
+                if (x == y || linked[i].other == linked[j].other) continue;
                 // The pivot is locked without x or without y: so one of a and b is locked, and a digit z
                 // that both hold is in one of them.
-                const Digits zs = static_cast<Digits>(a->digits & b->digits & ~digitBit(x) & ~digitBit(y));
-                if (zs == 0) continue;
-                Step step = alsStep(Technique::AlsXYWing, {a, b, &pivot}, x);
-                for (Digits z = zs; z != 0; z &= static_cast<Digits>(z - 1))
-                    eliminateZ(p, lowestDigit(z), {a, b}, a->all | b->all | pivot.all, step);
-                if (auto found = finished(step)) return found;
+                const Digits zs = static_cast<Digits>(a.digits & b.digits & ~digitBit(x) & ~digitBit(y));
+                if (zs == 0 || (a.all & b.all).any()) continue;
+                const Als& first = sets[at(linked[i].other)];
+                const Als& second = sets[at(linked[j].other)];
+                const auto gone = zEliminations(places, zs, first, second, a.all | b.all | pivot.all);
+                if (gone) return finished(alsStep(Technique::AlsXYWing, {&first, &second, &pivot}, x, *gone));
             }
     }
     return std::nullopt;

@@ -56,13 +56,21 @@ bool claimingRemoves(const Scan& scan, int line, int d, unsigned mask) {
 
 Scan::Scan(const Position& position_, bool uniqueSolution_)
     : position(position_), uniqueSolution(uniqueSolution_) {
-    for (int u = 0; u < kUnitCount; ++u)
-        for (int k = 0; k < 9; ++k) {
-            const int c = cellAt(u, k);
-            if (position.digit(c) != 0) placed[at(u)] |= digitBit(position.digit(c));
-            for (Digits ds = position.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
-                where[at(u)][at(lowestDigit(ds))] |= static_cast<std::uint16_t>(1u << k);
+    // Cell by cell, each into its row, column and box at once.
+    for (int c = 0; c < kCellCount; ++c) {
+        const int row = rowOf(c), column = columnOf(c), box = boxOf(c);
+        const int inBox = 3 * (row % 3) + column % 3;
+        const Digits digit = static_cast<Digits>(digitBit(position.digit(c)) & kAllDigits); // none when empty
+        placed[at(rowUnit(row))] |= digit;
+        placed[at(columnUnit(column))] |= digit;
+        placed[at(boxUnit(box))] |= digit;
+        for (Digits ds = position.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
+            const int d = lowestDigit(ds);
+            where[at(rowUnit(row))][at(d)] |= static_cast<std::uint16_t>(1u << column);
+            where[at(columnUnit(column))][at(d)] |= static_cast<std::uint16_t>(1u << row);
+            where[at(boxUnit(box))][at(d)] |= static_cast<std::uint16_t>(1u << inBox);
         }
+    }
 }
 
 std::optional<Step> finished(Step step) {
@@ -108,7 +116,7 @@ std::optional<Step> findHiddenSingle(const Scan& scan) {
         const int u = (n + 18) % kUnitCount;
         for (int d = 1; d <= 9; ++d) {
             const unsigned mask = scan.where[at(u)][at(d)];
-            if (std::popcount(mask) != 1) continue;
+            if (placeCount(mask) != 1) continue;
             const int c = cellAt(u, std::countr_zero(mask));
             return Step{Technique::HiddenSingle, unitOf(u), {c}, digitBit(d), {{c, d}}, {}};
         }
@@ -214,7 +222,7 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
         std::array<int, 9> open{}; // digits with 2..size places
         int openCount = 0;
         for (int d = 1; d <= 9; ++d) {
-            const int count = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(d)]));
+            const int count = placeCount(scan.where[at(u)][at(d)]);
             if (count >= 2 && count <= size) open[at(openCount++)] = d;
         }
         if (9 - digitCount(scan.placed[at(u)]) <= size || openCount < size) continue;
@@ -226,7 +234,7 @@ std::optional<Step> findHiddenSubset(const Scan& scan, int size) {
                 digits |= digitBit(d);
                 places |= scan.where[at(u)][at(d)];
             }
-            if (std::popcount(places) != size) return false;
+            if (placeCount(places) != size) return false;
             // Only a subset whose cells hold other candidates becomes a step.
             Digits others = 0;
             for (int k = 0; k < 9; ++k)

@@ -31,6 +31,18 @@ void eliminateSeeingBoth(const Scan& scan, int d, int a, int b, const std::vecto
     }
 }
 
+// The cells of `unit` whose bits are set in `mask`, in the unit's order.
+std::vector<int> cellsOf(int unit, unsigned mask) {
+    std::vector<int> cells;
+    for (int k = 0; k < 9; ++k)
+        if ((mask >> k) & 1u) cells.push_back(unitCells(unit)[at(k)]);
+    return cells;
+}
+
+// A row and a column of a box's cells, as bits of the box's k-th cells.
+constexpr unsigned kBoxRow = 0x7u;
+constexpr unsigned kBoxColumn = 0x49u;
+
 // A fish's base lines (rows when `base` is 0, else columns) and cover lines, from their masks.
 void nameLines(Step& step, int base, unsigned baseMask, unsigned coverMask) {
     const UnitKind baseKind = base == 0 ? UnitKind::Row : UnitKind::Column;
@@ -48,46 +60,53 @@ std::optional<Step> findFinnedFish(const Scan& scan, int size) {
     std::optional<Step> found;
     for (int d = 1; d <= 9 && !found; ++d)
         for (int base = 0; base < 2 && !found; ++base) {
-            const auto along = [&](int line) {
-                return static_cast<unsigned>(scan.where[at(9 * base + line)][at(d)]);
-            };
-            std::vector<int> lines;
+            // The places of d along each line, and the lines that can be base lines.
+            std::array<unsigned, 9> along{};
+            std::array<int, 9> lines{};
+            int lineCount = 0;
             for (int i = 0; i < 9; ++i) {
-                const int count = std::popcount(along(i));
-                if (count >= 2 && count <= size + 3) lines.push_back(i);
+                along[at(i)] = scan.where[at(9 * base + i)][at(d)];
+                const int count = placeCount(along[at(i)]);
+                if (count >= 2 && count <= size + 3) lines[at(lineCount++)] = i;
             }
-            if (static_cast<int>(lines.size()) < size) continue;
-            forEachCombination(static_cast<int>(lines.size()), size, [&](const std::array<int, 4>& pick) {
+            if (lineCount < size) continue;
+            forEachCombination(lineCount, size, [&](const std::array<int, 4>& pick) {
                 unsigned all = 0, baseMask = 0;
                 for (int i = 0; i < size; ++i) {
-                    all |= along(lines[at(pick[at(i)])]);
+                    all |= along[at(lines[at(pick[at(i)])])];
                     baseMask |= 1u << lines[at(pick[at(i)])];
                 }
-                if (std::popcount(all) <= size) return false; // a plain fish, or less
+                if (placeCount(all) <= size) return false; // a plain fish, or less
                 // Cover lines that leave fins (base cells outside them) in one box only: either a fin holds
                 // d, or the fish does, so what sees the fins and lies in a cover line goes.
                 const auto tryCover = [&](unsigned cover) {
                     unsigned finPositions = 0, finLines = 0;
-                    for (int line = 0; line < 9; ++line)
-                        if (((baseMask >> line) & 1u) && (along(line) & ~cover) != 0) {
-                            finPositions |= along(line) & ~cover;
+                    for (int i = 0; i < size; ++i) {
+                        const int line = lines[at(pick[at(i)])];
+                        const unsigned fins = along[at(line)] & ~cover;
+                        if (fins != 0) {
+                            finPositions |= fins;
                             finLines |= 1u << line;
                         }
+                    }
                     if (finPositions == 0) return false;
                     const int stack = std::countr_zero(finPositions) / 3, band = std::countr_zero(finLines) / 3;
                     if ((finPositions & ~(7u << (3 * stack))) != 0 || (finLines & ~(7u << (3 * band))) != 0)
                         return false;
+                    bool removes = false;
+                    for (int line = 3 * band; line < 3 * band + 3; ++line)
+                        removes = removes || (!((baseMask >> line) & 1u) &&
+                                              (along[at(line)] & cover & (7u << (3 * stack))) != 0);
+                    if (!removes) return false;
                     Step step{technique, {}, {}, digitBit(d), {}, {}};
                     for (int k = 3 * stack; k < 3 * stack + 3; ++k)
-                        for (int line = 3 * band; line < 3 * band + 3; ++line) {
-                            const int c = cellOfLine(9 * base + line, k);
-                            if (((cover >> k) & 1u) && !((baseMask >> line) & 1u) && scan.position.has(c, d))
-                                step.eliminations.push_back({c, d});
-                        }
-                    if (step.eliminations.empty()) return false;
+                        for (int line = 3 * band; line < 3 * band + 3; ++line)
+                            if (((cover >> k) & 1u) && !((baseMask >> line) & 1u) &&
+                                ((along[at(line)] >> k) & 1u))
+                                step.eliminations.push_back({cellOfLine(9 * base + line, k), d});
                     for (int line = 0; line < 9; ++line)
                         for (int k = 0; k < 9; ++k)
-                            if (((baseMask >> line) & 1u) && ((along(line) >> k) & 1u))
+                            if (((baseMask >> line) & 1u) && ((along[at(line)] >> k) & 1u))
                                 step.cells.push_back(cellOfLine(9 * base + line, k));
                     nameLines(step, base, baseMask, cover);
                     found = finished(step);
@@ -97,9 +116,9 @@ std::optional<Step> findFinnedFish(const Scan& scan, int size) {
                 for (int finStack = 0; finStack < 3; ++finStack) {
                     const unsigned inStack = all & (7u << (3 * finStack));
                     const unsigned required = all & ~inStack;
-                    if (std::popcount(required) > size) continue;
+                    if (placeCount(required) > size) continue;
                     for (unsigned extra = inStack;; extra = (extra - 1) & inStack) {
-                        if (std::popcount(required | extra) == size && tryCover(required | extra)) return true;
+                        if (placeCount(required | extra) == size && tryCover(required | extra)) return true;
                         if (extra == 0) break;
                     }
                 }
@@ -115,7 +134,7 @@ std::optional<Step> findFish(const Scan& scan, int size) {
         for (int base = 0; base < 2 && !found; ++base) { // 0: rows are the base lines, 1: columns
             std::vector<int> lines;
             for (int i = 0; i < 9; ++i) {
-                const int count = std::popcount(static_cast<unsigned>(scan.where[at(9 * base + i)][at(d)]));
+                const int count = placeCount(scan.where[at(9 * base + i)][at(d)]);
                 if (count >= 2 && count <= size) lines.push_back(i);
             }
             if (static_cast<int>(lines.size()) < size) continue;
@@ -127,7 +146,7 @@ std::optional<Step> findFish(const Scan& scan, int size) {
                     cover |= scan.where[at(9 * base + line)][at(d)];
                     baseMask |= 1u << line;
                 }
-                if (std::popcount(cover) != size) return false;
+                if (placeCount(cover) != size) return false;
                 Step step{fishTechnique(size), {}, {}, digitBit(d), {}, {}};
                 nameLines(step, base, baseMask, cover);
                 for (int line = 0; line < 9; ++line) {
@@ -153,10 +172,10 @@ std::optional<Step> findSkyscraper(const Scan& scan) {
         for (int base = 0; base < 2; ++base)
             for (int l1 = 0; l1 < 9; ++l1) {
                 const unsigned m1 = scan.where[at(9 * base + l1)][at(d)];
-                if (std::popcount(m1) != 2) continue;
+                if (placeCount(m1) != 2) continue;
                 for (int l2 = l1 + 1; l2 < 9; ++l2) {
                     const unsigned m2 = scan.where[at(9 * base + l2)][at(d)];
-                    if (std::popcount(m2) != 2 || std::popcount(m1 & m2) != 1) continue;
+                    if (placeCount(m2) != 2 || placeCount(m1 & m2) != 1) continue;
                     // The shared position is the tower's foot; the other two ends see each other's peers.
                     const int end1 = cellOfLine(9 * base + l1, std::countr_zero(m1 & ~m2));
                     const int end2 = cellOfLine(9 * base + l2, std::countr_zero(m2 & ~m1));
@@ -177,10 +196,10 @@ std::optional<Step> findTwoStringKite(const Scan& scan) {
     for (int d = 1; d <= 9; ++d)
         for (int row = 0; row < 9; ++row) {
             const unsigned rm = scan.where[at(row)][at(d)];
-            if (std::popcount(rm) != 2) continue;
+            if (placeCount(rm) != 2) continue;
             for (int column = 0; column < 9; ++column) {
                 const unsigned cm = scan.where[at(9 + column)][at(d)];
-                if (std::popcount(cm) != 2) continue;
+                if (placeCount(cm) != 2) continue;
                 const int r[2] = {cellOfLine(row, std::countr_zero(rm)),
                                   cellOfLine(row, 31 - std::countl_zero(rm))};
                 const int c[2] = {cellOfLine(9 + column, std::countr_zero(cm)),
@@ -212,37 +231,27 @@ std::optional<Step> findEmptyRectangle(const Scan& scan) {
     const Position& p = scan.position;
     for (int d = 1; d <= 9; ++d)
         for (int b = 0; b < 9; ++b) {
-            const std::vector<int> places = [&] {
-                std::vector<int> cells;
-                for (const int c : unitCells(boxUnit(b)))
-                    if (p.has(c, d)) cells.push_back(c);
-                return cells;
-            }();
-            if (places.size() < 2) continue;
+            // The places of d in the box, bit k for its k-th cell.
+            const unsigned places = scan.where[at(boxUnit(b))][at(d)];
+            if (placeCount(places) < 2) continue;
             for (int r = boxTopRow(b); r < boxTopRow(b) + 3; ++r)
                 for (int k = boxLeftColumn(b); k < boxLeftColumn(b) + 3; ++k) {
                     // Every place of d in the box lies in row r or column k, and some lie off each.
-                    std::vector<int> inRow, inColumn, rowOnly, columnOnly;
-                    bool cross = true;
-                    for (const int c : places) {
-                        if (rowOf(c) == r) inRow.push_back(c);
-                        if (columnOf(c) == k) inColumn.push_back(c);
-                        if (rowOf(c) == r && columnOf(c) != k) rowOnly.push_back(c);
-                        if (columnOf(c) == k && rowOf(c) != r) columnOnly.push_back(c);
-                        cross = cross && (rowOf(c) == r || columnOf(c) == k);
-                    }
-                    if (!cross || rowOnly.empty() || columnOnly.empty()) continue;
+                    const unsigned inRow = places & (kBoxRow << (3 * (r - boxTopRow(b))));
+                    const unsigned inColumn = places & (kBoxColumn << (k - boxLeftColumn(b)));
+                    const unsigned rowOnly = inRow & ~inColumn, columnOnly = inColumn & ~inRow;
+                    if ((places & ~(inRow | inColumn)) != 0 || rowOnly == 0 || columnOnly == 0) continue;
                     // A strong link on d in a column outside the box's stack, one end in row r: its other
                     // end's row loses d where it meets column k. And the same turned a quarter.
                     for (int turn = 0; turn < 2; ++turn) {
-                        const std::vector<int>& near = turn == 0 ? inRow : inColumn; // cells the link's end sees
-                        const std::vector<int>& far = turn == 0 ? columnOnly : rowOnly;
+                        const unsigned near = turn == 0 ? inRow : inColumn; // cells the link's end sees
+                        const unsigned far = turn == 0 ? columnOnly : rowOnly;
                         for (int line = 0; line < 9; ++line) {
                             if (turn == 0 ? stackOf(line) == boxStack(b) : bandOf(line) == boxBand(b))
                                 continue;
                             const int u = turn == 0 ? columnUnit(line) : rowUnit(line);
                             const unsigned mask = scan.where[at(u)][at(d)];
-                            if (std::popcount(mask) != 2) continue;
+                            if (placeCount(mask) != 2) continue;
                             const std::array<int, 2> ends = {unitCells(u)[at(std::countr_zero(mask))],
                                                              unitCells(u)[at(31 - std::countl_zero(mask))]};
                             for (int e = 0; e < 2; ++e) {
@@ -254,12 +263,18 @@ std::optional<Step> findEmptyRectangle(const Scan& scan) {
                                 const int target =
                                     turn == 0 ? cellAt(rowOf(other), k) : cellAt(r, columnOf(other));
                                 if (!p.has(target, d)) continue;
-                                const Unit box = unitOf(boxUnit(b));
-                                Step step{Technique::EmptyRectangle, box, places, digitBit(d), {}, {{target, d}}};
+                                const int box = boxUnit(b);
+                                Step step{Technique::EmptyRectangle,
+                                          unitOf(box),
+                                          cellsOf(box, places),
+                                          digitBit(d),
+                                          {},
+                                          {{target, d}}};
                                 step.cells.push_back(a);
                                 step.cells.push_back(other);
-                                step.chain = {node(other, d, false), node(a, d, true), ChainNode{near, d, false},
-                                              ChainNode{far, d, true}};
+                                step.chain = {node(other, d, false), node(a, d, true),
+                                              ChainNode{cellsOf(box, near), d, false},
+                                              ChainNode{cellsOf(box, far), d, true}};
                                 if (auto found = finished(step)) return found;
                             }
                         }

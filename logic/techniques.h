@@ -7,26 +7,31 @@
 #include <array>
 #include <bitset>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "step.h"
 
 namespace dodoru::logic::detail {
 
-// What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
-// for the unit's k-th cell).
-struct Scan {
-    explicit Scan(const Position& position, bool uniqueSolution);
-    const Position& position;
-    bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
-    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
-    std::array<Digits, kUnitCount> placed{}; // digits already in each unit
-};
+// The number of places in a mask of a unit's cells (bit k for its k-th cell), read from a table:
+// std::popcount without a popcount instruction is a library call.
+inline constexpr std::array<std::uint8_t, 512> kPlaceCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (std::size_t mask = 1; mask < counts.size(); ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask >> 1] + (mask & 1u));
+    return counts;
+}();
+constexpr int placeCount(unsigned places) {
+    return kPlaceCounts[places & 0x1FFu];
+}
 
 // A set of cells as bits, bit c for cell c.
 using CellSet = std::bitset<kCellCount>;
 // Each cell's 20 peers as a set.
 const std::array<CellSet, kCellCount>& peerSets();
+// The cells that hold each digit as a candidate.
+std::array<CellSet, 10> digitPlaces(const Position& position);
 
 // An almost locked set: n cells of one unit that hold n + 1 digits between them.
 struct Als {
@@ -36,9 +41,44 @@ struct Als {
     std::array<CellSet, 10> with{};    // its cells that hold each digit
     std::array<CellSet, 10> seeing{};  // the cells that see every one of them
 };
-// Every almost locked set of `smallest` to `largest` cells, each set of cells once, in the order of the
-// units (boxes first) and then of their sizes.
+
+// A restricted common digit of two almost locked sets without a common cell: both hold it, and each cell
+// of one that holds it sees each cell of the other that does, so it is in one of them at most.
+struct AlsLink {
+    int other = 0; // the other set, by its place in the list of sets
+    int digit = 0;
+};
+// The links of each set, by the other set's place in the list and then by digit.
+struct AlsLinks {
+    std::vector<AlsLink> links;
+    std::vector<int> first; // set n's links are links[first[n]] up to links[first[n + 1]]
+    std::span<const AlsLink> of(std::size_t set) const {
+        return std::span<const AlsLink>(links).subspan(static_cast<std::size_t>(first[set]),
+                                                       static_cast<std::size_t>(first[set + 1] - first[set]));
+    }
+};
+
+// What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
+// for the unit's k-th cell).
+struct Scan {
+    explicit Scan(const Position& position, bool uniqueSolution);
+    const Position& position;
+    bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
+    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
+    std::array<Digits, kUnitCount> placed{}; // digits already in each unit
+    // The almost locked sets of the position and their links, found when a finder first asks for them and
+    // kept for the finders after it.
+    mutable std::optional<std::vector<Als>> knownAls;
+    mutable std::optional<AlsLinks> knownAlsLinks;
+};
+
+// Every almost locked set of one to four cells, each set of cells once, in the order of the units
+// (boxes first, then rows, then columns) and then of their sizes.
+const std::vector<Als>& almostLockedSets(const Scan& scan);
+// Those of `smallest` to `largest` cells (within 1..4), in the same order.
 std::vector<Als> almostLockedSets(const Scan& scan, int smallest, int largest);
+// The links between the sets almostLockedSets(scan) lists.
+const AlsLinks& almostLockedSetLinks(const Scan& scan);
 
 // Sorts the step's cells and eliminations and drops repeats; nothing when it eliminates and places nothing.
 std::optional<Step> finished(Step step);

@@ -2,6 +2,7 @@
 // BUG+1 and simple colouring.
 #include <algorithm>
 #include <bit>
+#include <span>
 
 #include "techniques.h"
 
@@ -28,14 +29,19 @@ void eliminateSeeingAll(const Scan& scan, int d, const std::vector<int>& targets
     }
 }
 
-// Calls `visit(corners)`, corners r1c1, r1c2, r2c1, r2c2, for each rectangle of cells in exactly two
-// boxes (its rows in one band or its columns in one stack, not both), rows before columns in order,
+// Calls `visit(corners)`, corners r1c1, r1c2, r2c1, r2c2, for each rectangle of empty cells in exactly
+// two boxes (its rows in one band or its columns in one stack, not both), rows before columns in order,
 // until it gives a step.
-template <typename Visit> std::optional<Step> forEachTwoBoxRectangle(Visit&& visit) {
+template <typename Visit> std::optional<Step> forEachTwoBoxRectangle(const Position& p, Visit&& visit) {
+    std::array<unsigned, 9> emptyColumns{}; // per row
+    for (int c = 0; c < kCellCount; ++c)
+        if (p.digit(c) == 0) emptyColumns[at(rowOf(c))] |= 1u << columnOf(c);
     for (int r1 = 0; r1 < 9; ++r1)
         for (int r2 = r1 + 1; r2 < 9; ++r2)
             for (int c1 = 0; c1 < 9; ++c1)
                 for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    const unsigned columns = (1u << c1) | (1u << c2);
+                    if ((emptyColumns[at(r1)] & emptyColumns[at(r2)] & columns) != columns) continue;
                     if ((bandOf(r1) == bandOf(r2)) == (stackOf(c1) == stackOf(c2))) continue;
                     const std::array<int, 4> corners = {cellAt(r1, c1), cellAt(r1, c2), cellAt(r2, c1),
                                                         cellAt(r2, c2)};
@@ -113,7 +119,7 @@ std::optional<Step> findWWing(const Scan& scan) {
                 const int y = lowestDigit(static_cast<Digits>(xy & ~digitBit(x)));
                 for (int u = 0; u < kUnitCount; ++u) {
                     const unsigned mask = scan.where[at(u)][at(x)];
-                    if (std::popcount(mask) != 2) continue;
+                    if (placeCount(mask) != 2) continue;
                     const int e1 = unitCells(u)[at(std::countr_zero(mask))];
                     const int e2 = unitCells(u)[at(31 - std::countl_zero(mask))];
                     if (e1 == first || e1 == second || e2 == first || e2 == second) continue;
@@ -136,12 +142,11 @@ std::optional<Step> findWWing(const Scan& scan) {
 std::optional<Step> findUniqueRectangle(const Scan& scan) {
     if (!scan.uniqueSolution) return std::nullopt;
     const Position& p = scan.position;
-    return forEachTwoBoxRectangle([&](const std::array<int, 4>& corners) -> std::optional<Step> {
+    return forEachTwoBoxRectangle(p, [&](const std::array<int, 4>& corners) -> std::optional<Step> {
         int extra = -1;
         Digits pair = 0;
         int bivalue = 0;
         for (const int c : corners) {
-            if (p.digit(c) != 0) break;
             if (digitCount(p.candidates(c)) == 2) {
                 if (pair != 0 && pair != p.candidates(c)) break;
                 pair = p.candidates(c);
@@ -167,7 +172,7 @@ std::optional<Step> findSimpleColouring(const Scan& scan) {
         std::array<std::vector<int>, kCellCount> links;
         for (int u = 0; u < kUnitCount; ++u) {
             const unsigned mask = scan.where[at(u)][at(d)];
-            if (std::popcount(mask) != 2) continue;
+            if (placeCount(mask) != 2) continue;
             const int a = unitCells(u)[at(std::countr_zero(mask))];
             const int b = unitCells(u)[at(31 - std::countl_zero(mask))];
             links[at(a)].push_back(b);
@@ -242,11 +247,9 @@ namespace {
 // corners (in one row or one column) hold just the same two digits and whose roof corners hold both.
 template <typename Visit> std::optional<Step> forEachRectangle(const Scan& scan, Visit&& visit) {
     const Position& p = scan.position;
-    return forEachTwoBoxRectangle([&](const std::array<int, 4>& square) -> std::optional<Step> {
+    return forEachTwoBoxRectangle(p, [&](const std::array<int, 4>& square) -> std::optional<Step> {
         // The corners as a cycle: r1c1, r1c2, r2c2, r2c1.
         const std::array<int, 4> corners = {square[0], square[1], square[3], square[2]};
-        for (const int c : corners)
-            if (p.digit(c) != 0) return std::nullopt;
         // Floors: two neighbouring corners of the cycle.
         for (int i = 0; i < 4; ++i) {
             const std::array<int, 2> floor = {corners[at(i)], corners[at((i + 1) % 4)]};
@@ -296,7 +299,7 @@ std::optional<Step> findUniqueRectangle4(const Scan& scan) {
             for (Digits ds = pair; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
                 const int a = lowestDigit(ds);
                 const int b = lowestDigit(static_cast<Digits>(pair & ~digitBit(a)));
-                if (std::popcount(static_cast<unsigned>(scan.where[at(u)][at(a)])) != 2) continue;
+                if (placeCount(scan.where[at(u)][at(a)]) != 2) continue;
                 Step step = rectangleStep(Technique::UniqueRectangle4, floor, roof, pair);
                 step.unit = unitOf(u);
                 step.linkDigit = a;
@@ -329,7 +332,7 @@ std::optional<Step> findBugPlusOne(const Scan& scan) {
         for (int u = 0; u < kUnitCount && fits; ++u) {
             const bool mine = unitsOfCell(odd)[0] == u || unitsOfCell(odd)[1] == u || unitsOfCell(odd)[2] == u;
             for (int e = 1; e <= 9 && fits; ++e) {
-                const int places = std::popcount(static_cast<unsigned>(scan.where[at(u)][at(e)]));
+                const int places = placeCount(scan.where[at(u)][at(e)]);
                 if (places == 0) continue;
                 fits = places == (mine && e == d ? 3 : 2);
             }
@@ -341,48 +344,55 @@ std::optional<Step> findBugPlusOne(const Scan& scan) {
 
 std::optional<Step> findWXYZWing(const Scan& scan) {
     const Position& p = scan.position;
-    std::optional<Step> found;
-    for (int pivot = 0; pivot < kCellCount && !found; ++pivot) {
+    const std::array<CellSet, 10> places = digitPlaces(p);
+    // The step of the pivot and three wings with four digits between them, when it removes something.
+    const auto wingStep = [&](const std::array<int, 4>& cells, Digits all) -> std::optional<Step> {
+        // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
+        // that digit is in one of its cells. Such a digit is one that two cells apart both hold.
+        Digits apart = 0;
+        for (std::size_t a = 0; a < cells.size(); ++a)
+            for (std::size_t b = a + 1; b < cells.size(); ++b)
+                if (!sees(cells[a], cells[b]))
+                    apart |= static_cast<Digits>(p.candidates(cells[a]) & p.candidates(cells[b]));
+        if (digitCount(apart) != 1) return std::nullopt;
+        const int loose = lowestDigit(apart);
+        // What goes: the loose digit wherever it sees each of the cells that hold it.
+        CellSet targets = places[at(loose)];
+        for (const int c : cells) {
+            if (p.has(c, loose)) targets &= peerSets()[at(c)];
+            targets.reset(at(c));
+        }
+        if (targets.none()) return std::nullopt;
+        Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
+        step.linkDigit = loose;
+        for (int c = 0; c < kCellCount; ++c)
+            if (targets.test(at(c))) step.eliminations.push_back({c, loose});
+        return finished(step);
+    };
+    for (int pivot = 0; pivot < kCellCount; ++pivot) {
         const Digits mine = p.candidates(pivot);
         if (p.digit(pivot) != 0 || digitCount(mine) < 2 || digitCount(mine) > 4) continue;
-        std::vector<int> wings;
+        std::array<int, kPeerCount> wings{};
+        int wingCount = 0;
         for (const int c : peersOf(pivot)) {
             const Digits theirs = p.candidates(c);
             if (p.digit(c) == 0 && digitCount(theirs) >= 2 && digitCount(static_cast<Digits>(theirs | mine)) <= 4)
-                wings.push_back(c);
+                wings[at(wingCount++)] = c;
         }
-        if (wings.size() < 3) continue;
-        forEachCombination(static_cast<int>(wings.size()), 3, [&](const std::array<int, 4>& pick) {
-            const std::array<int, 4> cells = {pivot, wings[at(pick[0])], wings[at(pick[1])], wings[at(pick[2])]};
-            Digits all = 0;
-            for (const int c : cells) all |= p.candidates(c);
-            if (digitCount(all) != 4) return false;
-            // Exactly one digit whose cells do not all see each other: the four cells need four digits, so
-            // that digit is in one of its cells.
-            int loose = 0;
-            for (Digits ds = all; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                const int d = lowestDigit(ds);
-                bool restricted = true;
-                for (const int a : cells)
-                    for (const int b : cells)
-                        if (a < b && p.has(a, d) && p.has(b, d) && !sees(a, b)) restricted = false;
-                if (!restricted) {
-                    if (loose != 0) return false;
-                    loose = d;
+        // Three wings in the order of the peers; two wings that already bring a fifth digit take no third.
+        for (int i = 0; i < wingCount; ++i)
+            for (int j = i + 1; j < wingCount; ++j) {
+                const Digits two = mine | p.candidates(wings[at(i)]) | p.candidates(wings[at(j)]);
+                if (digitCount(two) > 4) continue;
+                for (int k = j + 1; k < wingCount; ++k) {
+                    const Digits all = two | p.candidates(wings[at(k)]);
+                    if (digitCount(all) != 4) continue;
+                    if (auto step = wingStep({pivot, wings[at(i)], wings[at(j)], wings[at(k)]}, all))
+                        return step;
                 }
             }
-            if (loose == 0) return false;
-            std::vector<int> holders;
-            for (const int c : cells)
-                if (p.has(c, loose)) holders.push_back(c);
-            Step step{Technique::WXYZWing, {}, {cells.begin(), cells.end()}, all, {}, {}};
-            step.linkDigit = loose;
-            eliminateSeeingAll(scan, loose, holders, {cells.begin(), cells.end()}, step);
-            found = finished(step);
-            return found.has_value();
-        });
     }
-    return found;
+    return std::nullopt;
 }
 
 } // namespace dodoru::logic::detail
@@ -394,35 +404,46 @@ std::optional<Step> findMedusa(const Scan& scan) {
     constexpr int kCandidates = kCellCount * 9;
     const auto candidate = [](int cell, int d) { return cell * 9 + d - 1; };
     // The strong links between candidates: the two of a bivalue cell, the two places of a digit in a unit.
-    std::array<std::vector<int>, kCandidates> links;
+    // A candidate has four at most: the other one of its cell and one in each of its units.
+    std::array<std::array<int, 4>, kCandidates> links;
+    std::array<int, kCandidates> linkCount{};
+    const auto linksOf = [&](int n) {
+        return std::span<const int>(links[at(n)].data(), at(linkCount[at(n)]));
+    };
+    const auto link = [&](int a, int b) {
+        links[at(a)][at(linkCount[at(a)]++)] = b;
+        links[at(b)][at(linkCount[at(b)]++)] = a;
+    };
     for (int c = 0; c < kCellCount; ++c)
         if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 2) {
             const int a = lowestDigit(p.candidates(c));
             const int b = lowestDigit(static_cast<Digits>(p.candidates(c) & ~digitBit(a)));
-            links[at(candidate(c, a))].push_back(candidate(c, b));
-            links[at(candidate(c, b))].push_back(candidate(c, a));
+            link(candidate(c, a), candidate(c, b));
         }
     for (int u = 0; u < kUnitCount; ++u)
         for (int d = 1; d <= 9; ++d) {
             const unsigned mask = scan.where[at(u)][at(d)];
-            if (std::popcount(mask) != 2) continue;
+            if (placeCount(mask) != 2) continue;
             const int a = candidate(unitCells(u)[at(std::countr_zero(mask))], d);
             const int b = candidate(unitCells(u)[at(31 - std::countl_zero(mask))], d);
-            if (std::find(links[at(a)].begin(), links[at(a)].end(), b) == links[at(a)].end()) {
-                links[at(a)].push_back(b);
-                links[at(b)].push_back(a);
-            }
+            const std::span<const int> known = linksOf(a);
+            if (std::find(known.begin(), known.end(), b) == known.end()) link(a, b);
         }
     std::array<int, kCandidates> colour;
+    std::array<int, kCandidates> clusterOf; // the candidate its cluster started from
     colour.fill(-1);
+    clusterOf.fill(-1);
+    std::vector<int> cluster;
     for (int start = 0; start < kCandidates; ++start) {
-        if (colour[at(start)] >= 0 || links[at(start)].empty()) continue;
-        std::vector<int> cluster = {start};
+        if (colour[at(start)] >= 0 || linkCount[at(start)] == 0) continue;
+        cluster.assign(1, start);
         colour[at(start)] = 0;
+        clusterOf[at(start)] = start;
         for (std::size_t next = 0; next < cluster.size(); ++next)
-            for (const int o : links[at(cluster[next])])
+            for (const int o : linksOf(cluster[next]))
                 if (colour[at(o)] < 0) {
                     colour[at(o)] = 1 - colour[at(cluster[next])];
+                    clusterOf[at(o)] = start;
                     cluster.push_back(o);
                 }
         Digits digits = 0;
@@ -430,22 +451,82 @@ std::optional<Step> findMedusa(const Scan& scan) {
         if (digitCount(digits) < 2) continue; // one digit: simple colouring
         const auto coloured = [&](int cell, int d) {
             const int n = candidate(cell, d);
-            return p.has(cell, d) && std::find(cluster.begin(), cluster.end(), n) != cluster.end() ? colour[at(n)]
-                                                                                                   : -1;
+            return p.has(cell, d) && clusterOf[at(n)] == start ? colour[at(n)] : -1;
         };
+        // A colour that puts two digits in one cell, or one digit twice in a unit, is false.
+        int wrong = -1;
+        for (int w = 0; w < 2 && wrong < 0; ++w) {
+            std::array<Digits, kCellCount> inCell{};
+            std::array<Digits, kUnitCount> inUnit{};
+            for (const int n : cluster) {
+                if (colour[at(n)] != w) continue;
+                const int cell = n / 9;
+                const Digits bit = digitBit(n % 9 + 1);
+                bool clash = inCell[at(cell)] != 0;
+                inCell[at(cell)] |= bit;
+                for (const int u : unitsOfCell(cell)) {
+                    clash = clash || (inUnit[at(u)] & bit) != 0;
+                    inUnit[at(u)] |= bit;
+                }
+                if (clash) wrong = w;
+            }
+        }
+        // Else an uncoloured candidate that is false whichever colour is true: it sees both colours of
+        // its digit, its cell holds both colours, or its cell holds one colour and it sees its digit in
+        // the other. The first one found goes, with the chain between the two colours it meets.
+        // Where each colour lies: the cells of each digit, and the digits of each cell.
+        std::array<std::array<CellSet, 10>, 2> colourCells{};
+        std::array<std::array<Digits, kCellCount>, 2> colourDigits{};
+        for (const int n : cluster) {
+            colourCells[at(colour[at(n)])][at(n % 9 + 1)].set(at(n / 9));
+            colourDigits[at(colour[at(n)])][at(n / 9)] |= digitBit(n % 9 + 1);
+        }
+        CellDigit trapped;
+        int from = -1, to = -1;
+        for (int c = 0; c < kCellCount && wrong < 0 && from < 0; ++c)
+            for (Digits ds = p.candidates(c); ds != 0 && from < 0; ds &= static_cast<Digits>(ds - 1)) {
+                const int d = lowestDigit(ds);
+                if (coloured(c, d) >= 0) continue;
+                const bool sees0 = (peerSets()[at(c)] & colourCells[0][at(d)]).any();
+                const bool sees1 = (peerSets()[at(c)] & colourCells[1][at(d)]).any();
+                const bool holds0 = colourDigits[0][at(c)] != 0, holds1 = colourDigits[1][at(c)] != 0;
+                if (!((sees0 && sees1) || (holds0 && holds1) || (holds0 && sees1) || (holds1 && sees0)))
+                    continue;
+                std::array<int, 2> here{-1, -1}, there{-1, -1}; // a candidate of each colour in the cell, and seen
+                for (Digits es = p.candidates(c); es != 0; es &= static_cast<Digits>(es - 1)) {
+                    const int k = coloured(c, lowestDigit(es));
+                    if (k >= 0) here[at(k)] = candidate(c, lowestDigit(es));
+                }
+                for (const int o : peersOf(c)) {
+                    const int k = coloured(o, d);
+                    if (k >= 0 && there[at(k)] < 0) there[at(k)] = candidate(o, d);
+                }
+                if (there[0] >= 0 && there[1] >= 0) from = there[0], to = there[1];
+                else if (here[0] >= 0 && here[1] >= 0) from = here[0], to = here[1];
+                else if (here[0] >= 0 && there[1] >= 0) from = here[0], to = there[1];
+                else if (here[1] >= 0 && there[0] >= 0) from = here[1], to = there[0];
+                if (from >= 0) trapped = {c, d};
+            }
+        if (wrong < 0 && from < 0) continue;
         Step step{Technique::Medusa3D, {}, {}, digits, {}, {}};
         for (const int n : cluster) {
             step.cells.push_back(n / 9);
             step.candidateColours[at(colour[at(n)])].push_back({n / 9, n % 9 + 1});
         }
-        // The chain from one candidate to another of the other colour, along the strong links.
-        const auto chainBetween = [&](int from, int to) {
+        if (wrong >= 0) {
+            step.colourRule = ColourRule::Wrap;
+            for (const int n : cluster)
+                if (colour[at(n)] == wrong) step.eliminations.push_back({n / 9, n % 9 + 1});
+        } else {
+            step.colourRule = ColourRule::Trap;
+            step.eliminations.push_back(trapped);
+            // The chain from one candidate to the other of the other colour, along the strong links.
             std::array<int, kCandidates> back;
             back.fill(-2);
             back[at(from)] = -1;
             std::vector<int> queue = {from};
             for (std::size_t q = 0; q < queue.size(); ++q)
-                for (const int o : links[at(queue[q])])
+                for (const int o : linksOf(queue[q]))
                     if (back[at(o)] == -2) {
                         back[at(o)] = queue[q];
                         queue.push_back(o);
@@ -453,48 +534,10 @@ std::optional<Step> findMedusa(const Scan& scan) {
             std::vector<int> path;
             for (int n = to; n >= 0; n = back[at(n)]) path.push_back(n);
             std::reverse(path.begin(), path.end());
-            for (std::size_t i = 0; i < path.size(); ++i) step.chain.push_back(node(path[i] / 9, path[i] % 9 + 1, i % 2 == 1));
-        };
-        // A colour that puts two digits in one cell, or one digit twice in a unit, is false.
-        for (int wrong = 0; wrong < 2 && step.eliminations.empty(); ++wrong) {
-            bool clash = false;
-            for (const int a : cluster)
-                for (const int b : cluster) {
-                    if (a >= b || colour[at(a)] != wrong || colour[at(b)] != wrong) continue;
-                    if (a / 9 == b / 9 || (a % 9 == b % 9 && sees(a / 9, b / 9))) clash = true;
-                }
-            if (!clash) continue;
-            step.colourRule = ColourRule::Wrap;
-            for (const int n : cluster)
-                if (colour[at(n)] == wrong) step.eliminations.push_back({n / 9, n % 9 + 1});
+            for (std::size_t i = 0; i < path.size(); ++i)
+                step.chain.push_back(node(path[i] / 9, path[i] % 9 + 1, i % 2 == 1));
         }
-        // An uncoloured candidate that is false whichever colour is true: it sees both colours of its
-        // digit, its cell holds both colours, or its cell holds one colour and it sees its digit in the other.
-        if (step.eliminations.empty())
-            for (int c = 0; c < kCellCount && step.eliminations.empty(); ++c)
-                for (Digits ds = p.candidates(c); ds != 0 && step.eliminations.empty(); ds &= static_cast<Digits>(ds - 1)) {
-                    const int d = lowestDigit(ds);
-                    if (coloured(c, d) >= 0) continue;
-                    std::array<int, 2> here{-1, -1}, there{-1, -1}; // a candidate of each colour in the cell, and seen
-                    for (Digits es = p.candidates(c); es != 0; es &= static_cast<Digits>(es - 1)) {
-                        const int k = coloured(c, lowestDigit(es));
-                        if (k >= 0) here[at(k)] = candidate(c, lowestDigit(es));
-                    }
-                    for (const int o : peersOf(c)) {
-                        const int k = coloured(o, d);
-                        if (k >= 0 && there[at(k)] < 0) there[at(k)] = candidate(o, d);
-                    }
-                    int from = -1, to = -1;
-                    if (there[0] >= 0 && there[1] >= 0) from = there[0], to = there[1];
-                    else if (here[0] >= 0 && here[1] >= 0) from = here[0], to = here[1];
-                    else if (here[0] >= 0 && there[1] >= 0) from = here[0], to = there[1];
-                    else if (here[1] >= 0 && there[0] >= 0) from = here[1], to = there[0];
-                    if (from < 0) continue;
-                    step.colourRule = ColourRule::Trap;
-                    step.eliminations.push_back({c, d});
-                    chainBetween(from, to);
-                }
-        if (auto found = finished(step)) return found;
+        return finished(step);
     }
     return std::nullopt;
 }
@@ -506,14 +549,14 @@ namespace dodoru::logic::detail {
 std::optional<Step> findHiddenRectangle(const Scan& scan) {
     if (!scan.uniqueSolution) return std::nullopt;
     const Position& p = scan.position;
-    return forEachTwoBoxRectangle([&](const std::array<int, 4>& corners) -> std::optional<Step> {
+    return forEachTwoBoxRectangle(p, [&](const std::array<int, 4>& corners) -> std::optional<Step> {
         for (int i = 0; i < 4; ++i) {
             // A bivalue corner, and the corner across from it.
             const int floor = corners[at(i)], across = corners[at(3 - i)];
             const Digits pair = p.candidates(floor);
             if (p.digit(floor) != 0 || digitCount(pair) != 2) continue;
             bool all = true;
-            for (const int c : corners) all = all && p.digit(c) == 0 && (p.candidates(c) & pair) == pair;
+            for (const int c : corners) all = all && (p.candidates(c) & pair) == pair;
             if (!all) continue;
             for (Digits xs = pair; xs != 0; xs &= static_cast<Digits>(xs - 1)) {
                 const int x = lowestDigit(xs);
@@ -521,8 +564,8 @@ std::optional<Step> findHiddenRectangle(const Scan& scan) {
                 // x has no other place in the far corner's row and column than the rectangle: were
                 // the far corner y, x would fill the two corners beside it and the pair the rest,
                 // free to swap.
-                if (std::popcount(static_cast<unsigned>(scan.where[at(rowOf(across))][at(x)])) != 2 ||
-                    std::popcount(static_cast<unsigned>(scan.where[at(9 + columnOf(across))][at(x)])) != 2)
+                if (placeCount(scan.where[at(rowOf(across))][at(x)]) != 2 ||
+                    placeCount(scan.where[at(9 + columnOf(across))][at(x)]) != 2)
                     continue;
                 Step step{Technique::HiddenRectangle, {}, {corners.begin(), corners.end()}, pair, {}, {{across, y}}};
                 step.linkDigit = x;

@@ -4,11 +4,13 @@
 // almost applies (one candidate more or less) and must find nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
 
 #include "logicsolver.h"
+#include "techniques.h"
 
 namespace {
 
@@ -311,6 +313,67 @@ TEST(TechniqueFacts, IdsAreUniqueAndRatingsRiseWithTheOrder) {
     EXPECT_EQ(ratingBand(techniqueRatingTenths(Technique::XYChain)), RatingBand::Expert);
     EXPECT_EQ(ratingBand(techniqueRatingTenths(Technique::Contradiction)), RatingBand::Expert);
     EXPECT_EQ(techniqueRatingTenths(Technique::Guess), 90);
+}
+
+// The almost locked sets that the finders share are those a plain search finds: in the order of the
+// units (boxes, rows, columns) and sizes, n cells holding n + 1 digits, a set of cells only the first
+// time it comes; and two sets without a common cell are linked by each digit whose cells in one all see
+// its cells in the other. Positions along the path of a hard puzzle.
+TEST(AlmostLockedSets, EachSetOnceAndEveryRestrictedDigitLinked) {
+    DigitGrid givens{};
+    const std::string puzzle =
+        "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
+    for (std::size_t c = 0; c < 81; ++c)
+        givens[c] = static_cast<std::uint8_t>(puzzle[c] == '.' ? 0 : puzzle[c] - '0');
+    Position p = Position::fromDigits(givens);
+    for (int turn = 0; turn < 6; ++turn) {
+        const detail::Scan scan(p, true);
+        std::vector<std::vector<int>> expected;
+        for (int n = 0; n < 27; ++n) {
+            const int u = (n + 18) % 27; // boxes, rows, columns
+            std::vector<int> open;
+            for (const int c : dodoru::unitCells(u))
+                if (p.digit(c) == 0) open.push_back(c);
+            for (int size = 1; size <= 4 && size < static_cast<int>(open.size()); ++size)
+                detail::forEachCombination(
+                    static_cast<int>(open.size()), size, [&](const std::array<int, 4>& pick) {
+                        std::vector<int> cells;
+                        Digits digits = 0;
+                        for (int i = 0; i < size; ++i) {
+                            cells.push_back(
+                                open[static_cast<std::size_t>(pick[static_cast<std::size_t>(i)])]);
+                            digits |= p.candidates(cells.back());
+                        }
+                        if (digitCount(digits) == size + 1 &&
+                            std::find(expected.begin(), expected.end(), cells) == expected.end())
+                            expected.push_back(cells);
+                        return false;
+                    });
+        }
+        const std::vector<detail::Als>& sets = detail::almostLockedSets(scan);
+        std::vector<std::vector<int>> found;
+        for (const detail::Als& als : sets) found.push_back(als.cells);
+        ASSERT_EQ(found, expected);
+
+        const detail::AlsLinks& links = detail::almostLockedSetLinks(scan);
+        for (std::size_t i = 0; i < sets.size(); ++i) {
+            std::vector<std::pair<int, int>> linked, listed;
+            for (std::size_t j = 0; j < sets.size(); ++j) {
+                if (j == i || (sets[i].all & sets[j].all).any()) continue;
+                for (int d = 1; d <= 9; ++d) {
+                    bool restricted = (sets[i].digits & sets[j].digits & digitBit(d)) != 0;
+                    for (const int a : sets[i].cells)
+                        for (const int b : sets[j].cells)
+                            if (p.has(a, d) && p.has(b, d) && !dodoru::sees(a, b)) restricted = false;
+                    if (restricted) linked.emplace_back(static_cast<int>(j), d);
+                }
+            }
+            for (const detail::AlsLink& link : links.of(i)) listed.emplace_back(link.other, link.digit);
+            ASSERT_EQ(listed, linked) << "set " << i;
+        }
+        for (int step = 0; step < 5; ++step)
+            if (auto next = nextStep(p)) applyStep(p, *next);
+    }
 }
 
 } // namespace
