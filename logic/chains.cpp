@@ -3,6 +3,7 @@
 // and, as the last resort, a guess: a candidate that a search shows leaves no solution.
 #include <algorithm>
 #include <bit>
+#include <span>
 
 #include "techniques.h"
 
@@ -45,11 +46,25 @@ const std::array<std::vector<int>, kCandidates>& candidateCells() {
 class ChainSearch {
 public:
     ChainSearch(const Scan& scan, ChainKind kind) : scan_(scan), kind_(kind) {
+        const Position& p = scan_.position;
         digit_.assign(at(kNodes), 0);
         for (int n = 0; n < kCandidates; ++n) digit_[at(n)] = n % 9 + 1;
+        for (int c = 0; c < kCellCount; ++c)
+            for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
+                withDigit_[at(lowestDigit(ds))].set(at(c));
+        if (grouped()) addGroups();
         if (kind_ == ChainKind::Als) addAlmostLockedSets();
-        parent_.assign(at(2 * static_cast<int>(digit_.size())), -2);
-        if (!grouped()) return;
+        const std::size_t literals = 2 * digit_.size();
+        parent_.assign(literals, -2);
+        strong_.assign(digit_.size(), Links{});
+        weak_.assign(digit_.size(), Links{});
+    }
+
+    bool grouped() const { return kind_ == ChainKind::Grouped || kind_ == ChainKind::Als; }
+    bool isAls(int n) const { return n >= kNodes; }
+
+    // The groups of each digit: two or three cells where a box meets a line that hold it.
+    void addGroups() {
         const Position& p = scan_.position;
         for (int d = 1; d <= 9; ++d)
             for (int b = 0; b < 9; ++b)
@@ -62,13 +77,19 @@ public:
                             k < 3 ? rowOf(c) == boxTopRow(b) + k : columnOf(c) == boxLeftColumn(b) + k - 3;
                         if (inLine && p.has(c, d)) cells.push_back(c);
                     }
-                    if (cells.size() < 2) cells.clear();
-                    else groupsOf_[at(d)].push_back(n);
+                    if (cells.size() < 2) {
+                        cells.clear();
+                        continue;
+                    }
+                    groupsOf_[at(d)].push_back(n);
+                    CellSet& seeing = groupSeeing_[at(n - kCandidates)];
+                    seeing.set();
+                    for (const int c : cells) {
+                        groupSet_[at(n - kCandidates)].set(at(c));
+                        seeing &= peerSets()[at(c)];
+                    }
                 }
     }
-
-    bool grouped() const { return kind_ == ChainKind::Grouped || kind_ == ChainKind::Als; }
-    bool isAls(int n) const { return n >= kNodes; }
 
     // Almost locked sets of two or three cells of one unit: one node for each of their digits, the set's
     // cells that hold it. A candidate that sees all of a node's cells links to it weakly.
@@ -81,11 +102,19 @@ public:
             for (Digits ds = als.digits; ds != 0; ds &= static_cast<Digits>(ds - 1)) {
                 const int d = lowestDigit(ds);
                 std::vector<int> with;
+                CellSet withSet, seeing;
+                seeing.set();
                 for (const int c : als.cells)
-                    if (p.has(c, d)) with.push_back(c);
+                    if (p.has(c, d)) {
+                        with.push_back(c);
+                        withSet.set(at(c));
+                        seeing &= peerSets()[at(c)];
+                    }
                 const int node = static_cast<int>(digit_.size());
                 digit_.push_back(d);
                 alsCells_.push_back(with);
+                alsSet_.push_back(withSet);
+                alsSeeing_.push_back(seeing);
                 alsSetOf_.push_back(set);
                 alsOfDigit_[at(d)].push_back(node);
                 for (int c = 0; c < kCellCount; ++c)
@@ -115,6 +144,12 @@ public:
     }
 
 private:
+    // A node's links as a range of `links_`; `first` is -1 until they are made.
+    struct Links {
+        int first = -1;
+        int count = 0;
+    };
+
     // Breadth first from "start is off": each strong link turns an off into an on, each weak link an on
     // into an off. At the first "end is on" that lets something go: start or end is true, so whatever
     // sees both is false; reaching "start is on" proves start.
@@ -143,9 +178,9 @@ private:
                     step.eliminations = eliminations_;
                     if (auto found = finished(step)) return found;
                 }
-                forEachWeak(n, [&](int o) { visit(2 * o, literal); });
+                for (const int o : weakLinks(n)) visit(2 * o, literal);
             } else {
-                forEachStrong(n, [&](int o) { visit(2 * o + 1, literal); });
+                for (const int o : strongLinks(n)) visit(2 * o + 1, literal);
             }
         }
         return std::nullopt;
@@ -157,6 +192,23 @@ private:
         queue_.push_back(literal);
     }
 
+    // The strong and the weak links of `n`, in the order the search follows them, each made the first time
+    // it is asked for: they depend only on the position, which stays as it is through a search.
+    std::span<const int> strongLinks(int n) {
+        return linksOf(strong_[at(n)], [&](auto&& add) { addStrongLinks(n, add); });
+    }
+    std::span<const int> weakLinks(int n) {
+        return linksOf(weak_[at(n)], [&](auto&& add) { addWeakLinks(n, add); });
+    }
+    template <typename Make> std::span<const int> linksOf(Links& made, Make&& make) {
+        if (made.first < 0) {
+            made.first = static_cast<int>(links_.size());
+            make([this](int o) { links_.push_back(o); });
+            made.count = static_cast<int>(links_.size()) - made.first;
+        }
+        return std::span<const int>(links_).subspan(at(made.first), at(made.count));
+    }
+
     // The group node whose cells are exactly `cells` (two or more cells of one box and one line), or -1.
     int groupWith(int d, const std::vector<int>& cells) const {
         for (const int g : groupsOf_[at(d)])
@@ -164,7 +216,7 @@ private:
         return -1;
     }
 
-    template <typename F> void forEachStrong(int n, F&& f) const {
+    template <typename F> void addStrongLinks(int n, F&& f) {
         const Position& p = scan_.position;
         const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
@@ -181,9 +233,9 @@ private:
                 f(candidateOf(mine.front(), lowestDigit(static_cast<Digits>(ds & ~digitBit(d)))));
         }
         if (kind_ == ChainKind::XY) return;
+        std::vector<int> rest;
         for (const int u : unitsOfCell(mine.front())) {
             const unsigned mask = scan_.where[at(u)][at(d)];
-            std::vector<int>& rest = rest_;
             rest.clear();
             bool holdsAll = true;
             for (const int c : mine) holdsAll = holdsAll && std::find(unitCells(u).begin(), unitCells(u).end(), c) != unitCells(u).end();
@@ -208,11 +260,32 @@ private:
                                : alsCells_[at(n - kNodes)];
     }
 
-    bool seesAll(int cell, const std::vector<int>& cells) const {
-        return std::all_of(cells.begin(), cells.end(), [&](int c) { return sees(cell, c); });
+    // The node's cells as a set.
+    const CellSet& cellSetOf(int n) const {
+        return n < kCandidates ? cellSets()[at(n / 9)] : n < kNodes ? groupSet_[at(n - kCandidates)] : alsSet_[at(n - kNodes)];
     }
 
-    template <typename F> void forEachWeak(int n, F&& f) const {
+    // The cells that see every cell of the node (none of its own cells among them).
+    const CellSet& seeingOf(int n) const {
+        return n < kCandidates ? peerSets()[at(n / 9)]
+               : n < kNodes    ? groupSeeing_[at(n - kCandidates)]
+                               : alsSeeing_[at(n - kNodes)];
+    }
+
+    // Each cell alone as a set.
+    static const std::array<CellSet, kCellCount>& cellSets() {
+        static const std::array<CellSet, kCellCount> sets = [] {
+            std::array<CellSet, kCellCount> made{};
+            for (int c = 0; c < kCellCount; ++c) made[at(c)].set(at(c));
+            return made;
+        }();
+        return sets;
+    }
+
+    // Whether every cell of node `m` sees every cell of node `n` (so none of them is one of n's).
+    bool seesAllOf(int m, int n) const { return (cellSetOf(m) & ~seeingOf(n)).none(); }
+
+    template <typename F> void addWeakLinks(int n, F&& f) const {
         const Position& p = scan_.position;
         const std::vector<int>& mine = cellsOf(n);
         const int d = digit_[at(n)];
@@ -226,31 +299,21 @@ private:
                 if (p.has(peer, d) && (kind_ != ChainKind::XY || digitCount(p.candidates(peer)) == 2))
                     f(candidateOf(peer, d));
         } else {
+            const CellSet seeing = seeingOf(n) & withDigit_[at(d)];
             for (int c = 0; c < kCellCount; ++c)
-                if (p.has(c, d) && seesAll(c, mine)) f(candidateOf(c, d));
+                if (seeing.test(at(c))) f(candidateOf(c, d));
         }
         if (!grouped()) return;
         if (kind_ == ChainKind::Als) {
             if (mine.size() == 1) {
                 for (const int m : weakAls_[at(candidateOf(mine.front(), d))]) f(m);
             } else {
-                for (const int m : alsOfDigit_[at(d)]) {
-                    const std::vector<int>& theirs = cellsOf(m);
-                    if (m != n && std::all_of(theirs.begin(), theirs.end(), [&](int c) {
-                            return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
-                        }))
-                        f(m);
-                }
+                for (const int m : alsOfDigit_[at(d)])
+                    if (m != n && seesAllOf(m, n)) f(m);
             }
         }
-        for (const int g : groupsOf_[at(d)]) {
-            if (g == n) continue;
-            const std::vector<int>& theirs = cellsOf(g);
-            if (std::all_of(theirs.begin(), theirs.end(), [&](int c) {
-                    return std::find(mine.begin(), mine.end(), c) == mine.end() && seesAll(c, mine);
-                }))
-                f(g);
-        }
+        for (const int g : groupsOf_[at(d)])
+            if (g != n && seesAllOf(g, n)) f(g);
     }
 
     // Candidates that are false when `a` or `b` is true: those that see both.
@@ -267,12 +330,11 @@ private:
                  ds &= static_cast<Digits>(ds - 1))
                 eliminations.push_back({ca, lowestDigit(ds)});
         } else if (da == db) {
-            for (int c = 0; c < kCellCount; ++c) {
-                if (!p.has(c, da) || !seesAll(c, as) || !seesAll(c, bs)) continue;
-                if (std::find(as.begin(), as.end(), c) != as.end() || std::find(bs.begin(), bs.end(), c) != bs.end())
-                    continue;
-                eliminations.push_back({c, da});
-            }
+            // A cell that sees all of a node's cells is none of them.
+            const CellSet both = seeingOf(a) & seeingOf(b) & withDigit_[at(da)];
+            if (both.none()) return;
+            for (int c = 0; c < kCellCount; ++c)
+                if (both.test(at(c))) eliminations.push_back({c, da});
         } else if (singles && sees(as.front(), bs.front())) {
             if (p.has(as.front(), db)) eliminations.push_back({as.front(), db});
             if (p.has(bs.front(), da)) eliminations.push_back({bs.front(), da});
@@ -309,10 +371,15 @@ private:
     const Scan& scan_;
     ChainKind kind_;
     std::array<std::vector<int>, kGroups> groupCells_{};
+    std::array<CellSet, kGroups> groupSet_{};    // each group's cells as a set
+    std::array<CellSet, kGroups> groupSeeing_{}; // the cells that see all of each group's cells
+    std::array<CellSet, 10> withDigit_{};        // the cells that hold each digit
     std::vector<int> digit_;
     std::vector<std::vector<int>> alsSets_;  // each almost locked set's cells
     std::vector<int> alsFirst_;              // each set's first node
     std::vector<std::vector<int>> alsCells_; // each set node's cells, from kNodes on
+    std::vector<CellSet> alsSet_;            // each set node's cells as a set
+    std::vector<CellSet> alsSeeing_;         // the cells that see all of each set node's cells
     std::vector<int> alsSetOf_;              // each set node's set
     std::array<std::vector<int>, 10> alsOfDigit_{};
     std::array<std::vector<int>, kCandidates> weakAls_{}; // the set nodes each candidate sees entirely
@@ -320,7 +387,8 @@ private:
     std::vector<int> parent_; // -2 unvisited, -1 the start
     std::vector<int> queue_;
     std::vector<CellDigit> eliminations_;
-    mutable std::vector<int> rest_; // the other places of a digit in a unit, while linking strongly
+    std::vector<Links> strong_, weak_; // each node's links, once made
+    std::vector<int> links_;           // the links of all nodes made so far
 };
 
 // Where a position has nothing left: a cell without candidates, else a unit without a place for a
