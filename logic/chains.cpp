@@ -565,9 +565,18 @@ void keepNeeded(const Position& start, Contradiction& proof) {
     proof.placements = neededSingles(start, proof.assume, proof.placements, target);
 }
 
+// An assumption followed as far as it goes without failing: the position it leaves, its singles and
+// the steps taken after them.
+struct Followed {
+    Position position;
+    Contradiction proof;
+    std::vector<Step> inner;
+};
+
 // The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,
-// the first found), trying the empty cells fewest candidates first.
-std::optional<Step> singlesContradiction(const Position& p, bool shortest) {
+// the first found), trying the empty cells fewest candidates first. When none fails, each assumption's
+// singles go into `stalled` (if given) in that order.
+std::optional<Step> singlesContradiction(const Position& p, bool shortest, std::vector<Followed>* stalled = nullptr) {
     std::optional<Step> best;
     for (const int cell : trialOrder(p))
         for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
@@ -575,7 +584,10 @@ std::optional<Step> singlesContradiction(const Position& p, bool shortest) {
             Position assumed = p;
             assumed.place(cell, d);
             Contradiction proof{{cell, d}, {}};
-            if (!singlesFail(assumed, proof, kCellCount)) continue;
+            if (!singlesFail(assumed, proof, kCellCount)) {
+                if (stalled && !best) stalled->push_back({assumed, std::move(proof), {}});
+                continue;
+            }
             keepNeeded(p, proof);
             if (best && best->contradiction->placements.size() <= proof.placements.size()) continue;
             best = Step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
@@ -654,11 +666,12 @@ void pruneProof(const Position& start, Step& step, bool uniqueSolution) {
         });
 }
 
-// Follows an assumption with the solver's own steps below the chains (and, when `nested`, with the
-// first contradiction of singles found where they stall) until the position fails; the steps go into `inner`. False when
-// it does not fail.
-bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<Step>& inner, bool nested) {
-    if (singlesFail(p, out, kCellCount)) return true;
+// Follows an assumption, its singles already placed, with the solver's own steps below the chains (and,
+// when `nested`, with the first contradiction of singles found where they stall) until the position
+// fails; the steps go into `inner`. False when it does not fail: `followed` is then where it stalls, so
+// that a later, nested pass goes on from there.
+bool stepsFail(Followed& followed, const Scan& outer, bool nested) {
+    Position& p = followed.position;
     while (true) {
         const Scan scan(p, outer.uniqueSolution);
         std::optional<Step> step;
@@ -669,8 +682,8 @@ bool stepsFail(Position p, const Scan& outer, Contradiction& out, std::vector<St
         if (!step && nested) step = singlesContradiction(p, false);
         if (!step) return false;
         applyStep(p, *step);
-        inner.push_back(*step);
-        if (failure(p, out)) return true;
+        followed.inner.push_back(*step);
+        if (failure(p, followed.proof)) return true;
     }
 }
 
@@ -696,26 +709,23 @@ std::optional<Step> findContradiction(const Scan& scan) {
     const Position& p = scan.position;
     // First the candidate whose singles fail soonest; then the first whose steps fail, and then the
     // first whose steps with contradictions inside fail.
-    if (auto step = singlesContradiction(p, true)) {
+    std::vector<Followed> stalled;
+    if (auto step = singlesContradiction(p, true, &stalled)) {
         pruneProof(p, *step, scan.uniqueSolution);
         return step;
     }
-    const std::vector<int> cells = trialOrder(p);
+    // No assumption fails by singles alone: each goes on from where its singles stopped, first with the
+    // steps and then, where those stall, with contradictions inside.
     for (const bool nested : {false, true})
-        for (const int cell : cells)
-            for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
-                const int d = lowestDigit(ds);
-                Position assumed = p;
-                assumed.place(cell, d);
-                Contradiction proof{{cell, d}, {}};
-                std::vector<Step> inner;
-                if (!stepsFail(assumed, scan, proof, inner, nested)) continue;
-                Step step{Technique::Contradiction, {}, {cell}, digitBit(d), {}, {{cell, d}}};
-                step.contradiction = proof;
-                step.inner = std::move(inner);
-                pruneProof(p, step, scan.uniqueSolution);
-                return step;
-            }
+        for (Followed& followed : stalled) {
+            if (!stepsFail(followed, scan, nested)) continue;
+            const CellDigit assume = followed.proof.assume;
+            Step step{Technique::Contradiction, {}, {assume.cell}, digitBit(assume.digit), {}, {assume}};
+            step.contradiction = std::move(followed.proof);
+            step.inner = std::move(followed.inner);
+            pruneProof(p, step, scan.uniqueSolution);
+            return step;
+        }
     return std::nullopt;
 }
 
