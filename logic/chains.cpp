@@ -571,6 +571,7 @@ struct Followed {
     Position position;
     Contradiction proof;
     std::vector<Step> inner;
+    bool stalled = false; // the steps find nothing in `position`
 };
 
 // The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,
@@ -673,14 +674,18 @@ void pruneProof(const Position& start, Step& step, bool uniqueSolution) {
 bool stepsFail(Followed& followed, const Scan& outer, bool nested) {
     Position& p = followed.position;
     while (true) {
-        const Scan scan(p, outer.uniqueSolution);
         std::optional<Step> step;
-        for (const Technique t : allTechniques()) {
-            if (static_cast<int>(t) > static_cast<int>(kHardestInner)) break;
-            if ((step = findWith(scan, t))) break;
+        if (!followed.stalled) {
+            const Scan scan(p, outer.uniqueSolution);
+            for (const Technique t : allTechniques()) {
+                if (static_cast<int>(t) > static_cast<int>(kHardestInner)) break;
+                if ((step = findWith(scan, t))) break;
+            }
         }
+        followed.stalled = !step;
         if (!step && nested) step = singlesContradiction(p, false);
         if (!step) return false;
+        followed.stalled = false;
         applyStep(p, *step);
         followed.inner.push_back(*step);
         if (failure(p, followed.proof)) return true;
