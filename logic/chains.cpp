@@ -414,50 +414,121 @@ bool failure(const Position& p, Contradiction& out) {
 
 } // namespace
 
+namespace {
+
+// What a run of singles needs to know after each placement, kept up to date as digits are placed
+// rather than read again from the whole grid: how many places each digit has left in each unit, the
+// cells with one candidate, and the first cell left with none.
+class SinglesState {
+public:
+    explicit SinglesState(const Position& p) {
+        for (int c = 0; c < kCellCount; ++c) {
+            if (p.digit(c) != 0) {
+                for (const int u : unitsOfCell(c)) placed_[at(u)] |= digitBit(p.digit(c));
+                continue;
+            }
+            const Digits ds = p.candidates(c);
+            if (ds == 0 && emptyCell_ < 0) emptyCell_ = c;
+            if (digitCount(ds) == 1) setNaked(c, true);
+            for (Digits rest = ds; rest != 0; rest &= static_cast<Digits>(rest - 1))
+                for (const int u : unitsOfCell(c)) ++places_[at(u)][at(lowestDigit(rest))];
+        }
+        for (int u = 0; u < kUnitCount; ++u)
+            for (int d = 1; d <= 9; ++d) {
+                const int n = places_[at(u)][at(d)];
+                if (n == 1) once_[at(u)] |= digitBit(d);
+                if (n == 0 && (placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+            }
+    }
+
+    // The first empty cell without candidates, or -1.
+    int emptyCell() const { return emptyCell_; }
+    // The digits that have no place left in unit `u` and are not in it.
+    Digits missing(int u) const { return missing_[at(u)]; }
+    // The digits with one place left in unit `u`.
+    Digits once(int u) const { return once_[at(u)]; }
+    // The first cell with one candidate, or -1.
+    int firstNaked() const {
+        if (naked_[0] != 0) return std::countr_zero(naked_[0]);
+        if (naked_[1] != 0) return 64 + std::countr_zero(naked_[1]);
+        return -1;
+    }
+
+    // Places `d` in `cell` of `p`, the position this state follows.
+    void place(Position& p, int cell, int d) {
+        for (const int u : unitsOfCell(cell)) placed_[at(u)] |= digitBit(d);
+        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1))
+            for (const int u : unitsOfCell(cell)) drop(u, lowestDigit(ds));
+        setNaked(cell, false);
+        for (const int peer : peersOf(cell)) {
+            if (!p.has(peer, d)) continue;
+            for (const int u : unitsOfCell(peer)) drop(u, d);
+            const Digits left = static_cast<Digits>(p.candidates(peer) & ~digitBit(d));
+            if (left == 0 && (emptyCell_ < 0 || peer < emptyCell_)) emptyCell_ = peer;
+            if (digitCount(left) == 1) setNaked(peer, true);
+        }
+        p.place(cell, d);
+    }
+
+private:
+    // One place fewer for `d` in unit `u`.
+    void drop(int u, int d) {
+        const int n = --places_[at(u)][at(d)];
+        if (n == 1) once_[at(u)] |= digitBit(d);
+        if (n == 0) {
+            once_[at(u)] &= static_cast<Digits>(~digitBit(d));
+            if ((placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+        }
+    }
+
+    void setNaked(int cell, bool naked) {
+        const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+        std::uint64_t& word = naked_[at(cell / 64)];
+        word = naked ? (word | bit) : (word & ~bit);
+    }
+
+    std::array<std::array<int, 10>, kUnitCount> places_{}; // candidates of each digit in each unit
+    std::array<Digits, kUnitCount> placed_{};
+    std::array<Digits, kUnitCount> missing_{};
+    std::array<Digits, kUnitCount> once_{};
+    std::array<std::uint64_t, 2> naked_{}; // bit c for cell c
+    int emptyCell_ = -1;
+};
+
+} // namespace
+
 bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
+    SinglesState state(p);
     while (true) {
         // One pass: a cell without candidates or a unit without a place for a digit ends it; else the first
         // cell with one candidate, or the first digit with one place in a unit (boxes first), is placed.
-        std::optional<CellDigit> naked, hidden;
-        for (int c = 0; c < kCellCount; ++c) {
-            if (p.digit(c) != 0) continue;
-            const Digits ds = p.candidates(c);
-            if (ds == 0) {
-                out.failCell = c;
-                return true;
-            }
-            if (!naked && digitCount(ds) == 1) naked = CellDigit{c, lowestDigit(ds)};
+        if (state.emptyCell() >= 0) {
+            out.failCell = state.emptyCell();
+            return true;
         }
+        int hiddenUnit = -1;
         for (int n = 0; n < kUnitCount; ++n) {
             const int u = (n + 18) % kUnitCount;
-            Digits covered = 0, once = 0, twice = 0;
-            for (const int c : unitCells(u)) {
-                if (p.digit(c) != 0) {
-                    covered |= digitBit(p.digit(c));
-                    continue;
-                }
-                const Digits ds = p.candidates(c);
-                twice |= once & ds;
-                once |= ds;
-                covered |= ds;
-            }
-            if (covered != kAllDigits) {
+            if (state.missing(u) != 0) {
                 out.failUnit = unitOf(u);
-                out.failDigit = lowestDigit(static_cast<Digits>(kAllDigits & ~covered));
+                out.failDigit = lowestDigit(state.missing(u));
                 return true;
             }
-            const Digits single = static_cast<Digits>(once & ~twice);
-            if (!hidden && single != 0) {
-                const int d = lowestDigit(single);
-                for (const int c : unitCells(u))
-                    if (p.has(c, d)) hidden = CellDigit{c, d};
-            }
+            if (hiddenUnit < 0 && state.once(u) != 0) hiddenUnit = u;
         }
         if (out.placements.size() >= limit) return false;
-        const std::optional<CellDigit> next = naked ? naked : hidden;
-        if (!next) return false;
-        out.placements.push_back(*next);
-        p.place(next->cell, next->digit);
+        CellDigit next;
+        if (const int cell = state.firstNaked(); cell >= 0) {
+            next = {cell, lowestDigit(p.candidates(cell))};
+        } else if (hiddenUnit >= 0) {
+            next.digit = lowestDigit(state.once(hiddenUnit));
+            for (const int c : unitCells(hiddenUnit))
+                if (p.has(c, next.digit)) next.cell = c;
+        } else {
+            return false;
+        }
+        out.placements.push_back(next);
+        state.place(p, next.cell, next.digit);
     }
 }
 
