@@ -687,55 +687,87 @@ bool isSingleStep(const Step& step) {
            step.technique == Technique::HiddenSingle;
 }
 
-// Whether a contradiction's proof stands from `start`: its assumption a candidate, each placement a
-// single at its turn, each inner step found there (a single as a single, a nested contradiction by its
-// own proof, any other step as its technique finds it), and the failure it names reached at the end.
-bool proofHolds(Position p, const Step& step, bool uniqueSolution) {
+bool proofHolds(const Position& start, const Step& step, bool uniqueSolution);
+
+// Whether a step inside a proof is found in `p`: a single as a single, a nested contradiction by its own
+// proof, any other step as its technique finds it.
+bool innerStepHolds(const Position& p, const Step& inner, bool uniqueSolution) {
+    return inner.contradiction ? proofHolds(p, inner, uniqueSolution)
+           : isSingleStep(inner) ? singleHolds(p, inner)
+                                 : findWith(Scan(p, uniqueSolution), inner.technique) == inner;
+}
+
+// The position after a contradiction's assumption and its placements, each a single at its turn; none
+// when they do not stand from `start`.
+std::optional<Position> afterSingles(Position p, const Step& step) {
     const Contradiction& proof = *step.contradiction;
-    if (!p.has(proof.assume.cell, proof.assume.digit)) return false;
+    if (!p.has(proof.assume.cell, proof.assume.digit)) return std::nullopt;
     p.place(proof.assume.cell, proof.assume.digit);
     for (const CellDigit& x : proof.placements) {
-        if (!singleStep(p, x)) return false;
+        if (!singleStep(p, x)) return std::nullopt;
         p.place(x.cell, x.digit);
     }
-    for (const Step& inner : step.inner) {
-        const bool holds = inner.contradiction ? proofHolds(p, inner, uniqueSolution)
-                           : isSingleStep(inner)
-                               ? singleHolds(p, inner)
-                               : findWith(Scan(p, uniqueSolution), inner.technique) == inner;
-        if (!holds) return false;
-        applyStep(p, inner);
+    return p;
+}
+
+// Whether a contradiction's inner steps from the `from`-th on stand in `p` (the position before that
+// step), each found where it is, and the failure the proof names is reached at the end.
+bool innerStepsHold(Position p, const Step& step, std::size_t from, bool uniqueSolution) {
+    for (std::size_t i = from; i < step.inner.size(); ++i) {
+        if (!innerStepHolds(p, step.inner[i], uniqueSolution)) return false;
+        applyStep(p, step.inner[i]);
     }
+    const Contradiction& proof = *step.contradiction;
     if (proof.failCell >= 0) return p.digit(proof.failCell) == 0 && p.candidates(proof.failCell) == 0;
     for (const int c : unitCells(unitNumber(proof.failUnit)))
         if (p.digit(c) == proof.failDigit || p.has(c, proof.failDigit)) return false;
     return true;
 }
 
+// Whether a contradiction's proof stands from `start`: its assumption a candidate, each placement a
+// single at its turn, each inner step found there, and the failure it names reached at the end.
+bool proofHolds(const Position& start, const Step& step, bool uniqueSolution) {
+    const std::optional<Position> p = afterSingles(start, step);
+    return p && innerStepsHold(*p, step, 0, uniqueSolution);
+}
+
 // Cuts a contradiction's proof down to what its failure rests on: each inner step, each placement and
 // each placement of a nested contradiction, latest first, is dropped when the proof still stands
 // without it. What is left needs every piece: without any one of them the proof no longer stands.
 void pruneProof(const Position& start, Step& step, bool uniqueSolution) {
-    const auto tryWithout = [&](auto&& drop) {
-        Step trial = step;
-        drop(trial);
-        if (proofHolds(start, trial, uniqueSolution)) step = std::move(trial);
+    // While the inner steps are tried, latest first, the steps before the one tried stay as they are:
+    // the position before each (as far as the proof stands up to it) is made once, and a trial goes on
+    // from there.
+    std::vector<Position> before;
+    if (std::optional<Position> p = afterSingles(start, step)) {
+        before.push_back(*p);
+        for (std::size_t i = 0; i + 1 < step.inner.size() && innerStepHolds(*p, step.inner[i], uniqueSolution); ++i) {
+            applyStep(*p, step.inner[i]);
+            before.push_back(*p);
+        }
+    }
+    const auto holdsFrom = [&](std::size_t i) {
+        return i < before.size() && innerStepsHold(before[i], step, i, uniqueSolution);
+    };
+    // Drops placements[k] when `holds` still says yes without it.
+    const auto tryWithoutPlacement = [](std::vector<CellDigit>& placements, std::size_t k, auto&& holds) {
+        const CellDigit x = placements[k];
+        placements.erase(placements.begin() + static_cast<std::ptrdiff_t>(k));
+        if (!holds()) placements.insert(placements.begin() + static_cast<std::ptrdiff_t>(k), x);
     };
     for (std::size_t i = step.inner.size(); i-- > 0;) {
-        const std::size_t before = step.inner.size();
-        tryWithout([i](Step& s) { s.inner.erase(s.inner.begin() + static_cast<std::ptrdiff_t>(i)); });
-        if (step.inner.size() < before || !step.inner[i].contradiction) continue;
+        const auto it = step.inner.begin() + static_cast<std::ptrdiff_t>(i);
+        Step dropped = std::move(*it);
+        step.inner.erase(it);
+        if (holdsFrom(i)) continue;
+        step.inner.insert(step.inner.begin() + static_cast<std::ptrdiff_t>(i), std::move(dropped));
+        if (!step.inner[i].contradiction) continue;
         for (std::size_t k = step.inner[i].contradiction->placements.size(); k-- > 0;)
-            tryWithout([i, k](Step& s) {
-                auto& placements = s.inner[i].contradiction->placements;
-                placements.erase(placements.begin() + static_cast<std::ptrdiff_t>(k));
-            });
+            tryWithoutPlacement(step.inner[i].contradiction->placements, k, [&] { return holdsFrom(i); });
     }
     for (std::size_t k = step.contradiction->placements.size(); k-- > 0;)
-        tryWithout([k](Step& s) {
-            auto& placements = s.contradiction->placements;
-            placements.erase(placements.begin() + static_cast<std::ptrdiff_t>(k));
-        });
+        tryWithoutPlacement(step.contradiction->placements, k,
+                            [&] { return proofHolds(start, step, uniqueSolution); });
 }
 
 // Follows an assumption, its singles already placed, with the solver's own steps below the chains (and,
