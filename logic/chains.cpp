@@ -417,33 +417,24 @@ bool failure(const Position& p, Contradiction& out) {
 namespace {
 
 // What a run of singles needs to know after each placement, kept up to date as digits are placed
-// rather than read again from the whole grid: how many places each digit has left in each unit, the
-// cells with one candidate, and the first cell left with none.
+// rather than read again from the whole grid: per unit the digits it has no place for and those with
+// one place left, the cells with one candidate, and the first cell left with none. A placement changes
+// only its cell and the peers that lose its digit, so only their units are read again.
 class SinglesState {
 public:
     explicit SinglesState(const Position& p) {
         for (int c = 0; c < kCellCount; ++c) {
-            if (p.digit(c) != 0) {
-                for (const int u : unitsOfCell(c)) placed_[at(u)] |= digitBit(p.digit(c));
-                continue;
-            }
+            if (p.digit(c) != 0) continue;
             const Digits ds = p.candidates(c);
             if (ds == 0 && emptyCell_ < 0) emptyCell_ = c;
             if (digitCount(ds) == 1) setNaked(c, true);
-            for (Digits rest = ds; rest != 0; rest &= static_cast<Digits>(rest - 1))
-                for (const int u : unitsOfCell(c)) ++places_[at(u)][at(lowestDigit(rest))];
         }
-        for (int u = 0; u < kUnitCount; ++u)
-            for (int d = 1; d <= 9; ++d) {
-                const int n = places_[at(u)][at(d)];
-                if (n == 1) once_[at(u)] |= digitBit(d);
-                if (n == 0 && (placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
-            }
+        for (int u = 0; u < kUnitCount; ++u) readUnit(p, u);
     }
 
     // The first empty cell without candidates, or -1.
     int emptyCell() const { return emptyCell_; }
-    // The digits that have no place left in unit `u` and are not in it.
+    // The digits that unit `u` neither holds nor has a place for.
     Digits missing(int u) const { return missing_[at(u)]; }
     // The digits with one place left in unit `u`.
     Digits once(int u) const { return once_[at(u)]; }
@@ -456,29 +447,34 @@ public:
 
     // Places `d` in `cell` of `p`, the position this state follows.
     void place(Position& p, int cell, int d) {
-        for (const int u : unitsOfCell(cell)) placed_[at(u)] |= digitBit(d);
-        for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1))
-            for (const int u : unitsOfCell(cell)) drop(u, lowestDigit(ds));
+        std::uint32_t changed = unitMaskOf(cell);
         setNaked(cell, false);
         for (const int peer : peersOf(cell)) {
             if (!p.has(peer, d)) continue;
-            for (const int u : unitsOfCell(peer)) drop(u, d);
+            changed |= unitMaskOf(peer);
             const Digits left = static_cast<Digits>(p.candidates(peer) & ~digitBit(d));
             if (left == 0 && (emptyCell_ < 0 || peer < emptyCell_)) emptyCell_ = peer;
             if (digitCount(left) == 1) setNaked(peer, true);
         }
         p.place(cell, d);
+        for (; changed != 0; changed &= changed - 1) readUnit(p, std::countr_zero(changed));
     }
 
 private:
-    // One place fewer for `d` in unit `u`.
-    void drop(int u, int d) {
-        const int n = --places_[at(u)][at(d)];
-        if (n == 1) once_[at(u)] |= digitBit(d);
-        if (n == 0) {
-            once_[at(u)] &= static_cast<Digits>(~digitBit(d));
-            if ((placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+    void readUnit(const Position& p, int u) {
+        Digits covered = 0, once = 0, twice = 0;
+        for (const int c : unitCells(u)) {
+            if (p.digit(c) != 0) {
+                covered |= digitBit(p.digit(c));
+                continue;
+            }
+            const Digits ds = p.candidates(c);
+            twice |= once & ds;
+            once |= ds;
+            covered |= ds;
         }
+        missing_[at(u)] = static_cast<Digits>(kAllDigits & ~covered);
+        once_[at(u)] = static_cast<Digits>(once & ~twice);
     }
 
     void setNaked(int cell, bool naked) {
@@ -487,8 +483,6 @@ private:
         word = naked ? (word | bit) : (word & ~bit);
     }
 
-    std::array<std::array<int, 10>, kUnitCount> places_{}; // candidates of each digit in each unit
-    std::array<Digits, kUnitCount> placed_{};
     std::array<Digits, kUnitCount> missing_{};
     std::array<Digits, kUnitCount> once_{};
     std::array<std::uint64_t, 2> naked_{}; // bit c for cell c
@@ -790,7 +784,7 @@ bool stepsFail(Followed& followed, const Scan& outer, bool nested) {
         if (!step) return false;
         followed.stalled = false;
         applyStep(p, *step);
-        followed.inner.push_back(*step);
+        followed.inner.push_back(std::move(*step));
         if (failure(p, followed.proof)) return true;
     }
 }
