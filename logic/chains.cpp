@@ -464,14 +464,11 @@ private:
     void readUnit(const Position& p, int u) {
         Digits covered = 0, once = 0, twice = 0;
         for (const int c : unitCells(u)) {
-            if (p.digit(c) != 0) {
-                covered |= digitBit(p.digit(c));
-                continue;
-            }
+            // A filled cell has no candidates; an empty one adds digitBit(0), outside kAllDigits.
             const Digits ds = p.candidates(c);
             twice |= once & ds;
             once |= ds;
-            covered |= ds;
+            covered |= static_cast<Digits>(ds | digitBit(p.digit(c)));
         }
         missing_[at(u)] = static_cast<Digits>(kAllDigits & ~covered);
         once_[at(u)] = static_cast<Digits>(once & ~twice);
