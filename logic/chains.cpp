@@ -233,16 +233,15 @@ private:
                 f(candidateOf(mine.front(), lowestDigit(static_cast<Digits>(ds & ~digitBit(d)))));
         }
         if (kind_ == ChainKind::XY) return;
-        std::vector<int> rest;
+        const CellSet& mineSet = cellSetOf(n);
+        std::vector<int>& rest = rest_;
         for (const int u : unitsOfCell(mine.front())) {
+            if ((mineSet & ~unitSets()[at(u)]).any()) continue; // the unit does not hold all of the node
             const unsigned mask = scan_.where[at(u)][at(d)];
             rest.clear();
-            bool holdsAll = true;
-            for (const int c : mine) holdsAll = holdsAll && std::find(unitCells(u).begin(), unitCells(u).end(), c) != unitCells(u).end();
-            if (!holdsAll) continue;
             for (int k = 0; k < 9; ++k) {
                 const int c = unitCells(u)[at(k)];
-                if (((mask >> k) & 1u) && std::find(mine.begin(), mine.end(), c) == mine.end()) rest.push_back(c);
+                if (((mask >> k) & 1u) && !mineSet.test(at(c))) rest.push_back(c);
             }
             if (rest.empty()) continue;
             if (rest.size() == 1) {
@@ -270,6 +269,17 @@ private:
         return n < kCandidates ? peerSets()[at(n / 9)]
                : n < kNodes    ? groupSeeing_[at(n - kCandidates)]
                                : alsSeeing_[at(n - kNodes)];
+    }
+
+    // Each unit's cells as a set.
+    static const std::array<CellSet, kUnitCount>& unitSets() {
+        static const std::array<CellSet, kUnitCount> sets = [] {
+            std::array<CellSet, kUnitCount> made{};
+            for (int u = 0; u < kUnitCount; ++u)
+                for (const int c : unitCells(u)) made[at(u)].set(at(c));
+            return made;
+        }();
+        return sets;
     }
 
     // Each cell alone as a set.
@@ -389,6 +399,7 @@ private:
     std::vector<CellDigit> eliminations_;
     std::vector<Links> strong_, weak_; // each node's links, once made
     std::vector<int> links_;           // the links of all nodes made so far
+    std::vector<int> rest_;            // the other places of a digit in a unit, while linking strongly
 };
 
 // Where a position has nothing left: a cell without candidates, else a unit without a place for a
