@@ -26,6 +26,14 @@ int candidateOf(int cell, int digit) {
     return cell * 9 + digit - 1;
 }
 
+// Calls `f` with each cell of `cells`, in ascending order.
+template <typename F> void forEachCell(const CellSet& cells, F&& f) {
+    static const CellSet low = CellSet{}.set() >> (kCellCount - 64); // cells 0..63
+    const std::array<std::uint64_t, 2> words = {(cells & low).to_ullong(), (cells >> 64).to_ullong()};
+    for (int w = 0; w < 2; ++w)
+        for (std::uint64_t bits = words[at(w)]; bits != 0; bits &= bits - 1) f(64 * w + std::countr_zero(bits));
+}
+
 enum class ChainKind {
     XY,      // strong links inside bivalue cells, weak links between bivalue cells on one digit
     Any,     // strong links inside bivalue cells and between a digit's two places in a unit; every weak link
@@ -117,8 +125,8 @@ public:
                 alsSeeing_.push_back(seeing);
                 alsSetOf_.push_back(set);
                 alsOfDigit_[at(d)].push_back(node);
-                for (int c = 0; c < kCellCount; ++c)
-                    if (p.has(c, d) && als.seeing[at(d)].test(at(c))) weakAls_[at(candidateOf(c, d))].push_back(node);
+                forEachCell(als.seeing[at(d)] & withDigit_[at(d)],
+                            [&](int c) { weakAls_[at(candidateOf(c, d))].push_back(node); });
             }
         }
     }
@@ -309,9 +317,7 @@ private:
                 if (p.has(peer, d) && (kind_ != ChainKind::XY || digitCount(p.candidates(peer)) == 2))
                     f(candidateOf(peer, d));
         } else {
-            const CellSet seeing = seeingOf(n) & withDigit_[at(d)];
-            for (int c = 0; c < kCellCount; ++c)
-                if (seeing.test(at(c))) f(candidateOf(c, d));
+            forEachCell(seeingOf(n) & withDigit_[at(d)], [&](int c) { f(candidateOf(c, d)); });
         }
         if (!grouped()) return;
         if (kind_ == ChainKind::Als) {
@@ -341,10 +347,8 @@ private:
                 eliminations.push_back({ca, lowestDigit(ds)});
         } else if (da == db) {
             // A cell that sees all of a node's cells is none of them.
-            const CellSet both = seeingOf(a) & seeingOf(b) & withDigit_[at(da)];
-            if (both.none()) return;
-            for (int c = 0; c < kCellCount; ++c)
-                if (both.test(at(c))) eliminations.push_back({c, da});
+            forEachCell(seeingOf(a) & seeingOf(b) & withDigit_[at(da)],
+                        [&](int c) { eliminations.push_back({c, da}); });
         } else if (singles && sees(as.front(), bs.front())) {
             if (p.has(as.front(), db)) eliminations.push_back({as.front(), db});
             if (p.has(bs.front(), da)) eliminations.push_back({bs.front(), da});
