@@ -103,6 +103,7 @@ public:
     // cells that hold it. A candidate that sees all of a node's cells links to it weakly.
     void addAlmostLockedSets() {
         const Position& p = scan_.position;
+        std::vector<std::pair<int, int>> seenBy; // (candidate, set node) in the order of the nodes
         for (const Als& als : almostLockedSets(scan_, 2, 3)) {
             const int set = static_cast<int>(alsSets_.size());
             alsSets_.push_back(als.cells);
@@ -120,15 +121,27 @@ public:
                     }
                 const int node = static_cast<int>(digit_.size());
                 digit_.push_back(d);
-                alsCells_.push_back(with);
+                alsCells_.push_back(std::move(with));
                 alsSet_.push_back(withSet);
                 alsSeeing_.push_back(seeing);
                 alsSetOf_.push_back(set);
                 alsOfDigit_[at(d)].push_back(node);
-                forEachCell(als.seeing[at(d)] & withDigit_[at(d)],
-                            [&](int c) { weakAls_[at(candidateOf(c, d))].push_back(node); });
+                forEachCell(seeing & withDigit_[at(d)], [&](int c) { seenBy.emplace_back(candidateOf(c, d), node); });
             }
         }
+        // Each candidate's set nodes in one array, in the order of the nodes.
+        weakAlsFirst_.assign(at(kCandidates + 1), 0);
+        for (const auto& [candidate, node] : seenBy) ++weakAlsFirst_[at(candidate + 1)];
+        for (int n = 0; n < kCandidates; ++n) weakAlsFirst_[at(n + 1)] += weakAlsFirst_[at(n)];
+        weakAls_.resize(seenBy.size());
+        std::vector<int> next(weakAlsFirst_.begin(), weakAlsFirst_.end() - 1);
+        for (const auto& [candidate, node] : seenBy) weakAls_[at(next[at(candidate)]++)] = node;
+    }
+
+    // The set nodes whose cells all see the candidate `n`.
+    std::span<const int> weakAlsOf(int n) const {
+        return std::span<const int>(weakAls_).subspan(at(weakAlsFirst_[at(n)]),
+                                                      at(weakAlsFirst_[at(n + 1)] - weakAlsFirst_[at(n)]));
     }
 
     // Whether the chain that ends at `literal` goes through an almost locked set.
@@ -322,7 +335,7 @@ private:
         if (!grouped()) return;
         if (kind_ == ChainKind::Als) {
             if (mine.size() == 1) {
-                for (const int m : weakAls_[at(candidateOf(mine.front(), d))]) f(m);
+                for (const int m : weakAlsOf(candidateOf(mine.front(), d))) f(m);
             } else {
                 for (const int m : alsOfDigit_[at(d)])
                     if (m != n && seesAllOf(m, n)) f(m);
@@ -396,7 +409,8 @@ private:
     std::vector<CellSet> alsSeeing_;         // the cells that see all of each set node's cells
     std::vector<int> alsSetOf_;              // each set node's set
     std::array<std::vector<int>, 10> alsOfDigit_{};
-    std::array<std::vector<int>, kCandidates> weakAls_{}; // the set nodes each candidate sees entirely
+    std::vector<int> weakAls_;      // the set nodes each candidate sees entirely, candidate by candidate
+    std::vector<int> weakAlsFirst_; // where each candidate's set nodes start in weakAls_
     std::array<std::vector<int>, 10> groupsOf_{};
     std::vector<int> parent_; // -2 unvisited, -1 the start
     std::vector<int> queue_;
