@@ -445,80 +445,101 @@ bool failure(const Position& p, Contradiction& out) {
 
 namespace {
 
-// What a run of singles needs to know after each placement, kept up to date as digits are placed
-// rather than read again from the whole grid: per unit the digits it has no place for and those with
-// one place left, the cells with one candidate, and the first cell left with none. A placement changes
-// only its cell and the peers that lose its digit, so only their units are read again.
-class SinglesState {
-public:
-    explicit SinglesState(const Position& p) {
-        for (int c = 0; c < kCellCount; ++c) {
-            if (p.digit(c) != 0) continue;
-            const Digits ds = p.candidates(c);
-            if (ds == 0 && emptyCell_ < 0) emptyCell_ = c;
-            if (digitCount(ds) == 1) setNaked(c, true);
-        }
-        for (int u = 0; u < kUnitCount; ++u) readUnit(p, u);
-    }
-
-    // The first empty cell without candidates, or -1.
-    int emptyCell() const { return emptyCell_; }
-    // The digits that unit `u` neither holds nor has a place for.
-    Digits missing(int u) const { return missing_[at(u)]; }
-    // The digits with one place left in unit `u`.
-    Digits once(int u) const { return once_[at(u)]; }
-    // The first cell with one candidate, or -1.
-    int firstNaked() const {
-        if (naked_[0] != 0) return std::countr_zero(naked_[0]);
-        if (naked_[1] != 0) return 64 + std::countr_zero(naked_[1]);
-        return -1;
-    }
-
-    // Places `d` in `cell` of `p`, the position this state follows.
-    void place(Position& p, int cell, int d) {
-        std::uint32_t changed = unitMaskOf(cell);
-        setNaked(cell, false);
-        for (const int peer : peersOf(cell)) {
-            if (!p.has(peer, d)) continue;
-            changed |= unitMaskOf(peer);
-            const Digits left = static_cast<Digits>(p.candidates(peer) & ~digitBit(d));
-            if (left == 0 && (emptyCell_ < 0 || peer < emptyCell_)) emptyCell_ = peer;
-            if (digitCount(left) == 1) setNaked(peer, true);
-        }
-        p.place(cell, d);
-        for (; changed != 0; changed &= changed - 1) readUnit(p, std::countr_zero(changed));
-    }
-
-private:
-    void readUnit(const Position& p, int u) {
-        Digits covered = 0, once = 0, twice = 0;
-        for (const int c : unitCells(u)) {
-            // A filled cell has no candidates; an empty one adds digitBit(0), outside kAllDigits.
-            const Digits ds = p.candidates(c);
-            twice |= once & ds;
-            once |= ds;
-            covered |= static_cast<Digits>(ds | digitBit(p.digit(c)));
-        }
-        missing_[at(u)] = static_cast<Digits>(kAllDigits & ~covered);
-        once_[at(u)] = static_cast<Digits>(once & ~twice);
-    }
-
-    void setNaked(int cell, bool naked) {
-        const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
-        std::uint64_t& word = naked_[at(cell / 64)];
-        word = naked ? (word | bit) : (word & ~bit);
-    }
-
-    std::array<Digits, kUnitCount> missing_{};
-    std::array<Digits, kUnitCount> once_{};
-    std::array<std::uint64_t, 2> naked_{}; // bit c for cell c
-    int emptyCell_ = -1;
-};
+// Where each cell stands in each of its three units (row, column, box): its bit in a unit's mask.
+const std::array<std::array<int, 3>, kCellCount>& placesInUnits() {
+    static const std::array<std::array<int, 3>, kCellCount> places = [] {
+        std::array<std::array<int, 3>, kCellCount> made{};
+        for (int c = 0; c < kCellCount; ++c)
+            for (int j = 0; j < 3; ++j) {
+                const UnitCells& cells = unitCells(unitsOfCell(c)[at(j)]);
+                made[at(c)][at(j)] = static_cast<int>(std::find(cells.begin(), cells.end(), c) - cells.begin());
+            }
+        return made;
+    }();
+    return places;
+}
 
 } // namespace
 
+SinglesState::SinglesState(const Position& p) {
+    for (int c = 0; c < kCellCount; ++c) {
+        if (p.digit(c) != 0) {
+            for (const int u : unitsOfCell(c)) placed_[at(u)] |= digitBit(p.digit(c));
+            continue;
+        }
+        const Digits ds = p.candidates(c);
+        if (ds == 0 && emptyCell_ < 0) emptyCell_ = c;
+        if (digitCount(ds) == 1) setNaked(c, true);
+        for (int j = 0; j < 3; ++j) {
+            const auto bit = static_cast<std::uint16_t>(1u << placesInUnits()[at(c)][at(j)]);
+            std::array<std::uint16_t, 10>& where = where_[at(unitsOfCell(c)[at(j)])];
+            for (Digits rest = ds; rest != 0; rest &= static_cast<Digits>(rest - 1)) where[at(lowestDigit(rest))] |= bit;
+        }
+    }
+    for (int u = 0; u < kUnitCount; ++u)
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned mask = where_[at(u)][at(d)];
+            if (mask == 0 && (placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+            if (mask != 0 && (mask & (mask - 1)) == 0) once_[at(u)] |= digitBit(d);
+        }
+}
+
+int SinglesState::onlyPlace(int u, int d) const {
+    return unitCells(u)[at(std::countr_zero(static_cast<unsigned>(where_[at(u)][at(d)])))];
+}
+
+int SinglesState::firstNaked() const {
+    if (naked_[0] != 0) return std::countr_zero(naked_[0]);
+    if (naked_[1] != 0) return 64 + std::countr_zero(naked_[1]);
+    return -1;
+}
+
+void SinglesState::place(Position& p, int cell, int d) {
+    for (const int u : unitsOfCell(cell)) placed_[at(u)] |= digitBit(d);
+    for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) take(cell, lowestDigit(ds));
+    setNaked(cell, false);
+    for (const int peer : peersOf(cell)) {
+        if (!p.has(peer, d)) continue;
+        take(peer, d);
+        const Digits left = static_cast<Digits>(p.candidates(peer) & ~digitBit(d));
+        if (left == 0 && (emptyCell_ < 0 || peer < emptyCell_)) emptyCell_ = peer;
+        if (digitCount(left) == 1) setNaked(peer, true);
+    }
+    p.place(cell, d);
+}
+
+void SinglesState::take(int cell, int d) {
+    for (int j = 0; j < 3; ++j) {
+        const int u = unitsOfCell(cell)[at(j)];
+        std::uint16_t& mask = where_[at(u)][at(d)];
+        mask = static_cast<std::uint16_t>(mask & ~(1u << placesInUnits()[at(cell)][at(j)]));
+        if (mask == 0) {
+            once_[at(u)] &= static_cast<Digits>(~digitBit(d));
+            if ((placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+        } else if ((mask & (mask - 1)) == 0) {
+            once_[at(u)] |= digitBit(d);
+        }
+    }
+}
+
+void SinglesState::setNaked(int cell, bool naked) {
+    const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+    std::uint64_t& word = naked_[at(cell / 64)];
+    word = naked ? (word | bit) : (word & ~bit);
+}
+
 bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
-    SinglesState state(p);
+    return singlesFail(SinglesState(p), p, out, limit);
+}
+
+bool singlesFailAfter(const SinglesState& before, Position& p, const CellDigit& assume, Contradiction& out,
+                      std::size_t limit) {
+    SinglesState state = before;
+    state.place(p, assume.cell, assume.digit);
+    return singlesFail(state, p, out, limit);
+}
+
+bool singlesFail(SinglesState state, Position& p, Contradiction& out, std::size_t limit) {
     while (true) {
         // One pass: a cell without candidates or a unit without a place for a digit ends it; else the first
         // cell with one candidate, or the first digit with one place in a unit (boxes first), is placed.
@@ -542,8 +563,7 @@ bool singlesFail(Position& p, Contradiction& out, std::size_t limit) {
             next = {cell, lowestDigit(p.candidates(cell))};
         } else if (hiddenUnit >= 0) {
             next.digit = lowestDigit(state.once(hiddenUnit));
-            for (const int c : unitCells(hiddenUnit))
-                if (p.has(c, next.digit)) next.cell = c;
+            next.cell = state.onlyPlace(hiddenUnit, next.digit);
         } else {
             return false;
         }
@@ -670,13 +690,13 @@ struct Followed {
 // singles go into `stalled` (if given) in that order.
 std::optional<Step> singlesContradiction(const Position& p, bool shortest, std::vector<Followed>* stalled = nullptr) {
     std::optional<Step> best;
+    const SinglesState before(p);
     for (const int cell : trialOrder(p))
         for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
             const int d = lowestDigit(ds);
             Position assumed = p;
-            assumed.place(cell, d);
             Contradiction proof{{cell, d}, {}};
-            if (!singlesFail(assumed, proof, kCellCount)) {
+            if (!singlesFailAfter(before, assumed, {cell, d}, proof, kCellCount)) {
                 if (stalled && !best) stalled->push_back({assumed, std::move(proof), {}});
                 continue;
             }
