@@ -366,8 +366,9 @@ bool singlesFailByPasses(Position& p, Contradiction& out, std::size_t limit) {
     }
 }
 
-// The singles that follow each candidate of the hard puzzles, assumed in turn, with and without a limit:
-// the same placements, the same failure and the same position as a whole pass over the grid each time.
+// The singles that follow each candidate of the hard puzzles, assumed in turn, with and without a limit,
+// whether their state is read from the position with the candidate placed or from the position before
+// it: the same placements, the same failure and the same position as a whole pass over the grid each time.
 TEST(Soundness, SinglesTakeTheFirstSingleOfTheWholeGrid) {
     std::ifstream in(DODORU_HARD_PUZZLES);
     std::string line;
@@ -378,19 +379,29 @@ TEST(Soundness, SinglesTakeTheFirstSingleOfTheWholeGrid) {
         for (std::size_t c = 0; c < 81; ++c)
             givens[c] = static_cast<std::uint8_t>(line[c] >= '1' && line[c] <= '9' ? line[c] - '0' : 0);
         const Position start = Position::fromDigits(givens);
+        const detail::SinglesState before(start);
         for (int c = 0; c < 81; ++c)
             for (int d = 1; d <= 9; ++d)
                 for (const std::size_t limit : {std::size_t{3}, std::size_t{81}}) {
                     if (!start.has(c, d)) continue;
-                    Position fast = start, plain = start;
-                    fast.place(c, d);
+                    const std::string where = line + " r" + std::to_string(c / 9 + 1) + "c" + std::to_string(c % 9 + 1) + "=" + std::to_string(d);
+                    Position plain = start;
                     plain.place(c, d);
-                    Contradiction a, b;
-                    a.assume = b.assume = CellDigit{c, d};
-                    const bool fails = detail::singlesFail(fast, a, limit);
-                    EXPECT_EQ(fails, singlesFailByPasses(plain, b, limit)) << line << " r" << c / 9 + 1 << "c" << c % 9 + 1 << "=" << d;
-                    EXPECT_EQ(a, b) << line << " r" << c / 9 + 1 << "c" << c % 9 + 1 << "=" << d;
-                    EXPECT_TRUE(fast.digits() == plain.digits() && fast.candidateGrid() == plain.candidateGrid());
+                    Contradiction expected;
+                    expected.assume = CellDigit{c, d};
+                    const bool fails = singlesFailByPasses(plain, expected, limit);
+                    for (const bool fromBefore : {false, true}) {
+                        Position p = start;
+                        Contradiction out;
+                        out.assume = CellDigit{c, d};
+                        if (!fromBefore) p.place(c, d);
+                        EXPECT_EQ(fromBefore ? detail::singlesFailAfter(before, p, {c, d}, out, limit)
+                                             : detail::singlesFail(p, out, limit),
+                                  fails)
+                            << where;
+                        EXPECT_EQ(out, expected) << where;
+                        EXPECT_TRUE(p.digits() == plain.digits() && p.candidateGrid() == plain.candidateGrid()) << where;
+                    }
                     ++runs;
                     failures += fails ? 1 : 0;
                 }
