@@ -220,10 +220,11 @@ Conclusion soonest(const Position& p, const std::vector<const Run*>& runs, bool 
         for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
             const int d = lowestDigit(ds);
             for (const bool placed : {true, false}) {
+                // A sum that reaches the best so far cannot beat it (turns count from 1): it stops there.
                 int cost = 0;
                 for (const Run* run : runs) {
                     const int when = placed ? run->placedAt[at(c)][at(d)] : run->removedAt[at(c)][at(d)];
-                    if (when == 0 || (singlesOnly && when > run->singleTurns)) {
+                    if (when == 0 || (singlesOnly && when > run->singleTurns) || cost + when >= best.cost) {
                         cost = -1;
                         break;
                     }
@@ -324,7 +325,7 @@ std::optional<Step> unitForcing(const Scan& scan, bool net) {
             for (int u = 0; u < kUnitCount; ++u)
                 for (int d = 1; d <= 9; ++d) {
                     const std::uint16_t where = scan.where[at(u)][at(d)];
-                    if (std::popcount(static_cast<unsigned>(where)) != count) continue;
+                    if (digitCount(where) != count) continue;
                     std::vector<CellDigit> assumptions;
                     for (int k = 0; k < 9; ++k)
                         if ((where >> k) & 1) assumptions.push_back({unitCells(u)[at(k)], d});
