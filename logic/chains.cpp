@@ -31,7 +31,8 @@ template <typename F> void forEachCell(const CellSet& cells, F&& f) {
     static const CellSet low = CellSet{}.set() >> (kCellCount - 64); // cells 0..63
     const std::array<std::uint64_t, 2> words = {(cells & low).to_ullong(), (cells >> 64).to_ullong()};
     for (int w = 0; w < 2; ++w)
-        for (std::uint64_t bits = words[at(w)]; bits != 0; bits &= bits - 1) f(64 * w + std::countr_zero(bits));
+        for (std::uint64_t bits = words[at(w)]; bits != 0; bits &= bits - 1)
+            f(64 * w + std::countr_zero(bits));
 }
 
 enum class ChainKind {
@@ -126,7 +127,8 @@ public:
                 alsSeeing_.push_back(seeing);
                 alsSetOf_.push_back(set);
                 alsOfDigit_[at(d)].push_back(node);
-                forEachCell(seeing & withDigit_[at(d)], [&](int c) { seenBy.emplace_back(candidateOf(c, d), node); });
+                forEachCell(seeing & withDigit_[at(d)],
+                            [&](int c) { seenBy.emplace_back(candidateOf(c, d), node); });
             }
         }
         // Each candidate's set nodes in one array, in the order of the nodes.
@@ -282,7 +284,9 @@ private:
 
     // The node's cells as a set.
     const CellSet& cellSetOf(int n) const {
-        return n < kCandidates ? cellSets()[at(n / 9)] : n < kNodes ? groupSet_[at(n - kCandidates)] : alsSet_[at(n - kNodes)];
+        return n < kCandidates ? cellSets()[at(n / 9)]
+               : n < kNodes    ? groupSet_[at(n - kCandidates)]
+                               : alsSet_[at(n - kNodes)];
     }
 
     // The cells that see every cell of the node (none of its own cells among them).
@@ -360,8 +364,9 @@ private:
                 eliminations.push_back({ca, lowestDigit(ds)});
         } else if (da == db) {
             // A cell that sees all of a node's cells is none of them.
-            forEachCell(seeingOf(a) & seeingOf(b) & withDigit_[at(da)],
-                        [&](int c) { eliminations.push_back({c, da}); });
+            forEachCell(seeingOf(a) & seeingOf(b) & withDigit_[at(da)], [&](int c) {
+                eliminations.push_back({c, da});
+            });
         } else if (singles && sees(as.front(), bs.front())) {
             if (p.has(as.front(), db)) eliminations.push_back({as.front(), db});
             if (p.has(bs.front(), da)) eliminations.push_back({bs.front(), da});
@@ -441,10 +446,6 @@ bool failure(const Position& p, Contradiction& out) {
     return false;
 }
 
-} // namespace
-
-namespace {
-
 // Where each cell stands in each of its three units (row, column, box): its bit in a unit's mask.
 const std::array<std::array<int, 3>, kCellCount>& placesInUnits() {
     static const std::array<std::array<int, 3>, kCellCount> places = [] {
@@ -452,7 +453,8 @@ const std::array<std::array<int, 3>, kCellCount>& placesInUnits() {
         for (int c = 0; c < kCellCount; ++c)
             for (int j = 0; j < 3; ++j) {
                 const UnitCells& cells = unitCells(unitsOfCell(c)[at(j)]);
-                made[at(c)][at(j)] = static_cast<int>(std::find(cells.begin(), cells.end(), c) - cells.begin());
+                made[at(c)][at(j)] =
+                    static_cast<int>(std::find(cells.begin(), cells.end(), c) - cells.begin());
             }
         return made;
     }();
@@ -473,7 +475,8 @@ SinglesState::SinglesState(const Position& p) {
         for (int j = 0; j < 3; ++j) {
             const auto bit = static_cast<std::uint16_t>(1u << placesInUnits()[at(c)][at(j)]);
             std::array<std::uint16_t, 10>& where = where_[at(unitsOfCell(c)[at(j)])];
-            for (Digits rest = ds; rest != 0; rest &= static_cast<Digits>(rest - 1)) where[at(lowestDigit(rest))] |= bit;
+            for (Digits rest = ds; rest != 0; rest &= static_cast<Digits>(rest - 1))
+                where[at(lowestDigit(rest))] |= bit;
         }
     }
     for (int u = 0; u < kUnitCount; ++u)
@@ -496,7 +499,8 @@ int SinglesState::firstNaked() const {
 
 void SinglesState::place(Position& p, int cell, int d) {
     for (const int u : unitsOfCell(cell)) placed_[at(u)] |= digitBit(d);
-    for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1)) take(cell, lowestDigit(ds));
+    for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1))
+        take(cell, lowestDigit(ds));
     setNaked(cell, false);
     for (const int peer : peersOf(cell)) {
         if (!p.has(peer, d)) continue;
@@ -688,7 +692,8 @@ struct Followed {
 // The contradiction that singles alone prove with the fewest singles it needs (or, when not `shortest`,
 // the first found), trying the empty cells fewest candidates first. When none fails, each assumption's
 // singles go into `stalled` (if given) in that order.
-std::optional<Step> singlesContradiction(const Position& p, bool shortest, std::vector<Followed>* stalled = nullptr) {
+std::optional<Step> singlesContradiction(const Position& p, bool shortest,
+                                         std::vector<Followed>* stalled = nullptr) {
     std::optional<Step> best;
     const SinglesState before(p);
     for (const int cell : trialOrder(p))
@@ -732,7 +737,7 @@ bool proofHolds(const Position& start, const Step& step, bool uniqueSolution);
 // Whether a step inside a proof is found in `p`: a single as a single, a nested contradiction by its own
 // proof, any other step as its technique finds it.
 bool innerStepHolds(const Position& p, const Step& inner, bool uniqueSolution) {
-    return inner.contradiction ? proofHolds(p, inner, uniqueSolution)
+    return inner.contradiction   ? proofHolds(p, inner, uniqueSolution)
            : isSingleStep(inner) ? singleHolds(p, inner)
                                  : findWith(Scan(p, uniqueSolution), inner.technique) == inner;
 }
@@ -781,7 +786,8 @@ void pruneProof(const Position& start, Step& step, bool uniqueSolution) {
     std::vector<Position> before;
     if (std::optional<Position> p = afterSingles(start, step)) {
         before.push_back(*p);
-        for (std::size_t i = 0; i + 1 < step.inner.size() && innerStepHolds(*p, step.inner[i], uniqueSolution); ++i) {
+        for (std::size_t i = 0;
+             i + 1 < step.inner.size() && innerStepHolds(*p, step.inner[i], uniqueSolution); ++i) {
             applyStep(*p, step.inner[i]);
             before.push_back(*p);
         }

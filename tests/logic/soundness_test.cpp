@@ -342,7 +342,8 @@ bool singlesFailByPasses(Position& p, Contradiction& out, std::size_t limit) {
             }
         std::optional<CellDigit> next;
         for (int c = 0; c < 81 && !next; ++c)
-            if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 1) next = CellDigit{c, lowestDigit(p.candidates(c))};
+            if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 1)
+                next = CellDigit{c, lowestDigit(p.candidates(c))};
         for (int n = 0; n < kUnitCount; ++n) {
             const int u = (n + 18) % kUnitCount;
             for (int d = 1; d <= 9; ++d) {
@@ -384,7 +385,8 @@ TEST(Soundness, SinglesTakeTheFirstSingleOfTheWholeGrid) {
             for (int d = 1; d <= 9; ++d)
                 for (const std::size_t limit : {std::size_t{3}, std::size_t{81}}) {
                     if (!start.has(c, d)) continue;
-                    const std::string where = line + " r" + std::to_string(c / 9 + 1) + "c" + std::to_string(c % 9 + 1) + "=" + std::to_string(d);
+                    const std::string where = line + " r" + std::to_string(c / 9 + 1) + "c" +
+                                              std::to_string(c % 9 + 1) + "=" + std::to_string(d);
                     Position plain = start;
                     plain.place(c, d);
                     Contradiction expected;
@@ -400,7 +402,9 @@ TEST(Soundness, SinglesTakeTheFirstSingleOfTheWholeGrid) {
                                   fails)
                             << where;
                         EXPECT_EQ(out, expected) << where;
-                        EXPECT_TRUE(p.digits() == plain.digits() && p.candidateGrid() == plain.candidateGrid()) << where;
+                        EXPECT_TRUE(p.digits() == plain.digits() &&
+                                    p.candidateGrid() == plain.candidateGrid())
+                            << where;
                     }
                     ++runs;
                     failures += fails ? 1 : 0;
