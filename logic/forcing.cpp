@@ -220,11 +220,10 @@ Conclusion soonest(const Position& p, const std::vector<const Run*>& runs, bool 
         for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1)) {
             const int d = lowestDigit(ds);
             for (const bool placed : {true, false}) {
-                // A sum that reaches the best so far cannot beat it (turns count from 1): it stops there.
                 int cost = 0;
                 for (const Run* run : runs) {
                     const int when = placed ? run->placedAt[at(c)][at(d)] : run->removedAt[at(c)][at(d)];
-                    if (when == 0 || (singlesOnly && when > run->singleTurns) || cost + when >= best.cost) {
+                    if (when == 0 || (singlesOnly && when > run->singleTurns)) {
                         cost = -1;
                         break;
                     }
