@@ -78,12 +78,12 @@ struct Run {
     std::array<std::array<std::int8_t, 10>, kCellCount> removedAt{};
 };
 
-Run follow(const Position& p, const CellDigit& assume) {
+// `before` is the singles' state of `p`.
+Run follow(const Position& p, const SinglesState& before, const CellDigit& assume) {
     Run run;
     Position after = p;
-    after.place(assume.cell, assume.digit);
     run.singles = Contradiction{assume, {}};
-    run.fails = singlesFail(after, run.singles, kMostSingles);
+    run.fails = singlesFailAfter(before, after, assume, run.singles, kMostSingles);
     // A branch whose singles run into a contradiction is kept up to the placement that brings it down:
     // what it reached before still follows from its assumption.
     if (run.fails) {
@@ -183,9 +183,13 @@ public:
             digits_ = p.digits();
             candidates_ = p.candidateGrid();
             for (auto& run : runs_) run.reset();
+            singles_.reset();
         }
         std::unique_ptr<Run>& run = runs_[at(assume.cell * 9 + assume.digit - 1)];
-        if (!run) run = std::make_unique<Run>(follow(p, assume));
+        if (!run) {
+            if (!singles_) singles_.emplace(p);
+            run = std::make_unique<Run>(follow(p, *singles_, assume));
+        }
         if (net && !run->netDone) extendToNet(p, *run);
         return *run;
     }
@@ -194,6 +198,7 @@ private:
     DigitGrid digits_{};
     CandidateGrid candidates_{};
     std::array<std::unique_ptr<Run>, kCellCount * 9> runs_{};
+    std::optional<SinglesState> singles_; // the singles' state of the position, read once for its runs
 };
 
 Runs& runsOfThisThread() {
@@ -319,7 +324,7 @@ std::optional<Step> unitForcing(const Scan& scan, bool net) {
             for (int u = 0; u < kUnitCount; ++u)
                 for (int d = 1; d <= 9; ++d) {
                     const std::uint16_t where = scan.where[at(u)][at(d)];
-                    if (std::popcount(static_cast<unsigned>(where)) != count) continue;
+                    if (digitCount(where) != count) continue;
                     std::vector<CellDigit> assumptions;
                     for (int k = 0; k < 9; ++k)
                         if ((where >> k) & 1) assumptions.push_back({unitCells(u)[at(k)], d});

@@ -104,10 +104,49 @@ template <typename Visit> bool forEachCombination(int n, int k, Visit&& visit) {
     return false;
 }
 
+// What a run of singles knows of its position, kept up to date as it places digits rather than read
+// again from the whole grid: where each digit can go in each unit and, from that, the digits a unit has
+// no place for and those with one place left; the cells with one candidate, and the first cell left
+// with none.
+class SinglesState {
+public:
+    explicit SinglesState(const Position& p);
+    // The first empty cell without candidates, or -1.
+    int emptyCell() const { return emptyCell_; }
+    // The digits that unit `u` neither holds nor has a place for.
+    Digits missing(int u) const { return missing_[static_cast<std::size_t>(u)]; }
+    // The digits with one place left in unit `u`.
+    Digits once(int u) const { return once_[static_cast<std::size_t>(u)]; }
+    // The cell of unit `u` where `d` has its one place.
+    int onlyPlace(int u, int d) const;
+    // The first cell with one candidate, or -1.
+    int firstNaked() const;
+    // Places `d` in `cell` of `p`, the position this state follows.
+    void place(Position& p, int cell, int d);
+
+private:
+    // `d` is no longer a candidate of `cell`: one place fewer for it in each of the cell's units.
+    void take(int cell, int d);
+    void setNaked(int cell, bool naked);
+
+    std::array<std::array<std::uint16_t, 10>, kUnitCount> where_{}; // bit k: the unit's k-th cell
+    std::array<Digits, kUnitCount> placed_{};
+    std::array<Digits, kUnitCount> missing_{};
+    std::array<Digits, kUnitCount> once_{};
+    std::array<std::uint64_t, 2> naked_{}; // bit c for cell c
+    int emptyCell_ = -1;
+};
+
 // Places singles one at a time, each a single at its turn (the first cell with one candidate, else the
 // first digit with one place in a unit, boxes first), until the position fails or none is left or
 // `limit` singles are placed; true when it fails. The placements and the failure go into `out`.
 bool singlesFail(Position& p, Contradiction& out, std::size_t limit);
+// The same, going on from `state`, the state of `p`.
+bool singlesFail(SinglesState state, Position& p, Contradiction& out, std::size_t limit);
+// The same after placing `assume` in `p`, a copy of the position `before` was made for: runs from many
+// assumptions in one position read it once.
+bool singlesFailAfter(const SinglesState& before, Position& p, const CellDigit& assume, Contradiction& out,
+                      std::size_t limit);
 
 // What a list of singles is kept for: digits it places, candidates it removes, or a failure.
 struct SinglesTarget {

@@ -11,6 +11,7 @@
 #include "generator.h"
 #include "logicsolver.h"
 #include "seededrandom.h"
+#include "techniques.h"
 
 namespace {
 
@@ -327,6 +328,91 @@ TEST(Soundness, MadeHardSet) {
     EXPECT_GT(branchesCutShort, 0);
     EXPECT_NE(used & bit(Technique::CellForcingChain), 0u);
     EXPECT_NE(used & bit(Technique::UnitForcingChain), 0u);
+}
+
+// Singles as the plain rule states them: each pass reads the whole grid, a cell without candidates or
+// a unit without a place for a digit ends the run, else the first cell with one candidate, or the first
+// digit with one place in a unit (boxes first), is placed.
+bool singlesFailByPasses(Position& p, Contradiction& out, std::size_t limit) {
+    while (true) {
+        for (int c = 0; c < 81; ++c)
+            if (p.digit(c) == 0 && p.candidates(c) == 0) {
+                out.failCell = c;
+                return true;
+            }
+        std::optional<CellDigit> next;
+        for (int c = 0; c < 81 && !next; ++c)
+            if (p.digit(c) == 0 && digitCount(p.candidates(c)) == 1)
+                next = CellDigit{c, lowestDigit(p.candidates(c))};
+        for (int n = 0; n < kUnitCount; ++n) {
+            const int u = (n + 18) % kUnitCount;
+            for (int d = 1; d <= 9; ++d) {
+                std::vector<int> places;
+                bool placed = false;
+                for (const int c : unitCells(u)) {
+                    placed = placed || p.digit(c) == d;
+                    if (p.has(c, d)) places.push_back(c);
+                }
+                if (!placed && places.empty()) {
+                    out.failUnit = unitOf(u);
+                    out.failDigit = d;
+                    return true;
+                }
+                if (!next && places.size() == 1) next = CellDigit{places[0], d};
+            }
+        }
+        if (out.placements.size() >= limit || !next) return false;
+        out.placements.push_back(*next);
+        p.place(next->cell, next->digit);
+    }
+}
+
+// The singles that follow each candidate of the hard puzzles, assumed in turn, with and without a limit,
+// whether their state is read from the position with the candidate placed or from the position before
+// it: the same placements, the same failure and the same position as a whole pass over the grid each time.
+TEST(Soundness, SinglesTakeTheFirstSingleOfTheWholeGrid) {
+    std::ifstream in(DODORU_HARD_PUZZLES);
+    std::string line;
+    int runs = 0, failures = 0;
+    while (std::getline(in, line)) {
+        if (line.size() != 81 || line[0] == '#') continue;
+        DigitGrid givens{};
+        for (std::size_t c = 0; c < 81; ++c)
+            givens[c] = static_cast<std::uint8_t>(line[c] >= '1' && line[c] <= '9' ? line[c] - '0' : 0);
+        const Position start = Position::fromDigits(givens);
+        const detail::SinglesState before(start);
+        for (int c = 0; c < 81; ++c)
+            for (int d = 1; d <= 9; ++d)
+                for (const std::size_t limit : {std::size_t{3}, std::size_t{81}}) {
+                    if (!start.has(c, d)) continue;
+                    const std::string where = line + " r" + std::to_string(c / 9 + 1) + "c" +
+                                              std::to_string(c % 9 + 1) + "=" + std::to_string(d);
+                    Position plain = start;
+                    plain.place(c, d);
+                    Contradiction expected;
+                    expected.assume = CellDigit{c, d};
+                    const bool fails = singlesFailByPasses(plain, expected, limit);
+                    for (const bool fromBefore : {false, true}) {
+                        Position p = start;
+                        Contradiction out;
+                        out.assume = CellDigit{c, d};
+                        if (!fromBefore) p.place(c, d);
+                        EXPECT_EQ(fromBefore ? detail::singlesFailAfter(before, p, {c, d}, out, limit)
+                                             : detail::singlesFail(p, out, limit),
+                                  fails)
+                            << where;
+                        EXPECT_EQ(out, expected) << where;
+                        EXPECT_TRUE(p.digits() == plain.digits() &&
+                                    p.candidateGrid() == plain.candidateGrid())
+                            << where;
+                    }
+                    ++runs;
+                    failures += fails ? 1 : 0;
+                }
+    }
+    // Both ends are met: runs that fail and runs that stall.
+    EXPECT_GT(failures, 0);
+    EXPECT_LT(failures, runs);
 }
 
 // A contradiction keeps exactly what its failure rests on: its proof stands, and without any one of its
