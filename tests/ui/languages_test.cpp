@@ -306,14 +306,16 @@ class LanguagesTest : public QObject {
         checkPlayLine(QStringLiteral("a chain hint"));
         if (const QString pictures = qEnvironmentVariable("DODORU_PLAY_LINE_PICTURES"); !pictures.isEmpty())
             main.grab().save(QDir(pictures).filePath(QStringLiteral("chain-hint-%1.png").arg(languageSetting(language))));
-        // A forcing chain's branches and an ALS chain's sets, on AI Escargot's path; a forcing chain too
-        // long for the line is shown shorter, its singles elided, and screen readers get it whole.
+        // A forcing chain's branches, on the path of a puzzle made from Arto Inkala's, and an ALS chain's
+        // sets, on AI Escargot's; a forcing chain too long for the line is shown shorter, its singles
+        // elided, and screen readers get it whole.
+        const QString madeFromInkala = QStringLiteral("010050040003600000070090200050007000000040720000160030001000068008500010090000400");
         const QString escargot =
             QStringLiteral("100007090030020008009600500005300900010080002600004000300000010040000007007000300");
         const QString longChain =
-            QStringLiteral("020400700000500032000000004040200070800050000000001000500004900030900007001008600");
+            QStringLiteral("100300002090400050006000700050903000000070000000800040700000600030009080002000001");
         for (const auto& [givens, technique, picture] :
-             {std::tuple{escargot, logic::Technique::UnitForcingChain, QStringLiteral("forcing-chain-hint")},
+             {std::tuple{madeFromInkala, logic::Technique::UnitForcingChain, QStringLiteral("forcing-chain-hint")},
               std::tuple{escargot, logic::Technique::AlsChain, QStringLiteral("als-chain-hint")},
               std::tuple{longChain, logic::Technique::UnitForcingChain, QStringLiteral("long-forcing-chain-hint")}}) {
             main.Command1_Click(MainWindow::kManualButton);

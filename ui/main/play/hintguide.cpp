@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <limits>
 
 #include "logicsolver.h"
@@ -107,9 +108,9 @@ void showChain(const logic::Step& step, HintView& view) {
 }
 
 // The second press of a cell or unit forcing chain: each branch numbered, its assumption and the singles
-// that follow, then what they all reach. The board draws the first few singles of each branch. Shorter
-// forms, for a line too small for the whole, keep of each branch the first few singles, then only the
-// last, before the one the conclusion rests on.
+// that follow (in a net, with the number of other steps it takes), then what they all reach. The board
+// draws the first few singles of each branch. Shorter forms, for a line too small for the whole, keep of
+// each branch the first few, then only the last, before the one the conclusion rests on.
 void showBranches(const logic::Step& step, HintView& view) {
     constexpr std::size_t kDrawn = 4;
     for (std::size_t b = 0; b < step.branches.size(); ++b) {
@@ -120,13 +121,33 @@ void showBranches(const logic::Step& step, HintView& view) {
         view.drawing.branches.push_back(std::move(drawn));
     }
     const QStringList reached = markConclusion(step, view);
-    // The words with at most `kept` singles of a branch before its last.
+    // What follows each branch's assumption, in order: its singles; in a net, then how many steps of
+    // other techniques it takes and the singles among and after them.
+    std::vector<QStringList> follows;
+    for (const logic::Branch& branch : step.branches) {
+        QStringList nodes;
+        for (const logic::CellDigit& p : branch.placements) nodes << nodeText({p.cell}, p.digit, true);
+        const auto isSingle = [](const logic::Step& inner) {
+            return inner.technique == logic::Technique::NakedSingle ||
+                   inner.technique == logic::Technique::HiddenSingle;
+        };
+        if (const auto others = std::count_if(branch.inner.begin(), branch.inner.end(),
+                                              [&](const logic::Step& inner) { return !isSingle(inner); });
+            others > 0)
+            nodes << HintGuide::tr("再用 %n 步其他技巧", nullptr, static_cast<int>(others));
+        for (const logic::Step& inner : branch.inner)
+            if (isSingle(inner))
+                for (const logic::CellDigit& p : inner.placements) nodes << nodeText({p.cell}, p.digit, true);
+        follows.push_back(std::move(nodes));
+    }
+    // The words with at most `kept` of what follows a branch's assumption before its last.
     const auto words = [&](std::size_t kept) {
         QStringList branches;
         for (std::size_t b = 0; b < step.branches.size(); ++b) {
             const logic::Branch& branch = step.branches[b];
             QStringList nodes{nodeText({branch.assume.cell}, branch.assume.digit, true)};
-            const std::size_t count = branch.placements.size();
+            const QStringList& after = follows[b];
+            const auto count = static_cast<std::size_t>(after.size());
             for (std::size_t i = 0; i < count; ++i) {
                 if (i >= kept && i + 1 < count) {
                     //: In a shortened branch of a forcing chain: singles left out before the last.
@@ -134,7 +155,7 @@ void showBranches(const logic::Step& step, HintView& view) {
                     i = count - 2;
                     continue;
                 }
-                nodes << nodeText({branch.placements[i].cell}, branch.placements[i].digit, true);
+                nodes << after[static_cast<qsizetype>(i)];
             }
             //: One branch of a forcing chain: its number (as drawn on the board), then the assumption and
             //: what follows from it, joined by arrows.
