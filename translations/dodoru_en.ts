@@ -556,7 +556,7 @@
 <context>
     <name>dodoru::HintGuide</name>
     <message>
-        <location filename="../ui/main/play/hintguide.cpp" line="+18"/>
+        <location filename="../ui/main/play/hintguide.cpp" line="+19"/>
         <source>、</source>
         <extracomment>Between the items of a list (cells, digits) in a hint.</extracomment>
         <translation>, </translation>
@@ -596,7 +596,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+155"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%2 in %1</translation>
@@ -608,7 +608,7 @@
         <translation>Placed %1.</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-151"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1 has no digit left</translation>
@@ -620,7 +620,7 @@
         <translation>%1 has no place for %2</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+156"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%2 from %1</translation>
@@ -639,19 +639,20 @@
         </translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-133"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+142"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>R%1C%2</translation>
     </message>
     <message numerus="yes">
-        <location line="-50"/>
+        <location line="-105"/>
+        <location line="+55"/>
         <source>再用 %n 步其他技巧</source>
         <extracomment>Inside a contradiction: steps of other techniques were needed besides single digits.</extracomment>
         <translation>
@@ -660,7 +661,7 @@
         </translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-167"/>
         <source>；</source>
         <extracomment>Between the larger parts of a hint (branches of a forcing chain, almost locked sets).</extracomment>
         <translation>; </translation>
@@ -672,7 +673,7 @@
         <translation> Almost locked sets: %1.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+47"/>
         <source>…</source>
         <extracomment>In a shortened branch of a forcing chain: singles left out before the last.</extracomment>
         <translation>…</translation>
