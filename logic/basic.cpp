@@ -54,8 +54,7 @@ bool claimingRemoves(const Scan& scan, int line, int d, unsigned mask) {
 
 } // namespace
 
-Scan::Scan(const Position& position_, bool uniqueSolution_)
-    : position(position_), uniqueSolution(uniqueSolution_) {
+UnitPlaces::UnitPlaces(const Position& position) {
     // Cell by cell, each into its row, column and box at once.
     for (int c = 0; c < kCellCount; ++c) {
         const int row = rowOf(c), column = columnOf(c), box = boxOf(c);
@@ -72,6 +71,9 @@ Scan::Scan(const Position& position_, bool uniqueSolution_)
         }
     }
 }
+
+Scan::Scan(const Position& position_, bool uniqueSolution_)
+    : UnitPlaces(position_), position(position_), uniqueSolution(uniqueSolution_) {}
 
 std::optional<Step> finished(Step step) {
     if (step.placements.empty() && step.eliminations.empty()) return std::nullopt;

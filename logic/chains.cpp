@@ -463,32 +463,23 @@ const std::array<std::array<int, 3>, kCellCount>& placesInUnits() {
 
 } // namespace
 
-SinglesState::SinglesState(const Position& p) {
+SinglesState::SinglesState(const Position& p) : units_(p) {
     for (int c = 0; c < kCellCount; ++c) {
-        if (p.digit(c) != 0) {
-            for (const int u : unitsOfCell(c)) placed_[at(u)] |= digitBit(p.digit(c));
-            continue;
-        }
+        if (p.digit(c) != 0) continue;
         const Digits ds = p.candidates(c);
         if (ds == 0 && emptyCell_ < 0) emptyCell_ = c;
         if (digitCount(ds) == 1) setNaked(c, true);
-        for (int j = 0; j < 3; ++j) {
-            const auto bit = static_cast<std::uint16_t>(1u << placesInUnits()[at(c)][at(j)]);
-            std::array<std::uint16_t, 10>& where = where_[at(unitsOfCell(c)[at(j)])];
-            for (Digits rest = ds; rest != 0; rest &= static_cast<Digits>(rest - 1))
-                where[at(lowestDigit(rest))] |= bit;
-        }
     }
     for (int u = 0; u < kUnitCount; ++u)
         for (int d = 1; d <= 9; ++d) {
-            const unsigned mask = where_[at(u)][at(d)];
-            if (mask == 0 && (placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+            const unsigned mask = units_.where[at(u)][at(d)];
+            if (mask == 0 && (units_.placed[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
             if (mask != 0 && (mask & (mask - 1)) == 0) once_[at(u)] |= digitBit(d);
         }
 }
 
 int SinglesState::onlyPlace(int u, int d) const {
-    return unitCells(u)[at(std::countr_zero(static_cast<unsigned>(where_[at(u)][at(d)])))];
+    return unitCells(u)[at(std::countr_zero(static_cast<unsigned>(units_.where[at(u)][at(d)])))];
 }
 
 int SinglesState::firstNaked() const {
@@ -498,7 +489,7 @@ int SinglesState::firstNaked() const {
 }
 
 void SinglesState::place(Position& p, int cell, int d) {
-    for (const int u : unitsOfCell(cell)) placed_[at(u)] |= digitBit(d);
+    for (const int u : unitsOfCell(cell)) units_.placed[at(u)] |= digitBit(d);
     for (Digits ds = p.candidates(cell); ds != 0; ds &= static_cast<Digits>(ds - 1))
         take(cell, lowestDigit(ds));
     setNaked(cell, false);
@@ -515,11 +506,11 @@ void SinglesState::place(Position& p, int cell, int d) {
 void SinglesState::take(int cell, int d) {
     for (int j = 0; j < 3; ++j) {
         const int u = unitsOfCell(cell)[at(j)];
-        std::uint16_t& mask = where_[at(u)][at(d)];
+        std::uint16_t& mask = units_.where[at(u)][at(d)];
         mask = static_cast<std::uint16_t>(mask & ~(1u << placesInUnits()[at(cell)][at(j)]));
         if (mask == 0) {
             once_[at(u)] &= static_cast<Digits>(~digitBit(d));
-            if ((placed_[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
+            if ((units_.placed[at(u)] & digitBit(d)) == 0) missing_[at(u)] |= digitBit(d);
         } else if ((mask & (mask - 1)) == 0) {
             once_[at(u)] |= digitBit(d);
         }

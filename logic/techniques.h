@@ -58,14 +58,19 @@ struct AlsLinks {
     }
 };
 
-// What every finder reads: the position and, per unit and digit, where the digit can still go (bit k
-// for the unit's k-th cell).
-struct Scan {
+// Per unit and digit, where the digit can still go (bit k for the unit's k-th cell), and the digits
+// already in each unit.
+struct UnitPlaces {
+    explicit UnitPlaces(const Position& position);
+    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
+    std::array<Digits, kUnitCount> placed{};
+};
+
+// What every finder reads: the position and where each digit can still go in each unit.
+struct Scan : UnitPlaces {
     explicit Scan(const Position& position, bool uniqueSolution);
     const Position& position;
     bool uniqueSolution; // the puzzle is known to have one solution (unique rectangles rely on it)
-    std::array<std::array<std::uint16_t, 10>, kUnitCount> where{};
-    std::array<Digits, kUnitCount> placed{}; // digits already in each unit
     // The almost locked sets of the position and their links, found when a finder first asks for them and
     // kept for the finders after it.
     mutable std::optional<std::vector<Als>> knownAls;
@@ -129,8 +134,7 @@ private:
     void take(int cell, int d);
     void setNaked(int cell, bool naked);
 
-    std::array<std::array<std::uint16_t, 10>, kUnitCount> where_{}; // bit k: the unit's k-th cell
-    std::array<Digits, kUnitCount> placed_{};
+    UnitPlaces units_;
     std::array<Digits, kUnitCount> missing_{};
     std::array<Digits, kUnitCount> once_{};
     std::array<std::uint64_t, 2> naked_{}; // bit c for cell c
