@@ -58,9 +58,7 @@ public:
         const Position& p = scan_.position;
         digit_.assign(at(kNodes), 0);
         for (int n = 0; n < kCandidates; ++n) digit_[at(n)] = n % 9 + 1;
-        for (int c = 0; c < kCellCount; ++c)
-            for (Digits ds = p.candidates(c); ds != 0; ds &= static_cast<Digits>(ds - 1))
-                withDigit_[at(lowestDigit(ds))].set(at(c));
+        withDigit_ = digitPlaces(p);
         if (grouped()) addGroups();
         if (kind_ == ChainKind::Als) addAlmostLockedSets();
         const std::size_t literals = 2 * digit_.size();
