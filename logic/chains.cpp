@@ -716,19 +716,14 @@ bool singleHolds(const Position& p, const Step& step) {
     return true;
 }
 
-bool isSingleStep(const Step& step) {
-    return step.technique == Technique::FullHouse || step.technique == Technique::NakedSingle ||
-           step.technique == Technique::HiddenSingle;
-}
-
 bool proofHolds(const Position& start, const Step& step, bool uniqueSolution);
 
 // Whether a step inside a proof is found in `p`: a single as a single, a nested contradiction by its own
 // proof, any other step as its technique finds it.
 bool innerStepHolds(const Position& p, const Step& inner, bool uniqueSolution) {
-    return inner.contradiction   ? proofHolds(p, inner, uniqueSolution)
-           : isSingleStep(inner) ? singleHolds(p, inner)
-                                 : findWith(Scan(p, uniqueSolution), inner.technique) == inner;
+    return inner.contradiction         ? proofHolds(p, inner, uniqueSolution)
+           : isSingle(inner.technique) ? singleHolds(p, inner)
+                                       : findWith(Scan(p, uniqueSolution), inner.technique) == inner;
 }
 
 // The position after a contradiction's assumption and its placements, each a single at its turn; none

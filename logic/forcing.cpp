@@ -40,7 +40,7 @@ bool branchHolds(const Position& p, const Branch& branch, const CellDigit& concl
         q.place(x.cell, x.digit);
     }
     for (const Step& inner : branch.inner) {
-        const bool single = inner.placements.size() == 1 && inner.eliminations.empty();
+        const bool single = isSingle(inner.technique);
         if (single ? singleStep(q, inner.placements[0]) != inner
                    : findWith(Scan(q, false), inner.technique) != inner)
             return false;

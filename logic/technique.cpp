@@ -86,6 +86,11 @@ std::optional<Technique> techniqueById(std::string_view id) {
     return std::nullopt;
 }
 
+bool isSingle(Technique technique) {
+    return technique == Technique::FullHouse || technique == Technique::NakedSingle ||
+           technique == Technique::HiddenSingle;
+}
+
 int techniqueRatingTenths(Technique technique) {
     return rowOf(technique).ratingTenths;
 }

@@ -62,6 +62,9 @@ std::array<Technique, kTechniqueCount> allTechniques();
 std::string_view techniqueId(Technique technique);
 std::optional<Technique> techniqueById(std::string_view id);
 
+// Whether the technique places one digit by the singles' rules: a full house, a naked or a hidden single.
+bool isSingle(Technique technique);
+
 // The difficulty of the simplest step of the technique, in tenths: 10 for a full house .. 90 for a
 // guess. Chains and contradictions rate higher the longer their proof (Step::ratingTenths()).
 int techniqueRatingTenths(Technique technique);

@@ -596,7 +596,7 @@
         <translation> ⇒ </translation>
     </message>
     <message>
-        <location line="+155"/>
+        <location line="+152"/>
         <source>%1填入 %2</source>
         <extracomment>One placement of a hint carried out: the cell, then the digit.</extracomment>
         <translation>%2 in %1</translation>
@@ -608,7 +608,7 @@
         <translation>Placed %1.</translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-148"/>
         <source>%1沒有可填的數字</source>
         <extracomment>The end of a contradiction: a cell with no digit left.</extracomment>
         <translation>%1 has no digit left</translation>
@@ -620,7 +620,7 @@
         <translation>%1 has no place for %2</translation>
     </message>
     <message>
-        <location line="+156"/>
+        <location line="+153"/>
         <source>%1的 %2</source>
         <extracomment>One pencil mark removed by a hint: the cell, then the digit.</extracomment>
         <translation>%2 from %1</translation>
@@ -639,13 +639,13 @@
         </translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-130"/>
         <source>%1：%2。</source>
         <extracomment>A hint&apos;s second press on a chain: the heading, then the chain read in order.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+139"/>
         <source>第%1列第%2行</source>
         <extracomment>A cell: its row, then its column, counted from 1</extracomment>
         <translation>R%1C%2</translation>
@@ -661,7 +661,7 @@
         </translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-164"/>
         <source>；</source>
         <extracomment>Between the larger parts of a hint (branches of a forcing chain, almost locked sets).</extracomment>
         <translation>; </translation>
@@ -673,7 +673,7 @@
         <translation> Almost locked sets: %1.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+44"/>
         <source>…</source>
         <extracomment>In a shortened branch of a forcing chain: singles left out before the last.</extracomment>
         <translation>…</translation>

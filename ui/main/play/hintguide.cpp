@@ -127,16 +127,13 @@ void showBranches(const logic::Step& step, HintView& view) {
     for (const logic::Branch& branch : step.branches) {
         QStringList nodes;
         for (const logic::CellDigit& p : branch.placements) nodes << nodeText({p.cell}, p.digit, true);
-        const auto isSingle = [](const logic::Step& inner) {
-            return inner.technique == logic::Technique::NakedSingle ||
-                   inner.technique == logic::Technique::HiddenSingle;
-        };
-        if (const auto others = std::count_if(branch.inner.begin(), branch.inner.end(),
-                                              [&](const logic::Step& inner) { return !isSingle(inner); });
+        if (const auto others =
+                std::count_if(branch.inner.begin(), branch.inner.end(),
+                              [](const logic::Step& inner) { return !logic::isSingle(inner.technique); });
             others > 0)
             nodes << HintGuide::tr("再用 %n 步其他技巧", nullptr, static_cast<int>(others));
         for (const logic::Step& inner : branch.inner)
-            if (isSingle(inner))
+            if (logic::isSingle(inner.technique))
                 for (const logic::CellDigit& p : inner.placements) nodes << nodeText({p.cell}, p.digit, true);
         follows.push_back(std::move(nodes));
     }
